@@ -1,0 +1,56 @@
+#include "CliSession.h"
+
+#include "PortList.h"
+
+#include <chrono>
+#include <sys/stat.h>
+
+CliSession::CliSession() : receiver_(o_, {}) {
+    o_.LinkPort.AddFlags(PortRxQueue);
+}
+
+CliSession::~CliSession() {
+    o_.LinkPort.SetNotifyWindow(0);
+    o_.LinkPort.Close(500);
+}
+
+std::string CliSession::ResolvePort(const std::string& nameOrPath) {
+    if (nameOrPath.find('/') != std::string::npos) return nameOrPath;
+    struct stat st {};
+    const std::string sim = SimPortsDir() + "/" + nameOrPath;
+    if (lstat(sim.c_str(), &st) == 0) return sim;
+    return "/dev/" + nameOrPath;
+}
+
+bool CliSession::Pump(int timeoutMs) {
+    auto n = window_.Wait(timeoutMs);
+    if (!n) return true;
+    if (n->message == WM_PORT_RECEIVE) receiver_.OnReceive(n->wParam);
+    if (n->message == WM_PORT_ERROR && n->lParam == kPortErrorGone) {
+        receiver_.Disconnect();
+        return false;
+    }
+    return true;
+}
+
+bool CliSession::Connect(const std::string& port, int timeoutMs, std::string& error) {
+    path_ = ResolvePort(port);
+    o_.LinkPort.SetNotifyWindow(window_.handle());
+    if (!receiver_.Connect(ThePortNumbers().NumberFor(path_), path_)) {
+        error = DescribeLinkFailure(path_, o_.LinkPort.LastFailure());
+        return false;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (receiver_.connectStage() < 2) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0) {
+            error = path_ + ": the Orvex did not answer (is it powered and connected?)";
+            return false;
+        }
+        if (!Pump(static_cast<int>(left.count()))) {
+            error = DescribeLinkFailure(path_, o_.LinkPort.LastFailure());
+            return false;
+        }
+    }
+    return true;
+}

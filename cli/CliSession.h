@@ -1,0 +1,36 @@
+#pragma once
+// What the command-line companion needs around the core: resolving a port
+// name, connecting with the same handshake as the program, and waiting for
+// link notifications with a deadline.
+
+#include "MainReceiver.h"
+#include "NotifyWindow.h"
+#include "Orvex.h"
+
+#include <string>
+
+class CliSession {
+public:
+    CliSession();
+    ~CliSession();
+
+    // A device path, or the name of a port registered by orvex-sim.
+    static std::string ResolvePort(const std::string& nameOrPath);
+
+    // Runs the connect handshake; false with a message on failure.
+    bool Connect(const std::string& port, int timeoutMs, std::string& error);
+    // Waits for one notification and hands a receive to the main receiver.
+    // Returns false when the link reported that the adapter is gone.
+    bool Pump(int timeoutMs);
+
+    Orvex& orvex() { return o_; }
+    MainReceiver& receiver() { return receiver_; }
+    QueueNotifyWindow& window() { return window_; }
+    const std::string& path() const { return path_; }
+
+private:
+    Orvex o_;
+    QueueNotifyWindow window_;
+    MainReceiver receiver_;
+    std::string path_;
+};

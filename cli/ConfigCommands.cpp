@@ -1,0 +1,122 @@
+#include "ConfigCommands.h"
+
+#include "CliSession.h"
+#include "ConfigFile.h"
+#include "LinkError.h"
+#include "FrameParser.h"
+#include "ReceiveStage.h"
+
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+constexpr int kConnectTimeoutMs = 5000;
+// The device answers a parameter frame at once; at 9600 baud that takes well
+// under a second.
+constexpr int kAnswerTimeoutMs = 5000;
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "quillon-cli: %s\n", message.c_str());
+    return 1;
+}
+
+bool Connect(CliSession& s, const std::string& port, std::string& error) {
+    return s.Connect(port, kConnectTimeoutMs, error);
+}
+
+// Waits for the device's answer to the last frame sent: only then is the
+// frame known to have arrived (closing the port discards what the device has
+// not read yet). Every frame that comes in is looked at, so a late status
+// report or acknowledgement of the connect cannot hide the answer.
+bool WaitForAnswer(CliSession& s) {
+    Orvex& o = s.orvex();
+    const uint8_t sequence = o.link.SequenceCounter;
+    bool answered = false;
+    FrameParser parser([&](const uint8_t* body, uint8_t length) {
+        if (ReplyBodyValid(body, length) && body[2] == sequence) answered = true;
+    });
+    ReceiveStage stage;
+    std::vector<uint8_t> chunk;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kAnswerTimeoutMs);
+    while (!answered) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0) return false;
+        const auto n = s.window().Wait(static_cast<int>(left.count()));
+        if (!n) continue;
+        if (n->message == WM_PORT_ERROR && n->lParam == kPortErrorGone) return false;
+        if (n->message != WM_PORT_RECEIVE || n->wParam != o.LinkPort.PortNumber()) continue;
+        stage.Drain(o.LinkPort);
+        while (stage.NextChunk(chunk)) parser.Feed(chunk.data(), chunk.size());
+    }
+    return true;
+}
+
+// "Transmit Conifg file": the named values into the image, and the image to
+// the device. Returns false with a message when the frame did not go out.
+bool Transmit(CliSession& s, std::string& error) {
+    Orvex& o = s.orvex();
+    ConfigToImage(o);
+    const uint32_t before = o.LinkPort.BytesWritten();
+    SendParameters(o);
+    if (!o.LinkPort.IsOpen() || o.LinkPort.BytesWritten() - before < kFrameSize) {
+        error = "the config file could not be sent: " + DescribeLinkFailure(s.path(), o.LinkPort.LastFailure());
+        return false;
+    }
+    o.LinkPort.Flush();
+    if (!WaitForAnswer(s)) {
+        error = s.path() + ": the config file was sent, but the Orvex did not confirm it";
+        return false;
+    }
+    return true;
+}
+}  // namespace
+
+int SaveConfig(const std::vector<std::string>& args) {
+    const std::string& port = args[0];
+    const std::string& chosen = args[1];
+    if (!PathLongEnough(chosen)) return Fail(kFileNameTooShort);
+    const std::string path = SavePathWithExtension(chosen);
+
+    CliSession s;
+    std::string error;
+    if (!Connect(s, port, error)) return Fail(error);
+    // What the main view holds right after a connect: the named values and the
+    // panel both taken from the device's image.
+    Orvex& o = s.orvex();
+    ImageToConfig(o, CopyForm::MainView);
+    const PanelValues panel = PanelFromImage(o.image);
+    const ConfigFileResult result = WriteConfigFile(path, o.config, o.image, panel);
+    if (!result.ok) return Fail(result.message);
+    std::printf("Saved the Orvex's parameters to %s\n", path.c_str());
+    return 0;
+}
+
+int LoadConfig(const std::vector<std::string>& args) {
+    const std::string& port = args[0];
+    const std::string& path = args[1];
+    if (!PathLongEnough(path)) return Fail(kFileNameTooShort);
+    // A file that cannot be read stops everything before the device is touched.
+    {
+        ConfigValues cv;
+        ParameterImage image;
+        PanelValues panel;
+        const ConfigFileResult check = ReadConfigFile(path, cv, image, panel);
+        if (!check.ok) return Fail(check.message);
+    }
+
+    CliSession s;
+    std::string error;
+    if (!Connect(s, port, error)) return Fail(error);
+    // As the user would: connect, "Open conifg file", "Transmit Conifg file".
+    // The file is opened after the connect because the device's parameter
+    // reply replaces whatever was opened before it.
+    Orvex& o = s.orvex();
+    PanelValues panel = PanelFromImage(o.image);
+    const ConfigFileResult opened = ReadConfigFile(path, o.config, o.image, panel);
+    if (!opened.ok) return Fail(opened.message);
+    if (!Transmit(s, error)) return Fail(error);
+    std::printf("The config file has been Transmitted to Orvex!\n");
+    return 0;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// What runs behind the line: the flight controller or its boot loader.
+
+#include "PacedLine.h"
+#include "SimClock.h"
+
+#include <vector>
+
+namespace orvexsim {
+
+class LineHandler {
+public:
+    virtual ~LineHandler() = default;
+    // Bytes just read from the line, each with the time it has fully arrived.
+    virtual void received(const std::vector<TimedByte>& bytes, Nanos now) = 0;
+    // Does whatever has become due by now.
+    virtual void run(Nanos now) = 0;
+    // The next moment run() has something to do (kNever if nothing).
+    virtual Nanos nextDue() const = 0;
+    // Set when the device wants the line closed and the simulator ended.
+    bool hangupRequested() const { return hangupRequested_; }
+
+protected:
+    bool hangupRequested_ = false;
+};
+
+}  // namespace orvexsim

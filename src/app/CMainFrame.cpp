@@ -1,0 +1,131 @@
+#include "CMainFrame.h"
+
+#include "AppLog.h"
+#include "CUARTDoc.h"
+#include "CUARTView.h"
+#include "Pictures.h"
+#include "Skin.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+constexpr int kIconId = 157;
+constexpr int kPane1Width = 110;
+const char* const kNotConnected = "Orvex not connected!";
+}  // namespace
+
+CMainFrame::CMainFrame(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      document_(std::make_unique<CUARTDoc>()) {
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowTitle(QStringLiteral("Quillon 2.0"));
+    setWindowIcon(LoadIcon(kIconId));
+    setFixedSize(kWidth, kHeight);
+    move(kLeft, kTop);
+
+    CreateMenus();
+    view_ = new CUARTView(this);
+    setCentralWidget(view_);
+    connect(open_, &QAction::triggered, view_, &CUARTView::OnFileOpen);
+    connect(save_, &QAction::triggered, view_, &CUARTView::OnFileSave);
+    connect(transmit_, &QAction::triggered, view_, &CUARTView::OnFileTransmit);
+    CreateStatusPanes();
+    SetStatusText(QString::fromLatin1(kNotConnected));
+    view_->OnInitialUpdate();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int id) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QStringLiteral("id%1").arg(id));
+    return action;
+}
+
+void CMainFrame::CreateMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File(&F)"));
+    file->setObjectName(QStringLiteral("menuFile"));
+    open_ = AddCommand(file, QStringLiteral("Open conifg file"), 57601);
+    save_ = AddCommand(file, QStringLiteral("Save Config file"), 57603);
+    transmit_ = AddCommand(file, QStringLiteral("Transmit Conifg file"), 57610);
+    file->addSeparator();
+    exit_ = AddCommand(file, QStringLiteral("Exit(&X)"), 57665);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
+    help->setObjectName(QStringLiteral("menuHelp"));
+    about_ = AddCommand(help, QStringLiteral("About Quillon2.0"), 57664);
+
+    connect(exit_, &QAction::triggered, this, &QWidget::close);
+    connect(about_, &QAction::triggered, this, &CMainFrame::aboutRequested);
+}
+
+void CMainFrame::CreateStatusPanes() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("id101"));
+    bar->setSizeGripEnabled(false);
+
+    pane0_ = new QLabel(bar);
+    pane0_->setObjectName(QStringLiteral("statusPane0"));
+    detail_ = new QLabel(bar);
+    detail_->setObjectName(QStringLiteral("statusDetail"));
+    detail_->hide();
+    pane1_ = new QLabel(bar);
+    pane1_->setObjectName(QStringLiteral("statusPane1"));
+    pane1_->setFixedWidth(kPane1Width);
+    bar->addWidget(pane0_);
+    bar->addWidget(detail_, 1);
+    bar->addPermanentWidget(pane1_);
+
+    progress_ = new QProgressBar(bar);
+    progress_->setObjectName(QStringLiteral("id123"));
+    progress_->setAccessibleName(QStringLiteral("Progress"));
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+    progress_->hide();  // shown once it has its place over pane 1
+    pane1_->installEventFilter(this);
+}
+
+void CMainFrame::SetStatusText(const QString& text) {
+    pane0_->setText(text);
+    pane0_->setAccessibleName(text);
+}
+
+QString CMainFrame::statusText() const { return pane0_->text(); }
+
+void CMainFrame::SetStatusDetail(const QString& text) {
+    detail_->setText(text);
+    detail_->setToolTip(text);
+    detail_->setVisible(!text.isEmpty());
+}
+
+QString CMainFrame::statusDetail() const { return detail_->text(); }
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == pane1_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize) && !placePosted_) {
+        // Placed after the status bar has finished its layout, as a posted step.
+        placePosted_ = true;
+        QTimer::singleShot(0, this, &CMainFrame::PlaceProgressBar);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::PlaceProgressBar() {
+    placePosted_ = false;
+    QRect rect = pane1_->geometry();
+    rect.setLeft(rect.left() - kProgressExtraLeft);
+    progress_->setGeometry(rect);
+    progress_->show();
+    progress_->raise();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    view_->OnClose();
+    QMainWindow::closeEvent(event);
+    Skin::Stop();
+}

@@ -1,0 +1,73 @@
+#pragma once
+// The main frame: a window of fixed size 1000 x 700 at (100, 100), caption
+// "Quillon 2.0", no maximise button; the menu, the form view as its whole
+// client area, and a status bar with a stretching text pane (pane 0), a
+// second pane, and a smooth progress bar laid over the second pane and 300
+// pixels to its left (the firmware upgrade and "Transmit Conifg file" use it).
+
+#include <QMainWindow>
+#include <QString>
+
+#include <memory>
+
+class CUARTDoc;
+class CUARTView;
+class QAction;
+class QLabel;
+class QProgressBar;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kLeft = 100, kTop = 100, kWidth = 1000, kHeight = 700;
+    static constexpr int kProgressExtraLeft = 300;
+
+    explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CUARTView* view() const { return view_; }
+    CUARTDoc* document() const { return document_.get(); }
+
+    // Status pane 0.
+    void SetStatusText(const QString& text);
+    QString statusText() const;
+    // A second line of status, shown after pane 0's text: what went wrong and
+    // how to fix it. Empty hides it.
+    void SetStatusDetail(const QString& text);
+    QString statusDetail() const;
+    QProgressBar* progressBar() const { return progress_; }
+
+    QAction* openAction() const { return open_; }
+    QAction* saveAction() const { return save_; }
+    QAction* transmitAction() const { return transmit_; }
+    QAction* exitAction() const { return exit_; }
+    QAction* aboutAction() const { return about_; }
+
+signals:
+    // "About Quillon2.0": the application shows the About box.
+    void aboutRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateStatusPanes();
+    // Lays the progress bar over pane 1, its left edge moved 300 px left.
+    void PlaceProgressBar();
+    QAction* AddCommand(QMenu* menu, const QString& text, int id);
+
+    std::unique_ptr<CUARTDoc> document_;
+    CUARTView* view_ = nullptr;
+    QLabel* pane0_ = nullptr;
+    QLabel* detail_ = nullptr;
+    QLabel* pane1_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QAction* open_ = nullptr;
+    QAction* save_ = nullptr;
+    QAction* transmit_ = nullptr;
+    QAction* exit_ = nullptr;
+    QAction* about_ = nullptr;
+    bool placePosted_ = false;
+};

@@ -1,0 +1,33 @@
+#include "CUARTApp.h"
+
+#include "AppLog.h"
+#include "CAboutBox.h"
+#include "CMainFrame.h"
+#include "Orvex.h"
+#include "Skin.h"
+
+#include <QApplication>
+
+CUARTApp::CUARTApp() = default;
+
+CUARTApp::~CUARTApp() = default;
+
+bool CUARTApp::InitInstance() {
+    QApplication::setApplicationName(QStringLiteral("Quillon2.0"));
+    Skin::Start("IDR_MYTYPE1", 1, 6, 0, "MYTYPE");
+    frame_ = std::make_unique<CMainFrame>();
+    QObject::connect(frame_.get(), &CMainFrame::aboutRequested, [this] { OnAppAbout(); });
+    frame_->show();
+    qCInfo(lcAppUi) << "main window shown";
+    return true;
+}
+
+int CUARTApp::ExitInstance() {
+    frame_.reset();
+    return 0;
+}
+
+void CUARTApp::OnAppAbout() {
+    CAboutBox about(frame_.get());
+    about.exec();
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The application: starts the skin before any window exists, creates the
+// main frame (which creates the document and the view) and shows it; shows
+// the About box. Closing the frame closes the port and stops the skin; the
+// shared port object closes the port again at exit if it is still open.
+
+#include <memory>
+
+class CMainFrame;
+
+class CUARTApp {
+public:
+    CUARTApp();
+    ~CUARTApp();
+
+    // False when the main window could not be created: the program ends.
+    bool InitInstance();
+    int ExitInstance();
+    CMainFrame* mainFrame() const { return frame_.get(); }
+
+    void OnAppAbout();
+
+private:
+    std::unique_ptr<CMainFrame> frame_;
+};

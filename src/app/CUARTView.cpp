@@ -1,0 +1,465 @@
+#include "CUARTView.h"
+
+#include "AppLog.h"
+#include "CBalloonTip.h"
+#include "CMainFrame.h"
+#include "CPngButton.h"
+#include "ConfigFile.h"
+#include "Dialogs.h"
+#include "LinkError.h"
+#include "MainFormLayout.h"
+#include "ParameterPanel.h"
+#include "Pictures.h"
+#include "PortComboBox.h"
+#include "PortList.h"
+#include "Skin.h"
+
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimerEvent>
+
+#if __has_include("FirmwareUpgrade.h")
+#include "FirmwareUpgrade.h"
+#endif
+#if __has_include("CSetupWizard.h")
+#include "CSetupWizard.h"
+#define QUILLON_HAS_SETUP_WIZARD 1
+#endif
+#if __has_include("CAdvanceMenuDialog.h")
+#include "CAdvanceMenuDialog.h"
+#define QUILLON_HAS_ADVANCE_MENU 1
+#endif
+
+using namespace MainFormLayout;
+
+namespace {
+
+constexpr int kPictureId = 170, kLampOffId = 241, kLampOnId = 242;
+constexpr int kFormStyle = 218, kSliderStyle = 210, kUnskinned = 0;
+constexpr uint32_t kReceiveNodeSize = 4096;
+
+const char* const kNotConnected = "Orvex not connected!";
+const char* const kConnected = "Orvex Connected!";
+
+// Timer messages of the view, counted over the whole run: Connect never
+// resets the count, so a time-out after a port change comes correspondingly
+// sooner.
+int g_timerTicks = 0;
+
+const char* const kConnectHelp =
+    "Before connecting to PC software, the Orvex must pass the self-test.\r\n"
+    "1. Select and install suitable USB adapter driver in 'driver' folder.\r\n"
+    "2. Turn on the transmitter, power on the Orvex and receiver. If the three lamps of Orvex flash synchronously \r\n"
+    "    and then become steady red or blue, it shows that Orvex passed the self-test.\r\n"
+    "3. If the three lamps all light, it shows that Orvex does not receive the receiver\u2019s signals, or the receiver "
+    "type of Orvex-S is wrong.\r\n"
+    "4. If the yellow lamp flashes after Initialization, it shows that the receiver type of Orvex-S is wrong, or your "
+    "transmitter\u2019s \r\n"
+    "    configuration is wrong.If the blue lamp flashes, restart Orvex and make sure it is immobile during "
+    "Initialization.\r\n"
+    "5. If 3 or 4 occurs, press the \u2018SET\u2019 button of Orvex-S to pass the self-test, and connect to PC "
+    "software to select the receiver type again.";
+
+const char* const kFirmwareHelp =
+    "1.Connect Orvex to PC by Orvex USB adapter, click 'Connect', or select the COM port by hand.\r\n"
+    "2.Click 'Open' to select and open the Firmware.\r\n"
+    "3.Keep the PC, USB adapter and Orvex connecting. Power off Orvex, press 'SET' button of Orvex and power on.\r\n"
+    "4.The red lamp is flashing, click 'Upgrade' to start upgrade, the parameters of Orvex will not change after "
+    "upgrade.\r\n"
+    "5.Please make sure the firmware is suitable for your gyro, otherwise the gyro will be damaged. \r\n"
+    "6.If the upgrade fails, redo the 3, 4 steps. If the Orvex does not work because of upgrade failure, \r\n"
+    "   select the COM port by hand, and operate from the 2 step.";
+
+struct HelpText {
+    int controlId;
+    const char* text;
+};
+
+constexpr HelpText kHelpTexts[] = {
+    {1010, "This value limits \r\nthe maximum roll \r\nrate of helicopter, \r\nthe larger the faster."},
+    {1002, "This value limits \r\nthe maximum pitch \r\nrate of helicopter, \r\nthe larger the faster."},
+    {1013, "This is the roll \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking in the "
+           "roll \r\ndirection, reduce this value"},
+    {1003, "This is the pitch \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking in "
+           "the pitch \r\ndirection, reduce this value"},
+    {1012, "This is the tail rotor total gain, make it as large as possible. \r\nIf the helicopter tail is hunting in "
+           "flight, reduce this value"},
+    {1023, kFirmwareHelp},
+    {1000, kConnectHelp},
+};
+
+QString IdName(int id) { return QStringLiteral("id%1").arg(id); }
+
+QPushButton* MakeButton(QWidget* form, const QString& caption, int id, const Box& box) {
+    auto* button = new QPushButton(caption, form);
+    button->setObjectName(IdName(id));
+    button->setAccessibleName(caption);
+    button->setGeometry(box.px());
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+CUARTView::CUARTView(QWidget* parent)
+    : QWidget(parent),
+      o_(TheOrvex()),
+      receiver_(o_, MainReceiver::Events{
+                        [this] { panel_->ShowImage(); },
+                        [this](const std::string& text) { OnVersion(text); },
+                        [this] { OnConnected(); },
+                    }),
+      notify_(this) {
+    setObjectName(QStringLiteral("id101"));
+    setAccessibleName(QStringLiteral("Quillon main form"));
+    // The view reads the port's receive queue rather than the driver.
+    o_.LinkPort.AddFlags(PortRxQueue);
+
+    picture_ = LoadPng(kPictureId);
+    lampOff_ = LoadPng(kLampOffId);
+    lampOn_ = LoadPng(kLampOnId);
+
+    CreateConnectionControls();
+    panel_ = std::make_unique<ParameterPanel>(this, o_);
+    CreateDialogButtons();
+    CreateFirmwareControls();
+}
+
+CUARTView::~CUARTView() {
+    if (o_.LinkPort.GetNotifyWindow() == notify_.handle()) o_.LinkPort.SetNotifyWindow(0);
+}
+
+void CUARTView::CreateConnectionControls() {
+    auto* label = new QLabel(QStringLiteral("Port"), this);
+    label->setGeometry(kPortLabel.px());
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    combo_ = new PortComboBox(this);
+    combo_->setObjectName(IdName(1169));
+    combo_->setAccessibleName(QStringLiteral("COM port"));
+    combo_->setGeometry(kPortCombo.px());
+    label->setBuddy(combo_);
+    connect(combo_, &PortComboBox::aboutToDropDown, this, &CUARTView::OnDropDown);
+    connect(combo_, &QComboBox::activated, this, &CUARTView::OnPortChosen);
+
+    connect_ = MakeButton(this, QStringLiteral("Connect"), 1000, kConnect);
+    connect(connect_, &QPushButton::clicked, this, &CUARTView::OnConnect);
+
+    version_ = new QLabel(this);
+    version_->setObjectName(IdName(1208));
+    version_->setAccessibleName(QStringLiteral("Firmware version"));
+    version_->setGeometry(kVersion.px());
+    version_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Drawn straight onto the form, whatever the form's background.
+    version_->setAutoFillBackground(false);
+    version_->setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void CUARTView::CreateDialogButtons() {
+    setup_ = MakeButton(this, QStringLiteral("Setup"), 1001, kSetup);
+    advance_ = MakeButton(this, QStringLiteral("Advance Menu"), 1009, kAdvance);
+#ifdef QUILLON_HAS_SETUP_WIZARD
+    connect(setup_, &QPushButton::clicked, this, &CUARTView::OnSetup);
+#else
+    setup_->setEnabled(false);
+#endif
+#ifdef QUILLON_HAS_ADVANCE_MENU
+    connect(advance_, &QPushButton::clicked, this, &CUARTView::OnAdvanceMenu);
+#else
+    advance_->setEnabled(false);
+#endif
+}
+
+void CUARTView::CreateFirmwareControls() {
+    auto* group = new QGroupBox(QStringLiteral("Firmware upgrade"), this);
+    group->setObjectName(QStringLiteral("group Firmware upgrade"));
+    group->setAccessibleName(group->title());
+    group->setGeometry(kFirmwareGroup.px());
+    group->lower();
+    open_ = MakeButton(this, QStringLiteral("Open"), 1023, kOpen);
+    upgrade_ = MakeButton(this, QStringLiteral("Upgrade"), 1024, kUpgrade);
+}
+
+void CUARTView::OnInitialUpdate() {
+    Skin::SkinWindow(this, kFormStyle);
+    panel_->InitSliders();
+    for (int i = 0; i < 7; ++i) Skin::SkinWindow(panel_->slider(i), kSliderStyle);
+    panel_->PlaceScales();  // the skin may have changed the sliders' metrics
+    for (int p = 0; p < PresetCount; ++p) Skin::SkinWindow(panel_->presetButton(Preset(p)), kUnskinned);
+
+    TakeLink();
+    o_.LinkPort.RxQueue().SetMinNodeSize(kReceiveNodeSize);
+    AddBalloonHelp();
+
+    const int count = FillPortList();
+    if (comboIndex_ >= count) comboIndex_ = 0;
+    combo_->setCurrentIndex(comboIndex_);
+    TakeSelectedPort();
+
+#if __has_include("FirmwareUpgrade.h")
+    firmware_ = std::make_unique<FirmwareUpgrade>(*this);
+#endif
+}
+
+void CUARTView::AddBalloonHelp() {
+    balloon_ = new CBalloonTip(this);
+    balloon_->setObjectName(QStringLiteral("balloon"));
+    balloon_->Attach(this);
+    for (const HelpText& help : kHelpTexts)
+        if (auto* control = findChild<QWidget*>(IdName(help.controlId)))
+            balloon_->AddTool(control, QString::fromUtf8(help.text));
+}
+
+void CUARTView::OnClose() {
+    if (o_.LinkPort.IsOpen()) {
+        qCInfo(lcAppLink) << "closing" << QString::fromStdString(o_.LinkPort.DeviceName());
+        receiver_.Disconnect();
+    }
+}
+
+// ---- link -------------------------------------------------------------------
+
+int CUARTView::connectStage() const { return o_.LinkPort.IsOpen() ? receiver_.connectStage() : 0; }
+
+void CUARTView::TakeLink() { o_.LinkPort.SetNotifyWindow(notify_.handle()); }
+
+CByteQueue& CUARTView::accumulationQueue() { return receiver_.stage().Queue(); }
+
+void CUARTView::SetRawReceiveHook(std::function<void()> hook) { rawHook_ = std::move(hook); }
+
+FirmwareUpgrade* CUARTView::firmwareUpgrade() const {
+#if __has_include("FirmwareUpgrade.h")
+    return firmware_.get();
+#else
+    return nullptr;
+#endif
+}
+
+CMainFrame* CUARTView::frame() const { return qobject_cast<CMainFrame*>(window()); }
+
+int CUARTView::FillPortList() {
+    combo_->clear();
+    for (const PortEntry& port : ListPorts()) {
+        combo_->addItem(QString::fromStdString(port.label), QString::fromStdString(port.path));
+        combo_->setItemData(combo_->count() - 1,
+                            port.simulated ? QStringLiteral("Simulated Orvex") : QStringLiteral("Serial port"),
+                            Qt::ToolTipRole);
+    }
+    qCDebug(lcAppLink) << "port list:" << combo_->count() << "entries";
+    return combo_->count();
+}
+
+void CUARTView::TakeSelectedPort() {
+    comboIndex_ = combo_->currentIndex();
+    if (comboIndex_ < 0) {
+        portPath_.clear();
+        portNumber_ = 0;
+        return;
+    }
+    portPath_ = combo_->itemData(comboIndex_).toString().toStdString();
+    portNumber_ = ThePortNumbers().NumberFor(portPath_);
+}
+
+void CUARTView::OnDropDown() {
+    FillPortList();
+    combo_->setCurrentIndex(comboIndex_);
+    TakeSelectedPort();
+}
+
+void CUARTView::OnPortChosen() {
+    TakeSelectedPort();
+    connect_->setEnabled(true);
+    StopConnectTimer();
+}
+
+void CUARTView::OnConnect() {
+    connect_->setEnabled(false);
+    const bool wasOpen = o_.LinkPort.IsOpen();
+    SetStatusText(QString::fromLatin1(kNotConnected));
+    SetStatusDetail(QString());
+    qCInfo(lcAppLink) << "connect" << portNumber_ << QString::fromStdString(portPath_);
+    const bool open = receiver_.Connect(portNumber_, portPath_);
+    if (wasOpen) InvalidateLamps();
+    if (!open && portNumber_ >= PortNumbers::kFirst && portNumber_ <= PortNumbers::kLast) {
+        // Not silent: the user learns why and what to do about it.
+        const std::string why = DescribeLinkFailure(portPath_, o_.LinkPort.LastFailure());
+        qCWarning(lcAppLink) << QString::fromStdString(why);
+        SetStatusDetail(QString::fromStdString(why));
+    }
+    StopConnectTimer();
+    connectTimer_ = startTimer(kTimerPeriodMs);
+    InvalidateLamps();
+}
+
+void CUARTView::StopConnectTimer() {
+    if (connectTimer_) killTimer(connectTimer_);
+    connectTimer_ = 0;
+}
+
+void CUARTView::timerEvent(QTimerEvent* event) {
+    if (g_timerTicks > kTimeoutTicks) {
+        connect_->setEnabled(true);
+        g_timerTicks = 0;
+        StopConnectTimer();
+    }
+    ++g_timerTicks;
+    QWidget::timerEvent(event);
+}
+
+void CUARTView::OnConnected() {
+    qCInfo(lcAppLink) << "connected";
+    SetStatusText(QString::fromLatin1(kConnected));
+    SetStatusDetail(QString());
+    InvalidateLamps();
+    connect_->setEnabled(true);
+}
+
+void CUARTView::OnVersion(const std::string& text) {
+    const QString version = QString::fromStdString(text);
+    if (version_->text() != version) version_->setText(version);
+}
+
+bool CUARTView::event(QEvent* event) {
+    if (event->type() == PortEvent::Type()) {
+        const PortNotification& n = static_cast<PortEvent*>(event)->notification;
+        if (n.message == WM_PORT_RECEIVE) OnPortReceive(n.wParam);
+        else if (n.message == WM_PORT_ERROR && (n.lParam & kPortErrorGone)) OnPortGone(n.wParam);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void CUARTView::OnPortReceive(int portNumber) {
+    if (!rawHook_) {
+        receiver_.OnReceive(portNumber);
+        return;
+    }
+    if (portNumber != o_.LinkPort.PortNumber()) return;
+    receiver_.stage().Drain(o_.LinkPort);
+    rawHook_();
+}
+
+// The adapter went away (or the other end hung up): the port is closed here,
+// on the GUI thread, and the view shows that it is no longer connected.
+void CUARTView::OnPortGone(int portNumber) {
+    if (portNumber != o_.LinkPort.PortNumber() || !o_.LinkPort.IsOpen()) return;
+    const std::string why = DescribeLinkFailure(o_.LinkPort.DeviceName(), o_.LinkPort.LastFailure());
+    qCWarning(lcAppLink) << "link lost:" << QString::fromStdString(why);
+    receiver_.Disconnect();
+    SetStatusText(QString::fromLatin1(kNotConnected));
+    SetStatusDetail(QString::fromStdString(why));
+    InvalidateLamps();
+    connect_->setEnabled(true);
+}
+
+// ---- drawing ------------------------------------------------------------------
+
+void CUARTView::InvalidateLamps() { update(kLampRect); }
+
+void CUARTView::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+    if (!picture_.isNull()) painter.drawPixmap(kPicturePoint, picture_);
+    const QPixmap& lamp = connectStage() == 2 ? lampOn_ : lampOff_;
+    if (lamp.isNull()) return;
+    for (const QPoint& point : kLampPoints) painter.drawPixmap(point, lamp);
+}
+
+// ---- status bar -----------------------------------------------------------------
+
+void CUARTView::SetStatusText(const QString& text) {
+    if (CMainFrame* f = frame()) f->SetStatusText(text);
+}
+
+void CUARTView::SetStatusDetail(const QString& text) {
+    if (CMainFrame* f = frame()) f->SetStatusDetail(text);
+}
+
+// ---- configuration file ---------------------------------------------------------
+
+void CUARTView::OnFileOpen() {
+    const QString chosen =
+        Dialogs::OpenFileName(this, QStringLiteral("Select Config File"), QStringLiteral("conif file (*.ini)|*.ini||"));
+    if (chosen.isEmpty()) return;
+    const std::string path = chosen.toStdString();
+    if (!PathLongEnough(path)) {
+        Dialogs::Message(this, QString::fromLatin1(kFileNameTooShort));
+        return;
+    }
+    PanelValues values = panel_->values();
+    const ConfigFileResult result = ReadConfigFile(path, o_.config, o_.image, values);
+    if (!result.ok) {
+        qCWarning(lcAppConfig) << "open failed:" << QString::fromStdString(result.message);
+        Dialogs::Message(this, QString::fromStdString(result.message));
+        return;
+    }
+    qCInfo(lcAppConfig) << "opened" << chosen;
+    panel_->ShowValues(values);
+}
+
+void CUARTView::OnFileSave() {
+    const QString chosen =
+        Dialogs::SaveFileName(this, QStringLiteral("Save Config File"), QStringLiteral("config file (*.ini)|*.ini||"));
+    if (chosen.isEmpty()) return;
+    if (!PathLongEnough(chosen.toStdString())) {
+        Dialogs::Message(this, QString::fromLatin1(kFileNameTooShort));
+        return;
+    }
+    const std::string path = SavePathWithExtension(chosen.toStdString());
+    const QString target = QString::fromStdString(path);
+    // The dialog asked about the name as typed; the name with ".ini" added may be another, existing file.
+    if (target != chosen && QFileInfo::exists(target) &&
+        !Dialogs::Question(this, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(target),
+                           QStringLiteral("Save Config File")))
+        return;
+    const ConfigFileResult result = WriteConfigFile(path, o_.config, o_.image, panel_->values());
+    if (!result.ok) {
+        qCWarning(lcAppConfig) << "save failed:" << QString::fromStdString(result.message);
+        Dialogs::Message(this, QString::fromStdString(result.message));
+        return;
+    }
+    qCInfo(lcAppConfig) << "saved" << target;
+}
+
+void CUARTView::OnFileTransmit() {
+    QProgressBar* progress = frame() ? frame()->progressBar() : nullptr;
+    if (progress) progress->setValue(0);
+    ConfigToImage(o_);
+    if (progress) progress->setValue(100);
+    const bool open = o_.LinkPort.IsOpen();
+    const uint32_t before = o_.LinkPort.BytesWritten();
+    SendParameters(o_);
+    const bool written = open && o_.LinkPort.BytesWritten() - before >= kFrameSize;
+    QString message;
+    if (written) message = QStringLiteral("The config file has been Transmitted to Orvex!");
+    else if (!open) message = QStringLiteral("Orvex not connected! Nothing was transmitted.");
+    else
+        message = QStringLiteral("The config file could not be sent: %1")
+                      .arg(QString::fromStdString(DescribeLinkFailure(o_.LinkPort.DeviceName(), o_.LinkPort.LastFailure())));
+    qCInfo(lcAppConfig) << "transmit:" << message;
+    Dialogs::Message(this, message);
+    if (progress) progress->setValue(0);
+}
+
+// ---- dialogs ---------------------------------------------------------------------
+
+void CUARTView::OnSetup() {
+#ifdef QUILLON_HAS_SETUP_WIZARD
+    CSetupWizard wizard(this);
+    wizard.exec();
+#endif
+    TakeLink();
+}
+
+void CUARTView::OnAdvanceMenu() {
+#ifdef QUILLON_HAS_ADVANCE_MENU
+    CAdvanceMenuDialog dialog(this);
+    dialog.exec();
+#endif
+    TakeLink();
+}

@@ -1,0 +1,141 @@
+#pragma once
+// The main form: port list and Connect with the three connection lamps and
+// the firmware version, the parameter panel (ParameterPanel), the Setup and
+// Advance Menu buttons, the firmware upgrade buttons, and the handlers of the
+// configuration-file menu commands. It is the link's notify window while no
+// dialog has taken the link over, and it reads the link through its
+// MainReceiver.
+//
+// Firmware upgrade hook: when src/app/FirmwareUpgrade.h exists, the view owns
+// a FirmwareUpgrade constructed as FirmwareUpgrade(CUARTView&) at the end of
+// OnInitialUpdate; it wires openButton() and upgradeButton() itself, reads
+// the accumulation queue (accumulationQueue()) while it has set a raw
+// receive hook (SetRawReceiveHook), and reports through frame(). Without that
+// header the two buttons do nothing.
+
+#include "MainReceiver.h"
+#include "NotifyWindow.h"
+#include "PortEvents.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class CBalloonTip;
+class CByteQueue;
+class CMainFrame;
+class FirmwareUpgrade;
+class ParameterPanel;
+class PortComboBox;
+class QLabel;
+class QPushButton;
+
+class CUARTView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kTimeoutTicks = 200;
+    static constexpr int kTimerPeriodMs = 20;
+
+    explicit CUARTView(QWidget* parent = nullptr);
+    ~CUARTView() override;
+
+    // Skin, sliders, preset pictures, the link, balloon help, the port list.
+    void OnInitialUpdate();
+    // The window closes: the port is stopped, purged and closed.
+    void OnClose();
+
+    // ---- link -------------------------------------------------------------
+    MainReceiver& receiver() { return receiver_; }
+    // 0 not connected, 1 parameters received, 2 connected (lamps lit). A
+    // port that has been closed (hang-up, window closed) counts as 0.
+    int connectStage() const;
+    // The port chosen in the list: its number (1..1024, 0 for none) and path.
+    int portNumber() const { return portNumber_; }
+    const std::string& portPath() const { return portPath_; }
+    // Makes this view the window that receives the link's notifications.
+    void TakeLink();
+    NotifyHandle notifyHandle() const { return notify_.handle(); }
+
+    // ---- firmware upgrade ---------------------------------------------------
+    QPushButton* openButton() const { return open_; }
+    QPushButton* upgradeButton() const { return upgrade_; }
+    // The bytes received so far and not yet parsed.
+    CByteQueue& accumulationQueue();
+    // While set, received bytes are gathered in the accumulation queue and the
+    // hook is called instead of the frame parser. An empty function ends it.
+    void SetRawReceiveHook(std::function<void()> hook);
+    FirmwareUpgrade* firmwareUpgrade() const;
+    CMainFrame* frame() const;
+
+    // ---- controls ---------------------------------------------------------
+    ParameterPanel& panel() { return *panel_; }
+    PortComboBox* portList() const { return combo_; }
+    QPushButton* connectButton() const { return connect_; }
+    QPushButton* setupButton() const { return setup_; }
+    QPushButton* advanceButton() const { return advance_; }
+    QLabel* versionLabel() const { return version_; }
+    CBalloonTip* balloon() const { return balloon_; }
+
+    // ---- commands ---------------------------------------------------------
+    void OnConnect();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileTransmit();
+    void OnSetup();
+    void OnAdvanceMenu();
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    void CreateConnectionControls();
+    void CreateDialogButtons();
+    void CreateFirmwareControls();
+    void AddBalloonHelp();
+
+    int FillPortList();
+    void TakeSelectedPort();
+    void OnDropDown();
+    void OnPortChosen();
+
+    void OnPortReceive(int portNumber);
+    void OnPortGone(int portNumber);
+    void OnConnected();
+    void OnVersion(const std::string& text);
+    void StopConnectTimer();
+
+    void SetStatusText(const QString& text);
+    void SetStatusDetail(const QString& text);
+    void InvalidateLamps();
+
+    Orvex& o_;
+    MainReceiver receiver_;
+    std::unique_ptr<ParameterPanel> panel_;
+    QPixmap picture_, lampOff_, lampOn_;
+
+    PortComboBox* combo_ = nullptr;
+    QPushButton* connect_ = nullptr;
+    QLabel* version_ = nullptr;
+    QPushButton* setup_ = nullptr;
+    QPushButton* advance_ = nullptr;
+    QPushButton* open_ = nullptr;
+    QPushButton* upgrade_ = nullptr;
+    CBalloonTip* balloon_ = nullptr;
+
+    int comboIndex_ = 0;
+    int portNumber_ = 0;
+    std::string portPath_;
+    int connectTimer_ = 0;
+    std::function<void()> rawHook_;
+
+#if __has_include("FirmwareUpgrade.h")
+    std::unique_ptr<FirmwareUpgrade> firmware_;
+#endif
+    // Last member: unregisters first, so no notification reaches a view being destroyed.
+    QtNotifyWindow notify_;
+};

@@ -1,0 +1,331 @@
+#include "ParameterPanel.h"
+
+#include "AppLog.h"
+#include "CPngButton.h"
+#include "DataExchange.h"
+#include "Dialogs.h"
+#include "MainFormLayout.h"
+#include "Orvex.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+
+#include <algorithm>
+
+using namespace MainFormLayout;
+
+namespace {
+
+struct SliderSpec {
+    int sliderId;
+    int editId;
+    const char* title;
+    const char* name;  // accessible name
+    bool gainScale;
+};
+
+// In panel order (kPanelDefs).
+constexpr SliderSpec kSliders[7] = {
+    {1002, 1004, "Agility", "Pitch agility", false},
+    {1003, 1005, "Gain", "Pitch gain", true},
+    {1010, 1014, "Agility", "Roll agility", false},
+    {1013, 1015, "Gain", "Roll gain", true},
+    {1011, 1016, "Yaw rate L", "Yaw rate L", false},
+    {1025, 1128, "Yaw rate R", "Yaw rate R", false},
+    {1012, 1017, "Gain", "Tail gain", true},
+};
+
+constexpr int kAgilityScale[] = {60, 45, 30, 15};
+constexpr int kGainScale[] = {125, 110, 95, 75, 60, 45, 30, 10};
+
+struct PresetSpec {
+    Preset preset;
+    int id;
+    int picture;
+    const char* caption;
+};
+
+// Top to bottom on the form.
+constexpr PresetSpec kPresets[PresetCount] = {
+    {PresetBeginner, 1006, 244, "Beginner"},
+    {PresetF3C, 1007, 243, "F-3C"},
+    {PresetSoft3D, 1008, 245, "Soft 3D"},
+    {Preset3DHardcore, 1018, 246, "3D Hardcore"},
+    {Preset3DExtreme, 1019, 247, "3D Extreme"},
+};
+
+constexpr int kMainRotorIndexes[] = {0, 1, 2, 3};  // pitch agility, pitch gain, roll agility, roll gain
+constexpr int kTailRotorIndexes[] = {4, 5, 6};     // yaw rate L, yaw rate R, tail gain
+
+QString IdName(int id) { return QStringLiteral("id%1").arg(id); }
+
+QGroupBox* MakeGroup(QWidget* form, const QString& title, const Box& box) {
+    auto* group = new QGroupBox(title, form);
+    group->setGeometry(box.px());
+    group->setAccessibleName(title);
+    group->setObjectName(QStringLiteral("group ") + title);
+    group->lower();
+    return group;
+}
+
+QPushButton* MakeButton(QWidget* form, const QString& caption, int id, const Box& box) {
+    auto* button = new QPushButton(caption, form);
+    button->setObjectName(IdName(id));
+    button->setAccessibleName(caption);
+    button->setGeometry(box.px());
+    button->setAutoDefault(false);
+    return button;
+}
+
+// The vertical centre of the slider's handle at a position, in slider coordinates.
+int HandleCentreY(const QSlider* slider, int position) {
+    QStyleOptionSlider opt;
+    opt.initFrom(slider);
+    opt.subControls = QStyle::SC_None;
+    opt.activeSubControls = QStyle::SC_None;
+    opt.orientation = slider->orientation();
+    opt.maximum = slider->maximum();
+    opt.minimum = slider->minimum();
+    opt.tickPosition = slider->tickPosition();
+    opt.tickInterval = slider->tickInterval();
+    opt.upsideDown = !slider->invertedAppearance();
+    opt.sliderPosition = position;
+    opt.sliderValue = position;
+    opt.singleStep = slider->singleStep();
+    opt.pageStep = slider->pageStep();
+    return slider->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, slider).center().y();
+}
+
+}  // namespace
+
+ParameterPanel::ParameterPanel(QWidget* form, Orvex& orvex) : QObject(form), form_(form), o_(orvex) {
+    setObjectName(QStringLiteral("parameterPanel"));
+    CreateGroups(form);
+    CreateSliders(form);
+    CreateButtons(form);
+}
+
+void ParameterPanel::CreateGroups(QWidget* form) {
+    MakeGroup(form, QStringLiteral("Main rotor"), kMainRotor);
+    MakeGroup(form, QStringLiteral("Roll"), kRoll);
+    MakeGroup(form, QStringLiteral("Pitch"), kPitch);
+    MakeGroup(form, QStringLiteral("Tail rotor"), kTailRotor);
+    MakeGroup(form, QStringLiteral("Preset parameters"), kPresetGroup);
+}
+
+void ParameterPanel::CreateSliders(QWidget* form) {
+    for (int i = 0; i < 7; ++i) {
+        const SliderSpec& spec = kSliders[i];
+        const int centre = SliderCentre(kColumns[i]);
+
+        auto* title = new QLabel(QString::fromLatin1(spec.title), form);
+        title->setAlignment(Qt::AlignCenter);
+        title->setGeometry(DluRect(centre - 26, kColumnTitleY, 52, kColumnTitleH));
+
+        auto* slider = new QSlider(Qt::Vertical, form);
+        slider->setObjectName(IdName(spec.sliderId));
+        slider->setAccessibleName(QString::fromLatin1(spec.name));
+        slider->setGeometry(DluRect(centre - kSliderW / 2, kSliderY, kSliderW, kSliderH));
+        // Positions grow downwards, so the larger values sit higher; the keys follow the handle.
+        slider->setInvertedAppearance(true);
+        slider->setInvertedControls(true);
+        slider->setTickPosition(QSlider::TicksBothSides);
+        sliders_[i] = slider;
+        connect(slider, &QSlider::valueChanged, this, [this, i] { OnDrag(i); });
+        slider->installEventFilter(this);
+
+        for (int value : spec.gainScale ? std::vector<int>(std::begin(kGainScale), std::end(kGainScale))
+                                        : std::vector<int>(std::begin(kAgilityScale), std::end(kAgilityScale))) {
+            auto* label = new QLabel(QString::number(value), form);
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            label->setProperty("scaleValue", value);
+            label->setObjectName(QStringLiteral("scale"));
+            scales_[i].push_back(label);
+        }
+
+        auto* edit = new QLineEdit(form);
+        edit->setObjectName(IdName(spec.editId));
+        edit->setAccessibleName(QString::fromLatin1(spec.name) + QStringLiteral(" value"));
+        edit->setAlignment(Qt::AlignCenter);
+        edit->setGeometry(DluRect(centre - kEditW / 2, kEditY, kEditW, kEditH));
+        edit->installEventFilter(this);
+        edits_[i] = edit;
+    }
+    WriteEdits();
+}
+
+void ParameterPanel::CreateButtons(QWidget* form) {
+    resets_[MainRotorReset] = MakeButton(form, QStringLiteral("Reset"), 1020, kMainReset);
+    resets_[MainRotorReset]->setAccessibleName(QStringLiteral("Reset main rotor"));
+    resets_[TailRotorReset] = MakeButton(form, QStringLiteral("Reset"), 1021, kTailReset);
+    resets_[TailRotorReset]->setAccessibleName(QStringLiteral("Reset tail rotor"));
+    allDataReset_ = MakeButton(form, QStringLiteral("All data reset"), 1164, kAllDataReset);
+    connect(resets_[MainRotorReset], &QPushButton::clicked, this, [this] { OnReset(MainRotorReset); });
+    connect(resets_[TailRotorReset], &QPushButton::clicked, this, [this] { OnReset(TailRotorReset); });
+    connect(allDataReset_, &QPushButton::clicked, this, &ParameterPanel::OnAllDataReset);
+
+    for (int k = 0; k < PresetCount; ++k) {
+        const PresetSpec& spec = kPresets[k];
+        auto* button = new CPngButton(QString::fromLatin1(spec.caption), form);
+        button->setObjectName(IdName(spec.id));
+        button->SetImage(spec.picture);
+        button->move(DluPoint(kPresetX, kPresetY + k * kPresetStep));
+        presets_[spec.preset] = button;
+        connect(button, &CPngButton::clicked, this, [this, p = spec.preset] { OnPreset(p); });
+    }
+}
+
+void ParameterPanel::InitSliders() {
+    for (int i = 0; i < 7; ++i) {
+        QSlider* slider = sliders_[i];
+        const PanelDef& def = kPanelDefs[i];
+        const QSignalBlocker block(slider);
+        const int low = def.positionBase - def.high, high = def.positionBase - def.low;
+        slider->setRange(low, high);
+        slider->setPageStep(std::max(1, (high - low) / 5));
+        slider->setTickInterval(kTickFrequency);
+        SetSliderPosition(i);
+    }
+    PlaceScales();
+}
+
+void ParameterPanel::PlaceScales() {
+    for (int i = 0; i < 7; ++i) {
+        QSlider* slider = sliders_[i];
+        slider->ensurePolished();
+        const int right = slider->x() - DluToPx(1);
+        const int height = DluToPx(kScaleH);
+        for (QLabel* label : scales_[i]) {
+            const int position = kPanelDefs[i].positionBase - label->property("scaleValue").toInt();
+            const int y = slider->y() + HandleCentreY(slider, position);
+            label->setGeometry(right - DluToPx(kScaleW), y - height / 2, DluToPx(kScaleW), height);
+        }
+    }
+}
+
+int ParameterPanel::ValueFromPosition(int index) const {
+    return kPanelDefs[index].positionBase - sliders_[index]->value();
+}
+
+void ParameterPanel::SetSliderPosition(int index) {
+    const QSignalBlocker block(sliders_[index]);
+    // The slider keeps the position inside its range, as a trackbar does.
+    sliders_[index]->setValue(kPanelDefs[index].positionBase - panel_.value[index]);
+}
+
+void ParameterPanel::SetSliderPositions() {
+    for (int i = 0; i < 7; ++i) SetSliderPosition(i);
+}
+
+void ParameterPanel::WriteEdits() {
+    for (int i = 0; i < 7; ++i) DataExchange::WriteInt(edits_[i], panel_.value[i]);
+}
+
+void ParameterPanel::RefreshEdits() {
+    for (int i = 0; i < 7; ++i) DataExchange::RefreshInt(edits_[i], panel_.value[i]);
+}
+
+void ParameterPanel::ReadEdits() {
+    for (int i = 0; i < 7; ++i)
+        DataExchange::ReadInt(edits_[i], panel_.value[i], kPanelDefs[i].low, kPanelDefs[i].high, form_);
+}
+
+void ParameterPanel::WriteTuningByte(int index) {
+    o_.image.TuningBlock[kPanelDefs[index].tuningIndex] = static_cast<int8_t>(panel_.value[index]);
+}
+
+void ParameterPanel::ShowImage() {
+    panel_ = PanelFromImage(o_.image);
+    SetSliderPositions();
+    RefreshEdits();
+}
+
+void ParameterPanel::ShowValues(const PanelValues& values) {
+    panel_ = values;
+    SetSliderPositions();
+    WriteEdits();
+}
+
+// A drag (or a key moving the slider) changes the value and the boxes only.
+// The box the user may be typing in elsewhere keeps its text.
+void ParameterPanel::OnDrag(int index) {
+    panel_.value[index] = ValueFromPosition(index);
+    for (int i = 0; i < 7; ++i) {
+        if (i == index) DataExchange::WriteInt(edits_[i], panel_.value[i]);
+        else DataExchange::RefreshInt(edits_[i], panel_.value[i]);
+    }
+}
+
+void ParameterPanel::OnRelease(int index) {
+    qCDebug(lcAppUi) << "slider" << kSliders[index].name << "released at" << panel_.value[index];
+    WriteTuningByte(index);
+    SendParameters(o_);
+}
+
+void ParameterPanel::OnEnter(int index) {
+    ReadEdits();
+    SetSliderPosition(index);
+    const PanelDef& def = kPanelDefs[index];
+    int& value = panel_.value[index];
+    value = std::clamp(value, def.low, def.high);
+    WriteTuningByte(index);
+    o_.config[def.name] = static_cast<int8_t>(value);
+    qCDebug(lcAppUi) << kSliders[index].name << "entered as" << value;
+    SendParameters(o_);
+    WriteEdits();
+    form_->update();
+}
+
+void ParameterPanel::OnPreset(Preset preset) {
+    Dialogs::Message(form_, QString::fromLatin1(kPresetMessages[preset]));
+    for (int k = 0; k < PresetCount; ++k) presets_[k]->SetChosen(k == preset);
+    panel_ = ApplyPreset(o_, preset);
+    snapshot_ = panel_;
+    SetSliderPositions();
+    WriteEdits();
+}
+
+void ParameterPanel::OnReset(ResetGroup group) {
+    auto restore = [this](int i) {
+        panel_.value[i] = snapshot_.value[i];
+        o_.config[kPanelDefs[i].name] = static_cast<int8_t>(panel_.value[i]);
+        WriteTuningByte(i);
+        SetSliderPosition(i);
+    };
+    if (group == MainRotorReset) std::for_each(std::begin(kMainRotorIndexes), std::end(kMainRotorIndexes), restore);
+    else std::for_each(std::begin(kTailRotorIndexes), std::end(kTailRotorIndexes), restore);
+    WriteEdits();
+    SendParameters(o_);
+}
+
+void ParameterPanel::OnAllDataReset() {
+    ResetAllParameters(o_);
+    panel_ = PanelFromImage(o_.image);
+    SetSliderPositions();
+    WriteEdits();
+}
+
+bool ParameterPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const auto it = std::find(edits_.begin(), edits_.end(), watched);
+        if (it != edits_.end() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            // One press is one entry: a held key's repeats are not new entries.
+            if (!key->isAutoRepeat()) OnEnter(static_cast<int>(it - edits_.begin()));
+            return true;
+        }
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto it = std::find(sliders_.begin(), sliders_.end(), watched);
+        if (it != sliders_.end() && mouse->button() == Qt::LeftButton)
+            OnRelease(static_cast<int>(it - sliders_.begin()));
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,14 @@
+// quillon: the Orvex configuration program.
+
+#include "CUARTApp.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    CUARTApp app;
+    if (!app.InitInstance()) return 1;
+    const int result = QApplication::exec();
+    app.ExitInstance();
+    return result;
+}

@@ -1,0 +1,164 @@
+#include "PortList.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <dirent.h>
+#include <fcntl.h>
+#include <fstream>
+#include <linux/serial.h>
+#include <pwd.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kPortUnknown = 0;  // PORT_UNKNOWN: the driver found no UART at this address
+
+std::vector<std::string> DirectoryNames(const std::string& dir) {
+    std::vector<std::string> names;
+    DIR* d = opendir(dir.c_str());
+    if (!d) return names;
+    while (const dirent* e = readdir(d)) {
+        // Hidden names are skipped too: a simulator builds its link under one first.
+        if (e->d_name[0] != '.') names.emplace_back(e->d_name);
+    }
+    closedir(d);
+    return names;
+}
+
+bool Exists(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0;
+}
+
+bool IsSymlink(const std::string& path) {
+    struct stat st {};
+    return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+// The UART type from sysfs, or from TIOCGSERIAL when sysfs does not say.
+// -1 when neither can tell.
+int UartType(const std::string& sysEntry, const std::string& devPath, bool mayOpen) {
+    std::ifstream typeFile(sysEntry + "/type");
+    int type = -1;
+    if (typeFile >> type) return type;
+    if (!mayOpen) return -1;
+    const int fd = open(devPath.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    serial_struct info {};
+    if (ioctl(fd, TIOCGSERIAL, &info) == 0) type = info.type;
+    close(fd);
+    return type;
+}
+
+bool IsRealSerialPort(const std::string& sysClassTty, const std::string& devDir, const std::string& name) {
+    const std::string entry = sysClassTty + "/" + name;
+    const std::string dev = devDir + "/" + name;
+    // Consoles and pseudo-terminals have no device behind them.
+    if (!Exists(entry + "/device") || !Exists(dev)) return false;
+    // Every 8250 driver announces a fixed set of ttyS ports, most of them
+    // without hardware; only those ask to be opened.
+    const bool legacyUart = name.rfind("ttyS", 0) == 0;
+    return UartType(entry, dev, legacyUart) != kPortUnknown;
+}
+
+std::string UserName() {
+    const uid_t uid = getuid();
+    passwd pw {};
+    passwd* found = nullptr;
+    std::vector<char> buffer(16384);
+    if (getpwuid_r(uid, &pw, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_name &&
+        *found->pw_name)
+        return found->pw_name;
+    return std::to_string(uid);
+}
+
+}  // namespace
+
+bool NaturalLess(const std::string& a, const std::string& b) {
+    size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        const bool da = std::isdigit(static_cast<unsigned char>(a[i]));
+        const bool db = std::isdigit(static_cast<unsigned char>(b[j]));
+        if (da && db) {
+            size_t ei = i, ej = j;
+            while (ei < a.size() && std::isdigit(static_cast<unsigned char>(a[ei]))) ++ei;
+            while (ej < b.size() && std::isdigit(static_cast<unsigned char>(b[ej]))) ++ej;
+            // Compare the digit runs by value: leading zeros aside, the longer run is larger.
+            size_t si = i, sj = j;
+            while (si + 1 < ei && a[si] == '0') ++si;
+            while (sj + 1 < ej && b[sj] == '0') ++sj;
+            if (ei - si != ej - sj) return ei - si < ej - sj;
+            const int cmp = a.compare(si, ei - si, b, sj, ej - sj);
+            if (cmp != 0) return cmp < 0;
+            i = ei;
+            j = ej;
+        } else {
+            if (a[i] != b[j]) return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[j]);
+            ++i;
+            ++j;
+        }
+    }
+    if ((a.size() - i) != (b.size() - j)) return (a.size() - i) < (b.size() - j);
+    return a < b;  // equal by value ("ttyS01" and "ttyS1"): any fixed order
+}
+
+std::string RuntimeDir() {
+    if (const char* dir = std::getenv("XDG_RUNTIME_DIR"); dir && *dir) return dir;
+    return "/tmp/runtime-" + UserName();
+}
+
+std::string SimPortsDir() { return RuntimeDir() + "/orvex/ports"; }
+
+std::vector<PortEntry> ListRealPorts(const std::string& sysClassTty, const std::string& devDir) {
+    std::vector<std::string> names = DirectoryNames(sysClassTty);
+    std::sort(names.begin(), names.end(), NaturalLess);
+    std::vector<PortEntry> ports;
+    for (const std::string& name : names) {
+        if (!IsRealSerialPort(sysClassTty, devDir, name)) continue;
+        const std::string path = devDir + "/" + name;
+        ports.push_back(PortEntry{path, path, false});
+    }
+    return ports;
+}
+
+std::vector<PortEntry> ListSimulatedPorts() {
+    const std::string dir = SimPortsDir();
+    std::vector<std::string> names = DirectoryNames(dir);
+    std::sort(names.begin(), names.end(), NaturalLess);
+    std::vector<PortEntry> ports;
+    for (const std::string& name : names) {
+        const std::string path = dir + "/" + name;
+        // A link whose simulator has gone points nowhere.
+        if (IsSymlink(path) && Exists(path)) ports.push_back(PortEntry{path, path, true});
+    }
+    return ports;
+}
+
+std::vector<PortEntry> ListPorts() {
+    std::vector<PortEntry> ports = ListRealPorts();
+    std::vector<PortEntry> simulated = ListSimulatedPorts();
+    ports.insert(ports.end(), simulated.begin(), simulated.end());
+    return ports;
+}
+
+int PortNumbers::NumberFor(const std::string& path) {
+    std::lock_guard<std::mutex> guard(mutex_);
+    if (const auto it = numbers_.find(path); it != numbers_.end()) return it->second;
+    if (next_ > kLast) return 0;
+    numbers_.emplace(path, next_);
+    return next_++;
+}
+
+void PortNumbers::Reset() {
+    std::lock_guard<std::mutex> guard(mutex_);
+    numbers_.clear();
+    next_ = kFirst;
+}
+
+PortNumbers& ThePortNumbers() {
+    static PortNumbers numbers;
+    return numbers;
+}

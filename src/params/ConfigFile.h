@@ -1,0 +1,39 @@
+#pragma once
+// The configuration file: the parameters as a private-profile text file with
+// the sections "section1" (main panel), "section2" and "section3" and signed
+// decimal values. Keys, sections and their order come from kConfigDefs and
+// kDirectKeys.
+
+#include "ConfigValues.h"
+#include "IniFile.h"
+
+#include <string>
+#include <string_view>
+
+using ConfigFileResult = FileResult;
+
+inline constexpr const char* kFileNameTooShort = "File name is too short!";
+
+// Reads every key. A missing key or section reads as 0. Section-one keys also
+// set the panel values (sign-extended); the caller moves the sliders. The
+// governor and burst keys go straight into TuningBlock. A file that cannot be
+// read (missing, unreadable, too large, not text) changes nothing.
+ConfigFileResult ReadConfigFile(const std::string& path, ConfigValues& cv, ParameterImage& image, PanelValues& panel);
+
+// Copies the panel values into the section-one names, then writes every key
+// into the file, keeping whatever else the file holds. The file is replaced
+// atomically; on failure it is left as it was.
+ConfigFileResult WriteConfigFile(const std::string& path, ConfigValues& cv, const ParameterImage& image,
+                                 const PanelValues& panel);
+
+// A value's text as the byte it stands for: decimal with optional leading
+// blanks and sign, up to the first non-digit, no digits giving 0; numbers
+// beyond the 32-bit range saturate, and the low 8 bits are kept.
+int8_t ConfigByteFromText(std::string_view text);
+
+// The name a save goes to: ".ini" is appended unless the name already ends
+// in ".ini" (in any letter case).
+std::string SavePathWithExtension(const std::string& chosen);
+
+// Open and Save refuse a path of 4 characters or fewer (kFileNameTooShort).
+bool PathLongEnough(const std::string& path);

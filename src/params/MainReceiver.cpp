@@ -1,0 +1,76 @@
+#include "MainReceiver.h"
+
+#include "ParameterTable.h"
+
+#include <cstdio>
+
+MainReceiver::MainReceiver(Orvex& orvex, Events events)
+    : o_(orvex), events_(std::move(events)), parser_([this](const uint8_t* b, uint8_t l) { OnFrame(b, l); }) {}
+
+bool MainReceiver::Connect(int portNumber, const std::string& devicePath) {
+    connectStage_ = 0;
+    if (o_.LinkPort.IsOpen()) Disconnect();
+    parser_.Reset();
+    o_.link.SequenceCounter = 0;
+    if (portNumber >= 1 && portNumber <= 1024) OpenLinkPort(o_.LinkPort, portNumber, devicePath);
+    Command::RequestParameters(o_);
+    return o_.LinkPort.IsOpen();
+}
+
+void MainReceiver::Disconnect() {
+    stage_.Clear();
+    o_.LinkPort.Close(500);
+}
+
+void MainReceiver::OnReceive(int wParam) {
+    if (wParam != o_.LinkPort.PortNumber()) return;
+    stage_.Drain(o_.LinkPort);
+    std::vector<uint8_t> chunk;
+    while (stage_.NextChunk(chunk)) parser_.Feed(chunk.data(), chunk.size());
+}
+
+void MainReceiver::OnFrame(const uint8_t* body, uint8_t length) {
+    if (!ReplyBodyValid(body, length)) return;
+    const int type = ApplyReplyPayload(o_.image, body, length);
+    if (type == ParameterReply) OnParameterReply();
+    else if (type == StatusReply) OnStatusReply(body, length);
+}
+
+void MainReceiver::OnParameterReply() {
+    ImageToConfig(o_, CopyForm::MainView);
+    if (events_.parametersReceived) events_.parametersReceived();
+    if (connectStage_ == 0) {
+        connectStage_ = 1;
+        Command::Acknowledge(o_);
+        Command::RequestStatus(o_);
+    }
+}
+
+void MainReceiver::OnStatusReply(const uint8_t* body, uint8_t length) {
+    if (!DecodeStatusReply(body, length, status_)) return;
+    const std::string text = FormatVersion(status_.version);
+    if (text != versionText_) {
+        versionText_ = text;
+        if (events_.versionChanged) events_.versionChanged(versionText_);
+    }
+    if (connectStage_ == 1) {
+        Command::Acknowledge(o_);
+        connectStage_ = 2;
+        if (events_.connected) events_.connected();
+    }
+}
+
+std::string DescribeImage(const ParameterImage& image) {
+    std::string out;
+    char line[64];
+    for (size_t i = 0; i < kSetupBlockSize; ++i) {
+        std::snprintf(line, sizeof line, "SetupBlock[%2zu] %-16s = %d\n", i, kSetupBytes[i].name, image.SetupBlock[i]);
+        out += line;
+    }
+    for (size_t i = 0; i < kTuningBlockSize; ++i) {
+        std::snprintf(line, sizeof line, "TuningBlock[%2zu] %-16s = %d\n", i, kTuningBytes[i].def.name,
+                      image.TuningBlock[i]);
+        out += line;
+    }
+    return out;
+}

@@ -1,0 +1,60 @@
+#pragma once
+// The main view's side of the link, without any widget: its accumulation
+// queue, the stateful FrameParser, the reply handler and the connect stages
+// (0 not connected, 1 parameters received, 2 connected). The GUI's main view
+// and quillon-cli both run the connect handshake through this class.
+
+#include "FrameParser.h"
+#include "Orvex.h"
+#include "ReceiveStage.h"
+#include "StatusReport.h"
+
+#include <functional>
+#include <string>
+
+class MainReceiver {
+public:
+    struct Events {
+        std::function<void()> parametersReceived;              // image copied; refresh the panel
+        std::function<void(const std::string&)> versionChanged;  // new "V1.05" text
+        std::function<void()> connected;                       // stage 2 reached
+    };
+
+    MainReceiver(Orvex& orvex, Events events);
+
+    // Connect steps 2 to 7 without the widgets: close the port if open and
+    // clear our queue, reset the parser and SequenceCounter, open the port
+    // (when portNumber is 1..1024), ask for the parameters. Returns whether
+    // the port is open; LinkPort.LastFailure() says why not.
+    bool Connect(int portNumber, const std::string& devicePath);
+    // Closes the port as the view does on close or when the adapter is gone.
+    void Disconnect();
+
+    // WM_PORT_RECEIVE: the first stage, then the parser for every chunk.
+    void OnReceive(int wParam);
+    // Feeds bytes straight to the parser (the firmware upgrade reads the
+    // queue itself instead).
+    void Feed(const uint8_t* data, size_t length) { parser_.Feed(data, length); }
+
+    uint8_t connectStage() const { return connectStage_; }
+    const StatusReport& lastStatus() const { return status_; }
+    const std::string& versionText() const { return versionText_; }
+    ReceiveStage& stage() { return stage_; }
+    FrameParser& parser() { return parser_; }
+
+private:
+    void OnFrame(const uint8_t* body, uint8_t length);
+    void OnParameterReply();
+    void OnStatusReply(const uint8_t* body, uint8_t length);
+
+    Orvex& o_;
+    Events events_;
+    ReceiveStage stage_{4096};
+    FrameParser parser_;
+    StatusReport status_;
+    std::string versionText_;
+    uint8_t connectStage_ = 0;
+};
+
+// Describes the image by name, one "Name = value" line per byte.
+std::string DescribeImage(const ParameterImage& image);

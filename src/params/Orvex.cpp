@@ -1,0 +1,125 @@
+#include "Orvex.h"
+
+int Orvex::SendCommand(int group, int code) {
+    BuildFrame(link, image, group, code);
+    // A closed port sends nothing; the counter and ReplyPending have still moved.
+    if (LinkPort.IsOpen()) LinkPort.Write(link.FrameBuffer, kFrameSize);
+    return 1;
+}
+
+Orvex& TheOrvex() {
+    static Orvex instance;
+    return instance;
+}
+
+void ResetOrvex() {
+    Orvex& o = TheOrvex();
+    o.LinkPort.Close(500);
+    o.LinkPort.SetNotifyWindow(0);
+    o.LinkPort.RxQueue().Clear();
+    o.link = LinkState{};
+    o.image = ParameterImage{};
+    o.config = ConfigValues{};
+}
+
+namespace {
+bool Copied(const ConfigDef& d, CopyForm form) {
+    if (d.section == Section::One) return form == CopyForm::MainView;
+    if (d.id == CV::ReceiverType) return form == CopyForm::MainView;
+    if (d.id == CV::AuxFunction) return form != CopyForm::Page;
+    return true;
+}
+}  // namespace
+
+void ImageToConfig(Orvex& o, CopyForm form) {
+    for (const ConfigDef& d : kConfigDefs)
+        if (Copied(d, form)) o.config[d.id] = *BytePtr(o.image, d.device);
+}
+
+void ConfigToImage(Orvex& o) {
+    for (const ConfigDef& d : kConfigDefs)
+        if (d.toImage) *BytePtr(o.image, d.device) = o.config[d.id];
+}
+
+PanelValues PanelFromImage(const ParameterImage& image) {
+    PanelValues p;
+    for (size_t i = 0; i < kPanelDefs.size(); ++i) p.value[i] = image.TuningBlock[kPanelDefs[i].tuningIndex];
+    return p;
+}
+
+void SendParameters(Orvex& o) { o.SendCommand(30, 30); }
+
+void ResetAllParameters(Orvex& o) {
+    for (size_t i = 0; i < kSetupBlockSize; ++i)
+        if (kSetupBytes[i].factory != kKeep) o.image.SetupBlock[i] = static_cast<int8_t>(kSetupBytes[i].factory);
+    for (size_t i = 0; i < kTuningBlockSize; ++i)
+        if (kTuningBytes[i].def.factory != kKeep)
+            o.image.TuningBlock[i] = static_cast<int8_t>(kTuningBytes[i].def.factory);
+    o.config[CV::TotalCoefficient] = 70;
+    ImageToConfig(o, CopyForm::MainView);
+    SendParameters(o);
+}
+
+void WritePresetImage(ParameterImage& image, Preset preset) {
+    for (size_t i = 0; i < kTuningBlockSize; ++i) {
+        const int16_t v = kTuningBytes[i].preset[preset];
+        if (v != kKeep) image.TuningBlock[i] = static_cast<int8_t>(v);
+    }
+}
+
+PanelValues ApplyPreset(Orvex& o, Preset preset) {
+    WritePresetImage(o.image, preset);
+    const PanelValues panel = PanelFromImage(o.image);
+    for (size_t i = 0; i < kPanelDefs.size(); ++i) o.config[kPanelDefs[i].name] = static_cast<int8_t>(panel.value[i]);
+    o.config[CV::TotalCoefficient] = o.image.TuningBlock[38];
+    for (const ConfigDef& d : kConfigDefs)
+        if (d.section == Section::Three && d.device.block == BlockId::Tuning)
+            o.config[d.id] = *BytePtr(o.image, d.device);
+    SendParameters(o);
+    return panel;
+}
+
+namespace Command {
+namespace {
+void Query(Orvex& o, uint8_t request) {
+    o.link.ReplyRequest = request;
+    o.SendCommand(0, QueryFrame);
+}
+void Action(Orvex& o) { o.SendCommand(30, ActionFrame); }
+}  // namespace
+
+void RequestParameters(Orvex& o) { Query(o, RequestParameterReply); }
+void RequestStatus(Orvex& o) { Query(o, RequestStatusReply); }
+void Acknowledge(Orvex& o) { Query(o, RequestNone); }
+void WriteParameters(Orvex& o) { SendParameters(o); }
+
+void SetCondition(Orvex& o, int condition) {
+    o.image.SetupBlock[kConditionByte] = static_cast<int8_t>(condition);
+    o.config[CV::Condition] = static_cast<int8_t>(condition);
+    Action(o);
+}
+
+void ResetZero(Orvex& o) {
+    o.link.ZeroResetCommand = 101;
+    Action(o);
+    o.link.ReplyRequest = RequestParameterReply;
+    o.link.ZeroResetCommand = 0;
+    Action(o);
+}
+
+void SetFailsafe(Orvex& o) {
+    o.link.FailsafeCommand = 11;
+    Action(o);
+    o.link.FailsafeCommand = 0;
+}
+
+void DirectionCheckOn(Orvex& o) {
+    o.link.DirectionCheckCommand = 102;
+    Action(o);
+}
+
+void DirectionCheckOff(Orvex& o) {
+    o.link.DirectionCheckCommand = 0;
+    Action(o);
+}
+}  // namespace Command

@@ -1,0 +1,67 @@
+#pragma once
+// The program's process-wide device state, kept in one place:
+//   LinkPort  - the one serial port object
+//   link      - the frame buffer, SequenceCounter, ReplyRequest, ReplyPending,
+//               ReplyBuffer and the ActionFrame command bytes
+//   image     - SetupBlock and TuningBlock, the device's parameter image
+//   config    - ConfigValues, the named copy
+// Everything here is touched by the GUI thread only, except LinkPort's receive
+// queue (see CSerialPort.h). The program uses the one instance TheOrvex();
+// tests may build their own Orvex or reset the shared one with ResetOrvex().
+
+#include "CSerialPort.h"
+#include "ConfigValues.h"
+#include "LinkFrame.h"
+
+struct Orvex {
+    CSerialPort LinkPort{PortMonitorThread | PortOverlapped};
+    LinkState link;
+    ParameterImage image;
+    ConfigValues config;
+
+    // Builds a frame (see BuildFrame) and writes all 90 bytes when the port is
+    // open. Returns 1, as the device protocol's callers expect.
+    int SendCommand(int group, int code);
+};
+
+Orvex& TheOrvex();
+// Closes the shared port and returns every value to its start state.
+void ResetOrvex();
+
+// Which form of the image-to-names copy runs.
+enum class CopyForm {
+    MainView,  // everything, including "receiver type" and AuxFunction
+    Page,      // wizard pages and dialogs: leaves "receiver type" and AuxFunction
+    Monitor,   // the Monitor page: leaves "receiver type" only
+};
+
+// Image to ConfigValues (the panel values are set by the caller from the
+// section-one names, which this fills in MainView form only).
+void ImageToConfig(Orvex& o, CopyForm form);
+// ConfigValues to image, with the exceptions of "Transmit Conifg file".
+void ConfigToImage(Orvex& o);
+// Panel values from the image (TuningBlock bytes 33, 12, 34, 6, 31, 32, 0).
+PanelValues PanelFromImage(const ParameterImage& image);
+// Writes the factory values, sets "TotalCoefficient" to 70, copies the image
+// to the names (MainView form) and sends. The caller refreshes its panel.
+void ResetAllParameters(Orvex& o);
+// Writes a preset's TuningBlock column and sends nothing; see ApplyPreset.
+void WritePresetImage(ParameterImage& image, Preset preset);
+// The whole preset step after its message: writes the column, fills the
+// panel values and their names, "TotalCoefficient", section three (without
+// ZeroPitch), and sends. Returns the new panel values (the Reset snapshot).
+PanelValues ApplyPreset(Orvex& o, Preset preset);
+void SendParameters(Orvex& o);
+
+// The named commands of the device protocol.
+namespace Command {
+void RequestParameters(Orvex& o);   // ReplyRequest 30, QueryFrame
+void RequestStatus(Orvex& o);       // ReplyRequest 40, QueryFrame
+void Acknowledge(Orvex& o);         // ReplyRequest 0, QueryFrame
+void WriteParameters(Orvex& o);     // ParameterFrame
+void SetCondition(Orvex& o, int condition);  // 1 or 2, ActionFrame
+void ResetZero(Orvex& o);           // two ActionFrames, the second asks for parameters
+void SetFailsafe(Orvex& o);         // ActionFrame with 11, then back to 0
+void DirectionCheckOn(Orvex& o);    // ActionFrame with 102
+void DirectionCheckOff(Orvex& o);   // ActionFrame with 0
+}  // namespace Command

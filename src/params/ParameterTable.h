@@ -1,0 +1,97 @@
+#pragma once
+// The one table of the parameter image: every byte's name, factory value,
+// range and preset values, and every named value (ConfigValues) with its file
+// key, section, device byte and start value. Layout, file keys, factory values
+// and presets are all read from here.
+
+#include "LinkFrame.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+enum class BlockId : uint8_t { Setup, Tuning };
+
+struct DeviceByte {
+    BlockId block;
+    uint8_t index;
+};
+
+// Marks a factory or preset value that is not written ("keeps its value").
+constexpr int16_t kKeep = 1000;
+
+enum Preset : uint8_t { PresetBeginner, PresetF3C, PresetSoft3D, Preset3DHardcore, Preset3DExtreme, PresetCount };
+
+struct ByteDef {
+    const char* name;
+    int16_t factory;      // kKeep: factory reset leaves it
+    int16_t low, high;    // range enforced by the editing control (0, 0: none)
+};
+
+struct TuningByteDef {
+    ByteDef def;
+    std::array<int16_t, PresetCount> preset;  // kKeep: the preset leaves it
+};
+
+extern const std::array<ByteDef, kSetupBlockSize> kSetupBytes;
+extern const std::array<TuningByteDef, kTuningBlockSize> kTuningBytes;
+
+// Named values (ConfigValues). Order of the enumerators is the file order of
+// sections one to three, then the values without a file key.
+enum class CV : uint8_t {
+    // section1
+    PitchAgility, PitchGain, RollAgility, RollGain, YawAgility, YawRight, YawGain,
+    // section2
+    FixMode, ServoType, SwashPlateType, ServoDirCH1, ServoDirCH2, ServoDirCH3, ServoDirCH4,
+    ServoAdjustCH1, ServoAdjustCH2, ServoAdjustCH3, AileronLimit, ElevatorLimit, TotalCoefficient,
+    PitchDir, RollDir, YawDir, TailPoint, TailLimitA, TailLimitB, OptimizationDir,
+    // section3
+    Acc1, Acc2, Acc3, Acc4, Acc5, Acc6, DeadBand1, DeadBand2, DeadBand3, DeadBand4,
+    PitchGainD, PitchGainI, PitchGainP, RollGainD, RollGainI, RollGainP,
+    SpinSpeed1, SpinSpeed2, SpinSpeed3, SpinSpeed4, TailCompsate1, TailCompsate2,
+    TailGainD, TailGainI, TailGainP, ReceiverType,
+    // no file key
+    ZeroPitch, Condition, AuxFunction,
+    Count
+};
+constexpr size_t kConfigCount = static_cast<size_t>(CV::Count);
+
+enum class Section : uint8_t { None, One, Two, Three };
+
+struct ConfigDef {
+    CV id;
+    const char* key;      // file key; also the value's name
+    Section section;
+    DeviceByte device;    // the device byte it stands for
+    int8_t start;         // start value when the main view is created
+    bool toImage;         // copied back by ConfigToImage
+};
+
+extern const std::array<ConfigDef, kConfigCount> kConfigDefs;
+const ConfigDef& Def(CV id);
+
+// Keys read and written straight from and to TuningBlock (no named copy),
+// in file order after "receiver type".
+struct DirectKeyDef {
+    const char* key;
+    uint8_t tuningIndex;
+};
+extern const std::array<DirectKeyDef, 7> kDirectKeys;
+
+// The seven panel quantities in panel order: pitch agility, pitch gain, roll
+// agility, roll gain, yaw rate L, yaw rate R, tail gain.
+struct PanelDef {
+    CV name;
+    uint8_t tuningIndex;
+    int low, high;
+    int positionBase;  // slider position = positionBase - value
+};
+extern const std::array<PanelDef, 7> kPanelDefs;
+
+extern const char* const kPresetMessages[PresetCount];
+extern const char* const kReceiverTypeNames[9];
+
+const int8_t* BytePtr(const ParameterImage& image, DeviceByte b);
+int8_t* BytePtr(ParameterImage& image, DeviceByte b);
+std::optional<CV> FindConfigByKey(std::string_view key);

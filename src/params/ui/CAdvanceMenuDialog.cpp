@@ -1,0 +1,580 @@
+#include "CAdvanceMenuDialog.h"
+
+#include "CBalloonTip.h"
+#include "DataExchange.h"
+#include "DialogUnits.h"
+#include "Pictures.h"
+#include "Skin.h"
+#include "WindowReceiver.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLoggingCategory>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <array>
+#include <iterator>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcAdvanceMenu, "quillon.advance")
+
+constexpr int kFormStyle = 218;
+constexpr size_t kGovernorModeByte = 26;
+constexpr size_t kAuxFunctionByte = 28;
+
+// ---- template: groups, fields and their places (dialog units) -------------------
+
+enum GroupId { MainRotor, TailRotor, AuxChannel, ConditionGroup, Governor, GroupCount };
+
+struct GroupDef {
+    const char* title;
+    int x, y, w, h;
+};
+
+constexpr std::array<GroupDef, GroupCount> kGroups = {{
+    {"Main rotor", 7, 5, 208, 160},
+    {"Tail rotor", 222, 5, 208, 160},
+    {"AUX channel function", 7, 172, 188, 40},
+    {"Condition", 7, 218, 188, 40},
+    {"Governor", 222, 172, 208, 86},
+}};
+
+// A column of label and edit box inside a group, relative to the group.
+struct ColumnDef {
+    int labelX, labelW, editX, editW;
+};
+// Rows of a group: first row and row pitch, relative to the group.
+struct RowDef {
+    int firstY, pitch;
+};
+
+constexpr int kEditHeight = 12;
+constexpr int kLabelDrop = 2;  // label text sits a little lower than the edit box top
+constexpr int kButtonHeight = 14;
+
+constexpr ColumnDef kRotorColumns[2] = {{8, 62, 72, 26}, {106, 62, 170, 26}};
+constexpr ColumnDef kGovernorColumns[2] = {{8, 40, 50, 26}, {90, 80, 172, 26}};
+constexpr RowDef kRotorRows{17, 20};
+constexpr RowDef kGovernorRows{29, 14};
+
+const ColumnDef& Column(GroupId g, int column) {
+    return g == Governor ? kGovernorColumns[column] : kRotorColumns[column];
+}
+const RowDef& Rows(GroupId g) { return g == Governor ? kGovernorRows : kRotorRows; }
+int RowY(GroupId g, int row) { return kGroups[g].y + Rows(g).firstY + row * Rows(g).pitch; }
+
+// Where a field's value lives: a named value (which also refreshes after every
+// answered frame) or a TuningBlock byte that only this dialog edits.
+struct Source {
+    bool named;
+    CV name;
+    uint8_t tuningIndex;
+};
+constexpr Source Named(CV name) { return {true, name, 0}; }
+constexpr Source Direct(uint8_t tuningIndex) { return {false, CV::Count, tuningIndex}; }
+
+struct FieldDef {
+    int id;
+    const char* label;
+    Source source;
+    int low, high;
+    GroupId group;
+    int column, row;
+};
+
+constexpr FieldDef kFields[] = {
+    {1136, "Roll P gain", Named(CV::RollGainP), 10, 125, MainRotor, 0, 0},
+    {1137, "Roll I gain", Named(CV::RollGainI), 10, 125, MainRotor, 0, 1},
+    {1138, "Roll D gain", Named(CV::RollGainD), 0, 125, MainRotor, 0, 2},
+    {1139, "Pitch P gain", Named(CV::PitchGainP), 10, 125, MainRotor, 1, 0},
+    {1140, "Pitch I gain", Named(CV::PitchGainI), 10, 125, MainRotor, 1, 1},
+    {1141, "Pitch D gain", Named(CV::PitchGainD), 0, 125, MainRotor, 1, 2},
+    {1142, "Acceleration", Named(CV::Acc1), 7, 125, MainRotor, 0, 3},
+    {1143, "Deceleration", Named(CV::Acc2), 7, 125, MainRotor, 1, 3},
+    {1144, "RC dead band", Named(CV::DeadBand1), 0, 125, MainRotor, 0, 4},
+    {1145, "Gyro dead band", Named(CV::DeadBand2), 0, 125, MainRotor, 1, 4},
+    {1209, "Burst Coefficient", Direct(36), 0, 125, MainRotor, 0, 5},
+    {1148, "Yaw P gain", Named(CV::TailGainP), 10, 125, TailRotor, 0, 0},
+    {1149, "Yaw I gain", Named(CV::TailGainI), 10, 125, TailRotor, 0, 1},
+    {1150, "Yaw D gain", Named(CV::TailGainD), 0, 125, TailRotor, 0, 2},
+    {1151, "Acceleration L", Named(CV::Acc3), 7, 125, TailRotor, 1, 0},
+    {1152, "Acceleration R", Named(CV::Acc4), 7, 125, TailRotor, 1, 1},
+    {1153, "Deceleration L", Named(CV::Acc6), 7, 125, TailRotor, 1, 2},
+    {1154, "Deceleration R", Named(CV::Acc5), 7, 125, TailRotor, 1, 3},
+    {1155, "RC dead band", Named(CV::DeadBand3), 0, 125, TailRotor, 0, 3},
+    {1156, "Gyro dead band", Named(CV::DeadBand4), 0, 125, TailRotor, 0, 4},
+    {1159, "Collective to tail", Named(CV::TailCompsate1), -125, 125, TailRotor, 0, 6},
+    {1160, "Cyclic to tail", Named(CV::TailCompsate2), -125, 125, TailRotor, 1, 6},
+    {1215, "Total gain", Direct(45), 0, 125, Governor, 0, 0},
+    {1210, "P gain", Direct(24), 0, 125, Governor, 0, 1},
+    {1211, "I gain", Direct(25), 0, 125, Governor, 0, 2},
+    {1212, "D gain", Direct(26), 0, 125, Governor, 0, 3},
+    {1213, "Collective compensate", Direct(42), 0, 125, Governor, 1, 0},
+    {1214, "Cyclic compensate", Direct(43), 0, 125, Governor, 1, 1},
+};
+
+// "Zero pitch": shown only, in the main rotor group beside "Burst Coefficient".
+constexpr int kZeroPitchColumn = 1, kZeroPitchRow = 5;
+// "Tail compensate" heads the two compensation fields of the tail group.
+constexpr int kTailCompensateRow = 5;
+
+// Governor "Reset": the values the six governor fields return to.
+struct GovernorDefault {
+    int id;
+    int value;
+};
+constexpr GovernorDefault kGovernorDefaults[] = {
+    {1210, 20}, {1211, 80}, {1212, 20}, {1213, 60}, {1214, 40}, {1215, 30},
+};
+
+// ---- balloon help ------------------------------------------------------------------
+
+const char* const kGovernorGainHelp =
+    "Increase this value can enhance governor performance, \r\nif the rotor speed is shaking in high frequence, "
+    "\r\nreduce this value";
+
+struct HelpDef {
+    int id;
+    const char* text;
+};
+
+const HelpDef kHelp[] = {
+    {1136, "It is equivalent to \r\nthe roll rate gain, \r\nmake it as large \r\nas possible. If the \r\nhelicopter is "
+           "shaking in \r\nthe roll direction, reduce \r\nthis value or the \r\nroll total gain."},
+    {1137, "It is equivalent to \r\nthe roll angle hold \r\ngain, increase this value \r\ncan enhance the roll "
+           "\r\nangle hold performance. If \r\nthe helicopter is wagging \r\nor bouncing in the roll \r\ndirection, "
+           "reduce this value."},
+    {1138, "It is equivalent to \r\nthe brake gain, increase \r\nthis value can enhance \r\nthe brake performance of "
+           "\r\nroll. If the helicopter \r\nis shaking when stop \r\nrolling in flight, \r\nreduce this value."},
+    {1139, "It is equivalent to \r\nthe pitch rate gain, \r\nmake it as large as possible. \r\nIf the helicopter is "
+           "shaking \r\nin the pitch direction, \r\nreduce this value \r\nor the pitch total gain."},
+    {1140, "It is equivalent to \r\nthe pitch angle hold \r\ngain, increase this value can \r\nenhance the pitch angle "
+           "hold \r\nperformance. If the \r\nhelicopter is wagging \r\nor bouncing in the pitch direction, \r\nreduce "
+           "this value."},
+    {1141, "It is equivalent to \r\nthe brake gain, increase \r\nthis value can enhance the \r\nbrake performance of "
+           "pitch. \r\nIf the helicopter is \r\nshaking when stop pitching \r\nin flight, reduce this value."},
+    {1148, "It is equivalent to the \r\nyaw rate gain, make it as \r\nlarge as possible. If \r\nthe helicopter tail is "
+           "hunting \r\nin flight, reduce this value \r\nor the tail rotor total gain."},
+    {1149, "It is equivalent to the \r\nheading hold gain, increase \r\nthis value can enhance \r\nthe heading hold "
+           "performance. \r\nIf the helicopter tail is \r\nwagging or bouncing in \r\nflight, reduce this value."},
+    {1150, "It is equivalent to the \r\nbrake gain, increase this value \r\ncan enhance the brake \r\nperformance. If the "
+           "helicopter \r\ntail is shaking when stop \r\npirouette in flight, \r\nreduce this value."},
+    {1151, "Increase this value can \r\nincrease the acceleration \r\nof left pirouette."},
+    {1152, "Increase this value can \r\nincrease the acceleration \r\nof right pirouette"},
+    {1153, "Increase this value can \r\nincrease the deceleration \r\nof left pirouette"},
+    {1154, "Increase this value can \r\nincrease the deceleration \r\nof right pirouette"},
+    {1155, "Defines a range around \r\nthe rudder stick neutral position \r\nwhere the rudder stick \r\ninput will be "
+           "ignored. "},
+    {1156, "If the helicopter vibration is \r\nlow, set a small value"},
+    {1159, "Static torque compensation for \r\ncollective pitch. It can enhance \r\nthe heading hold performance "
+           "\r\nwhen change the collective pitch \r\nquickly. Larger value can enhance \r\nthe compensation. Change "
+           "the sign \r\nof the value can change \r\nthe compensation direction."},
+    {1160, "Static torque compensation for \r\ncyclic pitch. It can enhance the \r\nheading hold performance when "
+           "\r\nmove the aileron and elevator sticks \r\nquickly. Larger value can \r\nenhance the compensation. "
+           "Change the sign \r\nof the value can change \r\nthe compensation direction."},
+    {1142, "Increase this value can increase \r\nthe acceleration of roll and pitch."},
+    {1143, "Increase this value can increase \r\nthe deceleration of roll and pitch."},
+    {1144, "Defines a range around the \r\naileron and elevator sticks \r\nneutral position where the \r\naileron and "
+           "elevator sticks \r\ninput will be ignored."},
+    {1145, "If the helicopter vibration \r\nis low, set a small value"},
+    {1196, "Switch yaw gain: switch the tail \r\nrotor gain by transmitter's AUX channel, \r\nit is the same as a common "
+           "heading \r\nhold gyro. Switch condition: switch the \r\ntwo parameter groups (Condition1 and Condition2) "
+           "\r\nof Orvex by transmitter's AUX channel, \r\nthe Orvex is working in heading hold mode."},
+    {1197, "When the AUX channel is selected as \r\n'Switch yaw gain', you can switch \r\nthe two parameter groups "
+           "(Condition1 and \r\nCondition2) by hand, the two \r\nparameter groups only affect the \r\nperformance of "
+           "Orvex, the setup \r\nparameters are not included."},
+    // The D gain explains itself with the P gain's text.
+    {1210, kGovernorGainHelp},
+    {1212, kGovernorGainHelp},
+    {1211, "Increase this value can enhance governor performance, \r\nif the rotor speed is wagging in low frequence, "
+           "\r\nreduce this value"},
+    {1209, "Increase this value can enhance response speed of stick, \r\nif the main rotor is shaking when move the "
+           "aileron \r\nand elevator sticks, reduce this value"},
+    {1213, "Increase this value can enhance governor performance \r\nwhen change the collective pitch quickly"},
+    {1214, "Increase this value can enhance governor performance \r\nwhen move the aileron and elevator sticks quickly"},
+};
+
+// ---- small helpers -------------------------------------------------------------------
+
+constexpr int kDialogWidth = 437, kDialogHeight = 288;
+constexpr QSize kHelpMarkerSize{24, 24};
+
+void Name(QWidget* control, int id, const QString& accessibleName) {
+    control->setObjectName(CAdvanceMenuDialog::ControlName(id));
+    control->setAccessibleName(accessibleName);
+}
+
+// Static texts are drawn over the dialog's (or group's) background.
+QLabel* AddStatic(QWidget* parent, const QString& text, const QRect& rect) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(rect);
+    label->setAutoFillBackground(false);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setStyleSheet(QStringLiteral("background: transparent;"));
+    return label;
+}
+
+int8_t& DeviceByteOf(ParameterImage& image, const Source& s) {
+    if (s.named) return *BytePtr(image, Def(s.name).device);
+    return image.TuningBlock[s.tuningIndex];
+}
+
+int SourceValue(const Orvex& o, const Source& s) {
+    return s.named ? o.config[s.name] : o.image.TuningBlock[s.tuningIndex];
+}
+
+}  // namespace
+
+const QPoint CAdvanceMenuDialog::kHelpPicturePoints[2] = {QPoint(350, 380), QPoint(350, 460)};
+
+CAdvanceMenuDialog::CAdvanceMenuDialog(QWidget* parent) : QDialog(parent), orvex_(TheOrvex()) {
+    setWindowTitle(QStringLiteral("Advance Menu"));
+    setObjectName(QStringLiteral("id248"));
+    setFixedSize(DluSize(kDialogWidth, kDialogHeight));
+    helpPicture_ = LoadPng(kHelpPictureId);
+    LoadValues();
+    BuildControls();
+    InitDialog();
+}
+
+CAdvanceMenuDialog::~CAdvanceMenuDialog() {
+    // The main view takes the link back after exec(); until then nothing may
+    // post to a dialog that is gone (the registration ends with notify_).
+    if (orvex_.LinkPort.GetNotifyWindow() == notify_.handle()) orvex_.LinkPort.SetNotifyWindow(0);
+}
+
+QLineEdit* CAdvanceMenuDialog::field(int id) const {
+    if (id == IdZeroPitch) return zeroPitchEdit_;
+    for (const Field& f : fields_)
+        if (kFields[f.def].id == id) return f.edit;
+    return nullptr;
+}
+
+// ---- construction -------------------------------------------------------------------
+
+void CAdvanceMenuDialog::LoadValues() {
+    for (int i = 0; i < int(std::size(kFields)); ++i) fields_.push_back({i, nullptr, SourceValue(orvex_, kFields[i].source)});
+    zeroPitch_ = orvex_.config[CV::ZeroPitch];
+    conditionIndex_ = orvex_.config[CV::Condition] - 1;
+    auxIndex_ = orvex_.config[CV::AuxFunction];
+    governorMode_ = orvex_.image.SetupBlock[kGovernorModeByte];
+}
+
+void CAdvanceMenuDialog::BuildControls() {
+    BuildGroups();
+    BuildFields();
+    BuildSelections();
+    BuildGovernor();
+    BuildButtons();
+}
+
+void CAdvanceMenuDialog::BuildGroups() {
+    static const char* const kGroupNames[GroupCount] = {"groupMainRotor", "groupTailRotor", "groupAuxChannel",
+                                                         "groupCondition", "groupGovernor"};
+    for (int g = 0; g < GroupCount; ++g) {
+        auto* box = new QGroupBox(QString::fromLatin1(kGroups[g].title), this);
+        box->setObjectName(QString::fromLatin1(kGroupNames[g]));
+        box->setGeometry(DluRect(kGroups[g].x, kGroups[g].y, kGroups[g].w, kGroups[g].h));
+        box->lower();  // behind the statics and controls that sit on it
+    }
+}
+
+void CAdvanceMenuDialog::BuildFields() {
+    for (Field& f : fields_) {
+        const FieldDef& d = kFields[f.def];
+        const ColumnDef& c = Column(d.group, d.column);
+        const int x = kGroups[d.group].x, y = RowY(d.group, d.row);
+        const QString label = QString::fromLatin1(d.label);
+        QLabel* text = AddStatic(this, label, DluRect(x + c.labelX, y + kLabelDrop, c.labelW, kEditHeight - kLabelDrop));
+        text->setObjectName(QStringLiteral("label%1").arg(d.id));
+        f.edit = new QLineEdit(this);
+        f.edit->setGeometry(DluRect(x + c.editX, y, c.editW, kEditHeight));
+        f.edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        f.edit->setMaxLength(6);
+        Name(f.edit, d.id, label);
+        text->setBuddy(f.edit);
+        DataExchange::WriteInt(f.edit, f.value);
+    }
+
+    const ColumnDef& c = Column(MainRotor, kZeroPitchColumn);
+    const int x = kGroups[MainRotor].x, y = RowY(MainRotor, kZeroPitchRow);
+    QLabel* text =
+        AddStatic(this, QStringLiteral("Zero pitch"), DluRect(x + c.labelX, y + kLabelDrop, c.labelW, kEditHeight - kLabelDrop));
+    text->setObjectName(QStringLiteral("label%1").arg(IdZeroPitch));
+    zeroPitchEdit_ = new QLineEdit(this);
+    zeroPitchEdit_->setGeometry(DluRect(x + c.editX, y, c.editW, kEditHeight));
+    zeroPitchEdit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    zeroPitchEdit_->setEnabled(false);
+    Name(zeroPitchEdit_, IdZeroPitch, QStringLiteral("Zero pitch"));
+    text->setBuddy(zeroPitchEdit_);
+    DataExchange::WriteInt(zeroPitchEdit_, zeroPitch_);
+
+    auto* resetZero = new QPushButton(QStringLiteral("Reset zero"), this);
+    const int resetWidth = 60;
+    resetZero->setGeometry(DluRect(x + c.editX + c.editW - resetWidth, RowY(MainRotor, kZeroPitchRow + 1) - 1,
+                                   resetWidth, kButtonHeight));
+    resetZero->setAutoDefault(false);
+    Name(resetZero, IdResetZero, QStringLiteral("Reset zero"));
+    connect(resetZero, &QPushButton::clicked, this, &CAdvanceMenuDialog::OnResetZero);
+
+    const ColumnDef& t = Column(TailRotor, 0);
+    QLabel* heading = AddStatic(this, QStringLiteral("Tail compensate"),
+                                DluRect(kGroups[TailRotor].x + t.labelX, RowY(TailRotor, kTailCompensateRow) + 8,
+                                        kGroups[TailRotor].w - 2 * t.labelX, kEditHeight - kLabelDrop));
+    heading->setObjectName(QStringLiteral("tailCompensate"));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+}
+
+void CAdvanceMenuDialog::BuildSelections() {
+    struct ComboDef {
+        int id;
+        GroupId group;
+        QStringList items;
+        QComboBox* CAdvanceMenuDialog::*member;
+        void (CAdvanceMenuDialog::*chosen)(int);
+        int helpId;
+    };
+    const ComboDef combos[] = {
+        {IdAuxFunction, AuxChannel, {QStringLiteral("Switch yaw gain"), QStringLiteral("Switch condition")},
+         &CAdvanceMenuDialog::auxCombo_, &CAdvanceMenuDialog::OnAuxFunctionChosen, IdAuxHelp},
+        {IdCondition, ConditionGroup, {QStringLiteral("Condition1"), QStringLiteral("Condition2")},
+         &CAdvanceMenuDialog::conditionCombo_, &CAdvanceMenuDialog::OnConditionChosen, IdConditionHelp},
+    };
+    for (size_t i = 0; i < std::size(combos); ++i) {
+        const ComboDef& d = combos[i];
+        const GroupDef& g = kGroups[d.group];
+        auto* combo = new QComboBox(this);
+        combo->addItems(d.items);
+        combo->setGeometry(DluRect(g.x + 8, g.y + 17, 120, kButtonHeight));
+        Name(combo, d.id, QString::fromLatin1(g.title));
+        // Only the user's choice acts on the device; refreshes set the index quietly.
+        connect(combo, &QComboBox::activated, this, d.chosen);
+        this->*d.member = combo;
+
+        // The help marker: picture 262 is painted by the dialog, this static
+        // over it carries the balloon text.
+        auto* help = AddStatic(this, QString(), QRect(kHelpPicturePoints[i], kHelpMarkerSize));
+        Name(help, d.helpId, QStringLiteral("Help: %1").arg(QString::fromLatin1(g.title)));
+    }
+    auxCombo_->setCurrentIndex(auxIndex_);
+    conditionCombo_->setCurrentIndex(conditionIndex_);
+}
+
+void CAdvanceMenuDialog::BuildGovernor() {
+    const GroupDef& g = kGroups[Governor];
+    const int y = g.y + 14;
+    governorOff_ = new QRadioButton(QStringLiteral("Governor Off"), this);
+    governorOff_->setGeometry(DluRect(g.x + 8, y, 62, kEditHeight));
+    Name(governorOff_, IdGovernorOff, governorOff_->text());
+    governorCalibrate_ = new QRadioButton(QStringLiteral("Calibrate RPM"), this);
+    governorCalibrate_->setGeometry(DluRect(g.x + 74, y, 74, kEditHeight));
+    Name(governorCalibrate_, IdGovernorCalibrate, QStringLiteral("Governor mode"));
+
+    auto* reset = new QPushButton(QStringLiteral("Reset"), this);
+    reset->setGeometry(DluRect(g.x + 152, y - 1, 46, kButtonHeight));
+    reset->setAutoDefault(false);
+    Name(reset, IdGovernorReset, QStringLiteral("Reset governor"));
+    connect(reset, &QPushButton::clicked, this, &CAdvanceMenuDialog::OnGovernorReset);
+}
+
+void CAdvanceMenuDialog::BuildButtons() {
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setGeometry(DluRect(kDialogWidth - 7 - 50 - 6 - 50, kDialogHeight - 7 - kButtonHeight, 50, kButtonHeight));
+    ok->setDefault(true);
+    Name(ok, IdOk, QStringLiteral("OK"));
+    connect(ok, &QPushButton::clicked, this, &CAdvanceMenuDialog::accept);
+
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setGeometry(DluRect(kDialogWidth - 7 - 50, kDialogHeight - 7 - kButtonHeight, 50, kButtonHeight));
+    cancel->setAutoDefault(false);
+    Name(cancel, IdCancel, QStringLiteral("Cancel"));
+    connect(cancel, &QPushButton::clicked, this, &CAdvanceMenuDialog::reject);
+}
+
+// ---- initialisation ------------------------------------------------------------------
+
+void CAdvanceMenuDialog::InitDialog() {
+    Skin::SkinWindow(this, kFormStyle);
+    orvex_.LinkPort.SetNotifyWindow(notify_.handle());
+    conditionCombo_->setEnabled(orvex_.config[CV::AuxFunction] == 0);
+    ShowGovernorMode();
+    // Connected after the first display, so that showing the mode is not taken for a choice.
+    connect(governorOff_, &QRadioButton::toggled, this, &CAdvanceMenuDialog::OnGovernorOff);
+    connect(governorCalibrate_, &QRadioButton::toggled, this, &CAdvanceMenuDialog::OnGovernorCalibrate);
+    AddBalloonHelp();
+}
+
+void CAdvanceMenuDialog::ShowGovernorMode() {
+    switch (governorMode_) {
+    case 0:
+        governorOff_->setChecked(true);
+        governorCalibrate_->setText(QStringLiteral("Calibrate RPM"));
+        break;
+    case 1:
+        governorCalibrate_->setChecked(true);
+        governorCalibrate_->setText(QStringLiteral("Calibrate RPM"));
+        break;
+    case 2:
+        governorCalibrate_->setChecked(true);
+        governorCalibrate_->setText(QStringLiteral("Governor On"));
+        break;
+    default:  // an unknown mode leaves both radios off
+        break;
+    }
+}
+
+void CAdvanceMenuDialog::AddBalloonHelp() {
+    balloon_ = new CBalloonTip();
+    balloon_->setObjectName(QStringLiteral("balloon"));
+    balloon_->Attach(this);
+    const QPixmap icon = LoadPng(kBalloonIconId);
+    for (const HelpDef& h : kHelp) {
+        QWidget* control = findChild<QWidget*>(ControlName(h.id));
+        if (!control) {
+            qCWarning(lcAdvanceMenu) << "no control for help" << h.id;
+            continue;
+        }
+        balloon_->AddTool(control, QString::fromLatin1(h.text), icon);
+    }
+}
+
+// ---- immediate actions ------------------------------------------------------------------
+
+void CAdvanceMenuDialog::OnAuxFunctionChosen(int index) {
+    auxIndex_ = index;
+    orvex_.image.SetupBlock[kAuxFunctionByte] = static_cast<int8_t>(index);
+    SendParameters(orvex_);
+    orvex_.config[CV::AuxFunction] = static_cast<int8_t>(index);
+    conditionCombo_->setEnabled(index == 0);
+    qCInfo(lcAdvanceMenu) << "AUX channel function" << index;
+}
+
+void CAdvanceMenuDialog::OnConditionChosen(int index) {
+    conditionIndex_ = index;
+    Command::SetCondition(orvex_, index + 1);
+    qCInfo(lcAdvanceMenu) << "condition" << index + 1;
+}
+
+void CAdvanceMenuDialog::OnResetZero() {
+    Command::ResetZero(orvex_);
+    qCInfo(lcAdvanceMenu) << "reset zero";
+}
+
+void CAdvanceMenuDialog::OnGovernorOff(bool checked) {
+    if (!checked) return;
+    governorMode_ = 0;
+    governorCalibrate_->setText(QStringLiteral("Calibrate RPM"));
+    governorCalibrate_->update();
+}
+
+void CAdvanceMenuDialog::OnGovernorCalibrate(bool checked) {
+    // Only a change of choice counts: pressing "Governor On" again keeps the
+    // running governor instead of quietly turning it into a calibration.
+    if (checked) governorMode_ = 1;
+}
+
+void CAdvanceMenuDialog::OnGovernorReset() {
+    for (const GovernorDefault& d : kGovernorDefaults) {
+        for (Field& f : fields_)
+            if (kFields[f.def].id == d.id) {
+                f.value = d.value;
+                DataExchange::WriteInt(f.edit, d.value);
+            }
+    }
+}
+
+// ---- OK -------------------------------------------------------------------------------
+
+bool CAdvanceMenuDialog::ReadFields(std::vector<int>& values) {
+    values.clear();
+    for (const Field& f : fields_) {
+        const FieldDef& d = kFields[f.def];
+        int value = f.value;
+        if (!DataExchange::ReadInt(f.edit, value, d.low, d.high, this)) return false;
+        values.push_back(value);
+    }
+    return true;
+}
+
+void CAdvanceMenuDialog::WriteImage(const std::vector<int>& values) {
+    for (size_t i = 0; i < fields_.size(); ++i) {
+        fields_[i].value = values[i];
+        DeviceByteOf(orvex_.image, kFields[fields_[i].def].source) = static_cast<int8_t>(values[i]);
+    }
+    orvex_.image.SetupBlock[kGovernorModeByte] = static_cast<int8_t>(governorMode_);
+    SendParameters(orvex_);
+    for (const Field& f : fields_) {
+        const Source& s = kFields[f.def].source;
+        if (s.named) orvex_.config[s.name] = static_cast<int8_t>(f.value);
+        DataExchange::Confirm(f.edit);
+    }
+}
+
+void CAdvanceMenuDialog::accept() {
+    // Nothing is written or sent unless every field passes its test: a
+    // half-applied set of gains would reach the helicopter unseen.
+    std::vector<int> values;
+    if (!ReadFields(values)) return;
+    WriteImage(values);
+    qCInfo(lcAdvanceMenu) << "parameters sent";
+    QDialog::accept();
+}
+
+// ---- link -------------------------------------------------------------------------------
+
+bool CAdvanceMenuDialog::event(QEvent* e) {
+    if (e->type() == PortEvent::Type()) {
+        OnPortEvent(static_cast<PortEvent*>(e)->notification);
+        return true;
+    }
+    return QDialog::event(e);
+}
+
+void CAdvanceMenuDialog::OnPortEvent(const PortNotification& n) {
+    if (n.message == WM_PORT_RECEIVE) {
+        if (ReceiveForWindow(orvex_, stage_, n.wParam).answered) {
+            RefreshFromImage();
+            Command::Acknowledge(orvex_);
+        }
+        return;
+    }
+    // A vanished adapter must still reach the main view, which closes the
+    // port and tells the user.
+    if (n.message == WM_PORT_ERROR && n.lParam == kPortErrorGone && parentWidget())
+        QCoreApplication::postEvent(parentWidget(), new PortEvent(n));
+}
+
+void CAdvanceMenuDialog::RefreshFromImage() {
+    ImageToConfig(orvex_, CopyForm::Page);
+    for (Field& f : fields_) {
+        const Source& s = kFields[f.def].source;
+        if (!s.named) continue;  // governor and burst fields keep what the dialog shows
+        // A number being typed stays as it is until OK takes it.
+        if (f.edit->isModified()) continue;
+        f.value = orvex_.config[s.name];
+        DataExchange::RefreshInt(f.edit, f.value);
+    }
+    zeroPitch_ = orvex_.config[CV::ZeroPitch];
+    DataExchange::RefreshInt(zeroPitchEdit_, zeroPitch_);
+    conditionIndex_ = orvex_.config[CV::Condition] - 1;
+    conditionCombo_->setCurrentIndex(conditionIndex_);
+    auxIndex_ = orvex_.config[CV::AuxFunction];
+    auxCombo_->setCurrentIndex(auxIndex_);
+}
+
+// ---- painting ------------------------------------------------------------------------------
+
+void CAdvanceMenuDialog::paintEvent(QPaintEvent* e) {
+    QDialog::paintEvent(e);
+    if (helpPicture_.isNull()) return;
+    QPainter painter(this);
+    for (const QPoint& at : kHelpPicturePoints) painter.drawPixmap(at, helpPicture_);
+}

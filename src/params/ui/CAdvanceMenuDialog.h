@@ -1,0 +1,119 @@
+#pragma once
+// The "Advance Menu": the expert parameters the main panel does not show
+// (P, I and D gains, accelerations, dead bands, tail compensation, burst
+// coefficient, governor) plus the use of the AUX channel and the active
+// parameter condition.
+//
+// The numbers are collected and sent together by OK; the AUX choice, the
+// condition and "Reset zero" act on the device at once. While the dialog is
+// open it holds the link: every answered frame refreshes the fields from the
+// parameter image and is acknowledged, so the device keeps the dialog up to
+// date. A field the user has edited is left alone by that refresh until OK
+// takes it.
+
+#include "Orvex.h"
+#include "PortEvents.h"
+#include "ReceiveStage.h"
+
+#include <QDialog>
+#include <QPixmap>
+
+#include <vector>
+
+class CBalloonTip;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+class CAdvanceMenuDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Control ids of the dialog template.
+    enum ControlId {
+        IdOk = 1,
+        IdCancel = 2,
+        IdGovernorOff = 1069,
+        IdGovernorCalibrate = 1070,
+        IdGovernorReset = 1125,
+        IdZeroPitch = 1161,
+        IdResetZero = 1162,
+        IdCondition = 1165,
+        IdAuxFunction = 1168,
+        IdAuxHelp = 1196,
+        IdConditionHelp = 1197,
+    };
+    static constexpr int kHelpPictureId = 262;
+    static constexpr int kBalloonIconId = 255;
+    // Where the help picture is drawn, in client pixels.
+    static const QPoint kHelpPicturePoints[2];
+
+    explicit CAdvanceMenuDialog(QWidget* parent = nullptr);
+    ~CAdvanceMenuDialog() override;
+
+    // The name every control carries ("id1136").
+    static QString ControlName(int id) { return QStringLiteral("id%1").arg(id); }
+
+    // The edit box of a numeric field (nullptr for an unknown id).
+    QLineEdit* field(int id) const;
+    int governorMode() const { return governorMode_; }
+    CBalloonTip* balloon() const { return balloon_; }
+    NotifyHandle notifyHandle() const { return notify_.handle(); }
+
+public slots:
+    // OK: every field is read and range-tested first; only when all pass are
+    // they written to the image, sent once and the dialog closed.
+    void accept() override;
+
+protected:
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    struct Field {
+        int def;          // index into the field table
+        QLineEdit* edit;
+        int value;
+    };
+
+    void LoadValues();
+    void BuildControls();
+    void BuildGroups();
+    void BuildFields();
+    void BuildSelections();
+    void BuildGovernor();
+    void BuildButtons();
+    void InitDialog();
+    void AddBalloonHelp();
+
+    void OnAuxFunctionChosen(int index);
+    void OnConditionChosen(int index);
+    void OnResetZero();
+    void OnGovernorOff(bool checked);
+    void OnGovernorCalibrate(bool checked);
+    void OnGovernorReset();
+    void ShowGovernorMode();
+
+    bool ReadFields(std::vector<int>& values);
+    void WriteImage(const std::vector<int>& values);
+
+    void OnPortEvent(const PortNotification& n);
+    void RefreshFromImage();
+
+    Orvex& orvex_;
+    std::vector<Field> fields_;
+    int auxIndex_ = 0;
+    int conditionIndex_ = 0;
+    int zeroPitch_ = 0;
+    int governorMode_ = 0;
+
+    QLineEdit* zeroPitchEdit_ = nullptr;
+    QComboBox* auxCombo_ = nullptr;
+    QComboBox* conditionCombo_ = nullptr;
+    QRadioButton* governorOff_ = nullptr;
+    QRadioButton* governorCalibrate_ = nullptr;
+    QPixmap helpPicture_;
+    CBalloonTip* balloon_ = nullptr;
+    ReceiveStage stage_{1024};
+    QtNotifyWindow notify_{this};
+};

@@ -1,0 +1,18 @@
+#include "ReceiveStage.h"
+
+void ReceiveStage::Drain(CSerialPort& port) {
+    uint8_t work[kWorkBufferSize];
+    do {
+        const uint32_t n = port.Read(work, kWorkBufferSize - 1);
+        if (n == 0) break;
+        queue_.Append(work, n);
+    } while ((port.Flags() & PortRxQueue) && port.RxQueue().Size() > 0);
+}
+
+bool ReceiveStage::NextChunk(std::vector<uint8_t>& chunk) {
+    const uint32_t waiting = queue_.Size();
+    if (waiting < kFrameSize) return false;
+    chunk.resize(waiting < kWorkBufferSize ? waiting : kWorkBufferSize);
+    chunk.resize(queue_.Take(chunk.data(), static_cast<uint32_t>(chunk.size())));
+    return true;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The first stage of every receiving window: drain LinkPort's receive queue
+// into the window's own queue and hand out chunks once 90 bytes have gathered.
+
+#include "CByteQueue.h"
+#include "CSerialPort.h"
+#include "LinkFrame.h"
+
+#include <cstdint>
+#include <vector>
+
+class ReceiveStage {
+public:
+    static constexpr uint32_t kWorkBufferSize = 1024;
+
+    explicit ReceiveStage(uint32_t minNodeSize = 1024) : queue_(minNodeSize) {}
+
+    // Step 2: moves everything waiting in the port's receive queue into ours.
+    void Drain(CSerialPort& port);
+    // Steps 3 and 4: false while fewer than 90 bytes wait. Otherwise takes up
+    // to 1024 bytes (the work buffer); a longer queue is handed out in further
+    // calls, so nothing overruns and nothing is lost.
+    bool NextChunk(std::vector<uint8_t>& chunk);
+
+    CByteQueue& Queue() { return queue_; }
+    void Clear() { queue_.Clear(); }
+
+private:
+    CByteQueue queue_;
+};

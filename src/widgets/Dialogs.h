@@ -1,0 +1,54 @@
+#pragma once
+// Every message box and file dialog of the program goes through here, so the
+// GUI tests can answer them. In test mode nothing is ever shown: each request
+// is recorded, a message returns as if OK was pressed, and file dialogs and
+// questions take the next queued answer (none queued: the request counts as
+// unexpected and is answered with cancel / "no").
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+namespace Dialogs {
+
+enum class Kind { Message, OpenFile, SaveFile, Question };
+
+struct Request {
+    Kind kind;
+    QString title;
+    QString text;
+    QString filter; // the file dialog's filter in Qt form; empty for messages and questions
+};
+
+// One OK button, modal.
+void Message(QWidget* parent, const QString& text, const QString& title = QStringLiteral("Quillon2.0"));
+// The chosen path, "" when cancelled.
+QString OpenFileName(QWidget* parent, const QString& title, const QString& filter);
+// The chosen path, "" when cancelled; asks before overwriting an existing file.
+QString SaveFileName(QWidget* parent, const QString& title, const QString& filter);
+// Yes / No; true for Yes.
+bool Question(QWidget* parent, const QString& text, const QString& title);
+
+// Turns a filter written as "conif file (*.ini)|*.ini||" or "Bin File|*.bin|"
+// into the Qt form ("conif file (*.ini)", "Bin File (*.bin)"; pairs joined by
+// ";;", several patterns "*.a;*.b" become "*.a *.b"). Text without '|' is
+// taken as already being in the Qt form.
+QString QtFilter(const QString& filter);
+
+void SetTestMode(bool on);
+bool TestMode();
+// The answer for the next file dialog ("" = cancel) or question ("yes"/"no").
+void QueueAnswer(const QString& answer);
+// Returns and clears what was asked.
+QList<Request> TakeRequests();
+// Requests nobody took plus requests that found no queued answer.
+int PendingUnexpected();
+// Queued answers that no dialog asked for.
+int UnusedAnswers();
+// A readable list of the pending and unanswered requests, for failure reports.
+QString DescribeUnexpected();
+// Clears requests, answers and the unexpected list; the test mode stays as it is.
+void ResetForTests();
+
+} // namespace Dialogs

@@ -1,0 +1,195 @@
+#include "CSetupWizard.h"
+
+#include "CWizardPage.h"
+#include "DialogUnits.h"
+#include "Dialogs.h"
+#include "Orvex.h"
+#include "Skin.h"
+#include "WizardPages.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTabBar>
+
+namespace {
+constexpr int kSkinStyleForm = 218;
+constexpr int kSkinStyleTabs = 214;
+
+// What showing a page tells the device: the Monitor page asks for status
+// reports, its two neighbours end them.
+struct PageChangeCommand {
+    int page;
+    void (*send)(Orvex&);
+};
+constexpr PageChangeCommand kPageChangeCommands[] = {
+    {kReceiverPage, Command::Acknowledge},
+    {kMonitorPage, Command::RequestStatus},
+    {kInstallationPage, Command::Acknowledge},
+};
+
+struct ButtonDef {
+    int id;
+    const char* text;
+    int x;
+};
+constexpr int kButtonY = 280, kButtonWidth = 50, kButtonHeight = 14;
+}  // namespace
+
+CSetupWizard::CSetupWizard(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Setup"));
+    setFixedSize(DluSize(529, 297));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    Skin::SkinWindow(this, kSkinStyleForm);
+    BuildFrame();
+    Skin::SkinWindow(tabBar_, kSkinStyleTabs);
+    MeasurePageFrame();
+    for (const WizardPageDef& def : kWizardPages)
+        AddPage(def.create(def.number, QString::fromLatin1(def.title), this));
+    // Enter never presses a button here: there is no default button.
+    for (QPushButton* b : findChildren<QPushButton*>()) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+    currentPage_ = 1;
+    ShowPage(1);
+}
+
+CSetupWizard::~CSetupWizard() {
+    for (CWizardPage* p : pages_) delete p;
+    pages_.clear();
+}
+
+void CSetupWizard::BuildFrame() {
+    tabControl_ = new QWidget(this);
+    CWizardPage::NameControl(tabControl_, 1030);
+    tabControl_->setGeometry(DluRect(5, 5, 515, 270));
+    tabBar_ = new QTabBar(tabControl_);
+    tabBar_->setExpanding(false);
+    tabBar_->setUsesScrollButtons(true);
+    tabBar_->setElideMode(Qt::ElideNone);
+    tabBar_->setDrawBase(false);
+    for (const WizardPageDef& def : kWizardPages) tabBar_->addTab(QString::fromLatin1(def.title));
+    tabBar_->setCurrentIndex(0);
+    tabBar_->setGeometry(0, 0, tabControl_->width(), tabBar_->sizeHint().height());
+    auto* pane = new QFrame(tabControl_);
+    pane->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    pane->setGeometry(0, tabBar_->height() - 1, tabControl_->width(), tabControl_->height() - tabBar_->height() + 1);
+    pane->lower();
+    // Clicking a title only moves the highlight; Previous and Next change pages.
+
+    const ButtonDef buttons[] = {
+        {1026, "Cancel", 10}, {1028, "Previous", 65}, {1029, "Next", 420}, {1027, "Finish", 475}};
+    QPushButton** targets[] = {&cancel_, &previous_, &next_, &finish_};
+    for (size_t i = 0; i < std::size(buttons); ++i) {
+        auto* b = new QPushButton(QString::fromLatin1(buttons[i].text), this);
+        CWizardPage::NameControl(b, buttons[i].id);
+        b->setGeometry(DluRect(buttons[i].x, kButtonY, kButtonWidth, kButtonHeight));
+        *targets[i] = b;
+    }
+    connect(cancel_, &QPushButton::clicked, this, &CSetupWizard::reject);
+    connect(previous_, &QPushButton::clicked, this, &CSetupWizard::OnPrevious);
+    connect(next_, &QPushButton::clicked, this, &CSetupWizard::OnNext);
+    connect(finish_, &QPushButton::clicked, this, &CSetupWizard::OnFinish);
+
+    // The template's OK button: never shown, and its operation does nothing.
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    CWizardPage::NameControl(ok, 1);
+    ok->hide();
+    connect(ok, &QPushButton::clicked, this, &CSetupWizard::accept);
+}
+
+void CSetupWizard::MeasurePageFrame() {
+    // Tab item 0 and the tab control's client area, both in the tab control's
+    // coordinates; right and bottom are one past the last pixel.
+    const QRect item = tabBar_->tabRect(0).translated(tabBar_->pos());
+    const QRect client = tabControl_->rect();
+    const int left = item.x();
+    const int top = item.y() + item.height() + 1;
+    const int right = client.x() + client.width() - 1;
+    const int bottom = client.y() + client.height() - 1;
+    pageFrame_ = QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+void CSetupWizard::AddPage(CWizardPage* page) {
+    page->hide();
+    const int left = pageFrame_.left(), top = pageFrame_.top();
+    const int right = pageFrame_.right(), bottom = pageFrame_.bottom();
+    page->setGeometry(left + 18, top + 18, right - left - 17, bottom - top - 16);
+    page->Initialise();
+    pages_.push_back(page);
+}
+
+CWizardPage* CSetupWizard::page(int number) const {
+    if (number < 1 || number > pageCount()) return nullptr;
+    return pages_[static_cast<size_t>(number - 1)];
+}
+
+void CSetupWizard::ShowPage(int k) {
+    Orvex& o = TheOrvex();
+    for (CWizardPage* p : pages_) {
+        if (p->pageNumber() != k) {
+            p->hide();
+            continue;
+        }
+        p->show();
+        p->raise();
+        o.LinkPort.SetNotifyWindow(p->notifyHandle());
+        for (const PageChangeCommand& c : kPageChangeCommands)
+            if (c.page == k) c.send(o);
+    }
+    if (k >= pageCount()) {
+        currentPage_ = pageCount();
+        SetButtons(LastPage);
+    } else if (k <= 1) {
+        currentPage_ = 1;
+        SetButtons(FirstPage);
+    } else {
+        SetButtons(MiddlePage);
+    }
+    qCDebug(lcWizard) << "page" << currentPage_ << "on screen, ReplyRequest" << o.link.ReplyRequest;
+}
+
+void CSetupWizard::SetButtons(ButtonPosition position) {
+    for (QPushButton* b : {cancel_, previous_, next_, finish_}) b->setEnabled(true);
+    if (position == FirstPage) previous_->setEnabled(false);
+    if (position == LastPage) next_->setEnabled(false);
+}
+
+void CSetupWizard::OnNext() {
+    ++currentPage_;
+    ShowPage(currentPage_);
+    tabBar_->setCurrentIndex(currentPage_ - 1);
+}
+
+void CSetupWizard::OnPrevious() {
+    --currentPage_;
+    ShowPage(currentPage_);
+    tabBar_->setCurrentIndex(currentPage_ - 1);
+}
+
+void CSetupWizard::EndLink() {
+    if (CWizardPage* p = page(kPirouettePage)) p->StopDirectionCheck();
+    Command::Acknowledge(TheOrvex());
+}
+
+void CSetupWizard::OnFinish() {
+    Dialogs::Message(this, QStringLiteral("Setup finished!"));
+    EndLink();
+    QDialog::done(QDialog::Accepted);
+}
+
+void CSetupWizard::accept() {}
+
+void CSetupWizard::reject() {
+    EndLink();
+    QDialog::reject();
+}
+
+void CSetupWizard::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        e->accept();  // the OK operation, which does nothing
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}

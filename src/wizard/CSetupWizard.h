@@ -1,0 +1,66 @@
+#pragma once
+// The setup wizard "Setup": thirteen pages laid over the display area of a
+// tab strip, moved through with Previous and Next, left with Finish or
+// Cancel. The page on screen is the link's notify window; showing the
+// Monitor page asks the device for status reports and showing its
+// neighbours tells it to stop. Finish and Cancel stop a running direction
+// check and set ReplyRequest back to 0. The caller runs it with exec() and
+// takes the link back afterwards.
+
+#include <QDialog>
+#include <QRect>
+
+#include <vector>
+
+class CWizardPage;
+class QPushButton;
+class QTabBar;
+class QWidget;
+
+class CSetupWizard : public QDialog {
+    Q_OBJECT
+public:
+    explicit CSetupWizard(QWidget* parent = nullptr);
+    ~CSetupWizard() override;
+
+    int currentPage() const { return currentPage_; }
+    int pageCount() const { return static_cast<int>(pages_.size()); }
+    // Page 1..pageCount(); nullptr for other numbers.
+    CWizardPage* page(int number) const;
+    QTabBar* tabBar() const { return tabBar_; }
+    // The frame every page is moved into (left, top, right, bottom).
+    QRect pageFrame() const { return pageFrame_; }
+
+    // The dialog's OK operation: does nothing, so neither the Enter key nor
+    // the hidden OK button ends the wizard.
+    void accept() override;
+    // The dialog's cancel operation: Cancel, Escape and the close box.
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    enum ButtonPosition { FirstPage = 0, MiddlePage = 1, LastPage = 2 };
+
+    void BuildFrame();
+    void MeasurePageFrame();
+    void AddPage(CWizardPage* page);
+    void ShowPage(int k);
+    void SetButtons(ButtonPosition position);
+    void OnPrevious();
+    void OnNext();
+    void OnFinish();
+    // What Finish and Cancel both do to the link.
+    void EndLink();
+
+    QWidget* tabControl_ = nullptr;
+    QTabBar* tabBar_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QPushButton* previous_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QPushButton* finish_ = nullptr;
+    std::vector<CWizardPage*> pages_;
+    int currentPage_ = 0;
+    QRect pageFrame_;  // left, top, right, bottom as the tab strip gives them
+};

@@ -1,0 +1,23 @@
+#include "CStep1.h"
+
+namespace {
+constexpr CWizardPage::StaticText kStatics[] = {
+    {1035, 4, 5, 470, 20,
+     "1.Power on the transmitter and create a new helicopter model, set the trims and sub-trims of all the "
+     "channels to be zero. Set the swashplate mode as a no mixing mode(Futaba:H1; JR:1 servo NORM)in your "
+     "transmitter."},
+    {1037, 5, 25, 485, 20,
+     "2.Make sure all the mixing functions related to swashplate and tail are turned off. Do not adjust the "
+     "collective pitch curve now, remain it as a straight line."},
+    {1064, 5, 45, 285, 10, "3.Take DX7 and 8FG for example, conservative configuration shown below."},
+};
+constexpr int kDx7Picture = 179, kFutaba8fgPicture = 180;
+}  // namespace
+
+CStep1::CStep1(int pageNumber, const QString& title, QWidget* parent) : CWizardPage(pageNumber, title, parent) {}
+
+void CStep1::InitPage() {
+    AddPicture(kDx7Picture, QPoint(10, 150));
+    AddPicture(kFutaba8fgPicture, QPoint(420, 150));
+    AddStatics(kStatics);
+}

@@ -1,0 +1,131 @@
+#include "CStep2.h"
+
+#include "DialogUnits.h"
+#include "ParameterTable.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+namespace {
+constexpr int kLineCount = 14;
+
+// The fourteen instruction lines, top to bottom: control id and y (dialog
+// units); each is 345 x 10 at x = 5.
+struct LineDef {
+    int id;
+    int y;
+};
+constexpr LineDef kLines[kLineCount] = {
+    {1035, 5},   {1038, 18},  {1037, 31},  {1064, 44},  {1065, 57},  {1198, 70},  {1199, 83},
+    {1200, 96},  {1201, 109}, {1202, 121}, {1204, 133}, {1205, 146}, {1206, 158}, {1207, 171},
+};
+
+using TextSet = const char* const[kLineCount];
+
+// Conventional receiver: its wiring picture says it all.
+constexpr TextSet kNoText = {"", "", "", "", "", "", "", "", "", "", "", "", "", ""};
+
+constexpr TextSet kSbusText = {
+    "Enter the 'FUNCTION' menu of your transmitter, define the sequence of the channels as below:",
+    "                        Mode 2    Mode 1",
+    "1  AILERON       J1   T1     J1   T1",
+    "2  ELEVAROR    J2   T2     J3   T3",
+    "3  THROTTLE    J3   T3     J2   T2",
+    "4  RUDDER        J4   T4     J4   T4",
+    "5  GYRO            --    --      --    --",
+    "6  PITCH           J3   --      J2   --",
+    "Plug the short end of the S-Bus adapter cable to your receiver's",
+    "S-Bus port,and plug the long end to the Orvex-S's RUD port.",
+    "", "", "", "",
+};
+
+// The satellite systems. "\uFF1A" is the full-width colon, "\u2018" and
+// "\u2019" the curly quotes of the binding instructions.
+constexpr TextSet kDsmText = {
+    "DSM2-1\uFF1Atransmitter is DX 7 etc.(can bind by Orvex-S)",
+    "DSM2-2\uFF1Atransmitter is DX 8,DSX9 etc.(recommend to bind by 6 or 7 channels receiver)",
+    "DSM2-3\uFF1Atransmitter is DX 8,DSX9 etc.(recommend to bind by 9 channels receiver)",
+    "DSM2-4\uFF1Atransmitter with DM 8,DM9 module.(recommend to bind by 6 or 7 channels receiver)",
+    "DSMJ:      transmitter is DSMJ format.(can bind by Orvex-S)",
+    "DSMX-1\uFF1Atransmitter is DX 8 etc.(11ms mode, recommend to bind by matched receiver)",
+    "DSMX-2\uFF1Atransmitter is DX 8 etc.(22ms mode, recommend to bind by matched receiver)",
+    "Binding method (left figure): plug the dual male connecter",
+    "cable to the \u2018PIT/ELE/AUX\u2019 port and \u2018AIL\u2019 port, plug the",
+    "DSM2/DSMJ adapter cable to the 'RUD' port, power on",
+    "the Orvex-S, it will enter binding mode, now bind as your",
+    "transmitter manual. After binding, remove the dual male",
+    "After binding, remove the dual male connecter cable from",
+    "the 'PIT/ELE/AUX' port and 'AIL' port.",
+};
+
+constexpr int kConventionalSelection = 0, kSbusSelection = 1;
+
+// Wiring pictures: conventional receiver, S-Bus, satellite (binding and flying).
+constexpr int kConventionalPicture = 182, kSbusPicture = 261, kSatellitePicture = 260;
+
+const TextSet& TextSetFor(int selection) {
+    if (selection == kConventionalSelection) return kNoText;
+    if (selection == kSbusSelection) return kSbusText;
+    return kDsmText;  // every other selection counts as a satellite system
+}
+
+int PictureFor(int selection) {
+    if (selection == kConventionalSelection) return kConventionalPicture;
+    if (selection == kSbusSelection) return kSbusPicture;
+    return kSatellitePicture;
+}
+
+bool InList(int index) { return index >= 0 && index < CStep2::kSystemCount; }
+}  // namespace
+
+int CStep2::ExchangeListAndCode(int value) {
+    if (value == 5) return 6;
+    if (value == 6) return 5;
+    return value;
+}
+
+CStep2::CStep2(int pageNumber, const QString& title, QWidget* parent)
+    : CWizardPage(pageNumber, title, parent),
+      selection_(ExchangeListAndCode(orvex().config[CV::ReceiverType])) {}
+
+void CStep2::InitPage() {
+    AddPicture(kConventionalPicture, QPoint(50, 80));
+    AddPicture(kSbusPicture, QPoint(200, 150));
+    AddPicture(kSatellitePicture, QPoint(330, 210));
+
+    AddStatic(QStringLiteral("Transmitter"), DluRect(356, 12, 45, 10));
+    list_ = new QComboBox(this);
+    NameControl(list_, 1179);
+    list_->setGeometry(DluRect(404, 10, 95, 12));
+    list_->setMaxVisibleItems(kSystemCount);
+    for (int i = 0; i < kSystemCount; ++i) list_->addItem(QString::fromLatin1(kReceiverTypeNames[ExchangeListAndCode(i)]));
+    connect(list_, &QComboBox::activated, this, &CStep2::OnSelectionChanged);
+
+    for (const LineDef& l : kLines) lines_.push_back(AddStatic(l.id, QString(), DluRect(5, l.y, 345, 10)));
+    UpdateControls();
+    WriteTextSet();
+}
+
+void CStep2::UpdateControls() {
+    // A stored code outside the list shows no selection.
+    list_->setCurrentIndex(InList(selection_) ? selection_ : -1);
+}
+
+int CStep2::wiringPicture() const { return PictureFor(selection_); }
+
+bool CStep2::PictureShown(int pngId) const { return pngId == wiringPicture(); }
+
+void CStep2::OnSelectionChanged(int index) {
+    selection_ = index;
+    const int8_t code = static_cast<int8_t>(ExchangeListAndCode(index));
+    orvex().config[CV::ReceiverType] = code;
+    *BytePtr(orvex().image, Def(CV::ReceiverType).device) = code;
+    SendParameters();
+    WriteTextSet();
+    update();
+}
+
+void CStep2::WriteTextSet() {
+    const TextSet& set = TextSetFor(selection_);
+    for (int i = 0; i < kLineCount; ++i) lines_[static_cast<size_t>(i)]->setText(QString::fromUtf8(set[i]));
+}

@@ -1,0 +1,38 @@
+#pragma once
+// Page 2 of the setup wizard, "Receiver": the user picks the receiver system;
+// the choice is written to the device at once and the page shows the wiring
+// picture and the instructions for that system.
+
+#include "CWizardPage.h"
+
+class QComboBox;
+class QLabel;
+
+class CStep2 : public CWizardPage {
+    Q_OBJECT
+public:
+    CStep2(int pageNumber, const QString& title, QWidget* parent = nullptr);
+
+    // The list shows the systems in this order; the device numbers them the
+    // same except that list items 5 and 6 are exchanged. The same exchange
+    // turns a receiver code back into a list index.
+    static int ExchangeListAndCode(int value);
+    static constexpr int kSystemCount = 9;
+
+    int selection() const { return selection_; }
+    // The wiring picture drawn for the current selection.
+    int wiringPicture() const;
+
+protected:
+    void InitPage() override;
+    void UpdateControls() override;
+    bool PictureShown(int pngId) const override;
+
+private:
+    void OnSelectionChanged(int index);
+    void WriteTextSet();
+
+    int selection_;
+    QComboBox* list_ = nullptr;
+    std::vector<QLabel*> lines_;
+};

@@ -1,0 +1,72 @@
+#include "CStep4.h"
+
+#include "CPngButton.h"
+#include "DialogUnits.h"
+#include "Dialogs.h"
+
+namespace {
+constexpr CWizardPage::StaticText kStatics[] = {
+    {1035, 0, 5, 150, 15, "1.Installation direction of gyro."},
+    {1038, 0, 20, 200, 15, "2.Click the button as your Quillon mounting, red is selected ."},
+    {1044, 47, 100, 110, 10, "Installation direction 1"},
+    {1045, 207, 100, 110, 10, "Installation direction 2"},
+    {1046, 370, 100, 110, 10, "Installation direction 3"},
+};
+
+// One button per direction 1..3: control id, place (dialog units), picture strip.
+struct DirectionButtonDef {
+    int id;
+    int x, y;
+    int strip;
+};
+constexpr DirectionButtonDef kButtons[3] = {
+    {1066, 42, 115, 187},
+    {1067, 202, 115, 188},
+    {1068, 365, 115, 189},
+};
+constexpr QSize kButtonFrame(198, 133);  // one frame of a 792 x 133 strip
+
+bool IsDirection(int d) { return d >= 1 && d <= 3; }
+}  // namespace
+
+CStep4::CStep4(int pageNumber, const QString& title, QWidget* parent)
+    : CWizardPage(pageNumber, title, parent), direction_(orvex().config[CV::FixMode]) {}
+
+void CStep4::InitPage() {
+    AddStatics(kStatics);
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        const DirectionButtonDef& b = kButtons[i];
+        const int d = static_cast<int>(i) + 1;
+        buttons_[i] = new CPngButton(QString::number(d), this);
+        NameControl(buttons_[i], b.id);
+        // The frame's size even when the strip is missing, so the button stays usable.
+        buttons_[i]->setGeometry(QRect(DluPoint(b.x, b.y), kButtonFrame));
+        buttons_[i]->SetImage(b.strip);
+        connect(buttons_[i], &CPngButton::clicked, this, [this, d] { ChooseDirection(d); });
+    }
+    SelectButton(direction_);
+}
+
+void CStep4::ChooseDirection(int d) {
+    // The message comes first: nothing is stored or sent until it is closed.
+    Dialogs::Message(this, QStringLiteral("Direction %1").arg(d));
+    SelectButton(d);
+    direction_ = static_cast<int8_t>(d);
+    orvex().config[CV::FixMode] = direction_;
+    *BytePtr(orvex().image, Def(CV::FixMode).device) = direction_;
+    SendParameters();
+}
+
+void CStep4::Refresh() {
+    direction_ = orvex().config[CV::FixMode];
+    SelectButton(direction_);
+}
+
+void CStep4::SelectButton(int d) {
+    // Another value (from a configuration file, say) leaves the buttons alone.
+    if (!IsDirection(d)) return;
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        const bool chosen = static_cast<int>(i) + 1 == d;
+        if (buttons_[i]->chosen() != chosen) buttons_[i]->SetChosen(chosen);
+    }
+}

@@ -1,0 +1,101 @@
+#include "CWizardPage.h"
+
+#include "DialogUnits.h"
+#include "Pictures.h"
+#include "Skin.h"
+#include "WizardPages.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QTimerEvent>
+
+namespace {
+constexpr int kSkinStyleForm = 218;
+constexpr int kRefreshPeriodMs = 100;
+}  // namespace
+
+CWizardPage::CWizardPage(int pageNumber, const QString& title, QWidget* parent)
+    : QWidget(parent), pageNumber_(pageNumber), title_(title) {}
+
+CWizardPage::~CWizardPage() = default;
+
+void CWizardPage::NameControl(QWidget* control, int id) { control->setObjectName(ControlName(id)); }
+
+void CWizardPage::Initialise() {
+    Skin::SkinWindow(this, kSkinStyleForm);
+    InitPage();
+    if (HasRefreshTimer()) refreshTimer_.start(kRefreshPeriodMs, this);
+}
+
+void CWizardPage::AddPicture(int pngId, QPoint at) {
+    const QPixmap pixmap = LoadPng(pngId);
+    if (pixmap.isNull()) qCWarning(lcWizard) << "page" << pageNumber_ << "has no picture" << pngId;
+    pictures_.push_back({pngId, pixmap, at});
+    update();
+}
+
+bool CWizardPage::PictureShown(int) const { return true; }
+
+QLabel* CWizardPage::AddStatic(const QString& text, const QRect& rect) {
+    auto* label = new QLabel(text, this);
+    label->setGeometry(rect);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Drawn over the page's background and pictures, never on a box of its own.
+    label->setAutoFillBackground(false);
+    label->setStyleSheet(QStringLiteral("background: transparent;"));
+    return label;
+}
+
+QLabel* CWizardPage::AddStatic(int id, const QString& text, const QRect& rect) {
+    QLabel* label = AddStatic(text, rect);
+    if (id > 0) NameControl(label, id);
+    return label;
+}
+
+void CWizardPage::AddStatics(std::span<const StaticText> texts) {
+    for (const StaticText& t : texts) AddStatic(t.id, QString::fromUtf8(t.text), DluRect(t.x, t.y, t.w, t.h));
+}
+
+bool CWizardPage::event(QEvent* e) {
+    if (e->type() == PortEvent::Type()) {
+        OnPortEvent(static_cast<PortEvent*>(e)->notification);
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void CWizardPage::OnPortEvent(const PortNotification& n) {
+    if (n.message == WM_PORT_RECEIVE) {
+        OnPortReceive(n.wParam);
+        return;
+    }
+    // The page holds the link while the wizard is open; a vanished adapter
+    // must still reach the main view, which closes the port and tells the
+    // user, so pass that notice on to the window that opened the wizard.
+    if (n.message == WM_PORT_ERROR && n.lParam == kPortErrorGone) {
+        if (QWidget* owner = window()->parentWidget()) QCoreApplication::postEvent(owner, new PortEvent(n));
+    }
+}
+
+void CWizardPage::OnPortReceive(int wParam) {
+    if (ReceiveForWindow(orvex(), stage_, wParam).answered) OnAnswered();
+}
+
+void CWizardPage::OnAnswered() {
+    ImageToConfig(orvex(), copyForm());
+    UpdateControls();
+    Refresh();
+}
+
+void CWizardPage::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    for (const Picture& p : pictures_)
+        if (!p.pixmap.isNull() && PictureShown(p.id)) painter.drawPixmap(p.at, p.pixmap);
+}
+
+void CWizardPage::timerEvent(QTimerEvent* e) {
+    Refresh();
+    QWidget::timerEvent(e);
+}

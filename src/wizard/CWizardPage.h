@@ -1,0 +1,129 @@
+#pragma once
+// What every page of the setup wizard shares: its own receive queue and the
+// shared page receive procedure, pictures painted at fixed client points,
+// transparent static texts, and the 100 ms refresh timer.
+//
+// Writing a page:
+// - Derive from CWizardPage; the constructor has the form
+//   CStepN(int pageNumber, const QString& title, QWidget* parent) and passes
+//   all three on (the wizard's page table creates pages through it). Read the
+//   page's ConfigValues entries in the constructor.
+// - Build the controls in InitPage(): place them in dialog units
+//   (DluRect/DluPoint), name each after its control id (NameControl), load
+//   pictures with AddPicture (pixel points) and statics with AddStatic.
+// - Return true from HasRefreshTimer() for pages that re-read ConfigValues
+//   every 100 ms; Refresh() is then run on every tick and after every
+//   answered frame. Hidden pages keep their timers running.
+// - UpdateControls() puts the page's members back into its controls after an
+//   answered frame; edit boxes go through DataExchange::RefreshInt so that a
+//   box the user is typing in is left alone.
+// - The page on screen is the link's notify window: OnPortReceive runs the
+//   shared receive procedure and, when the last frame sent was answered,
+//   OnAnswered() (image copy in copyForm(), UpdateControls, Refresh).
+// - Every message box goes through Dialogs::Message; every frame through the
+//   Command functions or SendParameters().
+
+#include "Orvex.h"
+#include "PortEvents.h"
+#include "ReceiveStage.h"
+#include "WindowReceiver.h"
+
+#include <QBasicTimer>
+#include <QPixmap>
+#include <QWidget>
+#include <span>
+#include <vector>
+
+class QLabel;
+
+class CWizardPage : public QWidget {
+    Q_OBJECT
+public:
+    CWizardPage(int pageNumber, const QString& title, QWidget* parent = nullptr);
+    ~CWizardPage() override;
+
+    int pageNumber() const { return pageNumber_; }
+    QString title() const { return title_; }
+    NotifyHandle notifyHandle() const { return notify_.handle(); }
+    ReceiveStage& stage() { return stage_; }
+
+    // Called once by the wizard after the page's window exists (the page's
+    // dialog initialisation): skins the page, runs InitPage(), starts the
+    // refresh timer when HasRefreshTimer().
+    void Initialise();
+
+    // Finish and Cancel of the wizard call this on the Pirouette optimization
+    // page: it leaves its direction-check state and tells the device
+    // (DirectionCheckOff). Other pages have nothing to stop.
+    virtual void StopDirectionCheck() {}
+
+    // Whether the refresh timer runs (for tests and the wizard).
+    bool refreshTimerActive() const { return refreshTimer_.isActive(); }
+
+    // Controls are named after their template ids ("1179"), so that tests and
+    // the skin can find them.
+    static QString ControlName(int id) { return QString::number(id); }
+    static void NameControl(QWidget* control, int id);
+
+    // A static text of the page's template: control id, place and size in
+    // dialog units, text in UTF-8 (a table per page).
+    struct StaticText {
+        int id;
+        int x, y, w, h;
+        const char* text;
+    };
+
+protected:
+    // The page's own initialisation (controls, pictures, first display).
+    virtual void InitPage() {}
+    // Pages with choices re-read ConfigValues every 100 ms.
+    virtual bool HasRefreshTimer() const { return false; }
+    // The page refresh: the timer tick and after an answered frame.
+    virtual void Refresh() {}
+    // "Set the data-exchange controls from the page's members" after the
+    // image copy of an answered frame; pages with edit boxes override it
+    // (and leave an edit being typed in alone).
+    virtual void UpdateControls() {}
+    // The copy form used after an answered frame.
+    virtual CopyForm copyForm() const { return CopyForm::Page; }
+    // The whole receive procedure; the Monitor page replaces step 5.
+    virtual void OnPortReceive(int wParam);
+    // Step 5 of the receive procedure: copy, controls, refresh.
+    virtual void OnAnswered();
+    // Whether picture pngId is drawn now (pages that show one picture of
+    // several override it and call update() when the answer changes).
+    virtual bool PictureShown(int pngId) const;
+
+    Orvex& orvex() { return TheOrvex(); }
+    void SendParameters() { ::SendParameters(TheOrvex()); }
+
+    // A picture drawn at its natural size with its top-left at `at` (client
+    // pixels). A missing picture draws nothing.
+    void AddPicture(int pngId, QPoint at);
+    // A static text drawn over the page's background and pictures; rect in
+    // client pixels (DluRect for template places). Long texts wrap.
+    QLabel* AddStatic(const QString& text, const QRect& rect);
+    // The same, named after its control id (0: a text without an id).
+    QLabel* AddStatic(int id, const QString& text, const QRect& rect);
+    // Adds a page's table of static texts.
+    void AddStatics(std::span<const StaticText> texts);
+
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void timerEvent(QTimerEvent* e) override;
+
+private:
+    struct Picture {
+        int id;
+        QPixmap pixmap;
+        QPoint at;
+    };
+    void OnPortEvent(const PortNotification& n);
+
+    int pageNumber_;
+    QString title_;
+    ReceiveStage stage_{1024};
+    std::vector<Picture> pictures_;
+    QBasicTimer refreshTimer_;
+    QtNotifyWindow notify_{this};
+};

@@ -1,0 +1,238 @@
+// The port list: real serial devices from sysfs, simulated ports registered
+// as links under the runtime directory, natural order, and port numbers.
+#include "CSerialPort.h"
+#include "PortList.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <pwd.h>
+#include <random>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path MakeTempDir() {
+    std::string templ = (fs::temp_directory_path() / "quillon-ports-XXXXXX").string();
+    if (!mkdtemp(templ.data())) ADD_FAILURE() << "mkdtemp failed";
+    return templ;
+}
+
+void Touch(const fs::path& p, const std::string& text = "") {
+    fs::create_directories(p.parent_path());
+    std::ofstream(p) << text;
+}
+
+std::vector<std::string> Paths(const std::vector<PortEntry>& entries) {
+    std::vector<std::string> paths;
+    for (const PortEntry& e : entries) paths.push_back(e.path);
+    return paths;
+}
+
+// Points XDG_RUNTIME_DIR somewhere for one test and puts it back afterwards.
+class RuntimeDirOverride {
+public:
+    explicit RuntimeDirOverride(const std::optional<std::string>& value) {
+        if (const char* old = std::getenv("XDG_RUNTIME_DIR")) saved_ = old;
+        if (value)
+            setenv("XDG_RUNTIME_DIR", value->c_str(), 1);
+        else
+            unsetenv("XDG_RUNTIME_DIR");
+    }
+    ~RuntimeDirOverride() {
+        if (saved_)
+            setenv("XDG_RUNTIME_DIR", saved_->c_str(), 1);
+        else
+            unsetenv("XDG_RUNTIME_DIR");
+    }
+
+private:
+    std::optional<std::string> saved_;
+};
+
+class SimulatedPorts : public ::testing::Test {
+protected:
+    void SetUp() override { runtime_ = MakeTempDir(); }
+    void TearDown() override { fs::remove_all(runtime_); }
+    fs::path PortsDir() const { return runtime_ / "orvex" / "ports"; }
+    void Register(const std::string& name, const fs::path& target) {
+        fs::create_directories(PortsDir());
+        fs::create_symlink(target, PortsDir() / name);
+    }
+
+    fs::path runtime_;
+};
+
+}  // namespace
+
+TEST(PortOrder, NumbersInNamesCompareByValue) {
+    const std::vector<std::string> expected = {"ttyACM0", "ttyACM1", "ttyS0",   "ttyS2",
+                                               "ttyS10",  "ttyUSB2", "ttyUSB10", "ttyUSB100"};
+    std::vector<std::string> names = expected;
+    std::mt19937 rng(3);
+    for (int round = 0; round < 20; ++round) {
+        std::shuffle(names.begin(), names.end(), rng);
+        std::sort(names.begin(), names.end(), NaturalLess);
+        EXPECT_EQ(names, expected);
+    }
+    EXPECT_TRUE(NaturalLess("ttyS", "ttyS0"));
+    EXPECT_FALSE(NaturalLess("ttyS0", "ttyS"));
+    EXPECT_FALSE(NaturalLess("ttyS7", "ttyS7"));
+    EXPECT_TRUE(NaturalLess("sim2", "sim10b"));
+}
+
+TEST(RealPorts, OnlyDevicesWithHardwareAreListedInNaturalOrder) {
+    const fs::path root = MakeTempDir();
+    const fs::path sys = root / "sys", dev = root / "dev", hw = root / "hw";
+    fs::create_directories(hw);
+    struct Entry {
+        const char* name;
+        bool device;       // has a device behind it
+        const char* type;  // UART type in sysfs, nullptr when the driver has none
+        bool node;         // /dev node present
+    };
+    const Entry entries[] = {
+        {"ttyS10", true, "4", true},   {"ttyS1", true, "0", true},   {"ttyS2", true, "4", true},
+        {"tty1", false, nullptr, true}, {"ttyUSB0", true, nullptr, true}, {"ttyACM0", true, nullptr, true},
+        {"ttyUSB3", true, nullptr, false}, {"ttyS7", true, nullptr, true}, {"ttyS0", true, "4", true},
+        {"console", false, nullptr, true},
+    };
+    for (const Entry& e : entries) {
+        fs::create_directories(sys / e.name);
+        if (e.device) fs::create_directory_symlink(hw, sys / e.name / "device");
+        if (e.type) Touch(sys / e.name / "type", std::string(e.type) + "\n");
+        if (e.node) Touch(dev / e.name);
+    }
+    const std::vector<PortEntry> ports = ListRealPorts(sys.string(), dev.string());
+    // ttyS7 has no type in sysfs and is no terminal to ask, so it is kept rather than hidden.
+    std::vector<std::string> expected;
+    for (const char* name : {"ttyACM0", "ttyS0", "ttyS2", "ttyS7", "ttyS10", "ttyUSB0"})
+        expected.push_back((dev / name).string());
+    EXPECT_EQ(Paths(ports), expected);
+    for (const PortEntry& p : ports) {
+        EXPECT_EQ(p.label, p.path);
+        EXPECT_FALSE(p.simulated);
+    }
+    fs::remove_all(root);
+}
+
+TEST(RealPorts, SystemListHoldsExistingDevicesInNaturalOrder) {
+    const std::vector<PortEntry> ports = ListRealPorts();
+    for (const PortEntry& p : ports) {
+        EXPECT_EQ(p.path.rfind("/dev/tty", 0), 0u) << p.path;
+        EXPECT_TRUE(fs::exists(p.path)) << p.path;
+        EXPECT_TRUE(fs::exists("/sys/class/tty/" + fs::path(p.path).filename().string() + "/device")) << p.path;
+        EXPECT_FALSE(p.simulated);
+    }
+    for (size_t i = 1; i < ports.size(); ++i) EXPECT_TRUE(NaturalLess(ports[i - 1].path, ports[i].path));
+}
+
+TEST_F(SimulatedPorts, RegisteredLinksFollowTheRealPortsSortedByName) {
+    const RuntimeDirOverride env(runtime_.string());
+    const fs::path target = runtime_ / "pty-standing-in";
+    Touch(target);
+    Register("orvex10", target);
+    Register("orvex2", target);
+    Register("left-behind", runtime_ / "no-such-pty");
+    Register(".orvex3.new.42", target);  // a registration still being made
+    Touch(PortsDir() / "not-a-link");
+    EXPECT_EQ(SimPortsDir(), (runtime_ / "orvex" / "ports").string());
+
+    const std::vector<PortEntry> sims = ListSimulatedPorts();
+    const std::vector<std::string> expected = {(PortsDir() / "orvex2").string(), (PortsDir() / "orvex10").string()};
+    EXPECT_EQ(Paths(sims), expected);
+    for (const PortEntry& p : sims) {
+        EXPECT_TRUE(p.simulated);
+        EXPECT_EQ(p.label, p.path);
+    }
+    const std::vector<PortEntry> all = ListPorts();
+    ASSERT_EQ(all.size(), ListRealPorts().size() + 2);
+    EXPECT_EQ(Paths({all.end() - 2, all.end()}), expected);
+    EXPECT_TRUE(std::none_of(all.begin(), all.end() - 2, [](const PortEntry& p) { return p.simulated; }));
+}
+
+TEST_F(SimulatedPorts, NoRegistrationsMeansNoSimulatedPorts) {
+    const RuntimeDirOverride env(runtime_.string());
+    EXPECT_TRUE(ListSimulatedPorts().empty());
+    fs::create_directories(PortsDir());
+    EXPECT_TRUE(ListSimulatedPorts().empty());
+}
+
+TEST_F(SimulatedPorts, RegisteredPortOpensThroughItsLink) {
+    const RuntimeDirOverride env(runtime_.string());
+    const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(grantpt(master), 0);
+    ASSERT_EQ(unlockpt(master), 0);
+    Register("orvex", ptsname(master));
+    const std::vector<PortEntry> sims = ListSimulatedPorts();
+    ASSERT_EQ(sims.size(), 1u);
+    CSerialPort port(PortMonitorThread | PortOverlapped | PortRxQueue);
+    QueueNotifyWindow window;
+    port.SetNotifyWindow(window.handle());
+    ASSERT_TRUE(OpenLinkPort(port, ThePortNumbers().NumberFor(sims[0].path), sims[0].path));
+    ASSERT_EQ(write(master, "\x7F\x2F", 2), 2);
+    std::optional<PortNotification> n;
+    while ((n = window.Wait(10000)) && n->message != WM_PORT_RECEIVE) {
+    }
+    ASSERT_TRUE(n);
+    EXPECT_EQ(n->wParam, ThePortNumbers().NumberFor(sims[0].path));
+    port.Close(500);
+    close(master);
+}
+
+TEST(RuntimeLocation, FallsBackToTmpRuntimeOfTheUser) {
+    const passwd* pw = getpwuid(getuid());
+    const std::string user = pw ? pw->pw_name : std::to_string(getuid());
+    {
+        const RuntimeDirOverride env(std::nullopt);
+        EXPECT_EQ(RuntimeDir(), "/tmp/runtime-" + user);
+        EXPECT_EQ(SimPortsDir(), "/tmp/runtime-" + user + "/orvex/ports");
+    }
+    {
+        const RuntimeDirOverride env{std::string()};
+        EXPECT_EQ(RuntimeDir(), "/tmp/runtime-" + user);
+    }
+    {
+        const RuntimeDirOverride env(std::string("/run/user/4242"));
+        EXPECT_EQ(RuntimeDir(), "/run/user/4242");
+    }
+}
+
+TEST(PortNumbering, EachPathKeepsItsNumberForTheRun) {
+    PortNumbers numbers;
+    const int a = numbers.NumberFor("/dev/ttyUSB0");
+    const int b = numbers.NumberFor("/tmp/runtime-x/orvex/ports/sim");
+    EXPECT_NE(a, b);
+    for (int n : {a, b}) {
+        EXPECT_GE(n, PortNumbers::kFirst);
+        EXPECT_LE(n, PortNumbers::kLast);
+    }
+    EXPECT_EQ(numbers.NumberFor("/dev/ttyUSB0"), a);
+    EXPECT_EQ(numbers.NumberFor("/tmp/runtime-x/orvex/ports/sim"), b);
+    EXPECT_EQ(&ThePortNumbers(), &ThePortNumbers());
+}
+
+TEST(PortNumbering, NumbersRunOutAfter1024PathsAndResetStartsAgain) {
+    PortNumbers numbers;
+    std::set<int> seen;
+    for (int i = 0; i < 1024; ++i) {
+        const int n = numbers.NumberFor("/dev/port" + std::to_string(i));
+        EXPECT_TRUE(n >= 1 && n <= 1024) << n;
+        seen.insert(n);
+    }
+    EXPECT_EQ(seen.size(), 1024u);
+    EXPECT_EQ(numbers.NumberFor("/dev/one-too-many"), 0);
+    EXPECT_EQ(numbers.NumberFor("/dev/port5"), numbers.NumberFor("/dev/port5"));
+    numbers.Reset();
+    EXPECT_NE(numbers.NumberFor("/dev/one-too-many"), 0);
+}

@@ -1,0 +1,34 @@
+// Entry point of the GUI tests: one QApplication on the offscreen platform,
+// dialogs in test mode, and a check after every test that it took (and so
+// looked at) every dialog the program asked for.
+
+#include "Dialogs.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+class UnexpectedDialogCheck : public ::testing::EmptyTestEventListener {
+    // gtest reports end-of-test events in reverse order, so this runs before
+    // the result is printed and the failure counts for the test that ends.
+    void OnTestEnd(const ::testing::TestInfo&) override
+    {
+        if (Dialogs::PendingUnexpected() > 0 || Dialogs::UnusedAnswers() > 0)
+            ADD_FAILURE() << "unexpected dialogs:\n" << Dialogs::DescribeUnexpected().toStdString();
+        Dialogs::ResetForTests();
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    Dialogs::SetTestMode(true);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new UnexpectedDialogCheck);
+    return RUN_ALL_TESTS();
+}

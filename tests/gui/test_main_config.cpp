@@ -1,0 +1,186 @@
+// The configuration-file commands of the main window: open, save and
+// transmit, with real files on disk.
+
+#include "test_main_support.h"
+
+#include "Dialogs.h"
+#include "Orvex.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSlider>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace mainwin;
+
+namespace {
+
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+Dialogs::Request OnlyRequest() {
+    const QList<Dialogs::Request> requests = Dialogs::TakeRequests();
+    EXPECT_EQ(requests.size(), 1);
+    return requests.isEmpty() ? Dialogs::Request{} : requests.front();
+}
+
+}  // namespace
+
+using ConfigMenu = MainWindowTest;
+
+TEST_F(ConfigMenu, OpenShowsTheFileValuesOnSlidersAndBoxes) {
+    OpenFrame();
+    const std::string file = runtime_.file("mine.ini");
+    std::ofstream(file) << "[section1]\nPitchAgility=50\nPitchGain=100\nRollAgility=20\nRollGain=30\n"
+                           "YawAgility=25\nYawRight=44\nYawGain=77\n[section2]\nServoDirCH1=-1\n";
+    Dialogs::QueueAnswer(QString::fromStdString(file));
+    frame().openAction()->trigger();
+    const Dialogs::Request asked = OnlyRequest();
+    EXPECT_EQ(asked.kind, Dialogs::Kind::OpenFile);
+    EXPECT_EQ(asked.title, QStringLiteral("Select Config File"));
+    EXPECT_EQ(asked.filter, QStringLiteral("conif file (*.ini)"));
+
+    const int table[7][4] = {{1002, 1004, 50, 75}, {1003, 1005, 100, 135}, {1010, 1014, 20, 75}, {1013, 1015, 30, 135},
+                             {1011, 1016, 25, 75}, {1025, 1128, 44, 75},   {1012, 1017, 77, 135}};
+    for (const auto& row : table) {
+        SCOPED_TRACE(row[0]);
+        EXPECT_EQ(Edit(row[1])->text(), QString::number(row[2]));
+        EXPECT_EQ(Slider(row[0])->value(), row[3] - row[2]);
+    }
+    EXPECT_EQ(TheOrvex().config[CV::YawRight], 44);
+    EXPECT_EQ(TheOrvex().config[CV::ServoDirCH1], -1);
+}
+
+TEST_F(ConfigMenu, FileThatCannotBeReadChangesNothing) {
+    OpenFrame();
+    const QString before = Edit(1005)->text();
+    const ConfigValues config = TheOrvex().config;
+    const std::string missing = runtime_.file("missing.ini");
+    Dialogs::QueueAnswer(QString::fromStdString(missing));
+    frame().openAction()->trigger();
+    const QList<Dialogs::Request> requests = Dialogs::TakeRequests();
+    ASSERT_EQ(requests.size(), 2);
+    EXPECT_EQ(requests[1].kind, Dialogs::Kind::Message);
+    EXPECT_FALSE(requests[1].text.isEmpty());
+    EXPECT_EQ(Edit(1005)->text(), before);
+    EXPECT_TRUE(TheOrvex().config == config);
+}
+
+TEST_F(ConfigMenu, ShortNameIsRefused) {
+    OpenFrame();
+    Dialogs::QueueAnswer(QStringLiteral("/a.i"));
+    frame().openAction()->trigger();
+    QList<Dialogs::Request> requests = Dialogs::TakeRequests();
+    ASSERT_EQ(requests.size(), 2);
+    EXPECT_EQ(requests[1].text, QStringLiteral("File name is too short!"));
+
+    Dialogs::QueueAnswer(QStringLiteral("/a.i"));
+    frame().saveAction()->trigger();
+    requests = Dialogs::TakeRequests();
+    ASSERT_EQ(requests.size(), 2);
+    EXPECT_EQ(requests[1].text, QStringLiteral("File name is too short!"));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/a.i.ini")));
+}
+
+TEST_F(ConfigMenu, CancelDoesNothing) {
+    OpenFrame();
+    Dialogs::QueueAnswer(QString());
+    frame().openAction()->trigger();
+    Dialogs::QueueAnswer(QString());
+    frame().saveAction()->trigger();
+    EXPECT_EQ(Dialogs::TakeRequests().size(), 2);
+}
+
+TEST_F(ConfigMenu, SaveAddsTheExtensionAndWritesThePanel) {
+    OpenFrame();
+    Enter(1128, QStringLiteral("44"));  // yaw rate R
+    const std::string chosen = runtime_.file("saved");
+    Dialogs::QueueAnswer(QString::fromStdString(chosen));
+    frame().saveAction()->trigger();
+    const Dialogs::Request asked = OnlyRequest();
+    EXPECT_EQ(asked.kind, Dialogs::Kind::SaveFile);
+    EXPECT_EQ(asked.title, QStringLiteral("Save Config File"));
+    EXPECT_EQ(asked.filter, QStringLiteral("config file (*.ini)"));
+    const std::string text = ReadText(chosen + ".ini");
+    EXPECT_NE(text.find("[section1]"), std::string::npos) << text;
+    EXPECT_NE(text.find("YawRight=44"), std::string::npos) << text;
+
+    // Reading it back moves slider 1025 to that value.
+    Enter(1128, QStringLiteral("20"));
+    Dialogs::QueueAnswer(QString::fromStdString(chosen + ".ini"));
+    frame().openAction()->trigger();
+    Dialogs::TakeRequests();
+    EXPECT_EQ(Slider(1025)->value(), 75 - 44);
+    EXPECT_EQ(Edit(1128)->text(), QStringLiteral("44"));
+}
+
+TEST_F(ConfigMenu, SaveAsksBeforeReplacingTheFileWithTheExtensionAdded) {
+    OpenFrame();
+    const std::string chosen = runtime_.file("kept");
+    std::ofstream(chosen + ".ini") << "[other]\nkey=1\n";
+    Dialogs::QueueAnswer(QString::fromStdString(chosen));
+    Dialogs::QueueAnswer(QStringLiteral("no"));
+    frame().saveAction()->trigger();
+    const QList<Dialogs::Request> requests = Dialogs::TakeRequests();
+    ASSERT_EQ(requests.size(), 2);
+    EXPECT_EQ(requests[1].kind, Dialogs::Kind::Question);
+    EXPECT_EQ(ReadText(chosen + ".ini"), "[other]\nkey=1\n");
+
+    Dialogs::QueueAnswer(QString::fromStdString(chosen));
+    Dialogs::QueueAnswer(QStringLiteral("yes"));
+    frame().saveAction()->trigger();
+    Dialogs::TakeRequests();
+    const std::string text = ReadText(chosen + ".ini");
+    EXPECT_NE(text.find("[other]\nkey=1\n"), std::string::npos) << text;  // other sections stay
+    EXPECT_NE(text.find("YawGain=10"), std::string::npos) << text;
+}
+
+TEST_F(ConfigMenu, FailedSaveIsReported) {
+    OpenFrame();
+    Dialogs::QueueAnswer(QString::fromStdString(runtime_.file("no-such-folder/x.ini")));
+    frame().saveAction()->trigger();
+    const QList<Dialogs::Request> requests = Dialogs::TakeRequests();
+    ASSERT_EQ(requests.size(), 2);
+    EXPECT_EQ(requests[1].kind, Dialogs::Kind::Message);
+    EXPECT_FALSE(requests[1].text.isEmpty());
+    EXPECT_FALSE(std::filesystem::exists(runtime_.file("no-such-folder")));
+}
+
+TEST_F(ConfigMenu, TransmitWithoutDeviceSaysNothingWasSent) {
+    OpenFrame();
+    frame().transmitAction()->trigger();
+    const Dialogs::Request said = OnlyRequest();
+    EXPECT_EQ(said.kind, Dialogs::Kind::Message);
+    EXPECT_EQ(said.text, QStringLiteral("Orvex not connected! Nothing was transmitted."));
+    EXPECT_EQ(frame().progressBar()->value(), 0);
+}
+
+TEST_F(ConfigMenu, TransmitSendsTheOpenedFileOnce) {
+    ConnectToSim();
+    const std::string file = runtime_.file("send.ini");
+    std::ofstream(file) << "[section2]\nServoDirCH2=-1\nAileronLimit=90\n[section3]\nSpinSpeed4=44\nRPMTotalGain=33\n";
+    Dialogs::QueueAnswer(QString::fromStdString(file));
+    frame().openAction()->trigger();
+    Dialogs::TakeRequests();
+    // Opening alone sends nothing: the next frame is the transmitted one.
+    frame().transmitAction()->trigger();
+    const Dialogs::Request said = OnlyRequest();
+    EXPECT_EQ(said.text, QStringLiteral("The config file has been Transmitted to Orvex!"));
+    EXPECT_EQ(frame().progressBar()->value(), 0);
+    ASSERT_TRUE(WaitForFrames(5));
+    const SimFrame sent = sim().frames()[4];
+    EXPECT_EQ(sent.code, 30);
+    EXPECT_EQ(SetupByte(sent, 7), 255);   // ServoDirCH2
+    EXPECT_EQ(SetupByte(sent, 14), 90);   // AileronLimit
+    EXPECT_EQ(TuningByte(sent, 32), 44);  // yaw rate R from SpinSpeed4
+    EXPECT_EQ(TuningByte(sent, 45), 33);  // RPMTotalGain
+}

@@ -1,0 +1,230 @@
+// Connecting from the main window: the port list, the handshake with its
+// lamps and version text, the Connect button's time-out, a hang-up of the
+// device, and a port that cannot be opened.
+
+#include "test_main_support.h"
+
+#include "Orvex.h"
+#include "PortComboBox.h"
+#include "PortList.h"
+
+#include <QAbstractItemView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+
+using namespace mainwin;
+
+namespace {
+
+QStringList Entries(QComboBox* combo) {
+    QStringList entries;
+    for (int i = 0; i < combo->count(); ++i) entries << combo->itemData(i).toString();
+    return entries;
+}
+
+void DropDownAndClose(QComboBox* combo) {
+    QTest::mouseClick(combo, Qt::LeftButton);
+    ASSERT_TRUE(Until([&] { return combo->view()->isVisible(); }));
+    combo->hidePopup();
+}
+
+}  // namespace
+
+using Connect = MainWindowTest;
+
+TEST_F(Connect, HandshakeShowsConnectedVersionAndLitLamps) {
+    StartSim();
+    OpenFrame();
+    ChoosePort(sim().linkPath());
+    EXPECT_TRUE(LampsShow(view(), 241));
+    Click(1000);
+    ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }))
+        << frame().statusDetail().toStdString();
+    EXPECT_EQ(view().connectStage(), 2);
+    EXPECT_EQ(Control<QLabel>(1208)->text(), QStringLiteral("V1.05"));
+    EXPECT_TRUE(Button(1000)->isEnabled());
+    EXPECT_TRUE(Until([&] { return LampsShow(view(), 242); }));
+    EXPECT_TRUE(frame().statusDetail().isEmpty());
+
+    // RequestParameters, Acknowledge, RequestStatus, Acknowledge.
+    ASSERT_TRUE(WaitForFrames(4));
+    const std::vector<SimFrame> frames = sim().frames();
+    const int expected[4][3] = {{10, 1, 30}, {10, 2, 0}, {10, 3, 40}, {10, 4, 0}};
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(frames[i].code, expected[i][0]);
+        EXPECT_EQ(frames[i].seq, expected[i][1]);
+        EXPECT_EQ(frames[i].req, expected[i][2]);
+    }
+    // The port number of the chosen entry is the link's.
+    EXPECT_GE(view().portNumber(), 1);
+    EXPECT_LE(view().portNumber(), 1024);
+    EXPECT_EQ(TheOrvex().LinkPort.PortNumber(), view().portNumber());
+}
+
+TEST_F(Connect, ParametersFromTheDeviceReachTheSlidersAndBoxes) {
+    ConnectToSim();
+    const ParameterImage& image = TheOrvex().image;
+    // slider, edit, TuningBlock byte, position base
+    const int table[7][4] = {{1002, 1004, 33, 75}, {1003, 1005, 12, 135}, {1010, 1014, 34, 75}, {1013, 1015, 6, 135},
+                             {1011, 1016, 31, 75}, {1025, 1128, 32, 75}, {1012, 1017, 0, 135}};
+    for (const auto& row : table) {
+        SCOPED_TRACE(row[0]);
+        const int value = image.TuningBlock[row[2]];
+        EXPECT_EQ(Edit(row[1])->text(), QString::number(value));
+        EXPECT_EQ(Slider(row[0])->value(), row[3] - value);
+    }
+}
+
+TEST_F(Connect, PressingConnectAgainStartsOverWithSequenceOne) {
+    ConnectToSim();
+    ASSERT_EQ(sim().frames().size(), 4u);
+    Click(1000);
+    // At once: not connected, lamps off, until the new handshake completes.
+    ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }));
+    ASSERT_TRUE(WaitForFrames(8));
+    const std::vector<SimFrame> frames = sim().frames();
+    EXPECT_EQ(frames[4].seq, 1);
+    EXPECT_EQ(frames[4].req, 30);
+    EXPECT_EQ(frames[7].seq, 4);
+    EXPECT_TRUE(LampsShow(view(), 242));
+}
+
+TEST_F(Connect, ConnectShowsNotConnectedAndDarkLampsWhileItStartsOver) {
+    ConnectToSim();
+    QPushButton* connect = Button(1000);
+    // Checked before the window has read any answer to the new request.
+    QTest::mouseClick(connect, Qt::LeftButton);
+    EXPECT_EQ(frame().statusText(), QStringLiteral("Orvex not connected!"));
+    EXPECT_FALSE(connect->isEnabled());
+    EXPECT_EQ(view().connectStage(), 0);
+    EXPECT_TRUE(LampsShow(view(), 241));
+    ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }));
+    EXPECT_TRUE(connect->isEnabled());
+}
+
+TEST_F(Connect, WithoutAnswerTheButtonComesBackAfterTheTimeOut) {
+    StartSim({"--baud", "0", "--no-status"});
+    OpenFrame();
+    ChoosePort(sim().linkPath());
+    Click(1000);
+    QPushButton* connect = Button(1000);
+    EXPECT_FALSE(connect->isEnabled());
+    // Parameters arrive, the status report never does: stage 1, lamps off.
+    ASSERT_TRUE(Until([&] { return view().connectStage() == 1; }));
+    ASSERT_TRUE(Until([&] { return connect->isEnabled(); }, 30000));
+    EXPECT_EQ(frame().statusText(), QStringLiteral("Orvex not connected!"));
+    EXPECT_TRUE(LampsShow(view(), 241));
+}
+
+TEST_F(Connect, ChoosingAPortEnablesConnectAtOnce) {
+    StartSim({"--baud", "0", "--no-status"});
+    OpenFrame();
+    ChoosePort(sim().linkPath());
+    Click(1000);
+    ASSERT_FALSE(Button(1000)->isEnabled());
+    ChoosePort(sim().linkPath());
+    EXPECT_TRUE(Button(1000)->isEnabled());
+}
+
+TEST_F(Connect, HangUpOfTheDeviceTurnsTheLampsOff) {
+    ConnectToSim();
+    ASSERT_TRUE(LampsShow(view(), 242));
+    sim().terminate();
+    ASSERT_TRUE(Until([&] { return !TheOrvex().LinkPort.IsOpen(); })) << "the port was not closed";
+    EXPECT_EQ(frame().statusText(), QStringLiteral("Orvex not connected!"));
+    EXPECT_EQ(view().connectStage(), 0);
+    EXPECT_TRUE(LampsShow(view(), 241));
+    EXPECT_TRUE(frame().statusDetail().contains(QString::fromStdString(sim().linkPath()))) << frame().statusDetail().toStdString();
+    EXPECT_TRUE(Button(1000)->isEnabled());
+}
+
+TEST_F(Connect, DeviceThatHangsUpByItselfIsShownAsGone) {
+    ConnectToSim({"--baud", "0", "--hangup-after", "1"});
+    ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex not connected!"); }));
+    EXPECT_FALSE(TheOrvex().LinkPort.IsOpen());
+    EXPECT_TRUE(Until([&] { return LampsShow(view(), 241); }));
+}
+
+TEST_F(Connect, PortThatCannotBeOpenedShowsWhy) {
+    // A registered "port" that is a plain file: it opens, but is no serial line.
+    const std::filesystem::path ports = std::filesystem::path(runtime_.path()) / "orvex" / "ports";
+    std::filesystem::create_directories(ports);
+    const std::string file = runtime_.file("not-a-port");
+    std::ofstream(file) << "x";
+    std::filesystem::create_symlink(file, ports / "broken");
+    OpenFrame();
+    const std::string path = (ports / "broken").string();
+    ChoosePort(path);
+    Click(1000);
+    EXPECT_FALSE(TheOrvex().LinkPort.IsOpen());
+    EXPECT_EQ(frame().statusText(), QStringLiteral("Orvex not connected!"));
+    const QString detail = frame().statusDetail();
+    EXPECT_TRUE(detail.startsWith(QString::fromStdString(path))) << detail.toStdString();
+    EXPECT_TRUE(detail.contains(QStringLiteral("not a serial port"))) << detail.toStdString();
+    EXPECT_TRUE(LampsShow(view(), 241));
+    EXPECT_FALSE(Button(1000)->isEnabled());
+}
+
+TEST_F(Connect, WithNoPortConnectSendsNothingAndComesBack) {
+    OpenFrame();
+    if (view().portList()->count() > 0) GTEST_SKIP() << "this machine has serial ports of its own";
+    ASSERT_EQ(view().portNumber(), 0);
+    Click(1000);
+    EXPECT_FALSE(TheOrvex().LinkPort.IsOpen());
+    EXPECT_EQ(frame().statusText(), QStringLiteral("Orvex not connected!"));
+    EXPECT_TRUE(frame().statusDetail().isEmpty());
+    EXPECT_TRUE(Until([&] { return Button(1000)->isEnabled(); }, 30000));
+}
+
+using PortListing = MainWindowTest;
+
+TEST_F(PortListing, RegisteredSimulatorFollowsTheRealPorts) {
+    StartSim();
+    OpenFrame();
+    QComboBox* combo = view().portList();
+    DropDownAndClose(combo);
+    const QStringList entries = Entries(combo);
+    const QString sim = QString::fromStdString(sim().linkPath());
+    const int at = entries.indexOf(sim);
+    ASSERT_GE(at, 0) << entries.join(QLatin1Char(' ')).toStdString();
+    EXPECT_EQ(combo->itemText(at), sim);  // the entry shows its device path
+    for (int i = 0; i < entries.size(); ++i) {
+        const bool simulated = entries[i].startsWith(QString::fromStdString(sim().runtimeDir()));
+        if (i < at) EXPECT_FALSE(simulated) << entries[i].toStdString();
+        if (simulated) EXPECT_GE(i, at);
+    }
+}
+
+TEST_F(PortListing, WithoutSimulatorOnlyRealPortsAreListed) {
+    OpenFrame();
+    QComboBox* combo = view().portList();
+    DropDownAndClose(combo);
+    for (const QString& entry : Entries(combo)) {
+        EXPECT_TRUE(entry.startsWith(QStringLiteral("/dev/"))) << entry.toStdString();
+        EXPECT_FALSE(entry.startsWith(QString::fromStdString(runtime_.path())));
+    }
+}
+
+TEST_F(PortListing, DropDownFindsASimulatorStartedLater) {
+    OpenFrame();
+    QComboBox* combo = view().portList();
+    StartSim();
+    EXPECT_EQ(combo->findData(QString::fromStdString(sim().linkPath())), -1);
+    DropDownAndClose(combo);
+    EXPECT_GE(combo->findData(QString::fromStdString(sim().linkPath())), 0);
+}
+
+TEST_F(PortListing, EachPathKeepsItsPortNumber) {
+    StartSim();
+    OpenFrame();
+    ChoosePort(sim().linkPath());
+    const int number = view().portNumber();
+    EXPECT_EQ(number, ThePortNumbers().NumberFor(sim().linkPath()));
+    DropDownAndClose(view().portList());
+    EXPECT_EQ(view().portNumber(), number);
+}

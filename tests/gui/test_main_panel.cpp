@@ -1,0 +1,276 @@
+// The parameter panel of the main window against a simulated Orvex: slider
+// drags and releases, typed values, presets, the Reset buttons and "All data
+// reset". A later action whose frame is known (a tail Reset) shows that
+// nothing else was sent in between.
+
+#include "test_main_support.h"
+
+#include "CPngButton.h"
+#include "Dialogs.h"
+#include "Orvex.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include <fstream>
+
+using namespace mainwin;
+
+namespace {
+
+QPoint HandleCentre(QSlider* s) {
+    QStyleOptionSlider opt;
+    opt.initFrom(s);
+    opt.orientation = s->orientation();
+    opt.minimum = s->minimum();
+    opt.maximum = s->maximum();
+    opt.sliderPosition = s->value();
+    opt.sliderValue = s->value();
+    opt.tickPosition = s->tickPosition();
+    opt.tickInterval = s->tickInterval();
+    opt.upsideDown = !s->invertedAppearance();
+    opt.subControls = QStyle::SC_All;
+    return s->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, s).center();
+}
+
+QList<Dialogs::Request> Messages() {
+    QList<Dialogs::Request> messages;
+    for (const Dialogs::Request& r : Dialogs::TakeRequests())
+        if (r.kind == Dialogs::Kind::Message) messages << r;
+    return messages;
+}
+
+struct PresetButton {
+    int id;
+    int column;
+    const char* message;
+};
+constexpr PresetButton kPresets[] = {
+    {1006, 0, "Beginner Mode!"},    {1007, 1, "F-3C Mode!"},          {1008, 2, "Soft 3D Mode!"},
+    {1018, 3, "3D Hardcore Mode!"}, {1019, 4, "3D Extreme Mode!"},
+};
+
+// Edit box and TuningBlock byte of the seven quantities.
+constexpr std::pair<int, int> kBoxes[7] = {{1004, 33}, {1005, 12}, {1014, 34}, {1015, 6},
+                                           {1016, 31}, {1128, 32}, {1017, 0}};
+
+}  // namespace
+
+class Panel : public MainWindowTest {
+protected:
+    // Presses the tail Reset and returns all frames once its frame is in:
+    // the last one is the Reset's.
+    std::vector<SimFrame> FramesUpToTailReset() {
+        const size_t before = sim().frames().size();
+        Click(1021);
+        EXPECT_TRUE(WaitForFrames(before + 1));
+        return sim().frames();
+    }
+};
+
+TEST_F(Panel, SliderReleaseSendsOneFrameWithTheNewValue) {
+    ConnectToSim();
+    QSlider* slider = Slider(1013);  // roll gain, TuningBlock byte 6
+    const int oldValue = Edit(1015)->text().toInt();
+    const QPoint start = HandleCentre(slider);
+    QTest::mousePress(slider, Qt::LeftButton, {}, start);
+    for (int dy = 10; dy <= 60; dy += 10) QTest::mouseMove(slider, start - QPoint(0, dy));
+    const int newValue = Edit(1015)->text().toInt();
+    EXPECT_GT(newValue, oldValue);
+    EXPECT_EQ(newValue, 135 - slider->value());
+    // Nothing written into the image while dragging.
+    EXPECT_EQ(TheOrvex().image.TuningBlock[6], oldValue);
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, start - QPoint(0, 60));
+    ASSERT_TRUE(WaitForFrames(5));
+
+    const std::vector<SimFrame> frames = FramesUpToTailReset();
+    ASSERT_EQ(frames.size(), 6u);
+    EXPECT_EQ(frames[4].code, 30);
+    EXPECT_EQ(frames[4].seq, 5);
+    EXPECT_EQ(TuningByte(frames[4], 6), newValue);
+    EXPECT_EQ(TuningByte(frames[5], 6), newValue);
+}
+
+TEST_F(Panel, KeyboardMovesChangeTheBoxButSendNothing) {
+    ConnectToSim();
+    QSlider* slider = Slider(1010);  // roll agility, byte 34
+    const int oldValue = Edit(1014)->text().toInt();
+    slider->setFocus();
+    for (int i = 0; i < 3; ++i) QTest::keyClick(slider, Qt::Key_Up);
+    EXPECT_EQ(Edit(1014)->text().toInt(), oldValue + 3);
+    const std::vector<SimFrame> frames = FramesUpToTailReset();
+    ASSERT_EQ(frames.size(), 5u);
+    EXPECT_EQ(TuningByte(frames[4], 34), oldValue);
+}
+
+TEST_F(Panel, OutOfRangeEntryShowsTheRangeMessageAndSendsTheLimitOnce) {
+    ConnectToSim();
+    Enter(1004, QStringLiteral("100"));  // pitch agility, 15..60
+    const QList<Dialogs::Request> messages = Messages();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Please enter an integer between 15 and 60."));
+    EXPECT_EQ(Edit(1004)->text(), QStringLiteral("60"));
+    EXPECT_EQ(Slider(1002)->value(), Slider(1002)->minimum());  // at the top
+    EXPECT_EQ(TheOrvex().config[CV::PitchAgility], 60);
+    ASSERT_TRUE(WaitForFrames(5));
+    const std::vector<SimFrame> frames = FramesUpToTailReset();
+    ASSERT_EQ(frames.size(), 6u);
+    EXPECT_EQ(frames[4].code, 30);
+    EXPECT_EQ(TuningByte(frames[4], 33), 60);
+}
+
+TEST_F(Panel, HeldEnterSendsOnce) {
+    ConnectToSim();
+    QLineEdit* edit = Edit(1017);  // tail gain, byte 0
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, QStringLiteral("77"));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), false);
+    QApplication::sendEvent(edit, &press);
+    for (int i = 0; i < 3; ++i) {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+        QApplication::sendEvent(edit, &repeat);
+    }
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), false);
+    QApplication::sendEvent(edit, &release);
+    EXPECT_EQ(Slider(1012)->value(), 135 - 77);
+    ASSERT_TRUE(WaitForFrames(5));
+    // The next action's frame follows at once: one frame for the press.
+    Enter(1005, QStringLiteral("50"));
+    ASSERT_TRUE(WaitForFrames(6));
+    const std::vector<SimFrame> frames = sim().frames();
+    ASSERT_EQ(frames.size(), 6u);
+    EXPECT_EQ(TuningByte(frames[4], 0), 77);
+    EXPECT_EQ(TuningByte(frames[5], 12), 50);
+}
+
+TEST_F(Panel, TextThatIsNoNumberKeepsTheValue) {
+    ConnectToSim();
+    const QString before = Edit(1005)->text();
+    Enter(1005, QStringLiteral("abc"));
+    const QList<Dialogs::Request> messages = Messages();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Please enter an integer."));
+    EXPECT_EQ(Edit(1005)->text(), before);
+    ASSERT_TRUE(WaitForFrames(5));
+    EXPECT_EQ(TuningByte(sim().frames()[4], 12), before.toInt());
+}
+
+TEST_F(Panel, EachPresetWritesItsColumnAndBecomesTheResetSnapshot) {
+    ConnectToSim();
+    // A TotalCoefficient of our own shows which presets leave it alone.
+    const std::string file = runtime_.file("coefficient.ini");
+    std::ofstream(file) << "[section2]\nTotalCoefficient=50\n";
+    Dialogs::QueueAnswer(QString::fromStdString(file));
+    frame().openAction()->trigger();
+    frame().transmitAction()->trigger();
+    Dialogs::TakeRequests();
+    ASSERT_TRUE(WaitForFrames(5));
+    ASSERT_EQ(TuningByte(sim().frames()[4], 38), 50);
+
+    for (const PresetButton& preset : kPresets) {
+        SCOPED_TRACE(preset.message);
+        const ParameterImage before = TheOrvex().image;
+        const size_t sent = sim().frames().size();
+        Click(preset.id);
+        const QList<Dialogs::Request> messages = Messages();
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_EQ(messages[0].text, QString::fromLatin1(preset.message));
+        for (const PresetButton& other : kPresets)
+            EXPECT_EQ(Control<CPngButton>(other.id)->chosen(), other.id == preset.id) << other.id;
+
+        ASSERT_TRUE(WaitForFrames(sent + 1));
+        const SimFrame frame = sim().frames().back();
+        ASSERT_EQ(frame.code, 30);
+        for (int k = 0; k < 46; ++k) {
+            const int want = kPresetColumns[k][preset.column];
+            EXPECT_EQ(static_cast<int8_t>(TuningByte(frame, k)), want == kKept ? before.TuningBlock[k] : want)
+                << "TuningBlock byte " << k;
+        }
+        for (int k = 0; k < 31; ++k) EXPECT_EQ(static_cast<int8_t>(SetupByte(frame, k)), before.SetupBlock[k]) << k;
+        for (auto [box, byte] : kBoxes)
+            EXPECT_EQ(Edit(box)->text(), QString::number(kPresetColumns[byte][preset.column])) << box;
+        EXPECT_EQ(TheOrvex().config[CV::TotalCoefficient], preset.column == 4 ? 70 : 50);
+
+        // Change every quantity, then both Resets bring the preset's values back.
+        for (auto [box, byte] : kBoxes) Enter(box, QStringLiteral("55"));
+        Click(1020);
+        Click(1021);
+        const size_t afterResets = sent + 1 + 7 + 2;
+        ASSERT_TRUE(WaitForFrames(afterResets));
+        ASSERT_EQ(sim().frames().size(), afterResets);
+        const SimFrame restored = sim().frames().back();
+        for (auto [box, byte] : kBoxes) {
+            EXPECT_EQ(Edit(box)->text(), QString::number(kPresetColumns[byte][preset.column])) << box;
+            EXPECT_EQ(TuningByte(restored, byte), kPresetColumns[byte][preset.column]) << box;
+        }
+    }
+}
+
+TEST_F(Panel, EachResetSendsOnceAndRestoresOnlyItsGroup) {
+    ConnectToSim();
+    Click(1018);  // 3D Hardcore
+    Messages();
+    ASSERT_TRUE(WaitForFrames(5));
+    Enter(1004, QStringLiteral("20"));  // pitch agility
+    Enter(1017, QStringLiteral("20"));  // tail gain
+    ASSERT_TRUE(WaitForFrames(7));
+    Click(1020);
+    ASSERT_TRUE(WaitForFrames(8));
+    SimFrame frame = sim().frames().back();
+    EXPECT_EQ(TuningByte(frame, 33), 45);
+    EXPECT_EQ(TuningByte(frame, 0), 20);  // the tail keeps its entry
+    EXPECT_EQ(TheOrvex().config[CV::PitchAgility], 45);
+    Click(1021);
+    ASSERT_TRUE(WaitForFrames(9));
+    frame = sim().frames().back();
+    EXPECT_EQ(TuningByte(frame, 0), 100);
+    EXPECT_EQ(sim().frames().size(), 9u);
+}
+
+TEST_F(Panel, ResetRightAfterStartRestoresTheStartValues) {
+    OpenFrame();
+    Enter(1004, QStringLiteral("40"));
+    Enter(1015, QStringLiteral("90"));
+    Click(1020);
+    EXPECT_EQ(Edit(1004)->text(), QStringLiteral("15"));
+    EXPECT_EQ(Edit(1015)->text(), QStringLiteral("10"));
+    EXPECT_EQ(TheOrvex().image.TuningBlock[33], 15);
+    EXPECT_EQ(TheOrvex().image.TuningBlock[6], 10);
+    EXPECT_EQ(Slider(1002)->value(), Slider(1002)->maximum());
+}
+
+TEST_F(Panel, PresetWithoutDeviceChangesPanelAndImage) {
+    OpenFrame();
+    Click(1007);  // F-3C
+    EXPECT_EQ(Messages().size(), 1);
+    EXPECT_TRUE(Control<CPngButton>(1007)->chosen());
+    EXPECT_EQ(Edit(1005)->text(), QStringLiteral("40"));
+    EXPECT_EQ(TheOrvex().image.TuningBlock[31], 35);
+    EXPECT_FALSE(TheOrvex().LinkPort.IsOpen());
+}
+
+TEST_F(Panel, AllDataResetSendsTheFactoryImage) {
+    ConnectToSim();
+    Click(1019);  // 3D Extreme first, so the reset has something to undo
+    Messages();
+    ASSERT_TRUE(WaitForFrames(5));
+    Click(1164);
+    ASSERT_TRUE(WaitForFrames(6));
+    const SimFrame frame = sim().frames().back();
+    ASSERT_EQ(frame.code, 30);
+    EXPECT_EQ(SetupByte(frame, 6), 255);  // ServoDirCH1 reversed
+    EXPECT_EQ(SetupByte(frame, 9), 255);  // ServoDirCH4 reversed
+    for (int k = 0; k < 46; ++k) {
+        const int want = k == 38 ? 70 : kPresetColumns[k][1];
+        if (want != kKept) EXPECT_EQ(static_cast<int8_t>(TuningByte(frame, k)), want) << "TuningBlock byte " << k;
+    }
+    for (auto [box, byte] : kBoxes) EXPECT_EQ(Edit(box)->text(), QString::number(kPresetColumns[byte][1])) << box;
+    // The preset buttons keep their chosen state.
+    EXPECT_TRUE(Control<CPngButton>(1019)->chosen());
+}

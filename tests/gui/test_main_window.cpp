@@ -1,0 +1,294 @@
+// The main window: frame, status bar, form layout, start state, About box,
+// balloon help, closing, and the screenshot of the connected window.
+
+#include "test_main_support.h"
+
+#include "CAboutBox.h"
+#include "CBalloonTip.h"
+#include "Orvex.h"
+#include "ParameterPanel.h"
+#include "Skin.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QStatusBar>
+#include <QTest>
+
+using namespace mainwin;
+
+namespace {
+
+QStringList MenuTexts(QMenu* menu) {
+    QStringList texts;
+    for (QAction* a : menu->actions()) texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return texts;
+}
+
+// Every control of the form with an id, except the group frames.
+QList<QWidget*> FormControls(CUARTView& view) {
+    QList<QWidget*> controls;
+    for (QWidget* w : view.findChildren<QWidget*>())
+        if (w->objectName().startsWith(QStringLiteral("id")) && w->parentWidget() == &view) controls << w;
+    return controls;
+}
+
+}  // namespace
+
+using MainFrame = MainWindowTest;
+
+TEST_F(MainFrame, OpensAtFixedPlaceAndSizeWithItsCaption) {
+    CMainFrame& f = OpenFrame();
+    EXPECT_EQ(f.pos(), QPoint(100, 100));
+    EXPECT_EQ(f.size(), QSize(1000, 700));
+    EXPECT_EQ(f.minimumSize(), QSize(1000, 700));
+    EXPECT_EQ(f.maximumSize(), QSize(1000, 700));
+    EXPECT_FALSE(f.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(f.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Quillon 2.0"));
+    EXPECT_FALSE(f.windowIcon().isNull());
+
+    // Resizing is refused.
+    f.resize(1200, 800);
+    EXPECT_EQ(f.size(), QSize(1000, 700));
+
+    // The form is the whole client area between menu and status bar.
+    EXPECT_EQ(f.centralWidget(), &view());
+    EXPECT_EQ(view().width(), 1000);
+    EXPECT_EQ(view().geometry().top(), f.menuBar()->geometry().bottom() + 1);
+    EXPECT_EQ(view().geometry().bottom() + 1, f.statusBar()->geometry().top());
+}
+
+TEST_F(MainFrame, MenusHoldTheFileAndHelpCommands) {
+    CMainFrame& f = OpenFrame();
+    const QList<QAction*> top = f.menuBar()->actions();
+    ASSERT_EQ(top.size(), 2);
+    EXPECT_EQ(top[0]->text(), QStringLiteral("File(&F)"));
+    EXPECT_EQ(top[1]->text(), QStringLiteral("Help(&H)"));
+    EXPECT_EQ(MenuTexts(top[0]->menu()), (QStringList{QStringLiteral("Open conifg file"), QStringLiteral("Save Config file"),
+                                                       QStringLiteral("Transmit Conifg file"), QStringLiteral("-"),
+                                                       QStringLiteral("Exit(&X)")}));
+    EXPECT_EQ(MenuTexts(top[1]->menu()), QStringList{QStringLiteral("About Quillon2.0")});
+}
+
+TEST_F(MainFrame, StatusBarCarriesTextPaneAndProgressBarOverTheSecondPane) {
+    CMainFrame& f = OpenFrame();
+    EXPECT_EQ(f.statusText(), QStringLiteral("Orvex not connected!"));
+    QProgressBar* progress = f.progressBar();
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(progress->parentWidget(), f.statusBar());
+    EXPECT_EQ(progress->minimum(), 0);
+    EXPECT_EQ(progress->maximum(), 100);
+    EXPECT_EQ(progress->value(), 0);
+
+    auto* pane1 = f.statusBar()->findChild<QLabel*>(QStringLiteral("statusPane1"));
+    ASSERT_NE(pane1, nullptr);
+    ASSERT_TRUE(Until([&] { return progress->isVisible(); }));
+    EXPECT_EQ(progress->geometry().left(), pane1->geometry().left() - 300);
+    EXPECT_EQ(progress->geometry().right(), pane1->geometry().right());
+    EXPECT_EQ(progress->geometry().top(), pane1->geometry().top());
+    // The text pane stays readable beside it.
+    auto* pane0 = f.statusBar()->findChild<QLabel*>(QStringLiteral("statusPane0"));
+    ASSERT_NE(pane0, nullptr);
+    EXPECT_LT(pane0->geometry().left() + pane0->fontMetrics().horizontalAdvance(pane0->text()),
+              progress->geometry().left());
+}
+
+TEST_F(MainFrame, FormControlsLieInsideTheFormAndApart) {
+    OpenFrame();
+    const QRect form = view().rect();
+    const QRect picture(QPoint(765, 390), QSize(220, 250));
+    const QRect lamps(QPoint(820, 15), QPoint(909, 44));
+    const QList<QWidget*> controls = FormControls(view());
+    ASSERT_GE(controls.size(), 30);
+    for (QWidget* w : controls) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_TRUE(form.contains(w->geometry())) << "outside the form";
+        EXPECT_FALSE(w->geometry().intersects(picture)) << "covers the picture";
+        EXPECT_FALSE(w->geometry().intersects(lamps)) << "covers the lamps";
+        EXPECT_FALSE(w->accessibleName().isEmpty());
+        for (QWidget* other : controls)
+            if (other != w) EXPECT_FALSE(w->geometry().intersects(other->geometry())) << "overlaps " << other->objectName().toStdString();
+    }
+}
+
+TEST_F(MainFrame, EveryControlOfTheFormIsThere) {
+    OpenFrame();
+    EXPECT_NE(Control<QComboBox>(1169), nullptr);
+    for (int id : {1000, 1001, 1009, 1020, 1021, 1164, 1023, 1024}) EXPECT_NE(Button(id), nullptr) << id;
+    for (int id : {1002, 1003, 1010, 1013, 1011, 1025, 1012}) {
+        QSlider* s = Slider(id);
+        ASSERT_NE(s, nullptr) << id;
+        EXPECT_EQ(s->orientation(), Qt::Vertical);
+        EXPECT_EQ(s->tickPosition(), QSlider::TicksBothSides);
+        EXPECT_EQ(s->tickInterval(), 15);
+    }
+    for (int id : {1004, 1005, 1014, 1015, 1016, 1128, 1017}) EXPECT_NE(Edit(id), nullptr) << id;
+    for (int id : {1006, 1007, 1008, 1018, 1019}) EXPECT_NE(Control<QAbstractButton>(id), nullptr) << id;
+    EXPECT_NE(Control<QLabel>(1208), nullptr);
+    for (const char* title : {"Main rotor", "Roll", "Pitch", "Tail rotor", "Preset parameters", "Firmware upgrade"})
+        EXPECT_NE(view().findChild<QWidget*>(QStringLiteral("group ") + QLatin1String(title)), nullptr) << title;
+}
+
+TEST_F(MainFrame, LargerValuesSitHigherOnEverySlider) {
+    OpenFrame();
+    const std::pair<int, int> sliders[] = {{1002, 1004}, {1003, 1005}, {1010, 1014}, {1013, 1015},
+                                           {1011, 1016}, {1025, 1128}, {1012, 1017}};
+    for (auto [sliderId, editId] : sliders) {
+        SCOPED_TRACE(sliderId);
+        QSlider* s = Slider(sliderId);
+        s->setValue((s->minimum() + s->maximum()) / 2);
+        const int middle = Edit(editId)->text().toInt();
+        // A click near the top of the groove moves the handle up: a larger value.
+        QTest::mouseClick(s, Qt::LeftButton, {}, QPoint(s->width() / 2, 3));
+        const int afterClick = Edit(editId)->text().toInt();
+        EXPECT_GT(afterClick, middle);
+        // So does the Up key.
+        s->setFocus();
+        QTest::keyClick(s, Qt::Key_Up);
+        EXPECT_EQ(Edit(editId)->text().toInt(), afterClick + 1);
+    }
+}
+
+using MainStart = MainWindowTest;
+
+TEST_F(MainStart, ShowsNotConnectedWithLampsOffAndStartValues) {
+    OpenFrame();
+    EXPECT_EQ(frame().statusText(), QStringLiteral("Orvex not connected!"));
+    EXPECT_EQ(view().connectStage(), 0);
+    EXPECT_TRUE(LampsShow(view(), 241));
+    EXPECT_FALSE(LampsShow(view(), 242));
+    EXPECT_TRUE(Control<QLabel>(1208)->text().isEmpty());
+    EXPECT_TRUE(Button(1000)->isEnabled());
+    // Agility and yaw rates start at 15, gains at 10: each slider at its bottom.
+    const std::pair<int, int> startValues[] = {{1004, 15}, {1005, 10}, {1014, 15}, {1015, 10},
+                                               {1016, 15}, {1128, 15}, {1017, 10}};
+    for (auto [id, value] : startValues) EXPECT_EQ(Edit(id)->text(), QString::number(value)) << id;
+    for (int id : {1002, 1003, 1010, 1013, 1011, 1025, 1012}) EXPECT_EQ(Slider(id)->value(), Slider(id)->maximum()) << id;
+    // The view has taken the link.
+    EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), view().notifyHandle());
+    EXPECT_TRUE(TheOrvex().LinkPort.Flags() & PortRxQueue);
+}
+
+TEST_F(MainStart, VersionTextIsDrawnWithoutBackground) {
+    OpenFrame();
+    QLabel* version = Control<QLabel>(1208);
+    EXPECT_FALSE(version->autoFillBackground());
+    EXPECT_TRUE(version->testAttribute(Qt::WA_TranslucentBackground));
+}
+
+TEST_F(MainStart, SkinChangesTheLookButNotTheControls) {
+    OpenFrame();
+    const QRect plainGeometry = Slider(1013)->geometry();
+    const QString plainText = Edit(1015)->text();
+    frame_.reset();
+    Skin::Start("IDR_MYTYPE1", 1, 6, 0, "MYTYPE");
+    ASSERT_TRUE(Skin::Started());
+    OpenFrame();
+    EXPECT_FALSE(view().styleSheet().isEmpty());
+    EXPECT_FALSE(Slider(1013)->styleSheet().isEmpty());
+    EXPECT_EQ(Slider(1013)->geometry(), plainGeometry);
+    EXPECT_EQ(Edit(1015)->text(), plainText);
+    // Closing the frame stops the skin.
+    frame().close();
+    EXPECT_FALSE(Skin::Started());
+    EXPECT_TRUE(qApp->styleSheet().isEmpty());
+}
+
+TEST(AboutBox, ShowsTheProgramTextAndClosesWithOk) {
+    CAboutBox about;
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("about Quillon2.0"));
+    EXPECT_TRUE(about.isModal());
+    auto* text = about.findChild<QLabel*>(QStringLiteral("aboutText"));
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text(), QStringLiteral("Quillon Softeware V2.0"));
+    auto* icon = about.findChild<QLabel*>(QStringLiteral("aboutIcon"));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_FALSE(icon->pixmap().isNull());
+    about.show();
+    auto* ok = about.findChild<QPushButton*>(QStringLiteral("id1"));
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+}
+
+TEST_F(MainFrame, AboutCommandAsksTheApplicationForTheAboutBox) {
+    CMainFrame& f = OpenFrame();
+    int asked = 0;
+    QObject::connect(&f, &CMainFrame::aboutRequested, [&] { ++asked; });
+    f.aboutAction()->trigger();
+    EXPECT_EQ(asked, 1);
+}
+
+using BalloonHelp = MainWindowTest;
+
+TEST_F(BalloonHelp, SevenControlsShowTheirHelpWhenTheMouseRests) {
+    OpenFrame();
+    CBalloonTip* balloon = view().balloon();
+    ASSERT_NE(balloon, nullptr);
+    EXPECT_EQ(balloon->toolCount(), 7);
+    const std::pair<int, const char*> expected[] = {
+        {1010, "This value limits \r\nthe maximum roll \r\nrate of helicopter, \r\nthe larger the faster."},
+        {1002, "This value limits \r\nthe maximum pitch \r\nrate of helicopter, \r\nthe larger the faster."},
+        {1013, "This is the roll \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\n"
+               "shaking in the roll \r\ndirection, reduce this value"},
+        {1003, "This is the pitch \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\n"
+               "shaking in the pitch \r\ndirection, reduce this value"},
+        {1012, "This is the tail rotor total gain, make it as large as possible. \r\nIf the helicopter tail is "
+               "hunting in flight, reduce this value"},
+        {1023, "1.Connect Orvex to PC by Orvex USB adapter, click 'Connect', or select the COM port by hand."},
+        {1000, "Before connecting to PC software, the Orvex must pass the self-test."},
+    };
+    QPoint cursor;
+    balloon->SetCursorSource([&] { return cursor; });
+    for (auto [id, text] : expected) {
+        SCOPED_TRACE(id);
+        QWidget* control = view().findChild<QWidget*>(QStringLiteral("id%1").arg(id));
+        ASSERT_NE(control, nullptr);
+        const QPoint local = control->rect().center() + QPoint(1, 1);
+        cursor = control->mapToGlobal(local);
+        QTest::mouseMove(control, local);
+        ASSERT_TRUE(Until([&] { return balloon->isVisible(); })) << "no balloon";
+        EXPECT_TRUE(balloon->text().startsWith(QString::fromUtf8(text))) << balloon->text().toStdString();
+        // Moving on hides it.
+        cursor += QPoint(40, 40);
+        QTest::mouseMove(&view(), view().mapFromGlobal(cursor));
+        ASSERT_TRUE(Until([&] { return !balloon->isVisible(); }));
+    }
+    // The connect help keeps its typographic apostrophes.
+    EXPECT_TRUE(balloon->text().contains(QString::fromUtf8("receiver\u2019s signals")));
+}
+
+using MainClose = MainWindowTest;
+
+TEST_F(MainClose, ExitClosesTheWindowAndThePort) {
+    ConnectToSim();
+    ASSERT_TRUE(TheOrvex().LinkPort.IsOpen());
+    frame().exitAction()->trigger();
+    EXPECT_FALSE(frame().isVisible());
+    EXPECT_FALSE(TheOrvex().LinkPort.IsOpen());
+}
+
+// Not a check: renders the connected main window into
+// $QUILLON_SCREENSHOT_DIR/main.png for a look at the layout.
+TEST_F(MainFrame, MainWindowScreenshot) {
+    const QString dir = qEnvironmentVariable("QUILLON_SCREENSHOT_DIR");
+    if (dir.isEmpty()) GTEST_SKIP() << "QUILLON_SCREENSHOT_DIR is not set";
+    Skin::Start("IDR_MYTYPE1", 1, 6, 0, "MYTYPE");
+    ConnectToSim();
+    QTest::qWait(50);
+    QDir().mkpath(dir);
+    const QString path = QDir(dir).filePath(QStringLiteral("main.png"));
+    EXPECT_TRUE(frame().grab().save(path));
+    frame().close();
+}

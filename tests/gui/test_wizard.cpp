@@ -1,0 +1,287 @@
+// The setup wizard's frame: navigation and its buttons, what each page change
+// tells the device, Finish, Cancel, Escape and Enter, and how the pages share
+// the link.
+
+#include "CStep4.h"
+#include "CPngButton.h"
+#include "Dialogs.h"
+#include "Orvex.h"
+#include "PortEvents.h"
+#include "test_wizard_support.h"
+
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+
+namespace {
+constexpr int kCancel = 1026, kFinish = 1027, kPrevious = 1028, kNext = 1029;
+
+const char* const kTitles[13] = {
+    "Transmitter", "Receiver", "Monitor", "Installation", "Servo type", "Swashplate type", "Servo reverse",
+    "Servo trim", "Swashplate travel", "Collective pitch", "Tail setup", "Gyro dir", "Pirouette optimization",
+};
+
+std::vector<int> QueryRequests(const std::vector<SimFrame>& frames) {
+    std::vector<int> req;
+    for (const SimFrame& f : FramesWithCode(frames, 10)) req.push_back(f.req);
+    return req;
+}
+
+std::vector<int> Codes(const std::vector<SimFrame>& frames) {
+    std::vector<int> codes;
+    for (const SimFrame& f : frames) codes.push_back(f.code);
+    return codes;
+}
+}  // namespace
+
+class WizardFrame : public WizardTest {
+protected:
+    QPushButton* Button(int id) {
+        return wizard_->findChild<QPushButton*>(CWizardPage::ControlName(id), Qt::FindDirectChildrenOnly);
+    }
+    void ExpectOnPage(int k) {
+        EXPECT_EQ(wizard_->currentPage(), k);
+        EXPECT_EQ(VisiblePage(), k);
+        EXPECT_EQ(wizard_->tabBar()->currentIndex(), k - 1);
+        EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), wizard_->page(k)->notifyHandle());
+        EXPECT_EQ(Button(kPrevious)->isEnabled(), k > 1);
+        EXPECT_EQ(Button(kNext)->isEnabled(), k < 13);
+        EXPECT_TRUE(Button(kFinish)->isEnabled());
+        EXPECT_TRUE(Button(kCancel)->isEnabled());
+    }
+};
+
+TEST_F(WizardFrame, OpensOnTheTransmitterPageWithoutSendingAnything) {
+    CSetupWizard& w = OpenWizard();
+    EXPECT_EQ(w.windowTitle(), "Setup");
+    ASSERT_EQ(w.tabBar()->count(), 13);
+    for (int i = 0; i < 13; ++i) EXPECT_EQ(w.tabBar()->tabText(i), kTitles[i]);
+    ExpectOnPage(1);
+    EXPECT_EQ(TheOrvex().link.SequenceCounter, 0) << "a frame was built";
+}
+
+TEST_F(WizardFrame, NextAndPreviousWalkAllThirteenPages) {
+    OpenWizard();
+    for (int k = 2; k <= 13; ++k) {
+        Click(kNext);
+        ExpectOnPage(k);
+        EXPECT_EQ(wizard_->page(k)->title(), kTitles[k - 1]);
+    }
+    Click(kNext);  // disabled on the last page
+    ExpectOnPage(13);
+    for (int k = 12; k >= 1; --k) {
+        Click(kPrevious);
+        ExpectOnPage(k);
+    }
+    Click(kPrevious);  // disabled on the first page
+    ExpectOnPage(1);
+}
+
+TEST_F(WizardFrame, ClickingATabOnlyMovesTheHighlight) {
+    CSetupWizard& w = OpenWizard();
+    Click(kNext);
+    Click(kNext);
+    const uint8_t sent = TheOrvex().link.SequenceCounter;
+    QTest::mouseClick(w.tabBar(), Qt::LeftButton, {}, w.tabBar()->tabRect(0).center());
+    EXPECT_EQ(w.tabBar()->currentIndex(), 0);
+    EXPECT_EQ(w.currentPage(), 3);
+    EXPECT_EQ(VisiblePage(), 3);
+    EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), w.page(3)->notifyHandle());
+    EXPECT_EQ(TheOrvex().link.SequenceCounter, sent) << "a tab click sent a frame";
+    Click(kNext);
+    ExpectOnPage(4);
+    QTest::mouseClick(w.tabBar(), Qt::LeftButton, {}, w.tabBar()->tabRect(1).center());
+    Click(kPrevious);
+    ExpectOnPage(3);
+}
+
+TEST_F(WizardFrame, TheMonitorPageTurnsStatusReportsOnAndItsNeighboursOff) {
+    SimProcess sim({.args = {"--baud", "0"}});
+    ASSERT_TRUE(ConnectLink(sim.portPath()));
+    OpenWizard();
+    const int steps[] = {kNext, kNext, kNext, kPrevious, kNext};  // 1>2>3>4>3>4
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        Click(steps[i]);
+        ASSERT_TRUE(sim.waitForFrames(i + 1, kWaitMs)) << "step " << i;
+    }
+    Click(kNext);  // 4 > 5
+    Click(kNext);  // 5 > 6
+    ExpectOnPage(6);
+    Click(kFinish);
+    ASSERT_TRUE(sim.waitForFrames(7, kWaitMs));
+    const auto frames = sim.frames();
+    ASSERT_EQ(frames.size(), 7u) << sim.logText();
+    EXPECT_EQ(Codes(frames), (std::vector<int>{10, 10, 10, 10, 10, 50, 10}));
+    EXPECT_EQ(QueryRequests(frames), (std::vector<int>{0, 40, 0, 40, 0, 0}));
+    for (size_t i = 0; i < frames.size(); ++i) EXPECT_EQ(frames[i].seq, static_cast<int>(i + 1));
+    EXPECT_TRUE(sim.waitForLog("status-stream off", kWaitMs));
+    EXPECT_EQ(Dialogs::TakeRequests().size(), 1);
+}
+
+TEST_F(WizardFrame, FinishOnTheFirstPageOnlyStopsTheDirectionCheckAndAcknowledges) {
+    SimProcess sim({.args = {"--baud", "0"}});
+    ASSERT_TRUE(ConnectLink(sim.portPath()));
+    CSetupWizard& w = OpenWizard();
+    Click(kFinish);
+    const auto asked = Dialogs::TakeRequests();
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0].kind, Dialogs::Kind::Message);
+    EXPECT_EQ(asked[0].text, "Setup finished!");
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(w.result(), QDialog::Accepted);
+    ASSERT_TRUE(sim.waitForFrames(2, kWaitMs));
+    const auto frames = sim.frames();
+    ASSERT_EQ(frames.size(), 2u) << sim.logText();
+    EXPECT_EQ(frames[0].code, 50);
+    EXPECT_EQ(frames[0].payload.at(3), 0) << "direction check still on";
+    EXPECT_EQ(frames[1].code, 10);
+    EXPECT_EQ(frames[1].req, 0);
+    EXPECT_EQ(TheOrvex().link.ReplyRequest, 0);
+}
+
+TEST_F(WizardFrame, CancelStopsTheDirectionCheckAndAcknowledgesWithoutAMessage) {
+    SimProcess sim({.args = {"--baud", "0"}});
+    ASSERT_TRUE(ConnectLink(sim.portPath()));
+    CSetupWizard& w = OpenWizard();
+    Click(kNext);
+    Click(kNext);  // the Monitor page: status reports on
+    ASSERT_TRUE(sim.waitForLog("status-stream on", kWaitMs));
+    Click(kCancel);
+    EXPECT_TRUE(Dialogs::TakeRequests().isEmpty());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(w.result(), QDialog::Rejected);
+    ASSERT_TRUE(sim.waitForFrames(4, kWaitMs));
+    const auto frames = sim.frames();
+    EXPECT_EQ(Codes(frames), (std::vector<int>{10, 10, 50, 10}));
+    EXPECT_EQ(frames[2].payload.at(3), 0);
+    EXPECT_EQ(frames[3].req, 0);
+    EXPECT_TRUE(sim.waitForLog("status-stream off", kWaitMs));
+}
+
+TEST_F(WizardFrame, EnterDoesNothingAndEscapeActsAsCancel) {
+    SimProcess sim({.args = {"--baud", "0"}});
+    ASSERT_TRUE(ConnectLink(sim.portPath()));
+    CSetupWizard& w = OpenWizard();
+    Click(kNext);
+    ASSERT_TRUE(sim.waitForFrames(1, kWaitMs));
+    const uint8_t sent = TheOrvex().link.SequenceCounter;
+    for (int id : {kNext, kFinish, kCancel}) {
+        Button(id)->setFocus();
+        QTest::keyClick(Button(id), Qt::Key_Return);
+        QTest::keyClick(Button(id), Qt::Key_Enter);
+    }
+    QTest::keyClick(&w, Qt::Key_Return);
+    auto* ok = w.findChild<QPushButton*>(CWizardPage::ControlName(1));
+    ASSERT_NE(ok, nullptr);
+    EXPECT_FALSE(ok->isVisible());
+    ok->click();
+    EXPECT_TRUE(w.isVisible());
+    ExpectOnPage(2);
+    EXPECT_EQ(TheOrvex().link.SequenceCounter, sent);
+    EXPECT_TRUE(Dialogs::TakeRequests().isEmpty());
+
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(w.result(), QDialog::Rejected);
+    ASSERT_TRUE(sim.waitForFrames(3, kWaitMs));
+    EXPECT_EQ(Codes(sim.frames()), (std::vector<int>{10, 50, 10}));
+}
+
+TEST_F(WizardFrame, TheCloseBoxActsAsCancel) {
+    SimProcess sim({.args = {"--baud", "0"}});
+    ASSERT_TRUE(ConnectLink(sim.portPath()));
+    CSetupWizard& w = OpenWizard();
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(w.result(), QDialog::Rejected);
+    ASSERT_TRUE(sim.waitForFrames(2, kWaitMs));
+    const auto frames = sim.frames();
+    EXPECT_EQ(Codes(frames), (std::vector<int>{50, 10}));
+    EXPECT_EQ(frames[1].req, 0);
+}
+
+TEST_F(WizardFrame, EveryPageLiesInTheTabAreaBelowTheTitles) {
+    CSetupWizard& w = OpenWizard();
+    QWidget* tabs = Control(&w, 1030);
+    ASSERT_NE(tabs, nullptr);
+    const int titlesBottom = tabs->mapTo(&w, w.tabBar()->geometry().bottomLeft()).y();
+    for (int k = 1; k <= w.pageCount(); ++k) {
+        const QRect g = w.page(k)->geometry();
+        EXPECT_TRUE(tabs->geometry().contains(g)) << k;
+        EXPECT_GT(g.top(), titlesBottom) << k;
+        EXPECT_GT(g.width(), 800) << k;
+        EXPECT_GT(g.height(), 380) << k;
+        for (int id : {kCancel, kPrevious, kNext, kFinish}) EXPECT_FALSE(g.intersects(Button(id)->geometry()));
+    }
+}
+
+TEST_F(WizardFrame, FewerThanNinetyBytesWaitInThePagesQueue) {
+    PtyPeer device;
+    ASSERT_TRUE(ConnectLink(device.path()));
+    CSetupWizard& w = OpenWizard();
+    const auto reply = ReplyOnWire(30, TheOrvex().link.SequenceCounter, ParameterPayload({{29, 3}}));
+    ASSERT_NE(TheOrvex().config[CV::FixMode], 3);
+    device.Send({reply.begin(), reply.begin() + 40});
+    ASSERT_TRUE(WaitFor([&] { return w.page(1)->stage().Queue().Size() == 40; }));
+    EXPECT_EQ(TheOrvex().LinkPort.RxQueue().Size(), 0u);
+    EXPECT_NE(TheOrvex().image.SetupBlock[29], 3) << "scanned before 90 bytes gathered";
+    device.Send({reply.begin() + 40, reply.end()});
+    ASSERT_TRUE(WaitFor([] { return TheOrvex().config[CV::FixMode] == 3; }));
+    EXPECT_EQ(w.page(1)->stage().Queue().Size(), 0u);
+}
+
+TEST_F(WizardFrame, ANotificationPostedBeforeAPageChangeIsReadByItsPage) {
+    PtyPeer device;
+    ASSERT_TRUE(ConnectLink(device.path()));
+    CSetupWizard& w = OpenWizard();
+    // Hold the worker's own notices back, so that the one below is the only one.
+    TheOrvex().LinkPort.SetNotifyWindow(0);
+    const auto reply = ReplyOnWire(20, 0, {});
+    device.Send({reply.begin(), reply.begin() + 40});
+    ASSERT_TRUE(WaitFor([] { return TheOrvex().LinkPort.RxQueue().Size() == 40; }));
+    ASSERT_TRUE(NotifyRegistry::Post(w.page(1)->notifyHandle(), {WM_PORT_RECEIVE, kTestPortNumber, 0}));
+    Click(kNext);
+    ASSERT_TRUE(WaitFor([&] { return w.page(1)->stage().Queue().Size() == 40; }));
+    EXPECT_EQ(w.page(2)->stage().Queue().Size(), 0u);
+    EXPECT_EQ(TheOrvex().LinkPort.RxQueue().Size(), 0u);
+    EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), w.page(2)->notifyHandle());
+}
+
+TEST_F(WizardFrame, HiddenPagesKeepRefreshing) {
+    TheOrvex().config[CV::FixMode] = 1;
+    CSetupWizard& w = OpenWizard();
+    auto* installation = w.page(4);
+    EXPECT_FALSE(installation->isVisible());
+    auto* direction3 = installation->findChild<CPngButton*>(CWizardPage::ControlName(1068));
+    ASSERT_NE(direction3, nullptr);
+    EXPECT_FALSE(direction3->chosen());
+    TheOrvex().config[CV::FixMode] = 3;
+    EXPECT_TRUE(WaitFor([&] { return direction3->chosen(); }));
+}
+
+namespace {
+class NoticeRecorder : public QWidget {
+public:
+    std::vector<PortNotification> notices;
+
+protected:
+    bool event(QEvent* e) override {
+        if (e->type() != PortEvent::Type()) return QWidget::event(e);
+        notices.push_back(static_cast<PortEvent*>(e)->notification);
+        return true;
+    }
+};
+}  // namespace
+
+TEST_F(WizardFrame, AVanishedAdapterIsReportedToTheWindowThatOpenedTheWizard) {
+    auto device = std::make_unique<PtyPeer>();
+    ASSERT_TRUE(ConnectLink(device->path()));
+    NoticeRecorder owner;
+    OpenWizard(&owner);
+    device.reset();  // the adapter is pulled out
+    EXPECT_TRUE(WaitFor([&] {
+        for (const PortNotification& n : owner.notices)
+            if (n.message == WM_PORT_ERROR && n.lParam == kPortErrorGone) return true;
+        return false;
+    }));
+    wizard_.reset();  // before its owner goes
+}

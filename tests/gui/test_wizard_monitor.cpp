@@ -1,0 +1,171 @@
+// The Monitor page: the live receiver channels from the device's status
+// reports (display value, 8-bit wrap, bars that leave values from 125 up
+// alone), the gain channel's names in condition mode, and "Set failsafe".
+
+#include "CSignalBar.h"
+#include "CStep3.h"
+#include "Orvex.h"
+#include "test_wizard_support.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <set>
+
+namespace {
+constexpr int kNext = 1029, kCancel = 1026;
+// Bars and number labels in the order of the status report: aileron,
+// elevator, rudder, collective pitch, gain channel, throttle.
+constexpr int kBars[6] = {1040, 1039, 1041, 1043, 1042, 1183};
+constexpr int kValues[6] = {1053, 1163, 1056, 1050, 1059, 1184};
+}  // namespace
+
+class MonitorPage : public WizardTest {
+protected:
+    CWizardPage& Page() { return *wizard_->page(3); }
+    CSignalBar* Bar(int i) { return Page().findChild<CSignalBar*>(CWizardPage::ControlName(kBars[i])); }
+    QString Text(int id) {
+        auto* l = Page().findChild<QLabel*>(CWizardPage::ControlName(id));
+        return l ? l->text() : QStringLiteral("<missing>");
+    }
+    QString Value(int i) { return Text(kValues[i]); }
+    std::vector<int> BarValues() {
+        std::vector<int> v;
+        for (int i = 0; i < 6; ++i) v.push_back(Bar(i)->value());
+        return v;
+    }
+    std::vector<QString> Values() {
+        std::vector<QString> v;
+        for (int i = 0; i < 6; ++i) v.push_back(Value(i));
+        return v;
+    }
+    void OpenOnMonitorPage() {
+        OpenWizard();
+        Click(kNext);
+        Click(kNext);
+        ASSERT_EQ(wizard_->currentPage(), 3);
+    }
+    // A report as the answer to the last frame sent, and the page has shown it.
+    void Report(PtyPeer& device, const int (&words)[6], uint8_t seq) {
+        const uint32_t before = TheOrvex().LinkPort.BytesRead();
+        device.Send(ReplyOnWire(40, seq, StatusPayload(words)));
+        ASSERT_TRUE(WaitFor([&] {
+            return TheOrvex().LinkPort.BytesRead() >= before + 90 && TheOrvex().LinkPort.RxQueue().Size() == 0 &&
+                   Page().stage().Queue().Size() == 0;
+        }));
+    }
+};
+
+TEST_F(MonitorPage, StartsAtZeroWithTheTailGainNames) {
+    OpenOnMonitorPage();
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(Bar(i)->value(), 0);
+        EXPECT_EQ(Bar(i)->minimum(), -125);
+        EXPECT_EQ(Bar(i)->maximum(), 125);
+        EXPECT_EQ(Value(i), "0");
+    }
+    EXPECT_EQ(Text(1063), "Tail Gain");
+    EXPECT_EQ(Text(1060), "Normal");
+    EXPECT_EQ(Text(1058), "AVCS");
+    EXPECT_EQ(TheOrvex().link.ReplyRequest, 40);
+}
+
+TEST_F(MonitorPage, ShowsTheDisplayValuesWithTheirEdgeCases) {
+    PtyPeer device;
+    ASSERT_TRUE(ConnectLink(device.path()));
+    OpenOnMonitorPage();
+    const uint8_t seq = TheOrvex().link.SequenceCounter;
+
+    Report(device, {4850, 4850, 4850, 2750, 4850, 3800}, seq);
+    EXPECT_EQ(Values(), (std::vector<QString>{"100", "100", "100", "-100", "100", "0"}));
+    // Aileron, elevator, rudder and the gain channel are shown negated.
+    EXPECT_EQ(BarValues(), (std::vector<int>{-100, -100, -100, -100, -100, 0}));
+
+    // 3830 and 3770 truncate toward zero; 5113 and 5143 (125, 127) are shown
+    // but leave their bars; 5144 wraps to -128; 2450 gives -128 as well.
+    Report(device, {3830, 3770, 5113, 5143, 5144, 2450}, seq);
+    EXPECT_EQ(Values(), (std::vector<QString>{"2", "-2", "125", "127", "-128", "-128"}));
+    EXPECT_EQ(BarValues(), (std::vector<int>{-2, 2, -100, -100, 125, -125}));
+}
+
+TEST_F(MonitorPage, AReportThatAnswersAnOlderFrameIsNotShown) {
+    PtyPeer device;
+    ASSERT_TRUE(ConnectLink(device.path()));
+    OpenOnMonitorPage();
+    const uint8_t seq = TheOrvex().link.SequenceCounter;
+    Report(device, {4010, 4010, 4010, 4010, 4010, 4010}, static_cast<uint8_t>(seq - 1));
+    EXPECT_EQ(Value(0), "0");
+    EXPECT_EQ(Bar(0)->value(), 0);
+    Report(device, {4010, 4010, 4010, 4010, 4010, 4010}, seq);
+    EXPECT_EQ(Value(0), "20");
+}
+
+TEST_F(MonitorPage, ConditionModeRenamesTheGainChannel) {
+    TheOrvex().config[CV::AuxFunction] = 1;
+    OpenOnMonitorPage();
+    EXPECT_EQ(Text(1063), "Condition");
+    EXPECT_EQ(Text(1060), "Condition1");
+    EXPECT_EQ(Text(1058), "Condition2");
+}
+
+TEST_F(MonitorPage, ADeviceThatSwitchesToConditionModeRenamesAtTheNextUpdate) {
+    PtyPeer device;
+    ASSERT_TRUE(ConnectLink(device.path()));
+    OpenOnMonitorPage();
+    ASSERT_EQ(Text(1063), "Tail Gain");
+    device.Send(ReplyOnWire(30, TheOrvex().link.SequenceCounter, ParameterPayload({{28, 1}})));
+    EXPECT_TRUE(WaitFor([&] { return Text(1063) == "Condition"; }));
+    EXPECT_EQ(Text(1060), "Condition1");
+    EXPECT_EQ(Text(1058), "Condition2");
+    EXPECT_EQ(TheOrvex().config[CV::AuxFunction], 1);
+}
+
+TEST_F(MonitorPage, SetFailsafeSendsElevenOnceAndKeepsZero) {
+    SimProcess sim({.args = {"--baud", "0"}});
+    ASSERT_TRUE(ConnectLink(sim.portPath()));
+    OpenOnMonitorPage();
+    ASSERT_TRUE(sim.waitForFrames(2, kWaitMs));
+    auto* button = Page().findChild<QPushButton*>(CWizardPage::ControlName(1162));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), "Set failsafe");
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(TheOrvex().link.FailsafeCommand, 0);
+    ASSERT_TRUE(sim.waitForFrames(3, kWaitMs));
+    EXPECT_TRUE(sim.waitForLog("failsafe set", kWaitMs));
+    Click(kCancel);
+    ASSERT_TRUE(sim.waitForFrames(5, kWaitMs));
+    const auto actions = FramesWithCode(sim.frames(), 50);
+    ASSERT_EQ(actions.size(), 2u);
+    EXPECT_EQ(actions[0].payload.at(2), 11);
+    EXPECT_EQ(actions[0].req, 40);
+    EXPECT_EQ(actions[1].payload.at(2), 0) << "the failsafe command was sent again";
+    EXPECT_TRUE(Dialogs::TakeRequests().isEmpty());
+}
+
+TEST_F(MonitorPage, BarsFollowTheSticksLive) {
+    SimProcess sim({.args = {"--baud", "0"}});
+    ASSERT_TRUE(ConnectLink(sim.portPath()));
+    OpenOnMonitorPage();
+    std::set<int> seen;
+    bool consistent = true;
+    const bool moved = WaitFor([&] {
+        const int v = Value(0).toInt();
+        seen.insert(v);
+        consistent = consistent && Bar(0)->value() == -v && v >= -100 && v <= 100;
+        return seen.size() >= 6;
+    });
+    EXPECT_TRUE(moved) << seen.size() << " values seen";
+    EXPECT_TRUE(consistent);
+    Click(kNext);
+    EXPECT_TRUE(sim.waitForLog("status-stream off", kWaitMs));
+}
+
+TEST(MonitorDisplayValue, TruncatesTowardZeroAndWrapsToEightBits) {
+    EXPECT_EQ(CStep3::DisplayValue(3800), 0);
+    EXPECT_EQ(CStep3::DisplayValue(4850), 100);
+    EXPECT_EQ(CStep3::DisplayValue(2750), -100);
+    EXPECT_EQ(CStep3::DisplayValue(3830), 2);
+    EXPECT_EQ(CStep3::DisplayValue(3770), -2);
+    EXPECT_EQ(CStep3::DisplayValue(5143), 127);
+    EXPECT_EQ(CStep3::DisplayValue(5144), -128);
+}
