@@ -28,7 +28,10 @@ double OneHandshakeMs(const std::string& port) {
     o.LinkPort.AddFlags(PortRxQueue);
     o.LinkPort.SetNotifyWindow(window.handle());
     OpenLinkPort(o.LinkPort, 1, port);
-    if (!o.LinkPort.IsOpen()) return -1;
+    if (!o.LinkPort.IsOpen()) {
+        std::fprintf(stderr, "%s\n", DescribeLinkFailure(port, o.LinkPort.LastFailure()).c_str());
+        return -1;
+    }
     const auto t0 = std::chrono::steady_clock::now();
     o.link.SequenceCounter = 0;
     Command::RequestParameters(o);
@@ -37,6 +40,7 @@ double OneHandshakeMs(const std::string& port) {
         if (auto n = window.Wait(100); n && n->message == WM_PORT_RECEIVE) receiver.OnReceive(n->wParam);
     const auto t1 = std::chrono::steady_clock::now();
     o.LinkPort.Close(500);
+    if (!done) std::fprintf(stderr, "stage %d queue %u read %u\n", receiver.connectStage(), o.LinkPort.RxQueue().Size(), o.LinkPort.BytesRead());
     return done ? std::chrono::duration<double, std::milli>(t1 - t0).count() : -1;
 }
 }  // namespace

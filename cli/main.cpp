@@ -4,6 +4,7 @@
 
 #include "CliSession.h"
 #include "ConfigCommands.h"
+#include "Flash.h"
 #include "Monitor.h"
 #include "PortList.h"
 
@@ -23,6 +24,7 @@ int Usage() {
                  "       quillon-cli monitor PORT [--count N]\n"
                  "       quillon-cli save PORT FILE\n"
                  "       quillon-cli load PORT FILE\n"
+                 "       quillon-cli flash PORT FILE\n"
                  "PORT is a device path (/dev/ttyUSB0) or the name of a simulated port.\n");
     return 2;
 }
@@ -58,6 +60,7 @@ int main(int argc, char** argv) {
         {"monitor", 1, 3, Monitor},
         {"save", 2, 2, SaveConfig},
         {"load", 2, 2, LoadConfig},
+        {"flash", 2, 2, Flash},
     };
     if (argc < 2) return Usage();
     std::vector<std::string> args(argv + 2, argv + argc);

@@ -419,7 +419,9 @@ void CSerialPort::ReceiveWaiting(bool readSlack) {
         return;
     }
     // Readable with nothing counted means end of file: the read below shows it.
-    uint32_t want = !counted ? kUncountedRead : waiting == 0 ? kReadSlack : readSlack ? 2 * waiting + kReadSlack : waiting;
+    uint32_t want = readSlack ? 2 * waiting + kReadSlack : waiting;
+    if (!counted) want = kUncountedRead;
+    if (counted && waiting == 0) want = kReadSlack;
     want = std::min(want, kMaxRead);
     uint8_t buffer[kMaxRead];
     const ssize_t got = sp::ReadSome(fd_, buffer, want, err);

@@ -63,7 +63,8 @@ void CBalloonTip::Attach(QWidget* owner)
 
 void CBalloonTip::InstallOn(QWidget* widget)
 {
-    if (!widget || widget == this)
+    // Windows the owner opens (dialogs, popups) have their own mouse; only the owner's controls are watched.
+    if (!widget || widget == this || (widget != owner_ && widget->isWindow()))
         return;
     // Moves without a button reach a widget only when it tracks the mouse.
     widget->setMouseTracking(true);

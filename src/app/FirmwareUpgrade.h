@@ -1,0 +1,59 @@
+#pragma once
+// The main view's firmware upgrade: "Open" (1023) chooses the .bin file,
+// "Upgrade" (1024) sends it to the Orvex boot loader with XMODEM-CRC.
+//
+// The transfer runs from the event loop, never in a loop of its own: the
+// XmodemSender state machine gets the loader's bytes from the view's raw
+// receive hook, its clock ticks from a single-shot timer set to the sender's
+// next deadline, and a hang-up of the port from the view's port events. So
+// the window paints and every other control keeps working while it runs;
+// only "Upgrade" is disabled until the one message box at the end.
+
+#include "XmodemSender.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <memory>
+
+class CUARTView;
+
+class FirmwareUpgrade : public QObject {
+    Q_OBJECT
+public:
+    // Wires the view's "Open" and "Upgrade" buttons.
+    explicit FirmwareUpgrade(CUARTView& view);
+    ~FirmwareUpgrade() override;
+
+    // "Open": the file dialog; OK stores the chosen path.
+    void OnOpen();
+    // "Upgrade": reads the file, opens the port if needed, starts the transfer.
+    void OnUpgrade();
+
+    const QString& firmwarePath() const { return path_; }
+    bool Running() const { return sender_ != nullptr; }
+    // Time limits of the next transfer (tests shorten them).
+    void SetTimings(const XmodemTimings& timings) { timings_ = timings; }
+    const XmodemTimings& timings() const { return timings_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Start(std::vector<uint8_t> fileBytes);
+    void OnReceived();
+    void OnTimer();
+    // After every call into the sender: sets the timer to the next deadline,
+    // or ends the transfer.
+    void AfterSenderCall();
+    void End(XmodemOutcome outcome);
+    void OpenPortIfClosed();
+
+    CUARTView& view_;
+    QString path_;
+    XmodemTimings timings_;
+    std::unique_ptr<XmodemSender> sender_;
+    QTimer tick_;
+    bool ending_ = false;
+};
