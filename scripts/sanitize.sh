@@ -12,7 +12,9 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan --output-on-failure -j "$(nproc)" --timeout 300
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUILLON_CORE_ONLY=ON -DQUILLON_FUZZ=ON \
-  -DQUILLON_TESTS=OFF -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+  -DQUILLON_TESTS=OFF -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined" >/dev/null
 cmake --build build-fuzz -j "$(nproc)" --target fuzz_receivers
 mkdir -p build-fuzz/corpus
-build-fuzz/tests/fuzz/fuzz_receivers -max_total_time="${FUZZ_SECONDS:-60}" -print_final_stats=1 build-fuzz/corpus
+build-fuzz/tests/fuzz/fuzz_receivers -max_total_time="${FUZZ_SECONDS:-60}" -print_final_stats=1 \
+  build-fuzz/corpus tests/fuzz/seeds

@@ -180,7 +180,6 @@ void CUARTView::CreateFirmwareControls() {
     group->setObjectName(QStringLiteral("group Firmware upgrade"));
     group->setAccessibleName(group->title());
     group->setGeometry(kFirmwareGroup.px());
-    group->lower();
     open_ = MakeButton(this, QStringLiteral("Open"), 1023, kOpen);
     upgrade_ = MakeButton(this, QStringLiteral("Upgrade"), 1024, kUpgrade);
 }

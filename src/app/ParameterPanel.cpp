@@ -6,6 +6,7 @@
 #include "Dialogs.h"
 #include "MainFormLayout.h"
 #include "Orvex.h"
+#include "PanelSlider.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -14,8 +15,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QStyle>
-#include <QStyleOptionSlider>
 
 #include <algorithm>
 
@@ -71,7 +70,6 @@ QGroupBox* MakeGroup(QWidget* form, const QString& title, const Box& box) {
     group->setGeometry(box.px());
     group->setAccessibleName(title);
     group->setObjectName(QStringLiteral("group ") + title);
-    group->lower();
     return group;
 }
 
@@ -82,25 +80,6 @@ QPushButton* MakeButton(QWidget* form, const QString& caption, int id, const Box
     button->setGeometry(box.px());
     button->setAutoDefault(false);
     return button;
-}
-
-// The vertical centre of the slider's handle at a position, in slider coordinates.
-int HandleCentreY(const QSlider* slider, int position) {
-    QStyleOptionSlider opt;
-    opt.initFrom(slider);
-    opt.subControls = QStyle::SC_None;
-    opt.activeSubControls = QStyle::SC_None;
-    opt.orientation = slider->orientation();
-    opt.maximum = slider->maximum();
-    opt.minimum = slider->minimum();
-    opt.tickPosition = slider->tickPosition();
-    opt.tickInterval = slider->tickInterval();
-    opt.upsideDown = !slider->invertedAppearance();
-    opt.sliderPosition = position;
-    opt.sliderValue = position;
-    opt.singleStep = slider->singleStep();
-    opt.pageStep = slider->pageStep();
-    return slider->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, slider).center().y();
 }
 
 }  // namespace
@@ -129,14 +108,10 @@ void ParameterPanel::CreateSliders(QWidget* form) {
         title->setAlignment(Qt::AlignCenter);
         title->setGeometry(DluRect(centre - 26, kColumnTitleY, 52, kColumnTitleH));
 
-        auto* slider = new QSlider(Qt::Vertical, form);
+        auto* slider = new PanelSlider(form);
         slider->setObjectName(IdName(spec.sliderId));
         slider->setAccessibleName(QString::fromLatin1(spec.name));
         slider->setGeometry(DluRect(centre - kSliderW / 2, kSliderY, kSliderW, kSliderH));
-        // Positions grow downwards, so the larger values sit higher; the keys follow the handle.
-        slider->setInvertedAppearance(true);
-        slider->setInvertedControls(true);
-        slider->setTickPosition(QSlider::TicksBothSides);
         sliders_[i] = slider;
         connect(slider, &QSlider::valueChanged, this, [this, i] { OnDrag(i); });
         slider->installEventFilter(this);
@@ -198,17 +173,19 @@ void ParameterPanel::InitSliders() {
 
 void ParameterPanel::PlaceScales() {
     for (int i = 0; i < 7; ++i) {
-        QSlider* slider = sliders_[i];
+        PanelSlider* slider = sliders_[i];
         slider->ensurePolished();
-        const int right = slider->x() - DluToPx(1);
-        const int height = DluToPx(kScaleH);
+        const int right = slider->x() - DluX(1);
+        const int height = DluY(kScaleH);
         for (QLabel* label : scales_[i]) {
             const int position = kPanelDefs[i].positionBase - label->property("scaleValue").toInt();
-            const int y = slider->y() + HandleCentreY(slider, position);
-            label->setGeometry(right - DluToPx(kScaleW), y - height / 2, DluToPx(kScaleW), height);
+            const int y = slider->y() + slider->HandleCentreY(position);
+            label->setGeometry(right - DluX(kScaleW), y - height / 2, DluX(kScaleW), height);
         }
     }
 }
+
+QSlider* ParameterPanel::slider(int index) const { return sliders_[index]; }
 
 int ParameterPanel::ValueFromPosition(int index) const {
     return kPanelDefs[index].positionBase - sliders_[index]->value();

@@ -20,6 +20,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class PanelSlider;
 class QSlider;
 class QWidget;
 struct Orvex;
@@ -50,7 +51,7 @@ public:
 
     // Controls in kPanelDefs order (pitch agility, pitch gain, roll agility,
     // roll gain, yaw rate L, yaw rate R, tail gain).
-    QSlider* slider(int index) const { return sliders_[index]; }
+    QSlider* slider(int index) const;
     QLineEdit* edit(int index) const { return edits_[index]; }
     CPngButton* presetButton(Preset preset) const { return presets_[preset]; }
     QPushButton* resetButton(ResetGroup group) const { return resets_[group]; }
@@ -83,7 +84,7 @@ private:
     Orvex& o_;
     PanelValues panel_;
     PanelValues snapshot_;
-    std::array<QSlider*, 7> sliders_{};
+    std::array<PanelSlider*, 7> sliders_{};
     std::array<QLineEdit*, 7> edits_{};
     std::array<std::vector<QLabel*>, 7> scales_{};
     std::array<CPngButton*, PresetCount> presets_{};

@@ -162,9 +162,11 @@ void CIconButton::DrawFace(QPainter& painter)
         faceIcon_.paint(&painter, QRect(left, top, kIconSize, kIconSize), Qt::AlignCenter, mode);
     }
     if (!caption.isEmpty()) {
-        painter.setPen(isEnabled() ? colours_[currentBackgroundSlot() + TextAfterBackground] : palette().color(QPalette::Disabled, QPalette::ButtonText));
-        painter.drawText(QRect(left + kIconSize + 4, push, captionWidth, height()), Qt::AlignVCenter | Qt::TextShowMnemonic,
-                         caption);
+        const QColor ink = isEnabled() ? colours_[currentBackgroundSlot() + TextAfterBackground]
+                                       : palette().color(QPalette::Disabled, QPalette::ButtonText);
+        painter.setPen(ink);
+        painter.drawText(QRect(left + kIconSize + 4, push, captionWidth, height()),
+                         Qt::AlignVCenter | Qt::TextShowMnemonic, caption);
     }
 }
 

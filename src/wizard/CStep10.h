@@ -1,14 +1,30 @@
 #pragma once
-// Page 9 of the setup wizard, "Swashplate travel". Waiting for its content: until its
-// controls are built, the page shows its title only and sends nothing.
+// Page 9 of the setup wizard, "Swashplate travel": the cyclic travel limits
+// AileronLimit and ElevatorLimit (20..125), each on a slider with an edit
+// box. A value goes to the device when the slider is let go or Enter is
+// pressed in its box, so the user can hold the stick at its end and watch for
+// binding. The page follows ConfigValues every 100 ms.
 
 #include "CWizardPage.h"
+
+#include <array>
+
+class SliderField;
 
 class CStep10 : public CWizardPage {
     Q_OBJECT
 public:
     CStep10(int pageNumber, const QString& title, QWidget* parent = nullptr);
 
+    int aileronTravel() const;
+    int elevatorTravel() const;
+
 protected:
     void InitPage() override;
+    bool HasRefreshTimer() const override { return true; }
+    void Refresh() override;
+    void UpdateControls() override;
+
+private:
+    std::array<SliderField*, 2> fields_{};  // aileron, elevator
 };

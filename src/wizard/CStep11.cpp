@@ -1,7 +1,29 @@
 #include "CStep11.h"
 
-#include "DialogUnits.h"
+#include "SliderField.h"
 
-CStep11::CStep11(int pageNumber, const QString& title, QWidget* parent) : CWizardPage(pageNumber, title, parent) {}
+namespace {
+constexpr SliderFieldDef kField = {
+    CV::TotalCoefficient, 1025, 1110, 365, 90, 25, 95, 365, 185, -125, 125, 0, 50, "Collective pitch"};
 
-void CStep11::InitPage() { AddStatic(title(), DluRect(5, 5, 300, 12)); }
+constexpr CWizardPage::StaticText kStatics[] = {
+    {0, 5, 12, 445, 15,
+     "Move the collective stick to up and down position, adjust the \"Collective pitch\" to meet your request. "
+     "Change the sign of \"Collective pitch\" can change the moving direction of collective pitch."},
+    {0, 355, 75, 60, 10, "Collective pitch"},
+};
+
+constexpr int kRotorHead = 218;
+constexpr QPoint kRotorHeadAt(60, 80);
+}  // namespace
+
+CStep11::CStep11(int pageNumber, const QString& title, QWidget* parent)
+    : CWizardPage(pageNumber, title, parent), field_(new SliderField(this, kField)) {}
+
+int CStep11::collectivePitch() const { return field_->value(); }
+
+void CStep11::InitPage() {
+    AddPicture(kRotorHead, kRotorHeadAt);
+    AddStatics(kStatics);
+    field_->Initialise();
+}

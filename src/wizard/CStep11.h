@@ -1,14 +1,24 @@
 #pragma once
-// Page 10 of the setup wizard, "Collective pitch". Waiting for its content: until its
-// controls are built, the page shows its title only and sends nothing.
+// Page 10 of the setup wizard, "Collective pitch": TotalCoefficient
+// (-125..125; the sign chooses which way the collective moves) on one slider
+// with an edit box, sent when the slider is let go or Enter is pressed in the
+// box. Unlike its neighbours the page has no refresh: after it is set up its
+// controls change only through the user.
 
 #include "CWizardPage.h"
+
+class SliderField;
 
 class CStep11 : public CWizardPage {
     Q_OBJECT
 public:
     CStep11(int pageNumber, const QString& title, QWidget* parent = nullptr);
 
+    int collectivePitch() const;
+
 protected:
     void InitPage() override;
+
+private:
+    SliderField* field_ = nullptr;
 };

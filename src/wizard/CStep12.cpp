@@ -1,7 +1,81 @@
 #include "CStep12.h"
 
 #include "DialogUnits.h"
+#include "PageParts.h"
 
-CStep12::CStep12(int pageNumber, const QString& title, QWidget* parent) : CWizardPage(pageNumber, title, parent) {}
+#include <QPushButton>
 
-void CStep12::InitPage() { AddStatic(title(), DluRect(5, 5, 300, 12)); }
+namespace {
+// One button per axis (in Axis order), inside its group; places in dialog units.
+struct AxisDef {
+    int id;
+    CV direction;
+    const char* group;
+    int gx, gy, gw, gh;  // group box
+    int bx, by;          // button, 30 x 14
+};
+constexpr AxisDef kAxes[3] = {
+    {1113, CV::RollDir, "Roll", 5, 132, 265, 115, 225, 228},
+    {1115, CV::PitchDir, "Pitch", 115, 0, 385, 130, 460, 105},
+    {1114, CV::YawDir, "Yaw", 280, 132, 220, 115, 460, 228},
+};
+constexpr int kButtonW = 30, kButtonH = 14;
+
+constexpr CWizardPage::StaticText kStatics[] = {
+    {0, 5, 10, 105, 30, "1.Check the gyro compensation direction of roll."},
+    {0, 5, 45, 105, 30, "2.Check the gyro compensation direction of pitch."},
+    {0, 5, 80, 105, 30, "3.Check the gyro compensation direction of yaw."},
+};
+
+struct PictureDef {
+    int png;
+    QPoint at;
+};
+constexpr PictureDef kPictures[] = {{220, {10, 270}}, {221, {530, 275}}, {222, {320, 10}}};
+
+QString Caption(int direction) { return direction == 1 ? QStringLiteral("Normal") : QStringLiteral("Reverse"); }
+}  // namespace
+
+CStep12::CStep12(int pageNumber, const QString& title, QWidget* parent) : CWizardPage(pageNumber, title, parent) {
+    for (size_t i = 0; i < directions_.size(); ++i) directions_[i] = orvex().config[kAxes[i].direction];
+}
+
+void CStep12::InitPage() {
+    for (const PictureDef& p : kPictures) AddPicture(p.png, p.at);
+    AddStatics(kStatics);
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        const AxisDef& a = kAxes[i];
+        PageParts::AddGroup(this, QString::fromLatin1(a.group), a.gx, a.gy, a.gw, a.gh);
+        auto* b = new QPushButton(this);
+        NameControl(b, a.id);
+        b->setGeometry(DluRect(a.bx, a.by, kButtonW, kButtonH));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, i] { Toggle(static_cast<Axis>(i)); });
+        buttons_[i] = b;
+    }
+    ShowCaptions();
+}
+
+void CStep12::Toggle(Axis axis) {
+    int& d = directions_[axis];
+    d = d == 1 ? -1 : 1;
+    ShowCaptions();
+    const CV name = kAxes[axis].direction;
+    orvex().config[name] = static_cast<int8_t>(d);
+    *BytePtr(orvex().image, Def(name).device) = static_cast<int8_t>(d);
+    SendParameters();
+}
+
+void CStep12::Refresh() {
+    for (size_t i = 0; i < directions_.size(); ++i) directions_[i] = orvex().config[kAxes[i].direction];
+    ShowCaptions();
+}
+
+void CStep12::ShowCaptions() {
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        const QString caption = Caption(directions_[i]);
+        if (buttons_[i]->text() != caption) buttons_[i]->setText(caption);
+        // The group's name tells the buttons apart for assistive tools.
+        buttons_[i]->setAccessibleName(QStringLiteral("%1 direction: %2").arg(QLatin1String(kAxes[i].group), caption));
+    }
+}

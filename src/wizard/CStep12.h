@@ -1,14 +1,34 @@
 #pragma once
-// Page 12 of the setup wizard, "Gyro dir". Waiting for its content: until its
-// controls are built, the page shows its title only and sends nothing.
+// Page 12 of the setup wizard, "Gyro dir": the direction in which the
+// controller corrects a rotation about each axis (RollDir, PitchDir,
+// YawDir). The user tilts the helicopter by hand, compares the correction
+// with the pictures and flips an axis with its button; every click goes to
+// the device at once. The captions follow ConfigValues every 100 ms.
 
 #include "CWizardPage.h"
+
+#include <array>
+
+class QPushButton;
 
 class CStep12 : public CWizardPage {
     Q_OBJECT
 public:
     CStep12(int pageNumber, const QString& title, QWidget* parent = nullptr);
 
+    enum Axis { Roll, Pitch, Yaw };
+    // 1 normal, -1 reverse (other values show as reverse).
+    int direction(Axis axis) const { return directions_[axis]; }
+
 protected:
     void InitPage() override;
+    bool HasRefreshTimer() const override { return true; }
+    void Refresh() override;
+
+private:
+    void Toggle(Axis axis);
+    void ShowCaptions();
+
+    std::array<int, 3> directions_{};
+    std::array<QPushButton*, 3> buttons_{};
 };

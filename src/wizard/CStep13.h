@@ -1,14 +1,40 @@
 #pragma once
-// Page 11 of the setup wizard, "Tail setup". Waiting for its content: until its
-// controls are built, the page shows its title only and sends nothing.
+// Page 11 of the setup wizard, "Tail setup": the tail servo's direction
+// (ServoDirCH4, one button, sent on every click), its centre trim (TailPoint,
+// -125..125) and its two end limits (TailLimitA, TailLimitB, 20..125), each
+// number on a slider with an edit box and sent when the slider is let go or
+// Enter is pressed in the box. The page follows ConfigValues every 100 ms.
 
 #include "CWizardPage.h"
+
+#include <array>
+#include <cstdint>
+
+class QPushButton;
+class SliderField;
 
 class CStep13 : public CWizardPage {
     Q_OBJECT
 public:
     CStep13(int pageNumber, const QString& title, QWidget* parent = nullptr);
 
+    int trim() const;
+    int limitA() const;
+    int limitB() const;
+    // 1 normal, 255 reverse (other values show as reverse).
+    uint8_t tailDirection() const { return direction_; }
+
 protected:
     void InitPage() override;
+    bool HasRefreshTimer() const override { return true; }
+    void Refresh() override;
+    void UpdateControls() override;
+
+private:
+    void ToggleDirection();
+    void ShowDirection();
+
+    std::array<SliderField*, 3> fields_{};  // trim, limit A, limit B
+    uint8_t direction_;
+    QPushButton* directionButton_ = nullptr;
 };

@@ -1,7 +1,77 @@
 #include "CStep6.h"
 
+#include "CPngButton.h"
 #include "DialogUnits.h"
 
-CStep6::CStep6(int pageNumber, const QString& title, QWidget* parent) : CWizardPage(pageNumber, title, parent) {}
+namespace {
+constexpr CWizardPage::StaticText kStatics[] = {
+    {1035, 0, 5, 400, 10, "1.Select the servo type of your helicopter , red is selected"},
+    {0, 0, 20, 400, 10, "2.If your aircraft is a quadrotor, please select 1 or 3 item."},
+};
 
-void CStep6::InitPage() { AddStatic(title(), DluRect(5, 5, 300, 12)); }
+// One button per servo type 0..5 (the row is the type): control id, picture
+// strip with the button's line of text, and that text for screen readers.
+// The fourth row's id lies outside the run of the others.
+struct ServoTypeButtonDef {
+    int id;
+    int strip;
+    const char* text;
+};
+constexpr ServoTypeButtonDef kButtons[6] = {
+    {1130, 231, "All the tail and swashplate servos are 1520us analog"},
+    {1131, 232, "Tail servo is 1520us digital, swashplate servos are 1520us analog"},
+    {1132, 233, "Tail servo is 1520us digital, swashplate servos are 1520us digital"},
+    {1009, 234, "Tail servo is 760us digital, swashplate servos are 1520us analog"},
+    {1133, 235, "Tail servo is 760us digital, swashplate servos are 1520us digital"},
+    {1134, 236, "Tail servo is 960us digital, swashplate servos are 1520us digital"},
+};
+constexpr int kButtonX = 130, kFirstButtonY = 33, kButtonPitchY = 31;  // dialog units
+constexpr QSize kButtonFrame(454, 35);  // one frame of a 1816 x 35 strip
+constexpr int kCautionPicture = 239;
+constexpr QPoint kCautionAt(10, 420);
+
+bool IsServoType(int t) { return t >= 0 && t < static_cast<int>(std::size(kButtons)); }
+}  // namespace
+
+CStep6::CStep6(int pageNumber, const QString& title, QWidget* parent)
+    : CWizardPage(pageNumber, title, parent), servoType_(orvex().config[CV::ServoType]) {}
+
+void CStep6::InitPage() {
+    AddStatics(kStatics);
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        const ServoTypeButtonDef& b = kButtons[i];
+        const int t = static_cast<int>(i);
+        buttons_[i] = new CPngButton(this);
+        NameControl(buttons_[i], b.id);
+        // The frame's size even when the strip is missing, so the button stays usable.
+        buttons_[i]->setGeometry(QRect(DluPoint(kButtonX, kFirstButtonY + t * kButtonPitchY), kButtonFrame));
+        buttons_[i]->SetImage(b.strip);
+        // The text is part of the picture: no caption and so no tooltip, but a name.
+        buttons_[i]->setAccessibleName(QString::fromLatin1(b.text));
+        connect(buttons_[i], &CPngButton::clicked, this, [this, t] { ChooseServoType(t); });
+    }
+    AddPicture(kCautionPicture, kCautionAt);
+    SelectButton(servoType_);
+}
+
+void CStep6::ChooseServoType(int t) {
+    SelectButton(t);
+    servoType_ = static_cast<int8_t>(t);
+    orvex().config[CV::ServoType] = servoType_;
+    *BytePtr(orvex().image, Def(CV::ServoType).device) = servoType_;
+    SendParameters();
+}
+
+void CStep6::Refresh() {
+    servoType_ = orvex().config[CV::ServoType];
+    SelectButton(servoType_);
+}
+
+void CStep6::SelectButton(int t) {
+    // Another value (from a configuration file, say) leaves the buttons alone.
+    if (!IsServoType(t)) return;
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        const bool chosen = static_cast<int>(i) == t;
+        if (buttons_[i]->chosen() != chosen) buttons_[i]->SetChosen(chosen);
+    }
+}

@@ -1,14 +1,31 @@
 #pragma once
-// Page 5 of the setup wizard, "Servo type". Waiting for its content: until its
-// controls are built, the page shows its title only and sends nothing.
+// Page 5 of the setup wizard, "Servo type": which pulse centre and which kind
+// (analog, digital) the tail and swashplate servos are, one of six picture
+// buttons. The choice is written to the device at once; the selection
+// follows ServoType every 100 ms and after every device reply.
 
 #include "CWizardPage.h"
+
+#include <array>
+
+class CPngButton;
 
 class CStep6 : public CWizardPage {
     Q_OBJECT
 public:
     CStep6(int pageNumber, const QString& title, QWidget* parent = nullptr);
 
+    int servoType() const { return servoType_; }
+
 protected:
     void InitPage() override;
+    bool HasRefreshTimer() const override { return true; }
+    void Refresh() override;
+
+private:
+    void ChooseServoType(int t);
+    void SelectButton(int t);
+
+    int8_t servoType_;
+    std::array<CPngButton*, 6> buttons_{};
 };

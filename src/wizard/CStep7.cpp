@@ -1,7 +1,112 @@
 #include "CStep7.h"
 
+#include "CPngButton.h"
+#include "CQuadAirplaneDialog.h"
 #include "DialogUnits.h"
 
-CStep7::CStep7(int pageNumber, const QString& title, QWidget* parent) : CWizardPage(pageNumber, title, parent) {}
+#include <QLabel>
 
-void CStep7::InitPage() { AddStatic(title(), DluRect(5, 5, 300, 12)); }
+namespace {
+constexpr CWizardPage::StaticText kStatics[] = {
+    {1035, 6, 5, 400, 10, "Select the swashplate type of your helicopter , red is selected"},
+    {0, 275, 120, 60, 10, "Longitudinal axis"},
+};
+
+// One button per swashplate type 1..5 (the row is the type - 1): control id,
+// place (dialog units), caption (the tooltip), strip and the label under it.
+// 140 degree CCPM is 1079 and 90 degree CCPM is 1078.
+struct SwashButtonDef {
+    int id;
+    int x, y;
+    const char* caption;
+    int strip;
+    const char* label;
+};
+constexpr SwashButtonDef kButtons[5] = {
+    {1075, 95, 20, "MIX", 191, "Mechanical mixer"},
+    {1076, 217, 20, "120CCPM", 192, "120 degree CCPM"},
+    {1077, 339, 20, "135CCPM", 193, "135 degree CCPM"},
+    {1079, 95, 115, "140CCPM", 194, "140 degree CCPM"},
+    {1078, 340, 115, "90CCPM", 195, "90 degree CCPM"},
+};
+constexpr QSize kButtonFrame(133, 133);  // one frame of a 532 x 133 strip
+constexpr int kLabelGap = 4;             // pixels between a button and its label
+
+constexpr int kQuadAirplaneId = 1170;
+constexpr const char* kQuadAirplaneText = "Quadrotor and Airplane";
+constexpr int kQuadAirplaneStrip = 263;
+constexpr QSize kQuadAirplaneFrame(198, 133);
+constexpr int kQuadAirplaneX = 199, kQuadAirplaneY = 165;
+constexpr CWizardPage::StaticText kQuadAirplaneLabel = {0, 212, 233, 100, 10, kQuadAirplaneText};
+
+constexpr int kArrowPicture = 196;
+constexpr QPoint kArrowAt(410, 220);
+
+constexpr int kFirstType = 1;
+bool IsSwashPlateType(int t) { return t >= kFirstType && t < kFirstType + static_cast<int>(std::size(kButtons)); }
+}  // namespace
+
+CStep7::CStep7(int pageNumber, const QString& title, QWidget* parent)
+    : CWizardPage(pageNumber, title, parent), swashPlateType_(orvex().config[CV::SwashPlateType]) {}
+
+void CStep7::InitPage() {
+    AddStatics(kStatics);
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        const SwashButtonDef& b = kButtons[i];
+        const int t = kFirstType + static_cast<int>(i);
+        buttons_[i] = new CPngButton(QString::fromLatin1(b.caption), this);
+        NameControl(buttons_[i], b.id);
+        buttons_[i]->setGeometry(QRect(DluPoint(b.x, b.y), kButtonFrame));
+        buttons_[i]->SetImage(b.strip);
+        connect(buttons_[i], &CPngButton::clicked, this, [this, t] { ChooseSwashPlateType(t); });
+        const QPoint under(DluX(b.x), DluY(b.y) + kButtonFrame.height() + kLabelGap);
+        QLabel* label = AddStatic(QString::fromLatin1(b.label), QRect(under, QSize(kButtonFrame.width(), DluY(10))));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    quadAirplane_ = new CPngButton(QString::fromLatin1(kQuadAirplaneText), this);
+    NameControl(quadAirplane_, kQuadAirplaneId);
+    quadAirplane_->setGeometry(QRect(DluPoint(kQuadAirplaneX, kQuadAirplaneY), kQuadAirplaneFrame));
+    quadAirplane_->SetImage(kQuadAirplaneStrip);
+    connect(quadAirplane_, &CPngButton::clicked, this, &CStep7::OpenQuadAirplaneSetup);
+    AddStatics({&kQuadAirplaneLabel, 1});
+    AddPicture(kArrowPicture, kArrowAt);
+    SelectButton(swashPlateType_);
+}
+
+void CStep7::ChooseSwashPlateType(int t) {
+    SelectButton(t);
+    swashPlateType_ = static_cast<int8_t>(t);
+    orvex().config[CV::SwashPlateType] = swashPlateType_;
+    *BytePtr(orvex().image, Def(CV::SwashPlateType).device) = swashPlateType_;
+    SendParameters();
+}
+
+void CStep7::Refresh() {
+    swashPlateType_ = orvex().config[CV::SwashPlateType];
+    SelectButton(swashPlateType_);
+}
+
+void CStep7::SelectButton(int t) {
+    // 0, or an airframe type of 6 and above, leaves the buttons alone.
+    if (!IsSwashPlateType(t)) return;
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        const bool chosen = kFirstType + static_cast<int>(i) == t;
+        if (buttons_[i]->chosen() != chosen) buttons_[i]->SetChosen(chosen);
+    }
+}
+
+void CStep7::DeselectAll() {
+    for (CPngButton* b : buttons_) b->SetChosen(false);
+}
+
+void CStep7::OpenQuadAirplaneSetup() {
+    // The dialog does not take the link: this page stays the notify window
+    // and keeps reading the replies to the dialog's frames.
+    {
+        CQuadAirplaneDialog dialog(this);
+        dialog.exec();
+    }
+    // An airframe type has no button here; 90 degree CCPM comes back with the
+    // next refresh.
+    if (orvex().config[CV::SwashPlateType] > 4) DeselectAll();
+}

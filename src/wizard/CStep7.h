@@ -1,14 +1,35 @@
 #pragma once
-// Page 6 of the setup wizard, "Swashplate type". Waiting for its content: until its
-// controls are built, the page shows its title only and sends nothing.
+// Page 6 of the setup wizard, "Swashplate type": the swashplate mixing of the
+// helicopter (mechanical mixer, 120, 135, 140 or 90 degree CCPM), one of five
+// picture buttons, written to the device at once. A sixth button opens the
+// quadrotor and airplane setup, which runs on top of this page while the page
+// keeps the link and its timer.
 
 #include "CWizardPage.h"
+
+#include <array>
+
+class CPngButton;
 
 class CStep7 : public CWizardPage {
     Q_OBJECT
 public:
     CStep7(int pageNumber, const QString& title, QWidget* parent = nullptr);
 
+    int swashPlateType() const { return swashPlateType_; }
+
 protected:
     void InitPage() override;
+    bool HasRefreshTimer() const override { return true; }
+    void Refresh() override;
+
+private:
+    void ChooseSwashPlateType(int t);
+    void SelectButton(int t);
+    void DeselectAll();
+    void OpenQuadAirplaneSetup();
+
+    int8_t swashPlateType_;
+    std::array<CPngButton*, 5> buttons_{};
+    CPngButton* quadAirplane_ = nullptr;
 };

@@ -2,6 +2,115 @@
 
 #include "DialogUnits.h"
 
-CStep8::CStep8(int pageNumber, const QString& title, QWidget* parent) : CWizardPage(pageNumber, title, parent) {}
+#include <QLabel>
+#include <QPushButton>
 
-void CStep8::InitPage() { AddStatic(title(), DluRect(5, 5, 300, 12)); }
+namespace {
+// One button per channel: control id, place (dialog units), the direction's
+// named value.
+struct ChannelButtonDef {
+    int id;
+    int x, y;
+    CV direction;
+};
+constexpr ChannelButtonDef kButtons[3] = {
+    {1080, 310, 45, CV::ServoDirCH1},
+    {1081, 130, 45, CV::ServoDirCH2},
+    {1082, 130, 150, CV::ServoDirCH3},
+};
+constexpr QSize kButtonSize(60, 50);  // dialog units
+constexpr uint8_t kNormal = 1, kReverse = 255;
+
+constexpr CWizardPage::StaticText kSwashLabel = {1035, 290, 175, 100, 8, "Swashplate type:Mechanical mixer"};
+constexpr QPoint kSwashPictureAt(370, 170);
+
+constexpr int kServoPicture = 203;
+constexpr QPoint kServoAt[3] = {{135, 90}, {670, 90}, {135, 300}};
+
+constexpr CStep8::SwashPicture kMechanicalMixer = {198, "Swashplate type:Mechanical mixer"};
+constexpr CStep8::SwashPicture kSwashPictureTable[5] = {
+    kMechanicalMixer,
+    {200, "Swashplate type:120 CCPM"},
+    {201, "Swashplate type:135 CCPM"},
+    {202, "Swashplate type:140 CCPM"},
+    {199, "Swashplate type:90 CCPM"},
+};
+
+QString Caption(int channel, uint8_t direction) {
+    return QStringLiteral("CH%1(%2)").arg(channel).arg(QLatin1String(direction == kNormal ? "Normal" : "Reverse"));
+}
+}  // namespace
+
+CStep8::SwashPicture CStep8::SwashPictureOf(int swashPlateType) {
+    if (swashPlateType >= 1 && swashPlateType <= static_cast<int>(std::size(kSwashPictureTable)))
+        return kSwashPictureTable[swashPlateType - 1];
+    return kMechanicalMixer;
+}
+
+CStep8::CStep8(int pageNumber, const QString& title, QWidget* parent) : CWizardPage(pageNumber, title, parent) {
+    for (size_t i = 0; i < directions_.size(); ++i)
+        directions_[i] = static_cast<uint8_t>(orvex().config[kButtons[i].direction]);
+}
+
+void CStep8::InitPage() {
+    for (int png : kSwashPictures) AddPicture(png, kSwashPictureAt);
+    for (QPoint at : kServoAt) AddPicture(kServoPicture, at);
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        const ChannelButtonDef& b = kButtons[i];
+        const int channel = static_cast<int>(i) + 1;
+        buttons_[i] = new QPushButton(this);
+        NameControl(buttons_[i], b.id);
+        buttons_[i]->setGeometry(QRect(DluPoint(b.x, b.y), DluSize(kButtonSize.width(), kButtonSize.height())));
+        buttons_[i]->setAccessibleName(QStringLiteral("CH%1 direction").arg(channel));
+        connect(buttons_[i], &QPushButton::clicked, this, [this, channel] { Toggle(channel); });
+    }
+    swashLabel_ = AddStatic(kSwashLabel.id, QString::fromLatin1(kSwashLabel.text),
+                            DluRect(kSwashLabel.x, kSwashLabel.y, kSwashLabel.w, kSwashLabel.h));
+    swashLabel_->setWordWrap(false);
+    ShowCaptions();
+    ShowSwashType();
+}
+
+void CStep8::Toggle(int channel) {
+    const size_t i = static_cast<size_t>(channel - 1);
+    directions_[i] = directions_[i] == kNormal ? kReverse : kNormal;
+    buttons_[i]->setText(Caption(channel, directions_[i]));
+    const CV name = kButtons[i].direction;
+    orvex().config[name] = static_cast<int8_t>(directions_[i]);
+    *BytePtr(orvex().image, Def(name).device) = static_cast<int8_t>(directions_[i]);
+    SendParameters();
+}
+
+void CStep8::Refresh() {
+    for (size_t i = 0; i < directions_.size(); ++i)
+        directions_[i] = static_cast<uint8_t>(orvex().config[kButtons[i].direction]);
+    ShowCaptions();
+    ShowSwashType();
+}
+
+void CStep8::ShowCaptions() {
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        const QString caption = Caption(static_cast<int>(i) + 1, directions_[i]);
+        if (buttons_[i]->text() != caption) buttons_[i]->setText(caption);
+    }
+}
+
+void CStep8::ShowSwashType() {
+    const SwashPicture shown = SwashPictureOf(orvex().config[CV::SwashPlateType]);
+    const QString label = QString::fromLatin1(shown.label);
+    if (swashLabel_->text() != label) swashLabel_->setText(label);
+    if (shown.png != shownSwashPicture_) {
+        shownSwashPicture_ = shown.png;
+        update();
+    }
+}
+
+void CStep8::showEvent(QShowEvent* e) {
+    ShowSwashType();
+    CWizardPage::showEvent(e);
+}
+
+bool CStep8::PictureShown(int pngId) const {
+    if (pngId == kServoPicture) return true;
+    return pngId == SwashPictureOf(TheOrvex().config[CV::SwashPlateType]).png;
+}

@@ -1,14 +1,48 @@
 #pragma once
-// Page 7 of the setup wizard, "Servo reverse". Waiting for its content: until its
-// controls are built, the page shows its title only and sends nothing.
+// Page 7 of the setup wizard, "Servo reverse": the running direction of the
+// three swashplate servos, one button per channel, each click written to the
+// device at once so the user can watch the servo. A picture of the current
+// swashplate type with its channels marked shows which servo is which.
 
 #include "CWizardPage.h"
+
+#include <array>
+
+class QLabel;
+class QPushButton;
 
 class CStep8 : public CWizardPage {
     Q_OBJECT
 public:
     CStep8(int pageNumber, const QString& title, QWidget* parent = nullptr);
 
+    // The swashplate picture and its label for a SwashPlateType; any value
+    // outside 1..5 shows the mechanical mixer. The Servo trim page shows the
+    // same.
+    struct SwashPicture {
+        int png;
+        const char* label;
+    };
+    static SwashPicture SwashPictureOf(int swashPlateType);
+    static constexpr std::array<int, 5> kSwashPictures{198, 200, 201, 202, 199};
+
+    // 1 normal, 255 reverse (other values show as reverse).
+    uint8_t direction(int channel) const { return directions_.at(static_cast<size_t>(channel - 1)); }
+
 protected:
     void InitPage() override;
+    bool HasRefreshTimer() const override { return true; }
+    void Refresh() override;
+    bool PictureShown(int pngId) const override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void Toggle(int channel);
+    void ShowCaptions();
+    void ShowSwashType();
+
+    std::array<uint8_t, 3> directions_{};
+    std::array<QPushButton*, 3> buttons_{};
+    QLabel* swashLabel_ = nullptr;
+    int shownSwashPicture_ = 0;
 };

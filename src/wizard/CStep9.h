@@ -1,14 +1,55 @@
 #pragma once
-// Page 8 of the setup wizard, "Servo trim". Waiting for its content: until its
-// controls are built, the page shows its title only and sends nothing.
+// Page 8 of the setup wizard, "Servo trim": centres the three swashplate
+// servos. Each servo has its own up and down arrows; the "swash" panel moves
+// the whole swashplate (collective, cyclic pitch, cyclic roll, steps of 1 or
+// 5), which a CCPM swashplate turns into new trims for all three servos.
+// Every step is written to the device at once; three bars show the trims.
 
 #include "CWizardPage.h"
+#include "SwashTrimMixer.h"
+
+#include <array>
+
+class CIconButton;
+class CTrimBar;
+class CVisualTheme;
+class QLabel;
 
 class CStep9 : public CWizardPage {
     Q_OBJECT
 public:
     CStep9(int pageNumber, const QString& title, QWidget* parent = nullptr);
 
+    // CH1..CH3 as the page holds them.
+    const SwashTrimMixer::Trims& trims() const { return trims_; }
+    const SwashTrimMixer& mixer() const { return mixer_; }
+    CVisualTheme* theme() const { return theme_; }
+
 protected:
     void InitPage() override;
+    bool HasRefreshTimer() const override { return true; }
+    void Refresh() override;
+    bool PictureShown(int pngId) const override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void BuildGroups();
+    void BuildChannelControls();
+    void BuildSwashButtons();
+    CIconButton* AddArrow(int id, const QRect& place, int icon, const QString& name);
+
+    void StepChannel(int channel, bool up);
+    void MoveSwash(SwashTrimMixer::Axis axis, int step);
+    void Clean();
+    // Shows, stores and sends the trims of the given channels (0 = CH1).
+    void Commit(std::initializer_list<int> channels);
+    void ShowTrims();
+    void ShowSwashType();
+
+    SwashTrimMixer::Trims trims_{};
+    SwashTrimMixer mixer_;
+    CVisualTheme* theme_ = nullptr;
+    std::array<CTrimBar*, 3> bars_{};
+    QLabel* swashLabel_ = nullptr;
+    int shownSwashPicture_ = 0;
 };

@@ -10,6 +10,7 @@
 
 #include <QAbstractItemView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -189,10 +190,10 @@ TEST_F(PortListing, RegisteredSimulatorFollowsTheRealPorts) {
     QComboBox* combo = view().portList();
     DropDownAndClose(combo);
     const QStringList entries = Entries(combo);
-    const QString sim = QString::fromStdString(sim().linkPath());
-    const int at = entries.indexOf(sim);
+    const QString link = QString::fromStdString(sim().linkPath());
+    const int at = entries.indexOf(link);
     ASSERT_GE(at, 0) << entries.join(QLatin1Char(' ')).toStdString();
-    EXPECT_EQ(combo->itemText(at), sim);  // the entry shows its device path
+    EXPECT_EQ(combo->itemText(at), link);  // the entry shows its device path
     for (int i = 0; i < entries.size(); ++i) {
         const bool simulated = entries[i].startsWith(QString::fromStdString(sim().runtimeDir()));
         if (i < at) EXPECT_FALSE(simulated) << entries[i].toStdString();

@@ -4,6 +4,7 @@
 
 #include "CSignalBar.h"
 #include "CStep3.h"
+#include "Dialogs.h"
 #include "Orvex.h"
 #include "test_wizard_support.h"
 

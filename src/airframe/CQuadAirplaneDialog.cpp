@@ -1,0 +1,320 @@
+#include "CQuadAirplaneDialog.h"
+
+#include "CIconButton.h"
+#include "CTrimBar.h"
+#include "CVisualTheme.h"
+#include "DialogUnits.h"
+#include "Pictures.h"
+#include "Skin.h"
+#include "SwashTrimMixer.h"
+#include "WindowReceiver.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLoggingCategory>
+#include <QRadioButton>
+
+Q_LOGGING_CATEGORY(lcAirframe, "quillon.airframe")
+
+namespace {
+constexpr int kSkinStyleForm = 218;
+constexpr QSize kDialogSize(455, 275);  // dialog units
+constexpr uint8_t kNormal = 1, kReverse = 255;
+constexpr int kFirstAirframeType = 6;
+
+// The airframe types 6..9 in radio order: radio id, caption, picture and where
+// it is drawn (client pixels).
+struct AirframeDef {
+    int radioId;
+    const char* caption;
+    int png;
+    QPoint at;
+};
+constexpr AirframeDef kAirframes[4] = {
+    {1073, "'+'Quadrotor", 259, {10, 25}},
+    {1074, "'X'Quadrotor", 258, {230, 25}},
+    {1181, "Conventional", 256, {460, 30}},
+    {1182, "Delta", 257, {670, 20}},
+};
+constexpr int kRadioTop = 200;  // pixels, under the pictures
+
+struct GroupDef {
+    const char* title;
+    int x, y, w, h;
+};
+constexpr GroupDef kGroups[] = {
+    {"Configuration", 5, 0, 445, 140},
+    {"Servo Dir", 6, 149, 74, 120},
+    {"Servo adjust", 101, 149, 135, 120},
+    {"Compensate dir", 275, 149, 65, 120},
+};
+
+// Servo 1..4: direction button and its place, direction value.
+struct ServoDef {
+    int id;
+    int y;
+    CV direction;
+};
+constexpr ServoDef kServos[4] = {
+    {1174, 164, CV::ServoDirCH1},
+    {1175, 190, CV::ServoDirCH2},
+    {1020, 216, CV::ServoDirCH3},
+    {1021, 242, CV::ServoDirCH4},
+};
+constexpr int kServoButtonX = 15, kServoButtonW = 60, kButtonH = 14;
+
+// Roll, pitch, yaw: compensation button, its place, value and caption word.
+struct CompensationDef {
+    int id;
+    int y;
+    CV direction;
+    const char* word;
+};
+constexpr CompensationDef kCompensations[3] = {
+    {1113, 164, CV::RollDir, "Roll"},
+    {1115, 204, CV::PitchDir, "Pitch"},
+    {1114, 244, CV::YawDir, "Yaw"},
+};
+constexpr int kCompensationX = 282, kCompensationW = 50;
+
+// Trim CH1..CH4: value, bar, arrows and their column (dialog units). The
+// fourth servo's trim is kept in TailPoint.
+struct TrimDef {
+    CV trim;
+    int barId, upId, downId;
+    int x, labelX;
+};
+constexpr TrimDef kTrims[4] = {
+    {CV::ServoAdjustCH1, 1191, 1185, 1009, 116, 114},
+    {CV::ServoAdjustCH2, 1192, 1186, 1189, 149, 146},
+    {CV::ServoAdjustCH3, 1193, 1187, 1188, 182, 178},
+    {CV::TailPoint, 1194, 1190, 1023, 215, 210},
+};
+constexpr int kLabelY = 163, kUpY = 174, kBarY = 184, kDownY = 246;
+constexpr int kBarW = 10, kBarH = 60, kArrowW = 10, kArrowH = 9;
+constexpr int kBarRange = 125;
+constexpr int kUpIcon = 206, kDownIcon = 205;
+constexpr int kHoverLightening = 30;
+
+void Name(QWidget* control, int id, const QString& accessibleName) {
+    control->setObjectName(CQuadAirplaneDialog::ControlName(id));
+    control->setAccessibleName(accessibleName);
+}
+
+QLabel* AddStatic(QWidget* parent, const QString& text, const QRect& rect) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(rect);
+    label->setAutoFillBackground(false);
+    label->setStyleSheet(QStringLiteral("background: transparent;"));
+    return label;
+}
+
+QString DirectionCaption(const QString& word, uint8_t direction) {
+    return word + (direction == kNormal ? QStringLiteral("(Norm)") : QStringLiteral("(Reverse)"));
+}
+
+uint8_t Toggled(uint8_t direction) { return direction == kNormal ? kReverse : kNormal; }
+}  // namespace
+
+CQuadAirplaneDialog::CQuadAirplaneDialog(QWidget* parent)
+    : QDialog(parent), orvex_(TheOrvex()), theme_(new CVisualTheme(this)) {
+    setWindowTitle(QStringLiteral("Quadrotor and Airplane setup"));
+    setObjectName(QStringLiteral("id253"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedSize(DluSize(kDialogSize.width(), kDialogSize.height()));
+    LoadValues();
+    Skin::SkinWindow(this, kSkinStyleForm);
+    BuildGroups();
+    BuildAirframes();
+    BuildDirectionButtons();
+    BuildTrims();
+    BuildCloseButtons();
+    ShowCaptions();
+}
+
+CQuadAirplaneDialog::~CQuadAirplaneDialog() = default;
+
+void CQuadAirplaneDialog::LoadValues() {
+    const ConfigValues& c = orvex_.config;
+    const int type = c[CV::SwashPlateType];
+    airframeSelection_ = type > 5 ? type - kFirstAirframeType : -1;
+    for (size_t i = 0; i < std::size(kServos); ++i) servoDirections_[i] = static_cast<uint8_t>(c[kServos[i].direction]);
+    for (size_t i = 0; i < std::size(kCompensations); ++i)
+        compensation_[i] = static_cast<uint8_t>(c[kCompensations[i].direction]);
+    for (size_t i = 0; i < std::size(kTrims); ++i) trims_[i] = c[kTrims[i].trim];
+}
+
+void CQuadAirplaneDialog::BuildGroups() {
+    for (const GroupDef& g : kGroups) {
+        auto* box = new QGroupBox(QString::fromLatin1(g.title), this);
+        box->setObjectName(QStringLiteral("group %1").arg(QLatin1String(g.title)));
+        box->setAccessibleName(QString::fromLatin1(g.title));
+        box->setGeometry(DluRect(g.x, g.y, g.w, g.h));
+    }
+}
+
+void CQuadAirplaneDialog::BuildAirframes() {
+    airframes_ = new QButtonGroup(this);
+    airframes_->setExclusive(true);
+    for (size_t i = 0; i < std::size(kAirframes); ++i) {
+        const AirframeDef& a = kAirframes[i];
+        // Pictures lie over the group's face, under the radios.
+        const QPixmap picture = LoadPng(a.png);
+        if (picture.isNull()) qCWarning(lcAirframe) << "no picture" << a.png;
+        auto* shown = new QLabel(this);
+        shown->setObjectName(QStringLiteral("picture%1").arg(a.png));
+        shown->setAccessibleName(QString::fromLatin1(a.caption));
+        shown->setPixmap(picture);
+        shown->setGeometry(QRect(a.at, picture.isNull() ? QSize(0, 0) : picture.deviceIndependentSize().toSize()));
+        shown->setStyleSheet(QStringLiteral("background: transparent;"));
+
+        auto* radio = new QRadioButton(QString::fromLatin1(a.caption), this);
+        Name(radio, a.radioId, QString::fromLatin1(a.caption));
+        const QSize hint = radio->sizeHint();
+        const int centre = a.at.x() + (picture.isNull() ? 100 : picture.width() / 2);
+        radio->setGeometry(QRect(QPoint(centre - hint.width() / 2, kRadioTop), hint));
+        radio->setChecked(static_cast<int>(i) == airframeSelection_);
+        const int index = static_cast<int>(i);
+        airframes_->addButton(radio, index);
+        connect(radio, &QRadioButton::clicked, this, [this, index] { ChooseAirframe(index); });
+    }
+}
+
+void CQuadAirplaneDialog::BuildDirectionButtons() {
+    for (size_t i = 0; i < servoButtons_.size(); ++i) {
+        const ServoDef& s = kServos[i];
+        const int servo = static_cast<int>(i) + 1;
+        auto* b = new QPushButton(this);
+        Name(b, s.id, QStringLiteral("Servo%1 direction").arg(servo));
+        b->setGeometry(DluRect(kServoButtonX, s.y, kServoButtonW, kButtonH));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, servo] { ToggleServo(servo); });
+        servoButtons_[i] = b;
+    }
+    for (size_t i = 0; i < compensationButtons_.size(); ++i) {
+        const CompensationDef& c = kCompensations[i];
+        const int axis = static_cast<int>(i);
+        auto* b = new QPushButton(this);
+        Name(b, c.id, QStringLiteral("%1 compensation direction").arg(QLatin1String(c.word)));
+        b->setGeometry(DluRect(kCompensationX, c.y, kCompensationW, kButtonH));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, axis] { ToggleCompensation(axis); });
+        compensationButtons_[i] = b;
+    }
+}
+
+void CQuadAirplaneDialog::BuildTrims() {
+    for (size_t i = 0; i < std::size(kTrims); ++i) {
+        const TrimDef& t = kTrims[i];
+        const int channel = static_cast<int>(i) + 1;
+        const QString name = QStringLiteral("CH%1").arg(channel);
+        QLabel* label = AddStatic(this, name, DluRect(t.labelX - 2, kLabelY, 18, 9));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+        bars_[i] = new CTrimBar(this);
+        Name(bars_[i], t.barId, name + QStringLiteral(" trim"));
+        bars_[i]->setGeometry(DluRect(t.x, kBarY, kBarW, kBarH));
+        bars_[i]->SetRange(-kBarRange, kBarRange);
+        bars_[i]->SetValue(trims_[i]);
+
+        struct Arrow {
+            int id, y, icon;
+            bool up;
+        };
+        for (const Arrow& a : {Arrow{t.upId, kUpY, kUpIcon, true}, Arrow{t.downId, kDownY, kDownIcon, false}}) {
+            auto* b = new CIconButton(this);
+            Name(b, a.id, name + (a.up ? QStringLiteral(" up") : QStringLiteral(" down")));
+            b->setGeometry(DluRect(t.x, a.y, kArrowW, kArrowH));
+            b->setAutoDefault(false);
+            b->LoadFaceIcon(a.icon);
+            b->AttachTheme(theme_);
+            b->ShiftFaceColour(CIconButton::HoverBackground, kHoverLightening, false);
+            b->SetHelpText(name);
+            const bool up = a.up;
+            connect(b, &CIconButton::clicked, this, [this, channel, up] { StepTrim(channel, up); });
+        }
+    }
+}
+
+void CQuadAirplaneDialog::BuildCloseButtons() {
+    auto* quit = new QPushButton(QStringLiteral("Quit"), this);
+    Name(quit, 1, QStringLiteral("Quit"));
+    quit->setGeometry(DluRect(369, 189, 71, 45));
+    quit->setDefault(true);
+    connect(quit, &QPushButton::clicked, this, &CQuadAirplaneDialog::accept);
+
+    // The template's Cancel: never shown; Esc and the close box reach it.
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    Name(cancel, 2, QStringLiteral("Cancel"));
+    cancel->setGeometry(DluRect(385, 219, 50, 14));
+    cancel->setAutoDefault(false);
+    cancel->hide();
+    connect(cancel, &QPushButton::clicked, this, &CQuadAirplaneDialog::reject);
+}
+
+void CQuadAirplaneDialog::ShowCaptions() {
+    for (size_t i = 0; i < servoButtons_.size(); ++i)
+        servoButtons_[i]->setText(DirectionCaption(QStringLiteral("Servo%1").arg(i + 1), servoDirections_[i]));
+    for (size_t i = 0; i < compensationButtons_.size(); ++i)
+        compensationButtons_[i]->setText(
+            DirectionCaption(QString::fromLatin1(kCompensations[i].word), compensation_[i]));
+}
+
+void CQuadAirplaneDialog::StoreAndSend(CV name, int8_t value) {
+    orvex_.config[name] = value;
+    *BytePtr(orvex_.image, Def(name).device) = value;
+    SendParameters(orvex_);
+}
+
+void CQuadAirplaneDialog::ChooseAirframe(int index) {
+    airframeSelection_ = index;
+    airframeType_ = static_cast<int8_t>(kFirstAirframeType + index);
+    StoreAndSend(CV::SwashPlateType, airframeType_);
+}
+
+void CQuadAirplaneDialog::ToggleServo(int servo) {
+    const size_t i = static_cast<size_t>(servo - 1);
+    servoDirections_[i] = Toggled(servoDirections_[i]);
+    ShowCaptions();
+    StoreAndSend(kServos[i].direction, static_cast<int8_t>(servoDirections_[i]));
+}
+
+void CQuadAirplaneDialog::ToggleCompensation(int axis) {
+    const size_t i = static_cast<size_t>(axis);
+    compensation_[i] = Toggled(compensation_[i]);
+    ShowCaptions();
+    StoreAndSend(kCompensations[i].direction, static_cast<int8_t>(compensation_[i]));
+}
+
+void CQuadAirplaneDialog::StepTrim(int channel, bool up) {
+    const size_t i = static_cast<size_t>(channel - 1);
+    // The direction as it is now: a servo toggled here counts at once.
+    const int direction = orvex_.config[kServos[i].direction];
+    trims_[i] = ServoTrim::Step(trims_[i], direction, up);
+    bars_[i]->SetValue(trims_[i]);
+    StoreAndSend(kTrims[i].trim, static_cast<int8_t>(trims_[i]));
+}
+
+void CQuadAirplaneDialog::accept() {
+    Command::DirectionCheckOff(orvex_);
+    airframeSelection_ = airframes_->checkedId();
+    QDialog::accept();
+}
+
+void CQuadAirplaneDialog::reject() {
+    Command::DirectionCheckOff(orvex_);
+    QDialog::reject();
+}
+
+bool CQuadAirplaneDialog::event(QEvent* e) {
+    // Should the link's notice reach this dialog, its bytes are read and
+    // checked like a page's, and nothing more: the page beneath owns the
+    // refresh.
+    if (e->type() == PortEvent::Type()) {
+        const PortNotification& n = static_cast<PortEvent*>(e)->notification;
+        if (n.message == WM_PORT_RECEIVE) ReceiveForWindow(orvex_, stage_, n.wParam);
+        return true;
+    }
+    return QDialog::event(e);
+}

@@ -1,0 +1,81 @@
+#pragma once
+// "Quadrotor and Airplane setup": the reduced setup for airframes that are not
+// helicopters. One of four airframe types (kept by the device in
+// SwashPlateType as 6..9), the direction of four servos, a trim for each of
+// them and the compensation direction of the three gyro axes; every change is
+// sent to the device at once.
+//
+// It runs modally on top of the Swashplate type page and does not take the
+// link: the page beneath stays the notify window and keeps reading the
+// device's replies. Its state is read once from ConfigValues when it is made.
+// Quit and Cancel (Esc, the close box) first end any direction check.
+
+#include "Orvex.h"
+#include "PortEvents.h"
+#include "ReceiveStage.h"
+
+#include <QDialog>
+
+#include <array>
+
+class CIconButton;
+class CTrimBar;
+class CVisualTheme;
+class QButtonGroup;
+class QPushButton;
+class QRadioButton;
+
+class CQuadAirplaneDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit CQuadAirplaneDialog(QWidget* parent = nullptr);
+    ~CQuadAirplaneDialog() override;
+
+    // The name every control carries ("id1073").
+    static QString ControlName(int id) { return QStringLiteral("id%1").arg(id); }
+
+    // 0..3 for '+' quadrotor, 'X' quadrotor, conventional, delta; -1: none.
+    int airframeSelection() const { return airframeSelection_; }
+    // CH1..CH4 as the dialog holds them.
+    const std::array<int, 4>& trims() const { return trims_; }
+    CVisualTheme* theme() const { return theme_; }
+
+public slots:
+    // "Quit": ends a direction check, then closes.
+    void accept() override;
+    // Cancel, Esc and the close box: the same without taking the selection.
+    void reject() override;
+
+protected:
+    bool event(QEvent* e) override;
+
+private:
+    void LoadValues();
+    void BuildGroups();
+    void BuildAirframes();
+    void BuildDirectionButtons();
+    void BuildTrims();
+    void BuildCloseButtons();
+    void ShowCaptions();
+
+    void ChooseAirframe(int index);
+    void ToggleServo(int servo);
+    void ToggleCompensation(int axis);
+    void StepTrim(int channel, bool up);
+    // Stores one direction-style byte in ConfigValues and the image, sends.
+    void StoreAndSend(CV name, int8_t value);
+
+    Orvex& orvex_;
+    int airframeSelection_ = -1;
+    int8_t airframeType_ = 0;
+    std::array<uint8_t, 4> servoDirections_{};
+    std::array<uint8_t, 3> compensation_{};  // roll, pitch, yaw
+    std::array<int, 4> trims_{};
+
+    QButtonGroup* airframes_ = nullptr;
+    std::array<QPushButton*, 4> servoButtons_{};
+    std::array<QPushButton*, 3> compensationButtons_{};
+    std::array<CTrimBar*, 4> bars_{};
+    CVisualTheme* theme_ = nullptr;
+    ReceiveStage stage_{1024};
+};

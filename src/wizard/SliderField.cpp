@@ -1,0 +1,162 @@
+#include "SliderField.h"
+
+#include "CWizardPage.h"
+#include "DataExchange.h"
+#include "DialogUnits.h"
+#include "Orvex.h"
+#include "Skin.h"
+#include "WizardPages.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+
+#include <algorithm>
+
+namespace {
+constexpr int kSkinStyleSlider = 210;
+constexpr int kEditW = 30, kEditH = 14;
+constexpr int kScaleW = 18, kScaleH = 8, kScaleGap = 1;  // dialog units
+
+// The vertical centre of the slider's handle at a position, in slider coordinates.
+int HandleCentreY(const QSlider* slider, int position) {
+    QStyleOptionSlider opt;
+    opt.initFrom(slider);
+    opt.subControls = QStyle::SC_None;
+    opt.activeSubControls = QStyle::SC_None;
+    opt.orientation = slider->orientation();
+    opt.maximum = slider->maximum();
+    opt.minimum = slider->minimum();
+    opt.tickPosition = slider->tickPosition();
+    opt.tickInterval = slider->tickInterval();
+    opt.upsideDown = !slider->invertedAppearance();
+    opt.sliderPosition = position;
+    opt.sliderValue = position;
+    opt.singleStep = slider->singleStep();
+    opt.pageStep = slider->pageStep();
+    return slider->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, slider).center().y();
+}
+
+bool IsEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
+}  // namespace
+
+SliderField::SliderField(QWidget* page, const SliderFieldDef& def)
+    : QObject(page), def_(def), value_(TheOrvex().config[def.name]), page_(page) {
+    const QString name = QString::fromLatin1(def.accessibleName);
+    slider_ = new QSlider(Qt::Vertical, page);
+    CWizardPage::NameControl(slider_, def.sliderId);
+    slider_->setAccessibleName(name);
+    slider_->setGeometry(DluRect(def.x, def.y, def.w, def.h));
+    // Positions grow downwards, so the larger values sit higher; the keys follow the handle.
+    slider_->setInvertedAppearance(true);
+    slider_->setInvertedControls(true);
+    slider_->setTickPosition(QSlider::TicksBothSides);
+    slider_->installEventFilter(this);
+    connect(slider_, &QSlider::valueChanged, this, &SliderField::OnDrag);
+
+    edit_ = new QLineEdit(page);
+    CWizardPage::NameControl(edit_, def.editId);
+    edit_->setAccessibleName(name + QStringLiteral(" value"));
+    edit_->setAlignment(Qt::AlignCenter);
+    edit_->setGeometry(DluRect(def.editX, def.editY, kEditW, kEditH));
+    edit_->installEventFilter(this);
+
+    for (int v = def.high; v >= def.low; v -= def.tickFrequency) {
+        auto* label = new QLabel(QString::number(v), page);
+        label->setObjectName(QStringLiteral("scale"));
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setProperty("scaleValue", v);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        scale_.push_back(label);
+    }
+}
+
+void SliderField::Initialise() {
+    {
+        const QSignalBlocker block(slider_);
+        const int top = PositionOf(def_.high), bottom = PositionOf(def_.low);
+        slider_->setRange(top, bottom);
+        slider_->setPageStep(std::max(1, (bottom - top) / 5));
+        slider_->setTickInterval(def_.tickFrequency);
+        slider_->setValue(PositionOf(value_));
+    }
+    Skin::SkinControl(slider_, kSkinStyleSlider, 5, 1, 0, 0, 0);
+    DataExchange::WriteInt(edit_, value_);
+    PlaceScale();
+}
+
+void SliderField::PlaceScale() {
+    slider_->ensurePolished();
+    const int right = slider_->x() - DluX(kScaleGap);
+    const int width = DluX(kScaleW), height = DluY(kScaleH);
+    for (QLabel* label : scale_) {
+        const int y = slider_->y() + HandleCentreY(slider_, PositionOf(label->property("scaleValue").toInt()));
+        label->setGeometry(right - width, y - height / 2, width, height);
+    }
+}
+
+void SliderField::ShowPosition() {
+    const QSignalBlocker block(slider_);
+    // The slider keeps the position inside its range, as a trackbar does.
+    slider_->setValue(PositionOf(value_));
+}
+
+void SliderField::StoreByte() { *BytePtr(TheOrvex().image, Def(def_.name).device) = static_cast<int8_t>(value_); }
+
+// A drag, a key or the wheel moving the slider: the value and its box only.
+void SliderField::OnDrag() {
+    value_ = def_.base - slider_->value();
+    TheOrvex().config[def_.name] = static_cast<int8_t>(value_);
+    DataExchange::WriteInt(edit_, value_);
+}
+
+void SliderField::OnRelease() {
+    qCDebug(lcWizard) << def_.accessibleName << "released at" << value_;
+    StoreByte();
+    SendParameters(TheOrvex());
+}
+
+void SliderField::OnEnter() {
+    DataExchange::ReadInt(edit_, value_, def_.low, def_.high, page_);
+    ShowPosition();
+    value_ = std::clamp(value_, def_.low, def_.high);
+    // ConfigValues takes the number too, so the page's refresh keeps showing
+    // what was sent instead of the number before it.
+    TheOrvex().config[def_.name] = static_cast<int8_t>(value_);
+    StoreByte();
+    qCDebug(lcWizard) << def_.accessibleName << "entered as" << value_;
+    SendParameters(TheOrvex());
+    DataExchange::WriteInt(edit_, value_);
+}
+
+void SliderField::Refresh() {
+    // The user's hand on the slider wins over the stored value until it lets go.
+    if (!slider_->isSliderDown()) {
+        value_ = TheOrvex().config[def_.name];
+        ShowPosition();
+    }
+    RefreshEdit();
+}
+
+void SliderField::RefreshEdit() { DataExchange::RefreshInt(edit_, value_); }
+
+bool SliderField::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edit_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (IsEnter(key)) {
+            // One press is one entry: a held key's repeats are not new entries.
+            if (!key->isAutoRepeat()) OnEnter();
+            return true;
+        }
+    } else if (watched == slider_ && event->type() == QEvent::MouseButtonRelease) {
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) OnRelease();
+    } else if (watched == slider_ && event->type() == QEvent::StyleChange) {
+        PlaceScale();  // a skin changes where the handle sits
+    }
+    return QObject::eventFilter(watched, event);
+}

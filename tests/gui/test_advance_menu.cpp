@@ -1,0 +1,550 @@
+// The Advance Menu against the simulated Orvex: what OK, Cancel and the
+// immediate controls send, how received parameters show, that a number being
+// typed survives the refresh, and what a field out of range does.
+
+#include "CAdvanceMenuDialog.h"
+#include "CBalloonTip.h"
+#include "Dialogs.h"
+#include "Orvex.h"
+#include "Pictures.h"
+#include "SimProcess.h"
+#include "Skin.h"
+#include "WindowReceiver.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kPortNumber = 1;
+constexpr int kWaitMs = 15000;  // generous: the machine may be loaded
+
+// Device bytes of the fields, from the parameter image's layout: TuningBlock
+// index of every numeric field of the dialog.
+struct FieldByte {
+    int id;
+    int tuningIndex;
+};
+const FieldByte kFieldBytes[] = {
+    {1136, 7},  {1137, 8},  {1138, 9},  {1139, 13}, {1140, 14}, {1141, 15}, {1142, 22}, {1143, 23},
+    {1144, 29}, {1145, 30}, {1148, 1},  {1149, 2},  {1150, 3},  {1151, 18}, {1152, 19}, {1153, 21},
+    {1154, 20}, {1155, 27}, {1156, 28}, {1159, 40}, {1160, 41}, {1210, 24}, {1211, 25}, {1212, 26},
+    {1213, 42}, {1214, 43}, {1215, 45}, {1209, 36},
+};
+
+// A ParameterFrame's payload: frame offsets 2..79, SetupBlock first.
+int SentSetup(const SimFrame& f, int index) { return static_cast<int8_t>(f.payload.at(index)); }
+int SentTuning(const SimFrame& f, int index) { return static_cast<int8_t>(f.payload.at(32 + index)); }
+
+std::vector<SimFrame> WithCode(const std::vector<SimFrame>& frames, int code) {
+    std::vector<SimFrame> out;
+    for (const SimFrame& f : frames)
+        if (f.code == code) out.push_back(f);
+    return out;
+}
+
+class AdvanceMenu : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetOrvex();
+        sim_ = std::make_unique<SimProcess>(SimProcess::Options{.args = {"--baud", "0"}});
+        Orvex& o = TheOrvex();
+        o.LinkPort.AddFlags(PortRxQueue);
+        ASSERT_TRUE(OpenLinkPort(o.LinkPort, kPortNumber, sim_->portPath()));
+        // As after a connect: the image from the device, the names from the
+        // image, and the device told that nothing more is wanted.
+        Command::RequestParameters(o);
+        ASSERT_TRUE(AwaitAnswer());
+        ImageToConfig(o, CopyForm::MainView);
+        Command::Acknowledge(o);
+        ASSERT_TRUE(AwaitAnswer());
+    }
+
+    void TearDown() override {
+        dialog_.reset();
+        ResetOrvex();
+    }
+
+    // Reads the link the way a dialog does, until the last frame sent is answered.
+    bool AwaitAnswer() {
+        ReceiveStage stage;
+        return QTest::qWaitFor(
+            [&] { return ReceiveForWindow(TheOrvex(), stage, kPortNumber).answered; }, kWaitMs);
+    }
+
+    CAdvanceMenuDialog& Open() {
+        dialog_ = std::make_unique<CAdvanceMenuDialog>();
+        dialog_->show();
+        dialog_->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
+        return *dialog_;
+    }
+    // Closes the dialog as the main view does after exec(): the dialog goes
+    // and the link no longer reports to it.
+    void Close() { dialog_.reset(); }
+
+    template <class T = QWidget>
+    T* Control(int id) const {
+        T* w = dialog_->findChild<T*>(CAdvanceMenuDialog::ControlName(id));
+        EXPECT_NE(w, nullptr) << "control " << id;
+        return w;
+    }
+    QLineEdit* Field(int id) const { return Control<QLineEdit>(id); }
+
+    void Click(int id) { QTest::mouseClick(Control(id), Qt::LeftButton); }
+    void Type(int id, const QString& text) {
+        QLineEdit* edit = Field(id);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+    }
+    // Picks the next (or previous) entry of a combo box with the keyboard.
+    void Choose(int id, Qt::Key key) {
+        auto* combo = Control<QComboBox>(id);
+        combo->setFocus();
+        QTest::keyClick(combo, key);
+    }
+
+    size_t FrameCount() const { return sim_->frames().size(); }
+    std::vector<SimFrame> FramesSince(size_t start) const {
+        const std::vector<SimFrame> all = sim_->frames();
+        return {all.begin() + static_cast<long>(std::min(start, all.size())), all.end()};
+    }
+    bool WaitForFrames(size_t count) {
+        return QTest::qWaitFor([&] { return FrameCount() >= count; }, kWaitMs);
+    }
+    // Sends a frame of the test's own after everything the dialog may have
+    // sent; once the simulator logged it, whatever the dialog sent before is
+    // logged too. Returns the frames before the marker.
+    std::vector<SimFrame> FramesBeforeMarker(size_t start) {
+        Orvex& o = TheOrvex();
+        Command::Acknowledge(o);
+        const int markerSeq = o.link.SequenceCounter;
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                const auto frames = FramesSince(start);
+                return !frames.empty() && frames.back().seq == markerSeq && frames.back().code == QueryFrame;
+            },
+            kWaitMs));
+        std::vector<SimFrame> frames = FramesSince(start);
+        if (!frames.empty()) frames.pop_back();
+        return frames;
+    }
+
+    std::unique_ptr<SimProcess> sim_;
+    std::unique_ptr<CAdvanceMenuDialog> dialog_;
+};
+
+}  // namespace
+
+// ---- opening --------------------------------------------------------------------------------
+
+TEST_F(AdvanceMenu, OpeningShowsTheDeviceValuesAndSendsNothing) {
+    const size_t start = FrameCount();
+    const ParameterImage image = TheOrvex().image;
+    Open();
+    for (const FieldByte& f : kFieldBytes)
+        EXPECT_EQ(Field(f.id)->text().toInt(), image.TuningBlock[f.tuningIndex]) << "field " << f.id;
+    EXPECT_EQ(Field(1161)->text().toInt(), image.TuningBlock[39]);
+    EXPECT_FALSE(Field(1161)->isEnabled());
+    EXPECT_EQ(Control<QComboBox>(1165)->currentIndex(), image.SetupBlock[31] - 1);
+    EXPECT_EQ(Control<QComboBox>(1168)->currentIndex(), image.SetupBlock[28]);
+    EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), dialog_->notifyHandle());
+    Close();
+    EXPECT_TRUE(FramesBeforeMarker(start).empty());
+}
+
+TEST_F(AdvanceMenu, GovernorRadiosFollowTheMode) {
+    struct Case {
+        int mode;
+        bool off, on;
+        const char* text;
+    };
+    for (const Case& c : {Case{0, true, false, "Calibrate RPM"}, Case{1, false, true, "Calibrate RPM"},
+                          Case{2, false, true, "Governor On"}}) {
+        TheOrvex().image.SetupBlock[26] = static_cast<int8_t>(c.mode);
+        Open();
+        EXPECT_EQ(Control<QRadioButton>(1069)->isChecked(), c.off) << c.mode;
+        EXPECT_EQ(Control<QRadioButton>(1070)->isChecked(), c.on) << c.mode;
+        EXPECT_EQ(Control<QRadioButton>(1070)->text(), QString::fromLatin1(c.text)) << c.mode;
+        Close();
+    }
+}
+
+// ---- OK and Cancel ------------------------------------------------------------------------------
+
+TEST_F(AdvanceMenu, OkWritesTheFieldsAndSendsOneParameterFrame) {
+    const size_t start = FrameCount();
+    Open();
+    // A value per field that differs from what the device holds.
+    std::vector<std::pair<FieldByte, int>> typed;
+    int next = 11;
+    for (const FieldByte& f : kFieldBytes) {
+        int value = next++;
+        if (value == TheOrvex().image.TuningBlock[f.tuningIndex]) value = next++;
+        Type(f.id, QString::number(value));
+        typed.push_back({f, value});
+    }
+    Type(1159, QStringLiteral("-90"));
+    for (auto& [f, value] : typed)
+        if (f.id == 1159) value = -90;
+    Click(1069);  // governor off
+    Click(1070);  // calibrate RPM
+    Click(CAdvanceMenuDialog::IdOk);
+    EXPECT_FALSE(dialog_->isVisible());
+    EXPECT_EQ(dialog_->result(), QDialog::Accepted);
+
+    const ParameterImage& image = TheOrvex().image;
+    for (const auto& [f, value] : typed) EXPECT_EQ(image.TuningBlock[f.tuningIndex], value) << "field " << f.id;
+    EXPECT_EQ(image.SetupBlock[26], 1);
+    EXPECT_EQ(TheOrvex().config[CV::RollGainP], typed[0].second);
+    EXPECT_EQ(TheOrvex().config[CV::TailCompsate1], -90);
+
+    Close();
+    const std::vector<SimFrame> sent = WithCode(FramesBeforeMarker(start), ParameterFrame);
+    ASSERT_EQ(sent.size(), 1u);
+    for (const auto& [f, value] : typed) EXPECT_EQ(SentTuning(sent[0], f.tuningIndex), value) << "field " << f.id;
+    EXPECT_EQ(SentSetup(sent[0], 26), 1);
+}
+
+TEST_F(AdvanceMenu, CancelSendsNothingAndChangesNothing) {
+    const size_t start = FrameCount();
+    const ParameterImage image = TheOrvex().image;
+    const ConfigValues config = TheOrvex().config;
+    Open();
+    Type(1136, QStringLiteral("99"));
+    Type(1215, QStringLiteral("99"));
+    Click(1069);
+    Click(CAdvanceMenuDialog::IdCancel);
+    EXPECT_FALSE(dialog_->isVisible());
+    EXPECT_EQ(dialog_->result(), QDialog::Rejected);
+    Close();
+    EXPECT_TRUE(FramesBeforeMarker(start).empty());
+    EXPECT_EQ(TheOrvex().image, image);
+    EXPECT_EQ(TheOrvex().config, config);
+}
+
+TEST_F(AdvanceMenu, OutOfRangeFieldShowsTheRangeAndNothingIsWrittenOrSent) {
+    const size_t start = FrameCount();
+    const ParameterImage image = TheOrvex().image;
+    Open();
+    Type(1136, QStringLiteral("50"));   // passes, and is read before the failing field
+    Type(1148, QStringLiteral("5"));    // Yaw P gain: 10..125
+    Click(CAdvanceMenuDialog::IdOk);
+    const QList<Dialogs::Request> asked = Dialogs::TakeRequests();
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0].text, QStringLiteral("Please enter an integer between 10 and 125."));
+    EXPECT_TRUE(dialog_->isVisible());
+    EXPECT_TRUE(Field(1148)->hasFocus());
+    EXPECT_EQ(TheOrvex().image, image);
+
+    // Text that is no number at all is refused the same way.
+    Type(1148, QStringLiteral("4x"));
+    Click(CAdvanceMenuDialog::IdOk);
+    const QList<Dialogs::Request> again = Dialogs::TakeRequests();
+    ASSERT_EQ(again.size(), 1);
+    EXPECT_EQ(again[0].text, QStringLiteral("Please enter an integer."));
+    EXPECT_TRUE(dialog_->isVisible());
+
+    // Negative limits of the tail compensation are accepted, beyond them not.
+    Type(1148, QStringLiteral("60"));
+    Type(1160, QStringLiteral("-126"));
+    Click(CAdvanceMenuDialog::IdOk);
+    const QList<Dialogs::Request> third = Dialogs::TakeRequests();
+    ASSERT_EQ(third.size(), 1);
+    EXPECT_EQ(third[0].text, QStringLiteral("Please enter an integer between -125 and 125."));
+    EXPECT_EQ(TheOrvex().image, image);
+
+    Close();
+    EXPECT_TRUE(FramesBeforeMarker(start).empty());
+}
+
+// ---- immediate controls ------------------------------------------------------------------------
+
+TEST_F(AdvanceMenu, Condition2SendsAnActionFrameWithCondition2) {
+    ASSERT_EQ(TheOrvex().image.SetupBlock[31], 1);
+    const size_t start = FrameCount();
+    const ParameterImage before = TheOrvex().image;
+    Open();
+    Choose(1165, Qt::Key_Down);
+    EXPECT_EQ(Control<QComboBox>(1165)->currentText(), QStringLiteral("Condition2"));
+    EXPECT_EQ(TheOrvex().config[CV::Condition], 2);
+    ASSERT_TRUE(sim_->waitForLog("EVENT condition 2", kWaitMs));
+    Close();
+    const std::vector<SimFrame> frames = FramesBeforeMarker(start);
+    const std::vector<SimFrame> actions = WithCode(frames, ActionFrame);
+    ASSERT_EQ(actions.size(), 1u);
+    EXPECT_EQ(actions[0].payload.at(1), 2);  // condition
+    EXPECT_EQ(actions[0].payload.at(0), 0);  // no zero reset
+    EXPECT_TRUE(WithCode(frames, ParameterFrame).empty());
+    ParameterImage expected = before;
+    expected.SetupBlock[31] = 2;
+    EXPECT_EQ(TheOrvex().image, expected);
+}
+
+TEST_F(AdvanceMenu, ResetZeroSendsTwoActionFramesAndShowsTheNewZeroPitch) {
+    const size_t start = FrameCount();
+    Open();
+    const QString oldZero = Field(1161)->text();
+    Click(1162);
+    ASSERT_TRUE(sim_->waitForLog("EVENT zero-reset zero-pitch=", kWaitMs));
+    const std::string log = sim_->logText();
+    const size_t at = log.find("zero-pitch=") + 11;
+    const QString measured = QString::fromStdString(log.substr(at, log.find('\n', at) - at));
+    ASSERT_NE(measured, oldZero);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Field(1161)->text() == measured; }, kWaitMs))
+        << Field(1161)->text().toStdString() << " != " << measured.toStdString();
+
+    const std::vector<SimFrame> actions = WithCode(FramesSince(start), ActionFrame);
+    ASSERT_GE(actions.size(), 2u);
+    EXPECT_EQ(actions[0].payload.at(0), 101);
+    EXPECT_EQ(actions[1].payload.at(0), 0);
+    EXPECT_EQ(actions[1].req, RequestParameterReply);
+    // The answered reply is acknowledged.
+    ASSERT_TRUE(WaitForFrames(start + 3));
+    const std::vector<SimFrame> after = FramesSince(start);
+    EXPECT_EQ(after[2].code, QueryFrame);
+    EXPECT_EQ(after[2].req, RequestNone);
+}
+
+TEST_F(AdvanceMenu, AuxSwitchConditionDisablesTheConditionChoice) {
+    const size_t start = FrameCount();
+    Open();
+    auto* condition = Control<QComboBox>(1165);
+    ASSERT_TRUE(condition->isEnabled());
+    Choose(1168, Qt::Key_Down);
+    EXPECT_EQ(Control<QComboBox>(1168)->currentText(), QStringLiteral("Switch condition"));
+    EXPECT_FALSE(condition->isEnabled());
+    EXPECT_EQ(TheOrvex().image.SetupBlock[28], 1);
+    EXPECT_EQ(TheOrvex().config[CV::AuxFunction], 1);
+    Choose(1168, Qt::Key_Up);
+    EXPECT_TRUE(condition->isEnabled());
+    Close();
+    const std::vector<SimFrame> sent = WithCode(FramesBeforeMarker(start), ParameterFrame);
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(SentSetup(sent[0], 28), 1);
+    EXPECT_EQ(SentSetup(sent[1], 28), 0);
+}
+
+TEST_F(AdvanceMenu, DialogOpensWithConditionDisabledInConditionMode) {
+    TheOrvex().config[CV::AuxFunction] = 1;
+    Open();
+    EXPECT_FALSE(Control<QComboBox>(1165)->isEnabled());
+    EXPECT_EQ(Control<QComboBox>(1168)->currentIndex(), 1);
+}
+
+TEST_F(AdvanceMenu, GovernorResetThenCancelLeavesTheDeviceUnchanged) {
+    // Governor values on the device that differ from those Reset brings.
+    Orvex& o = TheOrvex();
+    const int device[] = {50, 51, 52, 53, 54, 55};
+    const int indexes[] = {24, 25, 26, 42, 43, 45};
+    for (int i = 0; i < 6; ++i) o.image.TuningBlock[indexes[i]] = static_cast<int8_t>(device[i]);
+    SendParameters(o);
+    ASSERT_TRUE(AwaitAnswer());
+    const size_t start = FrameCount();
+
+    Open();
+    EXPECT_EQ(Field(1210)->text(), QStringLiteral("50"));
+    const QString burst = Field(1209)->text();
+    Click(1125);
+    const std::pair<int, const char*> reset[] = {{1210, "20"}, {1211, "80"}, {1212, "20"},
+                                                 {1213, "60"}, {1214, "40"}, {1215, "30"}};
+    for (const auto& [id, text] : reset) EXPECT_EQ(Field(id)->text(), QString::fromLatin1(text)) << id;
+    EXPECT_EQ(Field(1209)->text(), burst);  // the burst coefficient is not the governor's
+    Click(CAdvanceMenuDialog::IdCancel);
+    Close();
+    EXPECT_TRUE(FramesBeforeMarker(start).empty());
+
+    // Ask the device itself.
+    o.image = ParameterImage{};
+    Command::RequestParameters(o);
+    ASSERT_TRUE(AwaitAnswer());
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(o.image.TuningBlock[indexes[i]], device[i]) << indexes[i];
+}
+
+TEST_F(AdvanceMenu, GovernorOnStaysOnWhenPressedAgain) {
+    TheOrvex().image.SetupBlock[26] = 2;
+    Open();
+    Click(1070);
+    EXPECT_EQ(dialog_->governorMode(), 2);
+    EXPECT_EQ(Control<QRadioButton>(1070)->text(), QStringLiteral("Governor On"));
+    Click(1069);
+    EXPECT_EQ(dialog_->governorMode(), 0);
+    EXPECT_EQ(Control<QRadioButton>(1070)->text(), QStringLiteral("Calibrate RPM"));
+    Click(1070);
+    EXPECT_EQ(dialog_->governorMode(), 1);
+}
+
+// ---- refresh ------------------------------------------------------------------------------------
+
+TEST_F(AdvanceMenu, TypedUnconfirmedNumberSurvivesTheRefresh) {
+    Open();
+    const int deviceRollP = TheOrvex().image.TuningBlock[7];
+    ASSERT_NE(deviceRollP, 77);
+    Type(1136, QStringLiteral("77"));
+    // A field typed in and put back to the device's value by hand is still the user's.
+    Type(1137, QStringLiteral("555"));
+    // "Reset zero" brings a parameter reply, and from then on every answer
+    // refreshes the dialog: wait until the new zero pitch shows and several
+    // answers later still.
+    const size_t start = FrameCount();
+    Click(1162);
+    ASSERT_TRUE(sim_->waitForLog("zero-reset", kWaitMs));
+    ASSERT_TRUE(WaitForFrames(start + 8));  // the exchange goes on, each answer refreshed
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Field(1161)->text().toInt() == TheOrvex().image.TuningBlock[39]; },
+                                kWaitMs));
+    EXPECT_EQ(Field(1136)->text(), QStringLiteral("77"));
+    EXPECT_EQ(Field(1137)->text(), QStringLiteral("555"));
+    // Fields nobody typed in follow the device.
+    EXPECT_EQ(Field(1139)->text().toInt(), TheOrvex().image.TuningBlock[13]);
+
+    // OK takes the typed number (after the out-of-range one is corrected).
+    Type(1137, QStringLiteral("100"));
+    const size_t beforeOk = FrameCount();
+    Click(CAdvanceMenuDialog::IdOk);
+    ASSERT_FALSE(dialog_->isVisible());
+    Close();
+    const std::vector<SimFrame> sent = WithCode(FramesBeforeMarker(beforeOk), ParameterFrame);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(SentTuning(sent[0], 7), 77);
+    EXPECT_EQ(SentTuning(sent[0], 8), 100);
+}
+
+TEST_F(AdvanceMenu, RefreshFollowsTheDeviceAndLeavesGovernorFieldsAlone) {
+    Open();
+    // Another window's frame changes the device behind the dialog and asks
+    // for the parameters back; the dialog holds the link and sees the reply.
+    Orvex& o = TheOrvex();
+    const ParameterImage shown = o.image;
+    o.image.TuningBlock[13] = 33;  // pitch P gain: refreshed
+    o.image.TuningBlock[24] = 44;  // governor P gain: not refreshed
+    o.link.ReplyRequest = RequestParameterReply;
+    SendParameters(o);
+    o.image = shown;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Field(1139)->text() == QStringLiteral("33"); }, kWaitMs));
+    EXPECT_EQ(o.image.TuningBlock[24], 44);
+    EXPECT_EQ(Field(1210)->text().toInt(), shown.TuningBlock[24]);
+    // And the answered reply was acknowledged.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const auto frames = sim_->frames();
+            return !frames.empty() && frames.back().code == QueryFrame && frames.back().req == RequestNone;
+        },
+        kWaitMs));
+}
+
+// ---- balloon help and look ------------------------------------------------------------------------
+
+TEST_F(AdvanceMenu, BalloonHelpExplainsTheEntries) {
+    Open();
+    CBalloonTip* balloon = dialog_->balloon();
+    ASSERT_NE(balloon, nullptr);
+    QPoint cursor(-1000, -1000);
+    balloon->SetCursorSource([&] { return cursor; });
+    const auto restOn = [&](int id) {
+        QWidget* w = Control(id);
+        cursor = w->mapToGlobal(w->rect().center());
+        QTest::mouseMove(w, w->rect().center());
+    };
+    const auto shown = [&] { return QTest::qWaitFor([&] { return balloon->isVisible(); }, kWaitMs); };
+
+    restOn(1210);
+    ASSERT_TRUE(shown());
+    const QString governorP = balloon->text();
+    EXPECT_TRUE(governorP.startsWith(QStringLiteral("Increase this value can enhance governor performance, \r\n")));
+    EXPECT_EQ(balloon->icon().size(), LoadPng(CAdvanceMenuDialog::kBalloonIconId).size());
+    EXPECT_FALSE(balloon->icon().isNull());
+
+    // The D gain explains itself with the P gain's text.
+    restOn(1212);
+    EXPECT_FALSE(balloon->isVisible());
+    ASSERT_TRUE(shown());
+    EXPECT_EQ(balloon->text(), governorP);
+
+    // The help marker beside the AUX choice.
+    restOn(1196);
+    ASSERT_TRUE(shown());
+    EXPECT_TRUE(balloon->text().startsWith(QStringLiteral("Switch yaw gain: switch the tail \r\n")));
+
+    restOn(1136);
+    ASSERT_TRUE(shown());
+    EXPECT_TRUE(balloon->text().startsWith(QStringLiteral("It is equivalent to \r\nthe roll rate gain")));
+
+    // The governor's total gain has no help: the balloon goes and nothing is pending.
+    restOn(1215);
+    EXPECT_FALSE(balloon->isVisible());
+    EXPECT_FALSE(balloon->showPending());
+}
+
+TEST_F(AdvanceMenu, HelpMarkersSitOnTheirPictures) {
+    Open();
+    for (int i = 0; i < 2; ++i) {
+        QWidget* marker = Control(CAdvanceMenuDialog::IdAuxHelp + i);
+        const QRect picture(CAdvanceMenuDialog::kHelpPicturePoints[i],
+                            LoadPng(CAdvanceMenuDialog::kHelpPictureId).size());
+        EXPECT_EQ(marker->geometry(), picture);
+        // Beside its choice, on the same height.
+        QWidget* combo = Control(i == 0 ? CAdvanceMenuDialog::IdAuxFunction : CAdvanceMenuDialog::IdCondition);
+        EXPECT_GT(marker->geometry().left(), combo->geometry().right());
+        EXPECT_NEAR(marker->geometry().center().y(), combo->geometry().center().y(), 3);
+    }
+    // The picture is painted where the markers are.
+    const QImage shot = dialog_->grab().toImage();
+    const QImage picture = LoadPng(CAdvanceMenuDialog::kHelpPictureId).toImage();
+    for (const QPoint& at : CAdvanceMenuDialog::kHelpPicturePoints) {
+        int differing = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (qAlpha(picture.pixel(x, y)) == 255 && shot.pixel(at + QPoint(x, y)) != picture.pixel(x, y))
+                    ++differing;
+        EXPECT_EQ(differing, 0) << at.x() << "," << at.y();
+    }
+}
+
+TEST_F(AdvanceMenu, EveryControlIsNamed) {
+    Open();
+    for (int id : {1, 2, 1069, 1070, 1125, 1136, 1137, 1138, 1139, 1140, 1141, 1142, 1143, 1144, 1145, 1148, 1149,
+                   1150, 1151, 1152, 1153, 1154, 1155, 1156, 1159, 1160, 1161, 1162, 1165, 1168, 1196, 1197, 1209,
+                   1210, 1211, 1212, 1213, 1214, 1215}) {
+        QWidget* w = Control(id);
+        ASSERT_NE(w, nullptr) << id;
+        EXPECT_FALSE(w->accessibleName().isEmpty()) << id;
+        // Nothing overlaps the dialog's edge.
+        EXPECT_TRUE(dialog_->rect().contains(w->geometry())) << id;
+    }
+    EXPECT_EQ(dialog_->windowTitle(), QStringLiteral("Advance Menu"));
+}
+
+// Not a check: the dialog as the user sees it, written to
+// $QUILLON_SCREENSHOT_DIR/advance-menu.png for a look at the layout.
+TEST_F(AdvanceMenu, Screenshot) {
+    const QString dir = qEnvironmentVariable("QUILLON_SCREENSHOT_DIR");
+    if (dir.isEmpty()) GTEST_SKIP() << "QUILLON_SCREENSHOT_DIR is not set";
+    Skin::Start("IDR_MYTYPE1", 1, 6, 0, "MYTYPE");
+    TheOrvex().image.SetupBlock[26] = 2;
+    Open();
+    QTest::qWait(50);
+    QDir().mkpath(dir);
+    EXPECT_TRUE(dialog_->grab().save(QDir(dir).filePath(QStringLiteral("advance-menu.png"))));
+    // One balloon, as it shows over the governor's D gain.
+    CBalloonTip* balloon = dialog_->balloon();
+    QWidget* field = Control(1212);
+    const QPoint cursor = field->mapToGlobal(field->rect().center());
+    balloon->SetCursorSource([cursor] { return cursor; });
+    QTest::mouseMove(field, field->rect().center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return balloon->isVisible(); }, kWaitMs));
+    EXPECT_TRUE(balloon->grab().save(QDir(dir).filePath(QStringLiteral("advance-menu-balloon.png"))));
+    Close();
+    Skin::Stop();
+}

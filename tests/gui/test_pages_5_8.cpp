@@ -1,0 +1,605 @@
+// Pages 5 to 8 of the setup wizard against the simulated Orvex: Servo type,
+// Swashplate type (with the quadrotor and airplane dialog on top of it),
+// Servo reverse and Servo trim. Each choice must reach the device at once in
+// a ParameterFrame; the pages follow the parameters the device reports.
+
+#include "CIconButton.h"
+#include "CPngButton.h"
+#include "CQuadAirplaneDialog.h"
+#include "CStep6.h"
+#include "CStep7.h"
+#include "CStep8.h"
+#include "CStep9.h"
+#include "CTrimBar.h"
+#include "Orvex.h"
+#include "Pictures.h"
+#include "Skin.h"
+#include "TempDir.h"
+#include "test_wizard_support.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+constexpr int kNext = 1029;
+// Frames the wizard itself sends on the way from page 1 to page 5 and beyond:
+// the page-change queries of pages 2, 3 and 4.
+constexpr size_t kNavigationFrames = 3;
+constexpr int kParameterCode = 30, kActionCode = 50;
+
+constexpr int kServoTypeButtons[6] = {1130, 1131, 1132, 1009, 1133, 1134};
+// Swashplate types 1..5.
+constexpr int kSwashButtons[5] = {1075, 1076, 1077, 1079, 1078};
+constexpr int kQuadAirplaneButton = 1170;
+
+// Sets a value the way the device and the program both hold it, so that the
+// copy after an answered frame keeps it.
+void SetValue(CV name, int value) {
+    TheOrvex().config[name] = static_cast<int8_t>(value);
+    *BytePtr(TheOrvex().image, Def(name).device) = static_cast<int8_t>(value);
+}
+
+int Signed(uint8_t b) { return static_cast<int8_t>(b); }
+
+// Runs fn on the quadrotor and airplane dialog from inside its modal loop,
+// then makes sure the dialog is closed so the test never hangs on it.
+void WhenDialogOpens(std::function<void(CQuadAirplaneDialog&)> fn) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, fn] {
+        auto* dialog = qobject_cast<CQuadAirplaneDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        fn(*dialog);
+        if (dialog->isVisible()) dialog->reject();
+    });
+    poll->start();
+}
+
+template <class T>
+T* Find(QWidget* in, int id) {
+    return in->findChild<T*>(CWizardPage::ControlName(id));
+}
+}  // namespace
+
+class WizardPages5to8 : public WizardTest {
+protected:
+    void Connect(std::vector<std::string> extra = {}) {
+        std::vector<std::string> args{"--baud", "0"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        sim_.emplace(SimProcess::Options{.args = args});
+        ASSERT_TRUE(ConnectLink(sim_->portPath()));
+    }
+    // Opens the wizard and goes to page k with Next, as a user does; with the
+    // simulator connected, waits for the page-change frames on the way.
+    void OpenOnPage(int k) {
+        OpenWizard();
+        for (int i = 1; i < k; ++i) Click(kNext);
+        ASSERT_EQ(wizard_->currentPage(), k);
+        ASSERT_EQ(VisiblePage(), k);
+        if (sim_) {
+            ASSERT_TRUE(sim_->waitForFrames(kNavigationFrames, kWaitMs));
+            // Nothing of the monitor's status stream may still be under way
+            // when the page starts working.
+            ASSERT_TRUE(WaitFor([] { return TheOrvex().link.ReplyPending == 0; }));
+            base_ = sim_->frames().size();
+        }
+    }
+    QWidget& Page(int k) { return *wizard_->page(k); }
+    void ClickOn(int page, int id) {
+        auto* b = Find<QAbstractButton>(&Page(page), id);
+        ASSERT_NE(b, nullptr) << id;
+        ASSERT_TRUE(b->isVisible()) << id;
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    // The n-th frame the device got since the page opened (1-based).
+    SimFrame Sent(size_t n) {
+        EXPECT_TRUE(sim_->waitForFrames(base_ + n, kWaitMs)) << "frame " << n << " never came";
+        const auto frames = sim_->frames();
+        if (frames.size() < base_ + n) return {};
+        return frames[base_ + n - 1];
+    }
+    size_t SentCount() { return sim_->frames().size() - base_; }
+    // Waits for the device's answer to the last frame and lets the page take it.
+    void WaitAnswered() { ASSERT_TRUE(WaitFor([] { return TheOrvex().link.ReplyPending == 0; })); }
+
+    std::vector<int> Chosen(int page, std::span<const int> ids, int first) {
+        std::vector<int> chosen;
+        for (size_t i = 0; i < ids.size(); ++i)
+            if (Find<CPngButton>(&Page(page), ids[i])->chosen()) chosen.push_back(first + static_cast<int>(i));
+        return chosen;
+    }
+    std::vector<int> ServoTypesChosen() { return Chosen(5, kServoTypeButtons, 0); }
+    std::vector<int> SwashTypesChosen() { return Chosen(6, kSwashButtons, 1); }
+
+    std::optional<SimProcess> sim_;
+    size_t base_ = 0;
+};
+
+// ---- Servo type ---------------------------------------------------------------------
+
+using ServoTypePage = WizardPages5to8;
+
+TEST_F(ServoTypePage, EachButtonStoresItsRowAndSendsAtOnce) {
+    Connect();
+    SetValue(CV::ServoType, 0);
+    OpenOnPage(5);
+    EXPECT_EQ(ServoTypesChosen(), std::vector<int>{0});
+    // Button 1009 is the fourth row although its id lies outside the run.
+    const int order[] = {3, 5, 1, 0, 4, 2};
+    for (size_t n = 0; n < std::size(order); ++n) {
+        const int t = order[n];
+        ClickOn(5, kServoTypeButtons[t]);
+        EXPECT_EQ(ServoTypesChosen(), std::vector<int>{t});
+        EXPECT_EQ(TheOrvex().config[CV::ServoType], t);
+        EXPECT_EQ(TheOrvex().image.SetupBlock[19], t);
+        const SimFrame f = Sent(n + 1);
+        EXPECT_EQ(f.code, kParameterCode);
+        EXPECT_EQ(f.payload.at(19), t);
+        WaitAnswered();
+    }
+    EXPECT_EQ(SentCount(), std::size(order));
+}
+
+TEST_F(ServoTypePage, ClickingTheChosenButtonSendsAgain) {
+    Connect();
+    SetValue(CV::ServoType, 3);
+    OpenOnPage(5);
+    ASSERT_EQ(ServoTypesChosen(), std::vector<int>{3});
+    ClickOn(5, 1009);
+    ClickOn(5, 1009);
+    EXPECT_EQ(Sent(1).payload.at(19), 3);
+    EXPECT_EQ(Sent(2).payload.at(19), 3);
+    EXPECT_EQ(Sent(2).code, kParameterCode);
+    EXPECT_EQ(ServoTypesChosen(), std::vector<int>{3});
+}
+
+TEST_F(ServoTypePage, ATypeAboveFiveShowsNoneChosenUntilTheUserChooses) {
+    SetValue(CV::ServoType, 7);
+    OpenOnPage(5);
+    auto& page = static_cast<CStep6&>(Page(5));
+    EXPECT_TRUE(ServoTypesChosen().empty());
+    // The refresh keeps reading the value but has no button for it.
+    SetValue(CV::ServoType, 6);
+    ASSERT_TRUE(WaitFor([&] { return page.servoType() == 6; }));
+    EXPECT_TRUE(ServoTypesChosen().empty());
+    ClickOn(5, 1133);
+    EXPECT_EQ(ServoTypesChosen(), std::vector<int>{4});
+    EXPECT_EQ(TheOrvex().config[CV::ServoType], 4);
+    // Going above five again leaves the last choice on screen.
+    SetValue(CV::ServoType, 9);
+    ASSERT_TRUE(WaitFor([&] { return page.servoType() == 9; }));
+    EXPECT_EQ(ServoTypesChosen(), std::vector<int>{4});
+}
+
+TEST_F(ServoTypePage, ADeviceReplyMovesTheChoice) {
+    TempDir dir;
+    std::vector<uint8_t> image(78, 0);
+    image[19] = 5;  // the device has 960us tail servos
+    const std::string path = dir.file("image.bin");
+    FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(image.data(), 1, image.size(), f);
+    std::fclose(f);
+    Connect({"--image", path});
+    SetValue(CV::ServoType, 1);
+    OpenOnPage(5);
+    ASSERT_EQ(ServoTypesChosen(), std::vector<int>{1});
+    Command::RequestParameters(TheOrvex());
+    ASSERT_TRUE(WaitFor([&] { return ServoTypesChosen() == std::vector<int>{5}; }));
+    EXPECT_EQ(TheOrvex().config[CV::ServoType], 5);
+}
+
+// ---- Swashplate type ----------------------------------------------------------------
+
+using SwashplateTypePage = WizardPages5to8;
+
+TEST_F(SwashplateTypePage, EachButtonStoresItsTypeAndTheCaptionIsItsTooltip) {
+    Connect();
+    SetValue(CV::SwashPlateType, 1);
+    OpenOnPage(6);
+    EXPECT_EQ(SwashTypesChosen(), std::vector<int>{1});
+    struct Case {
+        int id;
+        const char* caption;
+        int type;
+    };
+    // 140CCPM is 1079 and 90CCPM is 1078: the ids run the other way.
+    const Case cases[] = {{1079, "140CCPM", 4}, {1078, "90CCPM", 5}, {1076, "120CCPM", 2}, {1077, "135CCPM", 3},
+                          {1075, "MIX", 1}};
+    for (size_t n = 0; n < std::size(cases); ++n) {
+        const Case& c = cases[n];
+        EXPECT_EQ(Find<CPngButton>(&Page(6), c.id)->toolTip(), c.caption);
+        ClickOn(6, c.id);
+        EXPECT_EQ(SwashTypesChosen(), std::vector<int>{c.type}) << c.caption;
+        EXPECT_EQ(TheOrvex().config[CV::SwashPlateType], c.type);
+        EXPECT_EQ(TheOrvex().image.SetupBlock[27], c.type);
+        const SimFrame f = Sent(n + 1);
+        EXPECT_EQ(f.code, kParameterCode);
+        EXPECT_EQ(f.payload.at(27), c.type) << c.caption;
+        WaitAnswered();
+    }
+}
+
+TEST_F(SwashplateTypePage, ZeroShowsNoneChosen) {
+    SetValue(CV::SwashPlateType, 0);
+    OpenOnPage(6);
+    EXPECT_TRUE(SwashTypesChosen().empty());
+}
+
+TEST_F(SwashplateTypePage, AfterAnAirframeTypeNoneIsChosenUntilAClick) {
+    Connect();
+    SetValue(CV::SwashPlateType, 2);
+    OpenOnPage(6);
+    auto& page = static_cast<CStep7&>(Page(6));
+    ASSERT_EQ(SwashTypesChosen(), std::vector<int>{2});
+    bool pageKeptTheLink = false;
+    WhenDialogOpens([&](CQuadAirplaneDialog& dialog) {
+        // The dialog runs on top; the page beneath still owns the link and
+        // takes the device's answer to the dialog's frame.
+        pageKeptTheLink = TheOrvex().LinkPort.GetNotifyWindow() == page.notifyHandle();
+        auto* x = dialog.findChild<QRadioButton*>(CQuadAirplaneDialog::ControlName(1074));
+        QTest::mouseClick(x, Qt::LeftButton, {}, QPoint(5, x->height() / 2));
+        EXPECT_TRUE(WaitFor([] { return TheOrvex().link.ReplyPending == 0; }));
+        QTest::mouseClick(dialog.findChild<QPushButton*>(CQuadAirplaneDialog::ControlName(1)), Qt::LeftButton);
+    });
+    ClickOn(6, kQuadAirplaneButton);
+    EXPECT_TRUE(pageKeptTheLink);
+    EXPECT_EQ(TheOrvex().config[CV::SwashPlateType], 7);
+    EXPECT_EQ(Sent(1).payload.at(27), 7);
+    EXPECT_TRUE(SwashTypesChosen().empty());
+    // Once a refresh has run since, there is still nothing to choose.
+    SetValue(CV::SwashPlateType, 8);
+    ASSERT_TRUE(WaitFor([&] { return page.swashPlateType() == 8; }));
+    EXPECT_TRUE(SwashTypesChosen().empty());
+    ClickOn(6, 1077);
+    EXPECT_EQ(SwashTypesChosen(), std::vector<int>{3});
+    EXPECT_EQ(Sent(3).payload.at(27), 3);  // after the direction-check stop
+}
+
+TEST_F(SwashplateTypePage, ClosingTheDialogWithNinetyClearsThenReselects) {
+    Connect();
+    SetValue(CV::SwashPlateType, 5);
+    OpenOnPage(6);
+    ASSERT_EQ(SwashTypesChosen(), std::vector<int>{5});
+    WhenDialogOpens([](CQuadAirplaneDialog& dialog) {
+        EXPECT_EQ(dialog.airframeSelection(), -1);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(CQuadAirplaneDialog::ControlName(1)), Qt::LeftButton);
+    });
+    ClickOn(6, kQuadAirplaneButton);
+    EXPECT_TRUE(SwashTypesChosen().empty());
+    EXPECT_TRUE(WaitFor([&] { return SwashTypesChosen() == std::vector<int>{5}; }));
+    // Quit sent only the direction-check stop.
+    const SimFrame stop = Sent(1);
+    EXPECT_EQ(stop.code, kActionCode);
+    EXPECT_EQ(stop.payload.at(3), 0);
+    EXPECT_EQ(SentCount(), 1u);
+}
+
+// ---- Servo reverse ------------------------------------------------------------------
+
+class ServoReversePage : public WizardPages5to8 {
+protected:
+    QString Caption(int id) { return Find<QPushButton>(&Page(7), id)->text(); }
+    QString SwashLabel() { return Find<QLabel>(&Page(7), 1035)->text(); }
+    // What the page shows where the swashplate picture is drawn.
+    QImage SwashArea() {
+        QApplication::processEvents();
+        return Page(7).grab(QRect(QPoint(370, 170), LoadPng(198).size())).toImage();
+    }
+};
+
+TEST_F(ServoReversePage, CaptionsFollowTheDirections) {
+    SetValue(CV::ServoDirCH1, 1);
+    SetValue(CV::ServoDirCH2, -1);
+    SetValue(CV::ServoDirCH3, 1);
+    OpenOnPage(7);
+    EXPECT_EQ(Caption(1080), "CH1(Normal)");
+    EXPECT_EQ(Caption(1081), "CH2(Reverse)");
+    EXPECT_EQ(Caption(1082), "CH3(Normal)");
+    // A direction changed elsewhere shows within a refresh.
+    SetValue(CV::ServoDirCH3, -1);
+    EXPECT_TRUE(WaitFor([&] { return Caption(1082) == "CH3(Reverse)"; }));
+}
+
+TEST_F(ServoReversePage, ZeroShowsReverseAndOneClickSetsNormal) {
+    Connect();
+    SetValue(CV::ServoDirCH2, 0);  // from a stored configuration
+    OpenOnPage(7);
+    EXPECT_EQ(Caption(1081), "CH2(Reverse)");
+    ClickOn(7, 1081);
+    EXPECT_EQ(Caption(1081), "CH2(Normal)");
+    EXPECT_EQ(TheOrvex().config[CV::ServoDirCH2], 1);
+    const SimFrame f = Sent(1);
+    EXPECT_EQ(f.code, kParameterCode);
+    EXPECT_EQ(f.payload.at(7), 1);
+}
+
+TEST_F(ServoReversePage, TwoQuickClicksSendTwoFramesAndEndWhereTheyStarted) {
+    Connect();
+    SetValue(CV::ServoDirCH1, 1);
+    SetValue(CV::ServoDirCH3, 1);
+    OpenOnPage(7);
+    ClickOn(7, 1080);
+    ClickOn(7, 1080);
+    EXPECT_EQ(Caption(1080), "CH1(Normal)");
+    EXPECT_EQ(Sent(1).payload.at(6), 255);
+    EXPECT_EQ(Sent(2).payload.at(6), 1);
+    EXPECT_EQ(Sent(2).payload.at(8), 1);  // CH3 untouched
+    WaitAnswered();
+    EXPECT_EQ(TheOrvex().config[CV::ServoDirCH1], 1);
+    EXPECT_EQ(SentCount(), 2u);
+}
+
+TEST_F(ServoReversePage, EachChannelWritesItsOwnByte) {
+    Connect();
+    for (CV c : {CV::ServoDirCH1, CV::ServoDirCH2, CV::ServoDirCH3}) SetValue(c, 1);
+    OpenOnPage(7);
+    const int buttons[3] = {1080, 1081, 1082};
+    for (int n = 0; n < 3; ++n) {
+        ClickOn(7, buttons[n]);
+        const SimFrame f = Sent(static_cast<size_t>(n) + 1);
+        for (int ch = 0; ch < 3; ++ch) EXPECT_EQ(f.payload.at(6 + ch), ch <= n ? 255 : 1) << n << ch;
+        WaitAnswered();
+    }
+}
+
+TEST_F(ServoReversePage, AirframeTypesShowTheMechanicalMixer) {
+    SetValue(CV::SwashPlateType, 1);
+    OpenOnPage(7);
+    EXPECT_EQ(SwashLabel(), "Swashplate type:Mechanical mixer");
+    const QImage mechanical = SwashArea();
+    SetValue(CV::SwashPlateType, 2);
+    ASSERT_TRUE(WaitFor([&] { return SwashLabel() == "Swashplate type:120 CCPM"; }));
+    EXPECT_NE(SwashArea(), mechanical);
+    for (int type : {6, 7, 8, 9}) {
+        SetValue(CV::SwashPlateType, type);
+        ASSERT_TRUE(WaitFor([&] { return SwashLabel() == "Swashplate type:Mechanical mixer"; })) << type;
+        EXPECT_EQ(SwashArea(), mechanical) << type;
+        SetValue(CV::SwashPlateType, 5);
+        ASSERT_TRUE(WaitFor([&] { return SwashLabel() == "Swashplate type:90 CCPM"; }));
+    }
+}
+
+// ---- Servo trim ---------------------------------------------------------------------
+
+class ServoTrimPage : public WizardPages5to8 {
+protected:
+    void SetUpTrims(int type, std::array<int, 3> trims, std::array<int, 3> directions) {
+        SetValue(CV::SwashPlateType, type);
+        const CV trimNames[3] = {CV::ServoAdjustCH1, CV::ServoAdjustCH2, CV::ServoAdjustCH3};
+        const CV dirNames[3] = {CV::ServoDirCH1, CV::ServoDirCH2, CV::ServoDirCH3};
+        for (int i = 0; i < 3; ++i) {
+            SetValue(trimNames[i], trims[static_cast<size_t>(i)]);
+            SetValue(dirNames[i], directions[static_cast<size_t>(i)]);
+        }
+    }
+    // Presses a button and returns the trims CH1..CH3 the device got.
+    std::array<int, 3> Press(int id) {
+        ClickOn(8, id);
+        const SimFrame f = Sent(++pressed_);
+        EXPECT_EQ(f.code, kParameterCode);
+        WaitAnswered();
+        if (f.payload.size() < 3) return {};
+        return {Signed(f.payload[0]), Signed(f.payload[1]), Signed(f.payload[2])};
+    }
+    std::array<int, 3> Bars() {
+        const int ids[3] = {1085, 1084, 1086};
+        std::array<int, 3> v{};
+        for (size_t i = 0; i < 3; ++i) v[i] = Find<CTrimBar>(&Page(8), ids[i])->value();
+        return v;
+    }
+    using T = std::array<int, 3>;
+    size_t pressed_ = 0;
+};
+
+TEST_F(ServoTrimPage, UpAtTheLimitKeeps124AndStillSends) {
+    Connect();
+    SetUpTrims(2, {124, 0, -124}, {1, 1, 1});
+    OpenOnPage(8);
+    EXPECT_EQ(Bars(), (T{124, 0, -124}));
+    EXPECT_EQ(Press(1089), (T{124, 0, -124}));
+    EXPECT_EQ(Press(1090), (T{124, 0, -124}));  // CH3 down at -124
+    EXPECT_EQ(Bars(), (T{124, 0, -124}));
+    EXPECT_EQ(Press(1092), (T{123, 0, -124}));
+}
+
+TEST_F(ServoTrimPage, ReversedChannelTwoRunsTheOtherWay) {
+    Connect();
+    SetUpTrims(2, {7, 0, -3}, {1, -1, 1});
+    OpenOnPage(8);
+    EXPECT_EQ(Press(1087), (T{7, -1, -3}));  // CH2 up lowers the stored trim
+    EXPECT_EQ(Press(1088), (T{7, 0, -3}));
+    EXPECT_EQ(Press(1088), (T{7, 1, -3}));
+    EXPECT_EQ(TheOrvex().config[CV::ServoAdjustCH2], 1);
+    EXPECT_EQ(Bars(), (T{7, 1, -3}));
+}
+
+TEST_F(ServoTrimPage, ADirectionThatIsNeitherWayLeavesTheTrimButSends) {
+    Connect();
+    SetUpTrims(2, {0, 9, 0}, {1, 0, 1});
+    OpenOnPage(8);
+    EXPECT_EQ(Press(1087), (T{0, 9, 0}));
+    EXPECT_EQ(Press(1089), (T{1, 9, 0}));
+}
+
+TEST_F(ServoTrimPage, CollectiveThenRollOn120Ccpm) {
+    Connect();
+    SetUpTrims(2, {0, 0, 0}, {1, 1, 1});
+    OpenOnPage(8);
+    EXPECT_EQ(Press(1097), (T{5, 5, 5}));  // collective +5
+    // roll 5 * 1.09375 = 5.46875 on the side servos, truncated toward zero
+    EXPECT_EQ(Press(1096), (T{0, 10, 5}));
+    EXPECT_EQ(Bars(), (T{0, 10, 5}));
+    EXPECT_EQ(TheOrvex().config[CV::ServoAdjustCH2], 10);
+}
+
+TEST_F(ServoTrimPage, CollectiveFollowsEachServosDirection) {
+    Connect();
+    SetUpTrims(2, {0, 0, 0}, {-1, 1, -1});
+    OpenOnPage(8);
+    EXPECT_EQ(Press(1097), (T{-5, 5, -5}));
+    EXPECT_EQ(Press(1097), (T{-10, 10, -10}));
+    EXPECT_EQ(Press(1099), (T{-9, 9, -9}));
+}
+
+TEST_F(ServoTrimPage, NinetyCcpmPitchMovesOnlyChannelThreeAndRollOnlyTheOthers) {
+    Connect();
+    SetUpTrims(5, {0, 0, 0}, {1, 1, 1});
+    OpenOnPage(8);
+    EXPECT_EQ(Press(1104), (T{0, 0, -6}));  // pitch +5: CH3 by -1.25 * 5, truncated
+    EXPECT_EQ(Press(1125), (T{0, 0, 0}));   // Clean
+    EXPECT_EQ(Press(1103), (T{0, 0, -1}));  // pitch +1
+    EXPECT_EQ(Press(1125), (T{0, 0, 0}));
+    EXPECT_EQ(Press(1096), (T{-6, 6, 0}));  // roll +5: the side servos by 6.25
+}
+
+TEST_F(ServoTrimPage, SwashMovesStopAtTheLimit) {
+    Connect();
+    SetUpTrims(2, {122, 122, 122}, {1, 1, 1});
+    OpenOnPage(8);
+    EXPECT_EQ(Press(1097), (T{124, 124, 124}));
+    SetUpTrims(2, {-120, -120, -120}, {1, 1, 1});
+    ASSERT_TRUE(WaitFor([&] { return Bars() == T{-120, -120, -120}; }));
+    EXPECT_EQ(Press(1100), (T{-124, -124, -124}));
+}
+
+TEST_F(ServoTrimPage, MechanicalMixerWithChannelThreeReversed) {
+    Connect();
+    SetUpTrims(1, {0, 0, 0}, {1, 1, -1});
+    OpenOnPage(8);
+    EXPECT_EQ(Press(1097), (T{0, 0, -5}));   // collective +5 lowers CH3
+    EXPECT_EQ(Press(1094), (T{1, 0, -5}));   // roll +1 moves CH1
+    EXPECT_EQ(Press(1102), (T{1, -5, -5}));  // pitch -5 moves CH2
+    EXPECT_EQ(Bars(), (T{1, -5, -5}));
+}
+
+TEST_F(ServoTrimPage, AnAirframeTypeMovesOneServoPerAxisLikeTheMechanicalMixer) {
+    Connect();
+    SetUpTrims(2, {0, 0, 0}, {1, 1, 1});
+    OpenOnPage(8);
+    EXPECT_EQ(Press(1097), (T{5, 5, 5}));  // leaves 120 CCPM coefficients behind
+    SetValue(CV::SwashPlateType, 7);
+    ASSERT_TRUE(WaitFor([&] {
+        return Find<QLabel>(&Page(8), 1035)->text() == "Swashplate type:Mechanical mixer";
+    }));
+    EXPECT_EQ(Press(1096), (T{10, 5, 5}));
+    EXPECT_EQ(Press(1098), (T{10, 5, 6}));
+}
+
+TEST_F(ServoTrimPage, CleanSendsOneFrameWithZeros) {
+    Connect();
+    SetUpTrims(3, {30, -40, 124}, {1, -1, 1});
+    OpenOnPage(8);
+    EXPECT_EQ(Bars(), (T{30, -40, 124}));
+    EXPECT_EQ(Press(1125), (T{0, 0, 0}));
+    EXPECT_EQ(Bars(), (T{0, 0, 0}));
+    for (CV c : {CV::ServoAdjustCH1, CV::ServoAdjustCH2, CV::ServoAdjustCH3}) EXPECT_EQ(TheOrvex().config[c], 0);
+    EXPECT_EQ(SentCount(), 1u);
+}
+
+TEST_F(ServoTrimPage, BarsFollowTheTrimsAndTheLabelTheSwashplate) {
+    SetUpTrims(4, {10, -20, 30}, {1, 1, 1});
+    OpenOnPage(8);
+    EXPECT_EQ(Bars(), (T{10, -20, 30}));
+    EXPECT_EQ(Find<QLabel>(&Page(8), 1035)->text(), "Swashplate type:140 CCPM");
+    SetValue(CV::ServoAdjustCH2, 55);
+    EXPECT_TRUE(WaitFor([&] { return Bars() == T{10, 55, 30}; }));
+    const auto& trims = static_cast<CStep9&>(Page(8)).trims();
+    EXPECT_EQ(trims, (T{10, 55, 30}));
+}
+
+TEST_F(ServoTrimPage, ArrowButtonsCarryIconsThemeTooltipsAndHoverLightening) {
+    OpenOnPage(8);
+    auto& page = static_cast<CStep9&>(Page(8));
+    const auto buttons = page.findChildren<CIconButton*>();
+    ASSERT_EQ(buttons.size(), 18);
+    const QMap<int, QString> tooltips{{1089, "CH1"}, {1092, "CH1"}, {1087, "CH2"},
+                                      {1088, "CH2"}, {1091, "CH3"}, {1090, "CH3"}};
+    for (CIconButton* b : buttons) {
+        const int id = b->objectName().toInt();
+        EXPECT_FALSE(b->faceIcon().isNull()) << id;
+        EXPECT_FALSE(b->accessibleName().isEmpty()) << id;
+        EXPECT_EQ(b->toolTip(), tooltips.value(id)) << id;
+        EXPECT_EQ(b->toolCount(), tooltips.contains(id) ? 1 : 0) << id;
+        const QColor normal = b->faceColour(CIconButton::NormalBackground);
+        const QColor hover = b->faceColour(CIconButton::HoverBackground);
+        const int shift = hover.red() - normal.red();
+        EXPECT_GT(shift, 0) << id;
+        EXPECT_LE(shift, 30) << id;
+        EXPECT_EQ(hover.green() - normal.green(), shift) << id;
+        EXPECT_EQ(hover.blue() - normal.blue(), shift) << id;
+    }
+    // Hovering, pressing or the theme's state never break the page's work.
+    EXPECT_NE(page.theme(), nullptr);
+}
+
+TEST_F(ServoTrimPage, EveryControlHasANameAndLiesInsideThePage) {
+    OpenOnPage(8);
+    for (QWidget* w : Page(8).findChildren<QWidget*>()) {
+        if (!w->isVisible() || qobject_cast<QLabel*>(w)) continue;
+        EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+        EXPECT_TRUE(Page(8).rect().contains(w->geometry())) << w->objectName().toStdString();
+    }
+}
+
+// ---- pictures for review -----------------------------------------------------------
+
+// Not a check: pages 5 to 8 and the quadrotor and airplane dialog as the user
+// sees them, written to $QUILLON_SCREENSHOT_DIR when that is set.
+class Pages5to8Screenshots : public WizardPages5to8 {
+protected:
+    void SetUp() override {
+        dir_ = qEnvironmentVariable("QUILLON_SCREENSHOT_DIR");
+        if (dir_.isEmpty()) GTEST_SKIP() << "QUILLON_SCREENSHOT_DIR is not set";
+        QDir().mkpath(dir_);
+        WizardPages5to8::SetUp();
+        Skin::Start("IDR_MYTYPE1", 1, 6, 0, "MYTYPE");
+    }
+    void TearDown() override {
+        WizardPages5to8::TearDown();
+        Skin::Stop();
+    }
+    void Save(QWidget& w, const QString& name) {
+        QTest::qWait(150);  // let a refresh and the repaint run
+        const QString path = QDir(dir_).filePath(name + QStringLiteral(".png"));
+        EXPECT_TRUE(w.grab().save(path)) << path.toStdString();
+    }
+    QString dir_;
+};
+
+TEST_F(Pages5to8Screenshots, PagesAndDialog) {
+    SetValue(CV::ServoType, 3);
+    SetValue(CV::SwashPlateType, 4);
+    SetValue(CV::ServoDirCH1, 1);
+    SetValue(CV::ServoDirCH2, -1);
+    SetValue(CV::ServoDirCH3, 1);
+    SetValue(CV::ServoDirCH4, -1);
+    SetValue(CV::ServoAdjustCH1, 40);
+    SetValue(CV::ServoAdjustCH2, -70);
+    SetValue(CV::ServoAdjustCH3, 100);
+    SetValue(CV::TailPoint, -30);
+    OpenOnPage(5);
+    Save(*wizard_, QStringLiteral("wizard-servo-type"));
+    Click(kNext);
+    Save(*wizard_, QStringLiteral("wizard-swashplate-type"));
+    Click(kNext);
+    Save(*wizard_, QStringLiteral("wizard-servo-reverse"));
+    Click(kNext);
+    Save(*wizard_, QStringLiteral("wizard-servo-trim"));
+    Click(1028);
+    Click(1028);
+    SetValue(CV::SwashPlateType, 8);
+    WhenDialogOpens([&](CQuadAirplaneDialog& dialog) { Save(dialog, QStringLiteral("quad-airplane")); });
+    ClickOn(6, kQuadAirplaneButton);
+}
