@@ -226,7 +226,8 @@ int main() {
 
     std::printf("line limit ('C' to EOT answer): %.0f ms (%d x 134 + 2 bytes at %.4f ms)\n", kLineMs, kBlocks, kByteMs);
     std::printf("ours:   %.0f ms = %.3f x line limit (target <= 1.05)\n", ours.transferMs, ours.transferMs / kLineMs);
-    std::printf("ours:   CPU %.1f ms = %.2f %% of wall (target < 5 %%)\n", ours.cpuMs, 100 * ours.cpuMs / ours.transferMs);
+    std::printf("ours:   CPU %.1f ms = %.2f %% of wall (target < 5 %%)\n", ours.cpuMs,
+                100 * ours.cpuMs / ours.transferMs);
     if (theirsArrived) {
         std::printf("sx:     %.0f ms = %.3f x line limit\n", theirs.transferMs, theirs.transferMs / kLineMs);
         std::printf("ours / sx: %.3f (target <= 1.00)\n", ours.transferMs / theirs.transferMs);

@@ -4,11 +4,10 @@
 #include "ConfigFile.h"
 #include "LinkError.h"
 #include "FrameParser.h"
-#include "ReceiveStage.h"
+#include "WindowReceiver.h"
 
 #include <chrono>
 #include <cstdio>
-#include <vector>
 
 namespace {
 constexpr int kConnectTimeoutMs = 5000;
@@ -31,26 +30,18 @@ bool Connect(CliSession& s, const std::string& port, std::string& error) {
 // report or acknowledgement of the connect cannot hide the answer.
 bool WaitForAnswer(CliSession& s) {
     Orvex& o = s.orvex();
-    const uint8_t sequence = o.link.SequenceCounter;
-    bool answered = false;
-    FrameParser parser([&](const uint8_t* body, uint8_t length) {
-        if (ReplyBodyValid(body, length) && body[2] == sequence) answered = true;
-    });
     ReceiveStage stage;
-    std::vector<uint8_t> chunk;
+    FrameParser parser;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kAnswerTimeoutMs);
-    while (!answered) {
+    for (;;) {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) return false;
         const auto n = s.window().Wait(static_cast<int>(left.count()));
         if (!n) continue;
         if (n->message == WM_PORT_ERROR && n->lParam == kPortErrorGone) return false;
-        if (n->message != WM_PORT_RECEIVE || n->wParam != o.LinkPort.PortNumber()) continue;
-        stage.Drain(o.LinkPort);
-        while (stage.NextChunk(chunk)) parser.Feed(chunk.data(), chunk.size());
+        if (n->message == WM_PORT_RECEIVE && ReceiveEveryFrame(o, stage, parser, n->wParam).answered) return true;
     }
-    return true;
 }
 
 // "Transmit Conifg file": the named values into the image, and the image to

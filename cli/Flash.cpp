@@ -42,6 +42,7 @@ public:
     }
     void End() {
         if (!shownText_.empty()) std::printf("\n");
+        std::fflush(stdout);  // before a message on stderr
     }
 
 private:
@@ -89,7 +90,8 @@ int Flash(const std::vector<std::string>& args) {
     FirmwareFile file = ReadFirmwareFile(args[1]);
     if (!file.Ok()) {
         std::fprintf(stderr, "%s\n", XmodemOutcomeMessage(file.result));
-        if (file.result == XmodemOutcome::NoFile) std::fprintf(stderr, "quillon-cli: cannot read '%s'\n", args[1].c_str());
+        if (file.result == XmodemOutcome::NoFile)
+            std::fprintf(stderr, "quillon-cli: cannot read '%s'\n", args[1].c_str());
         return 1;
     }
     CliSession s;

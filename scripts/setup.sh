@@ -10,6 +10,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   socat lrzsz
   xvfb xauth
+  fonts-dejavu-core fonts-wqy-microhei
 )
 
 missing=()

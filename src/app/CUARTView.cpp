@@ -346,7 +346,8 @@ void CUARTView::OnPortReceive(int portNumber) {
 // The adapter went away (or the other end hung up): the port is closed here,
 // on the GUI thread, and the view shows that it is no longer connected.
 void CUARTView::OnPortGone(int portNumber) {
-    if (portNumber != o_.LinkPort.PortNumber() || !o_.LinkPort.IsOpen()) return;
+    // A notice from a session that Connect has already replaced is stale.
+    if (portNumber != o_.LinkPort.PortNumber() || !o_.LinkPort.IsOpen() || !o_.LinkPort.Gone()) return;
     const std::string why = DescribeLinkFailure(o_.LinkPort.DeviceName(), o_.LinkPort.LastFailure());
     qCWarning(lcAppLink) << "link lost:" << QString::fromStdString(why);
     receiver_.Disconnect();

@@ -60,6 +60,7 @@ void FirmwareUpgrade::OnUpgrade() {
     view_.upgradeButton()->setEnabled(false);
     // Whatever the link delivered before is not the loader's answer.
     view_.accumulationQueue().Clear();
+    TheOrvex().LinkPort.RxQueue().Clear();
     FirmwareFile file = ReadFirmwareFile(path_.toStdString());
     if (!file.Ok()) {
         qCWarning(lcFirmware) << "cannot use" << path_ << ":" << XmodemOutcomeMessage(file.result);
@@ -90,7 +91,8 @@ void FirmwareUpgrade::Start(std::vector<uint8_t> fileBytes) {
         [&port](const uint8_t* data, size_t n) { port.Write(data, static_cast<uint32_t>(n)); }, timings_);
     CMainFrame* frame = view_.frame();
     if (frame) {
-        sender_->SetStatusSink([frame](const std::string& text) { frame->SetStatusText(QString::fromStdString(text)); });
+        sender_->SetStatusSink(
+            [frame](const std::string& text) { frame->SetStatusText(QString::fromStdString(text)); });
         sender_->SetProgressSink([frame](int percent) { frame->progressBar()->setValue(percent); });
     }
     view_.installEventFilter(this);

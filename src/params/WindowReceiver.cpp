@@ -2,6 +2,8 @@
 
 #include "FrameParser.h"
 
+#include <cstring>
+
 WindowReceive ReceiveForWindow(Orvex& o, ReceiveStage& stage, int wParam) {
     WindowReceive r;
     if (wParam == o.LinkPort.PortNumber()) stage.Drain(o.LinkPort);
@@ -10,6 +12,23 @@ WindowReceive ReceiveForWindow(Orvex& o, ReceiveStage& stage, int wParam) {
         r.gathered = true;
         if (FindFrame(o.link, chunk.data(), chunk.size()) && CheckReply(o.link, o.image)) r.frameFound = true;
     }
+    r.answered = r.gathered && o.link.ReplyPending == 0;
+    return r;
+}
+
+WindowReceive ReceiveEveryFrame(Orvex& o, ReceiveStage& stage, FrameParser& parser, int wParam) {
+    WindowReceive r;
+    if (wParam == o.LinkPort.PortNumber()) stage.Drain(o.LinkPort);
+    std::vector<uint8_t> bytes(stage.Queue().Size());
+    bytes.resize(stage.Queue().Take(bytes.data(), static_cast<uint32_t>(bytes.size())));
+    parser.SetHandler([&](const uint8_t* body, uint8_t length) {
+        r.gathered = true;
+        std::memcpy(o.link.ReplyBuffer, body, length);
+        o.link.ReplyLength = length;
+        if (CheckReply(o.link, o.image)) r.frameFound = true;
+    });
+    parser.Feed(bytes.data(), bytes.size());
+    parser.SetHandler({});
     r.answered = r.gathered && o.link.ReplyPending == 0;
     return r;
 }

@@ -6,6 +6,8 @@
 #include "Orvex.h"
 #include "ReceiveStage.h"
 
+class FrameParser;
+
 struct WindowReceive {
     bool gathered = false;    // 90 or more bytes were scanned
     bool frameFound = false;  // a valid frame was found and applied
@@ -15,3 +17,13 @@ struct WindowReceive {
 // wParam other than LinkPort's port number skips the reading but still scans
 // what the window's queue holds.
 WindowReceive ReceiveForWindow(Orvex& o, ReceiveStage& stage, int wParam);
+
+// The same procedure for a window whose requests come in pairs: every frame
+// that arrives is checked. ReceiveForWindow hands each chunk to FindFrame,
+// which takes the first frame of it only, so of two replies that arrive
+// together the second is lost (the acknowledgement of "Reset zero"'s first
+// frame hides the parameter reply to its second), and so is a frame cut by
+// a chunk boundary. Here every byte goes through the window's own stateful
+// FrameParser, each complete frame through CheckReply.
+// `gathered`: a frame was completed; `answered`: and ReplyPending is clear.
+WindowReceive ReceiveEveryFrame(Orvex& o, ReceiveStage& stage, FrameParser& parser, int wParam);

@@ -12,14 +12,16 @@ struct AxisDef {
     CV direction;
     const char* group;
     int gx, gy, gw, gh;  // group box
-    int bx, by;          // button, 30 x 14
+    int bx, by;          // button, top-left of the template's place
 };
 constexpr AxisDef kAxes[3] = {
     {1113, CV::RollDir, "Roll", 5, 132, 265, 115, 225, 228},
     {1115, CV::PitchDir, "Pitch", 115, 0, 385, 130, 460, 105},
     {1114, CV::YawDir, "Yaw", 280, 132, 220, 115, 460, 228},
 };
-constexpr int kButtonW = 30, kButtonH = 14;
+// The template's buttons are 30 wide; these grow 6 to the left so "Reverse"
+// fits in the program's font beside the skin's padding.
+constexpr int kButtonW = 36, kButtonH = 14, kButtonGrowth = 6;
 
 constexpr CWizardPage::StaticText kStatics[] = {
     {0, 5, 10, 105, 30, "1.Check the gyro compensation direction of roll."},
@@ -46,10 +48,7 @@ void CStep12::InitPage() {
     for (size_t i = 0; i < buttons_.size(); ++i) {
         const AxisDef& a = kAxes[i];
         PageParts::AddGroup(this, QString::fromLatin1(a.group), a.gx, a.gy, a.gw, a.gh);
-        auto* b = new QPushButton(this);
-        NameControl(b, a.id);
-        b->setGeometry(DluRect(a.bx, a.by, kButtonW, kButtonH));
-        b->setAutoDefault(false);
+        QPushButton* b = PageParts::AddButton(this, a.id, a.bx - kButtonGrowth, a.by, kButtonW, kButtonH);
         connect(b, &QPushButton::clicked, this, [this, i] { Toggle(static_cast<Axis>(i)); });
         buttons_[i] = b;
     }
@@ -74,8 +73,9 @@ void CStep12::Refresh() {
 void CStep12::ShowCaptions() {
     for (size_t i = 0; i < buttons_.size(); ++i) {
         const QString caption = Caption(directions_[i]);
-        if (buttons_[i]->text() != caption) buttons_[i]->setText(caption);
-        // The group's name tells the buttons apart for assistive tools.
+        if (buttons_[i]->text() == caption) continue;
+        buttons_[i]->setText(caption);
+        // The group's name tells the three buttons apart for assistive tools.
         buttons_[i]->setAccessibleName(QStringLiteral("%1 direction: %2").arg(QLatin1String(kAxes[i].group), caption));
     }
 }

@@ -58,11 +58,8 @@ void CStep13::InitPage() {
     AddStatics(kStatics);
     for (SliderField* f : fields_) f->Initialise();
 
-    directionButton_ = new QPushButton(this);
-    NameControl(directionButton_, kDirectionButton);
-    directionButton_->setGeometry(DluRect(kDirectionPlace.x(), kDirectionPlace.y(), kDirectionPlace.width(),
-                                          kDirectionPlace.height()));
-    directionButton_->setAutoDefault(false);
+    directionButton_ = PageParts::AddButton(this, kDirectionButton, kDirectionPlace.x(), kDirectionPlace.y(),
+                                            kDirectionPlace.width(), kDirectionPlace.height());
     connect(directionButton_, &QPushButton::clicked, this, &CStep13::ToggleDirection);
     ShowDirection();
 }

@@ -1,9 +1,91 @@
 #include "CStep14.h"
 
 #include "DialogUnits.h"
+#include "PageParts.h"
+#include "WizardPages.h"
 
-CStep14::CStep14(int pageNumber, const QString& title, QWidget* parent) : CWizardPage(pageNumber, title, parent) {}
+#include <QPushButton>
 
-void CStep14::InitPage() { AddStatic(title(), DluRect(5, 5, 300, 12)); }
+namespace {
+constexpr CWizardPage::StaticText kStatics[] = {
+    {0, 5, 10, 220, 25,
+     "1.Click \"Check optimization direction\",the swashplate tilts to a direction. Now you can consider the "
+     "swashplate to be a compass, the direction of tilt is the compass orientation."},
+    {0, 5, 41, 225, 20,
+     "2.Pick up helicopter and rotate it around its main shaft for 90 degrees, check the swashplate compass "
+     "orientation."},
+    {0, 5, 67, 215, 20, "3.If it maintains it's orientation, the sign of \"Optimization direction\" is right."},
+    {0, 5, 93, 195, 20,
+     "4.If it goes to the opposite orientation, reverse the sign of \"Optimization direction\"."},
+    {0, 5, 119, 190, 8, "5.Click\"Quit check\" when complete."},
+};
 
-void CStep14::StopDirectionCheck() { Command::DirectionCheckOff(orvex()); }
+constexpr int kCheckButton = 1135, kDirectionButton = 1123;
+constexpr QRect kCheckPlace(52, 143, 75, 40), kDirectionPlace(137, 143, 75, 40);  // dialog units
+
+const QString kStartCheck = QStringLiteral("Check optimization direction");
+const QString kQuitCheck = QStringLiteral("Quit check");
+const QString kNormalCaption = QStringLiteral("Optimization direction(Normal)");
+const QString kReverseCaption = QStringLiteral("Optimization direction(Reverse)");
+
+constexpr int kRotation = 229, kWarning = 240;
+constexpr QPoint kRotationAt(500, 10), kWarningAt(10, 420);
+
+QPushButton* MakeButton(QWidget* page, int id, const QRect& place, const QString& caption) {
+    QPushButton* b = PageParts::AddButton(page, id, place.x(), place.y(), place.width(), place.height());
+    PageParts::SetCaption(b, caption);
+    return b;
+}
+}  // namespace
+
+CStep14::CStep14(int pageNumber, const QString& title, QWidget* parent)
+    : CWizardPage(pageNumber, title, parent), direction_(orvex().config[CV::OptimizationDir]) {}
+
+void CStep14::InitPage() {
+    AddPicture(kRotation, kRotationAt);
+    AddPicture(kWarning, kWarningAt);
+    AddStatics(kStatics);
+    checkButton_ = MakeButton(this, kCheckButton, kCheckPlace, kStartCheck);
+    connect(checkButton_, &QPushButton::clicked, this, &CStep14::ToggleCheck);
+    // The template's caption stands until a direction of 1 or -1 is known.
+    directionButton_ = MakeButton(this, kDirectionButton, kDirectionPlace, kNormalCaption);
+    connect(directionButton_, &QPushButton::clicked, this, &CStep14::ToggleDirection);
+    ShowDirection();
+    directionButton_->setEnabled(false);
+}
+
+void CStep14::ToggleCheck() {
+    const bool start = checkState_ == kCheckIdle;
+    if (!start && checkState_ != kCheckRunning) return;
+    checkState_ = start ? kCheckRunning : kCheckIdle;
+    qCDebug(lcWizard) << "direction check" << (start ? "on" : "off");
+    if (start) Command::DirectionCheckOn(orvex());
+    else Command::DirectionCheckOff(orvex());
+    PageParts::SetCaption(checkButton_, start ? kQuitCheck : kStartCheck);
+    directionButton_->setEnabled(start);
+}
+
+void CStep14::ToggleDirection() {
+    direction_ = direction_ == 1 ? -1 : 1;
+    ShowDirection();
+    orvex().config[CV::OptimizationDir] = static_cast<int8_t>(direction_);
+    *BytePtr(orvex().image, Def(CV::OptimizationDir).device) = static_cast<int8_t>(direction_);
+    SendParameters();
+}
+
+void CStep14::StopDirectionCheck() {
+    checkState_ = kCheckIdle;
+    Command::DirectionCheckOff(orvex());
+}
+
+void CStep14::Refresh() {
+    direction_ = orvex().config[CV::OptimizationDir];
+    ShowDirection();
+}
+
+void CStep14::ShowDirection() {
+    // Any other value leaves the caption as it is.
+    if (direction_ != 1 && direction_ != -1) return;
+    const QString& caption = direction_ == 1 ? kNormalCaption : kReverseCaption;
+    if (PageParts::Caption(directionButton_) != caption) PageParts::SetCaption(directionButton_, caption);
+}

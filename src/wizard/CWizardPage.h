@@ -60,9 +60,9 @@ public:
     // Whether the refresh timer runs (for tests and the wizard).
     bool refreshTimerActive() const { return refreshTimer_.isActive(); }
 
-    // Controls are named after their template ids ("1179"), so that tests and
-    // the skin can find them.
-    static QString ControlName(int id) { return QString::number(id); }
+    // Controls are named after their template ids ("id1179", as on the main
+    // form), so that tests and the skin can find them.
+    static QString ControlName(int id) { return QStringLiteral("id%1").arg(id); }
     static void NameControl(QWidget* control, int id);
 
     // A static text of the page's template: control id, place and size in

@@ -1,19 +1,20 @@
 #include "PageParts.h"
 
+#include "CWizardPage.h"
 #include "DialogUnits.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QPushButton>
-
-#include <algorithm>
-#include <climits>
+#include <QStringList>
 
 namespace PageParts {
 
 namespace {
-constexpr int kCaptionMargin = 6;  // dialog units left free inside a button
-}
+// Padding and border of a page button, and the room kept free beside its text (pixels).
+constexpr int kButtonPadding = 4, kButtonBorder = 1, kCaptionAir = 3;
+constexpr int kCaptionInset = kButtonPadding + kButtonBorder + kCaptionAir;
+}  // namespace
 
 QGroupBox* AddGroup(QWidget* page, const QString& title, int x, int y, int w, int h) {
     auto* box = new QGroupBox(title, page);
@@ -26,25 +27,30 @@ QGroupBox* AddGroup(QWidget* page, const QString& title, int x, int y, int w, in
     return box;
 }
 
+QPushButton* AddButton(QWidget* page, int id, int x, int y, int w, int h) {
+    auto* b = new QPushButton(page);
+    CWizardPage::NameControl(b, id);
+    b->setAutoDefault(false);
+    b->setStyleSheet(QStringLiteral("QPushButton { min-width: 0px; min-height: 0px; padding: 2px %1px; }")
+                         .arg(kButtonPadding));
+    b->setGeometry(DluRect(x, y, w, h));
+    return b;
+}
+
 void SetCaption(QPushButton* button, const QString& caption) {
     button->setAccessibleName(caption);
     button->ensurePolished();
     const QFontMetrics metrics(button->font());
-    const int room = button->width() - DluX(kCaptionMargin);
-    if (metrics.horizontalAdvance(caption) <= room) {
-        button->setText(caption);
-        return;
+    const int room = button->width() - 2 * kCaptionInset;
+    // Fill each line with as many words as fit; a word wider than the room
+    // stands on a line of its own.
+    QStringList lines;
+    for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer = lines.isEmpty() ? word : lines.last() + QLatin1Char(' ') + word;
+        if (!lines.isEmpty() && metrics.horizontalAdvance(longer) <= room) lines.last() = longer;
+        else lines << word;
     }
-    int best = -1, bestWidth = INT_MAX;
-    for (int i = caption.indexOf(QLatin1Char(' ')); i >= 0; i = caption.indexOf(QLatin1Char(' '), i + 1)) {
-        const int width =
-            std::max(metrics.horizontalAdvance(caption.left(i)), metrics.horizontalAdvance(caption.mid(i + 1)));
-        if (width < bestWidth) {
-            best = i;
-            bestWidth = width;
-        }
-    }
-    button->setText(best < 0 ? caption : caption.left(best) + QLatin1Char('\n') + caption.mid(best + 1));
+    button->setText(lines.join(QLatin1Char('\n')));
 }
 
 QString Caption(const QPushButton* button) {

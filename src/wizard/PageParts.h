@@ -1,7 +1,8 @@
 #pragma once
 // Small pieces several wizard pages share: group boxes that frame part of a
-// page without hiding the pictures drawn under them, and push buttons whose
-// caption breaks into two lines when it does not fit on one.
+// page without hiding the pictures drawn under them, and push buttons that
+// keep the size of their template place and break a caption that does not
+// fit on one line.
 
 #include <QString>
 
@@ -15,8 +16,13 @@ namespace PageParts {
 // page's controls; its inside stays see-through so pictures show.
 QGroupBox* AddGroup(QWidget* page, const QString& title, int x, int y, int w, int h);
 
-// Sets the caption; a caption too wide for the button is broken at the space
-// that gives the two most even lines. The accessible name is the caption.
+// A push button named after its control id at a place in dialog units. It
+// keeps that size whatever minimum width the skin gives buttons, and Enter
+// never presses it.
+QPushButton* AddButton(QWidget* page, int id, int x, int y, int w, int h);
+
+// Sets the caption, broken into lines at spaces where it is too wide for the
+// button. The accessible name is the caption.
 void SetCaption(QPushButton* button, const QString& caption);
 // The caption as set, on one line.
 QString Caption(const QPushButton* button);

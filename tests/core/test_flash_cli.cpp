@@ -206,12 +206,13 @@ TEST_P(FlashCliFaults, EndWithTheMessageAndAFailureStatus) {
 // cost the full ten-second answer limit.
 INSTANTIATE_TEST_SUITE_P(
     Loader, FlashCliFaults,
-    ::testing::Values(CliFault{"Nak", {"--nak-block", "2"}, XmodemOutcome::ReceiveError, "Receive error! Please try again!"},
-                      CliFault{"Cancel", {"--cancel-block", "4"}, XmodemOutcome::Cancelled, "Update cancel!"},
-                      CliFault{"BadHandshake", {"--bad-handshake"}, XmodemOutcome::HandshakeFailed,
-                               "Hand shake failed! Please try again!"},
-                      CliFault{"HangUp", {"--hangup-block", "3"}, XmodemOutcome::LinkLost,
-                               "Update failed: the Orvex adapter was unplugged!"}),
+    ::testing::Values(
+        CliFault{"Nak", {"--nak-block", "2"}, XmodemOutcome::ReceiveError, "Receive error! Please try again!"},
+        CliFault{"Cancel", {"--cancel-block", "4"}, XmodemOutcome::Cancelled, "Update cancel!"},
+        CliFault{"BadHandshake", {"--bad-handshake"}, XmodemOutcome::HandshakeFailed,
+                 "Hand shake failed! Please try again!"},
+        CliFault{"HangUp", {"--hangup-block", "3"}, XmodemOutcome::LinkLost,
+                 "Update failed: the Orvex adapter was unplugged!"}),
     [](const ::testing::TestParamInfo<CliFault>& info) { return std::string(info.param.name); });
 
 TEST(FlashCli, UnreadableOrOversizedFileSendsNothing) {
@@ -248,7 +249,8 @@ TEST(FlashCli, NeedsPortAndFile) {
 class FlashToRx : public ::testing::TestWithParam<size_t> {
 protected:
     void SetUp() override {
-        if (!OnPath("socat") || !OnPath("rx")) GTEST_SKIP() << "socat or rx (lrzsz) missing; scripts/setup.sh installs them";
+        if (!OnPath("socat") || !OnPath("rx"))
+            GTEST_SKIP() << "socat or rx (lrzsz) missing; scripts/setup.sh installs them";
     }
 };
 

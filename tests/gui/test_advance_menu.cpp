@@ -5,12 +5,14 @@
 #include "CAdvanceMenuDialog.h"
 #include "CBalloonTip.h"
 #include "Dialogs.h"
+#include "FrameParser.h"
 #include "Orvex.h"
 #include "Pictures.h"
 #include "SimProcess.h"
 #include "Skin.h"
 #include "WindowReceiver.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -57,7 +59,7 @@ class AdvanceMenu : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetOrvex();
-        sim_ = std::make_unique<SimProcess>(SimProcess::Options{.args = {"--baud", "0"}});
+        sim_ = std::make_unique<SimProcess>(SimProcess::Options{.args = SimArgs()});
         Orvex& o = TheOrvex();
         o.LinkPort.AddFlags(PortRxQueue);
         ASSERT_TRUE(OpenLinkPort(o.LinkPort, kPortNumber, sim_->portPath()));
@@ -70,16 +72,20 @@ protected:
         ASSERT_TRUE(AwaitAnswer());
     }
 
+    virtual std::vector<std::string> SimArgs() const { return {"--baud", "0"}; }
+
     void TearDown() override {
         dialog_.reset();
         ResetOrvex();
     }
 
-    // Reads the link the way a dialog does, until the last frame sent is answered.
+    // Reads the link until the last frame sent is answered (earlier answers
+    // still waiting are read past).
     bool AwaitAnswer() {
         ReceiveStage stage;
+        FrameParser parser;
         return QTest::qWaitFor(
-            [&] { return ReceiveForWindow(TheOrvex(), stage, kPortNumber).answered; }, kWaitMs);
+            [&] { return ReceiveEveryFrame(TheOrvex(), stage, parser, kPortNumber).answered; }, kWaitMs);
     }
 
     CAdvanceMenuDialog& Open() {
@@ -318,6 +324,23 @@ TEST_F(AdvanceMenu, ResetZeroSendsTwoActionFramesAndShowsTheNewZeroPitch) {
     EXPECT_EQ(after[2].req, RequestNone);
 }
 
+// A device on a 9600-baud line: the two answers to "Reset zero" arrive
+// back to back, in pieces.
+class AdvanceMenuPaced : public AdvanceMenu {
+protected:
+    std::vector<std::string> SimArgs() const override { return {"--baud", "9600"}; }
+};
+
+TEST_F(AdvanceMenuPaced, ResetZeroShowsTheNewZeroPitch) {
+    Open();
+    Click(1162);
+    ASSERT_TRUE(sim_->waitForLog("EVENT zero-reset zero-pitch=", kWaitMs));
+    const std::string log = sim_->logText();
+    const size_t at = log.find("zero-pitch=") + 11;
+    const QString measured = QString::fromStdString(log.substr(at, log.find('\n', at) - at));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Field(1161)->text() == measured; }, kWaitMs));
+}
+
 TEST_F(AdvanceMenu, AuxSwitchConditionDisablesTheConditionChoice) {
     const size_t start = FrameCount();
     Open();
@@ -524,6 +547,17 @@ TEST_F(AdvanceMenu, EveryControlIsNamed) {
         EXPECT_TRUE(dialog_->rect().contains(w->geometry())) << id;
     }
     EXPECT_EQ(dialog_->windowTitle(), QStringLiteral("Advance Menu"));
+}
+
+TEST_F(AdvanceMenu, TabGoesThroughTheFieldsInReadingOrder) {
+    Open();
+    Field(1136)->setFocus();
+    const int expected[] = {1139, 1137, 1140, 1138, 1141, 1142, 1143, 1144, 1145, 1209, 1162, 1148, 1151};
+    for (int id : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), Control(id)) << "expected " << id << ", focus on "
+            << QApplication::focusWidget()->objectName().toStdString();
+    }
 }
 
 // Not a check: the dialog as the user sees it, written to

@@ -86,6 +86,11 @@ protected:
 
     std::string received() const { return files_.file("loader.bin"); }
 
+    // Waits for a line of the loader's log while the window goes on working.
+    bool LoaderLogged(const std::string& text) {
+        return Until([&] { return sim().logText().find(text) != std::string::npos; });
+    }
+
     // Writes the firmware file and picks it with "Open".
     std::string ChooseFirmware(const std::vector<uint8_t>& bytes, const std::string& name = "orvex.bin") {
         const std::string path = files_.file(name);
@@ -137,7 +142,7 @@ TEST_F(FirmwareUpgradeTest, ImageReachesTheLoaderPaddedWithFF) {
     ChooseFirmware(firmware);
 
     EXPECT_EQ(Upgrade(), QStringList{QStringLiteral("Firmware update complete!")});
-    ASSERT_TRUE(sim().waitForLog("BOOT complete blocks=8", kWaitMs)) << sim().logText();
+    ASSERT_TRUE(LoaderLogged("BOOT complete blocks=8")) << sim().logText();
     EXPECT_EQ(ReadBytes(received()), Padded(firmware));
 
     // One status text per block, the last one left standing.
@@ -157,7 +162,7 @@ TEST_F(FirmwareUpgradeTest, BlockNumbersWrapAfter255AndWholeBlocksGetNoExtraBloc
     ChooseFirmware(firmware);
 
     EXPECT_EQ(Upgrade(), QStringList{QStringLiteral("Firmware update complete!")});
-    ASSERT_TRUE(sim().waitForLog("BOOT complete blocks=300", kWaitMs)) << sim().logText();
+    ASSERT_TRUE(LoaderLogged("BOOT complete blocks=300")) << sim().logText();
     EXPECT_EQ(ReadBytes(received()), firmware);
     // Block 256 went out as number 0; the 300th as 44.
     EXPECT_NE(sim().logText().find("BOOT block 256 number=0 ok"), std::string::npos);
@@ -174,7 +179,7 @@ TEST_F(FirmwareUpgradeTest, CancelledOpenKeepsTheChosenFile) {
     EXPECT_EQ(view().firmwareUpgrade()->firmwarePath(), QString::fromStdString(path));
 
     EXPECT_EQ(Upgrade(), QStringList{QStringLiteral("Firmware update complete!")});
-    ASSERT_TRUE(sim().waitForLog("BOOT complete blocks=4", kWaitMs)) << sim().logText();
+    ASSERT_TRUE(LoaderLogged("BOOT complete blocks=4")) << sim().logText();
     EXPECT_EQ(ReadBytes(received()), Padded(firmware));
 }
 
@@ -208,7 +213,7 @@ TEST_F(FirmwareUpgradeTest, WaitingForTheLoaderLeavesTheWindowUsable) {
     StartLoader({"--silent-block", "1"}, /*blockAnswerLimitMs=*/3000);
     ChooseFirmware(Pattern(1000, 5));
     Click(1024);
-    ASSERT_TRUE(sim().waitForLog("BOOT silent from block 1", kWaitMs)) << sim().logText();
+    ASSERT_TRUE(LoaderLogged("BOOT silent from block 1")) << sim().logText();
 
     EXPECT_EQ(frame().statusText(), StatusFor(1, 8));
     EXPECT_FALSE(Button(1024)->isEnabled());
@@ -249,7 +254,7 @@ TEST_P(LoaderFaults, EndWithTheirMessageAndLeaveTheProgramUsable) {
     if (!fault.retryCompletes) return;
 
     EXPECT_EQ(Upgrade(), QStringList{QStringLiteral("Firmware update complete!")});
-    ASSERT_TRUE(sim().waitForLog("BOOT complete blocks=5", kWaitMs)) << sim().logText();
+    ASSERT_TRUE(LoaderLogged("BOOT complete blocks=5")) << sim().logText();
     EXPECT_EQ(ReadBytes(received()), firmware);
 }
 

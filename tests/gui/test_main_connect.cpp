@@ -14,7 +14,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 #include <fstream>
 
 using namespace mainwin;
@@ -172,14 +174,45 @@ TEST_F(Connect, PortThatCannotBeOpenedShowsWhy) {
 }
 
 TEST_F(Connect, WithNoPortConnectSendsNothingAndComesBack) {
+    // The last entry goes away: the drop-down keeps the old index, which now
+    // selects nothing, so the port number is 0.
+    StartSim();
     OpenFrame();
-    if (view().portList()->count() > 0) GTEST_SKIP() << "this machine has serial ports of its own";
+    ChoosePort(sim().linkPath());
+    sim_.reset();
+    DropDownAndClose(view().portList());
+    ASSERT_EQ(view().portList()->currentIndex(), -1);
     ASSERT_EQ(view().portNumber(), 0);
     Click(1000);
     EXPECT_FALSE(TheOrvex().LinkPort.IsOpen());
     EXPECT_EQ(frame().statusText(), QStringLiteral("Orvex not connected!"));
     EXPECT_TRUE(frame().statusDetail().isEmpty());
+    EXPECT_FALSE(Button(1000)->isEnabled());
     EXPECT_TRUE(Until([&] { return Button(1000)->isEnabled(); }, 30000));
+}
+
+TEST_F(Connect, HangUpNoticeOfAnEarlierSessionLeavesTheNewOneAlone) {
+    // Both devices register under the same name, so they share path and port number.
+    sim_ = std::make_unique<SimProcess>(SimProcess::Options{{"--baud", "0"}, false});
+    OpenFrame();
+    ChoosePort(sim().linkPath());
+    Click(1000);
+    ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }));
+    const std::string path = sim().linkPath();
+
+    // The first device goes away; its notice waits in the queue unread.
+    sim().terminate();
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWaitMs);
+    while (!TheOrvex().LinkPort.Gone() && std::chrono::steady_clock::now() < deadline) std::this_thread::yield();
+    ASSERT_TRUE(TheOrvex().LinkPort.Gone());
+    sim_ = std::make_unique<SimProcess>(SimProcess::Options{{"--baud", "0"}, false});
+    ASSERT_EQ(sim().linkPath(), path);
+
+    Click(1000);
+    ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }))
+        << frame().statusDetail().toStdString();
+    EXPECT_TRUE(TheOrvex().LinkPort.IsOpen());
+    EXPECT_TRUE(LampsShow(view(), 242));
 }
 
 using PortListing = MainWindowTest;

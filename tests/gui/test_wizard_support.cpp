@@ -137,3 +137,8 @@ int WizardTest::VisiblePage() const {
     }
     return shown;
 }
+
+void WizardTest::ClickAndWaitForAnswer(int buttonId) {
+    Click(buttonId);
+    EXPECT_TRUE(WaitFor([] { return TheOrvex().link.ReplyPending == 0; })) << "no answer after " << buttonId;
+}

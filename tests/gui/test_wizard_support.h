@@ -68,6 +68,11 @@ protected:
     // tests drive it shown, which is the same window).
     CSetupWizard& OpenWizard(QWidget* parent = nullptr);
     void Click(int buttonId);
+    // Clicks and lets the page on screen take the device's answer to the
+    // frame the click sent. (A page scans only the first reply of what
+    // arrives together, so a test that clicks faster than the device answers
+    // would leave later pages without their answer.)
+    void ClickAndWaitForAnswer(int buttonId);
     QWidget* Control(QWidget* in, int id) const;
     // The page on screen, by what is visible.
     int VisiblePage() const;

@@ -17,8 +17,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <array>
 #include <iterator>
+#include <tuple>
 
 namespace {
 
@@ -40,9 +42,9 @@ struct GroupDef {
 constexpr std::array<GroupDef, GroupCount> kGroups = {{
     {"Main rotor", 7, 5, 208, 160},
     {"Tail rotor", 222, 5, 208, 160},
-    {"AUX channel function", 7, 172, 188, 40},
-    {"Condition", 7, 218, 188, 40},
-    {"Governor", 222, 172, 208, 86},
+    {"AUX channel function", 7, 174, 188, 36},
+    {"Condition", 7, 214, 188, 36},
+    {"Governor", 222, 174, 208, 76},
 }};
 
 // A column of label and edit box inside a group, relative to the group.
@@ -55,13 +57,12 @@ struct RowDef {
 };
 
 constexpr int kEditHeight = 12;
-constexpr int kLabelDrop = 2;  // label text sits a little lower than the edit box top
 constexpr int kButtonHeight = 14;
 
 constexpr ColumnDef kRotorColumns[2] = {{8, 62, 72, 26}, {106, 62, 170, 26}};
 constexpr ColumnDef kGovernorColumns[2] = {{8, 40, 50, 26}, {90, 80, 172, 26}};
 constexpr RowDef kRotorRows{17, 20};
-constexpr RowDef kGovernorRows{29, 14};
+constexpr RowDef kGovernorRows{28, 15};
 
 const ColumnDef& Column(GroupId g, int column) {
     return g == Governor ? kGovernorColumns[column] : kRotorColumns[column];
@@ -111,12 +112,12 @@ constexpr FieldDef kFields[] = {
     {1156, "Gyro dead band", Named(CV::DeadBand4), 0, 125, TailRotor, 0, 4},
     {1159, "Collective to tail", Named(CV::TailCompsate1), -125, 125, TailRotor, 0, 6},
     {1160, "Cyclic to tail", Named(CV::TailCompsate2), -125, 125, TailRotor, 1, 6},
-    {1215, "Total gain", Direct(45), 0, 125, Governor, 0, 0},
-    {1210, "P gain", Direct(24), 0, 125, Governor, 0, 1},
-    {1211, "I gain", Direct(25), 0, 125, Governor, 0, 2},
-    {1212, "D gain", Direct(26), 0, 125, Governor, 0, 3},
-    {1213, "Collective compensate", Direct(42), 0, 125, Governor, 1, 0},
-    {1214, "Cyclic compensate", Direct(43), 0, 125, Governor, 1, 1},
+    {1210, "P gain", Direct(24), 0, 125, Governor, 0, 0},
+    {1211, "I gain", Direct(25), 0, 125, Governor, 0, 1},
+    {1212, "D gain", Direct(26), 0, 125, Governor, 0, 2},
+    {1215, "Total gain", Direct(45), 0, 125, Governor, 1, 0},
+    {1213, "Collective compensate", Direct(42), 0, 125, Governor, 1, 1},
+    {1214, "Cyclic compensate", Direct(43), 0, 125, Governor, 1, 2},
 };
 
 // "Zero pitch": shown only, in the main rotor group beside "Burst Coefficient".
@@ -202,7 +203,7 @@ const HelpDef kHelp[] = {
 
 // ---- small helpers -------------------------------------------------------------------
 
-constexpr int kDialogWidth = 437, kDialogHeight = 288;
+constexpr int kDialogWidth = 437, kDialogHeight = 280;
 constexpr QSize kHelpMarkerSize{24, 24};
 
 void Name(QWidget* control, int id, const QString& accessibleName) {
@@ -217,6 +218,8 @@ QLabel* AddStatic(QWidget* parent, const QString& text, const QRect& rect) {
     label->setAutoFillBackground(false);
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setStyleSheet(QStringLiteral("background: transparent;"));
+    // Beside an edit box of the same height, centred on its text.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
 
@@ -272,6 +275,7 @@ void CAdvanceMenuDialog::BuildControls() {
     BuildSelections();
     BuildGovernor();
     BuildButtons();
+    SetTabOrder();
 }
 
 void CAdvanceMenuDialog::BuildGroups() {
@@ -291,7 +295,7 @@ void CAdvanceMenuDialog::BuildFields() {
         const ColumnDef& c = Column(d.group, d.column);
         const int x = kGroups[d.group].x, y = RowY(d.group, d.row);
         const QString label = QString::fromLatin1(d.label);
-        QLabel* text = AddStatic(this, label, DluRect(x + c.labelX, y + kLabelDrop, c.labelW, kEditHeight - kLabelDrop));
+        QLabel* text = AddStatic(this, label, DluRect(x + c.labelX, y, c.labelW, kEditHeight));
         text->setObjectName(QStringLiteral("label%1").arg(d.id));
         f.edit = new QLineEdit(this);
         f.edit->setGeometry(DluRect(x + c.editX, y, c.editW, kEditHeight));
@@ -305,7 +309,7 @@ void CAdvanceMenuDialog::BuildFields() {
     const ColumnDef& c = Column(MainRotor, kZeroPitchColumn);
     const int x = kGroups[MainRotor].x, y = RowY(MainRotor, kZeroPitchRow);
     QLabel* text =
-        AddStatic(this, QStringLiteral("Zero pitch"), DluRect(x + c.labelX, y + kLabelDrop, c.labelW, kEditHeight - kLabelDrop));
+        AddStatic(this, QStringLiteral("Zero pitch"), DluRect(x + c.labelX, y, c.labelW, kEditHeight));
     text->setObjectName(QStringLiteral("label%1").arg(IdZeroPitch));
     zeroPitchEdit_ = new QLineEdit(this);
     zeroPitchEdit_->setGeometry(DluRect(x + c.editX, y, c.editW, kEditHeight));
@@ -326,7 +330,7 @@ void CAdvanceMenuDialog::BuildFields() {
     const ColumnDef& t = Column(TailRotor, 0);
     QLabel* heading = AddStatic(this, QStringLiteral("Tail compensate"),
                                 DluRect(kGroups[TailRotor].x + t.labelX, RowY(TailRotor, kTailCompensateRow) + 8,
-                                        kGroups[TailRotor].w - 2 * t.labelX, kEditHeight - kLabelDrop));
+                                        kGroups[TailRotor].w - 2 * t.labelX, kEditHeight));
     heading->setObjectName(QStringLiteral("tailCompensate"));
     QFont bold = heading->font();
     bold.setBold(true);
@@ -353,7 +357,7 @@ void CAdvanceMenuDialog::BuildSelections() {
         const GroupDef& g = kGroups[d.group];
         auto* combo = new QComboBox(this);
         combo->addItems(d.items);
-        combo->setGeometry(DluRect(g.x + 8, g.y + 17, 120, kButtonHeight));
+        combo->setGeometry(DluRect(g.x + 8, g.y + 15, 120, kButtonHeight));
         Name(combo, d.id, QString::fromLatin1(g.title));
         // Only the user's choice acts on the device; refreshes set the index quietly.
         connect(combo, &QComboBox::activated, this, d.chosen);
@@ -370,7 +374,7 @@ void CAdvanceMenuDialog::BuildSelections() {
 
 void CAdvanceMenuDialog::BuildGovernor() {
     const GroupDef& g = kGroups[Governor];
-    const int y = g.y + 14;
+    const int y = g.y + 13;
     governorOff_ = new QRadioButton(QStringLiteral("Governor Off"), this);
     governorOff_->setGeometry(DluRect(g.x + 8, y, 62, kEditHeight));
     Name(governorOff_, IdGovernorOff, governorOff_->text());
@@ -397,6 +401,29 @@ void CAdvanceMenuDialog::BuildButtons() {
     cancel->setAutoDefault(false);
     Name(cancel, IdCancel, QStringLiteral("Cancel"));
     connect(cancel, &QPushButton::clicked, this, &CAdvanceMenuDialog::reject);
+}
+
+// Tab goes through the groups in reading order, each group's fields row by row.
+void CAdvanceMenuDialog::SetTabOrder() {
+    std::vector<QWidget*> chain;
+    const auto addFields = [&](GroupId g) {
+        std::vector<const Field*> in;
+        for (const Field& f : fields_)
+            if (kFields[f.def].group == g) in.push_back(&f);
+        std::stable_sort(in.begin(), in.end(), [](const Field* a, const Field* b) {
+            const FieldDef &da = kFields[a->def], &db = kFields[b->def];
+            return std::tie(da.row, da.column) < std::tie(db.row, db.column);
+        });
+        for (const Field* f : in) chain.push_back(f->edit);
+    };
+    const auto control = [&](int id) { return findChild<QWidget*>(ControlName(id)); };
+    addFields(MainRotor);
+    chain.push_back(control(IdResetZero));
+    addFields(TailRotor);
+    chain.insert(chain.end(), {auxCombo_, conditionCombo_, governorOff_, governorCalibrate_, control(IdGovernorReset)});
+    addFields(Governor);
+    chain.insert(chain.end(), {control(IdOk), control(IdCancel)});
+    for (size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 // ---- initialisation ------------------------------------------------------------------
@@ -540,7 +567,10 @@ bool CAdvanceMenuDialog::event(QEvent* e) {
 
 void CAdvanceMenuDialog::OnPortEvent(const PortNotification& n) {
     if (n.message == WM_PORT_RECEIVE) {
-        if (ReceiveForWindow(orvex_, stage_, n.wParam).answered) {
+        // Every frame is looked at: "Reset zero" sends two frames at once, and
+        // the parameter reply to the second must not be lost behind the
+        // acknowledgement of the first.
+        if (ReceiveEveryFrame(orvex_, stage_, parser_, n.wParam).answered) {
             RefreshFromImage();
             Command::Acknowledge(orvex_);
         }
@@ -558,9 +588,8 @@ void CAdvanceMenuDialog::RefreshFromImage() {
         const Source& s = kFields[f.def].source;
         if (!s.named) continue;  // governor and burst fields keep what the dialog shows
         // A number being typed stays as it is until OK takes it.
-        if (f.edit->isModified()) continue;
         f.value = orvex_.config[s.name];
-        DataExchange::RefreshInt(f.edit, f.value);
+        DataExchange::WriteInt(f.edit, f.value);
     }
     zeroPitch_ = orvex_.config[CV::ZeroPitch];
     DataExchange::RefreshInt(zeroPitchEdit_, zeroPitch_);

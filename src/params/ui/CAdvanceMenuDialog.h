@@ -11,6 +11,7 @@
 // date. A field the user has edited is left alone by that refresh until OK
 // takes it.
 
+#include "FrameParser.h"
 #include "Orvex.h"
 #include "PortEvents.h"
 #include "ReceiveStage.h"
@@ -83,6 +84,7 @@ private:
     void BuildSelections();
     void BuildGovernor();
     void BuildButtons();
+    void SetTabOrder();
     void InitDialog();
     void AddBalloonHelp();
 
@@ -115,5 +117,6 @@ private:
     QPixmap helpPicture_;
     CBalloonTip* balloon_ = nullptr;
     ReceiveStage stage_{1024};
+    FrameParser parser_;
     QtNotifyWindow notify_{this};
 };

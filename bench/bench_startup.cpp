@@ -1,0 +1,267 @@
+// Figures of the main window, printed (not checked):
+//   1. start-up: from process start to the first painted main window
+//      (offscreen), measured over fresh processes of this program;
+//   2. resident memory (VmRSS) once connected to orvex-sim;
+//   3. the connect handshake through the window (Connect pressed until
+//      "Orvex Connected!" shows) against orvex-sim paced at 9600 baud, beside
+//      the line's own minimum: five 90-byte frames of 10 bits per byte
+//      (request, reply, acknowledge and request, reply, acknowledge, with the
+//      replies overlapping the requests), 469 ms; target ratio <= 1.15.
+//
+//   bench_startup [runs]
+
+#include "CMainFrame.h"
+#include "CUARTApp.h"
+#include "CUARTView.h"
+#include "PortComboBox.h"
+#include "Skin.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <poll.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr const char* kChildFlag = "--child-startup";
+constexpr double kLineMinimumMs = 5 * 90 * 10 * 1000.0 / 9600;
+constexpr int kWaitMs = 20000;
+
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+// Runs a program with its standard output on a pipe; returns the pid.
+pid_t Spawn(const std::vector<std::string>& args, int& outFd) {
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0) return -1;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
+    std::vector<char*> argv;
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeFds[1]);
+    outFd = pipeFds[0];
+    return pid;
+}
+
+// Reads the first line the child prints, or "" after the time-out.
+std::string FirstLine(int fd, int timeoutMs) {
+    std::string text;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (text.find('\n') == std::string::npos) {
+        const int left = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
+        pollfd p{fd, POLLIN, 0};
+        if (left <= 0 || poll(&p, 1, left) <= 0) return {};
+        char buffer[256];
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n <= 0) return {};
+        text.append(buffer, static_cast<size_t>(n));
+    }
+    return text.substr(0, text.find('\n'));
+}
+
+// ---- 1. start-up, in a fresh process ------------------------------------------
+
+class FirstPaint : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !seen_) {
+            seen_ = true;
+            // Runs once the paint has finished.
+            QTimer::singleShot(0, [] {
+                std::printf("painted\n");
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    bool seen_ = false;
+};
+
+int ChildStartup(int argc, char** argv) {
+    QApplication application(argc, argv);
+    CUARTApp app;
+    if (!app.InitInstance()) return 1;
+    FirstPaint watch;
+    app.mainFrame()->view()->installEventFilter(&watch);
+    const int result = QApplication::exec();
+    app.mainFrame()->close();
+    app.ExitInstance();
+    return result;
+}
+
+void MeasureStartup(const std::string& self, int runs) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        int out = -1;
+        const auto start = Clock::now();
+        const pid_t pid = Spawn({self, kChildFlag}, out);
+        const std::string line = FirstLine(out, kWaitMs);
+        const double ms = Ms(Clock::now() - start);
+        close(out);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        if (line != "painted") {
+            std::printf("start-up: run %d failed\n", i + 1);
+            return;
+        }
+        times.push_back(ms);
+    }
+    std::printf("start-up to first painted window: median %.1f ms, best %.1f ms (%d runs)\n", Median(times),
+                *std::min_element(times.begin(), times.end()), runs);
+}
+
+// ---- 2 and 3: against the simulator ------------------------------------------
+
+struct Sim {
+    pid_t pid = -1;
+    std::string link;
+
+    bool Start(const std::string& runtime, const char* baud) {
+        int out = -1;
+        pid = Spawn({ORVEX_SIM_PATH, "--baud", baud,}, out);
+        const std::string line = FirstLine(out, kWaitMs);
+        close(out);
+        link = runtime + "/orvex/ports/orvex-sim";
+        return pid > 0 && line.rfind("PORT ", 0) == 0;
+    }
+    ~Sim() {
+        if (pid <= 0) return;
+        kill(pid, SIGTERM);
+        int status = 0;
+        waitpid(pid, &status, 0);
+    }
+};
+
+bool WaitUntil(const std::function<bool()>& done) {
+    const auto deadline = Clock::now() + std::chrono::milliseconds(kWaitMs);
+    while (!done()) {
+        if (Clock::now() > deadline) return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    }
+    return true;
+}
+
+bool ChoosePort(CUARTView& view, const std::string& path) {
+    PortComboBox* combo = view.portList();
+    combo->showPopup();  // the drop-down fills the list afresh
+    combo->hidePopup();
+    const int row = combo->findData(QString::fromStdString(path));
+    if (row < 0) return false;
+    combo->setCurrentIndex(row);
+    emit combo->activated(row);
+    return true;
+}
+
+// Presses Connect and returns the time until "Orvex Connected!" shows; < 0 on failure.
+double Handshake(CMainFrame& frame) {
+    const auto start = Clock::now();
+    frame.view()->connectButton()->click();
+    const bool ok = WaitUntil([&] { return frame.statusText() == QStringLiteral("Orvex Connected!"); });
+    return ok ? Ms(Clock::now() - start) : -1;
+}
+
+long ResidentKb() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmRSS:") {
+            long kb = 0;
+            status >> kb;
+            return kb;
+        }
+        status.ignore(1 << 16, '\n');
+    }
+    return -1;
+}
+
+int MeasureLink(int argc, char** argv, int runs, const std::string& runtime) {
+    QApplication application(argc, argv);
+    CUARTApp app;
+    if (!app.InitInstance()) return 1;
+    CMainFrame& frame = *app.mainFrame();
+    int result = 0;
+    {
+        Sim sim;
+        if (!sim.Start(runtime, "0") || !ChoosePort(*frame.view(), sim.link) || Handshake(frame) < 0) {
+            std::printf("memory: could not connect to orvex-sim\n");
+            result = 1;
+        } else {
+            std::printf("resident memory once connected: %ld kB\n", ResidentKb());
+        }
+    }
+    if (result == 0) {
+        // A fresh paced device for every run: each handshake starts on a quiet line.
+        std::vector<double> times;
+        for (int i = 0; i < runs; ++i) {
+            Sim sim;
+            if (!sim.Start(runtime, "9600") || !ChoosePort(*frame.view(), sim.link)) break;
+            const double ms = Handshake(frame);
+            if (ms < 0) break;
+            times.push_back(ms);
+        }
+        if (static_cast<int>(times.size()) != runs) {
+            std::printf("handshake: failed after %zu runs (%s; %s)\n", times.size(), qPrintable(frame.statusText()),
+                        qPrintable(frame.statusDetail()));
+            result = 1;
+        } else {
+            const double median = Median(times);
+            std::printf("handshake at 9600 baud: median %.1f ms, best %.1f ms (%d runs); line minimum %.1f ms; "
+                        "ratio %.3f (target <= 1.15)\n",
+                        median, *std::min_element(times.begin(), times.end()), runs, kLineMinimumMs,
+                        median / kLineMinimumMs);
+        }
+    }
+    frame.close();
+    app.ExitInstance();
+    return result;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (argc > 1 && std::strcmp(argv[1], kChildFlag) == 0) return ChildStartup(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    char self[4096] = {};
+    if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) return 1;
+    // A private runtime folder: the simulator registers its port there, and
+    // the user's own simulators stay out of the list.
+    char runtimeTemplate[] = "/tmp/quillon-bench-XXXXXX";
+    if (!mkdtemp(runtimeTemplate)) return 1;
+    const std::string runtime = runtimeTemplate;
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+    MeasureStartup(self, runs);
+    const int result = MeasureLink(1, argv, runs, runtime);
+    std::system(("rm -rf '" + runtime + "'").c_str());
+    return result;
+}

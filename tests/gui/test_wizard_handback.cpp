@@ -1,0 +1,55 @@
+// The wizard as the main window opens it: Setup runs it modally, the page on
+// screen holds the link while it is open, and the main view takes the link
+// back when it ends.
+
+#include "CSetupWizard.h"
+#include "CWizardPage.h"
+#include "Orvex.h"
+#include "test_main_support.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+constexpr int kSetupButton = 1001;
+constexpr int kWizardCancel = 1026, kWizardNext = 1029;
+
+void ClickIn(CSetupWizard& w, int id) {
+    auto* b = w.findChild<QPushButton*>(CWizardPage::ControlName(id), Qt::FindDirectChildrenOnly);
+    ASSERT_NE(b, nullptr) << id;
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+}  // namespace
+
+class WizardHandBack : public MainWindowTest {};
+
+TEST_F(WizardHandBack, TheMainViewReceivesAgainAfterTheWizard) {
+    ConnectToSim();
+    bool ranInside = false;
+    QTimer::singleShot(0, [&] {
+        auto* w = view().findChild<CSetupWizard*>();
+        ASSERT_NE(w, nullptr);
+        ranInside = true;
+        EXPECT_TRUE(w->isModal());
+        EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), w->page(1)->notifyHandle());
+        ClickIn(*w, kWizardNext);
+        ClickIn(*w, kWizardNext);
+        // The Monitor page, not the main view, shows the status reports now.
+        auto* aileron = w->page(3)->findChild<QLabel*>(CWizardPage::ControlName(1053));
+        ASSERT_NE(aileron, nullptr);
+        EXPECT_TRUE(mainwin::Until([&] { return aileron->text() != "0"; }));
+        ClickIn(*w, kWizardCancel);
+    });
+    Click(kSetupButton);  // returns when the wizard has ended
+    ASSERT_TRUE(ranInside);
+    EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), view().notifyHandle());
+    EXPECT_EQ(TheOrvex().link.ReplyRequest, 0);
+
+    // A status report asked for now reaches the main view's receiver.
+    const uint32_t before = view().receiver().lastStatus().statusValue;
+    Command::RequestStatus(TheOrvex());
+    EXPECT_TRUE(mainwin::Until([&] { return view().receiver().lastStatus().statusValue > before; }));
+    Command::Acknowledge(TheOrvex());
+}
