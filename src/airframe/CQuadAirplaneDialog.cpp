@@ -181,6 +181,14 @@ void CQuadAirplaneDialog::BuildAirframes() {
     }
 }
 
+namespace {
+// The direction captions only just fit the template's buttons.
+void Tighten(QPushButton* b) {
+    b->setAutoDefault(false);
+    b->setStyleSheet(QStringLiteral("min-width: 0px; padding: 1px 1px;"));
+}
+}  // namespace
+
 void CQuadAirplaneDialog::BuildDirectionButtons() {
     for (size_t i = 0; i < servoButtons_.size(); ++i) {
         const ServoDef& s = kServos[i];
@@ -188,7 +196,7 @@ void CQuadAirplaneDialog::BuildDirectionButtons() {
         auto* b = new QPushButton(this);
         Name(b, s.id, QStringLiteral("Servo%1 direction").arg(servo));
         b->setGeometry(DluRect(kServoButtonX, s.y, kServoButtonW, kButtonH));
-        b->setAutoDefault(false);
+        Tighten(b);
         connect(b, &QPushButton::clicked, this, [this, servo] { ToggleServo(servo); });
         servoButtons_[i] = b;
     }
@@ -198,7 +206,7 @@ void CQuadAirplaneDialog::BuildDirectionButtons() {
         auto* b = new QPushButton(this);
         Name(b, c.id, QStringLiteral("%1 compensation direction").arg(QLatin1String(c.word)));
         b->setGeometry(DluRect(kCompensationX, c.y, kCompensationW, kButtonH));
-        b->setAutoDefault(false);
+        Tighten(b);
         connect(b, &QPushButton::clicked, this, [this, axis] { ToggleCompensation(axis); });
         compensationButtons_[i] = b;
     }
@@ -227,6 +235,8 @@ void CQuadAirplaneDialog::BuildTrims() {
             Name(b, a.id, name + (a.up ? QStringLiteral(" up") : QStringLiteral(" down")));
             b->setGeometry(DluRect(t.x, a.y, kArrowW, kArrowH));
             b->setAutoDefault(false);
+            // The arrows are smaller than the skin's smallest push button.
+            b->setStyleSheet(QStringLiteral("min-width: 0px; min-height: 0px; padding: 0px;"));
             b->LoadFaceIcon(a.icon);
             b->AttachTheme(theme_);
             b->ShiftFaceColour(CIconButton::HoverBackground, kHoverLightening, false);

@@ -99,12 +99,19 @@ void CMainFrame::SetStatusText(const QString& text) {
 QString CMainFrame::statusText() const { return pane0_->text(); }
 
 void CMainFrame::SetStatusDetail(const QString& text) {
-    detail_->setText(text);
+    detailText_ = text;
     detail_->setToolTip(text);
     detail_->setVisible(!text.isEmpty());
+    ShowDetail();
 }
 
-QString CMainFrame::statusDetail() const { return detail_->text(); }
+QString CMainFrame::statusDetail() const { return detailText_; }
+
+void CMainFrame::ShowDetail() {
+    const int room = progress_->isVisible() ? progress_->x() - detail_->x() - detail_->contentsMargins().right() - 12
+                                            : detail_->width();
+    detail_->setText(room > 0 ? detail_->fontMetrics().elidedText(detailText_, Qt::ElideMiddle, room) : detailText_);
+}
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     if (watched == pane1_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize) && !placePosted_) {
@@ -122,6 +129,7 @@ void CMainFrame::PlaceProgressBar() {
     progress_->setGeometry(rect);
     progress_->show();
     progress_->raise();
+    ShowDetail();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

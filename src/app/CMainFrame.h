@@ -56,12 +56,15 @@ private:
     void CreateStatusPanes();
     // Lays the progress bar over pane 1, its left edge moved 300 px left.
     void PlaceProgressBar();
+    // The detail as far as it fits before the progress bar, cut in the middle.
+    void ShowDetail();
     QAction* AddCommand(QMenu* menu, const QString& text, int id);
 
     std::unique_ptr<CUARTDoc> document_;
     CUARTView* view_ = nullptr;
     QLabel* pane0_ = nullptr;
     QLabel* detail_ = nullptr;
+    QString detailText_;
     QLabel* pane1_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QAction* open_ = nullptr;

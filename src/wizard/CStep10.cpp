@@ -1,6 +1,5 @@
 #include "CStep10.h"
 
-#include "DialogUnits.h"
 #include "PageParts.h"
 #include "SliderField.h"
 

@@ -1,6 +1,5 @@
 #include "CStep12.h"
 
-#include "DialogUnits.h"
 #include "PageParts.h"
 
 #include <QPushButton>

@@ -1,6 +1,5 @@
 #include "CStep13.h"
 
-#include "DialogUnits.h"
 #include "PageParts.h"
 #include "SliderField.h"
 

@@ -1,6 +1,5 @@
 #include "CStep14.h"
 
-#include "DialogUnits.h"
 #include "PageParts.h"
 #include "WizardPages.h"
 

@@ -21,7 +21,8 @@ constexpr ChannelButtonDef kButtons[3] = {
 constexpr QSize kButtonSize(60, 50);  // dialog units
 constexpr uint8_t kNormal = 1, kReverse = 255;
 
-constexpr CWizardPage::StaticText kSwashLabel = {1035, 290, 175, 100, 8, "Swashplate type:Mechanical mixer"};
+// Wider than the template's box, which the longest label overruns in this font.
+constexpr CWizardPage::StaticText kSwashLabel = {1035, 290, 175, 160, 10, "Swashplate type:Mechanical mixer"};
 constexpr QPoint kSwashPictureAt(370, 170);
 
 constexpr int kServoPicture = 203;

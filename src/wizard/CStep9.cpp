@@ -66,6 +66,7 @@ struct GroupDef {
     const char* title;
     int x, y, w, h;
 };
+constexpr int kNarrowGroup = 60;  // dialog units
 constexpr GroupDef kGroups[] = {
     {"swash", 270, 75, 160, 133},
     {"Collective", 280, 88, 40, 110},
@@ -73,7 +74,8 @@ constexpr GroupDef kGroups[] = {
 };
 
 constexpr int kCleanId = 1125;
-constexpr CWizardPage::StaticText kSwashLabel = {1035, 300, 35, 115, 11, "Swashplate type:Mechanical mixer"};
+// Wider than the template's box, which the longest label overruns in this font.
+constexpr CWizardPage::StaticText kSwashLabel = {1035, 300, 35, 160, 11, "Swashplate type:Mechanical mixer"};
 constexpr QPoint kSwashPictureAt(160, 50);
 }  // namespace
 
@@ -107,6 +109,9 @@ void CStep9::BuildGroups() {
         box->setAccessibleName(QString::fromLatin1(g.title));
         box->setGeometry(DluRect(g.x, g.y, g.w, g.h));
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // "Collective" is longer than its narrow frame leaves room for at the skin's title indent.
+        if (g.w < kNarrowGroup)
+            box->setStyleSheet(QStringLiteral("QGroupBox::title { left: 3px; padding: 0px 1px; }"));
     }
 }
 
@@ -116,6 +121,8 @@ CIconButton* CStep9::AddArrow(int id, const QRect& place, int icon, const QStrin
     b->setAccessibleName(name);
     b->setGeometry(place);
     b->setAutoDefault(false);
+    // The arrows are smaller than the skin's smallest push button.
+    b->setStyleSheet(QStringLiteral("min-width: 0px; min-height: 0px; padding: 0px;"));
     b->LoadFaceIcon(icon);
     b->AttachTheme(theme_);
     b->ShiftFaceColour(CIconButton::HoverBackground, kHoverLightening, false);

@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,6 +29,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // Debug chatter of the program's areas only when asked for (QT_LOGGING_RULES).
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES")) QLoggingCategory::setFilterRules(QStringLiteral("quillon.*.debug=false"));
     Dialogs::SetTestMode(true);
     ::testing::UnitTest::GetInstance()->listeners().Append(new UnexpectedDialogCheck);
     return RUN_ALL_TESTS();

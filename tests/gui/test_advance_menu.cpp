@@ -580,5 +580,11 @@ TEST_F(AdvanceMenu, Screenshot) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return balloon->isVisible(); }, kWaitMs));
     EXPECT_TRUE(balloon->grab().save(QDir(dir).filePath(QStringLiteral("advance-menu-balloon.png"))));
     Close();
+    // The AUX channel switching the condition: the Condition choice is off.
+    TheOrvex().config[CV::AuxFunction] = 1;
+    Open();
+    QTest::qWait(50);
+    EXPECT_TRUE(dialog_->grab().save(QDir(dir).filePath(QStringLiteral("advance-menu-condition-mode.png"))));
+    Close();
     Skin::Stop();
 }

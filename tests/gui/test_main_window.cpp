@@ -10,6 +10,7 @@
 #include "Skin.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -21,6 +22,7 @@
 #include <QSlider>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 
 using namespace mainwin;
 
@@ -158,6 +160,31 @@ TEST_F(MainFrame, LargerValuesSitHigherOnEverySlider) {
     }
 }
 
+TEST_F(MainFrame, SetupAndAdvanceMenuHandTheLinkBackToTheView) {
+    OpenFrame();
+    for (int id : {1001, 1009}) {
+        SCOPED_TRACE(id);
+        QPushButton* button = Button(id);
+        if (!button->isEnabled()) continue;  // that dialog is not part of this build
+        NotifyHandle whileOpen = 0;
+        QWidget* dialog = nullptr;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                dialog = modal;
+                whileOpen = TheOrvex().LinkPort.GetNotifyWindow();
+                watch.stop();
+                QTest::keyClick(modal, Qt::Key_Escape);
+            }
+        });
+        watch.start(10);
+        QTest::mouseClick(button, Qt::LeftButton);  // returns once the modal dialog has closed
+        ASSERT_NE(dialog, nullptr) << "no modal dialog opened";
+        EXPECT_NE(whileOpen, view().notifyHandle()) << "the dialog did not take the link";
+        EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), view().notifyHandle());
+    }
+}
+
 using MainStart = MainWindowTest;
 
 TEST_F(MainStart, ShowsNotConnectedWithLampsOffAndStartValues) {
@@ -280,7 +307,8 @@ TEST_F(MainClose, ExitClosesTheWindowAndThePort) {
 }
 
 // Not a check: renders the connected main window into
-// $QUILLON_SCREENSHOT_DIR/main.png for a look at the layout.
+// $QUILLON_SCREENSHOT_DIR/main.png (and main-disconnected.png after the
+// device has gone) for a look at the layout.
 TEST_F(MainFrame, MainWindowScreenshot) {
     const QString dir = qEnvironmentVariable("QUILLON_SCREENSHOT_DIR");
     if (dir.isEmpty()) GTEST_SKIP() << "QUILLON_SCREENSHOT_DIR is not set";
@@ -290,5 +318,10 @@ TEST_F(MainFrame, MainWindowScreenshot) {
     QDir().mkpath(dir);
     const QString path = QDir(dir).filePath(QStringLiteral("main.png"));
     EXPECT_TRUE(frame().grab().save(path));
+    // And once the device has gone, with the reason in the status bar.
+    sim().terminate();
+    ASSERT_TRUE(Until([&] { return !TheOrvex().LinkPort.IsOpen(); }));
+    QTest::qWait(50);
+    EXPECT_TRUE(frame().grab().save(QDir(dir).filePath(QStringLiteral("main-disconnected.png"))));
     frame().close();
 }

@@ -8,7 +8,6 @@
 #include "CQuadAirplaneDialog.h"
 #include "CStep6.h"
 #include "CStep7.h"
-#include "CStep8.h"
 #include "CStep9.h"
 #include "CTrimBar.h"
 #include "Orvex.h"
@@ -537,12 +536,48 @@ TEST_F(ServoTrimPage, ArrowButtonsCarryIconsThemeTooltipsAndHoverLightening) {
     EXPECT_NE(page.theme(), nullptr);
 }
 
-TEST_F(ServoTrimPage, EveryControlHasANameAndLiesInsideThePage) {
-    OpenOnPage(8);
-    for (QWidget* w : Page(8).findChildren<QWidget*>()) {
-        if (!w->isVisible() || qobject_cast<QLabel*>(w)) continue;
-        EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
-        EXPECT_TRUE(Page(8).rect().contains(w->geometry())) << w->objectName().toStdString();
+// The mixer on its own: the swashplate position is read back from the stored
+// trims, so pressing one collective button again and again moves the
+// swashplate along that axis only, for every CCPM geometry and every mix of
+// servo directions.
+TEST(SwashTrimMixerAlone, RepeatedCollectivePressesMoveEveryServoOneUnitAtATime) {
+    for (int type = 2; type <= 5; ++type) {
+        for (int mask = 0; mask < 8; ++mask) {
+            const SwashTrimMixer::Directions s{mask & 1 ? -1 : 1, mask & 2 ? -1 : 1, mask & 4 ? -1 : 1};
+            SwashTrimMixer mixer;
+            ParameterImage image;
+            SwashTrimMixer::Trims trims{};
+            for (int n = 1; n <= 130; ++n) {
+                trims = mixer.Move(trims, image, s, type, SwashTrimMixer::Axis::Collective, +1);
+                for (int i = 0; i < 3; ++i) image.SetupBlock[i] = static_cast<int8_t>(trims[static_cast<size_t>(i)]);
+                const int expected = std::min(n, 124);
+                EXPECT_EQ(trims, (SwashTrimMixer::Trims{expected * s[0], expected * s[1], expected * s[2]}))
+                    << "type " << type << " directions " << mask << " press " << n;
+            }
+        }
+    }
+}
+
+// ---- all four pages -----------------------------------------------------------------
+
+TEST_F(WizardPages5to8, EveryControlIsNamedInsideItsPageAndNoTextIsCut) {
+    SetValue(CV::SwashPlateType, 0);  // the longest swashplate label
+    for (CV c : {CV::ServoDirCH1, CV::ServoDirCH2, CV::ServoDirCH3}) SetValue(c, -1);  // the longer captions
+    OpenOnPage(5);
+    for (int k = 5; k <= 8; ++k) {
+        if (k > 5) Click(kNext);
+        QWidget& page = Page(k);
+        for (QWidget* w : page.findChildren<QWidget*>()) {
+            const std::string name = QStringLiteral("page %1 %2").arg(k).arg(w->objectName()).toStdString();
+            EXPECT_TRUE(page.rect().contains(w->geometry())) << name;
+            if (auto* label = qobject_cast<QLabel*>(w)) {
+                if (!label->wordWrap()) EXPECT_LE(label->sizeHint().width(), label->width()) << name;
+                continue;
+            }
+            EXPECT_FALSE(w->accessibleName().isEmpty()) << name;
+            if (auto* button = qobject_cast<QPushButton*>(w); button && !button->text().isEmpty())
+                EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width()) << name;
+        }
     }
 }
 

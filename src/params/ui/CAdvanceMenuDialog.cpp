@@ -252,13 +252,6 @@ CAdvanceMenuDialog::~CAdvanceMenuDialog() {
     if (orvex_.LinkPort.GetNotifyWindow() == notify_.handle()) orvex_.LinkPort.SetNotifyWindow(0);
 }
 
-QLineEdit* CAdvanceMenuDialog::field(int id) const {
-    if (id == IdZeroPitch) return zeroPitchEdit_;
-    for (const Field& f : fields_)
-        if (kFields[f.def].id == id) return f.edit;
-    return nullptr;
-}
-
 // ---- construction -------------------------------------------------------------------
 
 void CAdvanceMenuDialog::LoadValues() {
@@ -380,7 +373,7 @@ void CAdvanceMenuDialog::BuildGovernor() {
     Name(governorOff_, IdGovernorOff, governorOff_->text());
     governorCalibrate_ = new QRadioButton(QStringLiteral("Calibrate RPM"), this);
     governorCalibrate_->setGeometry(DluRect(g.x + 74, y, 74, kEditHeight));
-    Name(governorCalibrate_, IdGovernorCalibrate, QStringLiteral("Governor mode"));
+    Name(governorCalibrate_, IdGovernorCalibrate, governorCalibrate_->text());
 
     auto* reset = new QPushButton(QStringLiteral("Reset"), this);
     reset->setGeometry(DluRect(g.x + 152, y - 1, 46, kButtonHeight));
@@ -443,19 +436,24 @@ void CAdvanceMenuDialog::ShowGovernorMode() {
     switch (governorMode_) {
     case 0:
         governorOff_->setChecked(true);
-        governorCalibrate_->setText(QStringLiteral("Calibrate RPM"));
+        SetCalibrateText(QStringLiteral("Calibrate RPM"));
         break;
     case 1:
         governorCalibrate_->setChecked(true);
-        governorCalibrate_->setText(QStringLiteral("Calibrate RPM"));
+        SetCalibrateText(QStringLiteral("Calibrate RPM"));
         break;
     case 2:
         governorCalibrate_->setChecked(true);
-        governorCalibrate_->setText(QStringLiteral("Governor On"));
+        SetCalibrateText(QStringLiteral("Governor On"));
         break;
     default:  // an unknown mode leaves both radios off
         break;
     }
+}
+
+void CAdvanceMenuDialog::SetCalibrateText(const QString& text) {
+    governorCalibrate_->setText(text);
+    governorCalibrate_->setAccessibleName(text);
 }
 
 void CAdvanceMenuDialog::AddBalloonHelp() {
@@ -498,8 +496,7 @@ void CAdvanceMenuDialog::OnResetZero() {
 void CAdvanceMenuDialog::OnGovernorOff(bool checked) {
     if (!checked) return;
     governorMode_ = 0;
-    governorCalibrate_->setText(QStringLiteral("Calibrate RPM"));
-    governorCalibrate_->update();
+    SetCalibrateText(QStringLiteral("Calibrate RPM"));
 }
 
 void CAdvanceMenuDialog::OnGovernorCalibrate(bool checked) {
@@ -588,8 +585,9 @@ void CAdvanceMenuDialog::RefreshFromImage() {
         const Source& s = kFields[f.def].source;
         if (!s.named) continue;  // governor and burst fields keep what the dialog shows
         // A number being typed stays as it is until OK takes it.
+        if (f.edit->isModified()) continue;
         f.value = orvex_.config[s.name];
-        DataExchange::WriteInt(f.edit, f.value);
+        DataExchange::RefreshInt(f.edit, f.value);
     }
     zeroPitch_ = orvex_.config[CV::ZeroPitch];
     DataExchange::RefreshInt(zeroPitchEdit_, zeroPitch_);

@@ -55,8 +55,6 @@ public:
     // The name every control carries ("id1136").
     static QString ControlName(int id) { return QStringLiteral("id%1").arg(id); }
 
-    // The edit box of a numeric field (nullptr for an unknown id).
-    QLineEdit* field(int id) const;
     int governorMode() const { return governorMode_; }
     CBalloonTip* balloon() const { return balloon_; }
     NotifyHandle notifyHandle() const { return notify_.handle(); }
@@ -95,6 +93,7 @@ private:
     void OnGovernorCalibrate(bool checked);
     void OnGovernorReset();
     void ShowGovernorMode();
+    void SetCalibrateText(const QString& text);
 
     bool ReadFields(std::vector<int>& values);
     void WriteImage(const std::vector<int>& values);
