@@ -7,6 +7,7 @@
 #include "ConfigFile.h"
 #include "Dialogs.h"
 #include "LinkError.h"
+#include "FormControls.h"
 #include "MainFormLayout.h"
 #include "ParameterPanel.h"
 #include "Pictures.h"
@@ -35,6 +36,7 @@
 #define QUILLON_HAS_ADVANCE_MENU 1
 #endif
 
+using namespace FormControls;
 using namespace MainFormLayout;
 
 namespace {
@@ -92,17 +94,6 @@ constexpr HelpText kHelpTexts[] = {
     {1023, kFirmwareHelp},
     {1000, kConnectHelp},
 };
-
-QString IdName(int id) { return QStringLiteral("id%1").arg(id); }
-
-QPushButton* MakeButton(QWidget* form, const QString& caption, int id, const Box& box) {
-    auto* button = new QPushButton(caption, form);
-    button->setObjectName(IdName(id));
-    button->setAccessibleName(caption);
-    button->setGeometry(box.px());
-    button->setAutoDefault(false);
-    return button;
-}
 
 }  // namespace
 
@@ -176,10 +167,7 @@ void CUARTView::CreateDialogButtons() {
 }
 
 void CUARTView::CreateFirmwareControls() {
-    auto* group = new QGroupBox(QStringLiteral("Firmware upgrade"), this);
-    group->setObjectName(QStringLiteral("group Firmware upgrade"));
-    group->setAccessibleName(group->title());
-    group->setGeometry(kFirmwareGroup.px());
+    MakeGroup(this, QStringLiteral("Firmware upgrade"), kFirmwareGroup);
     open_ = MakeButton(this, QStringLiteral("Open"), 1023, kOpen);
     upgrade_ = MakeButton(this, QStringLiteral("Upgrade"), 1024, kUpgrade);
 }

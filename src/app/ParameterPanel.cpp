@@ -4,6 +4,7 @@
 #include "CPngButton.h"
 #include "DataExchange.h"
 #include "Dialogs.h"
+#include "FormControls.h"
 #include "MainFormLayout.h"
 #include "Orvex.h"
 #include "PanelSlider.h"
@@ -17,7 +18,9 @@
 #include <QSlider>
 
 #include <algorithm>
+#include <span>
 
+using namespace FormControls;
 using namespace MainFormLayout;
 
 namespace {
@@ -63,25 +66,6 @@ constexpr PresetSpec kPresets[PresetCount] = {
 constexpr int kMainRotorIndexes[] = {0, 1, 2, 3};  // pitch agility, pitch gain, roll agility, roll gain
 constexpr int kTailRotorIndexes[] = {4, 5, 6};     // yaw rate L, yaw rate R, tail gain
 
-QString IdName(int id) { return QStringLiteral("id%1").arg(id); }
-
-QGroupBox* MakeGroup(QWidget* form, const QString& title, const Box& box) {
-    auto* group = new QGroupBox(title, form);
-    group->setGeometry(box.px());
-    group->setAccessibleName(title);
-    group->setObjectName(QStringLiteral("group ") + title);
-    return group;
-}
-
-QPushButton* MakeButton(QWidget* form, const QString& caption, int id, const Box& box) {
-    auto* button = new QPushButton(caption, form);
-    button->setObjectName(IdName(id));
-    button->setAccessibleName(caption);
-    button->setGeometry(box.px());
-    button->setAutoDefault(false);
-    return button;
-}
-
 }  // namespace
 
 ParameterPanel::ParameterPanel(QWidget* form, Orvex& orvex) : QObject(form), form_(form), o_(orvex) {
@@ -116,8 +100,8 @@ void ParameterPanel::CreateSliders(QWidget* form) {
         connect(slider, &QSlider::valueChanged, this, [this, i] { OnDrag(i); });
         slider->installEventFilter(this);
 
-        for (int value : spec.gainScale ? std::vector<int>(std::begin(kGainScale), std::end(kGainScale))
-                                        : std::vector<int>(std::begin(kAgilityScale), std::end(kAgilityScale))) {
+        const std::span<const int> scale = spec.gainScale ? std::span<const int>(kGainScale) : std::span<const int>(kAgilityScale);
+        for (int value : scale) {
             auto* label = new QLabel(QString::number(value), form);
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             label->setProperty("scaleValue", value);

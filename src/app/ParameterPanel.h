@@ -14,9 +14,9 @@
 #include <QObject>
 
 #include <array>
+#include <vector>
 
 class CPngButton;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;

@@ -1,9 +1,11 @@
-// Feeds arbitrary line noise to both receivers: the main view's FrameParser
-// (in two chunks, as split deliveries arrive) and FindFrame + CheckReply,
-// and checks that whatever they accept is a well-formed reply.
+// Feeds arbitrary line noise to every receiver: the main view's FrameParser
+// (in two chunks, as split deliveries arrive), FindFrame + CheckReply, and
+// the windows' receive procedures; whatever they accept must be well formed.
 #include "FrameParser.h"
 #include "LinkFrame.h"
+#include "Orvex.h"
 #include "StatusReport.h"
+#include "WindowReceiver.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -27,5 +29,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (state.ReplyLength > kFrameSize) std::abort();
         CheckReply(state, image);
     }
+
+    // The dialogs' receive procedures over the same bytes, queued as the
+    // link would queue them (LinkPort is closed, so nothing is read or sent).
+    static Orvex o;
+    ReceiveStage stage;
+    FrameParser windowParser;
+    stage.Queue().Append(data, static_cast<uint32_t>(size));
+    ReceiveEveryFrame(o, stage, windowParser, -1);
+    stage.Queue().Append(data, static_cast<uint32_t>(size));
+    ReceiveForWindow(o, stage, -1);
     return 0;
 }

@@ -64,7 +64,8 @@ constexpr std::pair<int, int> kBoxes[7] = {{1004, 33}, {1005, 12}, {1014, 34}, {
 class Panel : public MainWindowTest {
 protected:
     // Presses the tail Reset and returns all frames once its frame is in:
-    // the last one is the Reset's.
+    // the last one is the Reset's. Its snapshot is still the start values,
+    // so its frame carries tail gain 10 where the device had another.
     std::vector<SimFrame> FramesUpToTailReset() {
         const size_t before = sim().frames().size();
         Click(1021);
@@ -93,7 +94,9 @@ TEST_F(Panel, SliderReleaseSendsOneFrameWithTheNewValue) {
     EXPECT_EQ(frames[4].code, 30);
     EXPECT_EQ(frames[4].seq, 5);
     EXPECT_EQ(TuningByte(frames[4], 6), newValue);
+    EXPECT_NE(TuningByte(frames[4], 0), 10);
     EXPECT_EQ(TuningByte(frames[5], 6), newValue);
+    EXPECT_EQ(TuningByte(frames[5], 0), 10);  // the Reset's frame
 }
 
 TEST_F(Panel, KeyboardMovesChangeTheBoxButSendNothing) {
@@ -105,6 +108,7 @@ TEST_F(Panel, KeyboardMovesChangeTheBoxButSendNothing) {
     EXPECT_EQ(Edit(1014)->text().toInt(), oldValue + 3);
     const std::vector<SimFrame> frames = FramesUpToTailReset();
     ASSERT_EQ(frames.size(), 5u);
+    EXPECT_EQ(TuningByte(frames[4], 0), 10);  // the Reset's frame
     EXPECT_EQ(TuningByte(frames[4], 34), oldValue);
 }
 
@@ -122,6 +126,8 @@ TEST_F(Panel, OutOfRangeEntryShowsTheRangeMessageAndSendsTheLimitOnce) {
     ASSERT_EQ(frames.size(), 6u);
     EXPECT_EQ(frames[4].code, 30);
     EXPECT_EQ(TuningByte(frames[4], 33), 60);
+    EXPECT_NE(TuningByte(frames[4], 0), 10);
+    EXPECT_EQ(TuningByte(frames[5], 0), 10);  // the Reset's frame
 }
 
 TEST_F(Panel, HeldEnterSendsOnce) {
