@@ -117,8 +117,10 @@ TEST_F(MainFrame, FormControlsLieInsideTheFormAndApart) {
         EXPECT_FALSE(w->geometry().intersects(picture)) << "covers the picture";
         EXPECT_FALSE(w->geometry().intersects(lamps)) << "covers the lamps";
         EXPECT_FALSE(w->accessibleName().isEmpty());
-        for (QWidget* other : controls)
-            if (other != w) EXPECT_FALSE(w->geometry().intersects(other->geometry())) << "overlaps " << other->objectName().toStdString();
+        for (QWidget* other : controls) {
+            if (other == w) continue;
+            EXPECT_FALSE(w->geometry().intersects(other->geometry())) << "overlaps " << other->objectName().toStdString();
+        }
     }
 }
 
