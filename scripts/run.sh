@@ -4,9 +4,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-scripts/build.sh
+scripts/build.sh quillon orvex-sim quillon-cli
 
 B=build
+# The simulator registers its port under the runtime folder; make sure the
+# program and the simulator agree on it (and Qt finds one).
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -un)}
+mkdir -p -m 0700 "$XDG_RUNTIME_DIR"
 simlog=$(mktemp -t orvex-sim.XXXXXX.log)
 "$B/sim/orvex-sim" --baud 9600 --name orvex-sim >"$simlog" 2>&1 &
 sim=$!

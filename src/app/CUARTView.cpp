@@ -1,13 +1,16 @@
 #include "CUARTView.h"
 
 #include "AppLog.h"
+#include "CAdvanceMenuDialog.h"
 #include "CBalloonTip.h"
 #include "CMainFrame.h"
 #include "CPngButton.h"
+#include "CSetupWizard.h"
 #include "ConfigFile.h"
 #include "Dialogs.h"
-#include "LinkError.h"
+#include "FirmwareUpgrade.h"
 #include "FormControls.h"
+#include "LinkError.h"
 #include "MainFormLayout.h"
 #include "ParameterPanel.h"
 #include "Pictures.h"
@@ -23,18 +26,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTimerEvent>
-
-#if __has_include("FirmwareUpgrade.h")
-#include "FirmwareUpgrade.h"
-#endif
-#if __has_include("CSetupWizard.h")
-#include "CSetupWizard.h"
-#define QUILLON_HAS_SETUP_WIZARD 1
-#endif
-#if __has_include("CAdvanceMenuDialog.h")
-#include "CAdvanceMenuDialog.h"
-#define QUILLON_HAS_ADVANCE_MENU 1
-#endif
 
 using namespace FormControls;
 using namespace MainFormLayout;
@@ -154,16 +145,8 @@ void CUARTView::CreateConnectionControls() {
 void CUARTView::CreateDialogButtons() {
     setup_ = MakeButton(this, QStringLiteral("Setup"), 1001, kSetup);
     advance_ = MakeButton(this, QStringLiteral("Advance Menu"), 1009, kAdvance);
-#ifdef QUILLON_HAS_SETUP_WIZARD
     connect(setup_, &QPushButton::clicked, this, &CUARTView::OnSetup);
-#else
-    setup_->setEnabled(false);
-#endif
-#ifdef QUILLON_HAS_ADVANCE_MENU
     connect(advance_, &QPushButton::clicked, this, &CUARTView::OnAdvanceMenu);
-#else
-    advance_->setEnabled(false);
-#endif
 }
 
 void CUARTView::CreateFirmwareControls() {
@@ -188,9 +171,7 @@ void CUARTView::OnInitialUpdate() {
     combo_->setCurrentIndex(comboIndex_);
     TakeSelectedPort();
 
-#if __has_include("FirmwareUpgrade.h")
     firmware_ = std::make_unique<FirmwareUpgrade>(*this);
-#endif
 }
 
 void CUARTView::AddBalloonHelp() {
@@ -211,21 +192,13 @@ void CUARTView::OnClose() {
 
 // ---- link -------------------------------------------------------------------
 
-int CUARTView::connectStage() const { return o_.LinkPort.IsOpen() ? receiver_.connectStage() : 0; }
-
 void CUARTView::TakeLink() { o_.LinkPort.SetNotifyWindow(notify_.handle()); }
 
 CByteQueue& CUARTView::accumulationQueue() { return receiver_.stage().Queue(); }
 
 void CUARTView::SetRawReceiveHook(std::function<void()> hook) { rawHook_ = std::move(hook); }
 
-FirmwareUpgrade* CUARTView::firmwareUpgrade() const {
-#if __has_include("FirmwareUpgrade.h")
-    return firmware_.get();
-#else
-    return nullptr;
-#endif
-}
+FirmwareUpgrade* CUARTView::firmwareUpgrade() const { return firmware_.get(); }
 
 CMainFrame* CUARTView::frame() const { return qobject_cast<CMainFrame*>(window()); }
 
@@ -437,17 +410,13 @@ void CUARTView::OnFileTransmit() {
 // ---- dialogs ---------------------------------------------------------------------
 
 void CUARTView::OnSetup() {
-#ifdef QUILLON_HAS_SETUP_WIZARD
     CSetupWizard wizard(this);
     wizard.exec();
-#endif
     TakeLink();
 }
 
 void CUARTView::OnAdvanceMenu() {
-#ifdef QUILLON_HAS_ADVANCE_MENU
     CAdvanceMenuDialog dialog(this);
     dialog.exec();
-#endif
     TakeLink();
 }

@@ -6,12 +6,10 @@
 // dialog has taken the link over, and it reads the link through its
 // MainReceiver.
 //
-// Firmware upgrade hook: when src/app/FirmwareUpgrade.h exists, the view owns
-// a FirmwareUpgrade constructed as FirmwareUpgrade(CUARTView&) at the end of
-// OnInitialUpdate; it wires openButton() and upgradeButton() itself, reads
-// the accumulation queue (accumulationQueue()) while it has set a raw
-// receive hook (SetRawReceiveHook), and reports through frame(). Without that
-// header the two buttons do nothing.
+// The view owns a FirmwareUpgrade, made at the end of OnInitialUpdate; it
+// wires openButton() and upgradeButton() itself, reads the accumulation queue
+// (accumulationQueue()) while it has set a raw receive hook
+// (SetRawReceiveHook), and reports through frame().
 
 #include "MainReceiver.h"
 #include "NotifyWindow.h"
@@ -49,9 +47,8 @@ public:
 
     // ---- link -------------------------------------------------------------
     MainReceiver& receiver() { return receiver_; }
-    // 0 not connected, 1 parameters received, 2 connected (lamps lit). A
-    // port that has been closed (hang-up, window closed) counts as 0.
-    int connectStage() const;
+    // 0 not connected, 1 parameters received, 2 connected (lamps lit).
+    int connectStage() const { return receiver_.connectStage(); }
     // The port chosen in the list: its number (1..1024, 0 for none) and path.
     int portNumber() const { return portNumber_; }
     const std::string& portPath() const { return portPath_; }
@@ -133,9 +130,7 @@ private:
     int connectTimer_ = 0;
     std::function<void()> rawHook_;
 
-#if __has_include("FirmwareUpgrade.h")
     std::unique_ptr<FirmwareUpgrade> firmware_;
-#endif
     // Last member: unregisters first, so no notification reaches a view being destroyed.
     QtNotifyWindow notify_;
 };

@@ -18,6 +18,7 @@ bool MainReceiver::Connect(int portNumber, const std::string& devicePath) {
 }
 
 void MainReceiver::Disconnect() {
+    connectStage_ = 0;
     stage_.Clear();
     o_.LinkPort.Close(500);
 }

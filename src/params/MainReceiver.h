@@ -27,7 +27,8 @@ public:
     // (when portNumber is 1..1024), ask for the parameters. Returns whether
     // the port is open; LinkPort.LastFailure() says why not.
     bool Connect(int portNumber, const std::string& devicePath);
-    // Closes the port as the view does on close or when the adapter is gone.
+    // Closes the port as the view does on close or when the adapter is gone;
+    // the connect stage goes back to 0.
     void Disconnect();
 
     // WM_PORT_RECEIVE: the first stage, then the parser for every chunk.

@@ -109,6 +109,7 @@ TEST(Handshake, HangUpClosesThePort) {
     sim.terminate();
     ASSERT_TRUE(c.PumpUntil([&] { return !c.o.LinkPort.IsOpen(); }));
     EXPECT_EQ(c.o.LinkPort.LastFailure().error, LinkError::Gone);
+    EXPECT_EQ(c.receiver.connectStage(), 0) << "a closed port is not connected";
 }
 
 TEST(Handshake, MissingPortFailsWithAReason) {
