@@ -183,6 +183,8 @@ struct CliFault {
     std::vector<std::string> args;
     XmodemOutcome outcome;
     const char* message;
+
+    friend void PrintTo(const CliFault& fault, std::ostream* os) { *os << fault.name; }
 };
 
 class FlashCliFaults : public ::testing::TestWithParam<CliFault> {};
@@ -276,4 +278,5 @@ TEST_P(FlashToRx, ReceivesTheFileUpToItsPadding) {
 }
 
 // Part of a block; whole blocks; more than 255 blocks, so the numbers wrap.
-INSTANTIATE_TEST_SUITE_P(Sizes, FlashToRx, ::testing::Values(size_t{1000}, size_t{10 * kBlock}, size_t{300 * kBlock}));
+INSTANTIATE_TEST_SUITE_P(Sizes, FlashToRx, ::testing::Values(size_t{1000}, size_t{10 * kBlock}, size_t{300 * kBlock}),
+                         ::testing::PrintToStringParamName());

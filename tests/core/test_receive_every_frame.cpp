@@ -13,14 +13,17 @@ namespace {
 constexpr int kNotThePort = 0;  // scan the window's queue without reading the port
 
 std::vector<uint8_t> Reply(uint8_t type, uint8_t seq, const std::vector<uint8_t>& payload) {
-    std::vector<uint8_t> body{30, type, seq};
-    body.insert(body.end(), payload.begin(), payload.end());
-    body.push_back(static_cast<uint8_t>(body.size() + 2));
+    // Built byte by byte into reserved room: GCC 12 takes insert() into a
+    // two-byte vector for an overflow (-Warray-bounds) that cannot happen.
+    std::vector<uint8_t> wire;
+    wire.reserve(90 + payload.size());
+    for (uint8_t b : {uint8_t{0x7F}, uint8_t{0x2F}, uint8_t{30}, type, seq}) wire.push_back(b);
+    for (uint8_t b : payload) wire.push_back(b);
+    const size_t bodyStart = 2;
+    wire.push_back(static_cast<uint8_t>(wire.size() - bodyStart + 2));
     uint8_t x = 0;
-    for (uint8_t b : body) x ^= b;
-    body.push_back(x);
-    std::vector<uint8_t> wire{0x7F, 0x2F};
-    wire.insert(wire.end(), body.begin(), body.end());
+    for (size_t i = bodyStart; i < wire.size(); ++i) x ^= wire[i];
+    wire.push_back(x);
     wire.push_back(0x7E);
     wire.push_back(0x0E);
     wire.resize(90, 0);

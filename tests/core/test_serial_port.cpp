@@ -566,6 +566,8 @@ TEST(SerialPortWrite, EmptiedOutputIsReported) {
 struct ModeCase {
     const char* name;
     uint32_t flags;
+
+    friend void PrintTo(const ModeCase& mode, std::ostream* os) { *os << mode.name; }
 };
 
 class SerialPortModes : public ::testing::TestWithParam<ModeCase> {};

@@ -489,9 +489,11 @@ TEST(SimFraming, WrongLengthByteOrCodeIsIgnored) {
     Bytes wrongLength = Query(1, 30);
     wrongLength[5] = 6;
     wrongLength[6] ^= 5 ^ 6;  // checksum still right
+    // A query's length with the parameter frame's code.
+    constexpr uint8_t kQueryCode = 10, kParameterCode = 30;
     Bytes wrongCode = Query(2, 30);
-    wrongCode[2] = 30;
-    wrongCode[6] ^= 10 ^ 30;
+    wrongCode[2] = kParameterCode;
+    wrongCode[6] ^= kQueryCode ^ kParameterCode;
     ASSERT_TRUE(sim.line.send(wrongLength));
     ASSERT_TRUE(sim.line.send(wrongCode));
     ASSERT_TRUE(sim.line.send(Query(3, 0)));

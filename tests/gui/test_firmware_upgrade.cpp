@@ -236,6 +236,8 @@ struct LoaderFault {
     const char* message;  // the text the user reads
     int blockAnswerLimitMs;
     bool retryCompletes;  // the fault happens once, so pressing Upgrade again works
+
+    friend void PrintTo(const LoaderFault& fault, std::ostream* os) { *os << fault.name; }
 };
 
 class LoaderFaults : public FirmwareUpgradeTest, public ::testing::WithParamInterface<LoaderFault> {};

@@ -229,8 +229,12 @@ TEST_F(PortListing, RegisteredSimulatorFollowsTheRealPorts) {
     EXPECT_EQ(combo->itemText(at), link);  // the entry shows its device path
     for (int i = 0; i < entries.size(); ++i) {
         const bool simulated = entries[i].startsWith(QString::fromStdString(sim().runtimeDir()));
-        if (i < at) EXPECT_FALSE(simulated) << entries[i].toStdString();
-        if (simulated) EXPECT_GE(i, at);
+        if (i < at) {
+            EXPECT_FALSE(simulated) << entries[i].toStdString();
+        }
+        if (simulated) {
+            EXPECT_GE(i, at);
+        }
     }
 }
 

@@ -274,7 +274,9 @@ TEST_F(Panel, AllDataResetSendsTheFactoryImage) {
     EXPECT_EQ(SetupByte(frame, 9), 255);  // ServoDirCH4 reversed
     for (int k = 0; k < 46; ++k) {
         const int want = k == 38 ? 70 : kPresetColumns[k][1];
-        if (want != kKept) EXPECT_EQ(static_cast<int8_t>(TuningByte(frame, k)), want) << "TuningBlock byte " << k;
+        if (want != kKept) {
+            EXPECT_EQ(static_cast<int8_t>(TuningByte(frame, k)), want) << "TuningBlock byte " << k;
+        }
     }
     for (auto [box, byte] : kBoxes) EXPECT_EQ(Edit(box)->text(), QString::number(kPresetColumns[byte][1])) << box;
     // The preset buttons keep their chosen state.

@@ -85,7 +85,9 @@ protected:
         for (int i = 1; i < k; ++i) Click(kNext);
         ASSERT_EQ(wizard_->currentPage(), k);
         ASSERT_EQ(VisiblePage(), k);
-        if (sim_) ASSERT_TRUE(ConnectLink(sim_->portPath()));
+        if (sim_) {
+            ASSERT_TRUE(ConnectLink(sim_->portPath()));
+        }
     }
     QWidget& Page(int k) { return *wizard_->page(k); }
     void ClickOn(int page, int id) {
@@ -571,12 +573,15 @@ TEST_F(WizardPages5to8, EveryControlIsNamedInsideItsPageAndNoTextIsCut) {
             const std::string name = QStringLiteral("page %1 %2").arg(k).arg(w->objectName()).toStdString();
             EXPECT_TRUE(page.rect().contains(w->geometry())) << name;
             if (auto* label = qobject_cast<QLabel*>(w)) {
-                if (!label->wordWrap()) EXPECT_LE(label->sizeHint().width(), label->width()) << name;
+                if (!label->wordWrap()) {
+                    EXPECT_LE(label->sizeHint().width(), label->width()) << name;
+                }
                 continue;
             }
             EXPECT_FALSE(w->accessibleName().isEmpty()) << name;
-            if (auto* button = qobject_cast<QPushButton*>(w); button && !button->text().isEmpty())
+            if (auto* button = qobject_cast<QPushButton*>(w); button && !button->text().isEmpty()) {
                 EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width()) << name;
+            }
         }
     }
 }

@@ -280,7 +280,8 @@ TEST_F(QuadAirplaneDialog, EveryControlIsNamedInsideTheDialogAndNoCaptionIsCut) 
         if (qobject_cast<QLabel*>(w) && w->objectName().isEmpty()) continue;
         EXPECT_FALSE(w->accessibleName().isEmpty()) << name;
         EXPECT_FALSE(w->objectName().isEmpty());
-        if (auto* b = qobject_cast<QAbstractButton*>(w); b && !b->text().isEmpty() && b->isVisible())
+        if (auto* b = qobject_cast<QAbstractButton*>(w); b && !b->text().isEmpty() && b->isVisible()) {
             EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()), b->width()) << name;
+        }
     }
 }
