@@ -63,6 +63,14 @@ void BootLoader::run(Nanos now) {
     }
 }
 
+void BootLoader::endOfSession(Nanos now) {
+    while (!pending_.empty() && !hangupRequested_) {
+        const uint8_t b = pending_.front().value;
+        pending_.pop_front();
+        byte(b, now);
+    }
+}
+
 Nanos BootLoader::nextDue() const {
     Nanos due = pending_.empty() ? kNever : pending_.front().due;
     if (state_ == State::Receiving && !block_.empty()) due = std::min(due, blockStarted_ + kBlockTimeout);

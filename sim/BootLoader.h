@@ -22,6 +22,7 @@ public:
     void received(const std::vector<TimedByte>& bytes, Nanos now) override;
     void run(Nanos now) override;
     Nanos nextDue() const override;
+    void endOfSession(Nanos now) override;
 
 private:
     enum class State {

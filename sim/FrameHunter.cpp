@@ -32,6 +32,15 @@ void FrameHunter::expire(Nanos now, std::vector<HuntedFrame>& out) {
     if (now >= expiryDue()) hunt(out, true);
 }
 
+void FrameHunter::flush(std::vector<HuntedFrame>& out) {
+    while (buffer_.size() >= 2) {
+        const size_t before = buffer_.size();
+        hunt(out, true);
+        if (buffer_.size() == before) break;
+    }
+    buffer_.clear();
+}
+
 Nanos FrameHunter::expiryDue() const {
     if (buffer_.size() < 2) return kNever;
     return lastArrival_ + kIncompleteTimeout + static_cast<Nanos>(kLongest) * byteTime_;

@@ -35,6 +35,9 @@ public:
     // time (the sender stopped mid-frame).
     void expire(Nanos now, std::vector<HuntedFrame>& out);
     Nanos expiryDue() const;
+    // The sender has gone: decides everything buffered (a frame cut short is
+    // reported as incomplete) and starts empty.
+    void flush(std::vector<HuntedFrame>& out);
 
 private:
     void hunt(std::vector<HuntedFrame>& out, bool force);

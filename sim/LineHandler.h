@@ -17,6 +17,10 @@ public:
     virtual void run(Nanos now) = 0;
     // The next moment run() has something to do (kNever if nothing).
     virtual Nanos nextDue() const = 0;
+    // The holder of the port has gone: everything received so far is decided
+    // now, however much of its wire time is left. The line is not listening,
+    // so answers to it go nowhere.
+    virtual void endOfSession(Nanos now) = 0;
     // Set when the device wants the line closed and the simulator ended.
     bool hangupRequested() const { return hangupRequested_; }
 

@@ -11,7 +11,8 @@ namespace orvexsim {
 
 namespace {
 
-constexpr uint8_t kQueryCode = 10, kParameterCode = 30, kActionCode = 50;
+// A query (code 10) asks for nothing but the answer every frame gets.
+constexpr uint8_t kParameterCode = 30, kActionCode = 50;
 constexpr uint8_t kWantParameters = 30, kWantStatus = 40;
 constexpr uint8_t kZeroResetCommand = 101, kFailsafeCommand = 11, kDirectionCheckOn = 102;
 constexpr Nanos kStatusPeriod = 100 * kMillisecond;
@@ -57,6 +58,19 @@ Nanos OrvexDevice::nextDue() const {
     Nanos due = streaming_ ? nextStatus_ : kNever;
     if (!pending_.empty()) due = std::min(due, pending_.front().due);
     return std::min(due, hunter_.expiryDue());
+}
+
+void OrvexDevice::endOfSession(Nanos now) {
+    // The frames still count (a parameter frame is stored, a stop ends the
+    // status stream); only their answers have no one to go to.
+    std::vector<HuntedFrame> rest;
+    hunter_.flush(rest);
+    for (auto& f : rest) pending_.push_back(std::move(f));
+    while (!pending_.empty()) {
+        HuntedFrame frame = std::move(pending_.front());
+        pending_.pop_front();
+        handle(frame, now);
+    }
 }
 
 void OrvexDevice::handle(const HuntedFrame& frame, Nanos now) {
@@ -172,8 +186,14 @@ std::vector<uint8_t> OrvexDevice::noiseBytes() {
 }
 
 void OrvexDevice::sendReply(uint8_t type, uint8_t seq, const std::vector<uint8_t>& payload, Nanos now) {
-    ++replyCount_;
     const std::string what = "type=" + std::to_string(type) + " seq=" + std::to_string(seq);
+    if (!line_.listening()) {
+        // Nobody holds the port. Such replies do not count for the fault
+        // options either: those are about what the program gets to see.
+        if (type != kStatusReply) log_.event("reply not sent (port closed) " + what);
+        return;
+    }
+    ++replyCount_;
     if (options_.dropEvery > 0 && replyCount_ % options_.dropEvery == 0) {
         log_.event("reply dropped " + what);
         return;

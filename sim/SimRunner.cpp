@@ -46,7 +46,17 @@ bool SimRunner::InstallSignalHandlers() {
 }
 
 SimRunner::SimRunner(PacedLine& line, LineHandler& handler, SimLog& log, Nanos hangupAt)
-    : line_(line), handler_(handler), log_(log), hangupAt_(hangupAt) {}
+    : line_(line), handler_(handler), log_(log), hangupAt_(hangupAt) {
+    line_.setSessionListener([this](Nanos now, bool opened, std::vector<TimedByte>& earlier) {
+        if (!opened) {
+            if (!earlier.empty()) handler_.received(earlier, now);
+            handler_.endOfSession(now);
+        }
+        log_.event(opened ? "port opened" : "port closed");
+    });
+}
+
+SimRunner::~SimRunner() { line_.setSessionListener(nullptr); }
 
 int SimRunner::run() {
     std::vector<pollfd> fds;

@@ -12,6 +12,9 @@ namespace orvexsim {
 class SimRunner {
 public:
     SimRunner(PacedLine& line, LineHandler& handler, SimLog& log, Nanos hangupAt);
+    ~SimRunner();
+    SimRunner(const SimRunner&) = delete;
+    SimRunner& operator=(const SimRunner&) = delete;
     // Runs until SIGINT/SIGTERM/SIGHUP, or until the line is to be hung up.
     // Returns the exit status.
     int run();

@@ -257,6 +257,22 @@ struct Sim {
     PtyClient line;
 };
 
+size_t Occurrences(const std::string& text, const std::string& what) {
+    size_t count = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++count;
+    return count;
+}
+
+// Waits until the simulator's log holds text at least count times.
+bool WaitForLogCount(const SimProcess& sim, const std::string& text, size_t count, int timeoutMs = kIoTimeoutMs) {
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (Occurrences(sim.logText(), text) < count) {
+        if (Clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
 std::vector<std::string> Unpaced(std::vector<std::string> extra = {}) {
     extra.insert(extra.begin(), {"--baud", "0"});
     return extra;
@@ -670,6 +686,67 @@ TEST(SimLine, KeepsAnsweringWhenThePortIsClosedAndReopened) {
     }
     EXPECT_TRUE(sim.process.running());
 }
+
+// Every reopen of the port is a new line, as with a real serial port: the
+// previous holder's last frames, answers still on the wire, and bytes the pty
+// kept for the next opener never reach the new holder, and its first request
+// takes only its own wire time. Run once paced and once unpaced.
+class SimReconnect : public testing::TestWithParam<long> {};
+
+TEST_P(SimReconnect, EveryReopenAnswersItsFirstRequestInItsOwnWireTime) {
+    const long baud = GetParam();
+    SimProcess sim({{"--baud", std::to_string(baud)}});
+    // One 90-byte slot in, one out, at 10 bits per byte. The margin is well
+    // below what the leftovers of a session would add here (three slots).
+    const double wireMs = baud > 0 ? 2 * 90 * 10 * 1000.0 / baud : 0.0;
+    constexpr double kMarginMs = 150;
+    constexpr size_t kSessions = 6;
+    uint8_t seq = 1;
+    for (size_t session = 1; session <= kSessions; ++session) {
+        SCOPED_TRACE("session " + std::to_string(session));
+        PtyClient line(sim.portPath());
+        ASSERT_TRUE(line.ok());
+        const uint8_t asked = seq++;
+        const auto sent = Clock::now();
+        ASSERT_TRUE(line.send(Query(asked, 30)));
+        const auto reply = line.readReply();
+        ASSERT_TRUE(reply);
+        EXPECT_EQ(reply->type, 30);
+        EXPECT_EQ(reply->seq, asked);
+        EXPECT_TRUE(reply->checksumOk);
+        EXPECT_TRUE(reply->before.empty()) << "left over from before: " << Hex(reply->before);
+        const double tookMs = std::chrono::duration<double, std::milli>(reply->completeAt - sent).count();
+        EXPECT_LT(tookMs, wireMs + kMarginMs);
+
+        if (session % 2 == 1) {
+            // As the program leaves: the status stream runs, and its last
+            // frames go out just before the port closes.
+            ASSERT_TRUE(line.send(Query(seq++, 40)));
+            const auto status = line.readReply();
+            ASSERT_TRUE(status);
+            EXPECT_EQ(status->type, 40);
+            Bytes lastFrames = Query(seq++, 0);
+            for (const Bytes& more : {Query(seq++, 30), Query(seq++, 0)})
+                lastFrames.insert(lastFrames.end(), more.begin(), more.end());
+            ASSERT_TRUE(line.send(lastFrames));
+        } else {
+            // Closed in the middle of an answer.
+            ASSERT_TRUE(line.send(Query(seq++, 30)));
+            ASSERT_TRUE(line.readByte());
+        }
+        line.close();
+        // The pty cannot tell whose bytes wait on it, so the next holder
+        // opens once the close has been noticed, as a person or a program
+        // starting again would.
+        ASSERT_TRUE(WaitForLogCount(sim, "EVENT port closed", session)) << sim.logText();
+    }
+    EXPECT_TRUE(sim.running());
+}
+
+INSTANTIATE_TEST_SUITE_P(PacedAndUnpaced, SimReconnect, testing::Values(9600L, 0L),
+                         [](const testing::TestParamInfo<long>& info) {
+                             return info.param > 0 ? "Baud" + std::to_string(info.param) : std::string("Unpaced");
+                         });
 
 TEST(SimLine, HangupAfterClosesTheLineAndRemovesTheLink) {
     Sim sim(Unpaced({"--hangup-after", "0.3"}));
