@@ -26,8 +26,12 @@ void MainReceiver::Disconnect() {
 void MainReceiver::OnReceive(int wParam) {
     if (wParam != o_.LinkPort.PortNumber()) return;
     stage_.Drain(o_.LinkPort);
+    // The parser keeps its state between chunks, so it takes every byte as it
+    // comes. Waiting for 90 bytes would stall for good once noise or the tail
+    // of an earlier frame has shifted the stream: the last reply would then
+    // straddle a 90-byte boundary with nothing following it.
     std::vector<uint8_t> chunk;
-    while (stage_.NextChunk(chunk)) parser_.Feed(chunk.data(), chunk.size());
+    while (stage_.TakeAny(chunk)) parser_.Feed(chunk.data(), chunk.size());
 }
 
 void MainReceiver::OnFrame(const uint8_t* body, uint8_t length) {

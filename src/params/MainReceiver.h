@@ -31,7 +31,7 @@ public:
     // the connect stage goes back to 0.
     void Disconnect();
 
-    // WM_PORT_RECEIVE: the first stage, then the parser for every chunk.
+    // WM_PORT_RECEIVE: the first stage, then every waiting byte to the parser.
     void OnReceive(int wParam);
     // Feeds bytes straight to the parser (the firmware upgrade reads the
     // queue itself instead).

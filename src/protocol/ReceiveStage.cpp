@@ -10,8 +10,12 @@ void ReceiveStage::Drain(CSerialPort& port) {
 }
 
 bool ReceiveStage::NextChunk(std::vector<uint8_t>& chunk) {
+    return queue_.Size() >= kFrameSize && TakeAny(chunk);
+}
+
+bool ReceiveStage::TakeAny(std::vector<uint8_t>& chunk) {
     const uint32_t waiting = queue_.Size();
-    if (waiting < kFrameSize) return false;
+    if (waiting == 0) return false;
     chunk.resize(waiting < kWorkBufferSize ? waiting : kWorkBufferSize);
     chunk.resize(queue_.Take(chunk.data(), static_cast<uint32_t>(chunk.size())));
     return true;

@@ -21,6 +21,9 @@ public:
     // to 1024 bytes (the work buffer); a longer queue is handed out in further
     // calls, so nothing overruns and nothing is lost.
     bool NextChunk(std::vector<uint8_t>& chunk);
+    // Takes whatever waits, up to the work buffer's size, for a receiver that
+    // keeps its state between chunks; false when nothing waits.
+    bool TakeAny(std::vector<uint8_t>& chunk);
 
     CByteQueue& Queue() { return queue_; }
     void Clear() { queue_.Clear(); }
