@@ -37,7 +37,7 @@ bool ValidPortName(const std::string& name) {
 }
 
 // One option: whether it takes a value, and how it stores it (false: bad value).
-struct OptionSpec {
+struct OptionDef {
     bool takesValue;
     std::string valueHint;  // shown in the error message for a bad value
     std::function<bool(SimOptions&, const std::string&)> apply;
@@ -69,8 +69,8 @@ std::function<bool(SimOptions&, const std::string&)> FlagInto(bool SimOptions::*
     };
 }
 
-const std::map<std::string, OptionSpec>& OptionTable() {
-    static const std::map<std::string, OptionSpec> table = {
+const std::map<std::string, OptionDef>& OptionTable() {
+    static const std::map<std::string, OptionDef> table = {
         {"--help", {false, "", FlagInto(&SimOptions::help)}},
         {"--name", {true, "a name without '/'",
                     [](SimOptions& o, const std::string& v) {
@@ -156,30 +156,30 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, std::string& er
             error = "unknown option '" + arg + "' (see --help)";
             return std::nullopt;
         }
-        const OptionSpec& spec = it->second;
-        if (spec.takesValue && !inlineValue) {
+        const OptionDef& option = it->second;
+        if (option.takesValue && !inlineValue) {
             if (i + 1 >= argc) {
-                error = "option '" + arg + "' needs " + spec.valueHint;
+                error = "option '" + arg + "' needs " + option.valueHint;
                 return std::nullopt;
             }
             value = argv[++i];
-        } else if (!spec.takesValue && inlineValue) {
+        } else if (!option.takesValue && inlineValue) {
             error = "option '" + arg + "' takes no value";
             return std::nullopt;
         }
-        if (!spec.apply(options, value)) {
-            error = "bad value '" + value + "' for " + arg + ": expected " + spec.valueHint;
+        if (!option.apply(options, value)) {
+            error = "bad value '" + value + "' for " + arg + ": expected " + option.valueHint;
             return std::nullopt;
         }
         given.push_back(arg);
     }
     for (const auto& arg : given) {
-        const OptionSpec& spec = OptionTable().at(arg);
-        if (spec.bootOnly && !options.bootloader) {
+        const OptionDef& option = OptionTable().at(arg);
+        if (option.bootOnly && !options.bootloader) {
             error = "option '" + arg + "' only applies with --bootloader";
             return std::nullopt;
         }
-        if (spec.frameOnly && options.bootloader) {
+        if (option.frameOnly && options.bootloader) {
             error = "option '" + arg + "' does not apply with --bootloader";
             return std::nullopt;
         }

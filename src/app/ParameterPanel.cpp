@@ -25,7 +25,7 @@ using namespace MainFormLayout;
 
 namespace {
 
-struct SliderSpec {
+struct SliderDef {
     int sliderId;
     int editId;
     const char* title;
@@ -34,7 +34,7 @@ struct SliderSpec {
 };
 
 // In panel order (kPanelDefs).
-constexpr SliderSpec kSliders[7] = {
+constexpr SliderDef kSliders[7] = {
     {1002, 1004, "Agility", "Pitch agility", false},
     {1003, 1005, "Gain", "Pitch gain", true},
     {1010, 1014, "Agility", "Roll agility", false},
@@ -47,7 +47,7 @@ constexpr SliderSpec kSliders[7] = {
 constexpr int kAgilityScale[] = {60, 45, 30, 15};
 constexpr int kGainScale[] = {125, 110, 95, 75, 60, 45, 30, 10};
 
-struct PresetSpec {
+struct PresetDef {
     Preset preset;
     int id;
     int picture;
@@ -55,7 +55,7 @@ struct PresetSpec {
 };
 
 // Top to bottom on the form.
-constexpr PresetSpec kPresets[PresetCount] = {
+constexpr PresetDef kPresets[PresetCount] = {
     {PresetBeginner, 1006, 244, "Beginner"},
     {PresetF3C, 1007, 243, "F-3C"},
     {PresetSoft3D, 1008, 245, "Soft 3D"},
@@ -85,22 +85,22 @@ void ParameterPanel::CreateGroups(QWidget* form) {
 
 void ParameterPanel::CreateSliders(QWidget* form) {
     for (int i = 0; i < 7; ++i) {
-        const SliderSpec& spec = kSliders[i];
+        const SliderDef& def = kSliders[i];
         const int centre = SliderCentre(kColumns[i]);
 
-        auto* title = new QLabel(QString::fromLatin1(spec.title), form);
+        auto* title = new QLabel(QString::fromLatin1(def.title), form);
         title->setAlignment(Qt::AlignCenter);
         title->setGeometry(DluRect(centre - 26, kColumnTitleY, 52, kColumnTitleH));
 
         auto* slider = new PanelSlider(form);
-        slider->setObjectName(IdName(spec.sliderId));
-        slider->setAccessibleName(QString::fromLatin1(spec.name));
+        slider->setObjectName(IdName(def.sliderId));
+        slider->setAccessibleName(QString::fromLatin1(def.name));
         slider->setGeometry(DluRect(centre - kSliderW / 2, kSliderY, kSliderW, kSliderH));
         sliders_[i] = slider;
         connect(slider, &QSlider::valueChanged, this, [this, i] { OnDrag(i); });
         slider->installEventFilter(this);
 
-        const std::span<const int> scale = spec.gainScale ? std::span<const int>(kGainScale) : std::span<const int>(kAgilityScale);
+        const std::span<const int> scale = def.gainScale ? std::span<const int>(kGainScale) : std::span<const int>(kAgilityScale);
         for (int value : scale) {
             auto* label = new QLabel(QString::number(value), form);
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -110,8 +110,8 @@ void ParameterPanel::CreateSliders(QWidget* form) {
         }
 
         auto* edit = new QLineEdit(form);
-        edit->setObjectName(IdName(spec.editId));
-        edit->setAccessibleName(QString::fromLatin1(spec.name) + QStringLiteral(" value"));
+        edit->setObjectName(IdName(def.editId));
+        edit->setAccessibleName(QString::fromLatin1(def.name) + QStringLiteral(" value"));
         edit->setAlignment(Qt::AlignCenter);
         edit->setGeometry(DluRect(centre - kEditW / 2, kEditY, kEditW, kEditH));
         edit->installEventFilter(this);
@@ -131,13 +131,13 @@ void ParameterPanel::CreateButtons(QWidget* form) {
     connect(allDataReset_, &QPushButton::clicked, this, &ParameterPanel::OnAllDataReset);
 
     for (int k = 0; k < PresetCount; ++k) {
-        const PresetSpec& spec = kPresets[k];
-        auto* button = new CPngButton(QString::fromLatin1(spec.caption), form);
-        button->setObjectName(IdName(spec.id));
-        button->SetImage(spec.picture);
+        const PresetDef& def = kPresets[k];
+        auto* button = new CPngButton(QString::fromLatin1(def.caption), form);
+        button->setObjectName(IdName(def.id));
+        button->SetImage(def.picture);
         button->move(DluPoint(kPresetX, kPresetY + k * kPresetStep));
-        presets_[spec.preset] = button;
-        connect(button, &CPngButton::clicked, this, [this, p = spec.preset] { OnPreset(p); });
+        presets_[def.preset] = button;
+        connect(button, &CPngButton::clicked, this, [this, p = def.preset] { OnPreset(p); });
     }
 }
 
