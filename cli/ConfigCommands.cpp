@@ -49,9 +49,7 @@ bool WaitForAnswer(CliSession& s) {
 bool Transmit(CliSession& s, std::string& error) {
     Orvex& o = s.orvex();
     ConfigToImage(o);
-    const uint32_t before = o.LinkPort.BytesWritten();
-    SendParameters(o);
-    if (!o.LinkPort.IsOpen() || o.LinkPort.BytesWritten() - before < kFrameSize) {
+    if (!SendParametersWritten(o)) {
         error = "the config file could not be sent: " + DescribeLinkFailure(s.path(), o.LinkPort.LastFailure());
         return false;
     }

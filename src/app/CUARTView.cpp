@@ -393,9 +393,7 @@ void CUARTView::OnFileTransmit() {
     ConfigToImage(o_);
     if (progress) progress->setValue(100);
     const bool open = o_.LinkPort.IsOpen();
-    const uint32_t before = o_.LinkPort.BytesWritten();
-    SendParameters(o_);
-    const bool written = open && o_.LinkPort.BytesWritten() - before >= kFrameSize;
+    const bool written = SendParametersWritten(o_);
     QString message;
     if (written) message = QStringLiteral("The config file has been Transmitted to Orvex!");
     else if (!open) message = QStringLiteral("Orvex not connected! Nothing was transmitted.");

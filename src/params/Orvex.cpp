@@ -49,6 +49,13 @@ PanelValues PanelFromImage(const ParameterImage& image) {
 
 void SendParameters(Orvex& o) { o.SendCommand(30, 30); }
 
+bool SendParametersWritten(Orvex& o) {
+    const bool open = o.LinkPort.IsOpen();
+    const uint32_t before = o.LinkPort.BytesWritten();
+    SendParameters(o);
+    return open && o.LinkPort.BytesWritten() - before >= kFrameSize;
+}
+
 void ResetAllParameters(Orvex& o) {
     for (size_t i = 0; i < kSetupBlockSize; ++i)
         if (kSetupBytes[i].factory != kKeep) o.image.SetupBlock[i] = static_cast<int8_t>(kSetupBytes[i].factory);

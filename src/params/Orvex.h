@@ -52,6 +52,8 @@ void WritePresetImage(ParameterImage& image, Preset preset);
 // ZeroPitch), and sends. Returns the new panel values (the Reset snapshot).
 PanelValues ApplyPreset(Orvex& o, Preset preset);
 void SendParameters(Orvex& o);
+// SendParameters, telling whether the whole frame went out on an open port.
+bool SendParametersWritten(Orvex& o);
 
 // The named commands of the device protocol.
 namespace Command {

@@ -200,3 +200,9 @@ TEST(Commands, ConditionChangeRepeatsARunningDirectionCheck) {
     EXPECT_EQ(f[3], 2);
     EXPECT_EQ(f[5], 102);
 }
+
+TEST(Commands, AFrameBuiltForAClosedPortIsNotReportedAsWritten) {
+    Orvex o;
+    EXPECT_FALSE(SendParametersWritten(o));
+    EXPECT_EQ(o.link.SequenceCounter, 1) << "the frame is still built";
+}
