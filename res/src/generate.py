@@ -819,8 +819,9 @@ def dsm_figure(x0, title, binding):
         o.append(cable([(x0 + 116, ys[0]), (x0 + 86, ys[0]), (x0 + 86, ys[1]), (x0 + 116, ys[1])], "#e24b4b", 4.5))
         o.append(plug(x0 + 115, ys[0]))
         o.append(plug(x0 + 115, ys[1]))
-        o.append(text(x0 + 80, ys[0] + 2, "dual male", 9, "end", "bold", RED_D))
-        o.append(text(x0 + 80, ys[0] + 13, "connector cable", 9, "end", "bold", RED_D))
+        # Three short lines, clear of the page text that runs over this corner.
+        for k, word in enumerate(("dual male", "connector", "cable")):
+            o.append(text(x0 + 82, ys[0] - 4 + 11 * k, word, 8.5, "end", "bold", RED_D))
     else:
         o.append(text(x0 + 112, ys[0] + 3, "AIL and PIT/ELE/AUX", 9, "end", "normal", INK2))
         o.append(text(x0 + 112, ys[0] + 14, "ports left free", 9, "end", "normal", INK2))
