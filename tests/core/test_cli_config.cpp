@@ -1,6 +1,8 @@
 // quillon-cli save and load against the simulated Orvex: a backup holds the
 // device's own values under their keys, a restored file changes the device,
 // and a file that is not a configuration file sends nothing.
+#include "CliRunner.h"
+#include "FileBytes.h"
 #include "IniFile.h"
 #include "SimProcess.h"
 #include "TempDir.h"
@@ -8,47 +10,14 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
-
-CliRun Cli(const std::string& args) {
-    CliRun r;
-    FILE* p = popen((std::string(QUILLON_CLI_PATH) + " " + args + " 2>&1").c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
-    const int st = pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return r;
-}
-
 std::string Quoted(const std::string& s) { return "'" + s + "'"; }
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    ASSERT_TRUE(out.good()) << path;
-}
 
 // The device image as the simulator stores it: SetupBlock 0..31, TuningBlock 0..45.
 constexpr size_t kSetup = 32, kTuning = 46;
@@ -130,7 +99,7 @@ protected:
 TEST_F(CliConfig, SaveWritesTheDeviceValuesUnderTheirKeys) {
     const Image image = DistinctImage();
     StartSim(image);
-    const CliRun r = Cli("save " + sim().portPath() + " " + Quoted(dir_.file("backup")));
+    const CliResult r = RunCli("save " + sim().portPath() + " " + Quoted(dir_.file("backup")));
     ASSERT_EQ(r.status, 0) << r.out;
 
     // ".ini" is added as the menu command adds it.
@@ -146,7 +115,7 @@ TEST_F(CliConfig, SaveWritesTheDeviceValuesUnderTheirKeys) {
 
 TEST_F(CliConfig, SaveWritesTheKeysInFileOrder) {
     StartSim(DistinctImage());
-    ASSERT_EQ(Cli("save " + sim().portPath() + " " + Quoted(dir_.file("order.ini"))).status, 0);
+    ASSERT_EQ(RunCli("save " + sim().portPath() + " " + Quoted(dir_.file("order.ini"))).status, 0);
     const std::string text = ReadBytes(dir_.file("order.ini"));
     size_t at = 0;
     const char* section = "";
@@ -166,7 +135,7 @@ TEST_F(CliConfig, SaveKeepsForeignContentOfAnExistingFile) {
     StartSim(DistinctImage());
     const std::string path = dir_.file("kept.ini");
     WriteBytes(path, "; my helicopter\n[section1]\nPitchGain=1\nPilotNote=hover only\n[mine]\nx=1\n");
-    ASSERT_EQ(Cli("save " + sim().portPath() + " " + Quoted(path)).status, 0);
+    ASSERT_EQ(RunCli("save " + sim().portPath() + " " + Quoted(path)).status, 0);
     const std::string text = ReadBytes(path);
     EXPECT_EQ(text.rfind("; my helicopter\n", 0), 0u) << text;
     EXPECT_NE(text.find("PilotNote=hover only\n"), std::string::npos) << text;
@@ -176,7 +145,7 @@ TEST_F(CliConfig, SaveKeepsForeignContentOfAnExistingFile) {
 
 TEST_F(CliConfig, SaveIntoAMissingFolderFailsClearly) {
     StartSim(DistinctImage());
-    const CliRun r = Cli("save " + sim().portPath() + " " + Quoted(dir_.file("no-such-folder/backup.ini")));
+    const CliResult r = RunCli("save " + sim().portPath() + " " + Quoted(dir_.file("no-such-folder/backup.ini")));
     EXPECT_NE(r.status, 0);
     EXPECT_NE(r.out.find("Cannot"), std::string::npos) << r.out;
 }
@@ -185,7 +154,7 @@ TEST_F(CliConfig, LoadOfAnEditedFileChangesTheDevice) {
     const Image image = DistinctImage();
     StartSim(image);
     const std::string path = dir_.file("edited.ini");
-    ASSERT_EQ(Cli("save " + sim().portPath() + " " + Quoted(path)).status, 0);
+    ASSERT_EQ(RunCli("save " + sim().portPath() + " " + Quoted(path)).status, 0);
 
     IniLoadResult loaded = IniFile::Load(path);
     ASSERT_TRUE(loaded.status.ok);
@@ -205,7 +174,7 @@ TEST_F(CliConfig, LoadOfAnEditedFileChangesTheDevice) {
     ASSERT_TRUE(file.Save(path).ok);
 
     const size_t before = sim().frames().size();
-    const CliRun r = Cli("load " + sim().portPath() + " " + Quoted(path));
+    const CliResult r = RunCli("load " + sim().portPath() + " " + Quoted(path));
     ASSERT_EQ(r.status, 0) << r.out;
     EXPECT_NE(r.out.find("The config file has been Transmitted to Orvex!"), std::string::npos) << r.out;
 
@@ -231,7 +200,7 @@ TEST_F(CliConfig, LoadOfAnEditedFileChangesTheDevice) {
     EXPECT_EQ(FrameValue(f, S, 21), ImageValue(image, S, 21));
 
     // The device stored it: a new backup reads the edited values.
-    ASSERT_EQ(Cli("save " + sim().portPath() + " " + Quoted(dir_.file("after.ini"))).status, 0);
+    ASSERT_EQ(RunCli("save " + sim().portPath() + " " + Quoted(dir_.file("after.ini"))).status, 0);
     IniLoadResult after = IniFile::Load(dir_.file("after.ini"));
     ASSERT_TRUE(after.status.ok);
     EXPECT_EQ(after.file.Get("section3", "Acc1"), "99");
@@ -245,7 +214,7 @@ TEST_F(CliConfig, LoadOfABinaryFileFailsAndSendsNothing) {
     std::string binary("\x89PNG\r\n\x1a\n", 8);
     binary += std::string("\0\0\0\rIHDR\0\0\0\x18", 12);
     WriteBytes(path, binary);
-    const CliRun r = Cli("load " + sim().portPath() + " " + Quoted(path));
+    const CliResult r = RunCli("load " + sim().portPath() + " " + Quoted(path));
     EXPECT_NE(r.status, 0);
     EXPECT_NE(r.out.find("not a configuration file"), std::string::npos) << r.out;
     // The file is refused before the port is opened: the device saw no frame at all.
@@ -255,7 +224,7 @@ TEST_F(CliConfig, LoadOfABinaryFileFailsAndSendsNothing) {
 
 TEST_F(CliConfig, LoadOfAMissingFileFailsAndSendsNothing) {
     StartSim(DistinctImage());
-    const CliRun r = Cli("load " + sim().portPath() + " " + Quoted(dir_.file("nothing-here.ini")));
+    const CliResult r = RunCli("load " + sim().portPath() + " " + Quoted(dir_.file("nothing-here.ini")));
     EXPECT_NE(r.status, 0);
     EXPECT_NE(r.out.find("nothing-here.ini"), std::string::npos) << r.out;
     EXPECT_TRUE(sim().frames().empty()) << sim().logText();
@@ -263,7 +232,7 @@ TEST_F(CliConfig, LoadOfAMissingFileFailsAndSendsNothing) {
 
 TEST_F(CliConfig, ShortFileNamesAreRefusedAsTheMenuRefusesThem) {
     for (const char* command : {"save", "load"}) {
-        const CliRun r = Cli(std::string(command) + " /dev/quillon-no-such-port a.i");
+        const CliResult r = RunCli(std::string(command) + " /dev/quillon-no-such-port a.i");
         EXPECT_NE(r.status, 0) << command;
         EXPECT_NE(r.out.find("File name is too short!"), std::string::npos) << command << ": " << r.out;
     }
@@ -271,7 +240,7 @@ TEST_F(CliConfig, ShortFileNamesAreRefusedAsTheMenuRefusesThem) {
 
 TEST_F(CliConfig, WithoutADeviceNothingIsWritten) {
     const std::string path = dir_.file("never.ini");
-    const CliRun r = Cli("save /dev/quillon-no-such-port " + Quoted(path));
+    const CliResult r = RunCli("save /dev/quillon-no-such-port " + Quoted(path));
     EXPECT_NE(r.status, 0);
     EXPECT_FALSE(std::ifstream(path).good());
 }

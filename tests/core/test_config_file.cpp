@@ -2,33 +2,19 @@
 // value conversion, keeping foreign content, refused files and the menu's
 // file name rules.
 #include "ConfigFile.h"
+#include "FileBytes.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    ASSERT_TRUE(out.good()) << path;
-}
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 struct Params {
     ConfigValues cv;

@@ -3,6 +3,7 @@
 // shares nothing with this project, behind a pty made by socat.
 
 #include "FirmwareImage.h"
+#include "CliRunner.h"
 #include "SimProcess.h"
 #include "TempDir.h"
 #include "XmodemSender.h"
@@ -10,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -29,24 +29,6 @@ namespace {
 
 constexpr size_t kBlock = 128;
 constexpr int kWaitMs = 20000;  // generous: the machine may be loaded
-
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
-
-CliRun Cli(const std::string& args) {
-    const std::string cmd = std::string(QUILLON_CLI_PATH) + " " + args + " 2>&1";
-    CliRun r;
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
-    const int st = pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return r;
-}
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
@@ -169,7 +151,7 @@ TEST(FlashCli, SendsTheImageToTheLoaderWithProgress) {
     const std::string file = WriteFirmware(dir, firmware);
     SimProcess sim({.args = {"--bootloader", "--baud", "0", "--firmware-out", dir.file("loader.bin")}});
 
-    const CliRun r = Cli("flash " + sim.portPath() + " " + Quoted(file));
+    const CliResult r = RunCli("flash " + sim.portPath() + " " + Quoted(file));
     EXPECT_EQ(r.status, 0) << r.out;
     EXPECT_TRUE(Contains(r.out, "Firmware Update: transfered packets:1/total packets:8")) << r.out;
     EXPECT_TRUE(Contains(r.out, "Firmware Update: transfered packets:8/total packets:8  100%")) << r.out;
@@ -197,7 +179,7 @@ TEST_P(FlashCliFaults, EndWithTheMessageAndAFailureStatus) {
     args.insert(args.end(), fault.args.begin(), fault.args.end());
     SimProcess sim({.args = args});
 
-    const CliRun r = Cli("flash " + sim.portPath() + " " + Quoted(file));
+    const CliResult r = RunCli("flash " + sim.portPath() + " " + Quoted(file));
     EXPECT_EQ(r.status, 1) << r.out;
     EXPECT_EQ(std::string(fault.message), XmodemOutcomeMessage(fault.outcome));
     EXPECT_TRUE(Contains(r.out, fault.message)) << r.out;
@@ -221,12 +203,12 @@ TEST(FlashCli, UnreadableOrOversizedFileSendsNothing) {
     TempDir dir("quillon-flash");
     SimProcess sim({.args = {"--bootloader", "--baud", "0"}});
 
-    CliRun r = Cli("flash " + sim.portPath() + " " + Quoted(dir.file("missing.bin")));
+    CliResult r = RunCli("flash " + sim.portPath() + " " + Quoted(dir.file("missing.bin")));
     EXPECT_EQ(r.status, 1) << r.out;
     EXPECT_TRUE(Contains(r.out, "Please open firmware file!")) << r.out;
 
     const std::string huge = WriteFirmware(dir, std::vector<uint8_t>(kMaxFirmwareBytes + 1, 0x5A), "huge.bin");
-    r = Cli("flash " + sim.portPath() + " " + Quoted(huge));
+    r = RunCli("flash " + sim.portPath() + " " + Quoted(huge));
     EXPECT_EQ(r.status, 1) << r.out;
     EXPECT_TRUE(Contains(r.out, XmodemOutcomeMessage(XmodemOutcome::TooLarge))) << r.out;
 
@@ -236,14 +218,14 @@ TEST(FlashCli, UnreadableOrOversizedFileSendsNothing) {
 TEST(FlashCli, MissingPortFailsClearly) {
     TempDir dir("quillon-flash");
     const std::string file = WriteFirmware(dir, Pattern(10, 3));
-    const CliRun r = Cli("flash /dev/quillon-no-such-port " + Quoted(file));
+    const CliResult r = RunCli("flash /dev/quillon-no-such-port " + Quoted(file));
     EXPECT_EQ(r.status, 1) << r.out;
     EXPECT_TRUE(Contains(r.out, "no such device")) << r.out;
 }
 
 TEST(FlashCli, NeedsPortAndFile) {
-    EXPECT_EQ(Cli("flash").status, 2);
-    EXPECT_EQ(Cli("flash /dev/null").status, 2);
+    EXPECT_EQ(RunCli("flash").status, 2);
+    EXPECT_EQ(RunCli("flash /dev/null").status, 2);
 }
 
 // ---- against lrzsz's rx ---------------------------------------------------------
@@ -264,7 +246,7 @@ TEST_P(FlashToRx, ReceivesTheFileUpToItsPadding) {
     RxBehindPty rx(dir);
     ASSERT_TRUE(rx.WaitForPty()) << rx.log();
 
-    const CliRun r = Cli("flash " + Quoted(rx.ptyPath()) + " " + Quoted(file));
+    const CliResult r = RunCli("flash " + Quoted(rx.ptyPath()) + " " + Quoted(file));
     EXPECT_EQ(r.status, 0) << r.out << rx.log();
     EXPECT_TRUE(Contains(r.out, "Firmware update complete!")) << r.out;
     ASSERT_TRUE(rx.WaitForExit()) << rx.log();

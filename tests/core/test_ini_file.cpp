@@ -1,5 +1,6 @@
 // The private-profile reader and writer on real files: lookup rules, in-place
 // updates that keep everything else, atomic saves and refused inputs.
+#include "FileBytes.h"
 #include "IniFile.h"
 #include "TempDir.h"
 
@@ -11,9 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fcntl.h>
-#include <fstream>
 #include <linux/fs.h>
-#include <sstream>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -22,19 +21,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-    ASSERT_TRUE(out.good()) << path;
-}
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 IniFile LoadText(const TempDir& dir, const std::string& text) {
     const std::string path = dir.file("in.ini");

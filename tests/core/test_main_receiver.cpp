@@ -1,4 +1,5 @@
 // The main view's receiver on a real pty, with the test writing as the device.
+#include "DeviceReply.h"
 #include "FrameParser.h"
 #include "MainReceiver.h"
 #include "NotifyWindow.h"
@@ -14,16 +15,9 @@
 
 namespace {
 std::vector<uint8_t> ParameterReplyOnWire(uint8_t seq) {
-    std::vector<uint8_t> body = {30, ParameterReply, seq};
-    for (int i = 0; i < 78; ++i) body.push_back(static_cast<uint8_t>(i + 1));
-    body.push_back(static_cast<uint8_t>(body.size() + 2));
-    body.push_back(XorChecksum(body.data(), body.size()));
-    std::vector<uint8_t> wire = {0x7F, 0x2F};
-    wire.insert(wire.end(), body.begin(), body.end());
-    wire.push_back(0x7E);
-    wire.push_back(0x0E);
-    wire.resize(90, 0);
-    return wire;
+    std::vector<uint8_t> payload;
+    for (int i = 0; i < 78; ++i) payload.push_back(static_cast<uint8_t>(i + 1));
+    return DeviceReply(ParameterReply, seq, payload);
 }
 
 struct FakeDevice {

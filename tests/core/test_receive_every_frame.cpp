@@ -1,5 +1,6 @@
 // The receive procedure that checks every frame: replies that arrive
 // together, a reply in pieces, stale and broken replies.
+#include "DeviceReply.h"
 #include "FrameParser.h"
 #include "Orvex.h"
 #include "WindowReceiver.h"
@@ -12,28 +13,10 @@ namespace {
 
 constexpr int kNotThePort = 0;  // scan the window's queue without reading the port
 
-std::vector<uint8_t> Reply(uint8_t type, uint8_t seq, const std::vector<uint8_t>& payload) {
-    // Built byte by byte into reserved room: GCC 12 takes insert() into a
-    // two-byte vector for an overflow (-Warray-bounds) that cannot happen.
-    std::vector<uint8_t> wire;
-    wire.reserve(90 + payload.size());
-    for (uint8_t b : {uint8_t{0x7F}, uint8_t{0x2F}, uint8_t{30}, type, seq}) wire.push_back(b);
-    for (uint8_t b : payload) wire.push_back(b);
-    const size_t bodyStart = 2;
-    wire.push_back(static_cast<uint8_t>(wire.size() - bodyStart + 2));
-    uint8_t x = 0;
-    for (size_t i = bodyStart; i < wire.size(); ++i) x ^= wire[i];
-    wire.push_back(x);
-    wire.push_back(0x7E);
-    wire.push_back(0x0E);
-    wire.resize(90, 0);
-    return wire;
-}
-
 std::vector<uint8_t> ParameterReplyWithZeroPitch(uint8_t seq, int8_t zeroPitch) {
     std::vector<uint8_t> payload(78, 1);
     payload[32 + 39] = static_cast<uint8_t>(zeroPitch);
-    return Reply(ParameterReply, seq, payload);
+    return DeviceReply(ParameterReply, seq, payload);
 }
 
 std::vector<uint8_t> Join(std::vector<uint8_t> a, const std::vector<uint8_t>& b) {
@@ -62,7 +45,7 @@ protected:
 TEST_F(ReceiveEveryFrameTest, AnswerBehindAnEarlierAcknowledgementIsNotLost) {
     // "Reset zero": the acknowledgement of the first frame and the parameter
     // reply to the second arrive in one delivery.
-    const WindowReceive r = Deliver(Join(Reply(AckReply, 5, {}), ParameterReplyWithZeroPitch(6, -4)));
+    const WindowReceive r = Deliver(Join(DeviceReply(AckReply, 5, {}), ParameterReplyWithZeroPitch(6, -4)));
     EXPECT_TRUE(r.answered);
     EXPECT_TRUE(r.frameFound);
     EXPECT_EQ(o.link.ReplyPending, 0);
@@ -91,7 +74,7 @@ TEST_F(ReceiveEveryFrameTest, StaleReplyDeliversItsPayloadButAnswersNothing) {
 TEST_F(ReceiveEveryFrameTest, BrokenReplyIsDroppedAndTheNextOneCounts) {
     std::vector<uint8_t> broken = ParameterReplyWithZeroPitch(6, 9);
     broken[2 + 83 - 1] ^= 0x5A;  // the checksum byte
-    const WindowReceive r = Deliver(Join(broken, Reply(AckReply, 6, {})));
+    const WindowReceive r = Deliver(Join(broken, DeviceReply(AckReply, 6, {})));
     EXPECT_TRUE(r.answered);
     EXPECT_EQ(o.image.TuningBlock[39], 0);
 }

@@ -1,5 +1,6 @@
 // The two receivers: the main view's stateful FrameParser and the pages'
 // FindFrame + CheckReply, fed the way the link delivers bytes.
+#include "DeviceReply.h"
 #include "FrameParser.h"
 #include "LinkFrame.h"
 
@@ -8,21 +9,6 @@
 #include <vector>
 
 namespace {
-// A device reply on the wire: markers, body with length and checksum, zero padding to 90.
-std::vector<uint8_t> Reply(uint8_t cls, uint8_t type, uint8_t seq, std::vector<uint8_t> payload, size_t pad = 90) {
-    std::vector<uint8_t> body = {cls, type, seq};
-    body.insert(body.end(), payload.begin(), payload.end());
-    const uint8_t L = static_cast<uint8_t>(body.size() + 2);
-    body.push_back(L);
-    body.push_back(XorChecksum(body.data(), body.size()));
-    std::vector<uint8_t> wire = {0x7F, 0x2F};
-    wire.insert(wire.end(), body.begin(), body.end());
-    wire.push_back(0x7E);
-    wire.push_back(0x0E);
-    if (wire.size() < pad) wire.resize(pad, 0);
-    return wire;
-}
-
 std::vector<uint8_t> ParamPayload(int8_t first) {
     std::vector<uint8_t> p(78);
     for (size_t i = 0; i < p.size(); ++i) p[i] = static_cast<uint8_t>(first + static_cast<int>(i));
@@ -37,7 +23,7 @@ struct Collected {
 
 TEST(FrameParser, AssemblesAReplySplit40And50) {
     Collected c;
-    auto wire = Reply(30, ParameterReply, 1, ParamPayload(5));
+    auto wire = DeviceReply(ParameterReply, 1, ParamPayload(5));
     c.parser.Feed(wire.data(), 40);
     EXPECT_TRUE(c.bodies.empty());
     c.parser.Feed(wire.data() + 40, 50);
@@ -48,8 +34,8 @@ TEST(FrameParser, AssemblesAReplySplit40And50) {
 
 TEST(FrameParser, TwoRepliesBackToBackAs100And80) {
     Collected c;
-    auto wire = Reply(30, ParameterReply, 1, ParamPayload(5));
-    auto second = Reply(10, StatusReply, 2, std::vector<uint8_t>(37, 1));
+    auto wire = DeviceReply(ParameterReply, 1, ParamPayload(5));
+    auto second = DeviceReply(StatusReply, 2, std::vector<uint8_t>(37, 1), 10);
     wire.insert(wire.end(), second.begin(), second.end());
     ASSERT_EQ(wire.size(), 180u);
     c.parser.Feed(wire.data(), 100);
@@ -60,8 +46,8 @@ TEST(FrameParser, TwoRepliesBackToBackAs100And80) {
 
 TEST(FrameParser, StartMarkerInsideBodyAbandonsTheChunk) {
     Collected c;
-    auto wire = Reply(30, AckReply, 1, {0x7F, 0x2F, 1});
-    auto good = Reply(30, AckReply, 2, {});
+    auto wire = DeviceReply(AckReply, 1, {0x7F, 0x2F, 1});
+    auto good = DeviceReply(AckReply, 2, {});
     wire.insert(wire.end(), good.begin(), good.end());
     c.parser.Feed(wire.data(), wire.size());
     EXPECT_TRUE(c.bodies.empty()) << "the rest of the chunk is dropped";
@@ -72,7 +58,7 @@ TEST(FrameParser, StartMarkerInsideBodyAbandonsTheChunk) {
 
 TEST(FrameParser, EndMarkerInsideBodyEndsEarlyAndFailsTheCheck) {
     Collected c;
-    auto wire = Reply(30, AckReply, 1, {0x7E, 0x0E, 9, 9});
+    auto wire = DeviceReply(AckReply, 1, {0x7E, 0x0E, 9, 9});
     c.parser.Feed(wire.data(), wire.size());
     ASSERT_FALSE(c.bodies.empty());
     EXPECT_FALSE(ReplyBodyValid(c.bodies[0].data(), c.bodies[0].size()));
@@ -84,14 +70,14 @@ TEST(FrameParser, OverlongFrameNeverWritesPastItsBufferAndRecovers) {
     junk.resize(300, 0x55);
     c.parser.Feed(junk.data(), junk.size());
     EXPECT_LE(c.parser.writeIndex(), 90);
-    auto good = Reply(30, AckReply, 3, {});
+    auto good = DeviceReply(AckReply, 3, {});
     c.parser.Feed(good.data(), good.size());
     ASSERT_EQ(c.bodies.size(), 1u);
     EXPECT_EQ(c.bodies[0][2], 3);
 }
 
 TEST(ReplyValidation, ClassByte20IsIgnored) {
-    auto wire = Reply(20, ParameterReply, 1, ParamPayload(1));
+    auto wire = DeviceReply(ParameterReply, 1, ParamPayload(1), 20);
     EXPECT_FALSE(ReplyBodyValid(wire.data() + 2, 83));
     LinkState s;
     ParameterImage image;
@@ -102,7 +88,7 @@ TEST(ReplyValidation, ClassByte20IsIgnored) {
 
 TEST(FindFrame, FindsAReplyOnceTheWholeChunkIsThere) {
     LinkState s;
-    auto wire = Reply(30, AckReply, 1, {});
+    auto wire = DeviceReply(AckReply, 1, {});
     EXPECT_FALSE(FindFrame(s, wire.data(), 5));
     EXPECT_TRUE(FindFrame(s, wire.data(), wire.size()));
     EXPECT_EQ(s.ReplyLength, 5);
@@ -111,8 +97,8 @@ TEST(FindFrame, FindsAReplyOnceTheWholeChunkIsThere) {
 TEST(FindFrame, SecondOfTwoRepliesInOneChunkIsLost) {
     LinkState s;
     ParameterImage image;
-    auto wire = Reply(30, AckReply, 7, {});
-    auto second = Reply(30, ParameterReply, 8, ParamPayload(3));
+    auto wire = DeviceReply(AckReply, 7, {});
+    auto second = DeviceReply(ParameterReply, 8, ParamPayload(3));
     wire.insert(wire.end(), second.begin(), second.end());
     ASSERT_TRUE(FindFrame(s, wire.data(), wire.size()));
     EXPECT_EQ(s.ReplyBuffer[2], 7);
@@ -123,7 +109,7 @@ TEST(FindFrame, SecondOfTwoRepliesInOneChunkIsLost) {
 TEST(FindFrame, RestartsAfterAStartInsideTheBody) {
     LinkState s;
     std::vector<uint8_t> wire = {0x7F, 0x2F, 30, 20};
-    auto good = Reply(30, AckReply, 4, {});
+    auto good = DeviceReply(AckReply, 4, {});
     wire.insert(wire.end(), good.begin(), good.end());
     ASSERT_TRUE(FindFrame(s, wire.data(), wire.size()));
     EXPECT_EQ(s.ReplyLength, 5);
@@ -134,7 +120,7 @@ TEST(FindFrame, NeverCollectsPastItsBuffer) {
     LinkState s;
     std::vector<uint8_t> wire = {0x7F, 0x2F};
     wire.resize(1000, 0x11);
-    auto good = Reply(30, AckReply, 9, {});
+    auto good = DeviceReply(AckReply, 9, {});
     wire.insert(wire.end(), good.begin(), good.end());
     ASSERT_TRUE(FindFrame(s, wire.data(), wire.size()));
     EXPECT_EQ(s.ReplyBuffer[2], 9);
@@ -145,7 +131,7 @@ TEST(CheckReply, StaleSequenceStillDeliversThePayload) {
     ParameterImage image;
     s.SequenceCounter = 5;
     s.ReplyPending = 1;
-    auto wire = Reply(30, ParameterReply, 4, ParamPayload(10));
+    auto wire = DeviceReply(ParameterReply, 4, ParamPayload(10));
     ASSERT_TRUE(FindFrame(s, wire.data(), wire.size()));
     EXPECT_TRUE(CheckReply(s, image));
     EXPECT_EQ(s.ReplyPending, 1);
@@ -158,7 +144,7 @@ TEST(CheckReply, MatchingSequenceClearsPendingAndClass10StoresLike30) {
     ParameterImage image;
     s.SequenceCounter = 4;
     s.ReplyPending = 1;
-    auto wire = Reply(10, ParameterReply, 4, ParamPayload(-20));
+    auto wire = DeviceReply(ParameterReply, 4, ParamPayload(-20), 10);
     ASSERT_TRUE(FindFrame(s, wire.data(), wire.size()));
     EXPECT_TRUE(CheckReply(s, image));
     EXPECT_EQ(s.ReplyPending, 0);
@@ -169,11 +155,11 @@ TEST(CheckReply, ShortButWellFormedRepliesCopyNothing) {
     LinkState s;
     ParameterImage image;
     image.SetupBlock[kConditionByte] = 1;
-    auto wire = Reply(30, ParameterReply, 1, std::vector<uint8_t>(20, 0x44));
+    auto wire = DeviceReply(ParameterReply, 1, std::vector<uint8_t>(20, 0x44));
     ASSERT_TRUE(FindFrame(s, wire.data(), wire.size()));
     EXPECT_TRUE(CheckReply(s, image));
     EXPECT_EQ(image.TuningBlock[0], 0);
-    auto status = Reply(30, StatusReply, 1, std::vector<uint8_t>(5, 2));
+    auto status = DeviceReply(StatusReply, 1, std::vector<uint8_t>(5, 2));
     ASSERT_TRUE(FindFrame(s, status.data(), status.size()));
     EXPECT_TRUE(CheckReply(s, image));
     EXPECT_EQ(image.SetupBlock[kConditionByte], 1);
@@ -184,7 +170,7 @@ TEST(CheckReply, StatusReplySetsCondition) {
     ParameterImage image;
     std::vector<uint8_t> payload(37, 0);
     payload[10] = 2;  // body byte 13
-    auto wire = Reply(30, StatusReply, 0, payload);
+    auto wire = DeviceReply(StatusReply, 0, payload);
     ASSERT_TRUE(FindFrame(s, wire.data(), wire.size()));
     EXPECT_TRUE(CheckReply(s, image));
     EXPECT_EQ(image.SetupBlock[kConditionByte], 2);

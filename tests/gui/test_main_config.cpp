@@ -4,6 +4,7 @@
 #include "test_main_support.h"
 
 #include "Dialogs.h"
+#include "FileBytes.h"
 #include "Orvex.h"
 
 #include <QAction>
@@ -19,13 +20,6 @@
 using namespace mainwin;
 
 namespace {
-
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 Dialogs::Request OnlyRequest() {
     const QList<Dialogs::Request> requests = Dialogs::TakeRequests();
@@ -110,7 +104,7 @@ TEST_F(ConfigMenu, SaveAddsTheExtensionAndWritesThePanel) {
     EXPECT_EQ(asked.kind, Dialogs::Kind::SaveFile);
     EXPECT_EQ(asked.title, QStringLiteral("Save Config File"));
     EXPECT_EQ(asked.filter, QStringLiteral("config file (*.ini)"));
-    const std::string text = ReadText(chosen + ".ini");
+    const std::string text = ReadBytes(chosen + ".ini");
     EXPECT_NE(text.find("[section1]"), std::string::npos) << text;
     EXPECT_NE(text.find("YawRight=44"), std::string::npos) << text;
 
@@ -133,13 +127,13 @@ TEST_F(ConfigMenu, SaveAsksBeforeReplacingTheFileWithTheExtensionAdded) {
     const QList<Dialogs::Request> requests = Dialogs::TakeRequests();
     ASSERT_EQ(requests.size(), 2);
     EXPECT_EQ(requests[1].kind, Dialogs::Kind::Question);
-    EXPECT_EQ(ReadText(chosen + ".ini"), "[other]\nkey=1\n");
+    EXPECT_EQ(ReadBytes(chosen + ".ini"), "[other]\nkey=1\n");
 
     Dialogs::QueueAnswer(QString::fromStdString(chosen));
     Dialogs::QueueAnswer(QStringLiteral("yes"));
     frame().saveAction()->trigger();
     Dialogs::TakeRequests();
-    const std::string text = ReadText(chosen + ".ini");
+    const std::string text = ReadBytes(chosen + ".ini");
     EXPECT_NE(text.find("[other]\nkey=1\n"), std::string::npos) << text;  // other sections stay
     EXPECT_NE(text.find("YawGain=10"), std::string::npos) << text;
 }

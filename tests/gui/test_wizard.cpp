@@ -218,7 +218,7 @@ TEST_F(WizardFrame, FewerThanNinetyBytesWaitInThePagesQueue) {
     PtyPeer device;
     ASSERT_TRUE(ConnectLink(device.path()));
     CSetupWizard& w = OpenWizard();
-    const auto reply = ReplyOnWire(30, TheOrvex().link.SequenceCounter, ParameterPayload({{29, 3}}));
+    const auto reply = DeviceReply(30, TheOrvex().link.SequenceCounter, ParameterPayload({{29, 3}}));
     ASSERT_NE(TheOrvex().config[CV::FixMode], 3);
     device.Send({reply.begin(), reply.begin() + 40});
     ASSERT_TRUE(WaitFor([&] { return w.page(1)->stage().Queue().Size() == 40; }));
@@ -235,7 +235,7 @@ TEST_F(WizardFrame, ANotificationPostedBeforeAPageChangeIsReadByItsPage) {
     CSetupWizard& w = OpenWizard();
     // Hold the worker's own notices back, so that the one below is the only one.
     TheOrvex().LinkPort.SetNotifyWindow(0);
-    const auto reply = ReplyOnWire(20, 0, {});
+    const auto reply = DeviceReply(20, 0, {});
     device.Send({reply.begin(), reply.begin() + 40});
     ASSERT_TRUE(WaitFor([] { return TheOrvex().LinkPort.RxQueue().Size() == 40; }));
     ASSERT_TRUE(NotifyRegistry::Post(w.page(1)->notifyHandle(), {WM_PORT_RECEIVE, kTestPortNumber, 0}));

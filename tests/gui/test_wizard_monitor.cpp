@@ -49,7 +49,7 @@ protected:
     // A report as the answer to the last frame sent, and the page has shown it.
     void Report(PtyPeer& device, const int (&words)[6], uint8_t seq) {
         const uint32_t before = TheOrvex().LinkPort.BytesRead();
-        device.Send(ReplyOnWire(40, seq, StatusPayload(words)));
+        device.Send(DeviceReply(40, seq, StatusPayload(words)));
         ASSERT_TRUE(WaitFor([&] {
             return TheOrvex().LinkPort.BytesRead() >= before + 90 && TheOrvex().LinkPort.RxQueue().Size() == 0 &&
                    Page().stage().Queue().Size() == 0;
@@ -114,7 +114,7 @@ TEST_F(MonitorPage, ADeviceThatSwitchesToConditionModeRenamesAtTheNextUpdate) {
     ASSERT_TRUE(ConnectLink(device.path()));
     OpenOnMonitorPage();
     ASSERT_EQ(Text(1063), "Tail Gain");
-    device.Send(ReplyOnWire(30, TheOrvex().link.SequenceCounter, ParameterPayload({{28, 1}})));
+    device.Send(DeviceReply(30, TheOrvex().link.SequenceCounter, ParameterPayload({{28, 1}})));
     EXPECT_TRUE(WaitFor([&] { return Text(1063) == "Condition"; }));
     EXPECT_EQ(Text(1060), "Condition1");
     EXPECT_EQ(Text(1058), "Condition2");

@@ -63,24 +63,6 @@ std::vector<std::vector<uint8_t>> PtyPeer::ReadFrames() {
     return frames;
 }
 
-std::vector<uint8_t> ReplyOnWire(uint8_t type, uint8_t seq, const std::vector<uint8_t>& payload) {
-    // Built byte by byte into reserved room: GCC 12 takes insert() into a
-    // two-byte vector for an overflow (-Warray-bounds) that cannot happen.
-    std::vector<uint8_t> wire;
-    wire.reserve(90 + payload.size());
-    for (uint8_t b : {uint8_t{0x7F}, uint8_t{0x2F}, uint8_t{30}, type, seq}) wire.push_back(b);
-    for (uint8_t b : payload) wire.push_back(b);
-    const size_t bodyStart = 2;
-    wire.push_back(static_cast<uint8_t>(wire.size() - bodyStart + 2));
-    uint8_t x = 0;
-    for (size_t i = bodyStart; i < wire.size(); ++i) x ^= wire[i];
-    wire.push_back(x);
-    wire.push_back(0x7E);
-    wire.push_back(0x0E);
-    wire.resize(90, 0);
-    return wire;
-}
-
 std::vector<uint8_t> ParameterPayload(const std::vector<std::pair<int, int8_t>>& setupBytes) {
     std::vector<uint8_t> p(78, 0);
     for (auto [index, value] : setupBytes) p[static_cast<size_t>(index)] = static_cast<uint8_t>(value);

@@ -5,6 +5,7 @@
 
 #include "CSetupWizard.h"
 #include "CWizardPage.h"
+#include "DeviceReply.h"
 #include "SimProcess.h"
 
 #include <gtest/gtest.h>
@@ -46,9 +47,6 @@ private:
     std::vector<uint8_t> pending_;
 };
 
-// A device reply on the wire: 7F 2F, body (class 30, type, seq, payload,
-// length, XOR), 7E 0E, zero padded to 90 bytes.
-std::vector<uint8_t> ReplyOnWire(uint8_t type, uint8_t seq, const std::vector<uint8_t>& payload);
 // A ParameterReply payload: SetupBlock then TuningBlock (78 bytes).
 std::vector<uint8_t> ParameterPayload(const std::vector<std::pair<int, int8_t>>& setupBytes);
 // A StatusReply payload (body 3..39) with the six channel words.
