@@ -11,6 +11,7 @@
 // span is 133 bytes out and one byte back per block plus EOT and its answer,
 // at 10 bits a byte.
 #include "CSerialPort.h"
+#include "FileBytes.h"
 #include "FirmwareImage.h"
 #include "Flash.h"
 #include "NotifyWindow.h"
@@ -67,11 +68,6 @@ std::vector<uint8_t> Image() {
         b = static_cast<uint8_t>(x >> 24);
     }
     return bytes;
-}
-
-std::vector<uint8_t> ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 struct Result {
@@ -196,7 +192,7 @@ bool LoaderGot(SimProcess& sim, const std::string& out, const std::vector<uint8_
         const std::string log = sim.logText();
         int count = 0;
         for (size_t at = log.find(line); at != std::string::npos; at = log.find(line, at + 1)) ++count;
-        if (count >= completions) return ReadBytes(out) == image;
+        if (count >= completions) return ReadFileBytes(out) == image;
         usleep(20000);
     }
     return false;

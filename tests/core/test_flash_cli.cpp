@@ -2,8 +2,9 @@
 // loader (with its faults), and against lrzsz's rx, an XMODEM receiver that
 // shares nothing with this project, behind a pty made by socat.
 
-#include "FirmwareImage.h"
 #include "CliRunner.h"
+#include "FileBytes.h"
+#include "FirmwareImage.h"
 #include "SimProcess.h"
 #include "TempDir.h"
 #include "XmodemSender.h"
@@ -32,18 +33,6 @@ constexpr int kWaitMs = 20000;  // generous: the machine may be loaded
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-std::vector<uint8_t> Pattern(size_t n, unsigned seed) {
-    std::vector<uint8_t> bytes(n);
-    uint32_t x = seed;
-    for (uint8_t& b : bytes) {
-        x = x * 1664525u + 1013904223u;
-        b = static_cast<uint8_t>(x >> 24);
-    }
-    // An XMODEM receiver may take trailing 0x1A bytes for padding; the image
-    // must not end in one, or the comparison would depend on that.
-    if (!bytes.empty()) bytes.back() = 0x42;
-    return bytes;
-}
 
 std::string WriteFirmware(const TempDir& dir, const std::vector<uint8_t>& bytes, const std::string& name = "fw.bin") {
     const std::string path = dir.file(name);
@@ -52,15 +41,7 @@ std::string WriteFirmware(const TempDir& dir, const std::vector<uint8_t>& bytes,
     return path;
 }
 
-std::vector<uint8_t> ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
-std::vector<uint8_t> Padded(std::vector<uint8_t> bytes) {
-    bytes.resize((bytes.size() + kBlock - 1) / kBlock * kBlock, 0xFF);
-    return bytes;
-}
 
 std::string Quoted(const std::string& s) { return "'" + s + "'"; }
 
@@ -147,7 +128,7 @@ private:
 
 TEST(FlashCli, SendsTheImageToTheLoaderWithProgress) {
     TempDir dir("quillon-flash");
-    const std::vector<uint8_t> firmware = Pattern(1000, 1);
+    const std::vector<uint8_t> firmware = FirmwarePattern(1000, 1);
     const std::string file = WriteFirmware(dir, firmware);
     SimProcess sim({.args = {"--bootloader", "--baud", "0", "--firmware-out", dir.file("loader.bin")}});
 
@@ -157,7 +138,7 @@ TEST(FlashCli, SendsTheImageToTheLoaderWithProgress) {
     EXPECT_TRUE(Contains(r.out, "Firmware Update: transfered packets:8/total packets:8  100%")) << r.out;
     EXPECT_TRUE(Contains(r.out, "Firmware update complete!")) << r.out;
     ASSERT_TRUE(sim.waitForLog("BOOT complete blocks=8", kWaitMs)) << sim.logText();
-    EXPECT_EQ(ReadBytes(dir.file("loader.bin")), Padded(firmware));
+    EXPECT_EQ(ReadFileBytes(dir.file("loader.bin")), PaddedToBlocks(firmware));
 }
 
 struct CliFault {
@@ -174,7 +155,7 @@ class FlashCliFaults : public ::testing::TestWithParam<CliFault> {};
 TEST_P(FlashCliFaults, EndWithTheMessageAndAFailureStatus) {
     const CliFault& fault = GetParam();
     TempDir dir("quillon-flash");
-    const std::string file = WriteFirmware(dir, Pattern(6 * kBlock, 2));
+    const std::string file = WriteFirmware(dir, FirmwarePattern(6 * kBlock, 2));
     std::vector<std::string> args = {"--bootloader", "--baud", "0"};
     args.insert(args.end(), fault.args.begin(), fault.args.end());
     SimProcess sim({.args = args});
@@ -217,7 +198,7 @@ TEST(FlashCli, UnreadableOrOversizedFileSendsNothing) {
 
 TEST(FlashCli, MissingPortFailsClearly) {
     TempDir dir("quillon-flash");
-    const std::string file = WriteFirmware(dir, Pattern(10, 3));
+    const std::string file = WriteFirmware(dir, FirmwarePattern(10, 3));
     const CliResult r = RunCli("flash /dev/quillon-no-such-port " + Quoted(file));
     EXPECT_EQ(r.status, 1) << r.out;
     EXPECT_TRUE(Contains(r.out, "no such device")) << r.out;
@@ -241,7 +222,7 @@ protected:
 TEST_P(FlashToRx, ReceivesTheFileUpToItsPadding) {
     const size_t size = GetParam();
     TempDir dir("quillon-rx");
-    const std::vector<uint8_t> firmware = Pattern(size, static_cast<unsigned>(size));
+    const std::vector<uint8_t> firmware = FirmwarePattern(size, static_cast<unsigned>(size));
     const std::string file = WriteFirmware(dir, firmware);
     RxBehindPty rx(dir);
     ASSERT_TRUE(rx.WaitForPty()) << rx.log();
@@ -253,8 +234,8 @@ TEST_P(FlashToRx, ReceivesTheFileUpToItsPadding) {
 
     // rx keeps the 0xFF fill (it strips trailing 0x1A only), so the file
     // arrives as whole blocks: the firmware, then 0xFF up to the block end.
-    const std::vector<uint8_t> got = ReadBytes(rx.outPath());
-    ASSERT_EQ(got.size(), Padded(firmware).size()) << rx.log();
+    const std::vector<uint8_t> got = ReadFileBytes(rx.outPath());
+    ASSERT_EQ(got.size(), PaddedToBlocks(firmware).size()) << rx.log();
     EXPECT_TRUE(std::equal(firmware.begin(), firmware.end(), got.begin()));
     for (size_t i = firmware.size(); i < got.size(); ++i) EXPECT_EQ(got[i], 0xFF) << "byte " << i;
 }

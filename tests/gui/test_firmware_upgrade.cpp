@@ -5,6 +5,7 @@
 #include "test_main_support.h"
 
 #include "Dialogs.h"
+#include "FileBytes.h"
 #include "FirmwareImage.h"
 #include "FirmwareUpgrade.h"
 #include "Orvex.h"
@@ -24,32 +25,9 @@ namespace {
 
 constexpr int kBlock = 128;
 
-std::vector<uint8_t> Pattern(size_t n, unsigned seed) {
-    std::vector<uint8_t> bytes(n);
-    uint32_t x = seed;
-    for (uint8_t& b : bytes) {
-        x = x * 1664525u + 1013904223u;
-        b = static_cast<uint8_t>(x >> 24);
-    }
-    return bytes;
-}
 
-void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    ASSERT_TRUE(out.good()) << path;
-}
 
-std::vector<uint8_t> ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
-// The file as the loader must receive it: whole blocks, the rest 0xFF.
-std::vector<uint8_t> Padded(std::vector<uint8_t> bytes) {
-    bytes.resize((bytes.size() + kBlock - 1) / kBlock * kBlock, 0xFF);
-    return bytes;
-}
 
 QString StatusFor(int blockNumber, int blocks) {
     return QStringLiteral("Firmware Update: transfered packets:%1/total packets:%2").arg(blockNumber).arg(blocks);
@@ -94,7 +72,7 @@ protected:
     // Writes the firmware file and picks it with "Open".
     std::string ChooseFirmware(const std::vector<uint8_t>& bytes, const std::string& name = "orvex.bin") {
         const std::string path = files_.file(name);
-        WriteBytes(path, bytes);
+        WriteFileBytes(path, bytes);
         Dialogs::QueueAnswer(QString::fromStdString(path));
         Click(1023);
         const QList<Dialogs::Request> asked = Dialogs::TakeRequests();
@@ -138,12 +116,12 @@ protected:
 
 TEST_F(FirmwareUpgradeTest, ImageReachesTheLoaderPaddedWithFF) {
     StartLoader();
-    const std::vector<uint8_t> firmware = Pattern(1000, 1);
+    const std::vector<uint8_t> firmware = FirmwarePattern(1000, 1);
     ChooseFirmware(firmware);
 
     EXPECT_EQ(Upgrade(), QStringList{QStringLiteral("Firmware update complete!")});
     ASSERT_TRUE(LoaderLogged("BOOT complete blocks=8")) << sim().logText();
-    EXPECT_EQ(ReadBytes(received()), Padded(firmware));
+    EXPECT_EQ(ReadFileBytes(received()), PaddedToBlocks(firmware));
 
     // One status text per block, the last one left standing.
     EXPECT_EQ(frame().statusText(), StatusFor(8, 8));
@@ -158,12 +136,12 @@ TEST_F(FirmwareUpgradeTest, ImageReachesTheLoaderPaddedWithFF) {
 
 TEST_F(FirmwareUpgradeTest, BlockNumbersWrapAfter255AndWholeBlocksGetNoExtraBlock) {
     StartLoader();
-    const std::vector<uint8_t> firmware = Pattern(300 * kBlock, 2);
+    const std::vector<uint8_t> firmware = FirmwarePattern(300 * kBlock, 2);
     ChooseFirmware(firmware);
 
     EXPECT_EQ(Upgrade(), QStringList{QStringLiteral("Firmware update complete!")});
     ASSERT_TRUE(LoaderLogged("BOOT complete blocks=300")) << sim().logText();
-    EXPECT_EQ(ReadBytes(received()), firmware);
+    EXPECT_EQ(ReadFileBytes(received()), firmware);
     // Block 256 went out as number 0; the 300th as 44.
     EXPECT_NE(sim().logText().find("BOOT block 256 number=0 ok"), std::string::npos);
     EXPECT_EQ(frame().statusText(), StatusFor(300 % 256, 300));
@@ -171,7 +149,7 @@ TEST_F(FirmwareUpgradeTest, BlockNumbersWrapAfter255AndWholeBlocksGetNoExtraBloc
 
 TEST_F(FirmwareUpgradeTest, CancelledOpenKeepsTheChosenFile) {
     StartLoader();
-    const std::vector<uint8_t> firmware = Pattern(3 * kBlock + 1, 3);
+    const std::vector<uint8_t> firmware = FirmwarePattern(3 * kBlock + 1, 3);
     const std::string path = ChooseFirmware(firmware);
     Dialogs::QueueAnswer(QString());
     Click(1023);
@@ -180,7 +158,7 @@ TEST_F(FirmwareUpgradeTest, CancelledOpenKeepsTheChosenFile) {
 
     EXPECT_EQ(Upgrade(), QStringList{QStringLiteral("Firmware update complete!")});
     ASSERT_TRUE(LoaderLogged("BOOT complete blocks=4")) << sim().logText();
-    EXPECT_EQ(ReadBytes(received()), Padded(firmware));
+    EXPECT_EQ(ReadFileBytes(received()), PaddedToBlocks(firmware));
 }
 
 TEST_F(FirmwareUpgradeTest, WithoutAFileNothingIsSentAndUpgradeComesBack) {
@@ -191,7 +169,7 @@ TEST_F(FirmwareUpgradeTest, WithoutAFileNothingIsSentAndUpgradeComesBack) {
     EXPECT_FALSE(TheOrvex().LinkPort.IsOpen());
 
     // A chosen file that has gone since is the same case.
-    const std::string path = ChooseFirmware(Pattern(10, 4));
+    const std::string path = ChooseFirmware(FirmwarePattern(10, 4));
     std::remove(path.c_str());
     EXPECT_EQ(Upgrade(), QStringList{QStringLiteral("Please open firmware file!")});
     EXPECT_FALSE(TheOrvex().LinkPort.IsOpen());
@@ -211,7 +189,7 @@ TEST_F(FirmwareUpgradeTest, OversizedFileIsRefusedBeforeAnythingIsSent) {
 // and shows which block is on its way; the wait ends with the time-out.
 TEST_F(FirmwareUpgradeTest, WaitingForTheLoaderLeavesTheWindowUsable) {
     StartLoader({"--silent-block", "1"}, /*blockAnswerLimitMs=*/3000);
-    ChooseFirmware(Pattern(1000, 5));
+    ChooseFirmware(FirmwarePattern(1000, 5));
     Click(1024);
     ASSERT_TRUE(LoaderLogged("BOOT silent from block 1")) << sim().logText();
 
@@ -245,7 +223,7 @@ class LoaderFaults : public FirmwareUpgradeTest, public ::testing::WithParamInte
 TEST_P(LoaderFaults, EndWithTheirMessageAndLeaveTheProgramUsable) {
     const LoaderFault& fault = GetParam();
     StartLoader(fault.args, fault.blockAnswerLimitMs);
-    const std::vector<uint8_t> firmware = Pattern(5 * kBlock, 6);
+    const std::vector<uint8_t> firmware = FirmwarePattern(5 * kBlock, 6);
     ChooseFirmware(firmware);
 
     const QString message = QString::fromLatin1(fault.message);
@@ -257,7 +235,7 @@ TEST_P(LoaderFaults, EndWithTheirMessageAndLeaveTheProgramUsable) {
 
     EXPECT_EQ(Upgrade(), QStringList{QStringLiteral("Firmware update complete!")});
     ASSERT_TRUE(LoaderLogged("BOOT complete blocks=5")) << sim().logText();
-    EXPECT_EQ(ReadBytes(received()), firmware);
+    EXPECT_EQ(ReadFileBytes(received()), firmware);
 }
 
 // The hang-up waits two minutes for an answer, far beyond the test's wait: its
