@@ -10,14 +10,14 @@
 // to the loader's answer to the end of transfer. The line's limit for that
 // span is 133 bytes out and one byte back per block plus EOT and its answer,
 // at 10 bits a byte.
-#include "CSerialPort.h"
+#include "link/CSerialPort.h"
 #include "FileBytes.h"
-#include "FirmwareImage.h"
-#include "Flash.h"
-#include "NotifyWindow.h"
+#include "firmware/FirmwareImage.h"
+#include "cli/Flash.h"
+#include "link/NotifyWindow.h"
 #include "SimProcess.h"
 #include "TempDir.h"
-#include "XmodemSender.h"
+#include "firmware/XmodemSender.h"
 
 #include <algorithm>
 #include <cerrno>

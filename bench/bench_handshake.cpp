@@ -6,9 +6,9 @@
 // Acknowledge + RequestStatus out (180); the device answers the Acknowledge
 // while the RequestStatus is still on the wire, then the StatusReply (90).
 // The handshake is complete when the StatusReply is in: 5 frame times.
-#include "MainReceiver.h"
-#include "NotifyWindow.h"
-#include "Orvex.h"
+#include "params/MainReceiver.h"
+#include "link/NotifyWindow.h"
+#include "params/Orvex.h"
 #include "SimProcess.h"
 
 #include <algorithm>

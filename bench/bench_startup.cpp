@@ -10,11 +10,11 @@
 //
 //   bench_startup [runs]
 
-#include "CMainFrame.h"
-#include "CUARTApp.h"
-#include "CUARTView.h"
-#include "PortComboBox.h"
-#include "Skin.h"
+#include "app/CMainFrame.h"
+#include "app/CUARTApp.h"
+#include "app/CUARTView.h"
+#include "app/PortComboBox.h"
+#include "widgets/Skin.h"
 
 #include <QApplication>
 #include <QPushButton>

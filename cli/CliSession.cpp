@@ -1,6 +1,6 @@
-#include "CliSession.h"
+#include "cli/CliSession.h"
 
-#include "PortList.h"
+#include "link/PortList.h"
 
 #include <chrono>
 #include <sys/stat.h>

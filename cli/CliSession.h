@@ -3,9 +3,9 @@
 // name, connecting with the same handshake as the program, and waiting for
 // link notifications with a deadline.
 
-#include "MainReceiver.h"
-#include "NotifyWindow.h"
-#include "Orvex.h"
+#include "params/MainReceiver.h"
+#include "link/NotifyWindow.h"
+#include "params/Orvex.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
-#include "ConfigCommands.h"
+#include "cli/ConfigCommands.h"
 
-#include "CliSession.h"
-#include "ConfigFile.h"
-#include "LinkError.h"
-#include "FrameParser.h"
-#include "WindowReceiver.h"
+#include "cli/CliSession.h"
+#include "params/ConfigFile.h"
+#include "link/LinkError.h"
+#include "protocol/FrameParser.h"
+#include "params/WindowReceiver.h"
 
 #include <chrono>
 #include <cstdio>

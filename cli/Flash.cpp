@@ -1,11 +1,11 @@
-#include "Flash.h"
+#include "cli/Flash.h"
 
-#include "CSerialPort.h"
-#include "CliSession.h"
-#include "FirmwareImage.h"
-#include "LinkError.h"
-#include "NotifyWindow.h"
-#include "PortList.h"
+#include "link/CSerialPort.h"
+#include "cli/CliSession.h"
+#include "firmware/FirmwareImage.h"
+#include "link/LinkError.h"
+#include "link/NotifyWindow.h"
+#include "link/PortList.h"
 
 #include <algorithm>
 #include <chrono>

@@ -4,7 +4,7 @@
 // and ending with the program's outcome message. Exit status 0 only for
 // "Firmware update complete!".
 
-#include "XmodemSender.h"
+#include "firmware/XmodemSender.h"
 
 #include <functional>
 #include <string>

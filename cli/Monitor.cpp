@@ -1,9 +1,9 @@
-#include "Monitor.h"
+#include "cli/Monitor.h"
 
-#include "CliSession.h"
-#include "ParameterTable.h"
-#include "StatusReport.h"
-#include "WindowReceiver.h"
+#include "cli/CliSession.h"
+#include "params/ParameterTable.h"
+#include "protocol/StatusReport.h"
+#include "params/WindowReceiver.h"
 
 #include <chrono>
 #include <csignal>

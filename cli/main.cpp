@@ -2,11 +2,11 @@
 // (link, frames, parameter image, configuration files, firmware transfer)
 // with the program.
 
-#include "CliSession.h"
-#include "ConfigCommands.h"
-#include "Flash.h"
-#include "Monitor.h"
-#include "PortList.h"
+#include "cli/CliSession.h"
+#include "cli/ConfigCommands.h"
+#include "cli/Flash.h"
+#include "cli/Monitor.h"
+#include "link/PortList.h"
 
 #include <cstdio>
 #include <cstring>

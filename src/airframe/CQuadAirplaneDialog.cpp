@@ -1,13 +1,13 @@
-#include "CQuadAirplaneDialog.h"
+#include "airframe/CQuadAirplaneDialog.h"
 
-#include "CIconButton.h"
-#include "CTrimBar.h"
-#include "CVisualTheme.h"
-#include "DialogUnits.h"
-#include "Pictures.h"
-#include "Skin.h"
-#include "SwashTrimMixer.h"
-#include "WindowReceiver.h"
+#include "widgets/CIconButton.h"
+#include "widgets/CTrimBar.h"
+#include "widgets/CVisualTheme.h"
+#include "widgets/DialogUnits.h"
+#include "widgets/Pictures.h"
+#include "widgets/Skin.h"
+#include "params/SwashTrimMixer.h"
+#include "params/WindowReceiver.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -117,8 +117,8 @@ QString DirectionCaption(const QString& word, uint8_t direction) {
 uint8_t Toggled(uint8_t direction) { return direction == kNormal ? kReverse : kNormal; }
 }  // namespace
 
-CQuadAirplaneDialog::CQuadAirplaneDialog(QWidget* parent)
-    : QDialog(parent), orvex_(TheOrvex()), theme_(new CVisualTheme(this)) {
+CQuadAirplaneDialog::CQuadAirplaneDialog(Orvex& orvex, QWidget* parent)
+    : QDialog(parent), orvex_(orvex), theme_(new CVisualTheme(this)) {
     setWindowTitle(QStringLiteral("Quadrotor and Airplane setup"));
     setObjectName(QStringLiteral("id253"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

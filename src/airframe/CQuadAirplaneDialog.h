@@ -10,9 +10,9 @@
 // device's replies. Its state is read once from ConfigValues when it is made.
 // Quit and Cancel (Esc, the close box) first end any direction check.
 
-#include "Orvex.h"
-#include "PortEvents.h"
-#include "ReceiveStage.h"
+#include "params/Orvex.h"
+#include "widgets/PortEvents.h"
+#include "protocol/ReceiveStage.h"
 
 #include <QDialog>
 
@@ -28,7 +28,7 @@ class QRadioButton;
 class CQuadAirplaneDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CQuadAirplaneDialog(QWidget* parent = nullptr);
+    explicit CQuadAirplaneDialog(Orvex& orvex, QWidget* parent = nullptr);
     ~CQuadAirplaneDialog() override;
 
     // The name every control carries ("id1073").

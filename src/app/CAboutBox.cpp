@@ -1,8 +1,8 @@
-#include "CAboutBox.h"
+#include "app/CAboutBox.h"
 
-#include "DialogUnits.h"
-#include "Pictures.h"
-#include "Skin.h"
+#include "widgets/DialogUnits.h"
+#include "widgets/Pictures.h"
+#include "widgets/Skin.h"
 
 #include <QLabel>
 #include <QPushButton>

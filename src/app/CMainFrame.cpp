@@ -1,10 +1,10 @@
-#include "CMainFrame.h"
+#include "app/CMainFrame.h"
 
-#include "AppLog.h"
-#include "CUARTDoc.h"
-#include "CUARTView.h"
-#include "Pictures.h"
-#include "Skin.h"
+#include "widgets/AppLog.h"
+#include "app/CUARTDoc.h"
+#include "app/CUARTView.h"
+#include "widgets/Pictures.h"
+#include "widgets/Skin.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -19,7 +19,7 @@ constexpr int kPane1Width = 110;
 const char* const kNotConnected = "Orvex not connected!";
 }  // namespace
 
-CMainFrame::CMainFrame(QWidget* parent)
+CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       document_(std::make_unique<CUARTDoc>()) {
@@ -30,7 +30,7 @@ CMainFrame::CMainFrame(QWidget* parent)
     move(kLeft, kTop);
 
     CreateMenus();
-    view_ = new CUARTView(this);
+    view_ = new CUARTView(orvex, this);
     setCentralWidget(view_);
     connect(open_, &QAction::triggered, view_, &CUARTView::OnFileOpen);
     connect(save_, &QAction::triggered, view_, &CUARTView::OnFileSave);

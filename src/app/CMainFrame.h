@@ -5,6 +5,8 @@
 // second pane, and a smooth progress bar laid over the second pane and 300
 // pixels to its left (the firmware upgrade and "Transmit Conifg file" use it).
 
+#include "params/Orvex.h"
+
 #include <QMainWindow>
 #include <QString>
 
@@ -22,7 +24,7 @@ public:
     static constexpr int kLeft = 100, kTop = 100, kWidth = 1000, kHeight = 700;
     static constexpr int kProgressExtraLeft = 300;
 
-    explicit CMainFrame(QWidget* parent = nullptr);
+    explicit CMainFrame(Orvex& orvex, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     CUARTView* view() const { return view_; }

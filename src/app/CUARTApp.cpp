@@ -1,10 +1,10 @@
-#include "CUARTApp.h"
+#include "app/CUARTApp.h"
 
-#include "AppLog.h"
-#include "CAboutBox.h"
-#include "CMainFrame.h"
-#include "Orvex.h"
-#include "Skin.h"
+#include "widgets/AppLog.h"
+#include "app/CAboutBox.h"
+#include "app/CMainFrame.h"
+#include "params/Orvex.h"
+#include "widgets/Skin.h"
 
 #include <QApplication>
 
@@ -15,7 +15,7 @@ CUARTApp::~CUARTApp() = default;
 bool CUARTApp::InitInstance() {
     QApplication::setApplicationName(QStringLiteral("Quillon2.0"));
     Skin::Start("IDR_MYTYPE1", 1, 6, 0, "MYTYPE");
-    frame_ = std::make_unique<CMainFrame>();
+    frame_ = std::make_unique<CMainFrame>(TheOrvex());
     QObject::connect(frame_.get(), &CMainFrame::aboutRequested, [this] { OnAppAbout(); });
     frame_->show();
     qCInfo(lcAppUi) << "main window shown";

@@ -1,22 +1,22 @@
-#include "CUARTView.h"
+#include "app/CUARTView.h"
 
-#include "AppLog.h"
-#include "CAdvanceMenuDialog.h"
-#include "CBalloonTip.h"
-#include "CMainFrame.h"
-#include "CPngButton.h"
-#include "CSetupWizard.h"
-#include "ConfigFile.h"
-#include "Dialogs.h"
-#include "FirmwareUpgrade.h"
-#include "FormControls.h"
-#include "LinkError.h"
-#include "MainFormLayout.h"
-#include "ParameterPanel.h"
-#include "Pictures.h"
-#include "PortComboBox.h"
-#include "PortList.h"
-#include "Skin.h"
+#include "widgets/AppLog.h"
+#include "params_ui/CAdvanceMenuDialog.h"
+#include "widgets/CBalloonTip.h"
+#include "app/CMainFrame.h"
+#include "widgets/CPngButton.h"
+#include "wizard/CSetupWizard.h"
+#include "params/ConfigFile.h"
+#include "widgets/Dialogs.h"
+#include "app/FirmwareUpgrade.h"
+#include "params_ui/FormControls.h"
+#include "link/LinkError.h"
+#include "params_ui/MainFormLayout.h"
+#include "params_ui/ParameterPanel.h"
+#include "widgets/Pictures.h"
+#include "app/PortComboBox.h"
+#include "link/PortList.h"
+#include "widgets/Skin.h"
 
 #include <QFileInfo>
 #include <QGroupBox>
@@ -38,11 +38,6 @@ constexpr uint32_t kReceiveNodeSize = 4096;
 
 const char* const kNotConnected = "Orvex not connected!";
 const char* const kConnected = "Orvex Connected!";
-
-// Timer messages of the view, counted over the whole run: Connect never
-// resets the count, so a time-out after a port change comes correspondingly
-// sooner.
-int g_timerTicks = 0;
 
 const char* const kConnectHelp =
     "Before connecting to PC software, the Orvex must pass the self-test.\r\n"
@@ -88,9 +83,9 @@ constexpr HelpText kHelpTexts[] = {
 
 }  // namespace
 
-CUARTView::CUARTView(QWidget* parent)
+CUARTView::CUARTView(Orvex& orvex, QWidget* parent)
     : QWidget(parent),
-      o_(TheOrvex()),
+      o_(orvex),
       receiver_(o_, MainReceiver::Events{
                         [this] { panel_->ShowImage(); },
                         [this](const std::string& text) { OnVersion(text); },
@@ -171,7 +166,7 @@ void CUARTView::OnInitialUpdate() {
     combo_->setCurrentIndex(comboIndex_);
     TakeSelectedPort();
 
-    firmware_ = std::make_unique<FirmwareUpgrade>(*this);
+    firmware_ = std::make_unique<FirmwareUpgrade>(*this, o_);
 }
 
 void CUARTView::AddBalloonHelp() {
@@ -262,12 +257,12 @@ void CUARTView::StopConnectTimer() {
 }
 
 void CUARTView::timerEvent(QTimerEvent* event) {
-    if (g_timerTicks > kTimeoutTicks) {
+    if (timerTicks_ > kTimeoutTicks) {
         connect_->setEnabled(true);
-        g_timerTicks = 0;
+        timerTicks_ = 0;
         StopConnectTimer();
     }
-    ++g_timerTicks;
+    ++timerTicks_;
     QWidget::timerEvent(event);
 }
 
@@ -408,13 +403,13 @@ void CUARTView::OnFileTransmit() {
 // ---- dialogs ---------------------------------------------------------------------
 
 void CUARTView::OnSetup() {
-    CSetupWizard wizard(this);
+    CSetupWizard wizard(o_, this);
     wizard.exec();
     TakeLink();
 }
 
 void CUARTView::OnAdvanceMenu() {
-    CAdvanceMenuDialog dialog(this);
+    CAdvanceMenuDialog dialog(o_, this);
     dialog.exec();
     TakeLink();
 }

@@ -11,9 +11,9 @@
 // (accumulationQueue()) while it has set a raw receive hook
 // (SetRawReceiveHook), and reports through frame().
 
-#include "MainReceiver.h"
-#include "NotifyWindow.h"
-#include "PortEvents.h"
+#include "params/MainReceiver.h"
+#include "link/NotifyWindow.h"
+#include "widgets/PortEvents.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -37,7 +37,7 @@ public:
     static constexpr int kTimeoutTicks = 200;
     static constexpr int kTimerPeriodMs = 20;
 
-    explicit CUARTView(QWidget* parent = nullptr);
+    explicit CUARTView(Orvex& orvex, QWidget* parent = nullptr);
     ~CUARTView() override;
 
     // Skin, sliders, preset pictures, the link, balloon help, the port list.
@@ -71,9 +71,6 @@ public:
     ParameterPanel& panel() { return *panel_; }
     PortComboBox* portList() const { return combo_; }
     QPushButton* connectButton() const { return connect_; }
-    QPushButton* setupButton() const { return setup_; }
-    QPushButton* advanceButton() const { return advance_; }
-    QLabel* versionLabel() const { return version_; }
     CBalloonTip* balloon() const { return balloon_; }
 
     // ---- commands ---------------------------------------------------------
@@ -128,6 +125,10 @@ private:
     int portNumber_ = 0;
     std::string portPath_;
     int connectTimer_ = 0;
+    // Timer messages of the view, counted over its life: Connect never
+    // resets the count, so a time-out after a port change comes
+    // correspondingly sooner.
+    int timerTicks_ = 0;
     std::function<void()> rawHook_;
 
     std::unique_ptr<FirmwareUpgrade> firmware_;

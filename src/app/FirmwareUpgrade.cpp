@@ -1,13 +1,13 @@
-#include "FirmwareUpgrade.h"
+#include "app/FirmwareUpgrade.h"
 
-#include "CByteQueue.h"
-#include "CMainFrame.h"
-#include "CUARTView.h"
-#include "Dialogs.h"
-#include "FirmwareImage.h"
-#include "LinkError.h"
-#include "Orvex.h"
-#include "PortEvents.h"
+#include "link/CByteQueue.h"
+#include "app/CMainFrame.h"
+#include "app/CUARTView.h"
+#include "widgets/Dialogs.h"
+#include "firmware/FirmwareImage.h"
+#include "link/LinkError.h"
+#include "params/Orvex.h"
+#include "widgets/PortEvents.h"
 
 #include <QLoggingCategory>
 #include <QProgressBar>
@@ -30,7 +30,7 @@ int64_t NowMs() {
 
 }  // namespace
 
-FirmwareUpgrade::FirmwareUpgrade(CUARTView& view) : view_(view) {
+FirmwareUpgrade::FirmwareUpgrade(CUARTView& view, Orvex& orvex) : view_(view), orvex_(orvex) {
     tick_.setSingleShot(true);
     // The wake-up byte and the time limits are whole seconds; a coarse timer
     // would only add slack to them.
@@ -60,7 +60,7 @@ void FirmwareUpgrade::OnUpgrade() {
     view_.upgradeButton()->setEnabled(false);
     // Whatever the link delivered before is not the loader's answer.
     view_.accumulationQueue().Clear();
-    TheOrvex().LinkPort.RxQueue().Clear();
+    orvex_.LinkPort.RxQueue().Clear();
     FirmwareFile file = ReadFirmwareFile(path_.toStdString());
     if (!file.Ok()) {
         qCWarning(lcFirmware) << "cannot use" << path_ << ":" << XmodemOutcomeMessage(file.result);
@@ -75,7 +75,7 @@ void FirmwareUpgrade::OnUpgrade() {
 // loader then never answers and the transfer ends with its time-out, but the
 // status bar says at once why.
 void FirmwareUpgrade::OpenPortIfClosed() {
-    CSerialPort& port = TheOrvex().LinkPort;
+    CSerialPort& port = orvex_.LinkPort;
     if (port.IsOpen()) return;
     const int number = view_.portNumber();
     if (number < 1 || number > 1024) return;
@@ -86,7 +86,7 @@ void FirmwareUpgrade::OpenPortIfClosed() {
 }
 
 void FirmwareUpgrade::Start(std::vector<uint8_t> fileBytes) {
-    CSerialPort& port = TheOrvex().LinkPort;
+    CSerialPort& port = orvex_.LinkPort;
     sender_ = std::make_unique<XmodemSender>(
         [&port](const uint8_t* data, size_t n) { port.Write(data, static_cast<uint32_t>(n)); }, timings_);
     CMainFrame* frame = view_.frame();
@@ -125,7 +125,7 @@ void FirmwareUpgrade::OnTimer() {
 bool FirmwareUpgrade::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &view_ && sender_ && event->type() == PortEvent::Type()) {
         const PortNotification& n = static_cast<PortEvent*>(event)->notification;
-        if (n.message == WM_PORT_ERROR && (n.lParam & kPortErrorGone) && n.wParam == TheOrvex().LinkPort.PortNumber()) {
+        if (n.message == WM_PORT_ERROR && (n.lParam & kPortErrorGone) && n.wParam == orvex_.LinkPort.PortNumber()) {
             sender_->OnLinkLost();
             AfterSenderCall();
         }

@@ -9,7 +9,8 @@
 // the window paints and every other control keeps working while it runs;
 // only "Upgrade" is disabled until the one message box at the end.
 
-#include "XmodemSender.h"
+#include "firmware/XmodemSender.h"
+#include "params/Orvex.h"
 
 #include <QObject>
 #include <QString>
@@ -23,7 +24,7 @@ class FirmwareUpgrade : public QObject {
     Q_OBJECT
 public:
     // Wires the view's "Open" and "Upgrade" buttons.
-    explicit FirmwareUpgrade(CUARTView& view);
+    FirmwareUpgrade(CUARTView& view, Orvex& orvex);
     ~FirmwareUpgrade() override;
 
     // "Open": the file dialog; OK stores the chosen path.
@@ -51,6 +52,7 @@ private:
     void OpenPortIfClosed();
 
     CUARTView& view_;
+    Orvex& orvex_;
     QString path_;
     XmodemTimings timings_;
     std::unique_ptr<XmodemSender> sender_;

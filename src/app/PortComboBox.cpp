@@ -1,4 +1,4 @@
-#include "PortComboBox.h"
+#include "app/PortComboBox.h"
 
 void PortComboBox::showPopup() {
     emit aboutToDropDown();

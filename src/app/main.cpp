@@ -1,6 +1,6 @@
 // quillon: the Orvex configuration program.
 
-#include "CUARTApp.h"
+#include "app/CUARTApp.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "Crc16.h"
+#include "firmware/Crc16.h"
 
 #include <array>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "XmodemSender.h"
+#include "firmware/XmodemSender.h"
 
 constexpr size_t kXmodemBlockData = 128;
 constexpr size_t kXmodemBlockSize = 133;     // SOH, number, ~number, data, CRC

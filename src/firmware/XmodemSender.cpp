@@ -1,11 +1,11 @@
-#include "XmodemSender.h"
+#include "firmware/XmodemSender.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <utility>
 
-#include "Crc16.h"
-#include "FirmwareImage.h"
+#include "firmware/Crc16.h"
+#include "firmware/FirmwareImage.h"
 
 namespace {
 

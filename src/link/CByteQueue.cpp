@@ -1,4 +1,4 @@
-#include "CByteQueue.h"
+#include "link/CByteQueue.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "CSerialPort.h"
+#include "link/CSerialPort.h"
 
-#include "SerialPosix.h"
+#include "link/SerialPosix.h"
 
 #include <algorithm>
 #include <cerrno>

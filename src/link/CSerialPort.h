@@ -26,9 +26,9 @@
 // - Subclasses that override the thread bodies or hooks must Close in their
 //   own destructor, before their part of the object goes.
 
-#include "CByteQueue.h"
-#include "NotifyWindow.h"
-#include "LinkError.h"
+#include "link/CByteQueue.h"
+#include "link/NotifyWindow.h"
+#include "link/LinkError.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -126,7 +126,6 @@ public:
     CByteQueue& TxQueue() { return txQueue_; }
     uint32_t BytesRead() const { return bytesRead_.load(); }
     uint32_t BytesWritten() const { return bytesWritten_.load(); }
-    uint32_t RxThreshold() const { return rxThreshold_; }
 
     // The last failure of an operation on this port, captured where it happened.
     // Owner thread only; the reference stays valid until the next call.

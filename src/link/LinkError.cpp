@@ -1,4 +1,4 @@
-#include "LinkError.h"
+#include "link/LinkError.h"
 
 #include <cerrno>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "NotifyWindow.h"
+#include "link/NotifyWindow.h"
 
 #include <chrono>
 #include <unordered_map>

@@ -1,4 +1,4 @@
-#include "PortList.h"
+#include "link/PortList.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "SerialPosix.h"
+#include "link/SerialPosix.h"
 
 #include <array>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "ConfigFile.h"
+#include "params/ConfigFile.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -4,8 +4,8 @@
 // decimal values. Keys, sections and their order come from kConfigDefs and
 // kDirectKeys.
 
-#include "ConfigValues.h"
-#include "IniFile.h"
+#include "params/ConfigValues.h"
+#include "params/IniFile.h"
 
 #include <string>
 #include <string_view>

@@ -2,7 +2,7 @@
 // The named copy of the parameters: one signed byte per file key plus
 // ZeroPitch, Condition and AuxFunction.
 
-#include "ParameterTable.h"
+#include "params/ParameterTable.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "MainReceiver.h"
+#include "params/MainReceiver.h"
 
-#include "ParameterTable.h"
+#include "params/ParameterTable.h"
 
 #include <cstdio>
 

@@ -4,10 +4,10 @@
 // (0 not connected, 1 parameters received, 2 connected). The GUI's main view
 // and quillon-cli both run the connect handshake through this class.
 
-#include "FrameParser.h"
-#include "Orvex.h"
-#include "ReceiveStage.h"
-#include "StatusReport.h"
+#include "protocol/FrameParser.h"
+#include "params/Orvex.h"
+#include "protocol/ReceiveStage.h"
+#include "protocol/StatusReport.h"
 
 #include <functional>
 #include <string>

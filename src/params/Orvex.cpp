@@ -1,4 +1,4 @@
-#include "Orvex.h"
+#include "params/Orvex.h"
 
 int Orvex::SendCommand(int group, int code) {
     BuildFrame(link, image, group, code);

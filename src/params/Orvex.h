@@ -9,9 +9,9 @@
 // queue (see CSerialPort.h). The program uses the one instance TheOrvex();
 // tests may build their own Orvex or reset the shared one with ResetOrvex().
 
-#include "CSerialPort.h"
-#include "ConfigValues.h"
-#include "LinkFrame.h"
+#include "link/CSerialPort.h"
+#include "params/ConfigValues.h"
+#include "protocol/LinkFrame.h"
 
 struct Orvex {
     CSerialPort LinkPort{PortMonitorThread | PortOverlapped};

@@ -1,4 +1,4 @@
-#include "ParameterTable.h"
+#include "params/ParameterTable.h"
 
 #include <cstring>
 #include <strings.h>

@@ -4,7 +4,7 @@
 // key, section, device byte and start value. Layout, file keys, factory values
 // and presets are all read from here.
 
-#include "LinkFrame.h"
+#include "protocol/LinkFrame.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "WindowReceiver.h"
+#include "params/WindowReceiver.h"
 
-#include "FrameParser.h"
+#include "protocol/FrameParser.h"
 
 #include <cstring>
 

@@ -3,8 +3,8 @@
 // the window's own queue, and once 90 bytes have gathered scan them with
 // FindFrame and CheckReply. The window refreshes itself when `answered`.
 
-#include "Orvex.h"
-#include "ReceiveStage.h"
+#include "params/Orvex.h"
+#include "protocol/ReceiveStage.h"
 
 class FrameParser;
 

@@ -1,4 +1,4 @@
-#include "FrameParser.h"
+#include "protocol/FrameParser.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 // The main view's byte-wise receiver. Its state survives between chunks, so a
 // frame split over several deliveries is assembled whole.
 
-#include "LinkFrame.h"
+#include "protocol/LinkFrame.h"
 
 #include <functional>
 
@@ -17,10 +17,8 @@ public:
     void Feed(const uint8_t* data, size_t length);
     void Reset();
 
-    int parserState() const { return parserState_; }
     int writeIndex() const { return writeIndex_; }
     const uint8_t* body() const { return body_; }
-    uint8_t bodyLength() const { return bodyLength_; }
 
 private:
     Handler onFrame_;

@@ -1,4 +1,4 @@
-#include "LinkFrame.h"
+#include "protocol/LinkFrame.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "ReceiveStage.h"
+#include "protocol/ReceiveStage.h"
 
 void ReceiveStage::Drain(CSerialPort& port) {
     uint8_t work[kWorkBufferSize];

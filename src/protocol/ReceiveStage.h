@@ -2,9 +2,9 @@
 // The first stage of every receiving window: drain LinkPort's receive queue
 // into the window's own queue and hand out chunks once 90 bytes have gathered.
 
-#include "CByteQueue.h"
-#include "CSerialPort.h"
-#include "LinkFrame.h"
+#include "link/CByteQueue.h"
+#include "link/CSerialPort.h"
+#include "protocol/LinkFrame.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "StatusReport.h"
+#include "protocol/StatusReport.h"
 
 #include <cstdio>
 

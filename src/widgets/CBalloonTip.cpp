@@ -1,4 +1,4 @@
-#include "CBalloonTip.h"
+#include "widgets/CBalloonTip.h"
 
 #include <QApplication>
 #include <QChildEvent>

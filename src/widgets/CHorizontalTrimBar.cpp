@@ -1,4 +1,4 @@
-#include "CHorizontalTrimBar.h"
+#include "widgets/CHorizontalTrimBar.h"
 
 #include <algorithm>
 

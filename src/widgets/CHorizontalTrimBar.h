@@ -2,7 +2,7 @@
 // Horizontal signal bar: positive values grow left from the centre,
 // negative values right from it, over background picture 184.
 
-#include "CSignalBar.h"
+#include "widgets/CSignalBar.h"
 
 class CHorizontalTrimBar : public CSignalBar {
     Q_OBJECT

@@ -1,5 +1,5 @@
-#include "CIconButton.h"
-#include "Pictures.h"
+#include "widgets/CIconButton.h"
+#include "widgets/Pictures.h"
 
 #include <QPainter>
 #include <QPaintEvent>

@@ -5,7 +5,7 @@
 // CVisualTheme, or flat in its own colours without one. Clicks arrive as
 // ordinary clicked() signals.
 
-#include "CVisualTheme.h"
+#include "widgets/CVisualTheme.h"
 
 #include <QColor>
 #include <QIcon>
@@ -48,7 +48,6 @@ public:
 
     // One tooltip tool for the whole button; a second call replaces the text.
     void SetHelpText(const QString& text);
-    QString helpText() const { return toolTip(); }
     int toolCount() const { return hasTool_ ? 1 : 0; }
 
     // Not owned. Null, or a theme that does not theme the application, makes the button draw flat.

@@ -1,5 +1,5 @@
-#include "CPngButton.h"
-#include "Pictures.h"
+#include "widgets/CPngButton.h"
+#include "widgets/Pictures.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -23,7 +23,6 @@ public:
 
     bool chosen() const { return chosen_; }
     bool hovered() const { return hover_; }
-    QSize frameSize() const { return QSize(frameWidth_, frameHeight_); }
     // The frame the next paint draws (pressed, then hover, then chosen, then normal).
     int currentFrame() const;
 

@@ -1,5 +1,5 @@
-#include "CSignalBar.h"
-#include "Pictures.h"
+#include "widgets/CSignalBar.h"
+#include "widgets/Pictures.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "CTrimBar.h"
+#include "widgets/CTrimBar.h"
 
 namespace {
 constexpr int kBackgroundPicture = 183;

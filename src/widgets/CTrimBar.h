@@ -2,7 +2,7 @@
 // Vertical signal bar: positive values grow up from the centre line,
 // negative values down from it, over background picture 183.
 
-#include "CSignalBar.h"
+#include "widgets/CSignalBar.h"
 
 class CTrimBar : public CSignalBar {
     Q_OBJECT

@@ -1,5 +1,5 @@
-#include "CVisualTheme.h"
-#include "WidgetsLog.h"
+#include "widgets/CVisualTheme.h"
+#include "widgets/WidgetsLog.h"
 
 #include <QApplication>
 #include <QPainter>

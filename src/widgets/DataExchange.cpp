@@ -1,5 +1,5 @@
-#include "DataExchange.h"
-#include "Dialogs.h"
+#include "widgets/DataExchange.h"
+#include "widgets/Dialogs.h"
 
 #include <QLineEdit>
 

@@ -1,5 +1,5 @@
-#include "Dialogs.h"
-#include "WidgetsLog.h"
+#include "widgets/Dialogs.h"
+#include "widgets/WidgetsLog.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

@@ -1,5 +1,5 @@
-#include "Pictures.h"
-#include "WidgetsLog.h"
+#include "widgets/Pictures.h"
+#include "widgets/WidgetsLog.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,3 +1,3 @@
-#include "WidgetsLog.h"
+#include "widgets/WidgetsLog.h"
 
 Q_LOGGING_CATEGORY(lcWidgets, "quillon.widgets")

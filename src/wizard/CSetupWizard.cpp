@@ -1,11 +1,11 @@
-#include "CSetupWizard.h"
+#include "wizard/CSetupWizard.h"
 
-#include "CWizardPage.h"
-#include "DialogUnits.h"
-#include "Dialogs.h"
-#include "Orvex.h"
-#include "Skin.h"
-#include "WizardPages.h"
+#include "wizard/CWizardPage.h"
+#include "widgets/DialogUnits.h"
+#include "widgets/Dialogs.h"
+#include "params/Orvex.h"
+#include "widgets/Skin.h"
+#include "wizard/WizardPages.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -36,7 +36,7 @@ struct ButtonDef {
 constexpr int kButtonY = 280, kButtonWidth = 50, kButtonHeight = 14;
 }  // namespace
 
-CSetupWizard::CSetupWizard(QWidget* parent) : QDialog(parent) {
+CSetupWizard::CSetupWizard(Orvex& orvex, QWidget* parent) : QDialog(parent), orvex_(orvex) {
     setWindowTitle(QStringLiteral("Setup"));
     setFixedSize(DluSize(529, 297));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -45,7 +45,7 @@ CSetupWizard::CSetupWizard(QWidget* parent) : QDialog(parent) {
     Skin::SkinWindow(tabBar_, kSkinStyleTabs);
     MeasurePageFrame();
     for (const WizardPageDef& def : kWizardPages)
-        AddPage(def.create(def.number, QString::fromLatin1(def.title), this));
+        AddPage(def.create(orvex_, def.number, QString::fromLatin1(def.title), this));
     // Enter never presses a button here: there is no default button.
     for (QPushButton* b : findChildren<QPushButton*>()) {
         b->setAutoDefault(false);
@@ -126,7 +126,7 @@ CWizardPage* CSetupWizard::page(int number) const {
 }
 
 void CSetupWizard::ShowPage(int k) {
-    Orvex& o = TheOrvex();
+    Orvex& o = orvex_;
     for (CWizardPage* p : pages_) {
         if (p->pageNumber() != k) {
             p->hide();
@@ -170,7 +170,7 @@ void CSetupWizard::OnPrevious() {
 
 void CSetupWizard::EndLink() {
     if (CWizardPage* p = page(kPirouettePage)) p->StopDirectionCheck();
-    Command::Acknowledge(TheOrvex());
+    Command::Acknowledge(orvex_);
 }
 
 void CSetupWizard::OnFinish() {

@@ -7,6 +7,8 @@
 // check and set ReplyRequest back to 0. The caller runs it with exec() and
 // takes the link back afterwards.
 
+#include "params/Orvex.h"
+
 #include <QDialog>
 #include <QRect>
 
@@ -20,7 +22,7 @@ class QWidget;
 class CSetupWizard : public QDialog {
     Q_OBJECT
 public:
-    explicit CSetupWizard(QWidget* parent = nullptr);
+    explicit CSetupWizard(Orvex& orvex, QWidget* parent = nullptr);
     ~CSetupWizard() override;
 
     int currentPage() const { return currentPage_; }
@@ -29,7 +31,6 @@ public:
     CWizardPage* page(int number) const;
     QTabBar* tabBar() const { return tabBar_; }
     // The frame every page is moved into (left, top, right, bottom).
-    QRect pageFrame() const { return pageFrame_; }
 
     // The dialog's OK operation: does nothing, so neither the Enter key nor
     // the hidden OK button ends the wizard.
@@ -54,6 +55,7 @@ private:
     // What Finish and Cancel both do to the link.
     void EndLink();
 
+    Orvex& orvex_;
     QWidget* tabControl_ = nullptr;
     QTabBar* tabBar_ = nullptr;
     QPushButton* cancel_ = nullptr;

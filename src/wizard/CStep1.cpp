@@ -1,4 +1,4 @@
-#include "CStep1.h"
+#include "wizard/CStep1.h"
 
 namespace {
 constexpr CWizardPage::StaticText kStatics[] = {
@@ -14,7 +14,7 @@ constexpr CWizardPage::StaticText kStatics[] = {
 constexpr int kDx7Picture = 179, kFutaba8fgPicture = 180;
 }  // namespace
 
-CStep1::CStep1(int pageNumber, const QString& title, QWidget* parent) : CWizardPage(pageNumber, title, parent) {}
+CStep1::CStep1(Orvex& unit, int pageNumber, const QString& title, QWidget* parent) : CWizardPage(unit, pageNumber, title, parent) {}
 
 void CStep1::InitPage() {
     AddPicture(kDx7Picture, QPoint(10, 150));

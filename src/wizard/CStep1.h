@@ -3,12 +3,12 @@
 // before anything else is set, with two example set-ups as pictures. The page
 // has no controls of its own and sends nothing.
 
-#include "CWizardPage.h"
+#include "wizard/CWizardPage.h"
 
 class CStep1 : public CWizardPage {
     Q_OBJECT
 public:
-    CStep1(int pageNumber, const QString& title, QWidget* parent = nullptr);
+    CStep1(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent = nullptr);
 
 protected:
     void InitPage() override;

@@ -5,7 +5,7 @@
 // pressed in its box, so the user can hold the stick at its end and watch for
 // binding. The page follows ConfigValues every 100 ms.
 
-#include "CWizardPage.h"
+#include "wizard/CWizardPage.h"
 
 #include <array>
 
@@ -14,7 +14,7 @@ class SliderField;
 class CStep10 : public CWizardPage {
     Q_OBJECT
 public:
-    CStep10(int pageNumber, const QString& title, QWidget* parent = nullptr);
+    CStep10(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent = nullptr);
 
     int aileronTravel() const;
     int elevatorTravel() const;

@@ -1,6 +1,6 @@
-#include "CStep11.h"
+#include "wizard/CStep11.h"
 
-#include "SliderField.h"
+#include "wizard/SliderField.h"
 
 namespace {
 constexpr SliderFieldDef kField = {
@@ -17,8 +17,8 @@ constexpr int kRotorHead = 218;
 constexpr QPoint kRotorHeadAt(60, 80);
 }  // namespace
 
-CStep11::CStep11(int pageNumber, const QString& title, QWidget* parent)
-    : CWizardPage(pageNumber, title, parent), field_(new SliderField(this, kField)) {}
+CStep11::CStep11(Orvex& unit, int pageNumber, const QString& title, QWidget* parent)
+    : CWizardPage(unit, pageNumber, title, parent), field_(new SliderField(this, kField)) {}
 
 int CStep11::collectivePitch() const { return field_->value(); }
 

@@ -5,14 +5,14 @@
 // box. Unlike its neighbours the page has no refresh: after it is set up its
 // controls change only through the user.
 
-#include "CWizardPage.h"
+#include "wizard/CWizardPage.h"
 
 class SliderField;
 
 class CStep11 : public CWizardPage {
     Q_OBJECT
 public:
-    CStep11(int pageNumber, const QString& title, QWidget* parent = nullptr);
+    CStep11(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent = nullptr);
 
     int collectivePitch() const;
 

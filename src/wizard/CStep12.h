@@ -5,7 +5,7 @@
 // with the pictures and flips an axis with its button; every click goes to
 // the device at once. The captions follow ConfigValues every 100 ms.
 
-#include "CWizardPage.h"
+#include "wizard/CWizardPage.h"
 
 #include <array>
 
@@ -14,7 +14,7 @@ class QPushButton;
 class CStep12 : public CWizardPage {
     Q_OBJECT
 public:
-    CStep12(int pageNumber, const QString& title, QWidget* parent = nullptr);
+    CStep12(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent = nullptr);
 
     enum Axis { Roll, Pitch, Yaw };
     // 1 normal, -1 reverse (other values show as reverse).

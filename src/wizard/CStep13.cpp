@@ -1,7 +1,7 @@
-#include "CStep13.h"
+#include "wizard/CStep13.h"
 
-#include "PageParts.h"
-#include "SliderField.h"
+#include "wizard/PageParts.h"
+#include "wizard/SliderField.h"
 
 #include <QPushButton>
 
@@ -41,8 +41,8 @@ QString DirectionCaption(uint8_t direction) {
 }
 }  // namespace
 
-CStep13::CStep13(int pageNumber, const QString& title, QWidget* parent)
-    : CWizardPage(pageNumber, title, parent), direction_(static_cast<uint8_t>(orvex().config[CV::ServoDirCH4])) {
+CStep13::CStep13(Orvex& unit, int pageNumber, const QString& title, QWidget* parent)
+    : CWizardPage(unit, pageNumber, title, parent), direction_(static_cast<uint8_t>(orvex().config[CV::ServoDirCH4])) {
     for (size_t i = 0; i < fields_.size(); ++i) fields_[i] = new SliderField(this, kFields[i]);
 }
 

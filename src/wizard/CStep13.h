@@ -5,7 +5,7 @@
 // number on a slider with an edit box and sent when the slider is let go or
 // Enter is pressed in the box. The page follows ConfigValues every 100 ms.
 
-#include "CWizardPage.h"
+#include "wizard/CWizardPage.h"
 
 #include <array>
 #include <cstdint>
@@ -16,13 +16,12 @@ class SliderField;
 class CStep13 : public CWizardPage {
     Q_OBJECT
 public:
-    CStep13(int pageNumber, const QString& title, QWidget* parent = nullptr);
+    CStep13(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent = nullptr);
 
     int trim() const;
     int limitA() const;
     int limitB() const;
     // 1 normal, 255 reverse (other values show as reverse).
-    uint8_t tailDirection() const { return direction_; }
 
 protected:
     void InitPage() override;

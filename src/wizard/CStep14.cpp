@@ -1,7 +1,7 @@
-#include "CStep14.h"
+#include "wizard/CStep14.h"
 
-#include "PageParts.h"
-#include "WizardPages.h"
+#include "wizard/PageParts.h"
+#include "wizard/WizardPages.h"
 
 #include <QPushButton>
 
@@ -37,8 +37,8 @@ QPushButton* MakeButton(QWidget* page, int id, const QRect& place, const QString
 }
 }  // namespace
 
-CStep14::CStep14(int pageNumber, const QString& title, QWidget* parent)
-    : CWizardPage(pageNumber, title, parent), direction_(orvex().config[CV::OptimizationDir]) {}
+CStep14::CStep14(Orvex& unit, int pageNumber, const QString& title, QWidget* parent)
+    : CWizardPage(unit, pageNumber, title, parent), direction_(orvex().config[CV::OptimizationDir]) {}
 
 void CStep14::InitPage() {
     AddPicture(kRotation, kRotationAt);

@@ -6,7 +6,7 @@
 // direction button works only while the check runs. The wizard's Finish and
 // Cancel end the check through StopDirectionCheck().
 
-#include "CWizardPage.h"
+#include "wizard/CWizardPage.h"
 
 #include <cstdint>
 
@@ -15,7 +15,7 @@ class QPushButton;
 class CStep14 : public CWizardPage {
     Q_OBJECT
 public:
-    CStep14(int pageNumber, const QString& title, QWidget* parent = nullptr);
+    CStep14(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent = nullptr);
 
     static constexpr uint8_t kCheckIdle = 0, kCheckRunning = 102;
 

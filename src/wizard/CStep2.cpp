@@ -1,7 +1,7 @@
-#include "CStep2.h"
+#include "wizard/CStep2.h"
 
-#include "DialogUnits.h"
-#include "ParameterTable.h"
+#include "widgets/DialogUnits.h"
+#include "params/ParameterTable.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -84,8 +84,8 @@ int CStep2::ExchangeListAndCode(int value) {
     return value;
 }
 
-CStep2::CStep2(int pageNumber, const QString& title, QWidget* parent)
-    : CWizardPage(pageNumber, title, parent),
+CStep2::CStep2(Orvex& unit, int pageNumber, const QString& title, QWidget* parent)
+    : CWizardPage(unit, pageNumber, title, parent),
       selection_(ExchangeListAndCode(orvex().config[CV::ReceiverType])) {}
 
 void CStep2::InitPage() {

@@ -3,7 +3,7 @@
 // the choice is written to the device at once and the page shows the wiring
 // picture and the instructions for that system.
 
-#include "CWizardPage.h"
+#include "wizard/CWizardPage.h"
 
 class QComboBox;
 class QLabel;
@@ -11,7 +11,7 @@ class QLabel;
 class CStep2 : public CWizardPage {
     Q_OBJECT
 public:
-    CStep2(int pageNumber, const QString& title, QWidget* parent = nullptr);
+    CStep2(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent = nullptr);
 
     // The list shows the systems in this order; the device numbers them the
     // same except that list items 5 and 6 are exchanged. The same exchange

@@ -1,10 +1,10 @@
-#include "CStep3.h"
+#include "wizard/CStep3.h"
 
-#include "CHorizontalTrimBar.h"
-#include "CTrimBar.h"
-#include "DialogUnits.h"
-#include "Skin.h"
-#include "StatusReport.h"
+#include "widgets/CHorizontalTrimBar.h"
+#include "widgets/CTrimBar.h"
+#include "widgets/DialogUnits.h"
+#include "widgets/Skin.h"
+#include "protocol/StatusReport.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -84,8 +84,8 @@ constexpr int kTransmitterPicture = 186;
 
 int CStep3::DisplayValue(int word) { return static_cast<int8_t>(ChannelDisplayValue(word)); }
 
-CStep3::CStep3(int pageNumber, const QString& title, QWidget* parent)
-    : CWizardPage(pageNumber, title, parent), conditionMode_(orvex().config[CV::AuxFunction]) {
+CStep3::CStep3(Orvex& unit, int pageNumber, const QString& title, QWidget* parent)
+    : CWizardPage(unit, pageNumber, title, parent), conditionMode_(orvex().config[CV::AuxFunction]) {
     for (size_t i = 0; i < bars_.size(); ++i) {
         const ChannelDef& c = kChannels[i];
         bars_[i] = c.horizontal ? static_cast<CSignalBar*>(new CHorizontalTrimBar(this)) : new CTrimBar(this);

@@ -3,7 +3,7 @@
 // live, as six signal bars with their values, from the status reports the
 // device sends while this page is on screen; and the "Set failsafe" button.
 
-#include "CWizardPage.h"
+#include "wizard/CWizardPage.h"
 
 #include <array>
 
@@ -14,7 +14,7 @@ class QPushButton;
 class CStep3 : public CWizardPage {
     Q_OBJECT
 public:
-    CStep3(int pageNumber, const QString& title, QWidget* parent = nullptr);
+    CStep3(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent = nullptr);
 
     // A channel word as the page shows it: (w - 3800) x 2 / 21 truncated
     // toward zero, taken as a signed 8-bit number (5144 gives -128).

@@ -1,8 +1,8 @@
-#include "CStep4.h"
+#include "wizard/CStep4.h"
 
-#include "CPngButton.h"
-#include "DialogUnits.h"
-#include "Dialogs.h"
+#include "widgets/CPngButton.h"
+#include "widgets/DialogUnits.h"
+#include "widgets/Dialogs.h"
 
 namespace {
 constexpr CWizardPage::StaticText kStatics[] = {
@@ -29,8 +29,8 @@ constexpr QSize kButtonFrame(198, 133);  // one frame of a 792 x 133 strip
 bool IsDirection(int d) { return d >= 1 && d <= 3; }
 }  // namespace
 
-CStep4::CStep4(int pageNumber, const QString& title, QWidget* parent)
-    : CWizardPage(pageNumber, title, parent), direction_(orvex().config[CV::FixMode]) {}
+CStep4::CStep4(Orvex& unit, int pageNumber, const QString& title, QWidget* parent)
+    : CWizardPage(unit, pageNumber, title, parent), direction_(orvex().config[CV::FixMode]) {}
 
 void CStep4::InitPage() {
     AddStatics(kStatics);

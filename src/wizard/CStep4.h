@@ -3,7 +3,7 @@
 // three directions chosen with picture buttons. The choice is written to the
 // device at once; the selection follows FixMode every 100 ms.
 
-#include "CWizardPage.h"
+#include "wizard/CWizardPage.h"
 
 #include <array>
 
@@ -12,7 +12,7 @@ class CPngButton;
 class CStep4 : public CWizardPage {
     Q_OBJECT
 public:
-    CStep4(int pageNumber, const QString& title, QWidget* parent = nullptr);
+    CStep4(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent = nullptr);
 
     int direction() const { return direction_; }
 

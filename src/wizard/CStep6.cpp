@@ -1,7 +1,7 @@
-#include "CStep6.h"
+#include "wizard/CStep6.h"
 
-#include "CPngButton.h"
-#include "DialogUnits.h"
+#include "widgets/CPngButton.h"
+#include "widgets/DialogUnits.h"
 
 namespace {
 constexpr CWizardPage::StaticText kStatics[] = {
@@ -33,8 +33,8 @@ constexpr QPoint kCautionAt(10, 420);
 bool IsServoType(int t) { return t >= 0 && t < static_cast<int>(std::size(kButtons)); }
 }  // namespace
 
-CStep6::CStep6(int pageNumber, const QString& title, QWidget* parent)
-    : CWizardPage(pageNumber, title, parent), servoType_(orvex().config[CV::ServoType]) {}
+CStep6::CStep6(Orvex& unit, int pageNumber, const QString& title, QWidget* parent)
+    : CWizardPage(unit, pageNumber, title, parent), servoType_(orvex().config[CV::ServoType]) {}
 
 void CStep6::InitPage() {
     AddStatics(kStatics);

@@ -4,7 +4,7 @@
 // buttons. The choice is written to the device at once; the selection
 // follows ServoType every 100 ms and after every device reply.
 
-#include "CWizardPage.h"
+#include "wizard/CWizardPage.h"
 
 #include <array>
 
@@ -13,7 +13,7 @@ class CPngButton;
 class CStep6 : public CWizardPage {
     Q_OBJECT
 public:
-    CStep6(int pageNumber, const QString& title, QWidget* parent = nullptr);
+    CStep6(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent = nullptr);
 
     int servoType() const { return servoType_; }
 

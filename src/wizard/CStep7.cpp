@@ -1,8 +1,8 @@
-#include "CStep7.h"
+#include "wizard/CStep7.h"
 
-#include "CPngButton.h"
-#include "CQuadAirplaneDialog.h"
-#include "DialogUnits.h"
+#include "widgets/CPngButton.h"
+#include "airframe/CQuadAirplaneDialog.h"
+#include "widgets/DialogUnits.h"
 
 #include <QLabel>
 
@@ -46,8 +46,8 @@ constexpr int kFirstType = 1;
 bool IsSwashPlateType(int t) { return t >= kFirstType && t < kFirstType + static_cast<int>(std::size(kButtons)); }
 }  // namespace
 
-CStep7::CStep7(int pageNumber, const QString& title, QWidget* parent)
-    : CWizardPage(pageNumber, title, parent), swashPlateType_(orvex().config[CV::SwashPlateType]) {}
+CStep7::CStep7(Orvex& unit, int pageNumber, const QString& title, QWidget* parent)
+    : CWizardPage(unit, pageNumber, title, parent), swashPlateType_(orvex().config[CV::SwashPlateType]) {}
 
 void CStep7::InitPage() {
     AddStatics(kStatics);
@@ -103,7 +103,7 @@ void CStep7::OpenQuadAirplaneSetup() {
     // The dialog does not take the link: this page stays the notify window
     // and keeps reading the replies to the dialog's frames.
     {
-        CQuadAirplaneDialog dialog(this);
+        CQuadAirplaneDialog dialog(orvex(), this);
         dialog.exec();
     }
     // An airframe type has no button here; 90 degree CCPM comes back with the

@@ -5,7 +5,7 @@
 // quadrotor and airplane setup, which runs on top of this page while the page
 // keeps the link and its timer.
 
-#include "CWizardPage.h"
+#include "wizard/CWizardPage.h"
 
 #include <array>
 
@@ -14,7 +14,7 @@ class CPngButton;
 class CStep7 : public CWizardPage {
     Q_OBJECT
 public:
-    CStep7(int pageNumber, const QString& title, QWidget* parent = nullptr);
+    CStep7(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent = nullptr);
 
     int swashPlateType() const { return swashPlateType_; }
 

@@ -1,6 +1,6 @@
-#include "CStep8.h"
+#include "wizard/CStep8.h"
 
-#include "DialogUnits.h"
+#include "widgets/DialogUnits.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -48,7 +48,7 @@ CStep8::SwashPicture CStep8::SwashPictureOf(int swashPlateType) {
     return kMechanicalMixer;
 }
 
-CStep8::CStep8(int pageNumber, const QString& title, QWidget* parent) : CWizardPage(pageNumber, title, parent) {
+CStep8::CStep8(Orvex& unit, int pageNumber, const QString& title, QWidget* parent) : CWizardPage(unit, pageNumber, title, parent) {
     for (size_t i = 0; i < directions_.size(); ++i)
         directions_[i] = static_cast<uint8_t>(orvex().config[kButtons[i].direction]);
 }
@@ -96,13 +96,15 @@ void CStep8::ShowCaptions() {
     }
 }
 
-void CStep8::ShowSwashType() {
-    const SwashPicture shown = SwashPictureOf(orvex().config[CV::SwashPlateType]);
-    const QString label = QString::fromLatin1(shown.label);
-    if (swashLabel_->text() != label) swashLabel_->setText(label);
-    if (shown.png != shownSwashPicture_) {
-        shownSwashPicture_ = shown.png;
-        update();
+void CStep8::ShowSwashType() { ShowSwashType(this, swashLabel_, shownSwashPicture_); }
+
+void CStep8::ShowSwashType(CWizardPage* page, QLabel* label, int& shownPicture) {
+    const SwashPicture shown = SwashPictureOf(page->orvex().config[CV::SwashPlateType]);
+    const QString text = QString::fromLatin1(shown.label);
+    if (label->text() != text) label->setText(text);
+    if (shown.png != shownPicture) {
+        shownPicture = shown.png;
+        page->update();
     }
 }
 
@@ -113,5 +115,5 @@ void CStep8::showEvent(QShowEvent* e) {
 
 bool CStep8::PictureShown(int pngId) const {
     if (pngId == kServoPicture) return true;
-    return pngId == SwashPictureOf(TheOrvex().config[CV::SwashPlateType]).png;
+    return pngId == SwashPictureOf(orvex().config[CV::SwashPlateType]).png;
 }

@@ -4,7 +4,7 @@
 // device at once so the user can watch the servo. A picture of the current
 // swashplate type with its channels marked shows which servo is which.
 
-#include "CWizardPage.h"
+#include "wizard/CWizardPage.h"
 
 #include <array>
 
@@ -14,7 +14,7 @@ class QPushButton;
 class CStep8 : public CWizardPage {
     Q_OBJECT
 public:
-    CStep8(int pageNumber, const QString& title, QWidget* parent = nullptr);
+    CStep8(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent = nullptr);
 
     // The swashplate picture and its label for a SwashPlateType; any value
     // outside 1..5 shows the mechanical mixer. The Servo trim page shows the
@@ -24,6 +24,9 @@ public:
         const char* label;
     };
     static SwashPicture SwashPictureOf(int swashPlateType);
+    // Shows the picture and label of the unit's swashplate type on a page
+    // (this one and the Servo trim page); repaints only when the picture changes.
+    static void ShowSwashType(CWizardPage* page, QLabel* label, int& shownPicture);
     static constexpr std::array<int, 5> kSwashPictures{198, 200, 201, 202, 199};
 
     // 1 normal, 255 reverse (other values show as reverse).

@@ -1,10 +1,10 @@
-#include "CStep9.h"
+#include "wizard/CStep9.h"
 
-#include "CIconButton.h"
-#include "CStep8.h"
-#include "CTrimBar.h"
-#include "CVisualTheme.h"
-#include "DialogUnits.h"
+#include "widgets/CIconButton.h"
+#include "wizard/CStep8.h"
+#include "widgets/CTrimBar.h"
+#include "widgets/CVisualTheme.h"
+#include "widgets/DialogUnits.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -79,8 +79,8 @@ constexpr CWizardPage::StaticText kSwashLabel = {1035, 300, 35, 160, 11, "Swashp
 constexpr QPoint kSwashPictureAt(160, 50);
 }  // namespace
 
-CStep9::CStep9(int pageNumber, const QString& title, QWidget* parent)
-    : CWizardPage(pageNumber, title, parent), theme_(new CVisualTheme(this)) {
+CStep9::CStep9(Orvex& unit, int pageNumber, const QString& title, QWidget* parent)
+    : CWizardPage(unit, pageNumber, title, parent), theme_(new CVisualTheme(this)) {
     for (size_t i = 0; i < trims_.size(); ++i) trims_[i] = orvex().config[kChannels[i].trim];
 }
 
@@ -207,15 +207,7 @@ void CStep9::ShowTrims() {
         if (bars_[i]->value() != trims_[i]) bars_[i]->SetValue(trims_[i]);
 }
 
-void CStep9::ShowSwashType() {
-    const CStep8::SwashPicture shown = CStep8::SwashPictureOf(orvex().config[CV::SwashPlateType]);
-    const QString label = QString::fromLatin1(shown.label);
-    if (swashLabel_->text() != label) swashLabel_->setText(label);
-    if (shown.png != shownSwashPicture_) {
-        shownSwashPicture_ = shown.png;
-        update();
-    }
-}
+void CStep9::ShowSwashType() { CStep8::ShowSwashType(this, swashLabel_, shownSwashPicture_); }
 
 void CStep9::showEvent(QShowEvent* e) {
     ShowSwashType();
@@ -223,5 +215,5 @@ void CStep9::showEvent(QShowEvent* e) {
 }
 
 bool CStep9::PictureShown(int pngId) const {
-    return pngId == CStep8::SwashPictureOf(TheOrvex().config[CV::SwashPlateType]).png;
+    return pngId == CStep8::SwashPictureOf(orvex().config[CV::SwashPlateType]).png;
 }

@@ -5,8 +5,8 @@
 // 5), which a CCPM swashplate turns into new trims for all three servos.
 // Every step is written to the device at once; three bars show the trims.
 
-#include "CWizardPage.h"
-#include "SwashTrimMixer.h"
+#include "wizard/CWizardPage.h"
+#include "params/SwashTrimMixer.h"
 
 #include <array>
 
@@ -18,7 +18,7 @@ class QLabel;
 class CStep9 : public CWizardPage {
     Q_OBJECT
 public:
-    CStep9(int pageNumber, const QString& title, QWidget* parent = nullptr);
+    CStep9(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent = nullptr);
 
     // CH1..CH3 as the page holds them.
     const SwashTrimMixer::Trims& trims() const { return trims_; }

@@ -1,9 +1,9 @@
-#include "CWizardPage.h"
+#include "wizard/CWizardPage.h"
 
-#include "DialogUnits.h"
-#include "Pictures.h"
-#include "Skin.h"
-#include "WizardPages.h"
+#include "widgets/DialogUnits.h"
+#include "widgets/Pictures.h"
+#include "widgets/Skin.h"
+#include "wizard/WizardPages.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -15,8 +15,8 @@ constexpr int kSkinStyleForm = 218;
 constexpr int kRefreshPeriodMs = 100;
 }  // namespace
 
-CWizardPage::CWizardPage(int pageNumber, const QString& title, QWidget* parent)
-    : QWidget(parent), pageNumber_(pageNumber), title_(title) {}
+CWizardPage::CWizardPage(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent)
+    : QWidget(parent), orvex_(orvex), pageNumber_(pageNumber), title_(title) {}
 
 CWizardPage::~CWizardPage() = default;
 

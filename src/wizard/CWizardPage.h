@@ -5,8 +5,8 @@
 //
 // Writing a page:
 // - Derive from CWizardPage; the constructor has the form
-//   CStepN(int pageNumber, const QString& title, QWidget* parent) and passes
-//   all three on (the wizard's page table creates pages through it). Read the
+//   CStepN(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent)
+//   and passes all four on (the wizard's page table creates pages through it). Read the
 //   page's ConfigValues entries in the constructor.
 // - Build the controls in InitPage(): place them in dialog units
 //   (DluRect/DluPoint), name each after its control id (NameControl), load
@@ -23,10 +23,10 @@
 // - Every message box goes through Dialogs::Message; every frame through the
 //   Command functions or SendParameters().
 
-#include "Orvex.h"
-#include "PortEvents.h"
-#include "ReceiveStage.h"
-#include "WindowReceiver.h"
+#include "params/Orvex.h"
+#include "widgets/PortEvents.h"
+#include "protocol/ReceiveStage.h"
+#include "params/WindowReceiver.h"
 
 #include <QBasicTimer>
 #include <QPixmap>
@@ -39,13 +39,15 @@ class QLabel;
 class CWizardPage : public QWidget {
     Q_OBJECT
 public:
-    CWizardPage(int pageNumber, const QString& title, QWidget* parent = nullptr);
+    CWizardPage(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent = nullptr);
     ~CWizardPage() override;
 
     int pageNumber() const { return pageNumber_; }
     QString title() const { return title_; }
     NotifyHandle notifyHandle() const { return notify_.handle(); }
     ReceiveStage& stage() { return stage_; }
+    Orvex& orvex() { return orvex_; }
+    const Orvex& orvex() const { return orvex_; }
 
     // Called once by the wizard after the page's window exists (the page's
     // dialog initialisation): skins the page, runs InitPage(), starts the
@@ -94,8 +96,7 @@ protected:
     // several override it and call update() when the answer changes).
     virtual bool PictureShown(int pngId) const;
 
-    Orvex& orvex() { return TheOrvex(); }
-    void SendParameters() { ::SendParameters(TheOrvex()); }
+    void SendParameters() { ::SendParameters(orvex_); }
 
     // A picture drawn at its natural size with its top-left at `at` (client
     // pixels). A missing picture draws nothing.
@@ -120,6 +121,7 @@ private:
     };
     void OnPortEvent(const PortNotification& n);
 
+    Orvex& orvex_;
     int pageNumber_;
     QString title_;
     ReceiveStage stage_{1024};

@@ -1,7 +1,7 @@
-#include "PageParts.h"
+#include "wizard/PageParts.h"
 
-#include "CWizardPage.h"
-#include "DialogUnits.h"
+#include "wizard/CWizardPage.h"
+#include "widgets/DialogUnits.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>

@@ -1,11 +1,11 @@
-#include "SliderField.h"
+#include "wizard/SliderField.h"
 
-#include "CWizardPage.h"
-#include "DataExchange.h"
-#include "DialogUnits.h"
-#include "Orvex.h"
-#include "Skin.h"
-#include "WizardPages.h"
+#include "wizard/CWizardPage.h"
+#include "widgets/DataExchange.h"
+#include "widgets/DialogUnits.h"
+#include "params/Orvex.h"
+#include "widgets/Skin.h"
+#include "wizard/WizardPages.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -45,8 +45,8 @@ int HandleCentreY(const QSlider* slider, int position) {
 bool IsEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
 }  // namespace
 
-SliderField::SliderField(QWidget* page, const SliderFieldDef& def)
-    : QObject(page), def_(def), value_(TheOrvex().config[def.name]), page_(page) {
+SliderField::SliderField(CWizardPage* page, const SliderFieldDef& def)
+    : QObject(page), def_(def), orvex_(page->orvex()), value_(orvex_.config[def.name]), page_(page) {
     const QString name = QString::fromLatin1(def.accessibleName);
     slider_ = new QSlider(Qt::Vertical, page);
     CWizardPage::NameControl(slider_, def.sliderId);
@@ -106,19 +106,19 @@ void SliderField::ShowPosition() {
     slider_->setValue(PositionOf(value_));
 }
 
-void SliderField::StoreByte() { *BytePtr(TheOrvex().image, Def(def_.name).device) = static_cast<int8_t>(value_); }
+void SliderField::StoreByte() { *BytePtr(orvex_.image, Def(def_.name).device) = static_cast<int8_t>(value_); }
 
 // A drag, a key or the wheel moving the slider: the value and its box only.
 void SliderField::OnDrag() {
     value_ = def_.base - slider_->value();
-    TheOrvex().config[def_.name] = static_cast<int8_t>(value_);
+    orvex_.config[def_.name] = static_cast<int8_t>(value_);
     DataExchange::WriteInt(edit_, value_);
 }
 
 void SliderField::OnRelease() {
     qCDebug(lcWizard) << def_.accessibleName << "released at" << value_;
     StoreByte();
-    SendParameters(TheOrvex());
+    SendParameters(orvex_);
 }
 
 void SliderField::OnEnter() {
@@ -127,17 +127,17 @@ void SliderField::OnEnter() {
     value_ = std::clamp(value_, def_.low, def_.high);
     // ConfigValues takes the number too, so the page's refresh keeps showing
     // what was sent instead of the number before it.
-    TheOrvex().config[def_.name] = static_cast<int8_t>(value_);
+    orvex_.config[def_.name] = static_cast<int8_t>(value_);
     StoreByte();
     qCDebug(lcWizard) << def_.accessibleName << "entered as" << value_;
-    SendParameters(TheOrvex());
+    SendParameters(orvex_);
     DataExchange::WriteInt(edit_, value_);
 }
 
 void SliderField::Refresh() {
     // The user's hand on the slider wins over the stored value until it lets go.
     if (!slider_->isSliderDown()) {
-        value_ = TheOrvex().config[def_.name];
+        value_ = orvex_.config[def_.name];
         ShowPosition();
     }
     RefreshEdit();

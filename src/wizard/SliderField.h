@@ -15,7 +15,7 @@
 // - Refresh() shows the ConfigValues entry; a slider the user holds and an
 //   edit box the user is typing in are left alone.
 
-#include "ParameterTable.h"
+#include "params/ParameterTable.h"
 
 #include <QObject>
 #include <QString>
@@ -26,6 +26,8 @@ class QLabel;
 class QLineEdit;
 class QSlider;
 class QWidget;
+class CWizardPage;
+struct Orvex;
 
 struct SliderFieldDef {
     CV name;                       // the ConfigValues entry; its device byte goes with it
@@ -42,7 +44,7 @@ class SliderField : public QObject {
     Q_OBJECT
 public:
     // Creates the controls on the page; the value comes from ConfigValues.
-    SliderField(QWidget* page, const SliderFieldDef& def);
+    SliderField(CWizardPage* page, const SliderFieldDef& def);
 
     // Range, tick frequency, position, the skin, then the scale beside it.
     void Initialise();
@@ -69,6 +71,7 @@ private:
     int PositionOf(int value) const { return def_.base - value; }
 
     SliderFieldDef def_;
+    Orvex& orvex_;
     int value_;
     QWidget* page_;
     QSlider* slider_;

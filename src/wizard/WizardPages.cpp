@@ -1,25 +1,25 @@
-#include "WizardPages.h"
+#include "wizard/WizardPages.h"
 
-#include "CStep1.h"
-#include "CStep10.h"
-#include "CStep11.h"
-#include "CStep12.h"
-#include "CStep13.h"
-#include "CStep14.h"
-#include "CStep2.h"
-#include "CStep3.h"
-#include "CStep4.h"
-#include "CStep6.h"
-#include "CStep7.h"
-#include "CStep8.h"
-#include "CStep9.h"
+#include "wizard/CStep1.h"
+#include "wizard/CStep10.h"
+#include "wizard/CStep11.h"
+#include "wizard/CStep12.h"
+#include "wizard/CStep13.h"
+#include "wizard/CStep14.h"
+#include "wizard/CStep2.h"
+#include "wizard/CStep3.h"
+#include "wizard/CStep4.h"
+#include "wizard/CStep6.h"
+#include "wizard/CStep7.h"
+#include "wizard/CStep8.h"
+#include "wizard/CStep9.h"
 
 Q_LOGGING_CATEGORY(lcWizard, "quillon.wizard")
 
 namespace {
 template <class Page>
-CWizardPage* Make(int number, const QString& title, QWidget* parent) {
-    return new Page(number, title, parent);
+CWizardPage* Make(Orvex& orvex, int number, const QString& title, QWidget* parent) {
+    return new Page(orvex, number, title, parent);
 }
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include <array>
 
 class CWizardPage;
+struct Orvex;
 class QWidget;
 
 Q_DECLARE_LOGGING_CATEGORY(lcWizard)
@@ -17,7 +18,7 @@ struct WizardPageDef {
     int number;
     const char* title;
     const char* className;
-    CWizardPage* (*create)(int number, const QString& title, QWidget* parent);
+    CWizardPage* (*create)(Orvex& orvex, int number, const QString& title, QWidget* parent);
 };
 
 constexpr int kWizardPageCount = 13;

@@ -1,5 +1,5 @@
 // The byte queue of the link: order, node reuse and sharing between threads.
-#include "CByteQueue.h"
+#include "link/CByteQueue.h"
 
 #include <gtest/gtest.h>
 

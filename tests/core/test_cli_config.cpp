@@ -3,7 +3,7 @@
 // and a file that is not a configuration file sends nothing.
 #include "CliRunner.h"
 #include "FileBytes.h"
-#include "IniFile.h"
+#include "params/IniFile.h"
 #include "SimProcess.h"
 #include "TempDir.h"
 

@@ -1,7 +1,7 @@
 // The configuration file on real files: the exact text written, reading back,
 // value conversion, keeping foreign content, refused files and the menu's
 // file name rules.
-#include "ConfigFile.h"
+#include "params/ConfigFile.h"
 #include "FileBytes.h"
 #include "TempDir.h"
 

@@ -4,10 +4,10 @@
 
 #include "CliRunner.h"
 #include "FileBytes.h"
-#include "FirmwareImage.h"
+#include "firmware/FirmwareImage.h"
 #include "SimProcess.h"
 #include "TempDir.h"
-#include "XmodemSender.h"
+#include "firmware/XmodemSender.h"
 
 #include <gtest/gtest.h>
 

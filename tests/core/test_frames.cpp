@@ -1,6 +1,6 @@
 // Frames the program sends and the decoding of status replies.
-#include "LinkFrame.h"
-#include "StatusReport.h"
+#include "protocol/LinkFrame.h"
+#include "protocol/StatusReport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The connect handshake of the core against the simulated Orvex on a real pty.
-#include "MainReceiver.h"
-#include "NotifyWindow.h"
-#include "Orvex.h"
+#include "params/MainReceiver.h"
+#include "link/NotifyWindow.h"
+#include "params/Orvex.h"
 #include "SimProcess.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The private-profile reader and writer on real files: lookup rules, in-place
 // updates that keep everything else, atomic saves and refused inputs.
 #include "FileBytes.h"
-#include "IniFile.h"
+#include "params/IniFile.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The main view's receiver on a real pty, with the test writing as the device.
 #include "DeviceReply.h"
-#include "FrameParser.h"
-#include "MainReceiver.h"
-#include "NotifyWindow.h"
-#include "Orvex.h"
+#include "protocol/FrameParser.h"
+#include "params/MainReceiver.h"
+#include "link/NotifyWindow.h"
+#include "params/Orvex.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The parameter image, its named copy, presets and the factory reset.
-#include "Orvex.h"
-#include "ParameterTable.h"
+#include "params/Orvex.h"
+#include "params/ParameterTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The port list: real serial devices from sysfs, simulated ports registered
 // as links under the runtime directory, natural order, and port numbers.
-#include "CSerialPort.h"
-#include "PortList.h"
+#include "link/CSerialPort.h"
+#include "link/PortList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The two receivers: the main view's stateful FrameParser and the pages'
 // FindFrame + CheckReply, fed the way the link delivers bytes.
 #include "DeviceReply.h"
-#include "FrameParser.h"
-#include "LinkFrame.h"
+#include "protocol/FrameParser.h"
+#include "protocol/LinkFrame.h"
 
 #include <gtest/gtest.h>
 

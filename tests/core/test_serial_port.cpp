@@ -1,7 +1,7 @@
 // The serial port over a real pseudo-terminal: the test holds the master side
 // (the "device"), CSerialPort opens the slave path like any serial device.
-#include "CSerialPort.h"
-#include "SerialPosix.h"
+#include "link/CSerialPort.h"
+#include "link/SerialPosix.h"
 
 #include <gtest/gtest.h>
 

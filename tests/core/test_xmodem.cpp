@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "Crc16.h"
-#include "FirmwareImage.h"
+#include "firmware/Crc16.h"
+#include "firmware/FirmwareImage.h"
 #include "TempDir.h"
-#include "XmodemSender.h"
+#include "firmware/XmodemSender.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // dialogs in test mode, and a check after every test that it took (and so
 // looked at) every dialog the program asked for.
 
-#include "Dialogs.h"
+#include "widgets/Dialogs.h"
 
 #include <QApplication>
 #include <QLoggingCategory>

@@ -2,15 +2,15 @@
 // immediate controls send, how received parameters show, that a number being
 // typed survives the refresh, and what a field out of range does.
 
-#include "CAdvanceMenuDialog.h"
-#include "CBalloonTip.h"
-#include "Dialogs.h"
-#include "FrameParser.h"
-#include "Orvex.h"
-#include "Pictures.h"
+#include "params_ui/CAdvanceMenuDialog.h"
+#include "widgets/CBalloonTip.h"
+#include "widgets/Dialogs.h"
+#include "protocol/FrameParser.h"
+#include "params/Orvex.h"
+#include "widgets/Pictures.h"
 #include "SimProcess.h"
-#include "Skin.h"
-#include "WindowReceiver.h"
+#include "widgets/Skin.h"
+#include "params/WindowReceiver.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -89,7 +89,7 @@ protected:
     }
 
     CAdvanceMenuDialog& Open() {
-        dialog_ = std::make_unique<CAdvanceMenuDialog>();
+        dialog_ = std::make_unique<CAdvanceMenuDialog>(TheOrvex());
         dialog_->show();
         dialog_->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));

@@ -1,8 +1,8 @@
 // The dialog wrapper (test mode, real dialogs, filter conversion) and the
 // integer data exchange of the edit boxes.
 
-#include "DataExchange.h"
-#include "Dialogs.h"
+#include "widgets/DataExchange.h"
+#include "widgets/Dialogs.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -4,11 +4,11 @@
 
 #include "test_main_support.h"
 
-#include "Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "FileBytes.h"
-#include "FirmwareImage.h"
-#include "FirmwareUpgrade.h"
-#include "Orvex.h"
+#include "firmware/FirmwareImage.h"
+#include "app/FirmwareUpgrade.h"
+#include "params/Orvex.h"
 
 #include <QProgressBar>
 #include <QPushButton>

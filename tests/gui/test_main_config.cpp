@@ -3,9 +3,9 @@
 
 #include "test_main_support.h"
 
-#include "Dialogs.h"
+#include "widgets/Dialogs.h"
 #include "FileBytes.h"
-#include "Orvex.h"
+#include "params/Orvex.h"
 
 #include <QAction>
 #include <QFile>

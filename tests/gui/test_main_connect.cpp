@@ -4,9 +4,9 @@
 
 #include "test_main_support.h"
 
-#include "Orvex.h"
-#include "PortComboBox.h"
-#include "PortList.h"
+#include "params/Orvex.h"
+#include "app/PortComboBox.h"
+#include "link/PortList.h"
 
 #include <QAbstractItemView>
 #include <QLabel>

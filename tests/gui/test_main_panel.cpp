@@ -5,9 +5,9 @@
 
 #include "test_main_support.h"
 
-#include "CPngButton.h"
-#include "Dialogs.h"
-#include "Orvex.h"
+#include "widgets/CPngButton.h"
+#include "widgets/Dialogs.h"
+#include "params/Orvex.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 #include "test_main_support.h"
 
-#include "Orvex.h"
-#include "Pictures.h"
-#include "PortComboBox.h"
-#include "PortList.h"
+#include "params/Orvex.h"
+#include "widgets/Pictures.h"
+#include "app/PortComboBox.h"
+#include "link/PortList.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -132,7 +132,7 @@ void MainWindowTest::TearDown() {
 void MainWindowTest::UseRuntimeDir(const std::string& dir) { setenv("XDG_RUNTIME_DIR", dir.c_str(), 1); }
 
 CMainFrame& MainWindowTest::OpenFrame() {
-    frame_ = std::make_unique<CMainFrame>();
+    frame_ = std::make_unique<CMainFrame>(TheOrvex());
     frame_->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(frame_.get()));
     return *frame_;

@@ -3,8 +3,8 @@
 // registry per test, the main frame shown offscreen, a simulated Orvex on a
 // pty, choosing a port the way a user does, and reading what the device got.
 
-#include "CMainFrame.h"
-#include "CUARTView.h"
+#include "app/CMainFrame.h"
+#include "app/CUARTView.h"
 #include "SimProcess.h"
 #include "TempDir.h"
 

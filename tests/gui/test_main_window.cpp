@@ -3,11 +3,11 @@
 
 #include "test_main_support.h"
 
-#include "CAboutBox.h"
-#include "CBalloonTip.h"
-#include "Orvex.h"
-#include "ParameterPanel.h"
-#include "Skin.h"
+#include "app/CAboutBox.h"
+#include "widgets/CBalloonTip.h"
+#include "params/Orvex.h"
+#include "params_ui/ParameterPanel.h"
+#include "widgets/Skin.h"
 
 #include <QAction>
 #include <QApplication>

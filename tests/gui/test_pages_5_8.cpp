@@ -3,16 +3,16 @@
 // Servo reverse and Servo trim. Each choice must reach the device at once in
 // a ParameterFrame; the pages follow the parameters the device reports.
 
-#include "CIconButton.h"
-#include "CPngButton.h"
-#include "CQuadAirplaneDialog.h"
-#include "CStep6.h"
-#include "CStep7.h"
-#include "CStep9.h"
-#include "CTrimBar.h"
-#include "Orvex.h"
-#include "Pictures.h"
-#include "Skin.h"
+#include "widgets/CIconButton.h"
+#include "widgets/CPngButton.h"
+#include "airframe/CQuadAirplaneDialog.h"
+#include "wizard/CStep6.h"
+#include "wizard/CStep7.h"
+#include "wizard/CStep9.h"
+#include "widgets/CTrimBar.h"
+#include "params/Orvex.h"
+#include "widgets/Pictures.h"
+#include "widgets/Skin.h"
 #include "TempDir.h"
 #include "test_wizard_support.h"
 

@@ -4,15 +4,15 @@
 // "Sends nothing" is shown by a later action whose frame is known: the next
 // frame the device logs is that one.
 
-#include "CStep10.h"
-#include "CStep11.h"
-#include "CStep12.h"
-#include "CStep13.h"
-#include "CStep14.h"
-#include "Dialogs.h"
-#include "Orvex.h"
-#include "PageParts.h"
-#include "Skin.h"
+#include "wizard/CStep10.h"
+#include "wizard/CStep11.h"
+#include "wizard/CStep12.h"
+#include "wizard/CStep13.h"
+#include "wizard/CStep14.h"
+#include "widgets/Dialogs.h"
+#include "params/Orvex.h"
+#include "wizard/PageParts.h"
+#include "widgets/Skin.h"
 #include "TempDir.h"
 #include "test_wizard_support.h"
 

@@ -2,10 +2,10 @@
 // airframe types 6..9, servo and compensation directions, the four trims with
 // their limits, and the direction-check stop on every way out.
 
-#include "CIconButton.h"
-#include "CQuadAirplaneDialog.h"
-#include "CTrimBar.h"
-#include "Orvex.h"
+#include "widgets/CIconButton.h"
+#include "airframe/CQuadAirplaneDialog.h"
+#include "widgets/CTrimBar.h"
+#include "params/Orvex.h"
 #include "test_wizard_support.h"
 
 #include <QButtonGroup>
@@ -39,7 +39,7 @@ protected:
         ASSERT_TRUE(ConnectLink(sim_->portPath()));
     }
     CQuadAirplaneDialog& Open() {
-        dialog_ = std::make_unique<CQuadAirplaneDialog>();
+        dialog_ = std::make_unique<CQuadAirplaneDialog>(TheOrvex());
         dialog_->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog_.get()));
         return *dialog_;

@@ -1,13 +1,13 @@
 // The reusable widgets driven as the user would: picture buttons, signal
 // bars, icon buttons with and without a visual style, and the balloon tip.
 
-#include "CBalloonTip.h"
-#include "CHorizontalTrimBar.h"
-#include "CIconButton.h"
-#include "CPngButton.h"
-#include "CTrimBar.h"
-#include "CVisualTheme.h"
-#include "Pictures.h"
+#include "widgets/CBalloonTip.h"
+#include "widgets/CHorizontalTrimBar.h"
+#include "widgets/CIconButton.h"
+#include "widgets/CPngButton.h"
+#include "widgets/CTrimBar.h"
+#include "widgets/CVisualTheme.h"
+#include "widgets/Pictures.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,11 +2,11 @@
 // tells the device, Finish, Cancel, Escape and Enter, and how the pages share
 // the link.
 
-#include "CStep4.h"
-#include "CPngButton.h"
-#include "Dialogs.h"
-#include "Orvex.h"
-#include "PortEvents.h"
+#include "wizard/CStep4.h"
+#include "widgets/CPngButton.h"
+#include "widgets/Dialogs.h"
+#include "params/Orvex.h"
+#include "widgets/PortEvents.h"
 #include "test_wizard_support.h"
 
 #include <QPushButton>

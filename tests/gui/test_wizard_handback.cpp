@@ -2,9 +2,9 @@
 // screen holds the link while it is open, and the main view takes the link
 // back when it ends.
 
-#include "CSetupWizard.h"
-#include "CWizardPage.h"
-#include "Orvex.h"
+#include "wizard/CSetupWizard.h"
+#include "wizard/CWizardPage.h"
+#include "params/Orvex.h"
 #include "test_main_support.h"
 
 #include <QLabel>

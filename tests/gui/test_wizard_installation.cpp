@@ -2,10 +2,10 @@
 // the message before anything is stored, FixMode (SetupBlock byte 29) sent at
 // once, and the selection following FixMode.
 
-#include "CPngButton.h"
-#include "CStep4.h"
-#include "Dialogs.h"
-#include "Orvex.h"
+#include "widgets/CPngButton.h"
+#include "wizard/CStep4.h"
+#include "widgets/Dialogs.h"
+#include "params/Orvex.h"
 #include "test_wizard_support.h"
 
 #include <QTest>

@@ -2,10 +2,10 @@
 // reports (display value, 8-bit wrap, bars that leave values from 125 up
 // alone), the gain channel's names in condition mode, and "Set failsafe".
 
-#include "CSignalBar.h"
-#include "CStep3.h"
-#include "Dialogs.h"
-#include "Orvex.h"
+#include "widgets/CSignalBar.h"
+#include "wizard/CStep3.h"
+#include "widgets/Dialogs.h"
+#include "params/Orvex.h"
 #include "test_wizard_support.h"
 
 #include <QLabel>

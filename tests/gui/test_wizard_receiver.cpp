@@ -2,8 +2,8 @@
 // sends (list items 5 and 6 exchanged against the device's codes), the
 // instruction texts and the wiring picture of each system.
 
-#include "CStep2.h"
-#include "Orvex.h"
+#include "wizard/CStep2.h"
+#include "params/Orvex.h"
 #include "test_wizard_support.h"
 
 #include <QAbstractItemView>

@@ -1,7 +1,7 @@
 // Pictures of every wizard page as the user sees it, for looking at. Written
 // to $QUILLON_SCREENSHOT_DIR; skipped when that is not set.
 
-#include "Orvex.h"
+#include "params/Orvex.h"
 #include "test_wizard_support.h"
 
 #include <QDir>

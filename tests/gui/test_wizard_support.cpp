@@ -1,6 +1,6 @@
 #include "test_wizard_support.h"
 
-#include "Orvex.h"
+#include "params/Orvex.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -97,7 +97,7 @@ void WizardTest::TearDown() {
 }
 
 CSetupWizard& WizardTest::OpenWizard(QWidget* parent) {
-    wizard_ = std::make_unique<CSetupWizard>(parent);
+    wizard_ = std::make_unique<CSetupWizard>(TheOrvex(), parent);
     wizard_->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(wizard_.get()));
     return *wizard_;

@@ -3,8 +3,8 @@
 // connected straight to a simulated Orvex or to a pty the test talks through,
 // device replies built by hand, and waiting with a deadline.
 
-#include "CSetupWizard.h"
-#include "CWizardPage.h"
+#include "wizard/CSetupWizard.h"
+#include "wizard/CWizardPage.h"
 #include "DeviceReply.h"
 #include "SimProcess.h"
 

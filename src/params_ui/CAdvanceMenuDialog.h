@@ -11,10 +11,10 @@
 // date. A field the user has edited is left alone by that refresh until OK
 // takes it.
 
-#include "FrameParser.h"
-#include "Orvex.h"
-#include "PortEvents.h"
-#include "ReceiveStage.h"
+#include "protocol/FrameParser.h"
+#include "params/Orvex.h"
+#include "widgets/PortEvents.h"
+#include "protocol/ReceiveStage.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -49,7 +49,7 @@ public:
     // Where the help picture is drawn, in client pixels.
     static const QPoint kHelpPicturePoints[2];
 
-    explicit CAdvanceMenuDialog(QWidget* parent = nullptr);
+    explicit CAdvanceMenuDialog(Orvex& orvex, QWidget* parent = nullptr);
     ~CAdvanceMenuDialog() override;
 
     // The name every control carries ("id1136").

@@ -1,4 +1,4 @@
-#include "PanelSlider.h"
+#include "params_ui/PanelSlider.h"
 
 #include <QPainter>
 #include <QStyle>

@@ -1,13 +1,13 @@
-#include "ParameterPanel.h"
+#include "params_ui/ParameterPanel.h"
 
-#include "AppLog.h"
-#include "CPngButton.h"
-#include "DataExchange.h"
-#include "Dialogs.h"
-#include "FormControls.h"
-#include "MainFormLayout.h"
-#include "Orvex.h"
-#include "PanelSlider.h"
+#include "widgets/AppLog.h"
+#include "widgets/CPngButton.h"
+#include "widgets/DataExchange.h"
+#include "widgets/Dialogs.h"
+#include "params_ui/FormControls.h"
+#include "params_ui/MainFormLayout.h"
+#include "params/Orvex.h"
+#include "params_ui/PanelSlider.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "SwashTrimMixer.h"
+#include "params/SwashTrimMixer.h"
 
 #include <algorithm>
 #include <cmath>

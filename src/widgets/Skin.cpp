@@ -1,6 +1,6 @@
-#include "Skin.h"
+#include "widgets/Skin.h"
 
-#include "AppLog.h"
+#include "widgets/AppLog.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "AppLog.h"
+#include "widgets/AppLog.h"
 
 Q_LOGGING_CATEGORY(lcAppUi, "quillon.ui", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcAppLink, "quillon.link", QtWarningMsg)

@@ -4,7 +4,7 @@
 // three servos by the geometry of the swashplate and each servo's direction.
 // Qt-free, so the arithmetic can be checked on its own.
 
-#include "LinkFrame.h"
+#include "protocol/LinkFrame.h"
 
 #include <array>
 #include <optional>
@@ -44,7 +44,6 @@ public:
     static std::optional<Coefficients> CoefficientsOf(int swashPlateType);
     // Types whose servos are mixed; every other value (the mechanical mixer 1,
     // and values that are not swashplates at all) moves one servo per axis.
-    static bool IsCcpm(int swashPlateType) { return CoefficientsOf(swashPlateType).has_value(); }
 
     // One press of a swashplate button: step units along axis. trims are the
     // page's trims, image holds the trims last stored (SetupBlock bytes 0..2),

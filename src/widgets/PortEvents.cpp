@@ -1,4 +1,4 @@
-#include "PortEvents.h"
+#include "widgets/PortEvents.h"
 
 #include <QCoreApplication>
 

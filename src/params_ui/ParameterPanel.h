@@ -8,8 +8,8 @@
 // The controls are children of the form; this object owns the values and
 // handles the controls' signals and events.
 
-#include "ConfigValues.h"
-#include "ParameterTable.h"
+#include "params/ConfigValues.h"
+#include "params/ParameterTable.h"
 
 #include <QObject>
 
@@ -54,8 +54,6 @@ public:
     QSlider* slider(int index) const;
     QLineEdit* edit(int index) const { return edits_[index]; }
     CPngButton* presetButton(Preset preset) const { return presets_[preset]; }
-    QPushButton* resetButton(ResetGroup group) const { return resets_[group]; }
-    QPushButton* allDataResetButton() const { return allDataReset_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

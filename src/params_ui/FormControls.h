@@ -2,7 +2,7 @@
 // Making the main form's controls: every control is named "id<number>" after
 // its control id (so it can be found by id) and carries an accessible name.
 
-#include "MainFormLayout.h"
+#include "params_ui/MainFormLayout.h"
 
 #include <QGroupBox>
 #include <QPushButton>

@@ -3,7 +3,7 @@
 // 1.75 px across, 2 px down);
 // the pictures and lamps are placed at fixed pixel points.
 
-#include "DialogUnits.h"
+#include "widgets/DialogUnits.h"
 
 #include <QPoint>
 #include <QRect>

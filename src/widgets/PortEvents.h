@@ -7,7 +7,7 @@
 // notification is dropped rather than delivered to freed memory; events
 // already posted are discarded by Qt together with their receiver.
 
-#include "NotifyWindow.h"
+#include "link/NotifyWindow.h"
 
 #include <QEvent>
 #include <QObject>

@@ -1,11 +1,11 @@
-#include "CAdvanceMenuDialog.h"
+#include "params_ui/CAdvanceMenuDialog.h"
 
-#include "CBalloonTip.h"
-#include "DataExchange.h"
-#include "DialogUnits.h"
-#include "Pictures.h"
-#include "Skin.h"
-#include "WindowReceiver.h"
+#include "widgets/CBalloonTip.h"
+#include "widgets/DataExchange.h"
+#include "widgets/DialogUnits.h"
+#include "widgets/Pictures.h"
+#include "widgets/Skin.h"
+#include "params/WindowReceiver.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -236,7 +236,7 @@ int SourceValue(const Orvex& o, const Source& s) {
 
 const QPoint CAdvanceMenuDialog::kHelpPicturePoints[2] = {QPoint(350, 380), QPoint(350, 460)};
 
-CAdvanceMenuDialog::CAdvanceMenuDialog(QWidget* parent) : QDialog(parent), orvex_(TheOrvex()) {
+CAdvanceMenuDialog::CAdvanceMenuDialog(Orvex& orvex, QWidget* parent) : QDialog(parent), orvex_(orvex) {
     setWindowTitle(QStringLiteral("Advance Menu"));
     setObjectName(QStringLiteral("id248"));
     setFixedSize(DluSize(kDialogWidth, kDialogHeight));
