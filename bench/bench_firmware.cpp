@@ -10,15 +10,20 @@
 // to the loader's answer to the end of transfer. The line's limit for that
 // span is 133 bytes out and one byte back per block plus EOT and its answer,
 // at 10 bits a byte.
-#include "link/CSerialPort.h"
 #include "FileBytes.h"
-#include "firmware/FirmwareImage.h"
-#include "cli/Flash.h"
-#include "link/NotifyWindow.h"
 #include "SimProcess.h"
 #include "TempDir.h"
+#include "cli/Flash.h"
+#include "firmware/FirmwareImage.h"
 #include "firmware/XmodemSender.h"
+#include "link/CSerialPort.h"
+#include "link/NotifyWindow.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -26,14 +31,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <fcntl.h>
 #include <fstream>
 #include <iterator>
-#include <poll.h>
 #include <string>
-#include <sys/wait.h>
-#include <termios.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -210,8 +210,9 @@ int main() {
 
     std::printf("firmware upgrade, %zu bytes = %d blocks, orvex-sim boot loader paced at 9600 baud\n", kImageBytes,
                 kBlocks);
-    std::printf("ours: the core's XmodemSender on the core's event loop (CSerialPort worker, notifications,\n"
-                "      deadline waits) - the driver of `quillon-cli flash`; theirs: lrzsz sx through a pty relay\n");
+    std::printf(
+        "ours: the core's XmodemSender on the core's event loop (CSerialPort worker, notifications,\n"
+        "      deadline waits) - the driver of `quillon-cli flash`; theirs: lrzsz sx through a pty relay\n");
     const Result ours = Ours(sim.portPath(), image);
     if (!ours.ok || !LoaderGot(sim, out, image, 1)) {
         std::fprintf(stderr, "our transfer failed or the loader received something else\n%s", sim.logText().c_str());

@@ -6,10 +6,10 @@
 // Acknowledge + RequestStatus out (180); the device answers the Acknowledge
 // while the RequestStatus is still on the wire, then the StatusReply (90).
 // The handshake is complete when the StatusReply is in: 5 frame times.
-#include "params/MainReceiver.h"
-#include "link/NotifyWindow.h"
-#include "params/Orvex.h"
 #include "SimProcess.h"
+#include "link/NotifyWindow.h"
+#include "params/MainReceiver.h"
+#include "params/Orvex.h"
 
 #include <algorithm>
 #include <chrono>
@@ -40,7 +40,9 @@ double OneHandshakeMs(const std::string& port) {
         if (auto n = window.Wait(100); n && n->message == WM_PORT_RECEIVE) receiver.OnReceive(n->wParam);
     const auto t1 = std::chrono::steady_clock::now();
     o.LinkPort.Close(500);
-    if (!done) std::fprintf(stderr, "stage %d queue %u read %u\n", receiver.connectStage(), o.LinkPort.RxQueue().Size(), o.LinkPort.BytesRead());
+    if (!done)
+        std::fprintf(stderr, "stage %d queue %u read %u\n", receiver.connectStage(), o.LinkPort.RxQueue().Size(),
+                     o.LinkPort.BytesRead());
     return done ? std::chrono::duration<double, std::milli>(t1 - t0).count() : -1;
 }
 }  // namespace

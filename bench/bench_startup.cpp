@@ -20,6 +20,10 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -27,11 +31,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <poll.h>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -75,7 +75,8 @@ std::string FirstLine(int fd, int timeoutMs) {
     std::string text;
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     while (text.find('\n') == std::string::npos) {
-        const int left = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
+        const int left =
+            static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
         pollfd p{fd, POLLIN, 0};
         if (left <= 0 || poll(&p, 1, left) <= 0) return {};
         char buffer[256];
@@ -148,7 +149,13 @@ struct Sim {
 
     bool Start(const std::string& runtime, const char* baud) {
         int out = -1;
-        pid = Spawn({ORVEX_SIM_PATH, "--baud", baud,}, out);
+        pid = Spawn(
+            {
+                ORVEX_SIM_PATH,
+                "--baud",
+                baud,
+            },
+            out);
         const std::string line = FirstLine(out, kWaitMs);
         close(out);
         link = runtime + "/orvex/ports/orvex-sim";
@@ -235,10 +242,10 @@ int MeasureLink(int argc, char** argv, int runs, const std::string& runtime) {
             result = 1;
         } else {
             const double median = Median(times);
-            std::printf("handshake at 9600 baud: median %.1f ms, best %.1f ms (%d runs); line minimum %.1f ms; "
-                        "ratio %.3f (target <= 1.15)\n",
-                        median, *std::min_element(times.begin(), times.end()), runs, kLineMinimumMs,
-                        median / kLineMinimumMs);
+            std::printf(
+                "handshake at 9600 baud: median %.1f ms, best %.1f ms (%d runs); line minimum %.1f ms; "
+                "ratio %.3f (target <= 1.15)\n",
+                median, *std::min_element(times.begin(), times.end()), runs, kLineMinimumMs, median / kLineMinimumMs);
         }
     }
     frame.close();

@@ -2,12 +2,10 @@
 
 #include "link/PortList.h"
 
-#include <chrono>
 #include <sys/stat.h>
+#include <chrono>
 
-CliSession::CliSession() : receiver_(o_, {}) {
-    o_.LinkPort.AddFlags(PortRxQueue);
-}
+CliSession::CliSession() : receiver_(o_, {}) { o_.LinkPort.AddFlags(PortRxQueue); }
 
 CliSession::~CliSession() {
     o_.LinkPort.SetNotifyWindow(0);
@@ -42,7 +40,8 @@ bool CliSession::Connect(const std::string& port, int timeoutMs, std::string& er
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (receiver_.connectStage() < 2) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
             error = path_ + ": the Orvex did not answer (is it powered and connected?)";
             return false;

@@ -3,8 +3,8 @@
 // name, connecting with the same handshake as the program, and waiting for
 // link notifications with a deadline.
 
-#include "params/MainReceiver.h"
 #include "link/NotifyWindow.h"
+#include "params/MainReceiver.h"
 #include "params/Orvex.h"
 
 #include <string>

@@ -1,10 +1,10 @@
 #include "cli/ConfigCommands.h"
 
 #include "cli/CliSession.h"
-#include "params/ConfigFile.h"
 #include "link/LinkError.h"
-#include "protocol/FrameParser.h"
+#include "params/ConfigFile.h"
 #include "params/WindowReceiver.h"
+#include "protocol/FrameParser.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,8 +1,8 @@
 #include "cli/Flash.h"
 
-#include "link/CSerialPort.h"
 #include "cli/CliSession.h"
 #include "firmware/FirmwareImage.h"
+#include "link/CSerialPort.h"
 #include "link/LinkError.h"
 #include "link/NotifyWindow.h"
 #include "link/PortList.h"
@@ -52,7 +52,9 @@ private:
 
 }  // namespace
 
-XmodemOutcome RunFirmwareTransfer(CSerialPort& port, QueueNotifyWindow& window, std::vector<uint8_t> fileBytes,
+XmodemOutcome RunFirmwareTransfer(CSerialPort& port,
+                                  QueueNotifyWindow& window,
+                                  std::vector<uint8_t> fileBytes,
                                   const XmodemTimings& timings,
                                   const std::function<void(const XmodemSender&)>& observe) {
     XmodemSender sender([&port](const uint8_t* data, size_t n) { port.Write(data, static_cast<uint32_t>(n)); },
@@ -102,8 +104,8 @@ int Flash(const std::vector<std::string>& args) {
         std::fprintf(stderr, "quillon-cli: %s\n", DescribeLinkFailure(path, port.LastFailure()).c_str());
         return 1;
     }
-    std::printf("%s: %zu bytes. Waiting for the boot loader (power the Orvex on with SET held)...\n",
-                args[1].c_str(), file.bytes.size());
+    std::printf("%s: %zu bytes. Waiting for the boot loader (power the Orvex on with SET held)...\n", args[1].c_str(),
+                file.bytes.size());
     std::fflush(stdout);
     ProgressLine line;
     const XmodemOutcome outcome = RunFirmwareTransfer(port, s.window(), std::move(file.bytes), XmodemTimings{},

@@ -19,6 +19,8 @@ int Flash(const std::vector<std::string>& args);
 // receive queue and notifies window. Waits only for the window's
 // notifications and the sender's next deadline. observe, when set, is called
 // after every step of the sender (bytes taken, clock tick, hang-up).
-XmodemOutcome RunFirmwareTransfer(CSerialPort& port, QueueNotifyWindow& window, std::vector<uint8_t> fileBytes,
+XmodemOutcome RunFirmwareTransfer(CSerialPort& port,
+                                  QueueNotifyWindow& window,
+                                  std::vector<uint8_t> fileBytes,
                                   const XmodemTimings& timings,
                                   const std::function<void(const XmodemSender&)>& observe = {});

@@ -2,8 +2,8 @@
 
 #include "cli/CliSession.h"
 #include "params/ParameterTable.h"
-#include "protocol/StatusReport.h"
 #include "params/WindowReceiver.h"
+#include "protocol/StatusReport.h"
 
 #include <chrono>
 #include <csignal>
@@ -65,8 +65,8 @@ bool ParseArgs(const std::vector<std::string>& args, MonitorArgs& out) {
 // The six channels in the order of the status report, named as the Monitor
 // page names them (the gain channel is the condition switch in condition mode).
 void PrintReport(const StatusReport& r, bool conditionMode) {
-    const char* names[6] = {"Aileron", "Elevator", "Rudder", "Collective pitch",
-                            conditionMode ? "Condition" : "Tail Gain", "Throttle"};
+    const char* names[6] = {
+        "Aileron", "Elevator", "Rudder", "Collective pitch", conditionMode ? "Condition" : "Tail Gain", "Throttle"};
     std::printf("\r");
     for (int i = 0; i < 6; ++i)
         std::printf("%s%s %4d", i ? "  " : "", names[i], static_cast<int8_t>(ChannelDisplayValue(r.channel[i])));

@@ -55,12 +55,8 @@ struct CommandDef {
 
 int main(int argc, char** argv) {
     const CommandDef commands[] = {
-        {"ports", 0, 0, Ports},
-        {"info", 1, 1, Info},
-        {"monitor", 1, 3, Monitor},
-        {"save", 2, 2, SaveConfig},
-        {"load", 2, 2, LoadConfig},
-        {"flash", 2, 2, Flash},
+        {"ports", 0, 0, Ports},     {"info", 1, 1, Info},       {"monitor", 1, 3, Monitor},
+        {"save", 2, 2, SaveConfig}, {"load", 2, 2, LoadConfig}, {"flash", 2, 2, Flash},
     };
     if (argc < 2) return Usage();
     std::vector<std::string> args(argv + 2, argv + argc);

@@ -92,37 +92,37 @@ void BootLoader::startSession(Nanos at) {
 
 void BootLoader::byte(uint8_t b, Nanos at) {
     switch (state_) {
-    case State::Silent:
-        return;
-    case State::Idle:
-        if (options_.unpromptedC) {
-            // A receiver that announces itself takes the first block (or an
-            // EOT for an empty image) without any wake-up byte.
-            if (b == kSoh || b == kEot) {
-                startSession(at);
-                atBlockBoundary(b, at);
+        case State::Silent:
+            return;
+        case State::Idle:
+            if (options_.unpromptedC) {
+                // A receiver that announces itself takes the first block (or an
+                // EOT for an empty image) without any wake-up byte.
+                if (b == kSoh || b == kEot) {
+                    startSession(at);
+                    atBlockBoundary(b, at);
+                }
+                return;
             }
+            if (b != kWakeUp || at < handshakeQuietUntil_) return;
+            if (options_.badHandshake) {
+                log_.boot("handshake refused");
+                answer(kNak, at);
+                handshakeQuietUntil_ = at + kRefusedHandshakeQuiet;
+                return;
+            }
+            log_.boot("handshake");
+            answer(kReady, at);
+            startSession(at);
             return;
-        }
-        if (b != kWakeUp || at < handshakeQuietUntil_) return;
-        if (options_.badHandshake) {
-            log_.boot("handshake refused");
-            answer(kNak, at);
-            handshakeQuietUntil_ = at + kRefusedHandshakeQuiet;
+        case State::Receiving:
+            if (block_.empty()) {
+                atBlockBoundary(b, at);
+                return;
+            }
+            block_.push_back(b);
+            if (block_.size() == kBlockSize) blockComplete(at);
             return;
-        }
-        log_.boot("handshake");
-        answer(kReady, at);
-        startSession(at);
-        return;
-    case State::Receiving:
-        if (block_.empty()) {
-            atBlockBoundary(b, at);
-            return;
-        }
-        block_.push_back(b);
-        if (block_.size() == kBlockSize) blockComplete(at);
-        return;
     }
 }
 

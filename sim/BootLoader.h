@@ -45,14 +45,14 @@ private:
     std::deque<TimedByte> pending_;  // bytes waiting for their wire time
 
     State state_ = State::Idle;
-    std::vector<uint8_t> block_;      // block being collected (starts with SOH)
+    std::vector<uint8_t> block_;  // block being collected (starts with SOH)
     Nanos blockStarted_ = kNever;
-    int ordinal_ = 1;                 // 1-based count of the block expected next
-    uint8_t expectedNumber_ = 1;      // block number on the wire (wraps 255 -> 0)
+    int ordinal_ = 1;             // 1-based count of the block expected next
+    uint8_t expectedNumber_ = 1;  // block number on the wire (wraps 255 -> 0)
     std::vector<uint8_t> image_;
     bool lastAnswerWasFailure_ = false;
     bool nakDone_ = false, cancelDone_ = false;
-    Nanos handshakeQuietUntil_ = 0;   // stray wake-ups after a refused handshake
+    Nanos handshakeQuietUntil_ = 0;  // stray wake-ups after a refused handshake
     Nanos nextUnpromptedC_ = kNever;
 };
 

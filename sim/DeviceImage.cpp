@@ -2,10 +2,10 @@
 
 #include "AtomicFile.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 namespace orvexsim {
 
@@ -13,37 +13,37 @@ namespace {
 
 // Factory settings of the unit as shipped.
 constexpr std::array<int8_t, kSetupSize> kFactorySetup = {
-    0, 0, 0, 0, 0, 0,           // servo trims 1..3, tail centre, two spare bytes
-    -1, 1, 1, -1,               // servo directions 1..4
-    1, 1,                       // spare
-    70, 70, 80, 80,             // tail limits, aileron and elevator travel
-    1, 1, 1,                    // gyro directions yaw, roll, pitch
-    0, 0, 0, 0, 0, 0,           // servo type, spare bytes
-    0,                          // receiver type
-    0,                          // governor off
-    2,                          // swashplate type
-    0,                          // AUX switches yaw gain
-    1,                          // mounting direction 1
-    -1,                         // pirouette optimization direction
-    1,                          // condition 1
+    0,  0,  0,  0,  0, 0,  // servo trims 1..3, tail centre, two spare bytes
+    -1, 1,  1,  -1,        // servo directions 1..4
+    1,  1,                 // spare
+    70, 70, 80, 80,        // tail limits, aileron and elevator travel
+    1,  1,  1,             // gyro directions yaw, roll, pitch
+    0,  0,  0,  0,  0, 0,  // servo type, spare bytes
+    0,                     // receiver type
+    0,                     // governor off
+    2,                     // swashplate type
+    0,                     // AUX switches yaw gain
+    1,                     // mounting direction 1
+    -1,                    // pirouette optimization direction
+    1,                     // condition 1
 };
 
 constexpr std::array<int8_t, kTuningSize> kFactoryTuning = {
-    100, 80, 40, 25, 0, 0,      // yaw: total gain, P, I, D, spare
-    40, 80, 120, 0, 0, 9,       // roll
-    40, 80, 120, 0, 0, 9,       // pitch
-    100, 100, 25, 25,           // tail acceleration / deceleration
-    125, 40,                    // main rotor acceleration / deceleration
-    20, 80, 20,                 // governor P, I, D
-    60, 4, 40, 4,               // dead bands
-    35, 35, 35, 35,             // yaw rates, pitch and roll agility
-    10, 20, 20,                 // spare, burst coefficient, spare
-    70,                         // collective pitch coefficient
-    0,                          // zero pitch
-    0, 0,                       // tail compensation
-    60, 40,                     // governor compensation
-    0,                          // spare
-    30,                         // governor total gain
+    100, 80,  40,  25, 0, 0,  // yaw: total gain, P, I, D, spare
+    40,  80,  120, 0,  0, 9,  // roll
+    40,  80,  120, 0,  0, 9,  // pitch
+    100, 100, 25,  25,        // tail acceleration / deceleration
+    125, 40,                  // main rotor acceleration / deceleration
+    20,  80,  20,             // governor P, I, D
+    60,  4,   40,  4,         // dead bands
+    35,  35,  35,  35,        // yaw rates, pitch and roll agility
+    10,  20,  20,             // spare, burst coefficient, spare
+    70,                       // collective pitch coefficient
+    0,                        // zero pitch
+    0,   0,                   // tail compensation
+    60,  40,                  // governor compensation
+    0,                        // spare
+    30,                       // governor total gain
 };
 
 std::string Errno(const std::string& what, const std::string& path) {

@@ -19,9 +19,9 @@ namespace orvexsim {
 
 struct HuntedFrame {
     bool valid = false;
-    std::string reason;         // why it was rejected (valid == false)
-    std::vector<uint8_t> raw;   // the frame bytes (or the rejected bytes)
-    Nanos due = 0;              // when the frame counts as received
+    std::string reason;        // why it was rejected (valid == false)
+    std::vector<uint8_t> raw;  // the frame bytes (or the rejected bytes)
+    Nanos due = 0;             // when the frame counts as received
     uint8_t code = 0, seq = 0, req = 0;
 };
 

@@ -1,11 +1,11 @@
 #include "PortRegistration.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 
 namespace orvexsim {
 
@@ -22,7 +22,7 @@ bool MakeDir(const std::string& path, std::string& error) {
         error = "cannot create " + path + ": " + std::strerror(errno);
         return false;
     }
-    struct stat st{};
+    struct stat st {};
     if (stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
         error = path + " exists and is not a directory";
         return false;
@@ -43,7 +43,7 @@ bool PortRegistration::add(const std::string& name, const std::string& target, s
     if (!MakeDir(runtime, error) || !MakeDir(runtime + "/orvex", error) || !MakeDir(ports, error)) return false;
 
     const std::string link = ports + "/" + name;
-    struct stat st{};
+    struct stat st {};
     if (lstat(link.c_str(), &st) == 0 && !S_ISLNK(st.st_mode)) {
         error = link + " exists and is not a symbolic link; not replacing it";
         return false;

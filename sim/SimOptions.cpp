@@ -32,8 +32,7 @@ bool ParseSeconds(const std::string& text, double& out) {
 }
 
 bool ValidPortName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
-           name.size() < 200;
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos && name.size() < 200;
 }
 
 // One option: whether it takes a value, and how it stores it (false: bad value).
@@ -72,14 +71,16 @@ std::function<bool(SimOptions&, const std::string&)> FlagInto(bool SimOptions::*
 const std::map<std::string, OptionDef>& OptionTable() {
     static const std::map<std::string, OptionDef> table = {
         {"--help", {false, "", FlagInto(&SimOptions::help)}},
-        {"--name", {true, "a name without '/'",
-                    [](SimOptions& o, const std::string& v) {
-                        if (!ValidPortName(v)) return false;
-                        o.name = v;
-                        return true;
-                    }}},
-        {"--baud", {true, "a baud rate 0..4000000",
-                    [](SimOptions& o, const std::string& v) { return ParseLong(v, 0, 4000000, o.baud); }}},
+        {"--name",
+         {true, "a name without '/'",
+          [](SimOptions& o, const std::string& v) {
+              if (!ValidPortName(v)) return false;
+              o.name = v;
+              return true;
+          }}},
+        {"--baud",
+         {true, "a baud rate 0..4000000",
+          [](SimOptions& o, const std::string& v) { return ParseLong(v, 0, 4000000, o.baud); }}},
         {"--log", {true, "a file path", TextInto(&SimOptions::logPath)}},
         {"--image", {true, "a file path", TextInto(&SimOptions::imagePath), false, true}},
         {"--version", {true, "a number -32768..32767", IntInto(&SimOptions::version, -32768, 32767)}},
@@ -90,8 +91,9 @@ const std::map<std::string, OptionDef>& OptionTable() {
         {"--noise", {false, "", FlagInto(&SimOptions::noise), false, true}},
         {"--stale-seq", {false, "", FlagInto(&SimOptions::staleSeq), false, true}},
         {"--no-status", {false, "", FlagInto(&SimOptions::noStatus), false, true}},
-        {"--hangup-after", {true, "seconds, e.g. 2 or 0.5",
-                            [](SimOptions& o, const std::string& v) { return ParseSeconds(v, o.hangupAfterSeconds); }}},
+        {"--hangup-after",
+         {true, "seconds, e.g. 2 or 0.5",
+          [](SimOptions& o, const std::string& v) { return ParseSeconds(v, o.hangupAfterSeconds); }}},
         {"--bootloader", {false, "", FlagInto(&SimOptions::bootloader)}},
         {"--firmware-out", {true, "a file path", TextInto(&SimOptions::firmwareOut), true}},
         {"--unprompted-c", {false, "", FlagInto(&SimOptions::unpromptedC), true}},

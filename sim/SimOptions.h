@@ -8,15 +8,15 @@ namespace orvexsim {
 
 struct SimOptions {
     std::string name = "orvex-sim";
-    long baud = 9600;              // 0: unpaced
+    long baud = 9600;  // 0: unpaced
     std::string logPath;
     std::string imagePath;
-    int version = 105;             // firmware version x 100
+    int version = 105;  // firmware version x 100
 
     // Faults of the framed protocol.
-    int dropEvery = 0;             // drop every Nth reply
-    int corruptEvery = 0;          // wrong checksum on every Nth reply
-    int splitGapMs = -1;           // send each reply in two chunks, this far apart
+    int dropEvery = 0;     // drop every Nth reply
+    int corruptEvery = 0;  // wrong checksum on every Nth reply
+    int splitGapMs = -1;   // send each reply in two chunks, this far apart
     bool noise = false;
     bool staleSeq = false;
     bool noStatus = false;

@@ -1,11 +1,11 @@
 #include "SimRunner.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <vector>
 
 namespace orvexsim {
@@ -25,10 +25,14 @@ void OnSignal(int signal) {
 
 const char* SignalName(int signal) {
     switch (signal) {
-    case SIGINT: return "SIGINT";
-    case SIGTERM: return "SIGTERM";
-    case SIGHUP: return "SIGHUP";
-    default: return "signal";
+        case SIGINT:
+            return "SIGINT";
+        case SIGTERM:
+            return "SIGTERM";
+        case SIGHUP:
+            return "SIGHUP";
+        default:
+            return "signal";
     }
 }
 
@@ -36,7 +40,7 @@ const char* SignalName(int signal) {
 
 bool SimRunner::InstallSignalHandlers() {
     if (pipe2(gSignalPipe, O_NONBLOCK | O_CLOEXEC) != 0) return false;
-    struct sigaction action{};
+    struct sigaction action {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     for (int signal : {SIGINT, SIGTERM, SIGHUP})

@@ -10,12 +10,12 @@
 #include "SimOptions.h"
 #include "SimRunner.h"
 
+#include <sys/prctl.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <stdexcept>
-#include <sys/prctl.h>
 
 using namespace orvexsim;
 
@@ -75,9 +75,8 @@ int main(int argc, char** argv) {
     std::printf("PORT %s\n", line->slavePath().c_str());
     std::fflush(stdout);
 
-    const Nanos hangupAt = options.hangupAfterSeconds >= 0
-                               ? start + static_cast<Nanos>(options.hangupAfterSeconds * kSecond)
-                               : kNever;
+    const Nanos hangupAt =
+        options.hangupAfterSeconds >= 0 ? start + static_cast<Nanos>(options.hangupAfterSeconds * kSecond) : kNever;
     SimRunner runner(*line, *handler, log, hangupAt);
     const int status = runner.run();
     registration.remove();

@@ -1,13 +1,13 @@
 #include "airframe/CQuadAirplaneDialog.h"
 
+#include "params/SwashTrimMixer.h"
+#include "params/WindowReceiver.h"
 #include "widgets/CIconButton.h"
 #include "widgets/CTrimBar.h"
 #include "widgets/CVisualTheme.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
-#include "params/SwashTrimMixer.h"
-#include "params/WindowReceiver.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

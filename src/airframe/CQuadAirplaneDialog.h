@@ -11,8 +11,8 @@
 // Quit and Cancel (Esc, the close box) first end any direction check.
 
 #include "params/Orvex.h"
-#include "widgets/PortEvents.h"
 #include "protocol/ReceiveStage.h"
+#include "widgets/PortEvents.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
 #include "app/CMainFrame.h"
 
-#include "widgets/AppLog.h"
 #include "app/CUARTDoc.h"
 #include "app/CUARTView.h"
+#include "widgets/AppLog.h"
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
 
@@ -20,8 +20,9 @@ const char* const kNotConnected = "Orvex not connected!";
 }  // namespace
 
 CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(parent,
+                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                      Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       document_(std::make_unique<CUARTDoc>()) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(QStringLiteral("Quillon 2.0"));

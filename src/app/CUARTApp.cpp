@@ -1,9 +1,9 @@
 #include "app/CUARTApp.h"
 
-#include "widgets/AppLog.h"
 #include "app/CAboutBox.h"
 #include "app/CMainFrame.h"
 #include "params/Orvex.h"
+#include "widgets/AppLog.h"
 #include "widgets/Skin.h"
 
 #include <QApplication>

@@ -1,22 +1,22 @@
 #include "app/CUARTView.h"
 
-#include "widgets/AppLog.h"
-#include "params_ui/CAdvanceMenuDialog.h"
-#include "widgets/CBalloonTip.h"
 #include "app/CMainFrame.h"
-#include "widgets/CPngButton.h"
-#include "wizard/CSetupWizard.h"
-#include "params/ConfigFile.h"
-#include "widgets/Dialogs.h"
 #include "app/FirmwareUpgrade.h"
-#include "params_ui/FormControls.h"
+#include "app/PortComboBox.h"
 #include "link/LinkError.h"
+#include "link/PortList.h"
+#include "params/ConfigFile.h"
+#include "params_ui/CAdvanceMenuDialog.h"
+#include "params_ui/FormControls.h"
 #include "params_ui/MainFormLayout.h"
 #include "params_ui/ParameterPanel.h"
+#include "widgets/AppLog.h"
+#include "widgets/CBalloonTip.h"
+#include "widgets/CPngButton.h"
+#include "widgets/Dialogs.h"
 #include "widgets/Pictures.h"
-#include "app/PortComboBox.h"
-#include "link/PortList.h"
 #include "widgets/Skin.h"
+#include "wizard/CSetupWizard.h"
 
 #include <QFileInfo>
 #include <QGroupBox>
@@ -44,7 +44,8 @@ const char* const kConnectHelp =
     "1. Select and install suitable USB adapter driver in 'driver' folder.\r\n"
     "2. Turn on the transmitter, power on the Orvex and receiver. If the three lamps of Orvex flash synchronously \r\n"
     "    and then become steady red or blue, it shows that Orvex passed the self-test.\r\n"
-    "3. If the three lamps all light, it shows that Orvex does not receive the receiver\u2019s signals, or the receiver "
+    "3. If the three lamps all light, it shows that Orvex does not receive the receiver\u2019s signals, or the "
+    "receiver "
     "type of Orvex-S is wrong.\r\n"
     "4. If the yellow lamp flashes after Initialization, it shows that the receiver type of Orvex-S is wrong, or your "
     "transmitter\u2019s \r\n"
@@ -71,12 +72,15 @@ struct HelpText {
 constexpr HelpText kHelpTexts[] = {
     {1010, "This value limits \r\nthe maximum roll \r\nrate of helicopter, \r\nthe larger the faster."},
     {1002, "This value limits \r\nthe maximum pitch \r\nrate of helicopter, \r\nthe larger the faster."},
-    {1013, "This is the roll \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking in the "
-           "roll \r\ndirection, reduce this value"},
-    {1003, "This is the pitch \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking in "
-           "the pitch \r\ndirection, reduce this value"},
-    {1012, "This is the tail rotor total gain, make it as large as possible. \r\nIf the helicopter tail is hunting in "
-           "flight, reduce this value"},
+    {1013,
+     "This is the roll \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking in the "
+     "roll \r\ndirection, reduce this value"},
+    {1003,
+     "This is the pitch \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking in "
+     "the pitch \r\ndirection, reduce this value"},
+    {1012,
+     "This is the tail rotor total gain, make it as large as possible. \r\nIf the helicopter tail is hunting in "
+     "flight, reduce this value"},
     {1023, kFirmwareHelp},
     {1000, kConnectHelp},
 };
@@ -86,11 +90,12 @@ constexpr HelpText kHelpTexts[] = {
 CUARTView::CUARTView(Orvex& orvex, QWidget* parent)
     : QWidget(parent),
       o_(orvex),
-      receiver_(o_, MainReceiver::Events{
-                        [this] { panel_->ShowImage(); },
-                        [this](const std::string& text) { OnVersion(text); },
-                        [this] { OnConnected(); },
-                    }),
+      receiver_(o_,
+                MainReceiver::Events{
+                    [this] { panel_->ShowImage(); },
+                    [this](const std::string& text) { OnVersion(text); },
+                    [this] { OnConnected(); },
+                }),
       notify_(this) {
     setObjectName(QStringLiteral("id101"));
     setAccessibleName(QStringLiteral("Quillon main form"));
@@ -282,8 +287,10 @@ void CUARTView::OnVersion(const std::string& text) {
 bool CUARTView::event(QEvent* event) {
     if (event->type() == PortEvent::Type()) {
         const PortNotification& n = static_cast<PortEvent*>(event)->notification;
-        if (n.message == WM_PORT_RECEIVE) OnPortReceive(n.wParam);
-        else if (n.message == WM_PORT_ERROR && (n.lParam & kPortErrorGone)) OnPortGone(n.wParam);
+        if (n.message == WM_PORT_RECEIVE)
+            OnPortReceive(n.wParam);
+        else if (n.message == WM_PORT_ERROR && (n.lParam & kPortErrorGone))
+            OnPortGone(n.wParam);
         return true;
     }
     return QWidget::event(event);
@@ -390,11 +397,14 @@ void CUARTView::OnFileTransmit() {
     const bool open = o_.LinkPort.IsOpen();
     const bool written = SendParametersWritten(o_);
     QString message;
-    if (written) message = QStringLiteral("The config file has been Transmitted to Orvex!");
-    else if (!open) message = QStringLiteral("Orvex not connected! Nothing was transmitted.");
+    if (written)
+        message = QStringLiteral("The config file has been Transmitted to Orvex!");
+    else if (!open)
+        message = QStringLiteral("Orvex not connected! Nothing was transmitted.");
     else
-        message = QStringLiteral("The config file could not be sent: %1")
-                      .arg(QString::fromStdString(DescribeLinkFailure(o_.LinkPort.DeviceName(), o_.LinkPort.LastFailure())));
+        message =
+            QStringLiteral("The config file could not be sent: %1")
+                .arg(QString::fromStdString(DescribeLinkFailure(o_.LinkPort.DeviceName(), o_.LinkPort.LastFailure())));
     qCInfo(lcAppConfig) << "transmit:" << message;
     Dialogs::Message(this, message);
     if (progress) progress->setValue(0);

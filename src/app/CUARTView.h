@@ -11,8 +11,8 @@
 // (accumulationQueue()) while it has set a raw receive hook
 // (SetRawReceiveHook), and reports through frame().
 
-#include "params/MainReceiver.h"
 #include "link/NotifyWindow.h"
+#include "params/MainReceiver.h"
 #include "widgets/PortEvents.h"
 
 #include <QPixmap>

@@ -1,12 +1,12 @@
 #include "app/FirmwareUpgrade.h"
 
-#include "link/CByteQueue.h"
 #include "app/CMainFrame.h"
 #include "app/CUARTView.h"
-#include "widgets/Dialogs.h"
 #include "firmware/FirmwareImage.h"
+#include "link/CByteQueue.h"
 #include "link/LinkError.h"
 #include "params/Orvex.h"
+#include "widgets/Dialogs.h"
 #include "widgets/PortEvents.h"
 
 #include <QLoggingCategory>
@@ -141,7 +141,8 @@ void FirmwareUpgrade::AfterSenderCall() {
         if (!ending_) {
             ending_ = true;
             const XmodemOutcome outcome = sender_->Outcome();
-            QMetaObject::invokeMethod(this, [this, outcome] { End(outcome); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, outcome] { End(outcome); }, Qt::QueuedConnection);
         }
         return;
     }

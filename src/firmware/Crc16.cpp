@@ -11,8 +11,7 @@ constexpr std::array<uint16_t, 256> MakeTable() {
     std::array<uint16_t, 256> table{};
     for (unsigned top = 0; top < 256; ++top) {
         uint16_t r = static_cast<uint16_t>(top << 8);
-        for (int bit = 0; bit < 8; ++bit)
-            r = static_cast<uint16_t>((r & 0x8000) ? (r << 1) ^ kPolynomial : r << 1);
+        for (int bit = 0; bit < 8; ++bit) r = static_cast<uint16_t>((r & 0x8000) ? (r << 1) ^ kPolynomial : r << 1);
         table[top] = r;
     }
     return table;
@@ -23,7 +22,6 @@ constexpr std::array<uint16_t, 256> kTable = MakeTable();
 }  // namespace
 
 uint16_t Crc16Xmodem(const uint8_t* data, size_t n, uint16_t crc) {
-    for (size_t i = 0; i < n; ++i)
-        crc = static_cast<uint16_t>((crc << 8) ^ kTable[((crc >> 8) ^ data[i]) & 0xFF]);
+    for (size_t i = 0; i < n; ++i) crc = static_cast<uint16_t>((crc << 8) ^ kTable[((crc >> 8) ^ data[i]) & 0xFF]);
     return crc;
 }

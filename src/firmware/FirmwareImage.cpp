@@ -11,11 +11,9 @@ void PadFirmwareImage(std::vector<uint8_t>& bytes) {
 FirmwareFile ReadFirmwareFile(const std::string& path) {
     FirmwareFile file;
     file.result = XmodemOutcome::NoFile;
-    if (path.empty())
-        return file;
+    if (path.empty()) return file;
     std::unique_ptr<FILE, int (*)(FILE*)> in(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!in)
-        return file;
+    if (!in) return file;
     // One byte more than allowed tells a too large file from one at the limit,
     // without reading all of a huge (or endless) file.
     std::vector<uint8_t> bytes(kMaxFirmwareBytes + 1);

@@ -10,7 +10,7 @@
 #include "firmware/XmodemSender.h"
 
 constexpr size_t kXmodemBlockData = 128;
-constexpr size_t kXmodemBlockSize = 133;     // SOH, number, ~number, data, CRC
+constexpr size_t kXmodemBlockSize = 133;  // SOH, number, ~number, data, CRC
 constexpr uint8_t kFirmwareFillByte = 0xFF;
 // No Orvex firmware comes near this; a larger file is the wrong file.
 constexpr size_t kMaxFirmwareBytes = size_t{1} << 20;

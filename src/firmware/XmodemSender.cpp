@@ -22,23 +22,30 @@ constexpr int kNoSecondByte = -1;
 
 const char* XmodemOutcomeMessage(XmodemOutcome outcome) {
     switch (outcome) {
-    case XmodemOutcome::Running: return "";
-    case XmodemOutcome::NoFile: return "Please open firmware file!";
-    case XmodemOutcome::TooLarge:
-        return "The firmware file is larger than 1 MiB and cannot be an Orvex firmware! "
-               "Please open the right firmware file!";
-    case XmodemOutcome::Timeout: return "Update timeout! Please try again!";
-    case XmodemOutcome::HandshakeFailed: return "Hand shake failed! Please try again!";
-    case XmodemOutcome::ReceiveError: return "Receive error! Please try again!";
-    case XmodemOutcome::Cancelled: return "Update cancel!";
-    case XmodemOutcome::Complete: return "Firmware update complete!";
-    case XmodemOutcome::LinkLost: return "Update failed: the Orvex adapter was unplugged!";
+        case XmodemOutcome::Running:
+            return "";
+        case XmodemOutcome::NoFile:
+            return "Please open firmware file!";
+        case XmodemOutcome::TooLarge:
+            return "The firmware file is larger than 1 MiB and cannot be an Orvex firmware! "
+                   "Please open the right firmware file!";
+        case XmodemOutcome::Timeout:
+            return "Update timeout! Please try again!";
+        case XmodemOutcome::HandshakeFailed:
+            return "Hand shake failed! Please try again!";
+        case XmodemOutcome::ReceiveError:
+            return "Receive error! Please try again!";
+        case XmodemOutcome::Cancelled:
+            return "Update cancel!";
+        case XmodemOutcome::Complete:
+            return "Firmware update complete!";
+        case XmodemOutcome::LinkLost:
+            return "Update failed: the Orvex adapter was unplugged!";
     }
     return "";
 }
 
-XmodemSender::XmodemSender(WriteSink write, XmodemTimings timings)
-    : write_(std::move(write)), timings_(timings) {}
+XmodemSender::XmodemSender(WriteSink write, XmodemTimings timings) : write_(std::move(write)), timings_(timings) {}
 
 void XmodemSender::SetProgressSink(ProgressSink sink) { progressSink_ = std::move(sink); }
 
@@ -64,44 +71,53 @@ XmodemOutcome XmodemSender::Begin(std::vector<uint8_t> fileBytes, int64_t nowMs)
 }
 
 void XmodemSender::OnBytes(const uint8_t* data, size_t n, int64_t nowMs) {
-    if (!Active() || n == 0)
-        return;
+    if (!Active() || n == 0) return;
     const uint8_t first = data[0];
     const int second = n > 1 ? data[1] : kNoSecondByte;
     switch (t_.state) {
-    case State::WaitLoader: OnLoaderAnswer(first, nowMs); break;
-    case State::WaitBlockAnswer: OnBlockAnswer(first, second, nowMs); break;
-    case State::WaitEotAnswer: OnEotAnswer(first, second, nowMs); break;
-    case State::Idle:
-    case State::Ended: break;
+        case State::WaitLoader:
+            OnLoaderAnswer(first, nowMs);
+            break;
+        case State::WaitBlockAnswer:
+            OnBlockAnswer(first, second, nowMs);
+            break;
+        case State::WaitEotAnswer:
+            OnEotAnswer(first, second, nowMs);
+            break;
+        case State::Idle:
+        case State::Ended:
+            break;
     }
 }
 
 void XmodemSender::OnTick(int64_t nowMs) {
-    if (!Active() || nowMs < t_.deadline)
-        return;
+    if (!Active() || nowMs < t_.deadline) return;
     switch (t_.state) {
-    case State::WaitLoader:
-        if (nowMs >= t_.handshakeEnd) {
+        case State::WaitLoader:
+            if (nowMs >= t_.handshakeEnd) {
+                Finish(XmodemOutcome::Timeout);
+                return;
+            }
+            // Counted from now, so a late tick does not send a burst.
+            t_.nextWake = nowMs + timings_.wakeIntervalMs;
+            t_.deadline = std::min(t_.nextWake, t_.handshakeEnd);
+            SendByte(kWakeUp);
+            break;
+        case State::WaitBlockAnswer:
             Finish(XmodemOutcome::Timeout);
-            return;
-        }
-        // Counted from now, so a late tick does not send a burst.
-        t_.nextWake = nowMs + timings_.wakeIntervalMs;
-        t_.deadline = std::min(t_.nextWake, t_.handshakeEnd);
-        SendByte(kWakeUp);
-        break;
-    case State::WaitBlockAnswer: Finish(XmodemOutcome::Timeout); break;
-    // Some loaders start the new firmware without answering the end.
-    case State::WaitEotAnswer: Finish(XmodemOutcome::Complete); break;
-    case State::Idle:
-    case State::Ended: break;
+            break;
+        // Some loaders start the new firmware without answering the end.
+        case State::WaitEotAnswer:
+            Finish(XmodemOutcome::Complete);
+            break;
+        case State::Idle:
+        case State::Ended:
+            break;
     }
 }
 
 void XmodemSender::OnLinkLost() {
-    if (Active())
-        Finish(XmodemOutcome::LinkLost);
+    if (Active()) Finish(XmodemOutcome::LinkLost);
 }
 
 void XmodemSender::OnLoaderAnswer(uint8_t first, int64_t nowMs) {
@@ -154,8 +170,7 @@ void XmodemSender::SendBlock(int64_t nowMs) {
     std::snprintf(text, sizeof text, "Firmware Update: transfered packets:%d/total packets:%d",
                   static_cast<int>(t_.blockNumber), t_.blockCount);
     t_.status = text;
-    if (statusSink_)
-        statusSink_(t_.status);
+    if (statusSink_) statusSink_(t_.status);
 
     uint8_t block[kXmodemBlockSize];
     block[0] = kSoh;
@@ -183,11 +198,9 @@ void XmodemSender::SendEot(int64_t nowMs) {
 // percent and the small tolerance make the last block land on 100 exactly.
 void XmodemSender::AdvanceProgress() {
     while (t_.nextPercent <= 100 &&
-           static_cast<float>(t_.acknowledged) - static_cast<float>(t_.nextPercent) * t_.percentBytes >
-               -0.003) {
+           static_cast<float>(t_.acknowledged) - static_cast<float>(t_.nextPercent) * t_.percentBytes > -0.003) {
         t_.progress = t_.nextPercent++;
-        if (progressSink_)
-            progressSink_(t_.progress);
+        if (progressSink_) progressSink_(t_.progress);
     }
 }
 
@@ -201,6 +214,5 @@ void XmodemSender::Finish(XmodemOutcome outcome) {
 void XmodemSender::SendByte(uint8_t b) { Send(&b, 1); }
 
 void XmodemSender::Send(const uint8_t* data, size_t n) {
-    if (write_)
-        write_(data, n);
+    if (write_) write_(data, n);
 }

@@ -31,10 +31,10 @@ struct XmodemTimings {
     // A standard XMODEM receiver ignores bytes that come faster than once a
     // second (it takes them for line noise), so the wake-up byte leaves gaps.
     int wakeIntervalMs = 1500;
-    int handshakeLimitMs = 60000;     // no 0x43 by then: timeout
-    int blockAnswerLimitMs = 10000;   // no answer to a block by then: timeout
-    int eotAnswerLimitMs = 2000;      // no answer to 0x04 by then: complete
-    int eotRetries = 3;               // 0x04 sent again after this many 0x15
+    int handshakeLimitMs = 60000;    // no 0x43 by then: timeout
+    int blockAnswerLimitMs = 10000;  // no answer to a block by then: timeout
+    int eotAnswerLimitMs = 2000;     // no answer to 0x04 by then: complete
+    int eotRetries = 3;              // 0x04 sent again after this many 0x15
 };
 
 enum class XmodemOutcome {
@@ -130,10 +130,10 @@ private:
         XmodemOutcome outcome = XmodemOutcome::Running;
         std::vector<uint8_t> image;  // padded to whole blocks
         int blockCount = 0;
-        int nextBlock = 0;           // index k of the block to send next
-        uint8_t blockNumber = 1;     // number on the wire, wraps 255 -> 0
-        int64_t acknowledged = 0;    // bytes the loader has accepted
-        float percentBytes = 0;      // one percent of the padded image
+        int nextBlock = 0;         // index k of the block to send next
+        uint8_t blockNumber = 1;   // number on the wire, wraps 255 -> 0
+        int64_t acknowledged = 0;  // bytes the loader has accepted
+        float percentBytes = 0;    // one percent of the padded image
         int nextPercent = 0;
         int progress = 0;
         int eotsSent = 0;

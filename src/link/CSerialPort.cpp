@@ -2,14 +2,14 @@
 
 #include "link/SerialPosix.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <chrono>
 #include <poll.h>
 #include <pthread.h>
 #include <sys/resource.h>
-#include <system_error>
 #include <unistd.h>
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <system_error>
 
 namespace sp = serialposix;
 
@@ -18,16 +18,16 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr uint32_t kThreadBits = PortMonitorThread | PortReaderThread | PortWriterThread;
-constexpr uint32_t kReadSlack = 64;          // extra room so one read also takes bytes still arriving
-constexpr uint32_t kUncountedRead = 62;      // read size when the driver cannot say how much waits
+constexpr uint32_t kReadSlack = 64;      // extra room so one read also takes bytes still arriving
+constexpr uint32_t kUncountedRead = 62;  // read size when the driver cannot say how much waits
 constexpr uint32_t kMaxRead = 2 * 4096 + kReadSlack;
 constexpr uint32_t kQueueWriteChunk = 1024;
-constexpr int kHeldRecheckMs = 10;    // without PortRxQueue: look for more bytes while the window has not read
+constexpr int kHeldRecheckMs = 10;  // without PortRxQueue: look for more bytes while the window has not read
 constexpr int kTxEmptyRecheckMs = 10;
 constexpr int kModemRecheckMs = 100;  // modem lines cannot be waited for in poll(2)
 constexpr int kWriteWaitMs = 2000;    // longest wait for room in the driver during one Write
 constexpr int kDrainStepMs = 50;
-constexpr int kDrainStallMs = 2000;   // Stop gives up draining txQueue when it stops shrinking
+constexpr int kDrainStallMs = 2000;  // Stop gives up draining txQueue when it stops shrinking
 constexpr short kHangUp = POLLHUP | POLLERR | POLLNVAL;
 
 // Error bits of WM_PORT_ERROR, as the classic comm error word has them.
@@ -37,8 +37,10 @@ struct ModemEvent {
     uint32_t line;
     uint32_t event;
 };
-constexpr ModemEvent kModemEvents[] = {
-    {sp::kModemCts, EV_CTS}, {sp::kModemDsr, EV_DSR}, {sp::kModemRing, EV_RING}, {sp::kModemRlsd, EV_RLSD}};
+constexpr ModemEvent kModemEvents[] = {{sp::kModemCts, EV_CTS},
+                                       {sp::kModemDsr, EV_DSR},
+                                       {sp::kModemRing, EV_RING},
+                                       {sp::kModemRlsd, EV_RLSD}};
 
 int Earliest(int a, int b) {
     if (a < 0) return b;

@@ -27,8 +27,8 @@
 //   own destructor, before their part of the object goes.
 
 #include "link/CByteQueue.h"
-#include "link/NotifyWindow.h"
 #include "link/LinkError.h"
+#include "link/NotifyWindow.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -192,18 +192,18 @@ private:
     std::atomic<bool> gone_{false};
     std::atomic<NotifyHandle> notifyWindow_{0};
     uint32_t rxThreshold_ = 0;
-    uint32_t lastModem_ = 0;              // monitor thread only
-    bool modemWatched_ = false;           // monitor thread only
-    bool errorsWatched_ = false;          // monitor thread only
-    uint32_t errorCounts_[5] = {};        // monitor thread only
-    intptr_t pendingErrorBits_ = 0;       // monitor thread only, handed to OnError
+    uint32_t lastModem_ = 0;                  // monitor thread only
+    bool modemWatched_ = false;               // monitor thread only
+    bool errorsWatched_ = false;              // monitor thread only
+    uint32_t errorCounts_[5] = {};            // monitor thread only
+    intptr_t pendingErrorBits_ = 0;           // monitor thread only, handed to OnError
     std::atomic<bool> txOutstanding_{false};  // written bytes not yet reported by EV_TXEMPTY
-    std::mutex txSendMutex_;              // one sender of txQueue at a time
+    std::mutex txSendMutex_;                  // one sender of txQueue at a time
     std::thread monitorThread_, readerThread_, writerThread_;
     std::atomic<int> threadsExited_{0};
     std::mutex exitMutex_;
-    std::condition_variable exitCv_;      // threadsExited_ grew, or suspended threads may go
-    bool suspended_ = false;              // guarded by exitMutex_
+    std::condition_variable exitCv_;  // threadsExited_ grew, or suspended threads may go
+    bool suspended_ = false;          // guarded by exitMutex_
     // Failures are recorded under failureMutex_ by whichever thread saw them;
     // LastFailure() publishes the newest one on the owner thread.
     mutable std::mutex failureMutex_;

@@ -5,25 +5,25 @@
 
 LinkError MapErrno(int err) {
     switch (err) {
-    case 0:
-        return LinkError::None;
-    case EIO:
-    case ENXIO:
-    case ENODEV:
-        return LinkError::Gone;
-    case EACCES:
-    case EPERM:
-        return LinkError::Permission;
-    case EBUSY:
-    case EWOULDBLOCK:  // the advisory lock of another program (EAGAIN is the same value)
-        return LinkError::Busy;
-    case ENOENT:
-        return LinkError::NotFound;
-    case ENOTTY:
-    case EINVAL:
-        return LinkError::NotSerial;
-    default:
-        return LinkError::Other;
+        case 0:
+            return LinkError::None;
+        case EIO:
+        case ENXIO:
+        case ENODEV:
+            return LinkError::Gone;
+        case EACCES:
+        case EPERM:
+            return LinkError::Permission;
+        case EBUSY:
+        case EWOULDBLOCK:  // the advisory lock of another program (EAGAIN is the same value)
+            return LinkError::Busy;
+        case ENOENT:
+            return LinkError::NotFound;
+        case ENOTTY:
+        case EINVAL:
+            return LinkError::NotSerial;
+        default:
+            return LinkError::Other;
     }
 }
 
@@ -31,14 +31,22 @@ namespace {
 
 const char* OperationText(LinkOp op) {
     switch (op) {
-    case LinkOp::Open: return "could not open the port";
-    case LinkOp::Configure: return "could not set the line";
-    case LinkOp::Setup: return "could not prepare the port";
-    case LinkOp::Start: return "could not start the port's worker";
-    case LinkOp::Read: return "reading failed";
-    case LinkOp::Write: return "writing failed";
-    case LinkOp::Poll: return "waiting for the port failed";
-    case LinkOp::None: break;
+        case LinkOp::Open:
+            return "could not open the port";
+        case LinkOp::Configure:
+            return "could not set the line";
+        case LinkOp::Setup:
+            return "could not prepare the port";
+        case LinkOp::Start:
+            return "could not start the port's worker";
+        case LinkOp::Read:
+            return "reading failed";
+        case LinkOp::Write:
+            return "writing failed";
+        case LinkOp::Poll:
+            return "waiting for the port failed";
+        case LinkOp::None:
+            break;
     }
     return "failed";
 }
@@ -48,13 +56,20 @@ const char* OperationText(LinkOp op) {
 std::string DescribeLinkFailure(const std::string& device, const LinkFailure& failure) {
     const std::string head = device + ": ";
     switch (failure.error) {
-    case LinkError::None: return head + "no error";
-    case LinkError::Gone: return head + "the adapter was unplugged";
-    case LinkError::Permission: return head + "permission denied \u2014 add your user to the dialout group";
-    case LinkError::Busy: return head + "in use by another program";
-    case LinkError::NotFound: return head + "no such device";
-    case LinkError::NotSerial: return head + "not a serial port";
-    case LinkError::Other: break;
+        case LinkError::None:
+            return head + "no error";
+        case LinkError::Gone:
+            return head + "the adapter was unplugged";
+        case LinkError::Permission:
+            return head + "permission denied \u2014 add your user to the dialout group";
+        case LinkError::Busy:
+            return head + "in use by another program";
+        case LinkError::NotFound:
+            return head + "no such device";
+        case LinkError::NotSerial:
+            return head + "not a serial port";
+        case LinkError::Other:
+            break;
     }
     std::string text = head + OperationText(failure.op);
     if (failure.err != 0) text += " (" + std::generic_category().message(failure.err) + ")";

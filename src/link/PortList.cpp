@@ -1,16 +1,16 @@
 #include "link/PortList.h"
 
-#include <algorithm>
-#include <cctype>
-#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
-#include <fstream>
 #include <linux/serial.h>
 #include <pwd.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <fstream>
 
 namespace {
 
@@ -47,7 +47,7 @@ int UartType(const std::string& sysEntry, const std::string& devPath, bool mayOp
     if (!mayOpen) return -1;
     const int fd = open(devPath.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return -1;
-    serial_struct info {};
+    serial_struct info{};
     if (ioctl(fd, TIOCGSERIAL, &info) == 0) type = info.type;
     close(fd);
     return type;
@@ -66,11 +66,10 @@ bool IsRealSerialPort(const std::string& sysClassTty, const std::string& devDir,
 
 std::string UserName() {
     const uid_t uid = getuid();
-    passwd pw {};
+    passwd pw{};
     passwd* found = nullptr;
     std::vector<char> buffer(16384);
-    if (getpwuid_r(uid, &pw, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_name &&
-        *found->pw_name)
+    if (getpwuid_r(uid, &pw, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_name && *found->pw_name)
         return found->pw_name;
     return std::to_string(uid);
 }

@@ -1,7 +1,5 @@
 #include "link/SerialPosix.h"
 
-#include <array>
-#include <cerrno>
 #include <fcntl.h>
 #include <linux/serial.h>
 #include <poll.h>
@@ -9,6 +7,8 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
+#include <array>
+#include <cerrno>
 
 namespace serialposix {
 
@@ -20,11 +20,10 @@ struct BaudCode {
 };
 
 constexpr std::array<BaudCode, 23> kBaudCodes{{
-    {50, B50},         {75, B75},         {110, B110},       {134, B134},       {150, B150},
-    {200, B200},       {300, B300},       {600, B600},       {1200, B1200},     {1800, B1800},
-    {2400, B2400},     {4800, B4800},     {9600, B9600},     {19200, B19200},   {38400, B38400},
-    {57600, B57600},   {115200, B115200}, {230400, B230400}, {460800, B460800}, {500000, B500000},
-    {576000, B576000}, {921600, B921600}, {1000000, B1000000},
+    {50, B50},         {75, B75},         {110, B110},       {134, B134},       {150, B150},         {200, B200},
+    {300, B300},       {600, B600},       {1200, B1200},     {1800, B1800},     {2400, B2400},       {4800, B4800},
+    {9600, B9600},     {19200, B19200},   {38400, B38400},   {57600, B57600},   {115200, B115200},   {230400, B230400},
+    {460800, B460800}, {500000, B500000}, {576000, B576000}, {921600, B921600}, {1000000, B1000000},
 }};
 
 bool BaudCodeFor(uint32_t baud, speed_t& code) {
@@ -39,11 +38,20 @@ bool BaudCodeFor(uint32_t baud, speed_t& code) {
 
 bool SizeFlagFor(int byteSize, tcflag_t& flag) {
     switch (byteSize) {
-    case 5: flag = CS5; return true;
-    case 6: flag = CS6; return true;
-    case 7: flag = CS7; return true;
-    case 8: flag = CS8; return true;
-    default: return false;
+        case 5:
+            flag = CS5;
+            return true;
+        case 6:
+            flag = CS6;
+            return true;
+        case 7:
+            flag = CS7;
+            return true;
+        case 8:
+            flag = CS8;
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -51,11 +59,20 @@ void SetParity(termios& t, int parity) {
     t.c_cflag &= ~(PARENB | PARODD | CMSPAR);
     t.c_iflag &= ~INPCK;
     switch (parity) {
-    case 0: return;
-    case 1: t.c_cflag |= PARENB | PARODD; break;
-    case 2: t.c_cflag |= PARENB; break;
-    case 3: t.c_cflag |= PARENB | PARODD | CMSPAR; break;
-    default: t.c_cflag |= PARENB | CMSPAR; break;
+        case 0:
+            return;
+        case 1:
+            t.c_cflag |= PARENB | PARODD;
+            break;
+        case 2:
+            t.c_cflag |= PARENB;
+            break;
+        case 3:
+            t.c_cflag |= PARENB | PARODD | CMSPAR;
+            break;
+        default:
+            t.c_cflag |= PARENB | CMSPAR;
+            break;
     }
     t.c_iflag |= INPCK;
 }

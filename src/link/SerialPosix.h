@@ -3,10 +3,10 @@
 // that can fail returns false (or -1) and leaves the errno of the very call
 // that failed in err, so the caller never reads a stale errno.
 
-#include <cstddef>
-#include <cstdint>
 #include <sys/types.h>
 #include <termios.h>
+#include <cstddef>
+#include <cstdint>
 
 namespace serialposix {
 

@@ -23,7 +23,9 @@ ConfigFileResult ReadConfigFile(const std::string& path, ConfigValues& cv, Param
 // Copies the panel values into the section-one names, then writes every key
 // into the file, keeping whatever else the file holds. The file is replaced
 // atomically; on failure it is left as it was.
-ConfigFileResult WriteConfigFile(const std::string& path, ConfigValues& cv, const ParameterImage& image,
+ConfigFileResult WriteConfigFile(const std::string& path,
+                                 ConfigValues& cv,
+                                 const ParameterImage& image,
                                  const PanelValues& panel);
 
 // A value's text as the byte it stands for: decimal with optional leading

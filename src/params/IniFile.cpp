@@ -1,15 +1,15 @@
 #include "params/IniFile.h"
 
+#include <fcntl.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <fstream>
 #include <memory>
-#include <strings.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -18,8 +18,7 @@ constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 std::string_view Trim(std::string_view s) {
     const size_t first = s.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
+    if (first == std::string_view::npos) return {};
     const size_t last = s.find_last_not_of(kBlanks);
     return s.substr(first, last - first + 1);
 }
@@ -40,8 +39,7 @@ struct ParsedLine {
 ParsedLine ParseLine(std::string_view text) {
     ParsedLine p;
     const size_t start = text.find_first_not_of(kBlanks);
-    if (start == std::string_view::npos || text[start] == ';' || text[start] == '#')
-        return p;
+    if (start == std::string_view::npos || text[start] == ';' || text[start] == '#') return p;
     if (text[start] == '[') {
         // A header without its closing bracket is ignored, like any other junk line.
         const size_t close = text.find(']', start + 1);
@@ -52,11 +50,9 @@ ParsedLine ParseLine(std::string_view text) {
         return p;
     }
     const size_t eq = text.find('=', start);
-    if (eq == std::string_view::npos)
-        return p;
+    if (eq == std::string_view::npos) return p;
     p.name = Trim(text.substr(start, eq - start));
-    if (p.name.empty())
-        return p;
+    if (p.name.empty()) return p;
     p.kind = LineKind::Key;
     const std::string_view value = Trim(text.substr(eq + 1));
     p.valueBegin = value.empty() ? text.size() : static_cast<size_t>(value.data() - text.data());
@@ -88,8 +84,7 @@ FileResult SystemFailure(const std::string& what, const std::string& path) {
 struct FdCloser {
     int fd;
     ~FdCloser() {
-        if (fd >= 0)
-            ::close(fd);
+        if (fd >= 0) ::close(fd);
     }
 };
 
@@ -98,12 +93,9 @@ bool ReadAll(int fd, size_t limit, std::string& out) {
     char buffer[65536];
     while (out.size() <= limit) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            break;
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) break;
         out.append(buffer, static_cast<size_t>(n));
     }
     return true;
@@ -112,11 +104,9 @@ bool ReadAll(int fd, size_t limit, std::string& out) {
 bool WriteAll(int fd, std::string_view data) {
     while (!data.empty()) {
         const ssize_t n = ::write(fd, data.data(), data.size());
-        if (n < 0 && errno == EINTR)
-            continue;
+        if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
-            if (n == 0)
-                errno = ENOSPC;
+            if (n == 0) errno = ENOSPC;
             return false;
         }
         data.remove_prefix(static_cast<size_t>(n));
@@ -126,8 +116,7 @@ bool WriteAll(int fd, std::string_view data) {
 
 std::string FolderOf(const std::string& path) {
     const size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
+    if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
@@ -136,8 +125,7 @@ std::string FolderOf(const std::string& path) {
 mode_t NewFileMode() {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
-        if (line.starts_with("Umask:"))
-            return 0666 & ~static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+        if (line.starts_with("Umask:")) return 0666 & ~static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
@@ -148,8 +136,7 @@ std::string SaveTarget(const std::string& path) {
     struct stat st {};
     if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
         std::unique_ptr<char, decltype(&std::free)> real(::realpath(path.c_str(), nullptr), &std::free);
-        if (real)
-            return real.get();
+        if (real) return real.get();
     }
     return path;
 }
@@ -158,16 +145,14 @@ std::string SaveTarget(const std::string& path) {
 bool FillAndClose(int fd, std::string_view text, mode_t mode) {
     const bool filled = WriteAll(fd, text) && ::fsync(fd) == 0 && ::fchmod(fd, mode) == 0;
     const int error = errno;
-    if (::close(fd) != 0 && filled)
-        return false;
+    if (::close(fd) != 0 && filled) return false;
     errno = error;
     return filled;
 }
 
 // Best effort: only root may give a file away; anyone else's copy stays theirs.
 void KeepOwner(int fd, const struct stat& old) {
-    if (old.st_uid == ::geteuid() && old.st_gid == ::getegid())
-        return;
+    if (old.st_uid == ::geteuid() && old.st_gid == ::getegid()) return;
     const int ignored = ::fchown(fd, old.st_uid, old.st_gid);
     (void)ignored;
 }
@@ -203,8 +188,8 @@ IniLoadResult IniFile::Load(const std::string& path) {
         result.status = FileResult::Failure(Quoted(path) + " is not a regular file.");
         return result;
     }
-    const std::string tooLarge =
-        Quoted(path) + " is not a configuration file: it is larger than " + std::to_string(kMaxFileSize / 1024) + " KiB.";
+    const std::string tooLarge = Quoted(path) + " is not a configuration file: it is larger than " +
+                                 std::to_string(kMaxFileSize / 1024) + " KiB.";
     if (static_cast<unsigned long long>(st.st_size) > kMaxFileSize) {
         result.status = FileResult::Failure(tooLarge, EFBIG);
         return result;
@@ -235,32 +220,28 @@ IniLoadResult IniFile::Load(const std::string& path) {
         Line line;
         if (nl != std::string_view::npos) {
             const bool crlf = text.ends_with('\r');
-            if (crlf)
-                text.remove_suffix(1);
+            if (crlf) text.remove_suffix(1);
             line.ending = crlf ? "\r\n" : "\n";
         }
         line.text = text;
         ini.lines_.push_back(std::move(line));
         rest.remove_prefix(nl == std::string_view::npos ? rest.size() : nl + 1);
     }
-    if (!ini.lines_.empty() && !ini.lines_.front().ending.empty())
-        ini.newline_ = ini.lines_.front().ending;
+    if (!ini.lines_.empty() && !ini.lines_.front().ending.empty()) ini.newline_ = ini.lines_.front().ending;
     return result;
 }
 
 size_t IniFile::FindSection(std::string_view section) const {
     for (size_t i = 0; i < lines_.size(); ++i) {
         const ParsedLine p = ParseLine(lines_[i].text);
-        if (p.kind == LineKind::Section && SameName(p.name, section))
-            return i;
+        if (p.kind == LineKind::Section && SameName(p.name, section)) return i;
     }
     return std::string::npos;
 }
 
 size_t IniFile::SectionEnd(size_t header) const {
     size_t i = header + 1;
-    while (i < lines_.size() && ParseLine(lines_[i].text).kind != LineKind::Section)
-        ++i;
+    while (i < lines_.size() && ParseLine(lines_[i].text).kind != LineKind::Section) ++i;
     return i;
 }
 
@@ -268,8 +249,7 @@ size_t IniFile::FindKey(size_t header, std::string_view key) const {
     const size_t end = SectionEnd(header);
     for (size_t i = header + 1; i < end; ++i) {
         const ParsedLine p = ParseLine(lines_[i].text);
-        if (p.kind == LineKind::Key && SameName(p.name, key))
-            return i;
+        if (p.kind == LineKind::Key && SameName(p.name, key)) return i;
     }
     return std::string::npos;
 }
@@ -291,13 +271,11 @@ void IniFile::Insert(size_t at, std::string text) {
 }
 
 bool IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
-    if (!ValidName(section, ']') || !ValidName(key, '=') || HasLineBreak(value))
-        return false;
+    if (!ValidName(section, ']') || !ValidName(key, '=') || HasLineBreak(value)) return false;
     const std::string keyLine = std::string(key) + "=" + std::string(value);
     const size_t header = FindSection(section);
     if (header == std::string::npos) {
-        if (!lines_.empty() && !Trim(lines_.back().text).empty())
-            Insert(lines_.size(), "");
+        if (!lines_.empty() && !Trim(lines_.back().text).empty()) Insert(lines_.size(), "");
         Insert(lines_.size(), "[" + std::string(section) + "]");
         Insert(lines_.size(), keyLine);
         return true;
@@ -312,8 +290,7 @@ bool IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     size_t after = header;
     const size_t end = SectionEnd(header);
     for (size_t i = header + 1; i < end; ++i)
-        if (ParseLine(lines_[i].text).kind == LineKind::Key)
-            after = i;
+        if (ParseLine(lines_[i].text).kind == LineKind::Key) after = i;
     Insert(after + 1, keyLine);
     return true;
 }
@@ -333,8 +310,7 @@ FileResult IniFile::Save(const std::string& path) const {
     const std::string target = SaveTarget(path);
     struct stat st {};
     const bool exists = ::stat(target.c_str(), &st) == 0;
-    if (!exists && errno != ENOENT)
-        return SystemFailure("Cannot save", path);
+    if (!exists && errno != ENOENT) return SystemFailure("Cannot save", path);
     if (exists && S_ISDIR(st.st_mode))
         return FileResult::Failure("Cannot save " + Quoted(path) + ": it is a folder.", EISDIR);
     if (exists && !S_ISREG(st.st_mode))
@@ -346,26 +322,21 @@ FileResult IniFile::Save(const std::string& path) const {
         const int error = errno;
         return FileResult::Failure("Cannot save " + Quoted(path) + ": the file is read-only.", error);
     };
-    if (readOnly())
-        return readOnlyFailure();
+    if (readOnly()) return readOnlyFailure();
 
     const std::string folder = FolderOf(target);
     std::string temp = folder + "/.quillon-save-XXXXXX";
     const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return SystemFailure("Cannot create a file in the folder", folder);
+    if (fd < 0) return SystemFailure("Cannot create a file in the folder", folder);
     const auto fail = [&](FileResult r) {
         ::unlink(temp.c_str());
         return r;
     };
-    if (exists)
-        KeepOwner(fd, st);
+    if (exists) KeepOwner(fd, st);
     if (!FillAndClose(fd, Text(), exists ? (st.st_mode & 07777) : NewFileMode()))
         return fail(SystemFailure("Cannot write", path));
-    if (readOnly())
-        return fail(readOnlyFailure());
-    if (::rename(temp.c_str(), target.c_str()) != 0)
-        return fail(SystemFailure("Cannot save", path));
+    if (readOnly()) return fail(readOnlyFailure());
+    if (::rename(temp.c_str(), target.c_str()) != 0) return fail(SystemFailure("Cannot save", path));
     SyncFolder(folder);
     return {};
 }

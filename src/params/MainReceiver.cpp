@@ -37,8 +37,10 @@ void MainReceiver::OnReceive(int wParam) {
 void MainReceiver::OnFrame(const uint8_t* body, uint8_t length) {
     if (!ReplyBodyValid(body, length)) return;
     const int type = ApplyReplyPayload(o_.image, body, length);
-    if (type == ParameterReply) OnParameterReply();
-    else if (type == StatusReply) OnStatusReply(body, length);
+    if (type == ParameterReply)
+        OnParameterReply();
+    else if (type == StatusReply)
+        OnStatusReply(body, length);
 }
 
 void MainReceiver::OnParameterReply() {

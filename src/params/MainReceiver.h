@@ -4,8 +4,8 @@
 // (0 not connected, 1 parameters received, 2 connected). The GUI's main view
 // and quillon-cli both run the connect handshake through this class.
 
-#include "protocol/FrameParser.h"
 #include "params/Orvex.h"
+#include "protocol/FrameParser.h"
 #include "protocol/ReceiveStage.h"
 #include "protocol/StatusReport.h"
 
@@ -15,9 +15,9 @@
 class MainReceiver {
 public:
     struct Events {
-        std::function<void()> parametersReceived;              // image copied; refresh the panel
+        std::function<void()> parametersReceived;                // image copied; refresh the panel
         std::function<void(const std::string&)> versionChanged;  // new "V1.05" text
-        std::function<void()> connected;                       // stage 2 reached
+        std::function<void()> connected;                         // stage 2 reached
     };
 
     MainReceiver(Orvex& orvex, Events events);

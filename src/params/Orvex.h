@@ -57,13 +57,13 @@ bool SendParametersWritten(Orvex& o);
 
 // The named commands of the device protocol.
 namespace Command {
-void RequestParameters(Orvex& o);   // ReplyRequest 30, QueryFrame
-void RequestStatus(Orvex& o);       // ReplyRequest 40, QueryFrame
-void Acknowledge(Orvex& o);         // ReplyRequest 0, QueryFrame
-void WriteParameters(Orvex& o);     // ParameterFrame
+void RequestParameters(Orvex& o);            // ReplyRequest 30, QueryFrame
+void RequestStatus(Orvex& o);                // ReplyRequest 40, QueryFrame
+void Acknowledge(Orvex& o);                  // ReplyRequest 0, QueryFrame
+void WriteParameters(Orvex& o);              // ParameterFrame
 void SetCondition(Orvex& o, int condition);  // 1 or 2, ActionFrame
-void ResetZero(Orvex& o);           // two ActionFrames, the second asks for parameters
-void SetFailsafe(Orvex& o);         // ActionFrame with 11, then back to 0
-void DirectionCheckOn(Orvex& o);    // ActionFrame with 102
-void DirectionCheckOff(Orvex& o);   // ActionFrame with 0
+void ResetZero(Orvex& o);                    // two ActionFrames, the second asks for parameters
+void SetFailsafe(Orvex& o);                  // ActionFrame with 11, then back to 0
+void DirectionCheckOn(Orvex& o);             // ActionFrame with 102
+void DirectionCheckOff(Orvex& o);            // ActionFrame with 0
 }  // namespace Command

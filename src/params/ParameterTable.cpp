@@ -1,7 +1,7 @@
 #include "params/ParameterTable.h"
 
-#include <cstring>
 #include <strings.h>
+#include <cstring>
 
 namespace {
 constexpr int16_t K = kKeep;

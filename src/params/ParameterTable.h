@@ -25,8 +25,8 @@ enum Preset : uint8_t { PresetBeginner, PresetF3C, PresetSoft3D, Preset3DHardcor
 
 struct ByteDef {
     const char* name;
-    int16_t factory;      // kKeep: factory reset leaves it
-    int16_t low, high;    // range enforced by the editing control (0, 0: none)
+    int16_t factory;    // kKeep: factory reset leaves it
+    int16_t low, high;  // range enforced by the editing control (0, 0: none)
 };
 
 struct TuningByteDef {
@@ -41,18 +41,65 @@ extern const std::array<TuningByteDef, kTuningBlockSize> kTuningBytes;
 // sections one to three, then the values without a file key.
 enum class CV : uint8_t {
     // section1
-    PitchAgility, PitchGain, RollAgility, RollGain, YawAgility, YawRight, YawGain,
+    PitchAgility,
+    PitchGain,
+    RollAgility,
+    RollGain,
+    YawAgility,
+    YawRight,
+    YawGain,
     // section2
-    FixMode, ServoType, SwashPlateType, ServoDirCH1, ServoDirCH2, ServoDirCH3, ServoDirCH4,
-    ServoAdjustCH1, ServoAdjustCH2, ServoAdjustCH3, AileronLimit, ElevatorLimit, TotalCoefficient,
-    PitchDir, RollDir, YawDir, TailPoint, TailLimitA, TailLimitB, OptimizationDir,
+    FixMode,
+    ServoType,
+    SwashPlateType,
+    ServoDirCH1,
+    ServoDirCH2,
+    ServoDirCH3,
+    ServoDirCH4,
+    ServoAdjustCH1,
+    ServoAdjustCH2,
+    ServoAdjustCH3,
+    AileronLimit,
+    ElevatorLimit,
+    TotalCoefficient,
+    PitchDir,
+    RollDir,
+    YawDir,
+    TailPoint,
+    TailLimitA,
+    TailLimitB,
+    OptimizationDir,
     // section3
-    Acc1, Acc2, Acc3, Acc4, Acc5, Acc6, DeadBand1, DeadBand2, DeadBand3, DeadBand4,
-    PitchGainD, PitchGainI, PitchGainP, RollGainD, RollGainI, RollGainP,
-    SpinSpeed1, SpinSpeed2, SpinSpeed3, SpinSpeed4, TailCompsate1, TailCompsate2,
-    TailGainD, TailGainI, TailGainP, ReceiverType,
+    Acc1,
+    Acc2,
+    Acc3,
+    Acc4,
+    Acc5,
+    Acc6,
+    DeadBand1,
+    DeadBand2,
+    DeadBand3,
+    DeadBand4,
+    PitchGainD,
+    PitchGainI,
+    PitchGainP,
+    RollGainD,
+    RollGainI,
+    RollGainP,
+    SpinSpeed1,
+    SpinSpeed2,
+    SpinSpeed3,
+    SpinSpeed4,
+    TailCompsate1,
+    TailCompsate2,
+    TailGainD,
+    TailGainI,
+    TailGainP,
+    ReceiverType,
     // no file key
-    ZeroPitch, Condition, AuxFunction,
+    ZeroPitch,
+    Condition,
+    AuxFunction,
     Count
 };
 constexpr size_t kConfigCount = static_cast<size_t>(CV::Count);
@@ -61,11 +108,11 @@ enum class Section : uint8_t { None, One, Two, Three };
 
 struct ConfigDef {
     CV id;
-    const char* key;      // file key; also the value's name
+    const char* key;  // file key; also the value's name
     Section section;
-    DeviceByte device;    // the device byte it stands for
-    int8_t start;         // start value when the main view is created
-    bool toImage;         // copied back by ConfigToImage
+    DeviceByte device;  // the device byte it stands for
+    int8_t start;       // start value when the main view is created
+    bool toImage;       // copied back by ConfigToImage
 };
 
 extern const std::array<ConfigDef, kConfigCount> kConfigDefs;

@@ -22,10 +22,10 @@ struct CcpmRow {
 };
 // Single-precision values, as the device's own mixer uses them.
 constexpr CcpmRow kCcpm[] = {
-    {2, {1.09375f, 0.625f, 1.25f, 1.0f}},   // 120 degree
-    {3, {0.875f, 0.875f, 1.234f, 1.0f}},    // 135 degree
-    {4, {0.8125f, 0.969f, 1.266f, 1.0f}},   // 140 degree
-    {5, {1.25f, 0.0f, 1.25f, 1.0f}},        // 90 degree: pitch moves the third servo only
+    {2, {1.09375f, 0.625f, 1.25f, 1.0f}},  // 120 degree
+    {3, {0.875f, 0.875f, 1.234f, 1.0f}},   // 135 degree
+    {4, {0.8125f, 0.969f, 1.266f, 1.0f}},  // 140 degree
+    {5, {1.25f, 0.0f, 1.25f, 1.0f}},       // 90 degree: pitch moves the third servo only
 };
 
 int Truncated(float v) { return static_cast<int>(std::trunc(v)); }
@@ -40,20 +40,29 @@ std::optional<SwashTrimMixer::Coefficients> SwashTrimMixer::CoefficientsOf(int s
 
 int SwashTrimMixer::ServoOf(Axis axis) {
     switch (axis) {
-    case Axis::Roll: return 0;
-    case Axis::Pitch: return 1;
-    case Axis::Collective: return 2;
+        case Axis::Roll:
+            return 0;
+        case Axis::Pitch:
+            return 1;
+        case Axis::Collective:
+            return 2;
     }
     return 2;
 }
 
-SwashTrimMixer::Trims SwashTrimMixer::Move(const Trims& trims, const ParameterImage& image, const Directions& s,
-                                           int swashPlateType, Axis axis, int step) {
+SwashTrimMixer::Trims SwashTrimMixer::Move(const Trims& trims,
+                                           const ParameterImage& image,
+                                           const Directions& s,
+                                           int swashPlateType,
+                                           Axis axis,
+                                           int step) {
     Trims out = trims;
     if (const auto k = CoefficientsOf(swashPlateType)) {
         k_ = *k;
         ReadPosition(image, s);
-        float& moved = axis == Axis::Roll ? position_.roll : axis == Axis::Pitch ? position_.pitch : position_.collective;
+        float& moved = axis == Axis::Roll    ? position_.roll
+                       : axis == Axis::Pitch ? position_.pitch
+                                             : position_.collective;
         moved += static_cast<float>(step);
         out = MixedTrims(s);
     } else {

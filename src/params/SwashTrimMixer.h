@@ -49,8 +49,12 @@ public:
     // page's trims, image holds the trims last stored (SetupBlock bytes 0..2),
     // from which a CCPM swashplate's position is worked out. Returns the new,
     // clamped trims of all three servos.
-    Trims Move(const Trims& trims, const ParameterImage& image, const Directions& directions, int swashPlateType,
-               Axis axis, int step);
+    Trims Move(const Trims& trims,
+               const ParameterImage& image,
+               const Directions& directions,
+               int swashPlateType,
+               Axis axis,
+               int step);
 
     // "Clean": the position goes back to the centre.
     void Clean() { position_ = {}; }

@@ -1,11 +1,11 @@
 #include "params_ui/CAdvanceMenuDialog.h"
 
+#include "params/WindowReceiver.h"
 #include "widgets/CBalloonTip.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
-#include "params/WindowReceiver.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -146,59 +146,77 @@ struct HelpDef {
 };
 
 const HelpDef kHelp[] = {
-    {1136, "It is equivalent to \r\nthe roll rate gain, \r\nmake it as large \r\nas possible. If the \r\nhelicopter is "
-           "shaking in \r\nthe roll direction, reduce \r\nthis value or the \r\nroll total gain."},
-    {1137, "It is equivalent to \r\nthe roll angle hold \r\ngain, increase this value \r\ncan enhance the roll "
-           "\r\nangle hold performance. If \r\nthe helicopter is wagging \r\nor bouncing in the roll \r\ndirection, "
-           "reduce this value."},
-    {1138, "It is equivalent to \r\nthe brake gain, increase \r\nthis value can enhance \r\nthe brake performance of "
-           "\r\nroll. If the helicopter \r\nis shaking when stop \r\nrolling in flight, \r\nreduce this value."},
-    {1139, "It is equivalent to \r\nthe pitch rate gain, \r\nmake it as large as possible. \r\nIf the helicopter is "
-           "shaking \r\nin the pitch direction, \r\nreduce this value \r\nor the pitch total gain."},
-    {1140, "It is equivalent to \r\nthe pitch angle hold \r\ngain, increase this value can \r\nenhance the pitch angle "
-           "hold \r\nperformance. If the \r\nhelicopter is wagging \r\nor bouncing in the pitch direction, \r\nreduce "
-           "this value."},
-    {1141, "It is equivalent to \r\nthe brake gain, increase \r\nthis value can enhance the \r\nbrake performance of "
-           "pitch. \r\nIf the helicopter is \r\nshaking when stop pitching \r\nin flight, reduce this value."},
-    {1148, "It is equivalent to the \r\nyaw rate gain, make it as \r\nlarge as possible. If \r\nthe helicopter tail is "
-           "hunting \r\nin flight, reduce this value \r\nor the tail rotor total gain."},
-    {1149, "It is equivalent to the \r\nheading hold gain, increase \r\nthis value can enhance \r\nthe heading hold "
-           "performance. \r\nIf the helicopter tail is \r\nwagging or bouncing in \r\nflight, reduce this value."},
-    {1150, "It is equivalent to the \r\nbrake gain, increase this value \r\ncan enhance the brake \r\nperformance. If the "
-           "helicopter \r\ntail is shaking when stop \r\npirouette in flight, \r\nreduce this value."},
+    {1136,
+     "It is equivalent to \r\nthe roll rate gain, \r\nmake it as large \r\nas possible. If the \r\nhelicopter is "
+     "shaking in \r\nthe roll direction, reduce \r\nthis value or the \r\nroll total gain."},
+    {1137,
+     "It is equivalent to \r\nthe roll angle hold \r\ngain, increase this value \r\ncan enhance the roll "
+     "\r\nangle hold performance. If \r\nthe helicopter is wagging \r\nor bouncing in the roll \r\ndirection, "
+     "reduce this value."},
+    {1138,
+     "It is equivalent to \r\nthe brake gain, increase \r\nthis value can enhance \r\nthe brake performance of "
+     "\r\nroll. If the helicopter \r\nis shaking when stop \r\nrolling in flight, \r\nreduce this value."},
+    {1139,
+     "It is equivalent to \r\nthe pitch rate gain, \r\nmake it as large as possible. \r\nIf the helicopter is "
+     "shaking \r\nin the pitch direction, \r\nreduce this value \r\nor the pitch total gain."},
+    {1140,
+     "It is equivalent to \r\nthe pitch angle hold \r\ngain, increase this value can \r\nenhance the pitch angle "
+     "hold \r\nperformance. If the \r\nhelicopter is wagging \r\nor bouncing in the pitch direction, \r\nreduce "
+     "this value."},
+    {1141,
+     "It is equivalent to \r\nthe brake gain, increase \r\nthis value can enhance the \r\nbrake performance of "
+     "pitch. \r\nIf the helicopter is \r\nshaking when stop pitching \r\nin flight, reduce this value."},
+    {1148,
+     "It is equivalent to the \r\nyaw rate gain, make it as \r\nlarge as possible. If \r\nthe helicopter tail is "
+     "hunting \r\nin flight, reduce this value \r\nor the tail rotor total gain."},
+    {1149,
+     "It is equivalent to the \r\nheading hold gain, increase \r\nthis value can enhance \r\nthe heading hold "
+     "performance. \r\nIf the helicopter tail is \r\nwagging or bouncing in \r\nflight, reduce this value."},
+    {1150,
+     "It is equivalent to the \r\nbrake gain, increase this value \r\ncan enhance the brake \r\nperformance. If the "
+     "helicopter \r\ntail is shaking when stop \r\npirouette in flight, \r\nreduce this value."},
     {1151, "Increase this value can \r\nincrease the acceleration \r\nof left pirouette."},
     {1152, "Increase this value can \r\nincrease the acceleration \r\nof right pirouette"},
     {1153, "Increase this value can \r\nincrease the deceleration \r\nof left pirouette"},
     {1154, "Increase this value can \r\nincrease the deceleration \r\nof right pirouette"},
-    {1155, "Defines a range around \r\nthe rudder stick neutral position \r\nwhere the rudder stick \r\ninput will be "
-           "ignored. "},
+    {1155,
+     "Defines a range around \r\nthe rudder stick neutral position \r\nwhere the rudder stick \r\ninput will be "
+     "ignored. "},
     {1156, "If the helicopter vibration is \r\nlow, set a small value"},
-    {1159, "Static torque compensation for \r\ncollective pitch. It can enhance \r\nthe heading hold performance "
-           "\r\nwhen change the collective pitch \r\nquickly. Larger value can enhance \r\nthe compensation. Change "
-           "the sign \r\nof the value can change \r\nthe compensation direction."},
-    {1160, "Static torque compensation for \r\ncyclic pitch. It can enhance the \r\nheading hold performance when "
-           "\r\nmove the aileron and elevator sticks \r\nquickly. Larger value can \r\nenhance the compensation. "
-           "Change the sign \r\nof the value can change \r\nthe compensation direction."},
+    {1159,
+     "Static torque compensation for \r\ncollective pitch. It can enhance \r\nthe heading hold performance "
+     "\r\nwhen change the collective pitch \r\nquickly. Larger value can enhance \r\nthe compensation. Change "
+     "the sign \r\nof the value can change \r\nthe compensation direction."},
+    {1160,
+     "Static torque compensation for \r\ncyclic pitch. It can enhance the \r\nheading hold performance when "
+     "\r\nmove the aileron and elevator sticks \r\nquickly. Larger value can \r\nenhance the compensation. "
+     "Change the sign \r\nof the value can change \r\nthe compensation direction."},
     {1142, "Increase this value can increase \r\nthe acceleration of roll and pitch."},
     {1143, "Increase this value can increase \r\nthe deceleration of roll and pitch."},
-    {1144, "Defines a range around the \r\naileron and elevator sticks \r\nneutral position where the \r\naileron and "
-           "elevator sticks \r\ninput will be ignored."},
+    {1144,
+     "Defines a range around the \r\naileron and elevator sticks \r\nneutral position where the \r\naileron and "
+     "elevator sticks \r\ninput will be ignored."},
     {1145, "If the helicopter vibration \r\nis low, set a small value"},
-    {1196, "Switch yaw gain: switch the tail \r\nrotor gain by transmitter's AUX channel, \r\nit is the same as a common "
-           "heading \r\nhold gyro. Switch condition: switch the \r\ntwo parameter groups (Condition1 and Condition2) "
-           "\r\nof Orvex by transmitter's AUX channel, \r\nthe Orvex is working in heading hold mode."},
-    {1197, "When the AUX channel is selected as \r\n'Switch yaw gain', you can switch \r\nthe two parameter groups "
-           "(Condition1 and \r\nCondition2) by hand, the two \r\nparameter groups only affect the \r\nperformance of "
-           "Orvex, the setup \r\nparameters are not included."},
+    {1196,
+     "Switch yaw gain: switch the tail \r\nrotor gain by transmitter's AUX channel, \r\nit is the same as a common "
+     "heading \r\nhold gyro. Switch condition: switch the \r\ntwo parameter groups (Condition1 and Condition2) "
+     "\r\nof Orvex by transmitter's AUX channel, \r\nthe Orvex is working in heading hold mode."},
+    {1197,
+     "When the AUX channel is selected as \r\n'Switch yaw gain', you can switch \r\nthe two parameter groups "
+     "(Condition1 and \r\nCondition2) by hand, the two \r\nparameter groups only affect the \r\nperformance of "
+     "Orvex, the setup \r\nparameters are not included."},
     // The D gain explains itself with the P gain's text.
     {1210, kGovernorGainHelp},
     {1212, kGovernorGainHelp},
-    {1211, "Increase this value can enhance governor performance, \r\nif the rotor speed is wagging in low frequence, "
-           "\r\nreduce this value"},
-    {1209, "Increase this value can enhance response speed of stick, \r\nif the main rotor is shaking when move the "
-           "aileron \r\nand elevator sticks, reduce this value"},
+    {1211,
+     "Increase this value can enhance governor performance, \r\nif the rotor speed is wagging in low frequence, "
+     "\r\nreduce this value"},
+    {1209,
+     "Increase this value can enhance response speed of stick, \r\nif the main rotor is shaking when move the "
+     "aileron \r\nand elevator sticks, reduce this value"},
     {1213, "Increase this value can enhance governor performance \r\nwhen change the collective pitch quickly"},
-    {1214, "Increase this value can enhance governor performance \r\nwhen move the aileron and elevator sticks quickly"},
+    {1214,
+     "Increase this value can enhance governor performance \r\nwhen move the aileron and elevator sticks quickly"},
 };
 
 // ---- small helpers -------------------------------------------------------------------
@@ -255,7 +273,8 @@ CAdvanceMenuDialog::~CAdvanceMenuDialog() {
 // ---- construction -------------------------------------------------------------------
 
 void CAdvanceMenuDialog::LoadValues() {
-    for (int i = 0; i < int(std::size(kFields)); ++i) fields_.push_back({i, nullptr, SourceValue(orvex_, kFields[i].source)});
+    for (int i = 0; i < int(std::size(kFields)); ++i)
+        fields_.push_back({i, nullptr, SourceValue(orvex_, kFields[i].source)});
     zeroPitch_ = orvex_.config[CV::ZeroPitch];
     conditionIndex_ = orvex_.config[CV::Condition] - 1;
     auxIndex_ = orvex_.config[CV::AuxFunction];
@@ -273,7 +292,7 @@ void CAdvanceMenuDialog::BuildControls() {
 
 void CAdvanceMenuDialog::BuildGroups() {
     static const char* const kGroupNames[GroupCount] = {"groupMainRotor", "groupTailRotor", "groupAuxChannel",
-                                                         "groupCondition", "groupGovernor"};
+                                                        "groupCondition", "groupGovernor"};
     for (int g = 0; g < GroupCount; ++g) {
         auto* box = new QGroupBox(QString::fromLatin1(kGroups[g].title), this);
         box->setObjectName(QString::fromLatin1(kGroupNames[g]));
@@ -301,8 +320,7 @@ void CAdvanceMenuDialog::BuildFields() {
 
     const ColumnDef& c = Column(MainRotor, kZeroPitchColumn);
     const int x = kGroups[MainRotor].x, y = RowY(MainRotor, kZeroPitchRow);
-    QLabel* text =
-        AddStatic(this, QStringLiteral("Zero pitch"), DluRect(x + c.labelX, y, c.labelW, kEditHeight));
+    QLabel* text = AddStatic(this, QStringLiteral("Zero pitch"), DluRect(x + c.labelX, y, c.labelW, kEditHeight));
     text->setObjectName(QStringLiteral("label%1").arg(IdZeroPitch));
     zeroPitchEdit_ = new QLineEdit(this);
     zeroPitchEdit_->setGeometry(DluRect(x + c.editX, y, c.editW, kEditHeight));
@@ -314,8 +332,8 @@ void CAdvanceMenuDialog::BuildFields() {
 
     auto* resetZero = new QPushButton(QStringLiteral("Reset zero"), this);
     const int resetWidth = 60;
-    resetZero->setGeometry(DluRect(x + c.editX + c.editW - resetWidth, RowY(MainRotor, kZeroPitchRow + 1) - 1,
-                                   resetWidth, kButtonHeight));
+    resetZero->setGeometry(
+        DluRect(x + c.editX + c.editW - resetWidth, RowY(MainRotor, kZeroPitchRow + 1) - 1, resetWidth, kButtonHeight));
     resetZero->setAutoDefault(false);
     Name(resetZero, IdResetZero, QStringLiteral("Reset zero"));
     connect(resetZero, &QPushButton::clicked, this, &CAdvanceMenuDialog::OnResetZero);
@@ -340,10 +358,18 @@ void CAdvanceMenuDialog::BuildSelections() {
         int helpId;
     };
     const ComboDef combos[] = {
-        {IdAuxFunction, AuxChannel, {QStringLiteral("Switch yaw gain"), QStringLiteral("Switch condition")},
-         &CAdvanceMenuDialog::auxCombo_, &CAdvanceMenuDialog::OnAuxFunctionChosen, IdAuxHelp},
-        {IdCondition, ConditionGroup, {QStringLiteral("Condition1"), QStringLiteral("Condition2")},
-         &CAdvanceMenuDialog::conditionCombo_, &CAdvanceMenuDialog::OnConditionChosen, IdConditionHelp},
+        {IdAuxFunction,
+         AuxChannel,
+         {QStringLiteral("Switch yaw gain"), QStringLiteral("Switch condition")},
+         &CAdvanceMenuDialog::auxCombo_,
+         &CAdvanceMenuDialog::OnAuxFunctionChosen,
+         IdAuxHelp},
+        {IdCondition,
+         ConditionGroup,
+         {QStringLiteral("Condition1"), QStringLiteral("Condition2")},
+         &CAdvanceMenuDialog::conditionCombo_,
+         &CAdvanceMenuDialog::OnConditionChosen,
+         IdConditionHelp},
     };
     for (size_t i = 0; i < std::size(combos); ++i) {
         const ComboDef& d = combos[i];
@@ -434,20 +460,20 @@ void CAdvanceMenuDialog::InitDialog() {
 
 void CAdvanceMenuDialog::ShowGovernorMode() {
     switch (governorMode_) {
-    case 0:
-        governorOff_->setChecked(true);
-        SetCalibrateText(QStringLiteral("Calibrate RPM"));
-        break;
-    case 1:
-        governorCalibrate_->setChecked(true);
-        SetCalibrateText(QStringLiteral("Calibrate RPM"));
-        break;
-    case 2:
-        governorCalibrate_->setChecked(true);
-        SetCalibrateText(QStringLiteral("Governor On"));
-        break;
-    default:  // an unknown mode leaves both radios off
-        break;
+        case 0:
+            governorOff_->setChecked(true);
+            SetCalibrateText(QStringLiteral("Calibrate RPM"));
+            break;
+        case 1:
+            governorCalibrate_->setChecked(true);
+            SetCalibrateText(QStringLiteral("Calibrate RPM"));
+            break;
+        case 2:
+            governorCalibrate_->setChecked(true);
+            SetCalibrateText(QStringLiteral("Governor On"));
+            break;
+        default:  // an unknown mode leaves both radios off
+            break;
     }
 }
 

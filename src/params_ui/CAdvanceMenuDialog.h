@@ -11,10 +11,10 @@
 // date. A field the user has edited is left alone by that refresh until OK
 // takes it.
 
-#include "protocol/FrameParser.h"
 #include "params/Orvex.h"
-#include "widgets/PortEvents.h"
+#include "protocol/FrameParser.h"
 #include "protocol/ReceiveStage.h"
+#include "widgets/PortEvents.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -70,7 +70,7 @@ protected:
 
 private:
     struct Field {
-        int def;          // index into the field table
+        int def;  // index into the field table
         QLineEdit* edit;
         int value;
     };

@@ -1,13 +1,13 @@
 #include "params_ui/ParameterPanel.h"
 
+#include "params/Orvex.h"
+#include "params_ui/FormControls.h"
+#include "params_ui/MainFormLayout.h"
+#include "params_ui/PanelSlider.h"
 #include "widgets/AppLog.h"
 #include "widgets/CPngButton.h"
 #include "widgets/DataExchange.h"
 #include "widgets/Dialogs.h"
-#include "params_ui/FormControls.h"
-#include "params_ui/MainFormLayout.h"
-#include "params/Orvex.h"
-#include "params_ui/PanelSlider.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -35,12 +35,9 @@ struct SliderDef {
 
 // In panel order (kPanelDefs).
 constexpr SliderDef kSliders[7] = {
-    {1002, 1004, "Agility", "Pitch agility", false},
-    {1003, 1005, "Gain", "Pitch gain", true},
-    {1010, 1014, "Agility", "Roll agility", false},
-    {1013, 1015, "Gain", "Roll gain", true},
-    {1011, 1016, "Yaw rate L", "Yaw rate L", false},
-    {1025, 1128, "Yaw rate R", "Yaw rate R", false},
+    {1002, 1004, "Agility", "Pitch agility", false}, {1003, 1005, "Gain", "Pitch gain", true},
+    {1010, 1014, "Agility", "Roll agility", false},  {1013, 1015, "Gain", "Roll gain", true},
+    {1011, 1016, "Yaw rate L", "Yaw rate L", false}, {1025, 1128, "Yaw rate R", "Yaw rate R", false},
     {1012, 1017, "Gain", "Tail gain", true},
 };
 
@@ -56,10 +53,8 @@ struct PresetDef {
 
 // Top to bottom on the form.
 constexpr PresetDef kPresets[PresetCount] = {
-    {PresetBeginner, 1006, 244, "Beginner"},
-    {PresetF3C, 1007, 243, "F-3C"},
-    {PresetSoft3D, 1008, 245, "Soft 3D"},
-    {Preset3DHardcore, 1018, 246, "3D Hardcore"},
+    {PresetBeginner, 1006, 244, "Beginner"},    {PresetF3C, 1007, 243, "F-3C"},
+    {PresetSoft3D, 1008, 245, "Soft 3D"},       {Preset3DHardcore, 1018, 246, "3D Hardcore"},
     {Preset3DExtreme, 1019, 247, "3D Extreme"},
 };
 
@@ -100,7 +95,8 @@ void ParameterPanel::CreateSliders(QWidget* form) {
         connect(slider, &QSlider::valueChanged, this, [this, i] { OnDrag(i); });
         slider->installEventFilter(this);
 
-        const std::span<const int> scale = def.gainScale ? std::span<const int>(kGainScale) : std::span<const int>(kAgilityScale);
+        const std::span<const int> scale =
+            def.gainScale ? std::span<const int>(kGainScale) : std::span<const int>(kAgilityScale);
         for (int value : scale) {
             auto* label = new QLabel(QString::number(value), form);
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -219,8 +215,10 @@ void ParameterPanel::ShowValues(const PanelValues& values) {
 void ParameterPanel::OnDrag(int index) {
     panel_.value[index] = ValueFromPosition(index);
     for (int i = 0; i < 7; ++i) {
-        if (i == index) DataExchange::WriteInt(edits_[i], panel_.value[i]);
-        else DataExchange::RefreshInt(edits_[i], panel_.value[i]);
+        if (i == index)
+            DataExchange::WriteInt(edits_[i], panel_.value[i]);
+        else
+            DataExchange::RefreshInt(edits_[i], panel_.value[i]);
     }
 }
 
@@ -260,8 +258,10 @@ void ParameterPanel::OnReset(ResetGroup group) {
         WriteTuningByte(i);
         SetSliderPosition(i);
     };
-    if (group == MainRotorReset) std::for_each(std::begin(kMainRotorIndexes), std::end(kMainRotorIndexes), restore);
-    else std::for_each(std::begin(kTailRotorIndexes), std::end(kTailRotorIndexes), restore);
+    if (group == MainRotorReset)
+        std::for_each(std::begin(kMainRotorIndexes), std::end(kMainRotorIndexes), restore);
+    else
+        std::for_each(std::begin(kTailRotorIndexes), std::end(kTailRotorIndexes), restore);
     WriteEdits();
     SendParameters(o_);
 }

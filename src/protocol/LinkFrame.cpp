@@ -63,17 +63,17 @@ int ApplyReplyPayload(ParameterImage& image, const uint8_t* body, size_t length)
     // to hold all of it would copy stale bytes, so it copies nothing.
     const size_t payloadEnd = length - 2;
     switch (body[1]) {
-    case ParameterReply:
-        if (payloadEnd < kParameterPayloadEnd) return -1;
-        std::memcpy(image.SetupBlock, body + 3, kSetupBlockSize);
-        std::memcpy(image.TuningBlock, body + 3 + kSetupBlockSize, kTuningBlockSize);
-        break;
-    case StatusReply:
-        if (payloadEnd <= kStatusConditionOffset) return -1;
-        image.SetupBlock[kConditionByte] = static_cast<int8_t>(body[kStatusConditionOffset]);
-        break;
-    default:
-        break;
+        case ParameterReply:
+            if (payloadEnd < kParameterPayloadEnd) return -1;
+            std::memcpy(image.SetupBlock, body + 3, kSetupBlockSize);
+            std::memcpy(image.TuningBlock, body + 3 + kSetupBlockSize, kTuningBlockSize);
+            break;
+        case StatusReply:
+            if (payloadEnd <= kStatusConditionOffset) return -1;
+            image.SetupBlock[kConditionByte] = static_cast<int8_t>(body[kStatusConditionOffset]);
+            break;
+        default:
+            break;
     }
     return body[1];
 }

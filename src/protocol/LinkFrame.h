@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
-constexpr size_t kFrameSize = 90;      // every frame the program sends
-constexpr size_t kMaxBody = 86;        // longest body inside a 90-byte frame
+constexpr size_t kFrameSize = 90;  // every frame the program sends
+constexpr size_t kMaxBody = 86;    // longest body inside a 90-byte frame
 constexpr size_t kSetupBlockSize = 32;
 constexpr size_t kTuningBlockSize = 46;
 constexpr uint8_t kStart1 = 0x7F, kStart2 = 0x2F, kEnd1 = 0x7E, kEnd2 = 0x0E;
@@ -16,9 +16,7 @@ enum ReplyType : uint8_t { AckReply = 20, ParameterReply = 30, StatusReply = 40 
 // Values of ReplyRequest: what the device is asked to answer with.
 enum ReplyRequestValue : uint8_t { RequestNone = 0, RequestParameterReply = 30, RequestStatusReply = 40 };
 
-constexpr size_t FrameLength(FrameCode code) {
-    return code == ParameterFrame ? 87 : code == ActionFrame ? 16 : 9;
-}
+constexpr size_t FrameLength(FrameCode code) { return code == ParameterFrame ? 87 : code == ActionFrame ? 16 : 9; }
 
 // The device's parameter image: 32 + 46 signed bytes.
 struct ParameterImage {

@@ -9,9 +9,7 @@ void ReceiveStage::Drain(CSerialPort& port) {
     } while ((port.Flags() & PortRxQueue) && port.RxQueue().Size() > 0);
 }
 
-bool ReceiveStage::NextChunk(std::vector<uint8_t>& chunk) {
-    return queue_.Size() >= kFrameSize && TakeAny(chunk);
-}
+bool ReceiveStage::NextChunk(std::vector<uint8_t>& chunk) { return queue_.Size() >= kFrameSize && TakeAny(chunk); }
 
 bool ReceiveStage::TakeAny(std::vector<uint8_t>& chunk) {
     const uint32_t waiting = queue_.Size();

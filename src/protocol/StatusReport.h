@@ -7,7 +7,7 @@
 #include <string>
 
 struct StatusReport {
-    int16_t channel[6] = {};   // raw values, high byte first, signed
+    int16_t channel[6] = {};  // raw values, high byte first, signed
     uint8_t condition = 0;
     uint32_t statusValue = 0;  // body 34..37
     int16_t version = 0;       // firmware version x 100, low byte first

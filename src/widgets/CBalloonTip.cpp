@@ -14,39 +14,34 @@ namespace {
 // Body margins around the text, the pointer's size and the gap after an icon.
 constexpr int kMarginX = 12;
 constexpr int kMarginY = 10;
-constexpr int kPointerDrop = 15;    // how far the pointer hangs below the body
+constexpr int kPointerDrop = 15;  // how far the pointer hangs below the body
 constexpr int kPointerWidth = 25;
-constexpr int kWindowExtra = 25;    // window height beyond the body
+constexpr int kWindowExtra = 25;  // window height beyond the body
 constexpr int kIconGap = 5;
-constexpr qreal kCornerX = 6.0;     // corner ellipse 12 x 10
+constexpr qreal kCornerX = 6.0;  // corner ellipse 12 x 10
 constexpr qreal kCornerY = 5.0;
 constexpr int kOuterFrame = 3;
 constexpr int kInnerFrame = 1;
 
-const Qt::WindowFlags kBalloonFlags = Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput
-    | Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint;
+const Qt::WindowFlags kBalloonFlags = Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput |
+                                      Qt::WindowDoesNotAcceptFocus | Qt::NoDropShadowWindowHint;
 
-} // namespace
+}  // namespace
 
-CBalloonTip::CBalloonTip(QWidget* owner)
-    : QWidget(nullptr, kBalloonFlags)
-    , cursor_([] { return QCursor::pos(); })
-{
+CBalloonTip::CBalloonTip(QWidget* owner) : QWidget(nullptr, kBalloonFlags), cursor_([] { return QCursor::pos(); }) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     showTimer_.setSingleShot(true);
-    showTimer_.setTimerType(Qt::PreciseTimer); // never earlier than the show delay
+    showTimer_.setTimerType(Qt::PreciseTimer);  // never earlier than the show delay
     showTimer_.setInterval(kShowDelayMs);
     watchTimer_.setInterval(kWatchPeriodMs);
     connect(&showTimer_, &QTimer::timeout, this, &CBalloonTip::ShowAtAnchor);
     connect(&watchTimer_, &QTimer::timeout, this, &CBalloonTip::Watch);
-    if (owner)
-        Create(owner);
+    if (owner) Create(owner);
 }
 
-void CBalloonTip::Create(QWidget* owner)
-{
+void CBalloonTip::Create(QWidget* owner) {
     owner_ = owner;
     setParent(owner, kBalloonFlags);
     setGeometry(0, 0, 0, 0);
@@ -54,82 +49,68 @@ void CBalloonTip::Create(QWidget* owner)
     setFont(font_);
 }
 
-void CBalloonTip::Attach(QWidget* owner)
-{
-    if (owner_ != owner)
-        Create(owner);
+void CBalloonTip::Attach(QWidget* owner) {
+    if (owner_ != owner) Create(owner);
     InstallOn(owner);
 }
 
-void CBalloonTip::InstallOn(QWidget* widget)
-{
+void CBalloonTip::InstallOn(QWidget* widget) {
     // Windows the owner opens (dialogs, popups) have their own mouse; only the owner's controls are watched.
-    if (!widget || widget == this || (widget != owner_ && widget->isWindow()))
-        return;
+    if (!widget || widget == this || (widget != owner_ && widget->isWindow())) return;
     // Moves without a button reach a widget only when it tracks the mouse.
     widget->setMouseTracking(true);
     widget->installEventFilter(this);
     const QList<QWidget*> children = widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (QWidget* child : children)
-        InstallOn(child);
+    for (QWidget* child : children) InstallOn(child);
 }
 
-void CBalloonTip::AddTool(QWidget* control, const QString& text, const QPixmap& icon)
-{
-    if (!control)
-        return;
+void CBalloonTip::AddTool(QWidget* control, const QString& text, const QPixmap& icon) {
+    if (!control) return;
     if (!tools_.contains(control))
         connect(control, &QObject::destroyed, this, [this](QObject* gone) { tools_.remove(gone); });
     tools_.insert(control, Tool{text, icon});
 }
 
-void CBalloonTip::SetCursorSource(std::function<QPoint()> source)
-{
+void CBalloonTip::SetCursorSource(std::function<QPoint()> source) {
     cursor_ = source ? std::move(source) : [] { return QCursor::pos(); };
 }
 
-bool CBalloonTip::eventFilter(QObject* watched, QEvent* event)
-{
+bool CBalloonTip::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
-    case QEvent::ChildAdded:
-    case QEvent::ChildPolished: {
-        QObject* child = static_cast<QChildEvent*>(event)->child();
-        if (child->isWidgetType() && child != this)
-            InstallOn(static_cast<QWidget*>(child));
-        break;
-    }
-    case QEvent::Hide:
-        // A balloon must not outlive the window it explains on screen.
-        if (watched == owner_)
-            HideBalloon();
-        break;
-    default:
-        RelayEvent(watched, event);
-        break;
+        case QEvent::ChildAdded:
+        case QEvent::ChildPolished: {
+            QObject* child = static_cast<QChildEvent*>(event)->child();
+            if (child->isWidgetType() && child != this) InstallOn(static_cast<QWidget*>(child));
+            break;
+        }
+        case QEvent::Hide:
+            // A balloon must not outlive the window it explains on screen.
+            if (watched == owner_) HideBalloon();
+            break;
+        default:
+            RelayEvent(watched, event);
+            break;
     }
     return false;
 }
 
-void CBalloonTip::RelayEvent(QObject*, QEvent* event)
-{
+void CBalloonTip::RelayEvent(QObject*, QEvent* event) {
     switch (event->type()) {
-    case QEvent::MouseMove:
-        OnMouseMove();
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        HideBalloon();
-        break;
-    default:
-        break;
+        case QEvent::MouseMove:
+            OnMouseMove();
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            HideBalloon();
+            break;
+        default:
+            break;
     }
 }
 
-void CBalloonTip::OnMouseMove()
-{
+void CBalloonTip::OnMouseMove() {
     const QPoint cursor = cursor_();
-    if (anchor_ == cursor)
-        return;
+    if (anchor_ == cursor) return;
     // What is on screen belongs to the old point; a new point on a tool starts
     // the delay again, anywhere else the balloon just goes.
     HideBalloon();
@@ -140,37 +121,28 @@ void CBalloonTip::OnMouseMove()
     }
 }
 
-const CBalloonTip::Tool* CBalloonTip::ToolAt(const QPoint& global) const
-{
-    if (!owner_ || !owner_->isVisible())
-        return nullptr;
+const CBalloonTip::Tool* CBalloonTip::ToolAt(const QPoint& global) const {
+    if (!owner_ || !owner_->isVisible()) return nullptr;
     const QPoint local = owner_->mapFromGlobal(global);
     QWidget* widget = owner_->childAt(local);
-    if (!widget && owner_->rect().contains(local))
-        widget = owner_;
+    if (!widget && owner_->rect().contains(local)) widget = owner_;
     for (; widget; widget = widget->parentWidget()) {
         const auto it = tools_.constFind(widget);
-        if (it != tools_.constEnd())
-            return &*it;
-        if (widget == owner_)
-            break;
+        if (it != tools_.constEnd()) return &*it;
+        if (widget == owner_) break;
     }
     return nullptr;
 }
 
-void CBalloonTip::Take(const Tool& tool)
-{
+void CBalloonTip::Take(const Tool& tool) {
     text_ = tool.text;
     icon_ = tool.icon;
     setAccessibleName(DisplayText());
-    if (isVisible())
-        update();
+    if (isVisible()) update();
 }
 
-void CBalloonTip::ShowAtAnchor()
-{
-    if (!anchor_)
-        return;
+void CBalloonTip::ShowAtAnchor() {
+    if (!anchor_) return;
     const QSize body = BodySize();
     resize(body.width(), body.height() + kWindowExtra);
     move(anchor_->x() - body.width() + kMarginX, anchor_->y() - body.height() + kMarginY);
@@ -180,34 +152,26 @@ void CBalloonTip::ShowAtAnchor()
     watchTimer_.start();
 }
 
-void CBalloonTip::Watch()
-{
-    if (cursor_() != anchor_)
-        HideBalloon();
+void CBalloonTip::Watch() {
+    if (cursor_() != anchor_) HideBalloon();
 }
 
-void CBalloonTip::HideBalloon()
-{
+void CBalloonTip::HideBalloon() {
     showTimer_.stop();
     watchTimer_.stop();
     hide();
 }
 
-QString CBalloonTip::DisplayText() const
-{
+QString CBalloonTip::DisplayText() const {
     QString shown = text_;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
 }
 
-QSize CBalloonTip::IconSize() const
-{
-    return icon_.isNull() ? QSize(0, 0) : icon_.deviceIndependentSize().toSize();
-}
+QSize CBalloonTip::IconSize() const { return icon_.isNull() ? QSize(0, 0) : icon_.deviceIndependentSize().toSize(); }
 
-QSize CBalloonTip::BodySize() const
-{
+QSize CBalloonTip::BodySize() const {
     const QRect textRect = QFontMetrics(font_).boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, DisplayText());
     int width = textRect.width() + 2 * kMarginX;
     int height = textRect.height() + 2 * kMarginY;
@@ -220,8 +184,7 @@ QSize CBalloonTip::BodySize() const
     return QSize(width, height);
 }
 
-QPainterPath CBalloonTip::BalloonShape() const
-{
+QPainterPath CBalloonTip::BalloonShape() const {
     const QSize body = BodySize();
     const qreal w = body.width();
     const qreal h = body.height();
@@ -234,14 +197,12 @@ QPainterPath CBalloonTip::BalloonShape() const
     return outline.united(pointer);
 }
 
-QPoint CBalloonTip::TextOrigin() const
-{
+QPoint CBalloonTip::TextOrigin() const {
     const int iconShift = icon_.isNull() ? 0 : IconSize().width() + kIconGap;
     return QPoint(kMarginX + iconShift, kMarginY);
 }
 
-void CBalloonTip::paintEvent(QPaintEvent*)
-{
+void CBalloonTip::paintEvent(QPaintEvent*) {
     const QPalette& colours = QApplication::palette();
     const QColor frame = colours.color(QPalette::Mid);
     const QColor ink = colours.color(QPalette::WindowText);
@@ -261,6 +222,5 @@ void CBalloonTip::paintEvent(QPaintEvent*)
     painter.setFont(font_);
     painter.setPen(ink);
     painter.drawText(QRect(origin, QPoint(width() - 1, height() - 1)), Qt::AlignLeft | Qt::AlignTop, DisplayText());
-    if (!icon_.isNull())
-        painter.drawPixmap(QRect(QPoint(kMarginX, kMarginY), IconSize()), icon_);
+    if (!icon_.isNull()) painter.drawPixmap(QRect(QPoint(kMarginX, kMarginY), IconSize()), icon_);
 }

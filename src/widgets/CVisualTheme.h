@@ -43,8 +43,13 @@ public:
     Result CloseThemeData(Handle data);
     // Draws the parent's background behind rect first when a parent is given,
     // then the part in the given state; clip limits the drawing when given.
-    Result DrawBackground(Handle data, QWidget* parentWindow, QPainter* painter, int part, int state,
-                          const QRect& rect, const QRect* clip);
+    Result DrawBackground(Handle data,
+                          QWidget* parentWindow,
+                          QPainter* painter,
+                          int part,
+                          int state,
+                          const QRect& rect,
+                          const QRect* clip);
     bool IsAppThemed() const;
 
 private:
@@ -53,7 +58,7 @@ private:
     bool IsOpen(Handle data) const;
 
     QString styleName_;
-    QPointer<QStyle> boundStyle_;        // the application's own style (not owned)
-    std::unique_ptr<QStyle> ownStyle_;   // a style created by name
+    QPointer<QStyle> boundStyle_;       // the application's own style (not owned)
+    std::unique_ptr<QStyle> ownStyle_;  // a style created by name
     std::vector<std::unique_ptr<Data>> open_;
 };

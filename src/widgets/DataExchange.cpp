@@ -6,18 +6,16 @@
 namespace DataExchange {
 namespace {
 
-void Refuse(QLineEdit* edit, QWidget* parent, const QString& message)
-{
+void Refuse(QLineEdit* edit, QWidget* parent, const QString& message) {
     Dialogs::Message(parent ? parent : edit->window(), message);
     // As with the classic dialogs, the user is taken back to the box in question.
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
 }
 
-} // namespace
+}  // namespace
 
-bool ReadInt(QLineEdit* edit, int& value, int min, int max, QWidget* parent)
-{
+bool ReadInt(QLineEdit* edit, int& value, int min, int max, QWidget* parent) {
     bool ok = false;
     const int number = edit->text().trimmed().toInt(&ok);
     if (!ok) {
@@ -32,24 +30,17 @@ bool ReadInt(QLineEdit* edit, int& value, int min, int max, QWidget* parent)
     return true;
 }
 
-void WriteInt(QLineEdit* edit, int value)
-{
+void WriteInt(QLineEdit* edit, int value) {
     const QString text = QString::number(value);
-    if (edit->text() != text)
-        edit->setText(text);
+    if (edit->text() != text) edit->setText(text);
     edit->setModified(false);
 }
 
-void RefreshInt(QLineEdit* edit, int value)
-{
-    if (edit->isModified())
-        return;
+void RefreshInt(QLineEdit* edit, int value) {
+    if (edit->isModified()) return;
     WriteInt(edit, value);
 }
 
-void Confirm(QLineEdit* edit)
-{
-    edit->setModified(false);
-}
+void Confirm(QLineEdit* edit) { edit->setModified(false); }
 
-} // namespace DataExchange
+}  // namespace DataExchange

@@ -24,4 +24,4 @@ void RefreshInt(QLineEdit* edit, int value);
 // Marks the user's entry as taken, so refreshes update the box again.
 void Confirm(QLineEdit* edit);
 
-} // namespace DataExchange
+}  // namespace DataExchange

@@ -10,20 +10,18 @@ namespace {
 
 struct State {
     bool testMode = false;
-    QList<Request> requests;   // asked and not yet taken by the test
-    QList<Request> unanswered; // asked while no answer was queued
+    QList<Request> requests;    // asked and not yet taken by the test
+    QList<Request> unanswered;  // asked while no answer was queued
     QStringList answers;
 };
 
-State& TheState()
-{
+State& TheState() {
     static State state;
     return state;
 }
 
 // Records the request; true with the next queued answer, false when none was queued.
-bool Answer(const Request& request, QString* answer)
-{
+bool Answer(const Request& request, QString* answer) {
     State& state = TheState();
     state.requests.append(request);
     if (state.answers.isEmpty()) {
@@ -35,62 +33,55 @@ bool Answer(const Request& request, QString* answer)
     return true;
 }
 
-QString KindName(Kind kind)
-{
+QString KindName(Kind kind) {
     switch (kind) {
-    case Kind::Message: return QStringLiteral("message");
-    case Kind::OpenFile: return QStringLiteral("open file");
-    case Kind::SaveFile: return QStringLiteral("save file");
-    case Kind::Question: return QStringLiteral("question");
+        case Kind::Message:
+            return QStringLiteral("message");
+        case Kind::OpenFile:
+            return QStringLiteral("open file");
+        case Kind::SaveFile:
+            return QStringLiteral("save file");
+        case Kind::Question:
+            return QStringLiteral("question");
     }
     return {};
 }
 
-QString Describe(const Request& request)
-{
+QString Describe(const Request& request) {
     QString line = KindName(request.kind) + QStringLiteral(" \"") + request.title + QStringLiteral("\"");
-    if (!request.text.isEmpty())
-        line += QStringLiteral(": \"") + request.text + QStringLiteral("\"");
-    if (!request.filter.isEmpty())
-        line += QStringLiteral(" [") + request.filter + QStringLiteral("]");
+    if (!request.text.isEmpty()) line += QStringLiteral(": \"") + request.text + QStringLiteral("\"");
+    if (!request.filter.isEmpty()) line += QStringLiteral(" [") + request.filter + QStringLiteral("]");
     return line;
 }
 
 // One "description|patterns" pair in the Qt form "description (patterns)".
-QString QtFilterEntry(QString description, const QString& patterns)
-{
+QString QtFilterEntry(QString description, const QString& patterns) {
     QStringList list = patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    for (QString& pattern : list)
-        pattern = pattern.trimmed();
+    for (QString& pattern : list) pattern = pattern.trimmed();
     list.removeAll(QString());
     const QString joined = list.isEmpty() ? QStringLiteral("*") : list.join(QLatin1Char(' '));
     description = description.trimmed();
-    if (description.isEmpty())
-        return joined;
+    if (description.isEmpty()) return joined;
     const QString suffix = QStringLiteral("(") + joined + QStringLiteral(")");
     // Qt takes the patterns from the last parentheses, so a description that
     // already names them is kept as it is.
-    if (description.endsWith(suffix))
-        return description;
+    if (description.endsWith(suffix)) return description;
     return description + QLatin1Char(' ') + suffix;
 }
 
-QString AskFileName(Kind kind, QWidget* parent, const QString& title, const QString& filter)
-{
+QString AskFileName(Kind kind, QWidget* parent, const QString& title, const QString& filter) {
     const QString qtFilter = QtFilter(filter);
     if (TheState().testMode) {
         QString answer;
         return Answer({kind, title, QString(), qtFilter}, &answer) ? answer : QString();
     }
-    if (kind == Kind::OpenFile)
-        return QFileDialog::getOpenFileName(parent, title, QString(), qtFilter);
+    if (kind == Kind::OpenFile) return QFileDialog::getOpenFileName(parent, title, QString(), qtFilter);
     return QFileDialog::getSaveFileName(parent, title, QString(), qtFilter);
 }
 
-} // namespace
+}  // namespace
 
-void Message(QWidget* parent, const QString& text, const QString& title)
-{
+void Message(QWidget* parent, const QString& text, const QString& title) {
     if (TheState().testMode) {
         TheState().requests.append({Kind::Message, title, text, QString()});
         return;
@@ -99,80 +90,58 @@ void Message(QWidget* parent, const QString& text, const QString& title)
     box.exec();
 }
 
-QString OpenFileName(QWidget* parent, const QString& title, const QString& filter)
-{
+QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) {
     return AskFileName(Kind::OpenFile, parent, title, filter);
 }
 
-QString SaveFileName(QWidget* parent, const QString& title, const QString& filter)
-{
+QString SaveFileName(QWidget* parent, const QString& title, const QString& filter) {
     // QFileDialog asks before overwriting unless told not to.
     return AskFileName(Kind::SaveFile, parent, title, filter);
 }
 
-bool Question(QWidget* parent, const QString& text, const QString& title)
-{
+bool Question(QWidget* parent, const QString& text, const QString& title) {
     if (TheState().testMode) {
         QString answer;
-        if (!Answer({Kind::Question, title, text, QString()}, &answer))
-            return false;
+        if (!Answer({Kind::Question, title, text, QString()}, &answer)) return false;
         return answer.trimmed().compare(QStringLiteral("yes"), Qt::CaseInsensitive) == 0;
     }
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
-QString QtFilter(const QString& filter)
-{
-    if (!filter.contains(QLatin1Char('|')))
-        return filter;
+QString QtFilter(const QString& filter) {
+    if (!filter.contains(QLatin1Char('|'))) return filter;
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList entries;
     for (qsizetype i = 0; i < parts.size(); i += 2) {
         const QString description = parts[i];
         const QString patterns = i + 1 < parts.size() ? parts[i + 1] : QString();
-        if (description.trimmed().isEmpty() && patterns.trimmed().isEmpty())
-            break; // "||" ends the list
+        if (description.trimmed().isEmpty() && patterns.trimmed().isEmpty()) break;  // "||" ends the list
         entries.append(QtFilterEntry(description, patterns));
     }
     return entries.join(QStringLiteral(";;"));
 }
 
-void SetTestMode(bool on)
-{
-    TheState().testMode = on;
-}
+void SetTestMode(bool on) { TheState().testMode = on; }
 
-bool TestMode()
-{
-    return TheState().testMode;
-}
+bool TestMode() { return TheState().testMode; }
 
-void QueueAnswer(const QString& answer)
-{
-    TheState().answers.append(answer);
-}
+void QueueAnswer(const QString& answer) { TheState().answers.append(answer); }
 
-QList<Request> TakeRequests()
-{
+QList<Request> TakeRequests() {
     QList<Request> taken;
     taken.swap(TheState().requests);
     return taken;
 }
 
-int PendingUnexpected()
-{
+int PendingUnexpected() {
     const State& state = TheState();
     return int(state.requests.size() + state.unanswered.size());
 }
 
-int UnusedAnswers()
-{
-    return int(TheState().answers.size());
-}
+int UnusedAnswers() { return int(TheState().answers.size()); }
 
-QString DescribeUnexpected()
-{
+QString DescribeUnexpected() {
     const State& state = TheState();
     QStringList lines;
     for (const Request& request : state.requests)
@@ -184,12 +153,11 @@ QString DescribeUnexpected()
     return lines.join(QLatin1Char('\n'));
 }
 
-void ResetForTests()
-{
+void ResetForTests() {
     State& state = TheState();
     state.requests.clear();
     state.unanswered.clear();
     state.answers.clear();
 }
 
-} // namespace Dialogs
+}  // namespace Dialogs

@@ -18,7 +18,7 @@ struct Request {
     Kind kind;
     QString title;
     QString text;
-    QString filter; // the file dialog's filter in Qt form; empty for messages and questions
+    QString filter;  // the file dialog's filter in Qt form; empty for messages and questions
 };
 
 // One OK button, modal.
@@ -51,4 +51,4 @@ QString DescribeUnexpected();
 // Clears requests, answers and the unexpected list; the test mode stays as it is.
 void ResetForTests();
 
-} // namespace Dialogs
+}  // namespace Dialogs

@@ -6,8 +6,7 @@
 
 namespace {
 
-QHash<int, QPixmap>& Cache()
-{
+QHash<int, QPixmap>& Cache() {
     // Pixmaps must not outlive the application object, so the cache empties
     // itself when the application goes away.
     static QHash<int, QPixmap> cache;
@@ -19,30 +18,23 @@ QHash<int, QPixmap>& Cache()
     return cache;
 }
 
-} // namespace
+}  // namespace
 
-QString PngPath(int id)
-{
-    return QStringLiteral(":/png/%1.png").arg(id);
-}
+QString PngPath(int id) { return QStringLiteral(":/png/%1.png").arg(id); }
 
-QPixmap LoadPng(int id)
-{
+QPixmap LoadPng(int id) {
     // Pixmaps are implicitly shared, so handing out copies of the cached one is cheap.
     // Missing pictures are cached as null too, so the warning appears once per id.
     QHash<int, QPixmap>& cache = Cache();
     auto it = cache.constFind(id);
-    if (it != cache.constEnd())
-        return *it;
+    if (it != cache.constEnd()) return *it;
     QPixmap picture(PngPath(id), "PNG");
-    if (picture.isNull())
-        qCWarning(lcWidgets) << "picture" << id << "is missing from the resources";
+    if (picture.isNull()) qCWarning(lcWidgets) << "picture" << id << "is missing from the resources";
     cache.insert(id, picture);
     return picture;
 }
 
-QIcon LoadIcon(int id)
-{
+QIcon LoadIcon(int id) {
     const QPixmap picture = LoadPng(id);
     return picture.isNull() ? QIcon() : QIcon(picture);
 }

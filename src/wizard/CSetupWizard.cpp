@@ -1,10 +1,10 @@
 #include "wizard/CSetupWizard.h"
 
-#include "wizard/CWizardPage.h"
+#include "params/Orvex.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/Dialogs.h"
-#include "params/Orvex.h"
 #include "widgets/Skin.h"
+#include "wizard/CWizardPage.h"
 #include "wizard/WizardPages.h"
 
 #include <QFrame>

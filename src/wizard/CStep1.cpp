@@ -14,7 +14,8 @@ constexpr CWizardPage::StaticText kStatics[] = {
 constexpr int kDx7Picture = 179, kFutaba8fgPicture = 180;
 }  // namespace
 
-CStep1::CStep1(Orvex& unit, int pageNumber, const QString& title, QWidget* parent) : CWizardPage(unit, pageNumber, title, parent) {}
+CStep1::CStep1(Orvex& unit, int pageNumber, const QString& title, QWidget* parent)
+    : CWizardPage(unit, pageNumber, title, parent) {}
 
 void CStep1::InitPage() {
     AddPicture(kDx7Picture, QPoint(10, 150));

@@ -27,7 +27,8 @@ constexpr int kFrontView = 250, kSideView = 214;
 constexpr QPoint kFrontViewAt(10, 180), kSideViewAt(450, 180);
 }  // namespace
 
-CStep10::CStep10(Orvex& unit, int pageNumber, const QString& title, QWidget* parent) : CWizardPage(unit, pageNumber, title, parent) {
+CStep10::CStep10(Orvex& unit, int pageNumber, const QString& title, QWidget* parent)
+    : CWizardPage(unit, pageNumber, title, parent) {
     for (size_t i = 0; i < fields_.size(); ++i) fields_[i] = new SliderField(this, kFields[i]);
 }
 

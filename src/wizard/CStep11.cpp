@@ -3,8 +3,8 @@
 #include "wizard/SliderField.h"
 
 namespace {
-constexpr SliderFieldDef kField = {
-    CV::TotalCoefficient, 1025, 1110, 365, 90, 25, 95, 365, 185, -125, 125, 0, 50, "Collective pitch"};
+constexpr SliderFieldDef kField = {CV::TotalCoefficient, 1025, 1110, 365, 90, 25, 95, 365, 185, -125, 125, 0, 50,
+                                   "Collective pitch"};
 
 constexpr CWizardPage::StaticText kStatics[] = {
     {0, 5, 12, 445, 15,

@@ -37,7 +37,8 @@ constexpr PictureDef kPictures[] = {{220, {10, 270}}, {221, {530, 275}}, {222, {
 QString Caption(int direction) { return direction == 1 ? QStringLiteral("Normal") : QStringLiteral("Reverse"); }
 }  // namespace
 
-CStep12::CStep12(Orvex& unit, int pageNumber, const QString& title, QWidget* parent) : CWizardPage(unit, pageNumber, title, parent) {
+CStep12::CStep12(Orvex& unit, int pageNumber, const QString& title, QWidget* parent)
+    : CWizardPage(unit, pageNumber, title, parent) {
     for (size_t i = 0; i < directions_.size(); ++i) directions_[i] = orvex().config[kAxes[i].direction];
 }
 

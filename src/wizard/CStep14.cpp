@@ -14,8 +14,7 @@ constexpr CWizardPage::StaticText kStatics[] = {
      "2.Pick up helicopter and rotate it around its main shaft for 90 degrees, check the swashplate compass "
      "orientation."},
     {0, 5, 67, 215, 20, "3.If it maintains it's orientation, the sign of \"Optimization direction\" is right."},
-    {0, 5, 93, 195, 20,
-     "4.If it goes to the opposite orientation, reverse the sign of \"Optimization direction\"."},
+    {0, 5, 93, 195, 20, "4.If it goes to the opposite orientation, reverse the sign of \"Optimization direction\"."},
     {0, 5, 119, 190, 8, "5.Click\"Quit check\" when complete."},
 };
 
@@ -58,8 +57,10 @@ void CStep14::ToggleCheck() {
     if (!start && checkState_ != kCheckRunning) return;
     checkState_ = start ? kCheckRunning : kCheckIdle;
     qCDebug(lcWizard) << "direction check" << (start ? "on" : "off");
-    if (start) Command::DirectionCheckOn(orvex());
-    else Command::DirectionCheckOff(orvex());
+    if (start)
+        Command::DirectionCheckOn(orvex());
+    else
+        Command::DirectionCheckOff(orvex());
     PageParts::SetCaption(checkButton_, start ? kQuitCheck : kStartCheck);
     directionButton_->setEnabled(start);
 }

@@ -1,7 +1,7 @@
 #include "wizard/CStep2.h"
 
-#include "widgets/DialogUnits.h"
 #include "params/ParameterTable.h"
+#include "widgets/DialogUnits.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -16,8 +16,8 @@ struct LineDef {
     int y;
 };
 constexpr LineDef kLines[kLineCount] = {
-    {1035, 5},   {1038, 18},  {1037, 31},  {1064, 44},  {1065, 57},  {1198, 70},  {1199, 83},
-    {1200, 96},  {1201, 109}, {1202, 121}, {1204, 133}, {1205, 146}, {1206, 158}, {1207, 171},
+    {1035, 5},  {1038, 18},  {1037, 31},  {1064, 44},  {1065, 57},  {1198, 70},  {1199, 83},
+    {1200, 96}, {1201, 109}, {1202, 121}, {1204, 133}, {1205, 146}, {1206, 158}, {1207, 171},
 };
 
 using TextSet = const char* const[kLineCount];
@@ -36,7 +36,10 @@ constexpr TextSet kSbusText = {
     "6  PITCH           J3   --      J2   --",
     "Plug the short end of the S-Bus adapter cable to your receiver's",
     "S-Bus port,and plug the long end to the Orvex-S's RUD port.",
-    "", "", "", "",
+    "",
+    "",
+    "",
+    "",
 };
 
 // The satellite systems. "\uFF1A" is the full-width colon, "\u2018" and
@@ -85,8 +88,7 @@ int CStep2::ExchangeListAndCode(int value) {
 }
 
 CStep2::CStep2(Orvex& unit, int pageNumber, const QString& title, QWidget* parent)
-    : CWizardPage(unit, pageNumber, title, parent),
-      selection_(ExchangeListAndCode(orvex().config[CV::ReceiverType])) {}
+    : CWizardPage(unit, pageNumber, title, parent), selection_(ExchangeListAndCode(orvex().config[CV::ReceiverType])) {}
 
 void CStep2::InitPage() {
     AddPicture(kConventionalPicture, QPoint(50, 80));
@@ -98,7 +100,8 @@ void CStep2::InitPage() {
     NameControl(list_, 1179);
     list_->setGeometry(DluRect(404, 10, 95, 12));
     list_->setMaxVisibleItems(kSystemCount);
-    for (int i = 0; i < kSystemCount; ++i) list_->addItem(QString::fromLatin1(kReceiverTypeNames[ExchangeListAndCode(i)]));
+    for (int i = 0; i < kSystemCount; ++i)
+        list_->addItem(QString::fromLatin1(kReceiverTypeNames[ExchangeListAndCode(i)]));
     connect(list_, &QComboBox::activated, this, &CStep2::OnSelectionChanged);
 
     for (const LineDef& l : kLines) lines_.push_back(AddStatic(l.id, QString(), DluRect(5, l.y, 345, 10)));

@@ -1,10 +1,10 @@
 #include "wizard/CStep3.h"
 
+#include "protocol/StatusReport.h"
 #include "widgets/CHorizontalTrimBar.h"
 #include "widgets/CTrimBar.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/Skin.h"
-#include "protocol/StatusReport.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -19,9 +19,9 @@ struct ChannelDef {
     const char* name;
     int barId;
     bool horizontal;
-    int x, y;       // bar place (dialog units)
-    int sign;       // the bar shows sign x v
-    int valueId;    // number label
+    int x, y;     // bar place (dialog units)
+    int sign;     // the bar shows sign x v
+    int valueId;  // number label
     int valueX, valueY;
 };
 constexpr ChannelDef kChannels[6] = {

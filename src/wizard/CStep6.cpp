@@ -26,7 +26,7 @@ constexpr ServoTypeButtonDef kButtons[6] = {
     {1134, 236, "Tail servo is 960us digital, swashplate servos are 1520us digital"},
 };
 constexpr int kButtonX = 130, kFirstButtonY = 33, kButtonPitchY = 31;  // dialog units
-constexpr QSize kButtonFrame(454, 35);  // one frame of a 1816 x 35 strip
+constexpr QSize kButtonFrame(454, 35);                                 // one frame of a 1816 x 35 strip
 constexpr int kCautionPicture = 239;
 constexpr QPoint kCautionAt(10, 420);
 

@@ -1,7 +1,7 @@
 #include "wizard/CStep7.h"
 
-#include "widgets/CPngButton.h"
 #include "airframe/CQuadAirplaneDialog.h"
+#include "widgets/CPngButton.h"
 #include "widgets/DialogUnits.h"
 
 #include <QLabel>
@@ -23,10 +23,8 @@ struct SwashButtonDef {
     const char* label;
 };
 constexpr SwashButtonDef kButtons[5] = {
-    {1075, 95, 20, "MIX", 191, "Mechanical mixer"},
-    {1076, 217, 20, "120CCPM", 192, "120 degree CCPM"},
-    {1077, 339, 20, "135CCPM", 193, "135 degree CCPM"},
-    {1079, 95, 115, "140CCPM", 194, "140 degree CCPM"},
+    {1075, 95, 20, "MIX", 191, "Mechanical mixer"},     {1076, 217, 20, "120CCPM", 192, "120 degree CCPM"},
+    {1077, 339, 20, "135CCPM", 193, "135 degree CCPM"}, {1079, 95, 115, "140CCPM", 194, "140 degree CCPM"},
     {1078, 340, 115, "90CCPM", 195, "90 degree CCPM"},
 };
 constexpr QSize kButtonFrame(133, 133);  // one frame of a 532 x 133 strip

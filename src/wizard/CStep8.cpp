@@ -48,7 +48,8 @@ CStep8::SwashPicture CStep8::SwashPictureOf(int swashPlateType) {
     return kMechanicalMixer;
 }
 
-CStep8::CStep8(Orvex& unit, int pageNumber, const QString& title, QWidget* parent) : CWizardPage(unit, pageNumber, title, parent) {
+CStep8::CStep8(Orvex& unit, int pageNumber, const QString& title, QWidget* parent)
+    : CWizardPage(unit, pageNumber, title, parent) {
     for (size_t i = 0; i < directions_.size(); ++i)
         directions_[i] = static_cast<uint8_t>(orvex().config[kButtons[i].direction]);
 }

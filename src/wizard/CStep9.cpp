@@ -1,10 +1,10 @@
 #include "wizard/CStep9.h"
 
 #include "widgets/CIconButton.h"
-#include "wizard/CStep8.h"
 #include "widgets/CTrimBar.h"
 #include "widgets/CVisualTheme.h"
 #include "widgets/DialogUnits.h"
+#include "wizard/CStep8.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -13,8 +13,16 @@
 namespace {
 using Axis = SwashTrimMixer::Axis;
 
-enum Icon { Down = 205, Up = 206, DoubleDown = 207, Left = 208, DoubleLeft = 209, Right = 210, DoubleRight = 211,
-            DoubleUp = 212 };
+enum Icon {
+    Down = 205,
+    Up = 206,
+    DoubleDown = 207,
+    Left = 208,
+    DoubleLeft = 209,
+    Right = 210,
+    DoubleRight = 211,
+    DoubleUp = 212
+};
 constexpr int kHoverLightening = 30;
 
 // The three servos: trim value, direction, trim bar and its place (dialog
@@ -110,8 +118,7 @@ void CStep9::BuildGroups() {
         box->setGeometry(DluRect(g.x, g.y, g.w, g.h));
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
         // "Collective" is longer than its narrow frame leaves room for at the skin's title indent.
-        if (g.w < kNarrowGroup)
-            box->setStyleSheet(QStringLiteral("QGroupBox::title { left: 3px; padding: 0px 1px; }"));
+        if (g.w < kNarrowGroup) box->setStyleSheet(QStringLiteral("QGroupBox::title { left: 3px; padding: 0px 1px; }"));
     }
 }
 

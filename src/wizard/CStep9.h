@@ -5,8 +5,8 @@
 // 5), which a CCPM swashplate turns into new trims for all three servos.
 // Every step is written to the device at once; three bars show the trims.
 
-#include "wizard/CWizardPage.h"
 #include "params/SwashTrimMixer.h"
+#include "wizard/CWizardPage.h"
 
 #include <array>
 

@@ -24,9 +24,9 @@
 //   Command functions or SendParameters().
 
 #include "params/Orvex.h"
-#include "widgets/PortEvents.h"
-#include "protocol/ReceiveStage.h"
 #include "params/WindowReceiver.h"
+#include "protocol/ReceiveStage.h"
+#include "widgets/PortEvents.h"
 
 #include <QBasicTimer>
 #include <QPixmap>

@@ -1,7 +1,7 @@
 #include "wizard/PageParts.h"
 
-#include "wizard/CWizardPage.h"
 #include "widgets/DialogUnits.h"
+#include "wizard/CWizardPage.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -31,8 +31,8 @@ QPushButton* AddButton(QWidget* page, int id, int x, int y, int w, int h) {
     auto* b = new QPushButton(page);
     CWizardPage::NameControl(b, id);
     b->setAutoDefault(false);
-    b->setStyleSheet(QStringLiteral("QPushButton { min-width: 0px; min-height: 0px; padding: 2px %1px; }")
-                         .arg(kButtonPadding));
+    b->setStyleSheet(
+        QStringLiteral("QPushButton { min-width: 0px; min-height: 0px; padding: 2px %1px; }").arg(kButtonPadding));
     b->setGeometry(DluRect(x, y, w, h));
     return b;
 }
@@ -47,8 +47,10 @@ void SetCaption(QPushButton* button, const QString& caption) {
     QStringList lines;
     for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString longer = lines.isEmpty() ? word : lines.last() + QLatin1Char(' ') + word;
-        if (!lines.isEmpty() && metrics.horizontalAdvance(longer) <= room) lines.last() = longer;
-        else lines << word;
+        if (!lines.isEmpty() && metrics.horizontalAdvance(longer) <= room)
+            lines.last() = longer;
+        else
+            lines << word;
     }
     button->setText(lines.join(QLatin1Char('\n')));
 }

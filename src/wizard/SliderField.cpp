@@ -1,10 +1,10 @@
 #include "wizard/SliderField.h"
 
-#include "wizard/CWizardPage.h"
+#include "params/Orvex.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
-#include "params/Orvex.h"
 #include "widgets/Skin.h"
+#include "wizard/CWizardPage.h"
 #include "wizard/WizardPages.h"
 
 #include <QKeyEvent>

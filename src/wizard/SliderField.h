@@ -30,14 +30,14 @@ class CWizardPage;
 struct Orvex;
 
 struct SliderFieldDef {
-    CV name;                       // the ConfigValues entry; its device byte goes with it
-    int sliderId, editId;          // control ids
-    int x, y, w, h;                // slider place, dialog units
-    int editX, editY;              // edit box place, dialog units (30 x 14)
-    int low, high;                 // value range: validation and clamp
-    int base;                      // slider position = base - value
-    int tickFrequency;             // also the step of the scale labels
-    const char* accessibleName;    // "Aileron travel"
+    CV name;                     // the ConfigValues entry; its device byte goes with it
+    int sliderId, editId;        // control ids
+    int x, y, w, h;              // slider place, dialog units
+    int editX, editY;            // edit box place, dialog units (30 x 14)
+    int low, high;               // value range: validation and clamp
+    int base;                    // slider position = base - value
+    int tickFrequency;           // also the step of the scale labels
+    const char* accessibleName;  // "Aileron travel"
 };
 
 class SliderField : public QObject {

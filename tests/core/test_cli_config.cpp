@@ -3,9 +3,9 @@
 // and a file that is not a configuration file sends nothing.
 #include "CliRunner.h"
 #include "FileBytes.h"
-#include "params/IniFile.h"
 #include "SimProcess.h"
 #include "TempDir.h"
+#include "params/IniFile.h"
 
 #include <gtest/gtest.h>
 
@@ -43,27 +43,66 @@ struct KeyByte {
 // The file keys and the device bytes they stand for. The section-one keys
 // are the main panel's values; the agility bytes 31..34 appear twice.
 const KeyByte kKeys[] = {
-    {"section1", "PitchAgility", T, 33}, {"section1", "PitchGain", T, 12}, {"section1", "RollAgility", T, 34},
-    {"section1", "RollGain", T, 6},      {"section1", "YawAgility", T, 31}, {"section1", "YawRight", T, 32},
+    {"section1", "PitchAgility", T, 33},
+    {"section1", "PitchGain", T, 12},
+    {"section1", "RollAgility", T, 34},
+    {"section1", "RollGain", T, 6},
+    {"section1", "YawAgility", T, 31},
+    {"section1", "YawRight", T, 32},
     {"section1", "YawGain", T, 0},
-    {"section2", "FixMode", S, 29},      {"section2", "ServoType", S, 19},  {"section2", "SwashPlateType", S, 27},
-    {"section2", "ServoDirCH1", S, 6},   {"section2", "ServoDirCH2", S, 7}, {"section2", "ServoDirCH3", S, 8},
-    {"section2", "ServoDirCH4", S, 9},   {"section2", "ServoAdjustCH1", S, 0}, {"section2", "ServoAdjustCH2", S, 1},
-    {"section2", "ServoAdjustCH3", S, 2}, {"section2", "AileronLimit", S, 14}, {"section2", "ElevatorLimit", S, 15},
-    {"section2", "TotalCoefficient", T, 38}, {"section2", "PitchDir", S, 18}, {"section2", "RollDir", S, 17},
-    {"section2", "YawDir", S, 16},       {"section2", "TailPoint", S, 3},   {"section2", "TailLimitA", S, 12},
-    {"section2", "TailLimitB", S, 13},   {"section2", "OptimizationDir", S, 30},
-    {"section3", "Acc1", T, 22},         {"section3", "Acc2", T, 23},       {"section3", "Acc3", T, 18},
-    {"section3", "Acc4", T, 19},         {"section3", "Acc5", T, 20},       {"section3", "Acc6", T, 21},
-    {"section3", "DeadBand1", T, 29},    {"section3", "DeadBand2", T, 30},  {"section3", "DeadBand3", T, 27},
-    {"section3", "DeadBand4", T, 28},    {"section3", "PitchGainD", T, 15}, {"section3", "PitchGainI", T, 14},
-    {"section3", "PitchGainP", T, 13},   {"section3", "RollGainD", T, 9},   {"section3", "RollGainI", T, 8},
-    {"section3", "RollGainP", T, 7},     {"section3", "SpinSpeed1", T, 33}, {"section3", "SpinSpeed2", T, 34},
-    {"section3", "SpinSpeed3", T, 31},   {"section3", "SpinSpeed4", T, 32}, {"section3", "TailCompsate1", T, 40},
-    {"section3", "TailCompsate2", T, 41}, {"section3", "TailGainD", T, 3},  {"section3", "TailGainI", T, 2},
-    {"section3", "TailGainP", T, 1},     {"section3", "receiver type", S, 25}, {"section3", "HardCoef", T, 36},
-    {"section3", "RPMTotalGain", T, 45}, {"section3", "RPMGainP", T, 24},   {"section3", "RPMGainI", T, 25},
-    {"section3", "RPMGainD", T, 26},     {"section3", "RPMCompensate1", T, 42}, {"section3", "RPMCompensate2", T, 43},
+    {"section2", "FixMode", S, 29},
+    {"section2", "ServoType", S, 19},
+    {"section2", "SwashPlateType", S, 27},
+    {"section2", "ServoDirCH1", S, 6},
+    {"section2", "ServoDirCH2", S, 7},
+    {"section2", "ServoDirCH3", S, 8},
+    {"section2", "ServoDirCH4", S, 9},
+    {"section2", "ServoAdjustCH1", S, 0},
+    {"section2", "ServoAdjustCH2", S, 1},
+    {"section2", "ServoAdjustCH3", S, 2},
+    {"section2", "AileronLimit", S, 14},
+    {"section2", "ElevatorLimit", S, 15},
+    {"section2", "TotalCoefficient", T, 38},
+    {"section2", "PitchDir", S, 18},
+    {"section2", "RollDir", S, 17},
+    {"section2", "YawDir", S, 16},
+    {"section2", "TailPoint", S, 3},
+    {"section2", "TailLimitA", S, 12},
+    {"section2", "TailLimitB", S, 13},
+    {"section2", "OptimizationDir", S, 30},
+    {"section3", "Acc1", T, 22},
+    {"section3", "Acc2", T, 23},
+    {"section3", "Acc3", T, 18},
+    {"section3", "Acc4", T, 19},
+    {"section3", "Acc5", T, 20},
+    {"section3", "Acc6", T, 21},
+    {"section3", "DeadBand1", T, 29},
+    {"section3", "DeadBand2", T, 30},
+    {"section3", "DeadBand3", T, 27},
+    {"section3", "DeadBand4", T, 28},
+    {"section3", "PitchGainD", T, 15},
+    {"section3", "PitchGainI", T, 14},
+    {"section3", "PitchGainP", T, 13},
+    {"section3", "RollGainD", T, 9},
+    {"section3", "RollGainI", T, 8},
+    {"section3", "RollGainP", T, 7},
+    {"section3", "SpinSpeed1", T, 33},
+    {"section3", "SpinSpeed2", T, 34},
+    {"section3", "SpinSpeed3", T, 31},
+    {"section3", "SpinSpeed4", T, 32},
+    {"section3", "TailCompsate1", T, 40},
+    {"section3", "TailCompsate2", T, 41},
+    {"section3", "TailGainD", T, 3},
+    {"section3", "TailGainI", T, 2},
+    {"section3", "TailGainP", T, 1},
+    {"section3", "receiver type", S, 25},
+    {"section3", "HardCoef", T, 36},
+    {"section3", "RPMTotalGain", T, 45},
+    {"section3", "RPMGainP", T, 24},
+    {"section3", "RPMGainI", T, 25},
+    {"section3", "RPMGainD", T, 26},
+    {"section3", "RPMCompensate1", T, 42},
+    {"section3", "RPMCompensate2", T, 43},
 };
 
 int ImageValue(const Image& image, Block b, int index) { return image[(b == S ? 0 : kSetup) + index]; }
@@ -165,10 +204,10 @@ TEST_F(CliConfig, LoadOfAnEditedFileChangesTheDevice) {
         int value;
     };
     const Edit edits[] = {
-        {"section3", "Acc1", 99},           {"section3", "RollGainP", 77},   {"section3", "RPMGainP", 33},
-        {"section3", "HardCoef", 12},       {"section2", "ServoDirCH1", -1}, {"section2", "SwashPlateType", 4},
-        {"section1", "PitchGain", 88},      {"section3", "SpinSpeed1", 50}, {"section1", "PitchAgility", 21},
-        {"section3", "receiver type", 7},   {"section3", "TailCompsate1", -100},
+        {"section3", "Acc1", 99},         {"section3", "RollGainP", 77},       {"section3", "RPMGainP", 33},
+        {"section3", "HardCoef", 12},     {"section2", "ServoDirCH1", -1},     {"section2", "SwashPlateType", 4},
+        {"section1", "PitchGain", 88},    {"section3", "SpinSpeed1", 50},      {"section1", "PitchAgility", 21},
+        {"section3", "receiver type", 7}, {"section3", "TailCompsate1", -100},
     };
     for (const Edit& e : edits) ASSERT_TRUE(file.Set(e.section, e.key, std::to_string(e.value)));
     ASSERT_TRUE(file.Save(path).ok);

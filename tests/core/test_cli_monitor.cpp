@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace {

@@ -1,16 +1,16 @@
 // The configuration file on real files: the exact text written, reading back,
 // value conversion, keeping foreign content, refused files and the menu's
 // file name rules.
-#include "params/ConfigFile.h"
 #include "FileBytes.h"
 #include "TempDir.h"
+#include "params/ConfigFile.h"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <filesystem>
 
 namespace {
 
@@ -31,25 +31,61 @@ Params KnownParams() {
     Params p;
     p.panel.value = {35, 40, 36, 41, 37, 38, 100};
     const std::pair<CV, int> values[] = {
-        {CV::PitchAgility, 1}, {CV::YawGain, 2},
-        {CV::FixMode, 2}, {CV::ServoType, 3}, {CV::SwashPlateType, 4}, {CV::ServoDirCH1, -1},
-        {CV::ServoDirCH2, 1}, {CV::ServoDirCH3, -1}, {CV::ServoDirCH4, 1}, {CV::ServoAdjustCH1, -5},
-        {CV::ServoAdjustCH2, 6}, {CV::ServoAdjustCH3, -7}, {CV::AileronLimit, 80}, {CV::ElevatorLimit, 81},
-        {CV::TotalCoefficient, -70}, {CV::PitchDir, 1}, {CV::RollDir, -1}, {CV::YawDir, 1},
-        {CV::TailPoint, -12}, {CV::TailLimitA, 70}, {CV::TailLimitB, 71}, {CV::OptimizationDir, -1},
-        {CV::Acc1, 125}, {CV::Acc2, 40}, {CV::Acc3, 100}, {CV::Acc4, 101}, {CV::Acc5, 25}, {CV::Acc6, 26},
-        {CV::DeadBand1, 42}, {CV::DeadBand2, 4}, {CV::DeadBand3, 60}, {CV::DeadBand4, 5},
-        {CV::PitchGainD, 1}, {CV::PitchGainI, 120}, {CV::PitchGainP, 83}, {CV::RollGainD, 2},
-        {CV::RollGainI, 121}, {CV::RollGainP, 84}, {CV::SpinSpeed1, 45}, {CV::SpinSpeed2, 46},
-        {CV::SpinSpeed3, 47}, {CV::SpinSpeed4, 48}, {CV::TailCompsate1, -3}, {CV::TailCompsate2, 3},
-        {CV::TailGainD, 27}, {CV::TailGainI, 43}, {CV::TailGainP, 82}, {CV::ReceiverType, 7},
-        {CV::ZeroPitch, 9}, {CV::Condition, 2}, {CV::AuxFunction, 1},
+        {CV::PitchAgility, 1},
+        {CV::YawGain, 2},
+        {CV::FixMode, 2},
+        {CV::ServoType, 3},
+        {CV::SwashPlateType, 4},
+        {CV::ServoDirCH1, -1},
+        {CV::ServoDirCH2, 1},
+        {CV::ServoDirCH3, -1},
+        {CV::ServoDirCH4, 1},
+        {CV::ServoAdjustCH1, -5},
+        {CV::ServoAdjustCH2, 6},
+        {CV::ServoAdjustCH3, -7},
+        {CV::AileronLimit, 80},
+        {CV::ElevatorLimit, 81},
+        {CV::TotalCoefficient, -70},
+        {CV::PitchDir, 1},
+        {CV::RollDir, -1},
+        {CV::YawDir, 1},
+        {CV::TailPoint, -12},
+        {CV::TailLimitA, 70},
+        {CV::TailLimitB, 71},
+        {CV::OptimizationDir, -1},
+        {CV::Acc1, 125},
+        {CV::Acc2, 40},
+        {CV::Acc3, 100},
+        {CV::Acc4, 101},
+        {CV::Acc5, 25},
+        {CV::Acc6, 26},
+        {CV::DeadBand1, 42},
+        {CV::DeadBand2, 4},
+        {CV::DeadBand3, 60},
+        {CV::DeadBand4, 5},
+        {CV::PitchGainD, 1},
+        {CV::PitchGainI, 120},
+        {CV::PitchGainP, 83},
+        {CV::RollGainD, 2},
+        {CV::RollGainI, 121},
+        {CV::RollGainP, 84},
+        {CV::SpinSpeed1, 45},
+        {CV::SpinSpeed2, 46},
+        {CV::SpinSpeed3, 47},
+        {CV::SpinSpeed4, 48},
+        {CV::TailCompsate1, -3},
+        {CV::TailCompsate2, 3},
+        {CV::TailGainD, 27},
+        {CV::TailGainI, 43},
+        {CV::TailGainP, 82},
+        {CV::ReceiverType, 7},
+        {CV::ZeroPitch, 9},
+        {CV::Condition, 2},
+        {CV::AuxFunction, 1},
     };
-    for (auto [id, v] : values)
-        p.cv[id] = static_cast<int8_t>(v);
+    for (auto [id, v] : values) p.cv[id] = static_cast<int8_t>(v);
     const std::pair<int, int> tuning[] = {{36, 20}, {45, 30}, {24, 21}, {25, -80}, {26, 22}, {42, 60}, {43, -128}};
-    for (auto [index, v] : tuning)
-        p.image.TuningBlock[index] = static_cast<int8_t>(v);
+    for (auto [index, v] : tuning) p.image.TuningBlock[index] = static_cast<int8_t>(v);
     return p;
 }
 
@@ -126,12 +162,9 @@ Params DistinctParams() {
     int next = -128;
     const auto take = [&] { return static_cast<int8_t>(next += 3); };
     for (const ConfigDef& d : kConfigDefs)
-        if (d.section != Section::None && d.section != Section::One)
-            p.cv[d.id] = take();
-    for (int& v : p.panel.value)
-        v = take();
-    for (const DirectKeyDef& k : kDirectKeys)
-        p.image.TuningBlock[k.tuningIndex] = take();
+        if (d.section != Section::None && d.section != Section::One) p.cv[d.id] = take();
+    for (int& v : p.panel.value) v = take();
+    for (const DirectKeyDef& k : kDirectKeys) p.image.TuningBlock[k.tuningIndex] = take();
     return p;
 }
 
@@ -175,8 +208,7 @@ TEST(ConfigWrite, ForeignSectionsCommentsAndKeysSurviveASave) {
         text.replace(text.find("\nHardCoef="), 1, "\n# governor follows\n");
         text = "; my heli\n[Owner]\nname=Jo\n\n" + text + "\n[Trailer]\nx = 1";
         std::string crlf;
-        for (char c : text)
-            crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
         return crlf;
     };
     Params before = KnownParams();
@@ -239,8 +271,7 @@ TEST(ConfigRead, ValuesWithoutAKeyAreLeftAlone) {
     Params p = KnownParams();
     ASSERT_TRUE(Write(dir.file("known.ini"), p).ok);
     Params target;
-    for (size_t i = 0; i < kTuningBlockSize; ++i)
-        target.image.TuningBlock[i] = static_cast<int8_t>(i + 1);
+    for (size_t i = 0; i < kTuningBlockSize; ++i) target.image.TuningBlock[i] = static_cast<int8_t>(i + 1);
     for (size_t i = 0; i < kSetupBlockSize; ++i)
         target.image.SetupBlock[i] = static_cast<int8_t>(-1 - static_cast<int>(i));
     target.cv[CV::ZeroPitch] = 11;
@@ -264,8 +295,7 @@ TEST(ConfigRead, EmptyFileSetsEveryKeyedValueToZero) {
     ASSERT_TRUE(Read(dir.file("empty.ini"), p).ok);
     for (const ConfigDef& d : kConfigDefs)
         EXPECT_EQ(p.cv[d.id], d.section == Section::None ? before.cv[d.id] : 0) << d.key;
-    for (const DirectKeyDef& k : kDirectKeys)
-        EXPECT_EQ(p.image.TuningBlock[k.tuningIndex], 0) << k.key;
+    for (const DirectKeyDef& k : kDirectKeys) EXPECT_EQ(p.image.TuningBlock[k.tuningIndex], 0) << k.key;
     const PanelValues zero{{0, 0, 0, 0, 0, 0, 0}};
     EXPECT_EQ(p.panel, zero);
 }
@@ -298,22 +328,20 @@ TEST(ConfigRead, SectionAndKeyNamesIgnoreCase) {
 TEST(ConfigRead, ValueTextIsConvertedLikeTheCLibrary) {
     TempDir dir;
     const std::pair<const char*, int> cases[] = {
-        {"12abc", 12}, {"\" 12abc\"", 12}, {"x", 0}, {"", 0}, {"-0", 0}, {"+7", 7}, {"007", 7},
-        {"0x1F", 0}, {"1e3", 1}, {"12 34", 12}, {"--5", 0}, {"+-5", 0}, {"- 5", 0}, {"-", 0},
-        {"255", -1}, {"256", 0}, {"300", 44}, {"-129", 127}, {"-300", -44},
+        {"12abc", 12}, {"\" 12abc\"", 12}, {"x", 0},      {"", 0},       {"-0", 0},     {"+7", 7},  {"007", 7},
+        {"0x1F", 0},   {"1e3", 1},         {"12 34", 12}, {"--5", 0},    {"+-5", 0},    {"- 5", 0}, {"-", 0},
+        {"255", -1},   {"256", 0},         {"300", 44},   {"-129", 127}, {"-300", -44},
     };
-    for (auto [text, expected] : cases)
-        EXPECT_EQ(ReadServoType(dir, text), expected) << '"' << text << '"';
+    for (auto [text, expected] : cases) EXPECT_EQ(ReadServoType(dir, text), expected) << '"' << text << '"';
 }
 
 TEST(ConfigRead, HugeNumbersSaturateAt32BitsBeforeTheLowByteIsTaken) {
     TempDir dir;
     const std::pair<const char*, int> cases[] = {
-        {"2147483647", -1},  {"2147483648", -1},  {"4294967297", -1},  {"99999999999999999999999", -1},
-        {"-2147483648", 0},  {"-2147483649", 0},  {"-4294967297", 0},  {"-99999999999999999999999", 0},
+        {"2147483647", -1}, {"2147483648", -1}, {"4294967297", -1}, {"99999999999999999999999", -1},
+        {"-2147483648", 0}, {"-2147483649", 0}, {"-4294967297", 0}, {"-99999999999999999999999", 0},
     };
-    for (auto [text, expected] : cases)
-        EXPECT_EQ(ReadServoType(dir, text), expected) << text;
+    for (auto [text, expected] : cases) EXPECT_EQ(ReadServoType(dir, text), expected) << text;
 }
 
 TEST(ConfigRead, LeadingBlanksOfAnyKindAreSkipped) {
@@ -357,8 +385,7 @@ protected:
 
 TEST_F(ConfigRefused, FiveMegabyteFile) {
     std::string big = kKnownText;
-    while (big.size() < 5 * 1000 * 1000)
-        big += "; padding that makes this far too large for a configuration file\n";
+    while (big.size() < 5 * 1000 * 1000) big += "; padding that makes this far too large for a configuration file\n";
     WriteBytes(dir.file("big.ini"), big);
     ExpectReadRefused(dir.file("big.ini"), "larger than");
     ExpectWriteRefused(dir.file("big.ini"));
@@ -389,8 +416,7 @@ TEST_F(ConfigRefused, FolderInPlaceOfTheFile) {
 }
 
 TEST_F(ConfigRefused, ReadOnlyFile) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes files whatever their permission bits";
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes files whatever their permission bits";
     WriteBytes(dir.file("ro.ini"), "[section1]\nPitchGain=1\n");
     ASSERT_EQ(::chmod((dir.file("ro.ini")).c_str(), 0444), 0);
     ExpectWriteRefused(dir.file("ro.ini"));

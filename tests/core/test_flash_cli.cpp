@@ -4,26 +4,26 @@
 
 #include "CliRunner.h"
 #include "FileBytes.h"
-#include "firmware/FirmwareImage.h"
 #include "SimProcess.h"
 #include "TempDir.h"
+#include "firmware/FirmwareImage.h"
 #include "firmware/XmodemSender.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <sys/stat.h>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -33,15 +33,12 @@ constexpr int kWaitMs = 20000;  // generous: the machine may be loaded
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-
 std::string WriteFirmware(const TempDir& dir, const std::vector<uint8_t>& bytes, const std::string& name = "fw.bin") {
     const std::string path = dir.file(name);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path;
 }
-
-
 
 std::string Quoted(const std::string& s) { return "'" + s + "'"; }
 
@@ -170,13 +167,18 @@ TEST_P(FlashCliFaults, EndWithTheMessageAndAFailureStatus) {
 // A silent loader is left to the GUI and state-machine tests: here it would
 // cost the full ten-second answer limit.
 INSTANTIATE_TEST_SUITE_P(
-    Loader, FlashCliFaults,
+    Loader,
+    FlashCliFaults,
     ::testing::Values(
         CliFault{"Nak", {"--nak-block", "2"}, XmodemOutcome::ReceiveError, "Receive error! Please try again!"},
         CliFault{"Cancel", {"--cancel-block", "4"}, XmodemOutcome::Cancelled, "Update cancel!"},
-        CliFault{"BadHandshake", {"--bad-handshake"}, XmodemOutcome::HandshakeFailed,
+        CliFault{"BadHandshake",
+                 {"--bad-handshake"},
+                 XmodemOutcome::HandshakeFailed,
                  "Hand shake failed! Please try again!"},
-        CliFault{"HangUp", {"--hangup-block", "3"}, XmodemOutcome::LinkLost,
+        CliFault{"HangUp",
+                 {"--hangup-block", "3"},
+                 XmodemOutcome::LinkLost,
                  "Update failed: the Orvex adapter was unplugged!"}),
     [](const ::testing::TestParamInfo<CliFault>& info) { return std::string(info.param.name); });
 
@@ -241,5 +243,7 @@ TEST_P(FlashToRx, ReceivesTheFileUpToItsPadding) {
 }
 
 // Part of a block; whole blocks; more than 255 blocks, so the numbers wrap.
-INSTANTIATE_TEST_SUITE_P(Sizes, FlashToRx, ::testing::Values(size_t{1000}, size_t{10 * kBlock}, size_t{300 * kBlock}),
+INSTANTIATE_TEST_SUITE_P(Sizes,
+                         FlashToRx,
+                         ::testing::Values(size_t{1000}, size_t{10 * kBlock}, size_t{300 * kBlock}),
                          ::testing::PrintToStringParamName());

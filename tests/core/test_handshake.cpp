@@ -1,8 +1,8 @@
 // The connect handshake of the core against the simulated Orvex on a real pty.
-#include "params/MainReceiver.h"
-#include "link/NotifyWindow.h"
-#include "params/Orvex.h"
 #include "SimProcess.h"
+#include "link/NotifyWindow.h"
+#include "params/MainReceiver.h"
+#include "params/Orvex.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,9 @@ struct Connection {
     int parameterReplies = 0;
     std::string version;
     bool connected = false;
-    MainReceiver receiver{o, {[this] { ++parameterReplies; }, [this](const std::string& v) { version = v; },
-                              [this] { connected = true; }}};
+    MainReceiver receiver{
+        o,
+        {[this] { ++parameterReplies; }, [this](const std::string& v) { version = v; }, [this] { connected = true; }}};
 
     Connection() {
         o.LinkPort.AddFlags(PortRxQueue);

@@ -1,22 +1,22 @@
 // The private-profile reader and writer on real files: lookup rules, in-place
 // updates that keep everything else, atomic saves and refused inputs.
 #include "FileBytes.h"
-#include "params/IniFile.h"
 #include "TempDir.h"
+#include "params/IniFile.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cerrno>
-#include <csignal>
-#include <cstdlib>
-#include <filesystem>
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -35,8 +35,7 @@ std::vector<std::string> OtherEntries(const TempDir& dir, const std::vector<std:
     std::vector<std::string> other;
     for (const auto& e : fs::directory_iterator(dir.path())) {
         const std::string name = e.path().filename().string();
-        if (std::find(expected.begin(), expected.end(), name) == expected.end())
-            other.push_back(name);
+        if (std::find(expected.begin(), expected.end(), name) == expected.end()) other.push_back(name);
     }
     return other;
 }
@@ -48,16 +47,14 @@ class Immutable {
 public:
     explicit Immutable(const std::string& path) : path_(path) { ok_ = Change(true); }
     ~Immutable() {
-        if (ok_)
-            Change(false);
+        if (ok_) Change(false);
     }
     bool ok() const { return ok_; }
 
 private:
     bool Change(bool on) {
         const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0)
-            return false;
+        if (fd < 0) return false;
         int flags = 0;
         bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
         flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
@@ -169,8 +166,7 @@ TEST(IniLoad, MissingFileIsAnErrorWithEnoent) {
 TEST(IniLoad, FileAboveTheLimitIsRefused) {
     TempDir dir;
     std::string big = "[section1]\nPitchGain=5\n";
-    while (big.size() <= 5 * 1024 * 1024)
-        big += "; filler line of an oversized configuration file\n";
+    while (big.size() <= 5 * 1024 * 1024) big += "; filler line of an oversized configuration file\n";
     WriteBytes(dir.file("big.ini"), big);
     const IniLoadResult r = IniFile::Load(dir.file("big.ini"));
     EXPECT_FALSE(r.status.ok);
@@ -213,8 +209,7 @@ TEST(IniLoad, FifoIsRefusedWithoutWaitingForAWriter) {
 }
 
 TEST(IniLoad, UnreadableFileIsAnError) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root reads files whatever their permission bits";
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads files whatever their permission bits";
     TempDir dir;
     WriteBytes(dir.file("locked.ini"), "[s]\nk=1\n");
     ::chmod((dir.file("locked.ini")).c_str(), 0200);
@@ -380,8 +375,7 @@ TEST(IniSave, ReplacedFileKeepsItsPermissions) {
 }
 
 TEST(IniSave, ReplacedFileKeepsItsOwner) {
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "only root can hand a file to another owner";
+    if (::geteuid() != 0) GTEST_SKIP() << "only root can hand a file to another owner";
     TempDir dir;
     const std::string path = dir.file("theirs.ini");
     WriteBytes(path, "[s]\nk=1\n");
@@ -453,8 +447,7 @@ TEST_F(IniSaveFailure, FolderInPlaceOfTheFile) {
 }
 
 TEST_F(IniSaveFailure, ReadOnlyFileInAWritableFolder) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes files whatever their permission bits (see ImmutableFile)";
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes files whatever their permission bits (see ImmutableFile)";
     ASSERT_EQ(::chmod((dir.file("old.ini")).c_str(), 0444), 0);
     const FileResult r = changed.Save(dir.file("old.ini"));
     EXPECT_FALSE(r.ok);
@@ -463,8 +456,7 @@ TEST_F(IniSaveFailure, ReadOnlyFileInAWritableFolder) {
 }
 
 TEST_F(IniSaveFailure, ReadOnlyFolder) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root writes folders whatever their permission bits (see ImmutableFolder)";
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes folders whatever their permission bits (see ImmutableFolder)";
     ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);
     const FileResult r = changed.Save(dir.file("old.ini"));
     ::chmod(dir.path().c_str(), 0755);
@@ -475,8 +467,7 @@ TEST_F(IniSaveFailure, ReadOnlyFolder) {
 
 TEST_F(IniSaveFailure, ImmutableFile) {
     Immutable guard(dir.file("old.ini"));
-    if (!guard.ok())
-        GTEST_SKIP() << "this filesystem or container does not allow the immutable attribute";
+    if (!guard.ok()) GTEST_SKIP() << "this filesystem or container does not allow the immutable attribute";
     const FileResult r = changed.Save(dir.file("old.ini"));
     EXPECT_FALSE(r.ok);
     EXPECT_NE(r.message.find("read-only"), std::string::npos) << r.message;
@@ -485,8 +476,7 @@ TEST_F(IniSaveFailure, ImmutableFile) {
 
 TEST_F(IniSaveFailure, ImmutableFolder) {
     Immutable guard(dir.path());
-    if (!guard.ok())
-        GTEST_SKIP() << "this filesystem or container does not allow the immutable attribute";
+    if (!guard.ok()) GTEST_SKIP() << "this filesystem or container does not allow the immutable attribute";
     const FileResult r = changed.Save(dir.file("old.ini"));
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.message.empty());
@@ -495,7 +485,7 @@ TEST_F(IniSaveFailure, ImmutableFolder) {
 
 TEST_F(IniSaveFailure, WriteFailsHalfway) {
     // A file size limit makes the write of the new text fail as a full disk would.
-    rlimit old {};
+    rlimit old{};
     ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
     rlimit small = old;
     small.rlim_cur = 8;

@@ -1,16 +1,16 @@
 // The main view's receiver on a real pty, with the test writing as the device.
 #include "DeviceReply.h"
-#include "protocol/FrameParser.h"
-#include "params/MainReceiver.h"
 #include "link/NotifyWindow.h"
+#include "params/MainReceiver.h"
 #include "params/Orvex.h"
+#include "protocol/FrameParser.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
+#include <chrono>
 #include <vector>
 
 namespace {

@@ -10,9 +10,9 @@
 namespace {
 // The F-3C column with TotalCoefficient 70: the factory TuningBlock, written out
 // here independently of the table so a slip in the table shows.
-const int kFactoryTuning[46] = {100, 80, 40, 25, 0,  0,  40, 80,  120, 0,  0,  9,  40, 80, 120, 0,
+const int kFactoryTuning[46] = {100, 80, 40,  25,  0,  0,  40,  80, 120, 0,  0,  9,  40, 80, 120, 0,
                                 0,   9,  100, 100, 25, 25, 125, 40, 20,  80, 20, 60, 4,  40, 4,   35,
-                                35,  35, 35, 10, 20, 20, 70, 0,  0,   0,  60, 40, 0,  30};
+                                35,  35, 35,  10,  20, 20, 70,  0,  0,   0,  60, 40, 0,  30};
 const int kFactorySetup[32] = {0, 0, 0, 0, 0, 0, -1, 1, 1, -1, 1, 1, 70, 70, 80, 80,
                                1, 1, 1, 0, 0, 0, 0,  0, 0, 0,  0, 2, 0,  1,  -1, 0};
 
@@ -44,12 +44,16 @@ TEST(ResetAll, WritesTheFactoryImageAndKeepsTheDashBytes) {
     o.image = Filled(-7);
     ResetAllParameters(o);
     for (int i = 0; i < 32; ++i) {
-        if (i == 21 || i == 26 || i == 31) EXPECT_EQ(o.image.SetupBlock[i], -7) << i;
-        else EXPECT_EQ(o.image.SetupBlock[i], kFactorySetup[i]) << i;
+        if (i == 21 || i == 26 || i == 31)
+            EXPECT_EQ(o.image.SetupBlock[i], -7) << i;
+        else
+            EXPECT_EQ(o.image.SetupBlock[i], kFactorySetup[i]) << i;
     }
     for (int i = 0; i < 46; ++i) {
-        if (i == 44) EXPECT_EQ(o.image.TuningBlock[i], -7);
-        else EXPECT_EQ(o.image.TuningBlock[i], kFactoryTuning[i]) << i;
+        if (i == 44)
+            EXPECT_EQ(o.image.TuningBlock[i], -7);
+        else
+            EXPECT_EQ(o.image.TuningBlock[i], kFactoryTuning[i]) << i;
     }
     EXPECT_EQ(o.config[CV::TotalCoefficient], 70);
     EXPECT_EQ(o.link.SequenceCounter, 1) << "one ParameterFrame is built";
@@ -58,9 +62,9 @@ TEST(ResetAll, WritesTheFactoryImageAndKeepsTheDashBytes) {
 }
 
 TEST(Presets, EachPresetWritesItsExactColumn) {
-    const int extreme[46] = {100, 80, 50, 30, 0,  0,  40, 80, 80, 30, 0,  9,  40, 80, 80, 30,
+    const int extreme[46] = {100, 80, 50,  30,  0,  0,  40,  80, 80, 30, 0,  9,  40, 80, 80, 30,
                              0,   9,  125, 125, 35, 35, 125, 55, 20, 80, 20, 40, 4,  40, 4,  45,
-                             45,  60, 60, 20, 20, 20, 70, 0,  0,  0,  60, 40, -7, 30};
+                             45,  60, 60,  20,  20, 20, 70,  0,  0,  0,  60, 40, -7, 30};
     ParameterImage image = Filled(-7);
     WritePresetImage(image, Preset3DExtreme);
     for (int i = 0; i < 46; ++i) EXPECT_EQ(image.TuningBlock[i], extreme[i]) << i;

@@ -5,17 +5,17 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <pwd.h>
 #include <random>
 #include <set>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -75,7 +75,7 @@ protected:
 }  // namespace
 
 TEST(PortOrder, NumbersInNamesCompareByValue) {
-    const std::vector<std::string> expected = {"ttyACM0", "ttyACM1", "ttyS0",   "ttyS2",
+    const std::vector<std::string> expected = {"ttyACM0", "ttyACM1", "ttyS0",    "ttyS2",
                                                "ttyS10",  "ttyUSB2", "ttyUSB10", "ttyUSB100"};
     std::vector<std::string> names = expected;
     std::mt19937 rng(3);
@@ -101,9 +101,9 @@ TEST(RealPorts, OnlyDevicesWithHardwareAreListedInNaturalOrder) {
         bool node;         // /dev node present
     };
     const Entry entries[] = {
-        {"ttyS10", true, "4", true},   {"ttyS1", true, "0", true},   {"ttyS2", true, "4", true},
-        {"tty1", false, nullptr, true}, {"ttyUSB0", true, nullptr, true}, {"ttyACM0", true, nullptr, true},
-        {"ttyUSB3", true, nullptr, false}, {"ttyS7", true, nullptr, true}, {"ttyS0", true, "4", true},
+        {"ttyS10", true, "4", true},       {"ttyS1", true, "0", true},       {"ttyS2", true, "4", true},
+        {"tty1", false, nullptr, true},    {"ttyUSB0", true, nullptr, true}, {"ttyACM0", true, nullptr, true},
+        {"ttyUSB3", true, nullptr, false}, {"ttyS7", true, nullptr, true},   {"ttyS0", true, "4", true},
         {"console", false, nullptr, true},
     };
     for (const Entry& e : entries) {
@@ -182,8 +182,7 @@ TEST_F(SimulatedPorts, RegisteredPortOpensThroughItsLink) {
     ASSERT_TRUE(OpenLinkPort(port, ThePortNumbers().NumberFor(sims[0].path), sims[0].path));
     ASSERT_EQ(write(master, "\x7F\x2F", 2), 2);
     std::optional<PortNotification> n;
-    while ((n = window.Wait(10000)) && n->message != WM_PORT_RECEIVE) {
-    }
+    while ((n = window.Wait(10000)) && n->message != WM_PORT_RECEIVE) {}
     ASSERT_TRUE(n);
     EXPECT_EQ(n->wParam, ThePortNumbers().NumberFor(sims[0].path));
     port.Close(500);

@@ -1,9 +1,9 @@
 // The receive procedure that checks every frame: replies that arrive
 // together, a reply in pieces, stale and broken replies.
 #include "DeviceReply.h"
-#include "protocol/FrameParser.h"
 #include "params/Orvex.h"
 #include "params/WindowReceiver.h"
+#include "protocol/FrameParser.h"
 
 #include <gtest/gtest.h>
 

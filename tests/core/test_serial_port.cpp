@@ -5,23 +5,23 @@
 
 #include <gtest/gtest.h>
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
 #include <atomic>
 #include <cerrno>
-#include <cstring>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <dirent.h>
-#include <fcntl.h>
+#include <cstring>
 #include <fstream>
 #include <optional>
-#include <poll.h>
 #include <random>
 #include <string>
-#include <sys/stat.h>
-#include <termios.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -103,7 +103,8 @@ int MillisecondsLeft(Clock::time_point deadline) {
         std::max<long>(0, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count()));
 }
 
-std::optional<PortNotification> WaitForMessage(QueueNotifyWindow& window, uint32_t message,
+std::optional<PortNotification> WaitForMessage(QueueNotifyWindow& window,
+                                               uint32_t message,
                                                int timeoutMs = kIoTimeoutMs) {
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     while (auto n = window.Wait(MillisecondsLeft(deadline)))
@@ -119,7 +120,9 @@ std::vector<uint8_t> DrainPort(CSerialPort& port) {
 }
 
 // Reads from the port after each receive notification, as the main view does.
-std::vector<uint8_t> ReceiveAtLeast(CSerialPort& port, QueueNotifyWindow& window, size_t n,
+std::vector<uint8_t> ReceiveAtLeast(CSerialPort& port,
+                                    QueueNotifyWindow& window,
+                                    size_t n,
                                     int timeoutMs = kIoTimeoutMs) {
     std::vector<uint8_t> got;
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -295,7 +298,7 @@ TEST(SerialPortConfigure, LineIsSetAsAskedOrTheFailureIsReported) {
         tcflag_t size;
     };
     const Case cases[] = {
-        {Parity::Even, 8, PARENB, CS8}, {Parity::None, 8, 0, CS8},  {Parity::Odd, 8, PARENB | PARODD, CS8},
+        {Parity::Even, 8, PARENB, CS8}, {Parity::None, 8, 0, CS8}, {Parity::Odd, 8, PARENB | PARODD, CS8},
         {Parity::None, 7, 0, CS7},      {Parity::None, 8, 0, CS8},
     };
     for (const Case& c : cases) {
@@ -616,8 +619,10 @@ TEST_P(SerialPortModes, HangUpEndsEveryWorkerAndIsReportedOnce) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Flags, SerialPortModes,
-    ::testing::Values(ModeCase{"Watch", kProgramFlags}, ModeCase{"Poll", PortMonitorThread | PortRxQueue},
+    Flags,
+    SerialPortModes,
+    ::testing::Values(ModeCase{"Watch", kProgramFlags},
+                      ModeCase{"Poll", PortMonitorThread | PortRxQueue},
                       ModeCase{"WatchTxQueue", kProgramFlags | PortTxQueue},
                       ModeCase{"PollTxQueue", PortMonitorThread | PortRxQueue | PortTxQueue},
                       ModeCase{"Reader", PortMonitorThread | PortOverlapped | PortRxQueue | PortReaderThread},
@@ -662,10 +667,10 @@ TEST(SerialPortHangUp, WriteAfterTheHangUpFailsAndSaysSo) {
 
 TEST(LinkErrors, EveryErrnoMapsToItsLinkError) {
     const std::pair<int, LinkError> table[] = {
-        {0, LinkError::None},          {EIO, LinkError::Gone},          {ENXIO, LinkError::Gone},
-        {ENODEV, LinkError::Gone},     {EACCES, LinkError::Permission}, {EPERM, LinkError::Permission},
-        {EBUSY, LinkError::Busy},      {EWOULDBLOCK, LinkError::Busy},  {ENOENT, LinkError::NotFound},
-        {ENOTTY, LinkError::NotSerial}, {EINVAL, LinkError::NotSerial}, {ENOMEM, LinkError::Other},
+        {0, LinkError::None},           {EIO, LinkError::Gone},          {ENXIO, LinkError::Gone},
+        {ENODEV, LinkError::Gone},      {EACCES, LinkError::Permission}, {EPERM, LinkError::Permission},
+        {EBUSY, LinkError::Busy},       {EWOULDBLOCK, LinkError::Busy},  {ENOENT, LinkError::NotFound},
+        {ENOTTY, LinkError::NotSerial}, {EINVAL, LinkError::NotSerial},  {ENOMEM, LinkError::Other},
         {ETIMEDOUT, LinkError::Other},
     };
     for (const auto& [err, expected] : table) EXPECT_EQ(MapErrno(err), expected) << err;

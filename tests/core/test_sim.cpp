@@ -8,22 +8,22 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
 #include <array>
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <poll.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <termios.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -35,10 +35,10 @@ constexpr int kIoTimeoutMs = 5000;
 
 // Factory image of the unit, written out here from the product tables.
 const std::array<int8_t, 32> kFactorySetup = {0, 0, 0, 0, 0, 0, -1, 1, 1, -1, 1, 1, 70, 70, 80, 80,
-                                              1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 1, -1, 1};
-const std::array<int8_t, 46> kFactoryTuning = {100, 80, 40, 25, 0,  0,  40, 80,  120, 0,  0,  9,  40, 80, 120, 0,
-                                               0,   9,  100, 100, 25, 25, 125, 40, 20, 80, 20, 60, 4,  40, 4,  35,
-                                               35,  35, 35, 10,  20, 20, 70, 0,  0,  0,  60, 40, 0,  30};
+                                              1, 1, 1, 0, 0, 0, 0,  0, 0, 0,  0, 2, 0,  1,  -1, 1};
+const std::array<int8_t, 46> kFactoryTuning = {100, 80, 40,  25,  0,  0,  40,  80, 120, 0,  0,  9,  40, 80, 120, 0,
+                                               0,   9,  100, 100, 25, 25, 125, 40, 20,  80, 20, 60, 4,  40, 4,   35,
+                                               35,  35, 35,  10,  20, 20, 70,  0,  0,   0,  60, 40, 0,  30};
 
 Bytes FactoryImage() {
     Bytes image;
@@ -67,7 +67,11 @@ Bytes Frame(uint8_t code, uint8_t seq, uint8_t request, const Bytes& payload) {
 
 Bytes Query(uint8_t seq, uint8_t request) { return Frame(10, seq, request, {}); }
 
-Bytes Action(uint8_t seq, uint8_t request, uint8_t zeroReset, uint8_t condition, uint8_t failsafe,
+Bytes Action(uint8_t seq,
+             uint8_t request,
+             uint8_t zeroReset,
+             uint8_t condition,
+             uint8_t failsafe,
              uint8_t directionCheck) {
     return Frame(50, seq, request, {zeroReset, condition, failsafe, directionCheck, 0, 0, 0});
 }
@@ -242,9 +246,8 @@ Bytes ReadAll(const std::string& path) {
 // output goes to errors.
 int RunSim(const std::string& args, std::string& errors) {
     TempDir dir("orvex-sim-run");
-    const std::string command =
-        std::string("XDG_RUNTIME_DIR=") + dir.path() + " " ORVEX_SIM_PATH " " + args + " >/dev/null 2>" +
-        dir.file("err.txt") + " </dev/null";
+    const std::string command = std::string("XDG_RUNTIME_DIR=") + dir.path() + " " ORVEX_SIM_PATH " " + args +
+                                " >/dev/null 2>" + dir.file("err.txt") + " </dev/null";
     const int status = std::system(command.c_str());
     std::ifstream in(dir.file("err.txt"));
     errors.assign(std::istreambuf_iterator<char>(in), {});
@@ -329,8 +332,7 @@ TEST(SimReplies, EveryReplyTakesA90ByteSlotOnTheWire) {
     ASSERT_TRUE(sim.line.readReply());
     ASSERT_TRUE(sim.line.readReply());
     // After the parameter reply (87 bytes framed) only its padding is left.
-    while (sim.line.buffered() < 3 && sim.line.fill(kIoTimeoutMs)) {
-    }
+    while (sim.line.buffered() < 3 && sim.line.fill(kIoTimeoutMs)) {}
     EXPECT_EQ(sim.line.buffered(), 3u);
 }
 
@@ -743,7 +745,9 @@ TEST_P(SimReconnect, EveryReopenAnswersItsFirstRequestInItsOwnWireTime) {
     EXPECT_TRUE(sim.running());
 }
 
-INSTANTIATE_TEST_SUITE_P(PacedAndUnpaced, SimReconnect, testing::Values(9600L, 0L),
+INSTANTIATE_TEST_SUITE_P(PacedAndUnpaced,
+                         SimReconnect,
+                         testing::Values(9600L, 0L),
                          [](const testing::TestParamInfo<long>& info) {
                              return info.param > 0 ? "Baud" + std::to_string(info.param) : std::string("Unpaced");
                          });
@@ -774,12 +778,8 @@ TEST(SimPort, RegistersNamedLinkInPrivateDirectoriesAndRemovesItAtExit) {
 
 TEST(SimOptions, BadOptionsAreRefusedWithAMessageNamingThem) {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"--bogus", "--bogus"},
-        {"--baud fast", "--baud"},
-        {"--drop-reply 0", "--drop-reply"},
-        {"--name a/b", "--name"},
-        {"--nak-block 2", "--nak-block"},
-        {"--bootloader --noise", "--noise"},
+        {"--bogus", "--bogus"},   {"--baud fast", "--baud"},        {"--drop-reply 0", "--drop-reply"},
+        {"--name a/b", "--name"}, {"--nak-block 2", "--nak-block"}, {"--bootloader --noise", "--noise"},
         {"--log", "--log"},
     };
     for (const auto& [args, named] : cases) {

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "TempDir.h"
 #include "firmware/Crc16.h"
 #include "firmware/FirmwareImage.h"
-#include "TempDir.h"
 #include "firmware/XmodemSender.h"
 
 namespace {
@@ -29,8 +29,7 @@ uint16_t ReferenceCrc(const uint8_t* p, size_t n) {
     for (size_t i = 0; i < n; ++i) {
         crc ^= static_cast<uint16_t>(p[i] << 8);
         for (int b = 0; b < 8; ++b)
-            crc = (crc & 0x8000) ? static_cast<uint16_t>((crc << 1) ^ 0x1021)
-                                 : static_cast<uint16_t>(crc << 1);
+            crc = (crc & 0x8000) ? static_cast<uint16_t>((crc << 1) ^ 0x1021) : static_cast<uint16_t>(crc << 1);
     }
     return crc;
 }
@@ -162,15 +161,13 @@ protected:
         std::vector<WireUnit> blocks;
         TestLoader fresh;
         for (auto& u : fresh.Feed(wire.data(), wire.size()))
-            if (u.kind == WireUnit::Block)
-                blocks.push_back(u);
+            if (u.kind == WireUnit::Block) blocks.push_back(u);
         return blocks;
     }
 
     size_t CountOf(uint8_t b, size_t from = 0) const {
         size_t n = 0;
-        for (size_t i = from; i < wire.size(); ++i)
-            n += wire[i] == b;
+        for (size_t i = from; i < wire.size(); ++i) n += wire[i] == b;
         return n;
     }
 
@@ -181,13 +178,11 @@ protected:
     std::vector<int> progress;
     std::vector<std::string> statuses;
     TestLoader loader;
-    XmodemSender sender{[this](const uint8_t* p, size_t n) { wire.insert(wire.end(), p, p + n); },
-                        timings};
+    XmodemSender sender{[this](const uint8_t* p, size_t n) { wire.insert(wire.end(), p, p + n); }, timings};
 };
 
 std::string StatusFor(int number, int total) {
-    return "Firmware Update: transfered packets:" + std::to_string(number) +
-           "/total packets:" + std::to_string(total);
+    return "Firmware Update: transfered packets:" + std::to_string(number) + "/total packets:" + std::to_string(total);
 }
 
 // ---------------------------------------------------------------- CRC
@@ -236,8 +231,7 @@ TEST_F(XmodemTest, ThousandByteFileGoesAsEightBlocksPaddedWithErasedFlash) {
     EXPECT_EQ(statuses.back(), StatusFor(8, 8));
     ASSERT_EQ(loader.Image().size(), 1024u);
     EXPECT_TRUE(std::equal(file.begin(), file.end(), loader.Image().begin()));
-    for (size_t i = 1000; i < 1024; ++i)
-        EXPECT_EQ(loader.Image()[i], 0xFF) << "fill byte " << i;
+    for (size_t i = 1000; i < 1024; ++i) EXPECT_EQ(loader.Image()[i], 0xFF) << "fill byte " << i;
 }
 
 TEST_F(XmodemTest, WholeBlockFilesGetNoExtraBlock) {
@@ -390,8 +384,7 @@ TEST_F(XmodemTest, EarlyTicksChangeNothing) {
     Start(Pattern(1000));
     Answer({READY});
     const size_t before = wire.size();
-    for (int i = 0; i < 50; ++i)
-        sender.OnTick(now + i);
+    for (int i = 0; i < 50; ++i) sender.OnTick(now + i);
     EXPECT_TRUE(sender.Active());
     EXPECT_EQ(wire.size(), before);
 }
@@ -413,8 +406,7 @@ TEST_F(XmodemTest, ProgressStepsOncePerPercentAndEndsAtHundred) {
         RunToEnd();
         EXPECT_EQ(sender.Outcome(), XmodemOutcome::Complete);
         ASSERT_EQ(progress.size(), 101u) << blocks << " blocks";
-        for (int q = 0; q <= 100; ++q)
-            EXPECT_EQ(progress[q], q) << blocks << " blocks";
+        for (int q = 0; q <= 100; ++q) EXPECT_EQ(progress[q], q) << blocks << " blocks";
         EXPECT_EQ(sender.Progress(), 100);
     }
 }

@@ -1,11 +1,11 @@
 // Feeds arbitrary line noise to every receiver: the main view's FrameParser
 // (in two chunks, as split deliveries arrive), FindFrame + CheckReply, and
 // the windows' receive procedures; whatever they accept must be well formed.
+#include "params/Orvex.h"
+#include "params/WindowReceiver.h"
 #include "protocol/FrameParser.h"
 #include "protocol/LinkFrame.h"
-#include "params/Orvex.h"
 #include "protocol/StatusReport.h"
-#include "params/WindowReceiver.h"
 
 #include <cstdlib>
 #include <cstring>

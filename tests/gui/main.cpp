@@ -4,33 +4,31 @@
 
 #include "widgets/Dialogs.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLoggingCategory>
-#include <gtest/gtest.h>
 
 namespace {
 
 class UnexpectedDialogCheck : public ::testing::EmptyTestEventListener {
     // gtest reports end-of-test events in reverse order, so this runs before
     // the result is printed and the failure counts for the test that ends.
-    void OnTestEnd(const ::testing::TestInfo&) override
-    {
+    void OnTestEnd(const ::testing::TestInfo&) override {
         if (Dialogs::PendingUnexpected() > 0 || Dialogs::UnusedAnswers() > 0)
             ADD_FAILURE() << "unexpected dialogs:\n" << Dialogs::DescribeUnexpected().toStdString();
         Dialogs::ResetForTests();
     }
 };
 
-} // namespace
+}  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     // Debug chatter of the program's areas only when asked for (QT_LOGGING_RULES).
-    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES")) QLoggingCategory::setFilterRules(QStringLiteral("quillon.*.debug=false"));
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        QLoggingCategory::setFilterRules(QStringLiteral("quillon.*.debug=false"));
     Dialogs::SetTestMode(true);
     ::testing::UnitTest::GetInstance()->listeners().Append(new UnexpectedDialogCheck);
     return RUN_ALL_TESTS();

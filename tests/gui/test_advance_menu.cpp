@@ -2,15 +2,15 @@
 // immediate controls send, how received parameters show, that a number being
 // typed survives the refresh, and what a field out of range does.
 
+#include "SimProcess.h"
+#include "params/Orvex.h"
+#include "params/WindowReceiver.h"
 #include "params_ui/CAdvanceMenuDialog.h"
+#include "protocol/FrameParser.h"
 #include "widgets/CBalloonTip.h"
 #include "widgets/Dialogs.h"
-#include "protocol/FrameParser.h"
-#include "params/Orvex.h"
 #include "widgets/Pictures.h"
-#include "SimProcess.h"
 #include "widgets/Skin.h"
-#include "params/WindowReceiver.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -38,10 +38,10 @@ struct FieldByte {
     int tuningIndex;
 };
 const FieldByte kFieldBytes[] = {
-    {1136, 7},  {1137, 8},  {1138, 9},  {1139, 13}, {1140, 14}, {1141, 15}, {1142, 22}, {1143, 23},
-    {1144, 29}, {1145, 30}, {1148, 1},  {1149, 2},  {1150, 3},  {1151, 18}, {1152, 19}, {1153, 21},
-    {1154, 20}, {1155, 27}, {1156, 28}, {1159, 40}, {1160, 41}, {1210, 24}, {1211, 25}, {1212, 26},
-    {1213, 42}, {1214, 43}, {1215, 45}, {1209, 36},
+    {1136, 7},  {1137, 8},  {1138, 9},  {1139, 13}, {1140, 14}, {1141, 15}, {1142, 22},
+    {1143, 23}, {1144, 29}, {1145, 30}, {1148, 1},  {1149, 2},  {1150, 3},  {1151, 18},
+    {1152, 19}, {1153, 21}, {1154, 20}, {1155, 27}, {1156, 28}, {1159, 40}, {1160, 41},
+    {1210, 24}, {1211, 25}, {1212, 26}, {1213, 42}, {1214, 43}, {1215, 45}, {1209, 36},
 };
 
 // A ParameterFrame's payload: frame offsets 2..79, SetupBlock first.
@@ -84,8 +84,8 @@ protected:
     bool AwaitAnswer() {
         ReceiveStage stage;
         FrameParser parser;
-        return QTest::qWaitFor(
-            [&] { return ReceiveEveryFrame(TheOrvex(), stage, parser, kPortNumber).answered; }, kWaitMs);
+        return QTest::qWaitFor([&] { return ReceiveEveryFrame(TheOrvex(), stage, parser, kPortNumber).answered; },
+                               kWaitMs);
     }
 
     CAdvanceMenuDialog& Open() {
@@ -245,8 +245,8 @@ TEST_F(AdvanceMenu, OutOfRangeFieldShowsTheRangeAndNothingIsWrittenOrSent) {
     const size_t start = FrameCount();
     const ParameterImage image = TheOrvex().image;
     Open();
-    Type(1136, QStringLiteral("50"));   // passes, and is read before the failing field
-    Type(1148, QStringLiteral("5"));    // Yaw P gain: 10..125
+    Type(1136, QStringLiteral("50"));  // passes, and is read before the failing field
+    Type(1148, QStringLiteral("5"));   // Yaw P gain: 10..125
     Click(CAdvanceMenuDialog::IdOk);
     const QList<Dialogs::Request> asked = Dialogs::TakeRequests();
     ASSERT_EQ(asked.size(), 1);
@@ -425,8 +425,8 @@ TEST_F(AdvanceMenu, TypedUnconfirmedNumberSurvivesTheRefresh) {
     Click(1162);
     ASSERT_TRUE(sim_->waitForLog("zero-reset", kWaitMs));
     ASSERT_TRUE(WaitForFrames(start + 8));  // the exchange goes on, each answer refreshed
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Field(1161)->text().toInt() == TheOrvex().image.TuningBlock[39]; },
-                                kWaitMs));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return Field(1161)->text().toInt() == TheOrvex().image.TuningBlock[39]; }, kWaitMs));
     EXPECT_EQ(Field(1136)->text(), QStringLiteral("77"));
     EXPECT_EQ(Field(1137)->text(), QStringLiteral("555"));
     // Fields nobody typed in follow the device.
@@ -537,9 +537,9 @@ TEST_F(AdvanceMenu, HelpMarkersSitOnTheirPictures) {
 
 TEST_F(AdvanceMenu, EveryControlIsNamed) {
     Open();
-    for (int id : {1, 2, 1069, 1070, 1125, 1136, 1137, 1138, 1139, 1140, 1141, 1142, 1143, 1144, 1145, 1148, 1149,
-                   1150, 1151, 1152, 1153, 1154, 1155, 1156, 1159, 1160, 1161, 1162, 1165, 1168, 1196, 1197, 1209,
-                   1210, 1211, 1212, 1213, 1214, 1215}) {
+    for (int id : {1,    2,    1069, 1070, 1125, 1136, 1137, 1138, 1139, 1140, 1141, 1142, 1143,
+                   1144, 1145, 1148, 1149, 1150, 1151, 1152, 1153, 1154, 1155, 1156, 1159, 1160,
+                   1161, 1162, 1165, 1168, 1196, 1197, 1209, 1210, 1211, 1212, 1213, 1214, 1215}) {
         QWidget* w = Control(id);
         ASSERT_NE(w, nullptr) << id;
         EXPECT_FALSE(w->accessibleName().isEmpty()) << id;
@@ -555,8 +555,8 @@ TEST_F(AdvanceMenu, TabGoesThroughTheFieldsInReadingOrder) {
     const int expected[] = {1139, 1137, 1140, 1138, 1141, 1142, 1143, 1144, 1145, 1209, 1162, 1148, 1151};
     for (int id : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), Control(id)) << "expected " << id << ", focus on "
-            << QApplication::focusWidget()->objectName().toStdString();
+        ASSERT_EQ(QApplication::focusWidget(), Control(id))
+            << "expected " << id << ", focus on " << QApplication::focusWidget()->objectName().toStdString();
     }
 }
 

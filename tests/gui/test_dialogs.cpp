@@ -13,17 +13,15 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <functional>
 #include <gtest/gtest.h>
+#include <functional>
 
 namespace {
 
 // Answers the next modal window from inside its own event loop.
 class ModalAnswerer {
 public:
-    explicit ModalAnswerer(std::function<void(QWidget*)> answer)
-        : answer_(std::move(answer))
-    {
+    explicit ModalAnswerer(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
         QObject::connect(&poll_, &QTimer::timeout, [this] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 poll_.stop();
@@ -45,12 +43,11 @@ public:
     ~RealDialogs() { Dialogs::SetTestMode(true); }
 };
 
-} // namespace
+}  // namespace
 
 // ---- test mode ---------------------------------------------------------------
 
-TEST(DialogsTestMode, MessageIsRecordedAndReturnsAtOnce)
-{
+TEST(DialogsTestMode, MessageIsRecordedAndReturnsAtOnce) {
     ASSERT_TRUE(Dialogs::TestMode());
     Dialogs::Message(nullptr, QStringLiteral("Save file successfully!"));
     Dialogs::Message(nullptr, QStringLiteral("second"), QStringLiteral("Setup"));
@@ -66,8 +63,7 @@ TEST(DialogsTestMode, MessageIsRecordedAndReturnsAtOnce)
     EXPECT_TRUE(Dialogs::TakeRequests().isEmpty());
 }
 
-TEST(DialogsTestMode, FileDialogsAndQuestionsTakeQueuedAnswersInOrder)
-{
+TEST(DialogsTestMode, FileDialogsAndQuestionsTakeQueuedAnswersInOrder) {
     Dialogs::QueueAnswer(QStringLiteral("/tmp/a.ini"));
     Dialogs::QueueAnswer(QString());
     Dialogs::QueueAnswer(QStringLiteral("YES"));
@@ -91,11 +87,10 @@ TEST(DialogsTestMode, FileDialogsAndQuestionsTakeQueuedAnswersInOrder)
     EXPECT_EQ(Dialogs::PendingUnexpected(), 0);
 }
 
-TEST(DialogsTestMode, DialogWithoutQueuedAnswerIsCancelledAndStaysUnexpected)
-{
+TEST(DialogsTestMode, DialogWithoutQueuedAnswerIsCancelledAndStaysUnexpected) {
     EXPECT_EQ(Dialogs::OpenFileName(nullptr, QStringLiteral("Open"), QStringLiteral("Bin File|*.bin|")), QString());
     EXPECT_FALSE(Dialogs::Question(nullptr, QStringLiteral("Sure?"), QStringLiteral("Quillon2.0")));
-    EXPECT_EQ(Dialogs::PendingUnexpected(), 4); // two not taken, two unanswered
+    EXPECT_EQ(Dialogs::PendingUnexpected(), 4);  // two not taken, two unanswered
 
     // Taking them does not excuse them: nobody prepared an answer.
     EXPECT_EQ(Dialogs::TakeRequests().size(), 2);
@@ -109,8 +104,7 @@ TEST(DialogsTestMode, DialogWithoutQueuedAnswerIsCancelledAndStaysUnexpected)
     EXPECT_TRUE(Dialogs::TestMode());
 }
 
-TEST(DialogsTestMode, AnswerNobodyAskedForIsReported)
-{
+TEST(DialogsTestMode, AnswerNobodyAskedForIsReported) {
     Dialogs::QueueAnswer(QStringLiteral("/tmp/never.bin"));
     EXPECT_EQ(Dialogs::UnusedAnswers(), 1);
     EXPECT_TRUE(Dialogs::DescribeUnexpected().contains(QStringLiteral("/tmp/never.bin")));
@@ -120,8 +114,7 @@ TEST(DialogsTestMode, AnswerNobodyAskedForIsReported)
 
 // ---- filters -------------------------------------------------------------------
 
-TEST(DialogsFilter, PipeSeparatedFiltersBecomeQtFilters)
-{
+TEST(DialogsFilter, PipeSeparatedFiltersBecomeQtFilters) {
     struct Case {
         const char* given;
         const char* expected;
@@ -142,8 +135,7 @@ TEST(DialogsFilter, PipeSeparatedFiltersBecomeQtFilters)
 
 // ---- real dialogs ------------------------------------------------------------------
 
-TEST(DialogsReal, MessageShowsOneOkButtonModally)
-{
+TEST(DialogsReal, MessageShowsOneOkButtonModally) {
     RealDialogs real;
     QString title;
     QString text;
@@ -162,25 +154,21 @@ TEST(DialogsReal, MessageShowsOneOkButtonModally)
     EXPECT_EQ(buttons, 1);
 }
 
-TEST(DialogsReal, QuestionAnswersYesAndNo)
-{
+TEST(DialogsReal, QuestionAnswersYesAndNo) {
     RealDialogs real;
     {
-        ModalAnswerer answer([](QWidget* modal) {
-            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
-        });
+        ModalAnswerer answer(
+            [](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click(); });
         EXPECT_TRUE(Dialogs::Question(nullptr, QStringLiteral("Reset all?"), QStringLiteral("Quillon2.0")));
     }
     {
-        ModalAnswerer answer([](QWidget* modal) {
-            qobject_cast<QMessageBox*>(modal)->button(QMessageBox::No)->click();
-        });
+        ModalAnswerer answer(
+            [](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::No)->click(); });
         EXPECT_FALSE(Dialogs::Question(nullptr, QStringLiteral("Reset all?"), QStringLiteral("Quillon2.0")));
     }
 }
 
-TEST(DialogsReal, OpenDialogOffersTheConvertedFilterAndCancelGivesEmpty)
-{
+TEST(DialogsReal, OpenDialogOffersTheConvertedFilterAndCancelGivesEmpty) {
     RealDialogs real;
     QStringList filters;
     QString title;
@@ -200,8 +188,7 @@ TEST(DialogsReal, OpenDialogOffersTheConvertedFilterAndCancelGivesEmpty)
 
 // ---- integer exchange ------------------------------------------------------------
 
-TEST(DataExchangeReadInt, TextThatIsNoIntegerKeepsTheOldValue)
-{
+TEST(DataExchangeReadInt, TextThatIsNoIntegerKeepsTheOldValue) {
     QLineEdit edit;
     edit.setText(QStringLiteral("abc"));
     int value = 33;
@@ -220,8 +207,7 @@ TEST(DataExchangeReadInt, TextThatIsNoIntegerKeepsTheOldValue)
     EXPECT_EQ(Dialogs::TakeRequests().size(), 4);
 }
 
-TEST(DataExchangeReadInt, NumberOutOfRangeIsReportedAndKept)
-{
+TEST(DataExchangeReadInt, NumberOutOfRangeIsReportedAndKept) {
     QLineEdit edit;
     edit.setText(QStringLiteral("100"));
     int value = 15;
@@ -232,8 +218,7 @@ TEST(DataExchangeReadInt, NumberOutOfRangeIsReportedAndKept)
     EXPECT_EQ(asked[0].text, QStringLiteral("Please enter an integer between 15 and 60."));
 }
 
-TEST(DataExchangeReadInt, NumbersInRangeAreTakenSilently)
-{
+TEST(DataExchangeReadInt, NumbersInRangeAreTakenSilently) {
     QLineEdit edit;
     int value = 0;
     for (const auto& [text, expected] : {std::pair{"15", 15}, std::pair{"60", 60}, std::pair{" -7 ", -7}}) {
@@ -244,8 +229,7 @@ TEST(DataExchangeReadInt, NumbersInRangeAreTakenSilently)
     EXPECT_EQ(Dialogs::PendingUnexpected(), 0);
 }
 
-TEST(DataExchangeRefresh, RefreshLeavesABoxTheUserIsTypingIn)
-{
+TEST(DataExchangeRefresh, RefreshLeavesABoxTheUserIsTypingIn) {
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
     auto* typed = new QLineEdit(&window);

@@ -4,11 +4,11 @@
 
 #include "test_main_support.h"
 
-#include "widgets/Dialogs.h"
 #include "FileBytes.h"
-#include "firmware/FirmwareImage.h"
 #include "app/FirmwareUpgrade.h"
+#include "firmware/FirmwareImage.h"
 #include "params/Orvex.h"
+#include "widgets/Dialogs.h"
 
 #include <QProgressBar>
 #include <QPushButton>
@@ -24,10 +24,6 @@ using namespace mainwin;
 namespace {
 
 constexpr int kBlock = 128;
-
-
-
-
 
 QString StatusFor(int blockNumber, int blocks) {
     return QStringLiteral("Firmware Update: transfered packets:%1/total packets:%2").arg(blockNumber).arg(blocks);
@@ -102,7 +98,8 @@ protected:
         EXPECT_TRUE(Until([&] {
             gather();
             return !messages.isEmpty() && Button(1024)->isEnabled();
-        })) << "the upgrade did not end; status: " << frame().statusText().toStdString();
+        })) << "the upgrade did not end; status: "
+            << frame().statusText().toStdString();
         // Anything still queued for the event loop has its turn: one box only.
         QCoreApplication::processEvents();
         QTest::qWait(50);
@@ -241,15 +238,32 @@ TEST_P(LoaderFaults, EndWithTheirMessageAndLeaveTheProgramUsable) {
 // The hang-up waits two minutes for an answer, far beyond the test's wait: its
 // message can only come from noticing the hang-up itself.
 INSTANTIATE_TEST_SUITE_P(
-    Upgrade, LoaderFaults,
+    Upgrade,
+    LoaderFaults,
     ::testing::Values(
-        LoaderFault{"Nak", {"--nak-block", "2"}, XmodemOutcome::ReceiveError, "Receive error! Please try again!",
-                    10000, true},
+        LoaderFault{"Nak",
+                    {"--nak-block", "2"},
+                    XmodemOutcome::ReceiveError,
+                    "Receive error! Please try again!",
+                    10000,
+                    true},
         LoaderFault{"Cancel", {"--cancel-block", "3"}, XmodemOutcome::Cancelled, "Update cancel!", 10000, true},
-        LoaderFault{"Silent", {"--silent-block", "2"}, XmodemOutcome::Timeout, "Update timeout! Please try again!",
-                    2000, false},
-        LoaderFault{"BadHandshake", {"--bad-handshake"}, XmodemOutcome::HandshakeFailed,
-                    "Hand shake failed! Please try again!", 10000, false},
-        LoaderFault{"HangUp", {"--hangup-block", "2"}, XmodemOutcome::LinkLost,
-                    "Update failed: the Orvex adapter was unplugged!", 120000, false}),
+        LoaderFault{"Silent",
+                    {"--silent-block", "2"},
+                    XmodemOutcome::Timeout,
+                    "Update timeout! Please try again!",
+                    2000,
+                    false},
+        LoaderFault{"BadHandshake",
+                    {"--bad-handshake"},
+                    XmodemOutcome::HandshakeFailed,
+                    "Hand shake failed! Please try again!",
+                    10000,
+                    false},
+        LoaderFault{"HangUp",
+                    {"--hangup-block", "2"},
+                    XmodemOutcome::LinkLost,
+                    "Update failed: the Orvex adapter was unplugged!",
+                    120000,
+                    false}),
     [](const ::testing::TestParamInfo<LoaderFault>& info) { return std::string(info.param.name); });

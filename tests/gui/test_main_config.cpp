@@ -3,9 +3,9 @@
 
 #include "test_main_support.h"
 
-#include "widgets/Dialogs.h"
 #include "FileBytes.h"
 #include "params/Orvex.h"
+#include "widgets/Dialogs.h"
 
 #include <QAction>
 #include <QFile>

@@ -4,9 +4,9 @@
 
 #include "test_main_support.h"
 
-#include "params/Orvex.h"
 #include "app/PortComboBox.h"
 #include "link/PortList.h"
+#include "params/Orvex.h"
 
 #include <QAbstractItemView>
 #include <QLabel>
@@ -16,8 +16,8 @@
 
 #include <chrono>
 #include <filesystem>
-#include <thread>
 #include <fstream>
+#include <thread>
 
 using namespace mainwin;
 
@@ -74,7 +74,7 @@ TEST_F(Connect, ParametersFromTheDeviceReachTheSlidersAndBoxes) {
     const ParameterImage& image = TheOrvex().image;
     // slider, edit, TuningBlock byte, position base
     const int table[7][4] = {{1002, 1004, 33, 75}, {1003, 1005, 12, 135}, {1010, 1014, 34, 75}, {1013, 1015, 6, 135},
-                             {1011, 1016, 31, 75}, {1025, 1128, 32, 75}, {1012, 1017, 0, 135}};
+                             {1011, 1016, 31, 75}, {1025, 1128, 32, 75},  {1012, 1017, 0, 135}};
     for (const auto& row : table) {
         SCOPED_TRACE(row[0]);
         const int value = image.TuningBlock[row[2]];
@@ -142,7 +142,8 @@ TEST_F(Connect, HangUpOfTheDeviceTurnsTheLampsOff) {
     EXPECT_EQ(frame().statusText(), QStringLiteral("Orvex not connected!"));
     EXPECT_EQ(view().connectStage(), 0);
     EXPECT_TRUE(LampsShow(view(), 241));
-    EXPECT_TRUE(frame().statusDetail().contains(QString::fromStdString(sim().linkPath()))) << frame().statusDetail().toStdString();
+    EXPECT_TRUE(frame().statusDetail().contains(QString::fromStdString(sim().linkPath())))
+        << frame().statusDetail().toStdString();
     EXPECT_TRUE(Button(1000)->isEnabled());
 }
 

@@ -5,9 +5,9 @@
 
 #include "test_main_support.h"
 
+#include "params/Orvex.h"
 #include "widgets/CPngButton.h"
 #include "widgets/Dialogs.h"
-#include "params/Orvex.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -51,7 +51,7 @@ struct PresetButton {
     const char* message;
 };
 constexpr PresetButton kPresets[] = {
-    {1006, 0, "Beginner Mode!"},    {1007, 1, "F-3C Mode!"},          {1008, 2, "Soft 3D Mode!"},
+    {1006, 0, "Beginner Mode!"},    {1007, 1, "F-3C Mode!"},       {1008, 2, "Soft 3D Mode!"},
     {1018, 3, "3D Hardcore Mode!"}, {1019, 4, "3D Extreme Mode!"},
 };
 

@@ -1,9 +1,9 @@
 #include "test_main_support.h"
 
-#include "params/Orvex.h"
-#include "widgets/Pictures.h"
 #include "app/PortComboBox.h"
 #include "link/PortList.h"
+#include "params/Orvex.h"
+#include "widgets/Pictures.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -61,52 +61,52 @@ bool LampsShow(CUARTView& view, int id) {
 
 // Columns: Beginner, F-3C, Soft 3D, 3D Hardcore, 3D Extreme.
 const std::array<std::array<int, 5>, 46> kPresetColumns = {{
-    {70, 100, 100, 100, 100},    // 0 YawGain
-    {80, 80, 80, 80, 80},        // 1 TailGainP
-    {25, 40, 50, 50, 50},        // 2 TailGainI
-    {25, 25, 30, 30, 30},        // 3 TailGainD
-    {0, 0, 0, 0, 0},             // 4
-    {0, 0, 0, 0, 0},             // 5
-    {40, 40, 40, 40, 40},        // 6 RollGain
-    {80, 80, 80, 80, 80},        // 7 RollGainP
-    {120, 120, 100, 80, 80},     // 8 RollGainI
-    {0, 0, 30, 30, 30},          // 9 RollGainD
-    {0, 0, 0, 0, 0},             // 10
-    {9, 9, 9, 9, 9},             // 11
-    {40, 40, 40, 40, 40},        // 12 PitchGain
-    {80, 80, 80, 80, 80},        // 13 PitchGainP
-    {120, 120, 100, 80, 80},     // 14 PitchGainI
-    {0, 0, 30, 30, 30},          // 15 PitchGainD
-    {0, 0, 0, 0, 0},             // 16
-    {9, 9, 9, 9, 9},             // 17
-    {125, 100, 125, 125, 125},   // 18 Acc3
-    {125, 100, 125, 125, 125},   // 19 Acc4
-    {20, 25, 25, 25, 35},        // 20 Acc5
-    {20, 25, 25, 25, 35},        // 21 Acc6
-    {125, 125, 125, 125, 125},   // 22 Acc1
-    {40, 40, 55, 55, 55},        // 23 Acc2
-    {20, 20, 20, 20, 20},        // 24 RPMGainP
-    {80, 80, 80, 80, 80},        // 25 RPMGainI
-    {20, 20, 20, 20, 20},        // 26 RPMGainD
-    {80, 60, 64, 60, 40},        // 27 DeadBand3
-    {4, 4, 4, 4, 4},             // 28 DeadBand4
-    {40, 40, 40, 40, 40},        // 29 DeadBand1
-    {4, 4, 4, 4, 4},             // 30 DeadBand2
-    {30, 35, 35, 40, 45},        // 31 YawAgility
-    {30, 35, 35, 40, 45},        // 32 YawRight
-    {30, 35, 35, 45, 60},        // 33 PitchAgility
-    {30, 35, 35, 45, 60},        // 34 RollAgility
-    {20, 10, 20, 20, 20},        // 35
-    {20, 20, 20, 20, 20},        // 36 HardCoef
-    {20, 20, 20, 20, 20},        // 37
-    {kKept, kKept, kKept, kKept, 70},  // 38 TotalCoefficient
-    {0, 0, 0, 0, 0},             // 39 ZeroPitch
-    {0, 0, 0, 0, 0},             // 40 TailCompsate1
-    {0, 0, 0, 0, 0},             // 41 TailCompsate2
-    {60, 60, 60, 60, 60},        // 42 RPMCompensate1
-    {40, 40, 40, 40, 40},        // 43 RPMCompensate2
+    {70, 100, 100, 100, 100},             // 0 YawGain
+    {80, 80, 80, 80, 80},                 // 1 TailGainP
+    {25, 40, 50, 50, 50},                 // 2 TailGainI
+    {25, 25, 30, 30, 30},                 // 3 TailGainD
+    {0, 0, 0, 0, 0},                      // 4
+    {0, 0, 0, 0, 0},                      // 5
+    {40, 40, 40, 40, 40},                 // 6 RollGain
+    {80, 80, 80, 80, 80},                 // 7 RollGainP
+    {120, 120, 100, 80, 80},              // 8 RollGainI
+    {0, 0, 30, 30, 30},                   // 9 RollGainD
+    {0, 0, 0, 0, 0},                      // 10
+    {9, 9, 9, 9, 9},                      // 11
+    {40, 40, 40, 40, 40},                 // 12 PitchGain
+    {80, 80, 80, 80, 80},                 // 13 PitchGainP
+    {120, 120, 100, 80, 80},              // 14 PitchGainI
+    {0, 0, 30, 30, 30},                   // 15 PitchGainD
+    {0, 0, 0, 0, 0},                      // 16
+    {9, 9, 9, 9, 9},                      // 17
+    {125, 100, 125, 125, 125},            // 18 Acc3
+    {125, 100, 125, 125, 125},            // 19 Acc4
+    {20, 25, 25, 25, 35},                 // 20 Acc5
+    {20, 25, 25, 25, 35},                 // 21 Acc6
+    {125, 125, 125, 125, 125},            // 22 Acc1
+    {40, 40, 55, 55, 55},                 // 23 Acc2
+    {20, 20, 20, 20, 20},                 // 24 RPMGainP
+    {80, 80, 80, 80, 80},                 // 25 RPMGainI
+    {20, 20, 20, 20, 20},                 // 26 RPMGainD
+    {80, 60, 64, 60, 40},                 // 27 DeadBand3
+    {4, 4, 4, 4, 4},                      // 28 DeadBand4
+    {40, 40, 40, 40, 40},                 // 29 DeadBand1
+    {4, 4, 4, 4, 4},                      // 30 DeadBand2
+    {30, 35, 35, 40, 45},                 // 31 YawAgility
+    {30, 35, 35, 40, 45},                 // 32 YawRight
+    {30, 35, 35, 45, 60},                 // 33 PitchAgility
+    {30, 35, 35, 45, 60},                 // 34 RollAgility
+    {20, 10, 20, 20, 20},                 // 35
+    {20, 20, 20, 20, 20},                 // 36 HardCoef
+    {20, 20, 20, 20, 20},                 // 37
+    {kKept, kKept, kKept, kKept, 70},     // 38 TotalCoefficient
+    {0, 0, 0, 0, 0},                      // 39 ZeroPitch
+    {0, 0, 0, 0, 0},                      // 40 TailCompsate1
+    {0, 0, 0, 0, 0},                      // 41 TailCompsate2
+    {60, 60, 60, 60, 60},                 // 42 RPMCompensate1
+    {40, 40, 40, 40, 40},                 // 43 RPMCompensate2
     {kKept, kKept, kKept, kKept, kKept},  // 44
-    {30, 30, 30, 30, 30},        // 45 RPMTotalGain
+    {30, 30, 30, 30, 30},                 // 45 RPMTotalGain
 }};
 
 }  // namespace mainwin
@@ -125,8 +125,10 @@ void MainWindowTest::TearDown() {
     frame_.reset();
     ResetOrvex();
     sim_.reset();
-    if (savedRuntime_) setenv("XDG_RUNTIME_DIR", savedRuntime_->c_str(), 1);
-    else unsetenv("XDG_RUNTIME_DIR");
+    if (savedRuntime_)
+        setenv("XDG_RUNTIME_DIR", savedRuntime_->c_str(), 1);
+    else
+        unsetenv("XDG_RUNTIME_DIR");
 }
 
 void MainWindowTest::UseRuntimeDir(const std::string& dir) { setenv("XDG_RUNTIME_DIR", dir.c_str(), 1); }

@@ -3,10 +3,10 @@
 // registry per test, the main frame shown offscreen, a simulated Orvex on a
 // pty, choosing a port the way a user does, and reading what the device got.
 
-#include "app/CMainFrame.h"
-#include "app/CUARTView.h"
 #include "SimProcess.h"
 #include "TempDir.h"
+#include "app/CMainFrame.h"
+#include "app/CUARTView.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 #include "test_main_support.h"
 
 #include "app/CAboutBox.h"
-#include "widgets/CBalloonTip.h"
 #include "params/Orvex.h"
 #include "params_ui/ParameterPanel.h"
+#include "widgets/CBalloonTip.h"
 #include "widgets/Skin.h"
 
 #include <QAction>
@@ -74,9 +74,9 @@ TEST_F(MainFrame, MenusHoldTheFileAndHelpCommands) {
     ASSERT_EQ(top.size(), 2);
     EXPECT_EQ(top[0]->text(), QStringLiteral("File(&F)"));
     EXPECT_EQ(top[1]->text(), QStringLiteral("Help(&H)"));
-    EXPECT_EQ(MenuTexts(top[0]->menu()), (QStringList{QStringLiteral("Open conifg file"), QStringLiteral("Save Config file"),
-                                                       QStringLiteral("Transmit Conifg file"), QStringLiteral("-"),
-                                                       QStringLiteral("Exit(&X)")}));
+    EXPECT_EQ(MenuTexts(top[0]->menu()),
+              (QStringList{QStringLiteral("Open conifg file"), QStringLiteral("Save Config file"),
+                           QStringLiteral("Transmit Conifg file"), QStringLiteral("-"), QStringLiteral("Exit(&X)")}));
     EXPECT_EQ(MenuTexts(top[1]->menu()), QStringList{QStringLiteral("About Quillon2.0")});
 }
 
@@ -119,7 +119,8 @@ TEST_F(MainFrame, FormControlsLieInsideTheFormAndApart) {
         EXPECT_FALSE(w->accessibleName().isEmpty());
         for (QWidget* other : controls) {
             if (other == w) continue;
-            EXPECT_FALSE(w->geometry().intersects(other->geometry())) << "overlaps " << other->objectName().toStdString();
+            EXPECT_FALSE(w->geometry().intersects(other->geometry()))
+                << "overlaps " << other->objectName().toStdString();
         }
     }
 }
@@ -201,7 +202,8 @@ TEST_F(MainStart, ShowsNotConnectedWithLampsOffAndStartValues) {
     const std::pair<int, int> startValues[] = {{1004, 15}, {1005, 10}, {1014, 15}, {1015, 10},
                                                {1016, 15}, {1128, 15}, {1017, 10}};
     for (auto [id, value] : startValues) EXPECT_EQ(Edit(id)->text(), QString::number(value)) << id;
-    for (int id : {1002, 1003, 1010, 1013, 1011, 1025, 1012}) EXPECT_EQ(Slider(id)->value(), Slider(id)->maximum()) << id;
+    for (int id : {1002, 1003, 1010, 1013, 1011, 1025, 1012})
+        EXPECT_EQ(Slider(id)->value(), Slider(id)->maximum()) << id;
     // The view has taken the link.
     EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), view().notifyHandle());
     EXPECT_TRUE(TheOrvex().LinkPort.Flags() & PortRxQueue);
@@ -269,12 +271,15 @@ TEST_F(BalloonHelp, SevenControlsShowTheirHelpWhenTheMouseRests) {
     const std::pair<int, const char*> expected[] = {
         {1010, "This value limits \r\nthe maximum roll \r\nrate of helicopter, \r\nthe larger the faster."},
         {1002, "This value limits \r\nthe maximum pitch \r\nrate of helicopter, \r\nthe larger the faster."},
-        {1013, "This is the roll \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\n"
-               "shaking in the roll \r\ndirection, reduce this value"},
-        {1003, "This is the pitch \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\n"
-               "shaking in the pitch \r\ndirection, reduce this value"},
-        {1012, "This is the tail rotor total gain, make it as large as possible. \r\nIf the helicopter tail is "
-               "hunting in flight, reduce this value"},
+        {1013,
+         "This is the roll \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\n"
+         "shaking in the roll \r\ndirection, reduce this value"},
+        {1003,
+         "This is the pitch \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\n"
+         "shaking in the pitch \r\ndirection, reduce this value"},
+        {1012,
+         "This is the tail rotor total gain, make it as large as possible. \r\nIf the helicopter tail is "
+         "hunting in flight, reduce this value"},
         {1023, "1.Connect Orvex to PC by Orvex USB adapter, click 'Connect', or select the COM port by hand."},
         {1000, "Before connecting to PC software, the Orvex must pass the self-test."},
     };

@@ -3,18 +3,18 @@
 // Servo reverse and Servo trim. Each choice must reach the device at once in
 // a ParameterFrame; the pages follow the parameters the device reports.
 
+#include "TempDir.h"
+#include "airframe/CQuadAirplaneDialog.h"
+#include "params/Orvex.h"
+#include "test_wizard_support.h"
 #include "widgets/CIconButton.h"
 #include "widgets/CPngButton.h"
-#include "airframe/CQuadAirplaneDialog.h"
+#include "widgets/CTrimBar.h"
+#include "widgets/Pictures.h"
+#include "widgets/Skin.h"
 #include "wizard/CStep6.h"
 #include "wizard/CStep7.h"
 #include "wizard/CStep9.h"
-#include "widgets/CTrimBar.h"
-#include "params/Orvex.h"
-#include "widgets/Pictures.h"
-#include "widgets/Skin.h"
-#include "TempDir.h"
-#include "test_wizard_support.h"
 
 #include <QApplication>
 #include <QDir>
@@ -104,7 +104,9 @@ protected:
     }
     size_t SentCount() { return sim_->frames().size(); }
     // Waits for the device's answer to the last frame and lets the page take it.
-    void WaitAnswered() { ASSERT_TRUE(WaitFor([] { return TheOrvex().link.ReplyPending == 0; })); }
+    void WaitAnswered() {
+        ASSERT_TRUE(WaitFor([] { return TheOrvex().link.ReplyPending == 0; }));
+    }
 
     std::vector<int> Chosen(int page, std::span<const int> ids, int first) {
         std::vector<int> chosen;
@@ -207,8 +209,8 @@ TEST_F(SwashplateTypePage, EachButtonStoresItsTypeAndTheCaptionIsItsTooltip) {
         int type;
     };
     // 140CCPM is 1079 and 90CCPM is 1078: the ids run the other way.
-    const Case cases[] = {{1079, "140CCPM", 4}, {1078, "90CCPM", 5}, {1076, "120CCPM", 2}, {1077, "135CCPM", 3},
-                          {1075, "MIX", 1}};
+    const Case cases[] = {
+        {1079, "140CCPM", 4}, {1078, "90CCPM", 5}, {1076, "120CCPM", 2}, {1077, "135CCPM", 3}, {1075, "MIX", 1}};
     for (size_t n = 0; n < std::size(cases); ++n) {
         const Case& c = cases[n];
         EXPECT_EQ(Find<CPngButton>(&Page(6), c.id)->toolTip(), c.caption);
@@ -482,9 +484,7 @@ TEST_F(ServoTrimPage, AnAirframeTypeMovesOneServoPerAxisLikeTheMechanicalMixer) 
     OpenOnPage(8);
     EXPECT_EQ(Press(1097), (T{5, 5, 5}));  // leaves 120 CCPM coefficients behind
     SetValue(CV::SwashPlateType, 7);
-    ASSERT_TRUE(WaitFor([&] {
-        return Find<QLabel>(&Page(8), 1035)->text() == "Swashplate type:Mechanical mixer";
-    }));
+    ASSERT_TRUE(WaitFor([&] { return Find<QLabel>(&Page(8), 1035)->text() == "Swashplate type:Mechanical mixer"; }));
     EXPECT_EQ(Press(1096), (T{10, 5, 5}));
     EXPECT_EQ(Press(1098), (T{10, 5, 6}));
 }
@@ -517,8 +517,8 @@ TEST_F(ServoTrimPage, ArrowButtonsCarryIconsThemeTooltipsAndHoverLightening) {
     const auto buttons = page.findChildren<CIconButton*>();
     ASSERT_EQ(buttons.size(), 18);
     QMap<QString, QString> tooltips;
-    for (auto [id, text] : {std::pair{1089, "CH1"}, {1092, "CH1"}, {1087, "CH2"}, {1088, "CH2"}, {1091, "CH3"},
-                            {1090, "CH3"}})
+    for (auto [id, text] :
+         {std::pair{1089, "CH1"}, {1092, "CH1"}, {1087, "CH2"}, {1088, "CH2"}, {1091, "CH3"}, {1090, "CH3"}})
         tooltips.insert(CWizardPage::ControlName(id), QString::fromLatin1(text));
     for (CIconButton* b : buttons) {
         const QString id = b->objectName();
@@ -563,7 +563,7 @@ TEST(SwashTrimMixerAlone, RepeatedCollectivePressesMoveEveryServoOneUnitAtATime)
 // ---- all four pages -----------------------------------------------------------------
 
 TEST_F(WizardPages5to8, EveryControlIsNamedInsideItsPageAndNoTextIsCut) {
-    SetValue(CV::SwashPlateType, 0);  // the longest swashplate label
+    SetValue(CV::SwashPlateType, 0);                                                   // the longest swashplate label
     for (CV c : {CV::ServoDirCH1, CV::ServoDirCH2, CV::ServoDirCH3}) SetValue(c, -1);  // the longer captions
     OpenOnPage(5);
     for (int k = 5; k <= 8; ++k) {

@@ -4,17 +4,17 @@
 // "Sends nothing" is shown by a later action whose frame is known: the next
 // frame the device logs is that one.
 
+#include "TempDir.h"
+#include "params/Orvex.h"
+#include "test_wizard_support.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Skin.h"
 #include "wizard/CStep10.h"
 #include "wizard/CStep11.h"
 #include "wizard/CStep12.h"
 #include "wizard/CStep13.h"
 #include "wizard/CStep14.h"
-#include "widgets/Dialogs.h"
-#include "params/Orvex.h"
 #include "wizard/PageParts.h"
-#include "widgets/Skin.h"
-#include "TempDir.h"
-#include "test_wizard_support.h"
 
 #include <QApplication>
 #include <QDir>
@@ -93,7 +93,8 @@ QStringList Messages() {
 
 // A parameter image file for the simulator: the program's start image with
 // some SetupBlock and TuningBlock bytes changed.
-std::string ImageFile(TempDir& dir, const std::vector<std::pair<size_t, int8_t>>& setup,
+std::string ImageFile(TempDir& dir,
+                      const std::vector<std::pair<size_t, int8_t>>& setup,
                       const std::vector<std::pair<size_t, int8_t>>& tuning) {
     ParameterImage image = TheOrvex().image;
     for (auto [i, v] : setup) image.SetupBlock[i] = v;
@@ -610,8 +611,8 @@ TEST_F(GyroDirection, EachClickSendsOneFrameWithOnlyItsAxisChanged) {
         size_t byte;
         CV name;
     };
-    const Case cases[] = {{1113, 17, CV::RollDir}, {1115, 18, CV::PitchDir}, {1114, 16, CV::YawDir},
-                          {1113, 17, CV::RollDir}};
+    const Case cases[] = {
+        {1113, 17, CV::RollDir}, {1115, 18, CV::PitchDir}, {1114, 16, CV::YawDir}, {1113, 17, CV::RollDir}};
     for (const Case& c : cases) {
         const ParameterImage before = TheOrvex().image;
         const int8_t expected = before.SetupBlock[c.byte] == 1 ? -1 : 1;

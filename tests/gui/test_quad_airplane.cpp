@@ -2,11 +2,11 @@
 // airframe types 6..9, servo and compensation directions, the four trims with
 // their limits, and the direction-check stop on every way out.
 
-#include "widgets/CIconButton.h"
 #include "airframe/CQuadAirplaneDialog.h"
-#include "widgets/CTrimBar.h"
 #include "params/Orvex.h"
 #include "test_wizard_support.h"
+#include "widgets/CIconButton.h"
+#include "widgets/CTrimBar.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -151,7 +151,8 @@ TEST_F(QuadAirplaneDialog, CompensationDirectionsWriteTheirOwnBytes) {
         int value;
         const char* caption;
     };
-    const Case cases[] = {{1113, 17, -1, "Roll(Reverse)"}, {1115, 18, -1, "Pitch(Reverse)"}, {1114, 16, 1, "Yaw(Norm)"}};
+    const Case cases[] = {
+        {1113, 17, -1, "Roll(Reverse)"}, {1115, 18, -1, "Pitch(Reverse)"}, {1114, 16, 1, "Yaw(Norm)"}};
     for (size_t i = 0; i < std::size(cases); ++i) {
         ClickOn(cases[i].id);
         EXPECT_EQ(Caption(cases[i].id), cases[i].caption);
@@ -200,9 +201,9 @@ TEST_F(QuadAirplaneDialog, TrimsStopAt124) {
         int expected;
     };
     const Press presses[] = {
-        {1185, 0, 124}, {1185, 0, 124},    // CH1 up
+        {1185, 0, 124},  {1185, 0, 124},   // CH1 up
         {1189, 1, -124}, {1189, 1, -124},  // CH2 down
-        {1188, 2, 124}, {1188, 2, 124},    // CH3 reversed: down raises
+        {1188, 2, 124},  {1188, 2, 124},   // CH3 reversed: down raises
     };
     for (size_t i = 0; i < std::size(presses); ++i) {
         ClickOn(presses[i].id);
@@ -260,8 +261,8 @@ TEST_F(QuadAirplaneDialog, ArrowButtonsCarryIconsTooltipsAndTheDialogsTheme) {
         EXPECT_EQ(b->toolTip(), it.value());
         EXPECT_EQ(b->toolCount(), 1);
         EXPECT_FALSE(b->faceIcon().isNull());
-        const int shift = b->faceColour(CIconButton::HoverBackground).red() -
-                          b->faceColour(CIconButton::NormalBackground).red();
+        const int shift =
+            b->faceColour(CIconButton::HoverBackground).red() - b->faceColour(CIconButton::NormalBackground).red();
         EXPECT_GT(shift, 0);
         EXPECT_LE(shift, 30);
     }
@@ -270,8 +271,8 @@ TEST_F(QuadAirplaneDialog, ArrowButtonsCarryIconsTooltipsAndTheDialogsTheme) {
 
 TEST_F(QuadAirplaneDialog, EveryControlIsNamedInsideTheDialogAndNoCaptionIsCut) {
     // The longer captions.
-    for (CV c : {CV::ServoDirCH1, CV::ServoDirCH2, CV::ServoDirCH3, CV::ServoDirCH4, CV::RollDir, CV::PitchDir,
-                 CV::YawDir})
+    for (CV c :
+         {CV::ServoDirCH1, CV::ServoDirCH2, CV::ServoDirCH3, CV::ServoDirCH4, CV::RollDir, CV::PitchDir, CV::YawDir})
         SetValue(c, -1);
     Open();
     for (QWidget* w : dialog_->findChildren<QWidget*>()) {

@@ -26,24 +26,19 @@ namespace {
 const QColor kSentinel(1, 2, 3);
 
 // What the widget paints by itself, over a sentinel colour instead of a background.
-QImage RenderAlone(QWidget& widget)
-{
+QImage RenderAlone(QWidget& widget) {
     QImage image(widget.size(), QImage::Format_ARGB32);
     image.fill(kSentinel);
     widget.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
     return image;
 }
 
-QColor PixelAt(QWidget& widget, QPoint point)
-{
-    return RenderAlone(widget).pixelColor(point);
-}
+QColor PixelAt(QWidget& widget, QPoint point) { return RenderAlone(widget).pixelColor(point); }
 
 // A strip of four 60 x 60 frames, each one plain colour.
 const QColor kFrameColours[4] = {QColor(200, 0, 0), QColor(0, 200, 0), QColor(0, 0, 200), QColor(200, 200, 0)};
 
-QPixmap FourFrameStrip(int frameWidth, int frameHeight)
-{
+QPixmap FourFrameStrip(int frameWidth, int frameHeight) {
     QPixmap strip(frameWidth * 4, frameHeight);
     QPainter painter(&strip);
     for (int frame = 0; frame < 4; ++frame)
@@ -51,73 +46,61 @@ QPixmap FourFrameStrip(int frameWidth, int frameHeight)
     return strip;
 }
 
-QPixmap Plain(QSize size, QColor colour)
-{
+QPixmap Plain(QSize size, QColor colour) {
     QPixmap pixmap(size);
     pixmap.fill(colour);
     return pixmap;
 }
 
 // Background picture stretched over the client: what a bar at value 0 must show.
-QImage BackgroundOnly(QSize client, int pictureId)
-{
+QImage BackgroundOnly(QSize client, int pictureId) {
     QImage image(client, QImage::Format_ARGB32);
     image.fill(kSentinel);
     QPainter painter(&image);
     const QPixmap background = LoadPng(pictureId);
-    if (!background.isNull())
-        painter.drawPixmap(QRect(QPoint(0, 0), client), background);
+    if (!background.isNull()) painter.drawPixmap(QRect(QPoint(0, 0), client), background);
     return image;
 }
 
-bool RowsAre(const QImage& image, int firstRow, int lastRow, int firstColumn, int lastColumn, QColor colour)
-{
+bool RowsAre(const QImage& image, int firstRow, int lastRow, int firstColumn, int lastColumn, QColor colour) {
     for (int y = firstRow; y <= lastRow; ++y)
         for (int x = firstColumn; x <= lastColumn; ++x)
-            if (image.pixelColor(x, y) != colour)
-                return false;
+            if (image.pixelColor(x, y) != colour) return false;
     return true;
 }
 
-bool SameRows(const QImage& a, const QImage& b, int firstRow, int lastRow)
-{
+bool SameRows(const QImage& a, const QImage& b, int firstRow, int lastRow) {
     for (int y = firstRow; y <= lastRow; ++y)
         for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y))
-                return false;
+            if (a.pixel(x, y) != b.pixel(x, y)) return false;
     return true;
 }
 
 // Every pixel that differs between before and after lies inside the repainted area.
-bool ChangesInside(const QImage& before, const QImage& after, const QRegion& repainted)
-{
+bool ChangesInside(const QImage& before, const QImage& after, const QRegion& repainted) {
     for (int y = 0; y < before.height(); ++y)
         for (int x = 0; x < before.width(); ++x)
-            if (before.pixel(x, y) != after.pixel(x, y) && !repainted.contains(QPoint(x, y)))
-                return false;
+            if (before.pixel(x, y) != after.pixel(x, y) && !repainted.contains(QPoint(x, y))) return false;
     return true;
 }
 
-} // namespace
+}  // namespace
 
 // ---- pictures -----------------------------------------------------------------
 
-TEST(Pictures, MissingPictureIsNullAndLoadingAgainIsHarmless)
-{
+TEST(Pictures, MissingPictureIsNullAndLoadingAgainIsHarmless) {
     EXPECT_TRUE(LoadPng(987001).isNull());
     EXPECT_TRUE(LoadPng(987001).isNull());
     EXPECT_TRUE(LoadIcon(987001).isNull());
     EXPECT_EQ(PngPath(170), QStringLiteral(":/png/170.png"));
 }
 
-TEST(Pictures, EveryPictureInTheResourcesDecodes)
-{
+TEST(Pictures, EveryPictureInTheResourcesDecodes) {
     const QStringList names = QDir(QStringLiteral(":/png")).entryList({QStringLiteral("*.png")}, QDir::Files);
     for (const QString& name : names) {
         bool numeric = false;
         const int id = QFileInfo(name).baseName().toInt(&numeric);
-        if (!numeric)
-            continue;
+        if (!numeric) continue;
         const QPixmap picture = LoadPng(id);
         EXPECT_FALSE(picture.isNull()) << name.toStdString();
         EXPECT_EQ(picture.size(), QImageReader(PngPath(id)).size()) << name.toStdString();
@@ -129,8 +112,7 @@ TEST(Pictures, EveryPictureInTheResourcesDecodes)
 
 class PngButtonTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         host.resize(200, 120);
         button = new CPngButton(QStringLiteral("Sport"), &host);
         button->move(10, 10);
@@ -145,16 +127,14 @@ protected:
     CPngButton* button = nullptr;
 };
 
-TEST_F(PngButtonTest, PictureOfFourFramesSizesTheButtonToOneFrame)
-{
+TEST_F(PngButtonTest, PictureOfFourFramesSizesTheButtonToOneFrame) {
     EXPECT_EQ(button->size(), QSize(60, 60));
     EXPECT_EQ(button->sizeHint(), QSize(60, 60));
     EXPECT_EQ(button->pos(), QPoint(10, 10));
     EXPECT_EQ(Face(), kFrameColours[CPngButton::NormalFrame]);
 }
 
-TEST_F(PngButtonTest, CaptionIsTooltipAndAccessibleNameNotFace)
-{
+TEST_F(PngButtonTest, CaptionIsTooltipAndAccessibleNameNotFace) {
     EXPECT_EQ(button->toolTip(), QStringLiteral("Sport"));
     EXPECT_EQ(button->accessibleName(), QStringLiteral("Sport"));
     // The face is the picture alone: every pixel belongs to the normal frame.
@@ -162,8 +142,7 @@ TEST_F(PngButtonTest, CaptionIsTooltipAndAccessibleNameNotFace)
     EXPECT_TRUE(RowsAre(face, 0, 59, 0, 59, kFrameColours[0]));
 }
 
-TEST_F(PngButtonTest, ChosenButtonShowsHoverThenPressedThenChosenAgain)
-{
+TEST_F(PngButtonTest, ChosenButtonShowsHoverThenPressedThenChosenAgain) {
     button->SetChosen(true);
     EXPECT_EQ(button->currentFrame(), CPngButton::ChosenFrame);
     EXPECT_EQ(Face(), kFrameColours[CPngButton::ChosenFrame]);
@@ -188,8 +167,7 @@ TEST_F(PngButtonTest, ChosenButtonShowsHoverThenPressedThenChosenAgain)
     EXPECT_EQ(Face(), kFrameColours[CPngButton::NormalFrame]);
 }
 
-TEST_F(PngButtonTest, DoubleClickCountsAsTwoClicks)
-{
+TEST_F(PngButtonTest, DoubleClickCountsAsTwoClicks) {
     QSignalSpy clicks(button, &QAbstractButton::clicked);
     // Through the window system, so the second press really arrives as a double click.
     QTest::mouseDClick(host.windowHandle(), Qt::LeftButton, {}, button->mapTo(&host, QPoint(30, 30)));
@@ -197,8 +175,7 @@ TEST_F(PngButtonTest, DoubleClickCountsAsTwoClicks)
     EXPECT_FALSE(button->isDown());
 }
 
-TEST(PngButton, MissingPictureDrawsNothingAndKeepsTheButton)
-{
+TEST(PngButton, MissingPictureDrawsNothingAndKeepsTheButton) {
     CPngButton button(QStringLiteral("Missing"));
     button.resize(40, 30);
     button.SetImage(987654);
@@ -210,8 +187,7 @@ TEST(PngButton, MissingPictureDrawsNothingAndKeepsTheButton)
 
 // ---- signal bars ---------------------------------------------------------------
 
-TEST(TrimBarRange, ValueOutsideRangeIsClampedAndReported)
-{
+TEST(TrimBarRange, ValueOutsideRangeIsClampedAndReported) {
     CTrimBar bar;
     bar.SetRange(-125, 125);
     EXPECT_EQ(bar.SetValue(130), 0);
@@ -223,8 +199,7 @@ TEST(TrimBarRange, ValueOutsideRangeIsClampedAndReported)
     EXPECT_EQ(bar.value(), -3);
 }
 
-TEST(TrimBarRange, RangeEndsMayComeInEitherOrder)
-{
+TEST(TrimBarRange, RangeEndsMayComeInEitherOrder) {
     CTrimBar forward;
     CHorizontalTrimBar backward;
     forward.SetRange(-125, 125);
@@ -237,8 +212,7 @@ TEST(TrimBarRange, RangeEndsMayComeInEitherOrder)
     }
 }
 
-TEST(TrimBarRange, StartsAtZeroWithinMinus100To100)
-{
+TEST(TrimBarRange, StartsAtZeroWithinMinus100To100) {
     CTrimBar bar;
     EXPECT_EQ(bar.value(), 0);
     EXPECT_EQ(bar.SetValue(100), 1);
@@ -246,8 +220,7 @@ TEST(TrimBarRange, StartsAtZeroWithinMinus100To100)
     EXPECT_EQ(bar.value(), 100);
 }
 
-TEST(TrimBarPaint, FullNegativeValueFillsTheLowerHalfExactly)
-{
+TEST(TrimBarPaint, FullNegativeValueFillsTheLowerHalfExactly) {
     CTrimBar bar;
     bar.resize(20, 100);
     bar.SetRange(-125, 125);
@@ -265,8 +238,7 @@ TEST(TrimBarPaint, FullNegativeValueFillsTheLowerHalfExactly)
     }
 }
 
-TEST(TrimBarPaint, FullPositiveValueFillsTheUpperHalf)
-{
+TEST(TrimBarPaint, FullPositiveValueFillsTheUpperHalf) {
     CTrimBar bar;
     bar.resize(20, 100);
     bar.SetRange(-125, 125);
@@ -277,8 +249,7 @@ TEST(TrimBarPaint, FullPositiveValueFillsTheUpperHalf)
     EXPECT_NE(CSignalBar::PositiveColour(), CSignalBar::NegativeColour());
 }
 
-TEST(TrimBarPaint, BarLengthFollowsTheValue)
-{
+TEST(TrimBarPaint, BarLengthFollowsTheValue) {
     // Half the range reaches about half way from the centre to the edge.
     const QRect half = CTrimBar::BarRect(QSize(20, 100), 50, 100);
     EXPECT_NEAR(half.top(), 25, 1);
@@ -288,8 +259,7 @@ TEST(TrimBarPaint, BarLengthFollowsTheValue)
     EXPECT_NEAR(down.bottom(), 75, 1);
 }
 
-TEST(TrimBarPaint, ZeroShowsTheBackgroundAlone)
-{
+TEST(TrimBarPaint, ZeroShowsTheBackgroundAlone) {
     CTrimBar vertical;
     CHorizontalTrimBar horizontal;
     vertical.resize(20, 100);
@@ -303,8 +273,7 @@ TEST(TrimBarPaint, ZeroShowsTheBackgroundAlone)
     EXPECT_EQ(RenderAlone(horizontal), BackgroundOnly(horizontal.size(), 184));
 }
 
-TEST(TrimBarPaint, HorizontalBarGrowsLeftForPositiveAndRightForNegative)
-{
+TEST(TrimBarPaint, HorizontalBarGrowsLeftForPositiveAndRightForNegative) {
     CHorizontalTrimBar bar;
     bar.resize(100, 20);
     bar.SetRange(-100, 100);
@@ -314,17 +283,16 @@ TEST(TrimBarPaint, HorizontalBarGrowsLeftForPositiveAndRightForNegative)
     QImage drawn = RenderAlone(bar);
     EXPECT_TRUE(RowsAre(drawn, 1, 18, 0, 49, CSignalBar::PositiveColour()));
     EXPECT_EQ(drawn.pixel(70, 10), background.pixel(70, 10));
-    EXPECT_EQ(drawn.pixel(20, 0), background.pixel(20, 0)); // inset from the top edge
+    EXPECT_EQ(drawn.pixel(20, 0), background.pixel(20, 0));  // inset from the top edge
 
     bar.SetValue(-100);
     drawn = RenderAlone(bar);
     EXPECT_TRUE(RowsAre(drawn, 1, 18, 50, 97, CSignalBar::NegativeColour()));
     EXPECT_EQ(drawn.pixel(30, 10), background.pixel(30, 10));
-    EXPECT_EQ(drawn.pixel(70, 19), background.pixel(70, 19)); // inset from the bottom edge
+    EXPECT_EQ(drawn.pixel(70, 19), background.pixel(70, 19));  // inset from the bottom edge
 }
 
-TEST(TrimBarRepaint, OnlyTheStripBetweenOldAndNewBarEndIsInvalidated)
-{
+TEST(TrimBarRepaint, OnlyTheStripBetweenOldAndNewBarEndIsInvalidated) {
     CTrimBar bar;
     bar.resize(20, 100);
     bar.SetRange(-125, 125);
@@ -332,13 +300,12 @@ TEST(TrimBarRepaint, OnlyTheStripBetweenOldAndNewBarEndIsInvalidated)
     // Row where a bar ends away from the centre line.
     const auto outerEnd = [&] {
         const QRect drawn = bar.currentBar();
-        if (bar.value() == 0)
-            return centre;
+        if (bar.value() == 0) return centre;
         return bar.value() > 0 ? drawn.top() : drawn.bottom();
     };
     struct Step {
         int value;
-        bool sameSide; // old and new bar on the same side of the centre
+        bool sameSide;  // old and new bar on the same side of the centre
     };
     const Step steps[] = {{50, false}, {100, true}, {40, true}, {-60, false}, {-125, true}, {0, false}};
     for (const Step& step : steps) {
@@ -350,17 +317,16 @@ TEST(TrimBarRepaint, OnlyTheStripBetweenOldAndNewBarEndIsInvalidated)
         EXPECT_TRUE(ChangesInside(before, RenderAlone(bar), bar.lastInvalidatedRegion())) << step.value;
         EXPECT_TRUE(strip.contains(0, oldEnd) && strip.contains(19, oldEnd)) << step.value;
         EXPECT_TRUE(strip.contains(0, newEnd) && strip.contains(19, newEnd)) << step.value;
-        if (step.sameSide) { // the part both bars share is left alone
+        if (step.sameSide) {  // the part both bars share is left alone
             const int shared = step.value > 0 ? centre - 3 : centre + 3;
             EXPECT_FALSE(bar.lastInvalidatedRegion().contains(QPoint(10, shared))) << step.value;
         }
     }
     bar.SetValue(0);
-    EXPECT_TRUE(bar.lastInvalidated().isEmpty()); // nothing changed, nothing repainted
+    EXPECT_TRUE(bar.lastInvalidated().isEmpty());  // nothing changed, nothing repainted
 }
 
-TEST(TrimBarRepaint, HorizontalStripCoversTheChangedColumns)
-{
+TEST(TrimBarRepaint, HorizontalStripCoversTheChangedColumns) {
     CHorizontalTrimBar bar;
     bar.resize(100, 20);
     for (int value : {30, 90, -20, -100, 10}) {
@@ -374,8 +340,7 @@ TEST(TrimBarRepaint, HorizontalStripCoversTheChangedColumns)
 
 // ---- CIconButton and CVisualTheme ------------------------------------------------------
 
-TEST(IconButtonColour, ShiftIsReducedToKeepComponentsInRange)
-{
+TEST(IconButtonColour, ShiftIsReducedToKeepComponentsInRange) {
     CIconButton button;
     ASSERT_EQ(button.SetFaceColour(CIconButton::HoverBackground, QColor(240, 200, 100)), CIconButton::ColourOk);
     EXPECT_EQ(button.ShiftFaceColour(CIconButton::HoverBackground, 30, true), CIconButton::ColourOk);
@@ -390,8 +355,7 @@ TEST(IconButtonColour, ShiftIsReducedToKeepComponentsInRange)
     EXPECT_EQ(button.faceColour(CIconButton::FocusText), QColor(40, 50, 60));
 }
 
-TEST(IconButtonColour, BadSlotAndBadOffsetAreRefusedUnchanged)
-{
+TEST(IconButtonColour, BadSlotAndBadOffsetAreRefusedUnchanged) {
     CIconButton button;
     button.SetFaceColour(CIconButton::HoverBackground, QColor(100, 100, 100));
     EXPECT_EQ(button.ShiftFaceColour(6, 30, true), CIconButton::BadSlot);
@@ -404,8 +368,7 @@ TEST(IconButtonColour, BadSlotAndBadOffsetAreRefusedUnchanged)
     EXPECT_EQ(button.faceColour(CIconButton::HoverBackground), QColor(255, 255, 255));
 }
 
-TEST(IconButtonFace, FaceLightensWhileTheMouseIsOver)
-{
+TEST(IconButtonFace, FaceLightensWhileTheMouseIsOver) {
     QWidget host;
     host.resize(200, 100);
     auto* button = new CIconButton(&host);
@@ -428,8 +391,7 @@ TEST(IconButtonFace, FaceLightensWhileTheMouseIsOver)
     EXPECT_EQ(PixelAt(*button, face), QColor(120, 120, 120));
 }
 
-TEST(IconButtonFace, IconSitsInTheMiddleAndClicksArriveAsSignals)
-{
+TEST(IconButtonFace, IconSitsInTheMiddleAndClicksArriveAsSignals) {
     QWidget host;
     auto* button = new CIconButton(&host);
     button->setGeometry(0, 0, 40, 30);
@@ -444,12 +406,11 @@ TEST(IconButtonFace, IconSitsInTheMiddleAndClicksArriveAsSignals)
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(clicks.count(), 1);
 
-    button->LoadFaceIcon(987654); // missing: the face shows no icon, nothing fails
+    button->LoadFaceIcon(987654);  // missing: the face shows no icon, nothing fails
     EXPECT_NE(PixelAt(*button, QPoint(20, 15)), QColor(0, 0, 255));
 }
 
-TEST(IconButtonHelp, HelpTextSetTwiceReplacesTheOnlyTool)
-{
+TEST(IconButtonHelp, HelpTextSetTwiceReplacesTheOnlyTool) {
     CIconButton button;
     EXPECT_EQ(button.toolCount(), 0);
     button.SetHelpText(QStringLiteral("Trim up"));
@@ -459,8 +420,7 @@ TEST(IconButtonHelp, HelpTextSetTwiceReplacesTheOnlyTool)
     EXPECT_EQ(button.accessibleName(), QStringLiteral("Move the servo up"));
 }
 
-TEST(VisualTheme, MissingStyleGivesEveryFallback)
-{
+TEST(VisualTheme, MissingStyleGivesEveryFallback) {
     CVisualTheme missing(QStringLiteral("none"));
     EXPECT_FALSE(missing.IsLoaded());
     EXPECT_FALSE(missing.IsAppThemed());
@@ -480,8 +440,7 @@ TEST(VisualTheme, MissingStyleGivesEveryFallback)
     EXPECT_FALSE(unknown.IsAppThemed());
 }
 
-TEST(VisualTheme, StyleOverrideNamesTheStyleToBind)
-{
+TEST(VisualTheme, StyleOverrideNamesTheStyleToBind) {
     const QByteArray saved = qgetenv("QT_STYLE_OVERRIDE");
     qputenv("QT_STYLE_OVERRIDE", "none");
     CVisualTheme switchedOff;
@@ -496,8 +455,7 @@ TEST(VisualTheme, StyleOverrideNamesTheStyleToBind)
     EXPECT_EQ(fusion.styleName(), QStringLiteral("Fusion"));
 }
 
-TEST(VisualTheme, ButtonsWithoutThemeDrawFlatAndNothingFails)
-{
+TEST(VisualTheme, ButtonsWithoutThemeDrawFlatAndNothingFails) {
     CVisualTheme missing(QStringLiteral("none"));
     CIconButton button;
     button.resize(30, 24);
@@ -510,8 +468,7 @@ TEST(VisualTheme, ButtonsWithoutThemeDrawFlatAndNothingFails)
     EXPECT_EQ(PixelAt(button, QPoint(4, 12)), QColor(90, 60, 30));
 }
 
-TEST(VisualTheme, RunningStyleDrawsTheButtonAndItsLossFallsBackToFlat)
-{
+TEST(VisualTheme, RunningStyleDrawsTheButtonAndItsLossFallsBackToFlat) {
     auto* theme = new CVisualTheme();
     ASSERT_TRUE(theme->IsLoaded()) << theme->styleName().toStdString();
     EXPECT_TRUE(theme->IsAppThemed());
@@ -533,8 +490,7 @@ TEST(VisualTheme, RunningStyleDrawsTheButtonAndItsLossFallsBackToFlat)
     EXPECT_EQ(PixelAt(button, QPoint(4, 12)), QColor(90, 60, 30));
 }
 
-TEST(VisualTheme, ThemeDataOpensAndClosesOnce)
-{
+TEST(VisualTheme, ThemeDataOpensAndClosesOnce) {
     CVisualTheme theme;
     ASSERT_TRUE(theme.IsLoaded());
     QWidget window;
@@ -548,8 +504,7 @@ TEST(VisualTheme, ThemeDataOpensAndClosesOnce)
 
 class BalloonTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         host.resize(420, 260);
         tool = new QFrame(&host);
         tool->setGeometry(20, 20, 120, 60);
@@ -578,46 +533,38 @@ protected:
     }
 
     // Puts the cursor on widget at point, the way the mouse would.
-    void MoveTo(QWidget* widget, QPoint point)
-    {
+    void MoveTo(QWidget* widget, QPoint point) {
         cursor = widget->mapToGlobal(point);
         QTest::mouseMove(widget, point);
     }
 
-    bool WaitShown(int timeoutMs = 5000)
-    {
+    bool WaitShown(int timeoutMs = 5000) {
         return QTest::qWaitFor([this] { return balloon.isVisible(); }, timeoutMs);
     }
 
-    bool WaitHidden(int timeoutMs = 5000)
-    {
+    bool WaitHidden(int timeoutMs = 5000) {
         return QTest::qWaitFor([this] { return !balloon.isVisible(); }, timeoutMs);
     }
 
     // Text pixels: dark, inside the frame.
-    int LeftmostTextColumn()
-    {
+    int LeftmostTextColumn() {
         const QImage image = balloon.grab().toImage();
         const QSize body = balloon.BodySize();
         for (int x = 5; x < body.width() - 5; ++x)
             for (int y = 8; y < body.height() - 5; ++y)
-                if (qGray(image.pixel(x, y)) < 80)
-                    return x;
+                if (qGray(image.pixel(x, y)) < 80) return x;
         return -1;
     }
 
-    int TextLineCount()
-    {
+    int TextLineCount() {
         const QImage image = balloon.grab().toImage();
         const QSize body = balloon.BodySize();
         int bands = 0;
         bool inBand = false;
         for (int y = 5; y < body.height() - 5; ++y) {
             bool dark = false;
-            for (int x = 5; x < body.width() - 5 && !dark; ++x)
-                dark = qGray(image.pixel(x, y)) < 80;
-            if (dark && !inBand)
-                ++bands;
+            for (int x = 5; x < body.width() - 5 && !dark; ++x) dark = qGray(image.pixel(x, y)) < 80;
+            if (dark && !inBand) ++bands;
             inBand = dark;
         }
         return bands;
@@ -632,11 +579,10 @@ protected:
     QPushButton* plain = nullptr;
     CBalloonTip balloon;
     QPoint cursor{-1000, -1000};
-    const QColor kIconColour{0, 200, 255}; // light, so it never passes for text
+    const QColor kIconColour{0, 200, 255};  // light, so it never passes for text
 };
 
-TEST_F(BalloonTest, AppearsOnlyAfterTheCursorRestsHalfASecond)
-{
+TEST_F(BalloonTest, AppearsOnlyAfterTheCursorRestsHalfASecond) {
     QElapsedTimer resting;
     resting.start();
     MoveTo(tool, QPoint(100, 50));
@@ -655,17 +601,14 @@ TEST_F(BalloonTest, AppearsOnlyAfterTheCursorRestsHalfASecond)
     EXPECT_EQ(balloon.BalloonShape().boundingRect(), QRectF(0, 0, body.width(), body.height() + 15));
 }
 
-TEST_F(BalloonTest, ChildOfAToolShowsTheToolsText)
-{
+TEST_F(BalloonTest, ChildOfAToolShowsTheToolsText) {
     MoveTo(inner, QPoint(5, 5));
     ASSERT_TRUE(WaitShown());
     EXPECT_EQ(balloon.text(), QStringLiteral("This is the tail rotor total gain"));
 }
 
-TEST_F(BalloonTest, EveryNewPointRestartsTheDelay)
-{
-    for (int x = 10; x <= 60; x += 10)
-        MoveTo(tool, QPoint(x, 30));
+TEST_F(BalloonTest, EveryNewPointRestartsTheDelay) {
+    for (int x = 10; x <= 60; x += 10) MoveTo(tool, QPoint(x, 30));
     QElapsedTimer sinceLastMove;
     sinceLastMove.start();
     const QPoint last = cursor;
@@ -674,17 +617,15 @@ TEST_F(BalloonTest, EveryNewPointRestartsTheDelay)
     EXPECT_EQ(*balloon.anchor(), last);
 }
 
-TEST_F(BalloonTest, CrossingAToolWithoutRestingShowsNothing)
-{
+TEST_F(BalloonTest, CrossingAToolWithoutRestingShowsNothing) {
     MoveTo(tool, QPoint(30, 30));
     MoveTo(tool, QPoint(60, 30));
-    MoveTo(plain, QPoint(10, 10)); // not a tool: the pending balloon is dropped
+    MoveTo(plain, QPoint(10, 10));  // not a tool: the pending balloon is dropped
     EXPECT_FALSE(balloon.showPending());
     EXPECT_FALSE(WaitShown(3 * CBalloonTip::kShowDelayMs));
 }
 
-TEST_F(BalloonTest, OnePixelMoveHidesTheBalloon)
-{
+TEST_F(BalloonTest, OnePixelMoveHidesTheBalloon) {
     MoveTo(tool, QPoint(50, 30));
     ASSERT_TRUE(WaitShown());
     MoveTo(tool, QPoint(51, 30));
@@ -694,16 +635,14 @@ TEST_F(BalloonTest, OnePixelMoveHidesTheBalloon)
     EXPECT_EQ(*balloon.anchor(), tool->mapToGlobal(QPoint(51, 30)));
 }
 
-TEST_F(BalloonTest, WatchHidesTheBalloonWhenTheCursorLeavesUnseen)
-{
+TEST_F(BalloonTest, WatchHidesTheBalloonWhenTheCursorLeavesUnseen) {
     MoveTo(tool, QPoint(50, 30));
     ASSERT_TRUE(WaitShown());
-    cursor += QPoint(0, 1); // the owner sees no event, only the watch notices
+    cursor += QPoint(0, 1);  // the owner sees no event, only the watch notices
     EXPECT_TRUE(WaitHidden());
 }
 
-TEST_F(BalloonTest, ButtonPressHidesTheBalloon)
-{
+TEST_F(BalloonTest, ButtonPressHidesTheBalloon) {
     MoveTo(tool, QPoint(50, 30));
     ASSERT_TRUE(WaitShown());
     QTest::mousePress(inner, Qt::LeftButton, {}, QPoint(5, 5));
@@ -711,8 +650,7 @@ TEST_F(BalloonTest, ButtonPressHidesTheBalloon)
     QTest::mouseRelease(inner, Qt::LeftButton, {}, QPoint(5, 5));
 }
 
-TEST_F(BalloonTest, LineBreaksGiveSeveralLinesAndATallerBalloon)
-{
+TEST_F(BalloonTest, LineBreaksGiveSeveralLinesAndATallerBalloon) {
     MoveTo(tool, QPoint(50, 30));
     ASSERT_TRUE(WaitShown());
     const int oneLineHeight = balloon.BodySize().height();
@@ -726,8 +664,7 @@ TEST_F(BalloonTest, LineBreaksGiveSeveralLinesAndATallerBalloon)
     EXPECT_EQ(balloon.height(), balloon.BodySize().height() + 25);
 }
 
-TEST_F(BalloonTest, IconShiftsTheTextByItsWidthAndFive)
-{
+TEST_F(BalloonTest, IconShiftsTheTextByItsWidthAndFive) {
     MoveTo(withoutIcon, QPoint(50, 20));
     ASSERT_TRUE(WaitShown());
     const int plainText = LeftmostTextColumn();
@@ -742,8 +679,7 @@ TEST_F(BalloonTest, IconShiftsTheTextByItsWidthAndFive)
     EXPECT_EQ(balloon.grab().toImage().pixelColor(12 + 10, 10 + 10), kIconColour);
 }
 
-TEST_F(BalloonTest, ControlsAddedLaterAreWatchedToo)
-{
+TEST_F(BalloonTest, ControlsAddedLaterAreWatchedToo) {
     auto* late = new QPushButton(QStringLiteral("Late"), &host);
     late->setGeometry(300, 180, 80, 40);
     late->show();
@@ -753,20 +689,18 @@ TEST_F(BalloonTest, ControlsAddedLaterAreWatchedToo)
     EXPECT_EQ(balloon.text(), QStringLiteral("Added later"));
 
     const int tools = balloon.toolCount();
-    delete late; // its entry goes with it
+    delete late;  // its entry goes with it
     EXPECT_EQ(balloon.toolCount(), tools - 1);
 }
 
-TEST_F(BalloonTest, HidingTheOwnerHidesTheBalloon)
-{
+TEST_F(BalloonTest, HidingTheOwnerHidesTheBalloon) {
     MoveTo(tool, QPoint(50, 30));
     ASSERT_TRUE(WaitShown());
     host.hide();
     EXPECT_FALSE(balloon.isVisible());
 }
 
-TEST_F(BalloonTest, AddingAToolTwiceReplacesItsText)
-{
+TEST_F(BalloonTest, AddingAToolTwiceReplacesItsText) {
     const int tools = balloon.toolCount();
     balloon.AddTool(tool, QStringLiteral("Replaced"));
     EXPECT_EQ(balloon.toolCount(), tools);

@@ -2,12 +2,12 @@
 // tells the device, Finish, Cancel, Escape and Enter, and how the pages share
 // the link.
 
-#include "wizard/CStep4.h"
+#include "params/Orvex.h"
+#include "test_wizard_support.h"
 #include "widgets/CPngButton.h"
 #include "widgets/Dialogs.h"
-#include "params/Orvex.h"
 #include "widgets/PortEvents.h"
-#include "test_wizard_support.h"
+#include "wizard/CStep4.h"
 
 #include <QPushButton>
 #include <QTabBar>
@@ -17,8 +17,19 @@ namespace {
 constexpr int kCancel = 1026, kFinish = 1027, kPrevious = 1028, kNext = 1029;
 
 const char* const kTitles[13] = {
-    "Transmitter", "Receiver", "Monitor", "Installation", "Servo type", "Swashplate type", "Servo reverse",
-    "Servo trim", "Swashplate travel", "Collective pitch", "Tail setup", "Gyro dir", "Pirouette optimization",
+    "Transmitter",
+    "Receiver",
+    "Monitor",
+    "Installation",
+    "Servo type",
+    "Swashplate type",
+    "Servo reverse",
+    "Servo trim",
+    "Swashplate travel",
+    "Collective pitch",
+    "Tail setup",
+    "Gyro dir",
+    "Pirouette optimization",
 };
 
 std::vector<int> QueryRequests(const std::vector<SimFrame>& frames) {

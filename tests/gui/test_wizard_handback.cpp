@@ -2,10 +2,10 @@
 // screen holds the link while it is open, and the main view takes the link
 // back when it ends.
 
-#include "wizard/CSetupWizard.h"
-#include "wizard/CWizardPage.h"
 #include "params/Orvex.h"
 #include "test_main_support.h"
+#include "wizard/CSetupWizard.h"
+#include "wizard/CWizardPage.h"
 
 #include <QLabel>
 #include <QPushButton>

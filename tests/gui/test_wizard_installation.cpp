@@ -2,11 +2,11 @@
 // the message before anything is stored, FixMode (SetupBlock byte 29) sent at
 // once, and the selection following FixMode.
 
-#include "widgets/CPngButton.h"
-#include "wizard/CStep4.h"
-#include "widgets/Dialogs.h"
 #include "params/Orvex.h"
 #include "test_wizard_support.h"
+#include "widgets/CPngButton.h"
+#include "widgets/Dialogs.h"
+#include "wizard/CStep4.h"
 
 #include <QTest>
 #include <cstdio>

@@ -2,11 +2,11 @@
 // reports (display value, 8-bit wrap, bars that leave values from 125 up
 // alone), the gain channel's names in condition mode, and "Set failsafe".
 
-#include "widgets/CSignalBar.h"
-#include "wizard/CStep3.h"
-#include "widgets/Dialogs.h"
 #include "params/Orvex.h"
 #include "test_wizard_support.h"
+#include "widgets/CSignalBar.h"
+#include "widgets/Dialogs.h"
+#include "wizard/CStep3.h"
 
 #include <QLabel>
 #include <QPushButton>

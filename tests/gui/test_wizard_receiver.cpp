@@ -2,9 +2,9 @@
 // sends (list items 5 and 6 exchanged against the device's codes), the
 // instruction texts and the wiring picture of each system.
 
-#include "wizard/CStep2.h"
 #include "params/Orvex.h"
 #include "test_wizard_support.h"
+#include "wizard/CStep2.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -14,8 +14,8 @@
 namespace {
 constexpr int kNext = 1029;
 constexpr int kLineIds[14] = {1035, 1038, 1037, 1064, 1065, 1198, 1199, 1200, 1201, 1202, 1204, 1205, 1206, 1207};
-const char* const kItems[9] = {"Conventional receiver", "Futaba S-BUS", "DSM2-1", "DSM2-2", "DSM2-3",
-                               "DSM2-4",                "DSMJ",         "DSMX-1", "DSMX-2"};
+const char* const kItems[9] = {
+    "Conventional receiver", "Futaba S-BUS", "DSM2-1", "DSM2-2", "DSM2-3", "DSM2-4", "DSMJ", "DSMX-1", "DSMX-2"};
 }  // namespace
 
 class ReceiverPage : public WizardTest {
@@ -101,13 +101,15 @@ TEST_F(ReceiverPage, EachSystemShowsItsTextSetAndPicture) {
     TheOrvex().config[CV::ReceiverType] = 2;
     OpenOnReceiverPage();
     EXPECT_EQ(Page().wiringPicture(), 260);
-    EXPECT_EQ(Line(1201), QString::fromUtf8("cable to the \u2018PIT/ELE/AUX\u2019 port and \u2018AIL\u2019 port, plug the"));
+    EXPECT_EQ(Line(1201),
+              QString::fromUtf8("cable to the \u2018PIT/ELE/AUX\u2019 port and \u2018AIL\u2019 port, plug the"));
     EXPECT_EQ(Line(1065), "DSMJ:      transmitter is DSMJ format.(can bind by Orvex-S)");
     EXPECT_EQ(Line(1207), "the 'PIT/ELE/AUX' port and 'AIL' port.");
 
     QTest::keyClick(List(), Qt::Key_Up);  // Futaba S-BUS
     EXPECT_EQ(Page().wiringPicture(), 261);
-    EXPECT_EQ(Line(1035), "Enter the 'FUNCTION' menu of your transmitter, define the sequence of the channels as below:");
+    EXPECT_EQ(Line(1035),
+              "Enter the 'FUNCTION' menu of your transmitter, define the sequence of the channels as below:");
     EXPECT_EQ(Line(1038), QString(24, ' ') + "Mode 2    Mode 1");
     EXPECT_EQ(Line(1202), "S-Bus port,and plug the long end to the Orvex-S's RUD port.");
     for (int id : {1204, 1205, 1206, 1207}) EXPECT_TRUE(Line(id).isEmpty()) << id;

@@ -6,11 +6,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <chrono>
 #include <fcntl.h>
-#include <stdexcept>
 #include <termios.h>
 #include <unistd.h>
+#include <chrono>
+#include <stdexcept>
 
 bool WaitFor(const std::function<bool()>& cond, int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -46,8 +46,10 @@ void PtyPeer::Send(const std::vector<uint8_t>& bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = write(master_, bytes.data() + done, bytes.size() - done);
-        if (n > 0) done += static_cast<size_t>(n);
-        else if (n < 0 && errno != EAGAIN && errno != EINTR) throw std::runtime_error("pty write failed");
+        if (n > 0)
+            done += static_cast<size_t>(n);
+        else if (n < 0 && errno != EAGAIN && errno != EINTR)
+            throw std::runtime_error("pty write failed");
     }
 }
 

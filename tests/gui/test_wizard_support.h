@@ -3,10 +3,10 @@
 // connected straight to a simulated Orvex or to a pty the test talks through,
 // device replies built by hand, and waiting with a deadline.
 
-#include "wizard/CSetupWizard.h"
-#include "wizard/CWizardPage.h"
 #include "DeviceReply.h"
 #include "SimProcess.h"
+#include "wizard/CSetupWizard.h"
+#include "wizard/CWizardPage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 #include "CliRunner.h"
 
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <array>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <fcntl.h>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 CliResult RunCli(const std::string& args, const std::string& runtimeDir) {
     std::string cmd;
@@ -34,7 +34,8 @@ void AppendAvailable(int fd, std::string& text) {
 }  // namespace
 
 InterruptedCli RunCliUntilInterrupted(const std::vector<std::string>& argv,
-                                      const std::function<bool(const std::string&)>& interruptWhen, int timeoutMs) {
+                                      const std::function<bool(const std::string&)>& interruptWhen,
+                                      int timeoutMs) {
     InterruptedCli r;
     int out[2];
     if (pipe(out) != 0) return r;
@@ -64,8 +65,7 @@ InterruptedCli RunCliUntilInterrupted(const std::vector<std::string>& argv,
         if (r.out.size() == before) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     kill(pid, SIGINT);
-    while (waitpid(pid, &r.waitStatus, 0) < 0 && errno == EINTR) {
-    }
+    while (waitpid(pid, &r.waitStatus, 0) < 0 && errno == EINTR) {}
     close(out[0]);
     return r;
 }

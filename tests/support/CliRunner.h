@@ -24,4 +24,5 @@ struct InterruptedCli {
 // interruptWhen(output so far) holds or timeoutMs passes, then sends SIGINT as
 // Ctrl+C does and waits for it to end.
 InterruptedCli RunCliUntilInterrupted(const std::vector<std::string>& argv,
-                                      const std::function<bool(const std::string&)>& interruptWhen, int timeoutMs);
+                                      const std::function<bool(const std::string&)>& interruptWhen,
+                                      int timeoutMs);

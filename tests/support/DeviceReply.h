@@ -10,5 +10,7 @@
 // The class byte the Orvex puts first in every reply body.
 constexpr uint8_t kOrvexReplyClass = 30;
 
-std::vector<uint8_t> DeviceReply(uint8_t type, uint8_t seq, const std::vector<uint8_t>& payload,
+std::vector<uint8_t> DeviceReply(uint8_t type,
+                                 uint8_t seq,
+                                 const std::vector<uint8_t>& payload,
                                  uint8_t replyClass = kOrvexReplyClass);

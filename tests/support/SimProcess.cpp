@@ -1,20 +1,20 @@
 #include "SimProcess.h"
 
+#include <fcntl.h>
+#include <poll.h>
+#include <pwd.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <fstream>
-#include <poll.h>
-#include <pwd.h>
 #include <sstream>
-#include <spawn.h>
 #include <stdexcept>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 #ifndef ORVEX_SIM_PATH
 #error "ORVEX_SIM_PATH must name the orvex-sim executable"
@@ -113,8 +113,7 @@ void SimProcess::start(const std::vector<std::string>& args) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderrPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderrPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int rc = posix_spawn(&pid_, ORVEX_SIM_PATH, &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     ::close(out[1]);
@@ -170,12 +169,18 @@ std::vector<SimFrame> SimProcess::ParseFrames(const std::string& logText) {
             const auto eq = field.find('=');
             if (eq == std::string::npos) continue;
             const std::string key = field.substr(0, eq), value = field.substr(eq + 1);
-            if (key == "code") frame.code = std::stoi(value);
-            else if (key == "seq") frame.seq = std::stoi(value);
-            else if (key == "req") frame.req = std::stoi(value);
-            else if (key == "len") frame.len = std::stoi(value);
-            else if (key == "payload") frame.payload = FromHex(value);
-            else if (key == "raw") frame.raw = FromHex(value);
+            if (key == "code")
+                frame.code = std::stoi(value);
+            else if (key == "seq")
+                frame.seq = std::stoi(value);
+            else if (key == "req")
+                frame.req = std::stoi(value);
+            else if (key == "len")
+                frame.len = std::stoi(value);
+            else if (key == "payload")
+                frame.payload = FromHex(value);
+            else if (key == "raw")
+                frame.raw = FromHex(value);
         }
         frames.push_back(std::move(frame));
     }

@@ -5,10 +5,10 @@
 
 #include "TempDir.h"
 
+#include <sys/types.h>
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 // One "FRAME ..." line of the simulator's log: a frame the device received.
