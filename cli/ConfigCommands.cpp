@@ -2,6 +2,7 @@
 
 #include "cli/CliSession.h"
 #include "link/LinkError.h"
+#include "params/ConfigCompare.h"
 #include "params/ConfigFile.h"
 #include "params/WindowReceiver.h"
 #include "protocol/FrameParser.h"
@@ -82,30 +83,55 @@ int SaveConfig(const std::vector<std::string>& args) {
     return 0;
 }
 
+namespace {
+// A file that cannot be read, or holds a value outside its range, stops
+// everything before the device is touched.
+bool FileAcceptable(const std::string& path, std::string& error) {
+    ConfigValues cv;
+    ParameterImage image;
+    PanelValues panel;
+    ConfigFileCheck check;
+    const ConfigFileResult result = OpenConfigFile(path, cv, image, panel, check);
+    error = result.message;
+    return result.ok;
+}
+}  // namespace
+
 int LoadConfig(const std::vector<std::string>& args) {
     const std::string& port = args[0];
     const std::string& path = args[1];
     if (!PathLongEnough(path)) return Fail(kFileNameTooShort);
-    // A file that cannot be read stops everything before the device is touched.
-    {
-        ConfigValues cv;
-        ParameterImage image;
-        PanelValues panel;
-        const ConfigFileResult check = ReadConfigFile(path, cv, image, panel);
-        if (!check.ok) return Fail(check.message);
-    }
+    std::string error;
+    if (!FileAcceptable(path, error)) return Fail(error);
 
     CliSession s;
-    std::string error;
     if (!Connect(s, port, error)) return Fail(error);
     // As the user would: connect, "Open conifg file", "Transmit Conifg file".
     // The file is opened after the connect because the device's parameter
-    // reply replaces whatever was opened before it.
+    // reply replaces whatever was opened before it; keys the file lacks keep
+    // the device's values.
     Orvex& o = s.orvex();
     PanelValues panel = PanelFromImage(o.image);
-    const ConfigFileResult opened = ReadConfigFile(path, o.config, o.image, panel);
+    ConfigFileCheck check;
+    const ConfigFileResult opened = OpenConfigFile(path, o.config, o.image, panel, check);
     if (!opened.ok) return Fail(opened.message);
+    if (!check.missing.empty()) std::printf("%s\n", check.Message().c_str());
     if (!Transmit(s, error)) return Fail(error);
     std::printf("The config file has been Transmitted to Orvex!\n");
+    return 0;
+}
+
+int DiffConfig(const std::vector<std::string>& args) {
+    const std::string& port = args[0];
+    const std::string& path = args[1];
+    if (!PathLongEnough(path)) return Fail(kFileNameTooShort);
+    std::string error;
+    if (!FileAcceptable(path, error)) return Fail(error);
+
+    CliSession s;
+    if (!Connect(s, port, error)) return Fail(error);
+    const ConfigComparison comparison = CompareConfigFile(path, s.orvex().image);
+    if (!comparison.result.ok) return Fail(comparison.result.message);
+    std::printf("%s\n", comparison.Text().c_str());
     return 0;
 }

@@ -24,6 +24,7 @@ int Usage() {
                  "       quillon-cli monitor PORT [--count N]\n"
                  "       quillon-cli save PORT FILE\n"
                  "       quillon-cli load PORT FILE\n"
+                 "       quillon-cli diff PORT FILE\n"
                  "       quillon-cli flash PORT FILE\n"
                  "PORT is a device path (/dev/ttyUSB0) or the name of a simulated port.\n");
     return 2;
@@ -55,8 +56,8 @@ struct CommandDef {
 
 int main(int argc, char** argv) {
     const CommandDef commands[] = {
-        {"ports", 0, 0, Ports},     {"info", 1, 1, Info},       {"monitor", 1, 3, Monitor},
-        {"save", 2, 2, SaveConfig}, {"load", 2, 2, LoadConfig}, {"flash", 2, 2, Flash},
+        {"ports", 0, 0, Ports},     {"info", 1, 1, Info},       {"monitor", 1, 3, Monitor}, {"save", 2, 2, SaveConfig},
+        {"load", 2, 2, LoadConfig}, {"diff", 2, 2, DiffConfig}, {"flash", 2, 2, Flash},
     };
     if (argc < 2) return Usage();
     std::vector<std::string> args(argv + 2, argv + argc);

@@ -93,6 +93,8 @@ void BootLoader::startSession(Nanos at) {
 void BootLoader::byte(uint8_t b, Nanos at) {
     switch (state_) {
         case State::Silent:
+            // Silent, but still listening: a sender that gives up says so.
+            if (b == kCan) log_.boot("sender cancel");
             return;
         case State::Idle:
             if (options_.unpromptedC) {
@@ -134,6 +136,10 @@ void BootLoader::atBlockBoundary(uint8_t b, Nanos at) {
     } else if (b == kEot) {
         answer(kAck, at);
         finish(at);
+    } else if (b == kCan) {
+        log_.boot("sender cancel");
+        state_ = State::Idle;
+        block_.clear();
     } else if (b == kWakeUp) {
         // Wake-up bytes still on their way when the 'C' went out are ignored;
         // after a refused block the sender starts over with a new handshake.

@@ -17,6 +17,7 @@ namespace {
 constexpr int kIconId = 157;
 constexpr int kPane1Width = 110;
 const char* const kNotConnected = "Orvex not connected!";
+constexpr int kCompareId = 32771;
 }  // namespace
 
 CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
@@ -36,6 +37,7 @@ CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
     connect(open_, &QAction::triggered, view_, &CUARTView::OnFileOpen);
     connect(save_, &QAction::triggered, view_, &CUARTView::OnFileSave);
     connect(transmit_, &QAction::triggered, view_, &CUARTView::OnFileTransmit);
+    connect(compare_, &QAction::triggered, view_, &CUARTView::OnFileCompare);
     CreateStatusPanes();
     SetStatusText(QString::fromLatin1(kNotConnected));
     view_->OnInitialUpdate();
@@ -55,6 +57,7 @@ void CMainFrame::CreateMenus() {
     open_ = AddCommand(file, QStringLiteral("Open conifg file"), 57601);
     save_ = AddCommand(file, QStringLiteral("Save Config file"), 57603);
     transmit_ = AddCommand(file, QStringLiteral("Transmit Conifg file"), 57610);
+    compare_ = AddCommand(file, QStringLiteral("Compare config file with Orvex\u2026"), kCompareId);
     file->addSeparator();
     exit_ = AddCommand(file, QStringLiteral("Exit(&X)"), 57665);
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));

@@ -42,6 +42,7 @@ public:
     QAction* openAction() const { return open_; }
     QAction* saveAction() const { return save_; }
     QAction* transmitAction() const { return transmit_; }
+    QAction* compareAction() const { return compare_; }
     QAction* exitAction() const { return exit_; }
     QAction* aboutAction() const { return about_; }
 
@@ -72,6 +73,7 @@ private:
     QAction* open_ = nullptr;
     QAction* save_ = nullptr;
     QAction* transmit_ = nullptr;
+    QAction* compare_ = nullptr;
     QAction* exit_ = nullptr;
     QAction* about_ = nullptr;
     bool placePosted_ = false;

@@ -5,6 +5,7 @@
 #include "app/PortComboBox.h"
 #include "link/LinkError.h"
 #include "link/PortList.h"
+#include "params/ConfigCompare.h"
 #include "params/ConfigFile.h"
 #include "params_ui/CAdvanceMenuDialog.h"
 #include "params_ui/FormControls.h"
@@ -18,9 +19,12 @@
 #include "widgets/Skin.h"
 #include "wizard/CSetupWizard.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -200,6 +204,24 @@ void CUARTView::SetRawReceiveHook(std::function<void()> hook) { rawHook_ = std::
 
 FirmwareUpgrade* CUARTView::firmwareUpgrade() const { return firmware_.get(); }
 
+void CUARTView::SetTransferRunning(bool running) {
+    o_.transferOwnsLink = running;
+    if (CMainFrame* f = frame()) f->transmitAction()->setEnabled(!running);
+    if (!running) {
+        for (const QPointer<QWidget>& w : heldBack_)
+            if (w) w->setEnabled(true);
+        heldBack_.clear();
+        return;
+    }
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const bool sends = qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSlider*>(w) ||
+                           qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w);
+        if (!sends || w == upgrade_ || w == open_ || !w->isEnabled()) continue;
+        w->setEnabled(false);
+        heldBack_.emplace_back(w);
+    }
+}
+
 CMainFrame* CUARTView::frame() const { return qobject_cast<CMainFrame*>(window()); }
 
 int CUARTView::FillPortList() {
@@ -238,6 +260,7 @@ void CUARTView::OnPortChosen() {
 }
 
 void CUARTView::OnConnect() {
+    if (o_.transferOwnsLink) return;
     connect_->setEnabled(false);
     const bool wasOpen = o_.LinkPort.IsOpen();
     SetStatusText(QString::fromLatin1(kNotConnected));
@@ -354,15 +377,42 @@ void CUARTView::OnFileOpen() {
         Dialogs::Message(this, QString::fromLatin1(kFileNameTooShort));
         return;
     }
+    // Keys the file lacks keep what is held: the unit's values once it has
+    // answered, the factory values before that (never 0).
+    ConfigValues config = o_.config;
+    ParameterImage image = o_.image;
     PanelValues values = panel_->values();
-    const ConfigFileResult result = ReadConfigFile(path, o_.config, o_.image, values);
+    if (connectStage() == 0) TakeFactoryFileValues(config, image, values);
+    ConfigFileCheck check;
+    const ConfigFileResult result = OpenConfigFile(path, config, image, values, check);
     if (!result.ok) {
-        qCWarning(lcAppConfig) << "open failed:" << QString::fromStdString(result.message);
+        qCWarning(lcAppConfig) << "open refused:" << QString::fromStdString(result.message);
         Dialogs::Message(this, QString::fromStdString(result.message));
         return;
     }
     qCInfo(lcAppConfig) << "opened" << chosen;
+    o_.config = config;
+    o_.image = image;
     panel_->ShowValues(values);
+    if (!check.missing.empty()) Dialogs::Message(this, QString::fromStdString(check.Message()));
+}
+
+void CUARTView::OnFileCompare() {
+    if (connectStage() == 0) {
+        Dialogs::Message(this, QStringLiteral("Orvex not connected! Connect first to compare a config file with it."));
+        return;
+    }
+    const QString chosen =
+        Dialogs::OpenFileName(this, QStringLiteral("Select Config File"), QStringLiteral("conif file (*.ini)|*.ini||"));
+    if (chosen.isEmpty()) return;
+    const std::string path = chosen.toStdString();
+    if (!PathLongEnough(path)) {
+        Dialogs::Message(this, QString::fromLatin1(kFileNameTooShort));
+        return;
+    }
+    const ConfigComparison comparison = CompareConfigFile(path, o_.unitImage);
+    qCInfo(lcAppConfig) << "compared" << chosen << comparison.changes.size() << "changes";
+    Dialogs::Message(this, QString::fromStdString(comparison.Text()), QStringLiteral("Compare config file with Orvex"));
 }
 
 void CUARTView::OnFileSave() {

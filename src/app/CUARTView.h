@@ -16,11 +16,13 @@
 #include "widgets/PortEvents.h"
 
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CBalloonTip;
 class CByteQueue;
@@ -65,6 +67,9 @@ public:
     // hook is called instead of the frame parser. An empty function ends it.
     void SetRawReceiveHook(std::function<void()> hook);
     FirmwareUpgrade* firmwareUpgrade() const;
+    // While a transfer runs it owns the port: no frame is written, and the
+    // controls that would send one (and Connect) are disabled.
+    void SetTransferRunning(bool running);
     CMainFrame* frame() const;
 
     // ---- controls ---------------------------------------------------------
@@ -78,6 +83,8 @@ public:
     void OnFileOpen();
     void OnFileSave();
     void OnFileTransmit();
+    // Lists what "Transmit Conifg file" would change on the Orvex after opening a chosen file.
+    void OnFileCompare();
     void OnSetup();
     void OnAdvanceMenu();
 
@@ -130,6 +137,7 @@ private:
     // correspondingly sooner.
     int timerTicks_ = 0;
     std::function<void()> rawHook_;
+    std::vector<QPointer<QWidget>> heldBack_;  // disabled while a transfer runs
 
     std::unique_ptr<FirmwareUpgrade> firmware_;
     // Last member: unregisters first, so no notification reaches a view being destroyed.

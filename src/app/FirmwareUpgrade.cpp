@@ -37,13 +37,14 @@ FirmwareUpgrade::FirmwareUpgrade(CUARTView& view, Orvex& orvex) : view_(view), o
     tick_.setTimerType(Qt::PreciseTimer);
     connect(&tick_, &QTimer::timeout, this, &FirmwareUpgrade::OnTimer);
     connect(view_.openButton(), &QPushButton::clicked, this, &FirmwareUpgrade::OnOpen);
-    connect(view_.upgradeButton(), &QPushButton::clicked, this, &FirmwareUpgrade::OnUpgrade);
+    connect(view_.upgradeButton(), &QPushButton::clicked, this, [this] { sender_ ? OnCancel() : OnUpgrade(); });
 }
 
 FirmwareUpgrade::~FirmwareUpgrade() {
     if (sender_) {
         view_.removeEventFilter(this);
         view_.SetRawReceiveHook({});
+        orvex_.transferOwnsLink = false;
     }
 }
 
@@ -97,6 +98,9 @@ void FirmwareUpgrade::Start(std::vector<uint8_t> fileBytes) {
     }
     view_.installEventFilter(this);
     view_.SetRawReceiveHook([this] { OnReceived(); });
+    view_.SetTransferRunning(true);
+    view_.upgradeButton()->setText(QStringLiteral("Cancel"));
+    view_.upgradeButton()->setEnabled(true);
     qCInfo(lcFirmware) << "upgrade:" << fileBytes.size() << "bytes to" << QString::fromStdString(port.DeviceName());
     sender_->Begin(std::move(fileBytes), NowMs());
     AfterSenderCall();
@@ -111,6 +115,14 @@ void FirmwareUpgrade::OnReceived() {
     std::vector<uint8_t> bytes(count);
     bytes.resize(queue.Take(bytes.data(), count));
     sender_->OnBytes(bytes.data(), bytes.size(), NowMs());
+    AfterSenderCall();
+}
+
+void FirmwareUpgrade::OnCancel() {
+    if (!sender_ || ending_) return;
+    qCInfo(lcFirmware) << "upgrade cancelled by the user";
+    view_.upgradeButton()->setEnabled(false);
+    sender_->Cancel();
     AfterSenderCall();
 }
 
@@ -162,6 +174,9 @@ void FirmwareUpgrade::End(XmodemOutcome outcome) {
         // Loader bytes left over are no link frames.
         view_.accumulationQueue().Clear();
         sender_.reset();
+        view_.SetTransferRunning(false);
+        view_.upgradeButton()->setText(QStringLiteral("Upgrade"));
+        view_.upgradeButton()->setEnabled(false);
     }
     ending_ = false;
     const QString message = QString::fromLatin1(XmodemOutcomeMessage(outcome));

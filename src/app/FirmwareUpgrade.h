@@ -6,8 +6,11 @@
 // XmodemSender state machine gets the loader's bytes from the view's raw
 // receive hook, its clock ticks from a single-shot timer set to the sender's
 // next deadline, and a hang-up of the port from the view's port events. So
-// the window paints and every other control keeps working while it runs;
-// only "Upgrade" is disabled until the one message box at the end.
+// the window paints while it runs. The transfer owns the port meanwhile: the
+// controls that would send a frame are disabled (CUARTView::SetTransferRunning)
+// and "Upgrade" reads "Cancel", which sends CAN to the loader and ends with
+// "Update cancel!". The button is disabled only under the one message box at
+// the end.
 
 #include "firmware/XmodemSender.h"
 #include "params/Orvex.h"
@@ -31,6 +34,8 @@ public:
     void OnOpen();
     // "Upgrade": reads the file, opens the port if needed, starts the transfer.
     void OnUpgrade();
+    // "Cancel" while a transfer runs.
+    void OnCancel();
 
     const QString& firmwarePath() const { return path_; }
     bool Running() const { return sender_ != nullptr; }

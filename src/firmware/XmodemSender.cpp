@@ -120,6 +120,13 @@ void XmodemSender::OnLinkLost() {
     if (Active()) Finish(XmodemOutcome::LinkLost);
 }
 
+void XmodemSender::Cancel() {
+    if (!Active()) return;
+    const uint8_t cancel[] = {kCan, kCan};
+    Send(cancel, sizeof cancel);
+    Finish(XmodemOutcome::Cancelled);
+}
+
 void XmodemSender::OnLoaderAnswer(uint8_t first, int64_t nowMs) {
     if (first != kReady) {
         Finish(XmodemOutcome::HandshakeFailed);

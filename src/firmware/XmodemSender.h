@@ -84,6 +84,9 @@ public:
     void OnTick(int64_t nowMs);
     // The port hung up: the transfer ends at once with LinkLost.
     void OnLinkLost();
+    // The user stops the transfer: CAN twice (a receiver takes one alone as
+    // noise) and the end with Cancelled. Ignored when not transferring.
+    void Cancel();
 
     // When OnTick must be called next; kNoDeadline when nothing is pending.
     int64_t NextDeadline() const { return t_.deadline; }

@@ -33,7 +33,7 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' ||
 
 }  // namespace
 
-int8_t ConfigByteFromText(std::string_view text) {
+int ConfigNumberFromText(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) ++i;
     bool negative = false;
@@ -42,19 +42,122 @@ int8_t ConfigByteFromText(std::string_view text) {
     const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
         magnitude = std::min(limit, magnitude * 10 + (text[i] - '0'));
-    return LowByte(negative ? -magnitude : magnitude);
+    return static_cast<int>(std::clamp<long long>(negative ? -magnitude : magnitude, INT_MIN, INT_MAX));
 }
 
-ConfigFileResult ReadConfigFile(const std::string& path, ConfigValues& cv, ParameterImage& image, PanelValues& panel) {
+int8_t ConfigByteFromText(std::string_view text) { return LowByte(ConfigNumberFromText(text)); }
+
+namespace {
+
+// No value text can hold a line break, so this marks a key the file lacks.
+constexpr std::string_view kAbsent = "\n";
+
+enum class Missing { ReadAsZero, Keep };
+
+// One key: its number into out, checked against the table row's range.
+void ReadKey(const IniFile& ini,
+             Section section,
+             const char* key,
+             const ByteDef& row,
+             Missing missing,
+             int8_t& out,
+             ConfigFileCheck* check) {
+    const std::string text = ini.Get(SectionName(section), key, kAbsent);
+    if (text == kAbsent) {
+        if (check) check->missing.emplace_back(key);
+        if (missing == Missing::ReadAsZero) out = 0;
+        return;
+    }
+    const int number = ConfigNumberFromText(text);
+    const bool ranged = row.low != 0 || row.high != 0;
+    if (check && ranged && (number < row.low || number > row.high))
+        check->outOfRange.push_back({key, number, row.low, row.high});
+    out = LowByte(number);
+}
+
+void ReadKeys(const IniFile& ini,
+              ConfigValues& cv,
+              ParameterImage& image,
+              PanelValues& panel,
+              Missing missing,
+              ConfigFileCheck* check) {
+    for (const ConfigDef& d : kConfigDefs)
+        if (d.section != Section::None) ReadKey(ini, d.section, d.key, ByteOf(d.device), missing, cv[d.id], check);
+    for (size_t i = 0; i < kPanelDefs.size(); ++i) {
+        const CV name = kPanelDefs[i].name;
+        const bool absent =
+            check && std::find(check->missing.begin(), check->missing.end(), Def(name).key) != check->missing.end();
+        if (!absent || missing == Missing::ReadAsZero) panel.value[i] = cv[name];
+    }
+    for (const DirectKeyDef& k : kDirectKeys)
+        ReadKey(ini, kDirectKeySection, k.key, ByteOf(DeviceByte{BlockId::Tuning, k.tuningIndex}), missing,
+                image.TuningBlock[k.tuningIndex], check);
+}
+
+std::string JoinedKeys(const std::vector<std::string>& keys) {
+    std::string out;
+    for (const std::string& k : keys) out += (out.empty() ? "" : ", ") + k;
+    return out;
+}
+
+}  // namespace
+
+std::string ConfigFileCheck::Message() const {
+    std::string out;
+    if (Refused()) {
+        out = "The config file was not taken: these values are outside their range.\n";
+        for (const OutOfRange& v : outOfRange)
+            out += v.key + " = " + std::to_string(v.value) + " (range " + std::to_string(v.low) + " to " +
+                   std::to_string(v.high) + ")\n";
+    }
+    if (!missing.empty()) {
+        if (!out.empty()) out += "\n";
+        out += Refused() ? "The file also lacks these keys: "
+                         : "The config file lacks these keys; they keep their "
+                           "present values: ";
+        out += JoinedKeys(missing) + ".";
+    }
+    while (!out.empty() && out.back() == '\n') out.pop_back();
+    return out;
+}
+
+ConfigFileResult ReadConfigFile(const std::string& path,
+                                ConfigValues& cv,
+                                ParameterImage& image,
+                                PanelValues& panel,
+                                ConfigFileCheck* check) {
     const IniLoadResult loaded = IniFile::Load(path);
     if (!loaded.status.ok) return loaded.status;
-    const IniFile& ini = loaded.file;
+    ReadKeys(loaded.file, cv, image, panel, Missing::ReadAsZero, check);
+    return {};
+}
+
+ConfigFileResult OpenConfigFile(const std::string& path,
+                                ConfigValues& cv,
+                                ParameterImage& image,
+                                PanelValues& panel,
+                                ConfigFileCheck& check) {
+    check = {};
+    const IniLoadResult loaded = IniFile::Load(path);
+    if (!loaded.status.ok) return loaded.status;
+    ConfigValues newCv = cv;
+    ParameterImage newImage = image;
+    PanelValues newPanel = panel;
+    ReadKeys(loaded.file, newCv, newImage, newPanel, Missing::Keep, &check);
+    if (check.Refused()) return FileResult::Failure(check.Message());
+    cv = newCv;
+    image = newImage;
+    panel = newPanel;
+    return {};
+}
+
+void TakeFactoryFileValues(ConfigValues& cv, ParameterImage& image, PanelValues& panel) {
     for (const ConfigDef& d : kConfigDefs)
-        if (d.section != Section::None) cv[d.id] = ConfigByteFromText(ini.Get(SectionName(d.section), d.key));
+        if (d.section != Section::None && ByteOf(d.device).factory != kKeep)
+            cv[d.id] = static_cast<int8_t>(ByteOf(d.device).factory);
     for (size_t i = 0; i < kPanelDefs.size(); ++i) panel.value[i] = cv[kPanelDefs[i].name];
     for (const DirectKeyDef& k : kDirectKeys)
-        image.TuningBlock[k.tuningIndex] = ConfigByteFromText(ini.Get(SectionName(kDirectKeySection), k.key));
-    return {};
+        image.TuningBlock[k.tuningIndex] = static_cast<int8_t>(kTuningBytes[k.tuningIndex].def.factory);
 }
 
 ConfigFileResult WriteConfigFile(const std::string& path,

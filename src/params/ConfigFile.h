@@ -9,16 +9,53 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 using ConfigFileResult = FileResult;
 
 inline constexpr const char* kFileNameTooShort = "File name is too short!";
 
+// What reading a file found besides its values: the keys it lacks and the
+// values outside the parameter table's range (as written, before the low byte
+// is taken).
+struct ConfigFileCheck {
+    struct OutOfRange {
+        std::string key;
+        int value;
+        int low, high;
+    };
+    std::vector<std::string> missing;
+    std::vector<OutOfRange> outOfRange;
+
+    bool Refused() const { return !outOfRange.empty(); }
+    // Everything found, in one message for the user; empty when all is well.
+    std::string Message() const;
+};
+
 // Reads every key. A missing key or section reads as 0. Section-one keys also
 // set the panel values (sign-extended); the caller moves the sliders. The
 // governor and burst keys go straight into TuningBlock. A file that cannot be
 // read (missing, unreadable, too large, not text) changes nothing.
-ConfigFileResult ReadConfigFile(const std::string& path, ConfigValues& cv, ParameterImage& image, PanelValues& panel);
+ConfigFileResult ReadConfigFile(const std::string& path,
+                                ConfigValues& cv,
+                                ParameterImage& image,
+                                PanelValues& panel,
+                                ConfigFileCheck* check = nullptr);
+
+// The checked read of "Open conifg file" and quillon-cli: a file holding a
+// value outside its range is not taken at all (the result fails with the
+// check's message and nothing changes). Otherwise it reads as ReadConfigFile,
+// except that a key the file lacks keeps the value held now, and check lists
+// those keys.
+ConfigFileResult OpenConfigFile(const std::string& path,
+                                ConfigValues& cv,
+                                ParameterImage& image,
+                                PanelValues& panel,
+                                ConfigFileCheck& check);
+
+// The table's factory value for every value a file holds: what a file's
+// missing keys keep while no unit's values have been read.
+void TakeFactoryFileValues(ConfigValues& cv, ParameterImage& image, PanelValues& panel);
 
 // Copies the panel values into the section-one names, then writes every key
 // into the file, keeping whatever else the file holds. The file is replaced
@@ -32,6 +69,8 @@ ConfigFileResult WriteConfigFile(const std::string& path,
 // blanks and sign, up to the first non-digit, no digits giving 0; numbers
 // beyond the 32-bit range saturate, and the low 8 bits are kept.
 int8_t ConfigByteFromText(std::string_view text);
+// The same number before the low 8 bits are taken (saturated to 32 bits).
+int ConfigNumberFromText(std::string_view text);
 
 // The name a save goes to: ".ini" is appended unless the name already ends
 // in ".ini" (in any letter case).

@@ -44,6 +44,7 @@ void MainReceiver::OnFrame(const uint8_t* body, uint8_t length) {
 }
 
 void MainReceiver::OnParameterReply() {
+    o_.unitImage = o_.image;
     ImageToConfig(o_, CopyForm::MainView);
     if (events_.parametersReceived) events_.parametersReceived();
     if (connectStage_ == 0) {

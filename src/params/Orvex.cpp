@@ -1,9 +1,11 @@
 #include "params/Orvex.h"
 
 int Orvex::SendCommand(int group, int code) {
-    BuildFrame(link, image, group, code);
+    const size_t length = BuildFrame(link, image, group, code);
     // A closed port sends nothing; the counter and ReplyPending have still moved.
-    if (LinkPort.IsOpen()) LinkPort.Write(link.FrameBuffer, kFrameSize);
+    if (!LinkPort.IsOpen() || transferOwnsLink) return 1;
+    LinkPort.Write(link.FrameBuffer, kFrameSize);
+    if (length == FrameLength(ParameterFrame)) unitImage = image;
     return 1;
 }
 
@@ -19,6 +21,8 @@ void ResetOrvex() {
     o.LinkPort.RxQueue().Clear();
     o.link = LinkState{};
     o.image = ParameterImage{};
+    o.unitImage = ParameterImage{};
+    o.transferOwnsLink = false;
     o.config = ConfigValues{};
 }
 
@@ -31,14 +35,18 @@ bool Copied(const ConfigDef& d, CopyForm form) {
 }
 }  // namespace
 
-void ImageToConfig(Orvex& o, CopyForm form) {
+void ImageToConfig(Orvex& o, CopyForm form) { ImageToConfig(o.image, o.config, form); }
+
+void ImageToConfig(const ParameterImage& image, ConfigValues& config, CopyForm form) {
     for (const ConfigDef& d : kConfigDefs)
-        if (Copied(d, form)) o.config[d.id] = *BytePtr(o.image, d.device);
+        if (Copied(d, form)) config[d.id] = *BytePtr(image, d.device);
 }
 
-void ConfigToImage(Orvex& o) {
+void ConfigToImage(Orvex& o) { ConfigToImage(o.config, o.image); }
+
+void ConfigToImage(const ConfigValues& config, ParameterImage& image) {
     for (const ConfigDef& d : kConfigDefs)
-        if (d.toImage) *BytePtr(o.image, d.device) = o.config[d.id];
+        if (d.toImage) *BytePtr(image, d.device) = config[d.id];
 }
 
 PanelValues PanelFromImage(const ParameterImage& image) {

@@ -18,6 +18,11 @@ struct Orvex {
     LinkState link;
     ParameterImage image;
     ConfigValues config;
+    // The image the unit is known to hold: the last one it sent or was sent.
+    ParameterImage unitImage;
+    // While a firmware transfer runs the port carries the boot loader's
+    // protocol: no frame is written.
+    bool transferOwnsLink = false;
 
     // Builds a frame (see BuildFrame) and writes all 90 bytes when the port is
     // open. Returns 1, as the device protocol's callers expect.
@@ -38,8 +43,10 @@ enum class CopyForm {
 // Image to ConfigValues (the panel values are set by the caller from the
 // section-one names, which this fills in MainView form only).
 void ImageToConfig(Orvex& o, CopyForm form);
+void ImageToConfig(const ParameterImage& image, ConfigValues& config, CopyForm form);
 // ConfigValues to image, with the exceptions of "Transmit Conifg file".
 void ConfigToImage(Orvex& o);
+void ConfigToImage(const ConfigValues& config, ParameterImage& image);
 // Panel values from the image (TuningBlock bytes 33, 12, 34, 6, 31, 32, 0).
 PanelValues PanelFromImage(const ParameterImage& image);
 // Writes the factory values, sets "TotalCoefficient" to 70, copies the image

@@ -187,6 +187,12 @@ const char* const kReceiverTypeNames[9] = {
 
 const ConfigDef& Def(CV id) { return kConfigDefs[static_cast<size_t>(id)]; }
 
+const ByteDef& ByteOf(DeviceByte b) {
+    return b.block == BlockId::Setup ? kSetupBytes[b.index] : kTuningBytes[b.index].def;
+}
+
+const ByteDef& ByteOf(CV id) { return ByteOf(Def(id).device); }
+
 const int8_t* BytePtr(const ParameterImage& image, DeviceByte b) {
     return b.block == BlockId::Setup ? &image.SetupBlock[b.index] : &image.TuningBlock[b.index];
 }

@@ -8,6 +8,7 @@
 #include "widgets/CPngButton.h"
 #include "widgets/DataExchange.h"
 #include "widgets/Dialogs.h"
+#include "widgets/SliderSettle.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -93,6 +94,7 @@ void ParameterPanel::CreateSliders(QWidget* form) {
         slider->setGeometry(DluRect(centre - kSliderW / 2, kSliderY, kSliderW, kSliderH));
         sliders_[i] = slider;
         connect(slider, &QSlider::valueChanged, this, [this, i] { OnDrag(i); });
+        settles_[i] = new SliderSettle(slider, [this, i] { OnRelease(i); });
         slider->installEventFilter(this);
 
         const std::span<const int> scale =
@@ -210,8 +212,9 @@ void ParameterPanel::ShowValues(const PanelValues& values) {
     WriteEdits();
 }
 
-// A drag (or a key moving the slider) changes the value and the boxes only.
-// The box the user may be typing in elsewhere keeps its text.
+// A drag (or a key moving the slider) changes the value and the boxes; the
+// value is sent when the mouse lets go or the move has settled. The box the
+// user may be typing in elsewhere keeps its text.
 void ParameterPanel::OnDrag(int index) {
     panel_.value[index] = ValueFromPosition(index);
     for (int i = 0; i < 7; ++i) {
@@ -224,6 +227,7 @@ void ParameterPanel::OnDrag(int index) {
 
 void ParameterPanel::OnRelease(int index) {
     qCDebug(lcAppUi) << "slider" << kSliders[index].name << "released at" << panel_.value[index];
+    settles_[index]->Cancel();
     WriteTuningByte(index);
     SendParameters(o_);
 }

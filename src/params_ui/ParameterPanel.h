@@ -22,6 +22,7 @@ class QLineEdit;
 class QPushButton;
 class PanelSlider;
 class QSlider;
+class SliderSettle;
 class QWidget;
 struct Orvex;
 
@@ -83,6 +84,7 @@ private:
     PanelValues panel_;
     PanelValues snapshot_;
     std::array<PanelSlider*, 7> sliders_{};
+    std::array<SliderSettle*, 7> settles_{};
     std::array<QLineEdit*, 7> edits_{};
     std::array<std::vector<QLabel*>, 7> scales_{};
     std::array<CPngButton*, PresetCount> presets_{};

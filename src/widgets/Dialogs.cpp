@@ -1,9 +1,11 @@
 #include "widgets/Dialogs.h"
 #include "widgets/WidgetsLog.h"
 
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
+#include <QTimer>
 
 namespace Dialogs {
 namespace {
@@ -20,10 +22,23 @@ State& TheState() {
     return state;
 }
 
+// A real dialog runs its own event loop until the user answers, and the
+// program's timers and receive notifications go on meanwhile. The stand-in
+// does the same for a user who reads for a moment, longer than any periodic
+// refresh of the program.
+constexpr int kTestAnswerMs = 150;
+
+void RunWhileAnswering() {
+    QEventLoop loop;
+    QTimer::singleShot(kTestAnswerMs, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 // Records the request; true with the next queued answer, false when none was queued.
 bool Answer(const Request& request, QString* answer) {
     State& state = TheState();
     state.requests.append(request);
+    RunWhileAnswering();
     if (state.answers.isEmpty()) {
         qCWarning(lcWidgets) << "no answer queued for dialog" << request.title << request.text;
         state.unanswered.append(request);
@@ -84,6 +99,7 @@ QString AskFileName(Kind kind, QWidget* parent, const QString& title, const QStr
 void Message(QWidget* parent, const QString& text, const QString& title) {
     if (TheState().testMode) {
         TheState().requests.append({Kind::Message, title, text, QString()});
+        RunWhileAnswering();
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);

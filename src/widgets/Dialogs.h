@@ -1,8 +1,9 @@
 #pragma once
 // Every message box and file dialog of the program goes through here, so the
 // GUI tests can answer them. In test mode nothing is ever shown: each request
-// is recorded, a message returns as if OK was pressed, and file dialogs and
-// questions take the next queued answer (none queued: the request counts as
+// is recorded, the program's events go on in a nested event loop for a moment
+// as they do under a real dialog, then a message returns as if OK was
+// pressed, and file dialogs and questions take the next queued answer (none queued: the request counts as
 // unexpected and is answered with cancel / "no").
 
 #include <QList>

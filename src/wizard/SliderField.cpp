@@ -4,6 +4,7 @@
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/Skin.h"
+#include "widgets/SliderSettle.h"
 #include "wizard/CWizardPage.h"
 #include "wizard/WizardPages.h"
 
@@ -58,6 +59,7 @@ SliderField::SliderField(CWizardPage* page, const SliderFieldDef& def)
     slider_->setTickPosition(QSlider::TicksBothSides);
     slider_->installEventFilter(this);
     connect(slider_, &QSlider::valueChanged, this, &SliderField::OnDrag);
+    settle_ = new SliderSettle(slider_, [this] { OnRelease(); });
 
     edit_ = new QLineEdit(page);
     CWizardPage::NameControl(edit_, def.editId);
@@ -108,7 +110,8 @@ void SliderField::ShowPosition() {
 
 void SliderField::StoreByte() { *BytePtr(orvex_.image, Def(def_.name).device) = static_cast<int8_t>(value_); }
 
-// A drag, a key or the wheel moving the slider: the value and its box only.
+// A drag, a key or the wheel moving the slider: the value and its box; it is
+// sent when the mouse lets go or the move has settled.
 void SliderField::OnDrag() {
     value_ = def_.base - slider_->value();
     orvex_.config[def_.name] = static_cast<int8_t>(value_);
@@ -117,12 +120,19 @@ void SliderField::OnDrag() {
 
 void SliderField::OnRelease() {
     qCDebug(lcWizard) << def_.accessibleName << "released at" << value_;
+    settle_->Cancel();
     StoreByte();
     SendParameters(orvex_);
 }
 
 void SliderField::OnEnter() {
-    DataExchange::ReadInt(edit_, value_, def_.low, def_.high, page_);
+    // The range message is modal and the page refreshes meanwhile: the typed
+    // number is held apart until the message is closed.
+    int entered = value_;
+    confirming_ = true;
+    DataExchange::ReadInt(edit_, entered, def_.low, def_.high, page_);
+    confirming_ = false;
+    value_ = entered;
     ShowPosition();
     value_ = std::clamp(value_, def_.low, def_.high);
     // ConfigValues takes the number too, so the page's refresh keeps showing
@@ -135,6 +145,7 @@ void SliderField::OnEnter() {
 }
 
 void SliderField::Refresh() {
+    if (confirming_) return;
     // The user's hand on the slider wins over the stored value until it lets go.
     if (!slider_->isSliderDown()) {
         value_ = orvex_.config[def_.name];

@@ -4,16 +4,16 @@
 // the device byte behind it (Swashplate travel, Collective pitch, Tail setup).
 //
 // - Moving the slider (mouse, keys, wheel) puts the value into the field, the
-//   ConfigValues entry and the edit box; nothing is sent.
-// - Letting go of the mouse button on the slider writes the device byte and
-//   sends the whole image.
+//   ConfigValues entry and the edit box.
+// - Letting go of the mouse button on the slider, or the end of a move made
+//   otherwise (SliderSettle), writes the device byte and sends the whole image.
 // - Enter in the edit box reads it with its range check (the range message
 //   on failure), moves the slider to the typed number (before the clamp, so
 //   the slider sits at its end for a number beyond the range), clamps, writes
 //   the ConfigValues entry and the device byte, sends, and shows the value.
 //   One press is one entry: a held key's repeats are not new entries.
-// - Refresh() shows the ConfigValues entry; a slider the user holds and an
-//   edit box the user is typing in are left alone.
+// - Refresh() shows the ConfigValues entry; a slider the user holds, an edit
+//   box the user is typing in and an entry being confirmed are left alone.
 
 #include "params/ParameterTable.h"
 
@@ -28,6 +28,7 @@ class QSlider;
 class QWidget;
 class CWizardPage;
 struct Orvex;
+class SliderSettle;
 
 struct SliderFieldDef {
     CV name;                     // the ConfigValues entry; its device byte goes with it
@@ -76,5 +77,7 @@ private:
     QWidget* page_;
     QSlider* slider_;
     QLineEdit* edit_;
+    SliderSettle* settle_;
+    bool confirming_ = false;
     std::vector<QLabel*> scale_;
 };

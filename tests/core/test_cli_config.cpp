@@ -6,9 +6,11 @@
 #include "SimProcess.h"
 #include "TempDir.h"
 #include "params/IniFile.h"
+#include "params/ParameterTable.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <memory>
@@ -27,6 +29,17 @@ using Image = std::array<int8_t, kSetup + kTuning>;
 Image DistinctImage() {
     Image image{};
     for (size_t i = 0; i < image.size(); ++i) image[i] = static_cast<int8_t>(static_cast<int>(i) - 40);
+    return image;
+}
+
+// The same, with every byte that has a range brought into it: what a unit
+// whose values all came from the program's controls could hold.
+Image DistinctImageInRange() {
+    Image image = DistinctImage();
+    for (size_t i = 0; i < image.size(); ++i) {
+        const ByteDef& row = i < kSetup ? kSetupBytes[i] : kTuningBytes[i - kSetup].def;
+        if (row.low != 0 || row.high != 0) image[i] = static_cast<int8_t>(std::clamp<int>(image[i], row.low, row.high));
+    }
     return image;
 }
 
@@ -190,7 +203,7 @@ TEST_F(CliConfig, SaveIntoAMissingFolderFailsClearly) {
 }
 
 TEST_F(CliConfig, LoadOfAnEditedFileChangesTheDevice) {
-    const Image image = DistinctImage();
+    const Image image = DistinctImageInRange();
     StartSim(image);
     const std::string path = dir_.file("edited.ini");
     ASSERT_EQ(RunCli("save " + sim().portPath() + " " + Quoted(path)).status, 0);
@@ -245,6 +258,37 @@ TEST_F(CliConfig, LoadOfAnEditedFileChangesTheDevice) {
     EXPECT_EQ(after.file.Get("section3", "Acc1"), "99");
     EXPECT_EQ(after.file.Get("section2", "SwashPlateType"), "4");
     EXPECT_EQ(after.file.Get("section1", "PitchAgility"), "50");
+}
+
+TEST_F(CliConfig, DiffListsWhatLoadWouldChangeAndLoadRefusesValuesOutOfRange) {
+    StartSim(DistinctImageInRange());
+    const std::string path = dir_.file("plan.ini");
+    ASSERT_EQ(RunCli("save " + sim().portPath() + " " + Quoted(path)).status, 0);
+    CliResult r = RunCli("diff " + sim().portPath() + " " + Quoted(path));
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("Nothing would change"), std::string::npos) << r.out;
+
+    IniLoadResult loaded = IniFile::Load(path);
+    ASSERT_TRUE(loaded.status.ok);
+    ASSERT_TRUE(loaded.file.Set("section1", "PitchGain", "88"));
+    ASSERT_TRUE(loaded.file.Set("section2", "SwashPlateType", "4"));
+    ASSERT_TRUE(loaded.file.Set("section3", "SpinSpeed1", "50"));
+    ASSERT_TRUE(loaded.file.Set("section3", "TailCompsate1", "-100"));
+    ASSERT_TRUE(loaded.file.Set("section3", "RPMGainP", "33"));
+    ASSERT_TRUE(loaded.file.Save(path).ok);
+    r = RunCli("diff " + sim().portPath() + " " + Quoted(path));
+    ASSERT_EQ(r.status, 0) << r.out;
+    for (const char* line : {"Pitch gain: 10 → 88", "Swashplate type: 1 → 4", "Pitch agility: 25 → 50",
+                             "Collective to tail: 32 → -100", "Governor P gain: 16 → 33"})
+        EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
+
+    ASSERT_TRUE(loaded.file.Set("section2", "ServoType", "9"));
+    ASSERT_TRUE(loaded.file.Save(path).ok);
+    r = RunCli("load " + sim().portPath() + " " + Quoted(path));
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.out.find("ServoType = 9 (range 0 to 5)"), std::string::npos) << r.out;
+    EXPECT_TRUE(WithCode(sim().frames(), 30).empty()) << "a compare or a refused load sent parameters";
+    EXPECT_EQ(ReadBytes(imagePath()), ImageBytes(DistinctImageInRange()));
 }
 
 TEST_F(CliConfig, LoadOfABinaryFileFailsAndSendsNothing) {

@@ -3,7 +3,9 @@
 // file name rules.
 #include "FileBytes.h"
 #include "TempDir.h"
+#include "params/ConfigCompare.h"
 #include "params/ConfigFile.h"
+#include "params/Orvex.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +13,7 @@
 #include <unistd.h>
 #include <cerrno>
 #include <filesystem>
+#include <optional>
 
 namespace {
 
@@ -443,4 +446,108 @@ TEST(ConfigFileName, FourCharactersOrFewerAreTooShort) {
     EXPECT_FALSE(PathLongEnough("a.in"));
     EXPECT_TRUE(PathLongEnough("a.ini"));
     EXPECT_STREQ(kFileNameTooShort, "File name is too short!");
+}
+
+// ---- Checked open and compare -------------------------------------------------
+
+namespace {
+
+// A unit as the program's own controls leave it: factory values, then a preset.
+struct UnitState {
+    const char* name;
+    std::optional<Preset> preset;
+};
+
+void PutUnitIn(Orvex& unit, const UnitState& state) {
+    ResetAllParameters(unit);
+    if (state.preset) ApplyPreset(unit, *state.preset);
+}
+
+}  // namespace
+
+class ConfigRoundTrip : public ::testing::TestWithParam<UnitState> {};
+
+// Saved from the unit, opened over other values and transmitted: the unit gets
+// back exactly the image it holds, and the compare finds nothing to change.
+TEST_P(ConfigRoundTrip, FileSavedFromTheUnitLoadsBackAndTransmitsUnchanged) {
+    TempDir dir;
+    Orvex unit;
+    PutUnitIn(unit, GetParam());
+    const std::string path = dir.file("unit.ini");
+    ASSERT_TRUE(WriteConfigFile(path, unit.config, unit.image, PanelFromImage(unit.image)).ok);
+
+    // The values the file holds start out as the program start values, the governor bytes as -1.
+    Orvex loaded;
+    loaded.image = unit.image;
+    for (const DirectKeyDef& k : kDirectKeys) loaded.image.TuningBlock[k.tuningIndex] = -1;
+    PanelValues panel;
+    ConfigFileCheck check;
+    const ConfigFileResult r = OpenConfigFile(path, loaded.config, loaded.image, panel, check);
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_TRUE(check.missing.empty());
+    ConfigToImage(loaded);
+    EXPECT_EQ(loaded.image, unit.image);
+    const ConfigComparison comparison = CompareConfigFile(path, unit.image);
+    EXPECT_TRUE(comparison.changes.empty()) << comparison.Text();
+}
+
+INSTANTIATE_TEST_SUITE_P(FactoryAndPresets,
+                         ConfigRoundTrip,
+                         ::testing::Values(UnitState{"Factory", std::nullopt},
+                                           UnitState{"Beginner", PresetBeginner},
+                                           UnitState{"F3C", PresetF3C},
+                                           UnitState{"Soft3D", PresetSoft3D},
+                                           UnitState{"Hardcore", Preset3DHardcore},
+                                           UnitState{"Extreme", Preset3DExtreme}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ConfigOpen, OutOfRangeValuesRefuseTheWholeFileAndAreNamed) {
+    TempDir dir;
+    Orvex unit;
+    PutUnitIn(unit, {"Factory", std::nullopt});
+    unit.config[CV::ServoType] = 7;
+    unit.config[CV::AileronLimit] = 10;
+    ASSERT_TRUE(WriteConfigFile(dir.file("odd.ini"), unit.config, unit.image, PanelFromImage(unit.image)).ok);
+
+    Params p = KnownParams();
+    const Params before = p;
+    ConfigFileCheck check;
+    const ConfigFileResult r = OpenConfigFile(dir.file("odd.ini"), p.cv, p.image, p.panel, check);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("ServoType = 7 (range 0 to 5)"), std::string::npos) << r.message;
+    EXPECT_NE(r.message.find("AileronLimit = 10 (range 20 to 125)"), std::string::npos) << r.message;
+    EXPECT_EQ(check.outOfRange.size(), 2u);
+    EXPECT_EQ(p, before);
+}
+
+TEST(ConfigOpen, MissingKeysKeepTheHeldValuesAndAreListed) {
+    TempDir dir;
+    WriteBytes(dir.file("part.ini"), "[section2]\nServoType=3\n");
+    Params held = KnownParams();
+    TakeFactoryFileValues(held.cv, held.image, held.panel);
+    Params p = held;
+    ConfigFileCheck check;
+    ASSERT_TRUE(OpenConfigFile(dir.file("part.ini"), p.cv, p.image, p.panel, check).ok);
+    held.cv[CV::ServoType] = 3;
+    EXPECT_EQ(p, held);
+    EXPECT_EQ(held.cv[CV::SwashPlateType], 2);  // the factory value, not 0
+    EXPECT_EQ(check.missing.size(), kConfigCount - 3 - 1 + kDirectKeys.size());
+    EXPECT_NE(check.Message().find("SwashPlateType"), std::string::npos) << check.Message();
+}
+
+TEST(ConfigCompare, ListsEveryValueTheTransmitWouldChangeByItsPanelName) {
+    TempDir dir;
+    Orvex unit;
+    PutUnitIn(unit, {"Factory", std::nullopt});
+    WriteBytes(dir.file("five.ini"),
+               "[section1]\nPitchGain=55\n[section2]\nServoType=3\nAileronLimit=90\n"
+               "[section3]\nSpinSpeed4=44\nRPMTotalGain=33\nreceiver type=4\n");
+    const ConfigComparison c = CompareConfigFile(dir.file("five.ini"), unit.image);
+    ASSERT_TRUE(c.result.ok) << c.result.message;
+    const std::string text = c.Text();
+    for (const char* line : {"Pitch gain: 40 → 55\n", "Servo type: 0 → 3\n", "Aileron travel: 80 → 90\n",
+                             "Yaw rate R: 35 → 44\n", "Governor total gain: 30 → 33\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+    // "receiver type" is not transmitted, so it would not change.
+    EXPECT_EQ(c.changes.size(), 5u) << text;
 }

@@ -3,6 +3,7 @@
 // looked at) every dialog the program asked for.
 
 #include "widgets/Dialogs.h"
+#include "widgets/WheelGuard.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
         QLoggingCategory::setFilterRules(QStringLiteral("quillon.*.debug=false"));
     Dialogs::SetTestMode(true);
+    WheelGuard::Install();
     ::testing::UnitTest::GetInstance()->listeners().Append(new UnexpectedDialogCheck);
     return RUN_ALL_TESTS();
 }

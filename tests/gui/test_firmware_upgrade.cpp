@@ -10,6 +10,7 @@
 #include "params/Orvex.h"
 #include "widgets/Dialogs.h"
 
+#include <QAction>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
@@ -182,25 +183,36 @@ TEST_F(FirmwareUpgradeTest, OversizedFileIsRefusedBeforeAnythingIsSent) {
     EXPECT_EQ(sim().logText().find("BOOT"), std::string::npos) << sim().logText();
 }
 
-// While the loader keeps the first block waiting, the window is fully usable
-// and shows which block is on its way; the wait ends with the time-out.
-TEST_F(FirmwareUpgradeTest, WaitingForTheLoaderLeavesTheWindowUsable) {
-    StartLoader({"--silent-block", "1"}, /*blockAnswerLimitMs=*/3000);
+// While the loader keeps the first block waiting, the transfer owns the link:
+// the controls that would send are disabled and a frame sent anyway is not
+// written. "Cancel" tells the loader and ends the transfer.
+TEST_F(FirmwareUpgradeTest, TheTransferOwnsTheLinkAndCanBeCancelled) {
+    StartLoader({"--silent-block", "1"}, /*blockAnswerLimitMs=*/60000);
     ChooseFirmware(FirmwarePattern(1000, 5));
     Click(1024);
     ASSERT_TRUE(LoaderLogged("BOOT silent from block 1")) << sim().logText();
 
     EXPECT_EQ(frame().statusText(), StatusFor(1, 8));
-    EXPECT_FALSE(Button(1024)->isEnabled());
+    EXPECT_EQ(Button(1024)->text(), QStringLiteral("Cancel"));
     EXPECT_EQ(frame().progressBar()->value(), 0);
-    for (int id : {1000, 1001, 1023}) EXPECT_TRUE(Button(id)->isEnabled()) << id;
+    for (int id : {1000, 1001}) EXPECT_FALSE(Button(id)->isEnabled()) << id;
+    EXPECT_FALSE(Slider(1002)->isEnabled());
+    EXPECT_FALSE(frame().transmitAction()->isEnabled());
+    const uint32_t written = TheOrvex().LinkPort.BytesWritten();
+    SendParameters(TheOrvex());
+    EXPECT_EQ(TheOrvex().LinkPort.BytesWritten(), written);
     // The event loop runs: a file dialog opens (and is cancelled) meanwhile.
     Dialogs::QueueAnswer(QString());
     Click(1023);
     EXPECT_EQ(Dialogs::TakeRequests().size(), 1);
-    EXPECT_TRUE(Slider(1002)->isEnabled());
 
-    EXPECT_EQ(WaitForEnd(), QStringList{QStringLiteral("Update timeout! Please try again!")});
+    Click(1024);
+    EXPECT_EQ(WaitForEnd(), QStringList{QStringLiteral("Update cancel!")});
+    EXPECT_TRUE(LoaderLogged("BOOT sender cancel")) << sim().logText();
+    EXPECT_EQ(Button(1024)->text(), QStringLiteral("Upgrade"));
+    for (int id : {1000, 1001}) EXPECT_TRUE(Button(id)->isEnabled()) << id;
+    EXPECT_TRUE(Slider(1002)->isEnabled());
+    EXPECT_TRUE(frame().transmitAction()->isEnabled());
     EXPECT_TRUE(progressSteps_.empty());
 }
 

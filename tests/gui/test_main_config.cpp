@@ -38,7 +38,12 @@ TEST_F(ConfigMenu, OpenShowsTheFileValuesOnSlidersAndBoxes) {
                            "YawAgility=25\nYawRight=44\nYawGain=77\n[section2]\nServoDirCH1=-1\n";
     Dialogs::QueueAnswer(QString::fromStdString(file));
     frame().openAction()->trigger();
-    const Dialogs::Request asked = OnlyRequest();
+    const QList<Dialogs::Request> requests = Dialogs::TakeRequests();
+    ASSERT_EQ(requests.size(), 2);
+    // The keys the file lacks are named; they keep the factory values (no unit yet).
+    EXPECT_TRUE(requests[1].text.contains(QStringLiteral("SwashPlateType"))) << requests[1].text.toStdString();
+    EXPECT_EQ(TheOrvex().config[CV::SwashPlateType], 2);
+    const Dialogs::Request asked = requests[0];
     EXPECT_EQ(asked.kind, Dialogs::Kind::OpenFile);
     EXPECT_EQ(asked.title, QStringLiteral("Select Config File"));
     EXPECT_EQ(asked.filter, QStringLiteral("conif file (*.ini)"));
@@ -95,7 +100,9 @@ TEST_F(ConfigMenu, CancelDoesNothing) {
 }
 
 TEST_F(ConfigMenu, SaveAddsTheExtensionAndWritesThePanel) {
-    OpenFrame();
+    // Connected: before that the program holds start values no unit takes
+    // (FixMode and SwashPlateType 0), and a file holding them is refused.
+    ConnectToSim();
     Enter(1128, QStringLiteral("44"));  // yaw rate R
     const std::string chosen = runtime_.file("saved");
     Dialogs::QueueAnswer(QString::fromStdString(chosen));
@@ -177,4 +184,47 @@ TEST_F(ConfigMenu, TransmitSendsTheOpenedFileOnce) {
     EXPECT_EQ(SetupByte(sent, 14), 90);   // AileronLimit
     EXPECT_EQ(TuningByte(sent, 32), 44);  // yaw rate R from SpinSpeed4
     EXPECT_EQ(TuningByte(sent, 45), 33);  // RPMTotalGain
+}
+
+TEST_F(ConfigMenu, CompareListsWhatTheTransmitWouldChange) {
+    ConnectToSim();
+    const std::string file = runtime_.file("plan.ini");
+    Dialogs::QueueAnswer(QString::fromStdString(file));
+    frame().saveAction()->trigger();
+    Dialogs::TakeRequests();
+    const auto compare = [&] {
+        Dialogs::QueueAnswer(QString::fromStdString(file));
+        frame().compareAction()->trigger();
+        const QList<Dialogs::Request> requests = Dialogs::TakeRequests();
+        EXPECT_EQ(requests.size(), 2);
+        return requests.size() == 2 ? requests[1].text : QString();
+    };
+    EXPECT_TRUE(compare().startsWith(QStringLiteral("Nothing would change")));
+
+    std::string text = ReadBytes(file);
+    const auto set = [&text](const std::string& key, int value) {
+        const size_t at = text.find("\n" + key + "=") + key.size() + 2;
+        text.replace(at, text.find('\n', at) - at, std::to_string(value));
+    };
+    const ParameterImage& unit = TheOrvex().unitImage;
+    set("PitchGain", 88);
+    set("ServoType", 3);
+    set("AileronLimit", 90);
+    set("SpinSpeed4", 44);
+    set("RPMTotalGain", 33);
+    std::ofstream(file, std::ios::trunc) << text;
+    const ParameterImage image = TheOrvex().image;
+    const ConfigValues config = TheOrvex().config;
+    const QString expected = QStringLiteral(
+                                 "Aileron travel: %1 → 90\nServo type: %2 → 3\nPitch gain: %3 → 88\n"
+                                 "Yaw rate R: %4 → 44\nGovernor total gain: %5 → 33")
+                                 .arg(unit.SetupBlock[14])
+                                 .arg(unit.SetupBlock[19])
+                                 .arg(unit.TuningBlock[12])
+                                 .arg(unit.TuningBlock[32])
+                                 .arg(unit.TuningBlock[45]);
+    EXPECT_EQ(compare(), expected);
+    // Comparing reads nothing into the program.
+    EXPECT_EQ(TheOrvex().image, image);
+    EXPECT_TRUE(TheOrvex().config == config);
 }

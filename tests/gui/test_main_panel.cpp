@@ -16,6 +16,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <fstream>
 
@@ -99,17 +100,34 @@ TEST_F(Panel, SliderReleaseSendsOneFrameWithTheNewValue) {
     EXPECT_EQ(TuningByte(frames[5], 0), 10);  // the Reset's frame
 }
 
-TEST_F(Panel, KeyboardMovesChangeTheBoxButSendNothing) {
+// The wheel moves only a slider that has the focus; keys and wheel together
+// are one move, sent once it settles.
+TEST_F(Panel, KeyAndWheelMovesAreSentOnceTheySettle) {
     ConnectToSim();
     QSlider* slider = Slider(1010);  // roll agility, byte 34
     const int oldValue = Edit(1014)->text().toInt();
+    const auto wheelNotch = [slider] {
+        const QPointF at(slider->width() / 2.0, slider->height() / 2.0);
+        QWheelEvent wheel(at, slider->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(slider, &wheel);
+    };
+    wheelNotch();
+    EXPECT_EQ(Edit(1014)->text().toInt(), oldValue);
+    EXPECT_NE(slider->window()->focusWidget(), slider);
+
     slider->setFocus();
     for (int i = 0; i < 3; ++i) QTest::keyClick(slider, Qt::Key_Up);
     EXPECT_EQ(Edit(1014)->text().toInt(), oldValue + 3);
+    wheelNotch();
+    const int newValue = Edit(1014)->text().toInt();
+    EXPECT_NE(newValue, oldValue + 3);
+    EXPECT_EQ(newValue, 75 - slider->value());
+    ASSERT_TRUE(WaitForFrames(5));
     const std::vector<SimFrame> frames = FramesUpToTailReset();
-    ASSERT_EQ(frames.size(), 5u);
-    EXPECT_EQ(TuningByte(frames[4], 0), 10);  // the Reset's frame
-    EXPECT_EQ(TuningByte(frames[4], 34), oldValue);
+    ASSERT_EQ(frames.size(), 6u);
+    EXPECT_EQ(TuningByte(frames[4], 34), newValue);
+    EXPECT_EQ(TuningByte(frames[5], 0), 10);  // the Reset's frame
 }
 
 TEST_F(Panel, OutOfRangeEntryShowsTheRangeMessageAndSendsTheLimitOnce) {

@@ -74,9 +74,11 @@ TEST_F(MainFrame, MenusHoldTheFileAndHelpCommands) {
     ASSERT_EQ(top.size(), 2);
     EXPECT_EQ(top[0]->text(), QStringLiteral("File(&F)"));
     EXPECT_EQ(top[1]->text(), QStringLiteral("Help(&H)"));
-    EXPECT_EQ(MenuTexts(top[0]->menu()),
-              (QStringList{QStringLiteral("Open conifg file"), QStringLiteral("Save Config file"),
-                           QStringLiteral("Transmit Conifg file"), QStringLiteral("-"), QStringLiteral("Exit(&X)")}));
+    EXPECT_EQ(
+        MenuTexts(top[0]->menu()),
+        (QStringList{QStringLiteral("Open conifg file"), QStringLiteral("Save Config file"),
+                     QStringLiteral("Transmit Conifg file"), QStringLiteral("Compare config file with Orvex\u2026"),
+                     QStringLiteral("-"), QStringLiteral("Exit(&X)")}));
     EXPECT_EQ(MenuTexts(top[1]->menu()), QStringList{QStringLiteral("About Quillon2.0")});
 }
 

@@ -16,6 +16,7 @@
 #include "wizard/CStep14.h"
 #include "wizard/PageParts.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -148,6 +149,11 @@ protected:
     QLineEdit* Edit(int id) const { return On<QLineEdit>(id); }
     QPushButton* Button(int id) const { return On<QPushButton>(id); }
 
+    // The next frame sent from a timer of the program: the event loop runs meanwhile.
+    SimFrame NextTimedFrame() {
+        EXPECT_TRUE(WaitFor([this] { return FramesSince() > 0; })) << "no frame after frame " << sent_;
+        return NextFrame();
+    }
     // The next frame the device logged since the last one taken.
     SimFrame NextFrame() {
         EXPECT_TRUE(sim().waitForFrames(sent_ + 1, kWaitMs)) << "no frame after frame " << sent_;
@@ -298,7 +304,7 @@ TEST_F(SwashplateTravel, EnterOutsideTheTwoEditBoxesSendsNothing) {
     EXPECT_EQ(SetupByte(NextFrame(), 14), 100) << "Enter outside the boxes sent a frame";
 }
 
-TEST_F(SwashplateTravel, KeyboardMovesChangeTheBoxAndConfigValuesButSendNothing) {
+TEST_F(SwashplateTravel, KeyboardMovesAreSentOnceTheySettle) {
     Connect();
     OpenOnPage(kSwashTravelPage);
     QSlider* aileron = Slider(1025);
@@ -311,10 +317,12 @@ TEST_F(SwashplateTravel, KeyboardMovesChangeTheBoxAndConfigValuesButSendNothing)
     EXPECT_LT(afterPage, 83);
     EXPECT_EQ(TheOrvex().config[CV::AileronLimit], afterPage);
 
+    // One frame for the whole move, with what the box shows.
+    EXPECT_EQ(SetupByte(NextTimedFrame(), 14), afterPage);
     Enter(Edit(1107), "75");
     const SimFrame f = NextFrame();
-    EXPECT_EQ(SetupByte(f, 15), 75) << "a key move sent a frame";
-    EXPECT_EQ(SetupByte(f, 14), 80);
+    EXPECT_EQ(SetupByte(f, 15), 75) << "the move was sent more than once";
+    EXPECT_EQ(SetupByte(f, 14), afterPage);
 }
 
 TEST_F(SwashplateTravel, TheRefreshFollowsConfigValuesButLeavesATypedNumberAlone) {
@@ -417,15 +425,17 @@ TEST_F(CollectivePitch, MinusThreeHundredShowsTheRangeMessageAndSendsMinus125) {
     EXPECT_EQ(TuningByte(f, 38), -125);
 }
 
-TEST_F(CollectivePitch, KeyboardMovesChangeTheBoxAndConfigValuesButSendNothing) {
+TEST_F(CollectivePitch, AssistiveTechnologyMovesAreSentOnceTheySettle) {
     Connect();
     OpenOnPage(kCollectivePage);
-    Slider(1025)->setFocus();
-    QTest::keyClick(Slider(1025), Qt::Key_Down);
+    QAccessibleValueInterface* value = QAccessible::queryAccessibleInterface(Slider(1025))->valueInterface();
+    ASSERT_NE(value, nullptr);
+    value->setCurrentValue(Slider(1025)->value() + 1);
     EXPECT_EQ(Edit(1110)->text(), "69");
     EXPECT_EQ(TheOrvex().config[CV::TotalCoefficient], 69);
+    EXPECT_EQ(static_cast<int8_t>(TuningByte(NextTimedFrame(), 38)), 69);
     Enter(Edit(1110), "50");
-    EXPECT_EQ(TuningByte(NextFrame(), 38), 50) << "a key move sent a frame";
+    EXPECT_EQ(TuningByte(NextFrame(), 38), 50) << "the move was sent more than once";
 }
 
 TEST_F(CollectivePitch, ADeviceReplyDoesNotMoveTheSlider) {
@@ -550,17 +560,18 @@ TEST_F(TailSetup, ReleasingLimitBSendsTheLastValueShown) {
     EXPECT_EQ(FramesSince(), 0u);
 }
 
-TEST_F(TailSetup, KeyboardMovesChangeTheBoxAndConfigValuesButSendNothing) {
+TEST_F(TailSetup, KeyboardMovesAreSentOnceTheySettle) {
     Connect();
     OpenOnPage(kTailPage);
     Slider(1118)->setFocus();
     QTest::keyClick(Slider(1118), Qt::Key_Up);
     EXPECT_EQ(Edit(1120)->text(), "91");
     EXPECT_EQ(TheOrvex().config[CV::TailLimitA], 91);
+    EXPECT_EQ(SetupByte(NextTimedFrame(), 12), 91);
     QTest::mouseClick(Button(1116), Qt::LeftButton);
     const SimFrame f = NextFrame();
-    EXPECT_EQ(static_cast<uint8_t>(SetupByte(f, 9)), 255) << "a key move sent a frame";
-    EXPECT_EQ(SetupByte(f, 12), 90);
+    EXPECT_EQ(static_cast<uint8_t>(SetupByte(f, 9)), 255) << "the move was sent more than once";
+    EXPECT_EQ(SetupByte(f, 12), 91);
 }
 
 TEST_F(TailSetup, TheRefreshFollowsConfigValuesButLeavesATypedNumberAlone) {

@@ -7,9 +7,11 @@
 #include "wizard/CStep2.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 constexpr int kNext = 1029;
@@ -71,6 +73,33 @@ TEST_F(ReceiverPage, ChoosingTheSameSystemAgainSendsAgain) {
     const auto uploads = FramesWithCode(sim.frames(), 30);
     ASSERT_EQ(uploads.size(), 1u);
     EXPECT_EQ(uploads[0].payload.at(25), 6);
+}
+
+// Scrolling past the list changes nothing; once it has the focus the wheel chooses.
+TEST_F(ReceiverPage, TheWheelChoosesOnlyWhenTheListHasTheFocus) {
+    SimProcess sim({.args = {"--baud", "0"}});
+    ASSERT_TRUE(ConnectLink(sim.portPath()));
+    OpenOnReceiverPage();
+    List()->clearFocus();
+    const int8_t before = TheOrvex().config[CV::ReceiverType];
+    const auto notch = [this] {
+        const QPointF at(List()->width() / 2.0, List()->height() / 2.0);
+        QWheelEvent wheel(at, List()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(List(), &wheel);
+    };
+    notch();
+    EXPECT_EQ(List()->currentIndex(), 0);
+    EXPECT_NE(List()->window()->focusWidget(), List()) << "the wheel gave the list the focus";
+    EXPECT_EQ(TheOrvex().config[CV::ReceiverType], before);
+
+    List()->setFocus();
+    notch();
+    EXPECT_EQ(List()->currentIndex(), 1);
+    ASSERT_TRUE(sim.waitForFrames(2, kWaitMs));
+    const auto uploads = FramesWithCode(sim.frames(), 30);
+    ASSERT_EQ(uploads.size(), 1u);
+    EXPECT_EQ(uploads[0].payload.at(25), 1);
 }
 
 TEST_F(ReceiverPage, AStoredCodeOpensWithItsItem) {
