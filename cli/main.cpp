@@ -4,10 +4,14 @@
 
 #include "cli/CliSession.h"
 #include "cli/ConfigCommands.h"
+#include "cli/Doctor.h"
 #include "cli/Flash.h"
+#include "cli/Json.h"
 #include "cli/Monitor.h"
 #include "link/PortList.h"
+#include "params/ParameterTable.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -16,23 +20,55 @@
 
 namespace {
 constexpr int kConnectTimeoutMs = 5000;
+bool g_json = false;  // --json: the answer as one JSON document
+
+const char* const kUsage =
+    "usage: quillon-cli ports [--json]\n"
+    "       quillon-cli info PORT [--json]\n"
+    "       quillon-cli monitor PORT [--count N]\n"
+    "       quillon-cli save PORT FILE\n"
+    "       quillon-cli load PORT FILE\n"
+    "       quillon-cli diff PORT FILE\n"
+    "       quillon-cli flash PORT FILE\n"
+    "       quillon-cli doctor\n"
+    "       quillon-cli --version | --help\n"
+    "PORT is a device path (/dev/ttyUSB0) or the name of a simulated port.\n";
 
 int Usage() {
-    std::fprintf(stderr,
-                 "usage: quillon-cli ports\n"
-                 "       quillon-cli info PORT\n"
-                 "       quillon-cli monitor PORT [--count N]\n"
-                 "       quillon-cli save PORT FILE\n"
-                 "       quillon-cli load PORT FILE\n"
-                 "       quillon-cli diff PORT FILE\n"
-                 "       quillon-cli flash PORT FILE\n"
-                 "PORT is a device path (/dev/ttyUSB0) or the name of a simulated port.\n");
+    std::fputs(kUsage, stderr);
     return 2;
 }
 
+std::string PortJson(const PortEntry& p) {
+    return JsonObject({{"path", JsonString(p.path)},
+                       {"label", JsonString(p.label)},
+                       {"stable_name", JsonString(p.stableName)},
+                       {"simulated", p.simulated ? "true" : "false"},
+                       {"product", JsonString(p.product)},
+                       {"maker", JsonString(p.maker)},
+                       {"serial", JsonString(p.serial)},
+                       {"usb_id", JsonString(p.usbId)}});
+}
+
 int Ports(const std::vector<std::string>&) {
-    for (const PortEntry& p : ListPorts()) std::printf("%s%s\n", p.label.c_str(), p.simulated ? "  (simulated)" : "");
+    std::vector<std::string> items;
+    for (const PortEntry& p : ListPorts()) {
+        if (g_json)
+            items.push_back(PortJson(p));
+        else
+            std::printf("%s\n", p.label.c_str());
+    }
+    if (g_json) std::printf("%s\n", JsonArray(items).c_str());
     return 0;
+}
+
+template <size_t N, typename Name>
+std::string BlockJson(const int8_t (&block)[N], Name name) {
+    std::vector<std::string> items;
+    for (size_t i = 0; i < N; ++i)
+        items.push_back(JsonObject(
+            {{"index", std::to_string(i)}, {"name", JsonString(name(i))}, {"value", std::to_string(block[i])}}));
+    return JsonArray(items);
 }
 
 int Info(const std::vector<std::string>& args) {
@@ -42,8 +78,19 @@ int Info(const std::vector<std::string>& args) {
         std::fprintf(stderr, "quillon-cli: %s\n", error.c_str());
         return 1;
     }
-    std::printf("Orvex Connected! %s\nFirmware %s\n", s.path().c_str(), s.receiver().versionText().c_str());
-    std::fputs(DescribeImage(s.orvex().image).c_str(), stdout);
+    if (!g_json) {
+        std::printf("Orvex Connected! %s\nFirmware %s\n", s.path().c_str(), s.receiver().versionText().c_str());
+        std::fputs(DescribeImage(s.orvex().image).c_str(), stdout);
+        return 0;
+    }
+    const ParameterImage& image = s.orvex().image;
+    std::printf(
+        "%s\n",
+        JsonObject({{"port", JsonString(s.path())},
+                    {"firmware", JsonString(s.receiver().versionText())},
+                    {"setup", BlockJson(image.SetupBlock, [](size_t i) { return kSetupBytes[i].name; })},
+                    {"tuning", BlockJson(image.TuningBlock, [](size_t i) { return kTuningBytes[i].def.name; })}})
+            .c_str());
     return 0;
 }
 
@@ -51,18 +98,26 @@ struct CommandDef {
     const char* name;
     size_t minArgs, maxArgs;
     std::function<int(const std::vector<std::string>&)> run;
+    bool json = false;  // takes --json
 };
 }  // namespace
 
 int main(int argc, char** argv) {
     const CommandDef commands[] = {
-        {"ports", 0, 0, Ports},     {"info", 1, 1, Info},       {"monitor", 1, 3, Monitor}, {"save", 2, 2, SaveConfig},
-        {"load", 2, 2, LoadConfig}, {"diff", 2, 2, DiffConfig}, {"flash", 2, 2, Flash},
+        {"ports", 0, 0, Ports, true}, {"info", 1, 1, Info, true}, {"monitor", 1, 3, Monitor},
+        {"save", 2, 2, SaveConfig},   {"load", 2, 2, LoadConfig}, {"diff", 2, 2, DiffConfig},
+        {"flash", 2, 2, Flash},       {"doctor", 0, 0, Doctor},
     };
     if (argc < 2) return Usage();
+    if (std::strcmp(argv[1], "--version") == 0) return std::printf("quillon-cli %s\n", QUILLON_VERSION) < 0;
+    if (std::strcmp(argv[1], "--help") == 0) return std::fputs(kUsage, stdout) < 0;
     std::vector<std::string> args(argv + 2, argv + argc);
     for (const CommandDef& c : commands) {
         if (std::strcmp(argv[1], c.name) != 0) continue;
+        if (const auto json = std::find(args.begin(), args.end(), "--json"); c.json && json != args.end()) {
+            g_json = true;
+            args.erase(json);
+        }
         return args.size() >= c.minArgs && args.size() <= c.maxArgs ? c.run(args) : Usage();
     }
     return Usage();

@@ -4,12 +4,13 @@
 set -euo pipefail
 
 PACKAGES=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config libudev-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   googletest libgtest-dev libgmock-dev
   clang libclang-rt-14-dev clang-format
   socat lrzsz
   xvfb xauth
+  desktop-file-utils appstream dpkg-dev file
   fonts-dejavu-core fonts-wqy-microhei
 )
 

@@ -118,7 +118,7 @@ const char* SimUsage() {
            "  --baud N                pace the line at 10 bits per byte (default 9600; 0 = unpaced)\n"
            "  --log FILE              write FRAME/BAD/EVENT/BOOT lines to FILE\n"
            "  --image FILE            parameter image (78 bytes): loaded if present, saved on change\n"
-           "  --version N             firmware version x 100 (default 105)\n"
+           "  --version N             firmware version x 100 (default 105); alone: the program's version\n"
            "  --hangup-after SECONDS  close the line and exit after this time\n"
            "  --help                  this text\n"
            "\n"

@@ -29,6 +29,11 @@ int Fail(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // "--version N" sets the firmware version; alone it asks for the program's.
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::printf("orvex-sim %s\n", QUILLON_VERSION);
+        return 0;
+    }
     std::string error;
     const auto parsed = ParseSimOptions(argc, argv, error);
     if (!parsed) {

@@ -3,8 +3,10 @@
 #include "app/CMainFrame.h"
 #include "app/FirmwareUpgrade.h"
 #include "app/PortComboBox.h"
+#include "app/UserSettings.h"
 #include "link/LinkError.h"
 #include "link/PortList.h"
+#include "link/PortWatcher.h"
 #include "params/ConfigCompare.h"
 #include "params/ConfigFile.h"
 #include "params_ui/CAdvanceMenuDialog.h"
@@ -29,6 +31,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QSocketNotifier>
 #include <QTimerEvent>
 
 using namespace FormControls;
@@ -39,6 +42,14 @@ namespace {
 constexpr int kPictureId = 170, kLampOffId = 241, kLampOnId = 242;
 constexpr int kFormStyle = 218, kSliderStyle = 210, kUnskinned = 0;
 constexpr uint32_t kReceiveNodeSize = 4096;
+constexpr int kStableNameRole = Qt::UserRole + 1;  // the entry's name across replugs
+
+// Path and text of every entry, to tell whether a refill changed anything.
+QStringList Entries(const QComboBox* combo) {
+    QStringList entries;
+    for (int i = 0; i < combo->count(); ++i) entries << combo->itemData(i).toString() << combo->itemText(i);
+    return entries;
+}
 
 const char* const kNotConnected = "Orvex not connected!";
 const char* const kConnected = "Orvex Connected!";
@@ -171,9 +182,11 @@ void CUARTView::OnInitialUpdate() {
     AddBalloonHelp();
 
     const int count = FillPortList();
+    if (const int last = combo_->findData(UserSettings::LastPort(), kStableNameRole); last >= 0) comboIndex_ = last;
     if (comboIndex_ >= count) comboIndex_ = 0;
     combo_->setCurrentIndex(comboIndex_);
     TakeSelectedPort();
+    StartPortWatch();
 
     firmware_ = std::make_unique<FirmwareUpgrade>(*this, o_);
 }
@@ -228,9 +241,9 @@ int CUARTView::FillPortList() {
     combo_->clear();
     for (const PortEntry& port : ListPorts()) {
         combo_->addItem(QString::fromStdString(port.label), QString::fromStdString(port.path));
-        combo_->setItemData(combo_->count() - 1,
-                            port.simulated ? QStringLiteral("Simulated Orvex") : QStringLiteral("Serial port"),
-                            Qt::ToolTipRole);
+        const int row = combo_->count() - 1;
+        combo_->setItemData(row, QString::fromStdString(port.stableName), kStableNameRole);
+        combo_->setItemData(row, QString::fromStdString(port.simulated ? port.path : port.stableName), Qt::ToolTipRole);
     }
     qCDebug(lcAppLink) << "port list:" << combo_->count() << "entries";
     return combo_->count();
@@ -250,6 +263,44 @@ void CUARTView::TakeSelectedPort() {
 void CUARTView::OnDropDown() {
     FillPortList();
     combo_->setCurrentIndex(comboIndex_);
+    TakeSelectedPort();
+}
+
+void CUARTView::StartPortWatch() {
+    portWatcher_ = std::make_unique<PortWatcher>();
+    if (!portWatcher_->Start()) {
+        qCWarning(lcAppLink) << "no hot-plug watching: the list is filled when it drops down";
+        return;
+    }
+    qCDebug(lcAppLink) << "watching for ports"
+                       << (portWatcher_->UsesUdev() ? "through udev and inotify" : "through inotify");
+    portNotifier_ = new QSocketNotifier(portWatcher_->Fd(), QSocketNotifier::Read, this);
+    connect(portNotifier_, &QSocketNotifier::activated, this, &CUARTView::OnPortsChanged);
+}
+
+// An adapter or simulator came or went: the list is refilled, the chosen port
+// stays chosen, and a newcomer is chosen while no port is open.
+void CUARTView::OnPortsChanged() {
+    if (!portWatcher_->TakeChanges()) return;
+    // Other terminals come and go too; an unchanged list is left alone (an open drop-down stays as it is).
+    std::vector<PortEntry> ports = ListPorts();
+    QStringList wanted;
+    for (const PortEntry& port : ports)
+        wanted << QString::fromStdString(port.path) << QString::fromStdString(port.label);
+    const QStringList before = Entries(combo_);
+    if (wanted == before) return;
+    const QString chosen = combo_->currentData().toString();
+    FillPortList();
+    int index = combo_->findData(chosen);
+    if (!o_.LinkPort.IsOpen()) {
+        for (int i = 0; i < combo_->count(); ++i) {
+            if (before.contains(combo_->itemData(i).toString())) continue;
+            index = i;
+            break;
+        }
+    }
+    qCInfo(lcAppLink) << "ports changed:" << combo_->count() << "entries";
+    combo_->setCurrentIndex(index);
     TakeSelectedPort();
 }
 
@@ -296,6 +347,9 @@ void CUARTView::timerEvent(QTimerEvent* event) {
 
 void CUARTView::OnConnected() {
     qCInfo(lcAppLink) << "connected";
+    const int row = combo_->findData(QString::fromStdString(portPath_));
+    UserSettings::SetLastPort(row >= 0 ? combo_->itemData(row, kStableNameRole).toString()
+                                       : QString::fromStdString(portPath_));
     SetStatusText(QString::fromLatin1(kConnected));
     SetStatusDetail(QString());
     InvalidateLamps();
@@ -370,7 +424,9 @@ void CUARTView::SetStatusDetail(const QString& text) {
 
 void CUARTView::OnFileOpen() {
     const QString chosen =
-        Dialogs::OpenFileName(this, QStringLiteral("Select Config File"), QStringLiteral("conif file (*.ini)|*.ini||"));
+        Dialogs::OpenFileName(this, QStringLiteral("Select Config File"), QStringLiteral("conif file (*.ini)|*.ini||"),
+                              UserSettings::LastFolder(UserSettings::Folder::Config));
+    UserSettings::RememberFolder(UserSettings::Folder::Config, chosen);
     if (chosen.isEmpty()) return;
     const std::string path = chosen.toStdString();
     if (!PathLongEnough(path)) {
@@ -417,7 +473,9 @@ void CUARTView::OnFileCompare() {
 
 void CUARTView::OnFileSave() {
     const QString chosen =
-        Dialogs::SaveFileName(this, QStringLiteral("Save Config File"), QStringLiteral("config file (*.ini)|*.ini||"));
+        Dialogs::SaveFileName(this, QStringLiteral("Save Config File"), QStringLiteral("config file (*.ini)|*.ini||"),
+                              UserSettings::LastFolder(UserSettings::Folder::Config));
+    UserSettings::RememberFolder(UserSettings::Folder::Config, chosen);
     if (chosen.isEmpty()) return;
     if (!PathLongEnough(chosen.toStdString())) {
         Dialogs::Message(this, QString::fromLatin1(kFileNameTooShort));

@@ -30,8 +30,10 @@ class CMainFrame;
 class FirmwareUpgrade;
 class ParameterPanel;
 class PortComboBox;
+class PortWatcher;
 class QLabel;
 class QPushButton;
+class QSocketNotifier;
 
 class CUARTView : public QWidget {
     Q_OBJECT
@@ -103,6 +105,8 @@ private:
     void TakeSelectedPort();
     void OnDropDown();
     void OnPortChosen();
+    void StartPortWatch();
+    void OnPortsChanged();
 
     void OnPortReceive(int portNumber);
     void OnPortGone(int portNumber);
@@ -139,6 +143,8 @@ private:
     std::function<void()> rawHook_;
     std::vector<QPointer<QWidget>> heldBack_;  // disabled while a transfer runs
 
+    std::unique_ptr<PortWatcher> portWatcher_;
+    QSocketNotifier* portNotifier_ = nullptr;
     std::unique_ptr<FirmwareUpgrade> firmware_;
     // Last member: unregisters first, so no notification reaches a view being destroyed.
     QtNotifyWindow notify_;

@@ -2,6 +2,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CUARTView.h"
+#include "app/UserSettings.h"
 #include "firmware/FirmwareImage.h"
 #include "link/CByteQueue.h"
 #include "link/LinkError.h"
@@ -50,7 +51,9 @@ FirmwareUpgrade::~FirmwareUpgrade() {
 
 void FirmwareUpgrade::OnOpen() {
     // No title of its own: the dialog's default one.
-    const QString chosen = Dialogs::OpenFileName(&view_, QString(), QString::fromLatin1(kBinFilter));
+    const QString chosen = Dialogs::OpenFileName(&view_, QString(), QString::fromLatin1(kBinFilter),
+                                                 UserSettings::LastFolder(UserSettings::Folder::Firmware));
+    UserSettings::RememberFolder(UserSettings::Folder::Firmware, chosen);
     if (chosen.isEmpty()) return;
     path_ = chosen;
     qCInfo(lcFirmware) << "firmware file" << path_;

@@ -5,7 +5,14 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char** argv) {
+    // Answered before any display is needed.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) return std::printf("quillon %s\n", QUILLON_VERSION) < 0;
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0)
+        return std::printf("usage: quillon [--version | --help]\nThe Orvex configuration program.\n") < 0;
     QApplication application(argc, argv);
     WheelGuard::Install();
     CUARTApp app;

@@ -1,5 +1,7 @@
 #include "link/LinkError.h"
 
+#include "link/PortHolder.h"
+
 #include <cerrno>
 #include <system_error>
 
@@ -63,6 +65,8 @@ std::string DescribeLinkFailure(const std::string& device, const LinkFailure& fa
         case LinkError::Permission:
             return head + "permission denied \u2014 add your user to the dialout group";
         case LinkError::Busy:
+            if (const auto holder = FindPortHolder(device))
+                return device + " is in use by " + holder->name + " (pid " + std::to_string(holder->pid) + ")";
             return head + "in use by another program";
         case LinkError::NotFound:
             return head + "no such device";

@@ -9,6 +9,7 @@
 #include <unistd.h>
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <cstdlib>
 #include <fstream>
 
@@ -64,6 +65,46 @@ bool IsRealSerialPort(const std::string& sysClassTty, const std::string& devDir,
     return UartType(entry, dev, legacyUart) != kPortUnknown;
 }
 
+std::string RealPath(const std::string& path) {
+    char resolved[PATH_MAX];
+    return realpath(path.c_str(), resolved) ? std::string(resolved) : std::string();
+}
+
+std::string ReadAttribute(const std::string& dir, const char* name) {
+    std::ifstream file(dir + "/" + name);
+    std::string value;
+    std::getline(file, value);
+    while (!value.empty() && std::isspace(static_cast<unsigned char>(value.back()))) value.pop_back();
+    return value;
+}
+
+// The USB device is the tty's interface's parent: one level up for ACM ports,
+// two for usb-serial ports (the port sits below the interface).
+void ReadUsbDescription(const std::string& sysEntry, PortEntry& entry) {
+    std::string dir = RealPath(sysEntry + "/device");
+    for (int level = 0; level < 4 && dir.size() > 1; ++level) {
+        if (Exists(dir + "/idVendor")) {
+            entry.product = ReadAttribute(dir, "product");
+            entry.maker = ReadAttribute(dir, "manufacturer");
+            entry.serial = ReadAttribute(dir, "serial");
+            entry.usbId = ReadAttribute(dir, "idVendor") + ":" + ReadAttribute(dir, "idProduct");
+            return;
+        }
+        dir.erase(dir.find_last_of('/'));
+    }
+}
+
+// Device node (resolved) -> its /dev/serial/by-id link.
+std::map<std::string, std::string> StableNames(const std::string& devDir) {
+    std::map<std::string, std::string> names;
+    const std::string byId = devDir + "/serial/by-id";
+    for (const std::string& name : DirectoryNames(byId)) {
+        const std::string link = byId + "/" + name;
+        if (std::string target = RealPath(link); !target.empty()) names.emplace(target, link);
+    }
+    return names;
+}
+
 std::string UserName() {
     const uid_t uid = getuid();
     passwd pw{};
@@ -111,14 +152,29 @@ std::string RuntimeDir() {
 
 std::string SimPortsDir() { return RuntimeDir() + "/orvex/ports"; }
 
+std::string PortLabel(const PortEntry& entry) {
+    if (entry.simulated) return entry.path.substr(entry.path.find_last_of('/') + 1) + " (simulated Orvex)";
+    std::string text = entry.product;
+    const std::string& maker = entry.maker.empty() ? entry.usbId : entry.maker;
+    if (!maker.empty()) text += (text.empty() ? "" : " \u2014 ") + maker;
+    if (!entry.serial.empty()) text += " (" + entry.serial + ")";
+    return text.empty() ? entry.path : text + " \u00B7 " + entry.path;
+}
+
 std::vector<PortEntry> ListRealPorts(const std::string& sysClassTty, const std::string& devDir) {
     std::vector<std::string> names = DirectoryNames(sysClassTty);
     std::sort(names.begin(), names.end(), NaturalLess);
+    const std::map<std::string, std::string> stable = StableNames(devDir);
     std::vector<PortEntry> ports;
     for (const std::string& name : names) {
         if (!IsRealSerialPort(sysClassTty, devDir, name)) continue;
-        const std::string path = devDir + "/" + name;
-        ports.push_back(PortEntry{path, path, false});
+        PortEntry entry;
+        entry.path = devDir + "/" + name;
+        const auto byId = stable.find(RealPath(entry.path));
+        entry.stableName = byId != stable.end() ? byId->second : entry.path;
+        ReadUsbDescription(sysClassTty + "/" + name, entry);
+        entry.label = PortLabel(entry);
+        ports.push_back(std::move(entry));
     }
     return ports;
 }
@@ -131,7 +187,10 @@ std::vector<PortEntry> ListSimulatedPorts() {
     for (const std::string& name : names) {
         const std::string path = dir + "/" + name;
         // A link whose simulator has gone points nowhere.
-        if (IsSymlink(path) && Exists(path)) ports.push_back(PortEntry{path, path, true});
+        if (!IsSymlink(path) || !Exists(path)) continue;
+        PortEntry entry{path, {}, true, path};
+        entry.label = PortLabel(entry);
+        ports.push_back(std::move(entry));
     }
     return ports;
 }

@@ -15,8 +15,13 @@
 
 struct PortEntry {
     std::string path;   // what to open
-    std::string label;  // what the list shows
+    std::string label;  // what the list shows, e.g. "FT232R USB UART — FTDI (A50285BI) · /dev/ttyUSB0"
     bool simulated = false;
+    // The /dev/serial/by-id name of a USB adapter (the same across replugs and
+    // port renumbering), else the path: what the program remembers.
+    std::string stableName;
+    // From the adapter's USB device; empty when it has none or does not say.
+    std::string product, maker, serial, usbId;  // usbId: "idVendor:idProduct"
 };
 
 // Real ports (sorted naturally by name), then simulated ports (sorted by name).
@@ -26,6 +31,10 @@ std::vector<PortEntry> ListPorts();
 std::vector<PortEntry> ListRealPorts(const std::string& sysClassTty = "/sys/class/tty",
                                      const std::string& devDir = "/dev");
 std::vector<PortEntry> ListSimulatedPorts();
+
+// The list text of an entry from its USB description (the path alone when
+// there is none); a simulated port reads "<name> (simulated Orvex)".
+std::string PortLabel(const PortEntry& entry);
 
 std::string RuntimeDir();
 std::string SimPortsDir();

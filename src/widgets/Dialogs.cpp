@@ -84,21 +84,21 @@ QString QtFilterEntry(QString description, const QString& patterns) {
     return description + QLatin1Char(' ') + suffix;
 }
 
-QString AskFileName(Kind kind, QWidget* parent, const QString& title, const QString& filter) {
+QString AskFileName(Kind kind, QWidget* parent, const QString& title, const QString& filter, const QString& dir) {
     const QString qtFilter = QtFilter(filter);
     if (TheState().testMode) {
         QString answer;
-        return Answer({kind, title, QString(), qtFilter}, &answer) ? answer : QString();
+        return Answer({kind, title, QString(), qtFilter, dir}, &answer) ? answer : QString();
     }
-    if (kind == Kind::OpenFile) return QFileDialog::getOpenFileName(parent, title, QString(), qtFilter);
-    return QFileDialog::getSaveFileName(parent, title, QString(), qtFilter);
+    if (kind == Kind::OpenFile) return QFileDialog::getOpenFileName(parent, title, dir, qtFilter);
+    return QFileDialog::getSaveFileName(parent, title, dir, qtFilter);
 }
 
 }  // namespace
 
 void Message(QWidget* parent, const QString& text, const QString& title) {
     if (TheState().testMode) {
-        TheState().requests.append({Kind::Message, title, text, QString()});
+        TheState().requests.append({Kind::Message, title, text, QString(), QString()});
         RunWhileAnswering();
         return;
     }
@@ -106,19 +106,19 @@ void Message(QWidget* parent, const QString& text, const QString& title) {
     box.exec();
 }
 
-QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) {
-    return AskFileName(Kind::OpenFile, parent, title, filter);
+QString OpenFileName(QWidget* parent, const QString& title, const QString& filter, const QString& dir) {
+    return AskFileName(Kind::OpenFile, parent, title, filter, dir);
 }
 
-QString SaveFileName(QWidget* parent, const QString& title, const QString& filter) {
+QString SaveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& dir) {
     // QFileDialog asks before overwriting unless told not to.
-    return AskFileName(Kind::SaveFile, parent, title, filter);
+    return AskFileName(Kind::SaveFile, parent, title, filter, dir);
 }
 
 bool Question(QWidget* parent, const QString& text, const QString& title) {
     if (TheState().testMode) {
         QString answer;
-        if (!Answer({Kind::Question, title, text, QString()}, &answer)) return false;
+        if (!Answer({Kind::Question, title, text, QString(), QString()}, &answer)) return false;
         return answer.trimmed().compare(QStringLiteral("yes"), Qt::CaseInsensitive) == 0;
     }
     return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==

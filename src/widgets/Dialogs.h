@@ -20,14 +20,15 @@ struct Request {
     QString title;
     QString text;
     QString filter;  // the file dialog's filter in Qt form; empty for messages and questions
+    QString dir;     // the folder a file dialog opens in; empty for the default
 };
 
 // One OK button, modal.
 void Message(QWidget* parent, const QString& text, const QString& title = QStringLiteral("Quillon2.0"));
-// The chosen path, "" when cancelled.
-QString OpenFileName(QWidget* parent, const QString& title, const QString& filter);
+// The chosen path, "" when cancelled. The dialog opens in dir when it is given.
+QString OpenFileName(QWidget* parent, const QString& title, const QString& filter, const QString& dir = QString());
 // The chosen path, "" when cancelled; asks before overwriting an existing file.
-QString SaveFileName(QWidget* parent, const QString& title, const QString& filter);
+QString SaveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& dir = QString());
 // Yes / No; true for Yes.
 bool Question(QWidget* parent, const QString& text, const QString& title);
 

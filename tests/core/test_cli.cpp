@@ -19,7 +19,36 @@ TEST(Cli, PortsListsTheSimulatedPort) {
     SimProcess sim({.args = {"--baud", "0", "--name", "listed-orvex"}});
     const CliResult r = RunCli("ports", sim.runtimeDir());
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("listed-orvex"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("listed-orvex (simulated Orvex)\n"), std::string::npos) << r.out;
+    const CliResult json = RunCli("ports --json", sim.runtimeDir());
+    EXPECT_EQ(json.status, 0);
+    EXPECT_NE(json.out.find("\"path\": \"" + sim.linkPath() + "\", \"label\": \"listed-orvex (simulated Orvex)\""),
+              std::string::npos)
+        << json.out;
+}
+
+// A second quillon-cli holds the port: the one refused names it, and doctor
+// reports it as blocking; once it has let go, doctor's verdict follows its findings.
+TEST(Cli, BusyPortNamesItsHolder) {
+    SimProcess sim({.args = {"--baud", "0", "--name", "held-orvex"}});
+    CliResult info, doctor;
+    RunCliUntilInterrupted(
+        {"monitor", sim.portPath()},
+        [&](const std::string& out) {
+            if (out.find("Aileron") == std::string::npos) return false;
+            info = RunCli("info held-orvex", sim.runtimeDir());
+            doctor = RunCli("doctor", sim.runtimeDir());
+            return true;
+        },
+        10000);
+    EXPECT_EQ(info.status, 1);
+    EXPECT_NE(info.out.find(sim.linkPath() + " is in use by quillon-cli (pid "), std::string::npos) << info.out;
+    EXPECT_EQ(doctor.status, 1) << doctor.out;
+    EXPECT_NE(doctor.out.find(sim.linkPath() + " is in use by quillon-cli (pid "), std::string::npos) << doctor.out;
+
+    const CliResult free = RunCli("doctor", sim.runtimeDir());
+    EXPECT_NE(free.out.find("port held-orvex (simulated Orvex)"), std::string::npos) << free.out;
+    EXPECT_EQ(free.status, free.out.find("FAIL") == std::string::npos ? 0 : 1) << free.out;
 }
 
 TEST(Cli, MissingPortFailsClearly) {
@@ -39,4 +68,5 @@ TEST(Cli, UsageOnBadArguments) {
     EXPECT_EQ(RunCli("").status, 2);
     EXPECT_EQ(RunCli("info").status, 2);
     EXPECT_EQ(RunCli("frobnicate x").status, 2);
+    EXPECT_EQ(RunCli("monitor x --json").status, 2);
 }

@@ -125,6 +125,91 @@ TEST(RealPorts, OnlyDevicesWithHardwareAreListedInNaturalOrder) {
     fs::remove_all(root);
 }
 
+TEST(RealPorts, UsbAdaptersAreNamedFromTheirUsbDevice) {
+    const fs::path root = MakeTempDir();
+    const fs::path sys = root / "sys", dev = root / "dev";
+    struct Adapter {
+        const char* name;
+        int depth;  // levels from the tty's device up to the USB device; 0: no USB device
+        const char* type;
+        std::vector<std::pair<const char*, const char*>> attributes;  // of the USB device
+        const char* byId;                                             // /dev/serial/by-id link, or nullptr
+        const char* label;  // expected, "" when the port is not listed; "@" stands for the path
+    };
+    const Adapter adapters[] = {
+        {"ttyUSB0",
+         2,
+         nullptr,
+         {{"idVendor", "0403"},
+          {"idProduct", "6001"},
+          {"manufacturer", "FTDI"},
+          {"product", "FT232R USB UART"},
+          {"serial", "A50285BI"}},
+         "usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0",
+         "FT232R USB UART \u2014 FTDI (A50285BI) \u00B7 @"},
+        {"ttyUSB1",
+         2,
+         nullptr,
+         {{"idVendor", "10c4"},
+          {"idProduct", "ea60"},
+          {"manufacturer", "Silicon Labs"},
+          {"product", "CP2102 USB to UART Bridge Controller"},
+          {"serial", "0001"}},
+         "usb-Silicon_Labs_CP2102_USB_to_UART_Bridge_Controller_0001-if00-port0",
+         "CP2102 USB to UART Bridge Controller \u2014 Silicon Labs (0001) \u00B7 @"},
+        // CH340: no maker and no serial number; the USB ids stand in for the maker.
+        {"ttyUSB2",
+         2,
+         nullptr,
+         {{"idVendor", "1a86"}, {"idProduct", "7523"}, {"product", "USB2.0-Serial"}},
+         "usb-1a86_USB2.0-Serial-if00-port0",
+         "USB2.0-Serial \u2014 1a86:7523 \u00B7 @"},
+        {"ttyACM0",
+         1,
+         nullptr,
+         {{"idVendor", "0483"},
+          {"idProduct", "5740"},
+          {"manufacturer", "STMicroelectronics"},
+          {"product", "STM32 Virtual ComPort"}},
+         nullptr,
+         "STM32 Virtual ComPort \u2014 STMicroelectronics \u00B7 @"},
+        {"ttyS0", 0, "0", {}, nullptr, ""},   // the driver found no UART
+        {"ttyS1", 0, "4", {}, nullptr, "@"},  // a real UART, nothing to name it by
+    };
+    for (const Adapter& a : adapters) {
+        fs::path device = root / "devices" / a.name;
+        if (a.depth > 0) {
+            const fs::path usb = root / "devices" / "usb1" / (std::string("1-") + a.name);
+            for (const auto& [key, value] : a.attributes) Touch(usb / key, std::string(value) + "\n");
+            device = a.depth == 1 ? usb / "1-1:1.0" : usb / "1-1:1.0" / a.name;
+        }
+        fs::create_directories(device);
+        fs::create_directories(sys / a.name);
+        fs::create_directory_symlink(device, sys / a.name / "device");
+        if (a.type) Touch(sys / a.name / "type", std::string(a.type) + "\n");
+        Touch(dev / a.name);
+        if (a.byId) {
+            fs::create_directories(dev / "serial" / "by-id");
+            fs::create_symlink(fs::path("../..") / a.name, dev / "serial" / "by-id" / a.byId);
+        }
+    }
+    const std::vector<PortEntry> ports = ListRealPorts(sys.string(), dev.string());
+    for (const Adapter& a : adapters) {
+        const std::string path = (dev / a.name).string();
+        const auto entry = std::find_if(ports.begin(), ports.end(), [&](const PortEntry& p) { return p.path == path; });
+        std::string label = a.label;
+        if (const size_t at = label.find('@'); at != std::string::npos) label.replace(at, 1, path);
+        if (label.empty()) {
+            EXPECT_EQ(entry, ports.end()) << a.name;
+            continue;
+        }
+        ASSERT_NE(entry, ports.end()) << a.name;
+        EXPECT_EQ(entry->label, label);
+        EXPECT_EQ(entry->stableName, a.byId ? (dev / "serial" / "by-id" / a.byId).string() : path) << a.name;
+    }
+    fs::remove_all(root);
+}
+
 TEST(RealPorts, SystemListHoldsExistingDevicesInNaturalOrder) {
     const std::vector<PortEntry> ports = ListRealPorts();
     for (const PortEntry& p : ports) {
@@ -152,7 +237,8 @@ TEST_F(SimulatedPorts, RegisteredLinksFollowTheRealPortsSortedByName) {
     EXPECT_EQ(Paths(sims), expected);
     for (const PortEntry& p : sims) {
         EXPECT_TRUE(p.simulated);
-        EXPECT_EQ(p.label, p.path);
+        EXPECT_EQ(p.label, fs::path(p.path).filename().string() + " (simulated Orvex)");
+        EXPECT_EQ(p.stableName, p.path);
     }
     const std::vector<PortEntry> all = ListPorts();
     ASSERT_EQ(all.size(), ListRealPorts().size() + 2);

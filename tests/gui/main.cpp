@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QLoggingCategory>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -26,6 +27,9 @@ class UnexpectedDialogCheck : public ::testing::EmptyTestEventListener {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
+    // What the program remembers between runs goes to a folder of the tests' own.
+    const QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
     // Debug chatter of the program's areas only when asked for (QT_LOGGING_RULES).
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))

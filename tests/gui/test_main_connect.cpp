@@ -1,12 +1,14 @@
-// Connecting from the main window: the port list, the handshake with its
-// lamps and version text, the Connect button's time-out, a hang-up of the
-// device, and a port that cannot be opened.
+// Connecting from the main window: the port list (following ports as they
+// come and go, and the port of the last run), the handshake with its lamps and
+// version text, the Connect button's time-out, a hang-up of the device, and a
+// port that cannot be opened.
 
 #include "test_main_support.h"
 
 #include "app/PortComboBox.h"
 #include "link/PortList.h"
 #include "params/Orvex.h"
+#include "widgets/Dialogs.h"
 
 #include <QAbstractItemView>
 #include <QLabel>
@@ -227,7 +229,7 @@ TEST_F(PortListing, RegisteredSimulatorFollowsTheRealPorts) {
     const QString link = QString::fromStdString(sim().linkPath());
     const int at = entries.indexOf(link);
     ASSERT_GE(at, 0) << entries.join(QLatin1Char(' ')).toStdString();
-    EXPECT_EQ(combo->itemText(at), link);  // the entry shows its device path
+    EXPECT_EQ(combo->itemText(at), QStringLiteral("orvex-sim (simulated Orvex)"));
     for (int i = 0; i < entries.size(); ++i) {
         const bool simulated = entries[i].startsWith(QString::fromStdString(sim().runtimeDir()));
         if (i < at) {
@@ -266,4 +268,56 @@ TEST_F(PortListing, EachPathKeepsItsPortNumber) {
     EXPECT_EQ(number, ThePortNumbers().NumberFor(sim().linkPath()));
     DropDownAndClose(view().portList());
     EXPECT_EQ(view().portNumber(), number);
+}
+
+// Simulators registered in the folder the window watches while it runs: a
+// newcomer is chosen while nothing is connected; once connected, others come
+// and go without touching the choice or the connection.
+TEST_F(PortListing, FollowsPortsComingAndGoingWhileItRuns) {
+    OpenFrame();
+    QComboBox* combo = view().portList();
+    sim_ = std::make_unique<SimProcess>(SimProcess::Options{{"--baud", "0", "--name", "first"}, false});
+    const QString first = QString::fromStdString(sim().linkPath());
+    ASSERT_TRUE(Until([&] { return combo->currentData().toString() == first; }))
+        << Entries(combo).join(' ').toStdString();
+    EXPECT_EQ(combo->currentText(), QStringLiteral("first (simulated Orvex)"));
+    EXPECT_EQ(view().portPath(), sim().linkPath());
+    Click(1000);
+    ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }));
+
+    auto second = std::make_unique<SimProcess>(SimProcess::Options{{"--baud", "0", "--name", "second"}, false});
+    const QString other = QString::fromStdString(second->linkPath());
+    ASSERT_TRUE(Until([&] { return combo->findData(other) >= 0; })) << Entries(combo).join(' ').toStdString();
+    EXPECT_EQ(combo->currentData().toString(), first);
+    second.reset();
+    ASSERT_TRUE(Until([&] { return combo->findData(other) < 0; })) << Entries(combo).join(' ').toStdString();
+    EXPECT_EQ(combo->currentData().toString(), first);
+    EXPECT_EQ(frame().statusText(), QStringLiteral("Orvex Connected!"));
+    EXPECT_TRUE(TheOrvex().LinkPort.IsOpen());
+}
+
+// The next run starts on the port last connected (not the first entry) and
+// opens the configuration dialogs in the folder last used.
+TEST_F(PortListing, NextRunRemembersThePortAndTheConfigFolder) {
+    SimProcess before({{"--baud", "0", "--name", "a-first"}, false});
+    sim_ = std::make_unique<SimProcess>(SimProcess::Options{{"--baud", "0", "--name", "b-second"}, false});
+    OpenFrame();
+    ChoosePort(sim().linkPath());
+    Click(1000);
+    ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }));
+    const TempDir folder{"quillon-config"};
+    Dialogs::QueueAnswer(QString::fromStdString(folder.path() + "/kept.ini"));
+    frame().saveAction()->trigger();
+    Dialogs::TakeRequests();
+
+    frame_.reset();
+    ResetOrvex();
+    OpenFrame();
+    EXPECT_EQ(view().portList()->currentData().toString(), QString::fromStdString(sim().linkPath()));
+    EXPECT_EQ(view().portPath(), sim().linkPath());
+    Dialogs::QueueAnswer(QString());
+    frame().openAction()->trigger();
+    const QList<Dialogs::Request> asked = Dialogs::TakeRequests();
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0].dir, QString::fromStdString(folder.path()));
 }

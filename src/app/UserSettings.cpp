@@ -1,0 +1,28 @@
+#include "app/UserSettings.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace UserSettings {
+
+namespace {
+
+QSettings Store() { return QSettings(QStringLiteral("quillon"), QStringLiteral("quillon")); }
+
+QString FolderKey(Folder folder) {
+    return folder == Folder::Config ? QStringLiteral("folders/config") : QStringLiteral("folders/firmware");
+}
+
+}  // namespace
+
+QString LastPort() { return Store().value(QStringLiteral("ports/last")).toString(); }
+
+void SetLastPort(const QString& stableName) { Store().setValue(QStringLiteral("ports/last"), stableName); }
+
+QString LastFolder(Folder folder) { return Store().value(FolderKey(folder)).toString(); }
+
+void RememberFolder(Folder folder, const QString& chosenFile) {
+    if (!chosenFile.isEmpty()) Store().setValue(FolderKey(folder), QFileInfo(chosenFile).absolutePath());
+}
+
+}  // namespace UserSettings
