@@ -1,9 +1,13 @@
 #include "cli/CliSession.h"
 
 #include "link/PortList.h"
+#include "params/UnitHistory.h"
+#include "params/WindowReceiver.h"
+#include "protocol/FrameParser.h"
 
 #include <sys/stat.h>
 #include <chrono>
+#include <cstdio>
 
 CliSession::CliSession() : receiver_(o_, {}) { o_.LinkPort.AddFlags(PortRxQueue); }
 
@@ -51,5 +55,27 @@ bool CliSession::Connect(const std::string& port, int timeoutMs, std::string& er
             return false;
         }
     }
+    const HistoryResult kept = KeepInHistory(Snapshot());
+    if (!kept.ok) std::fprintf(stderr, "quillon-cli: %s\n", kept.message.c_str());
     return true;
+}
+
+bool CliSession::WaitForAnswer(int timeoutMs) {
+    ReceiveStage stage;
+    FrameParser parser;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0) return false;
+        const auto n = window_.Wait(static_cast<int>(left.count()));
+        if (!n) continue;
+        if (n->message == WM_PORT_ERROR && n->lParam == kPortErrorGone) return false;
+        if (n->message == WM_PORT_RECEIVE && ReceiveEveryFrame(o_, stage, parser, n->wParam).answered) return true;
+    }
+}
+
+UnitBackup CliSession::Snapshot() const {
+    const StatusReport& status = receiver_.lastStatus();
+    return {o_.image, status.version, status.statusValue, BackupDateNow(), path_};
 }

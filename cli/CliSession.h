@@ -6,6 +6,7 @@
 #include "link/NotifyWindow.h"
 #include "params/MainReceiver.h"
 #include "params/Orvex.h"
+#include "params/UnitBackup.h"
 
 #include <string>
 
@@ -17,11 +18,21 @@ public:
     // A device path, or the name of a port registered by orvex-sim.
     static std::string ResolvePort(const std::string& nameOrPath);
 
-    // Runs the connect handshake; false with a message on failure.
+    // Runs the connect handshake; false with a message on failure. A completed
+    // connect keeps the unit's image in the history (a failure there is only
+    // reported on standard error).
     bool Connect(const std::string& port, int timeoutMs, std::string& error);
     // Waits for one notification and hands a receive to the main receiver.
     // Returns false when the link reported that the adapter is gone.
     bool Pump(int timeoutMs);
+    // Waits for the device's answer to the last frame sent: only then is the
+    // frame known to have arrived (closing the port discards what the device
+    // has not read yet). Every frame that comes in is looked at, so a late
+    // status report or acknowledgement cannot hide the answer. False when
+    // none came in time or the adapter went away.
+    bool WaitForAnswer(int timeoutMs);
+    // The image and status as the unit last reported them, dated now.
+    UnitBackup Snapshot() const;
 
     Orvex& orvex() { return o_; }
     MainReceiver& receiver() { return receiver_; }

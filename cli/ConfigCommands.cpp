@@ -4,10 +4,7 @@
 #include "link/LinkError.h"
 #include "params/ConfigCompare.h"
 #include "params/ConfigFile.h"
-#include "params/WindowReceiver.h"
-#include "protocol/FrameParser.h"
 
-#include <chrono>
 #include <cstdio>
 
 namespace {
@@ -25,26 +22,6 @@ bool Connect(CliSession& s, const std::string& port, std::string& error) {
     return s.Connect(port, kConnectTimeoutMs, error);
 }
 
-// Waits for the device's answer to the last frame sent: only then is the
-// frame known to have arrived (closing the port discards what the device has
-// not read yet). Every frame that comes in is looked at, so a late status
-// report or acknowledgement of the connect cannot hide the answer.
-bool WaitForAnswer(CliSession& s) {
-    Orvex& o = s.orvex();
-    ReceiveStage stage;
-    FrameParser parser;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kAnswerTimeoutMs);
-    for (;;) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0) return false;
-        const auto n = s.window().Wait(static_cast<int>(left.count()));
-        if (!n) continue;
-        if (n->message == WM_PORT_ERROR && n->lParam == kPortErrorGone) return false;
-        if (n->message == WM_PORT_RECEIVE && ReceiveEveryFrame(o, stage, parser, n->wParam).answered) return true;
-    }
-}
-
 // "Transmit Conifg file": the named values into the image, and the image to
 // the device. Returns false with a message when the frame did not go out.
 bool Transmit(CliSession& s, std::string& error) {
@@ -55,7 +32,7 @@ bool Transmit(CliSession& s, std::string& error) {
         return false;
     }
     o.LinkPort.Flush();
-    if (!WaitForAnswer(s)) {
+    if (!s.WaitForAnswer(kAnswerTimeoutMs)) {
         error = s.path() + ": the config file was sent, but the Orvex did not confirm it";
         return false;
     }

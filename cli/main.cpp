@@ -2,6 +2,7 @@
 // (link, frames, parameter image, configuration files, firmware transfer)
 // with the program.
 
+#include "cli/BackupCommands.h"
 #include "cli/CliSession.h"
 #include "cli/ConfigCommands.h"
 #include "cli/Doctor.h"
@@ -30,6 +31,9 @@ const char* const kUsage =
     "       quillon-cli load PORT FILE\n"
     "       quillon-cli diff PORT FILE\n"
     "       quillon-cli flash PORT FILE\n"
+    "       quillon-cli backup PORT FILE\n"
+    "       quillon-cli restore PORT FILE\n"
+    "       quillon-cli history [PORT]\n"
     "       quillon-cli doctor\n"
     "       quillon-cli --version | --help\n"
     "PORT is a device path (/dev/ttyUSB0) or the name of a simulated port.\n";
@@ -104,9 +108,10 @@ struct CommandDef {
 
 int main(int argc, char** argv) {
     const CommandDef commands[] = {
-        {"ports", 0, 0, Ports, true}, {"info", 1, 1, Info, true}, {"monitor", 1, 3, Monitor},
-        {"save", 2, 2, SaveConfig},   {"load", 2, 2, LoadConfig}, {"diff", 2, 2, DiffConfig},
-        {"flash", 2, 2, Flash},       {"doctor", 0, 0, Doctor},
+        {"ports", 0, 0, Ports, true},   {"info", 1, 1, Info, true},         {"monitor", 1, 3, Monitor},
+        {"save", 2, 2, SaveConfig},     {"load", 2, 2, LoadConfig},         {"diff", 2, 2, DiffConfig},
+        {"flash", 2, 2, Flash},         {"doctor", 0, 0, Doctor},           {"backup", 2, 2, BackupUnit},
+        {"restore", 2, 2, RestoreUnit}, {"history", 0, 1, ListUnitHistory},
     };
     if (argc < 2) return Usage();
     if (std::strcmp(argv[1], "--version") == 0) return std::printf("quillon-cli %s\n", QUILLON_VERSION) < 0;

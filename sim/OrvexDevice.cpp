@@ -79,6 +79,12 @@ void OrvexDevice::handle(const HuntedFrame& frame, Nanos now) {
         return;
     }
     log_.frame(frame.raw);
+    if (options_.silentAfter >= 0 && framesTaken_ >= static_cast<unsigned>(options_.silentAfter)) {
+        log_.event("silent: frame ignored");
+        streaming_ = false;
+        return;
+    }
+    ++framesTaken_;
     lastSeq_ = frame.seq;
     if (frame.code == kParameterCode) storeParameters(frame.raw);
     if (frame.code == kActionCode) act(frame.raw);

@@ -43,6 +43,7 @@ private:
     std::deque<HuntedFrame> pending_;  // decided frames waiting for their wire time
 
     uint8_t lastSeq_ = 0;
+    unsigned framesTaken_ = 0;
     bool streaming_ = false;
     Nanos nextStatus_ = kNever;
     uint64_t replyCount_ = 0;

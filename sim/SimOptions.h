@@ -20,6 +20,7 @@ struct SimOptions {
     bool noise = false;
     bool staleSeq = false;
     bool noStatus = false;
+    int silentAfter = -1;  // a hung unit: frames after the first N are ignored
     double hangupAfterSeconds = -1;
 
     // Boot loader.

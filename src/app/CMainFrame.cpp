@@ -2,6 +2,7 @@
 
 #include "app/CUARTDoc.h"
 #include "app/CUARTView.h"
+#include "app/UnitBackupCommands.h"
 #include "widgets/AppLog.h"
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
@@ -38,6 +39,13 @@ CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
     connect(save_, &QAction::triggered, view_, &CUARTView::OnFileSave);
     connect(transmit_, &QAction::triggered, view_, &CUARTView::OnFileTransmit);
     connect(compare_, &QAction::triggered, view_, &CUARTView::OnFileCompare);
+    backupCommands_ = new UnitBackupCommands(view_);
+    connect(backup_, &QAction::triggered, backupCommands_, &UnitBackupCommands::OnBackup);
+    connect(restore_, &QAction::triggered, backupCommands_, &UnitBackupCommands::OnRestore);
+    connect(view_, &CUARTView::linkStateChanged, this, [this](bool connected) {
+        backup_->setEnabled(connected);
+        restore_->setEnabled(connected);
+    });
     CreateStatusPanes();
     SetStatusText(QString::fromLatin1(kNotConnected));
     view_->OnInitialUpdate();
@@ -58,6 +66,13 @@ void CMainFrame::CreateMenus() {
     save_ = AddCommand(file, QStringLiteral("Save Config file"), 57603);
     transmit_ = AddCommand(file, QStringLiteral("Transmit Conifg file"), 57610);
     compare_ = AddCommand(file, QStringLiteral("Compare config file with Orvex\u2026"), kCompareId);
+    file->addSeparator();
+    backup_ = file->addAction(QStringLiteral("Back up Orvex…"));
+    backup_->setObjectName(QStringLiteral("backupOrvex"));
+    restore_ = file->addAction(QStringLiteral("Restore Orvex from backup…"));
+    restore_->setObjectName(QStringLiteral("restoreOrvex"));
+    backup_->setEnabled(false);
+    restore_->setEnabled(false);
     file->addSeparator();
     exit_ = AddCommand(file, QStringLiteral("Exit(&X)"), 57665);
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));

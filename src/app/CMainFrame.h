@@ -17,6 +17,7 @@ class CUARTView;
 class QAction;
 class QLabel;
 class QProgressBar;
+class UnitBackupCommands;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -43,6 +44,10 @@ public:
     QAction* saveAction() const { return save_; }
     QAction* transmitAction() const { return transmit_; }
     QAction* compareAction() const { return compare_; }
+    // Enabled while connected.
+    QAction* backupAction() const { return backup_; }
+    QAction* restoreAction() const { return restore_; }
+    UnitBackupCommands* backupCommands() const { return backupCommands_; }
     QAction* exitAction() const { return exit_; }
     QAction* aboutAction() const { return about_; }
 
@@ -74,6 +79,9 @@ private:
     QAction* save_ = nullptr;
     QAction* transmit_ = nullptr;
     QAction* compare_ = nullptr;
+    QAction* backup_ = nullptr;
+    QAction* restore_ = nullptr;
+    UnitBackupCommands* backupCommands_ = nullptr;
     QAction* exit_ = nullptr;
     QAction* about_ = nullptr;
     bool placePosted_ = false;

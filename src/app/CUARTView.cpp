@@ -107,7 +107,10 @@ CUARTView::CUARTView(Orvex& orvex, QWidget* parent)
       o_(orvex),
       receiver_(o_,
                 MainReceiver::Events{
-                    [this] { panel_->ShowImage(); },
+                    [this] {
+                        panel_->ShowImage();
+                        emit parametersArrived();
+                    },
                     [this](const std::string& text) { OnVersion(text); },
                     [this] { OnConnected(); },
                 }),
@@ -317,6 +320,7 @@ void CUARTView::OnConnect() {
     SetStatusText(QString::fromLatin1(kNotConnected));
     SetStatusDetail(QString());
     qCInfo(lcAppLink) << "connect" << portNumber_ << QString::fromStdString(portPath_);
+    emit linkStateChanged(false);
     const bool open = receiver_.Connect(portNumber_, portPath_);
     if (wasOpen) InvalidateLamps();
     if (!open && portNumber_ >= PortNumbers::kFirst && portNumber_ <= PortNumbers::kLast) {
@@ -354,6 +358,7 @@ void CUARTView::OnConnected() {
     SetStatusDetail(QString());
     InvalidateLamps();
     connect_->setEnabled(true);
+    emit linkStateChanged(true);
 }
 
 void CUARTView::OnVersion(const std::string& text) {
@@ -395,6 +400,7 @@ void CUARTView::OnPortGone(int portNumber) {
     SetStatusDetail(QString::fromStdString(why));
     InvalidateLamps();
     connect_->setEnabled(true);
+    emit linkStateChanged(false);
 }
 
 // ---- drawing ------------------------------------------------------------------

@@ -90,6 +90,12 @@ public:
     void OnSetup();
     void OnAdvanceMenu();
 
+signals:
+    // The connect handshake completed (true), or a connect began or the link was lost (false).
+    void linkStateChanged(bool connected);
+    // A parameter reply has been copied into the image and the panel.
+    void parametersArrived();
+
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -306,7 +306,9 @@ std::string IniFile::Text() const {
     return out;
 }
 
-FileResult IniFile::Save(const std::string& path) const {
+FileResult IniFile::Save(const std::string& path) const { return SaveTextAtomically(path, Text()); }
+
+FileResult SaveTextAtomically(const std::string& path, std::string_view text) {
     const std::string target = SaveTarget(path);
     struct stat st {};
     const bool exists = ::stat(target.c_str(), &st) == 0;
@@ -333,7 +335,7 @@ FileResult IniFile::Save(const std::string& path) const {
         return r;
     };
     if (exists) KeepOwner(fd, st);
-    if (!FillAndClose(fd, Text(), exists ? (st.st_mode & 07777) : NewFileMode()))
+    if (!FillAndClose(fd, text, exists ? (st.st_mode & 07777) : NewFileMode()))
         return fail(SystemFailure("Cannot write", path));
     if (readOnly()) return fail(readOnlyFailure());
     if (::rename(temp.c_str(), target.c_str()) != 0) return fail(SystemFailure("Cannot save", path));

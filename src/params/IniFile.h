@@ -75,6 +75,11 @@ private:
     std::string newline_ = "\n";
 };
 
+// The save of IniFile::Save for any text: a temporary file in the target's
+// folder, synced, given the old file's permissions and renamed over it. On
+// failure the old file is left as it was.
+FileResult SaveTextAtomically(const std::string& path, std::string_view text);
+
 struct IniLoadResult {
     FileResult status;
     IniFile file;

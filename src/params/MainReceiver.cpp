@@ -36,6 +36,7 @@ void MainReceiver::OnReceive(int wParam) {
 
 void MainReceiver::OnFrame(const uint8_t* body, uint8_t length) {
     if (!ReplyBodyValid(body, length)) return;
+    lastSequence_ = body[2];
     const int type = ApplyReplyPayload(o_.image, body, length);
     if (type == ParameterReply)
         OnParameterReply();

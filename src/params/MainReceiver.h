@@ -38,6 +38,8 @@ public:
     void Feed(const uint8_t* data, size_t length) { parser_.Feed(data, length); }
 
     uint8_t connectStage() const { return connectStage_; }
+    // The sequence number the last valid reply echoed.
+    uint8_t lastReplySequence() const { return lastSequence_; }
     const StatusReport& lastStatus() const { return status_; }
     const std::string& versionText() const { return versionText_; }
     ReceiveStage& stage() { return stage_; }
@@ -55,6 +57,7 @@ private:
     StatusReport status_;
     std::string versionText_;
     uint8_t connectStage_ = 0;
+    uint8_t lastSequence_ = 0;
 };
 
 // Describes the image by name, one "Name = value" line per byte.

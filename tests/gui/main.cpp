@@ -2,6 +2,7 @@
 // dialogs in test mode, and a check after every test that it took (and so
 // looked at) every dialog the program asked for.
 
+#include "TestDataHome.h"
 #include "widgets/Dialogs.h"
 #include "widgets/WheelGuard.h"
 
@@ -26,6 +27,8 @@ class UnexpectedDialogCheck : public ::testing::EmptyTestEventListener {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Every connect keeps the unit's image in the history: never in the user's own folder.
+    UseTestDataHome();
     ::testing::InitGoogleTest(&argc, argv);
     // What the program remembers between runs goes to a folder of the tests' own.
     const QTemporaryDir config;

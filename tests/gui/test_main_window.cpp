@@ -78,7 +78,8 @@ TEST_F(MainFrame, MenusHoldTheFileAndHelpCommands) {
         MenuTexts(top[0]->menu()),
         (QStringList{QStringLiteral("Open conifg file"), QStringLiteral("Save Config file"),
                      QStringLiteral("Transmit Conifg file"), QStringLiteral("Compare config file with Orvex\u2026"),
-                     QStringLiteral("-"), QStringLiteral("Exit(&X)")}));
+                     QStringLiteral("-"), QStringLiteral("Back up Orvex…"),
+                     QStringLiteral("Restore Orvex from backup…"), QStringLiteral("-"), QStringLiteral("Exit(&X)")}));
     EXPECT_EQ(MenuTexts(top[1]->menu()), QStringList{QStringLiteral("About Quillon2.0")});
 }
 

@@ -1,5 +1,7 @@
 #include "CliRunner.h"
 
+#include "TestDataHome.h"
+
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,6 +13,7 @@
 #include <thread>
 
 CliResult RunCli(const std::string& args, const std::string& runtimeDir) {
+    UseTestDataHome();
     std::string cmd;
     if (!runtimeDir.empty()) cmd = "XDG_RUNTIME_DIR='" + runtimeDir + "' ";
     cmd += std::string(QUILLON_CLI_PATH) + " " + args + " 2>&1";
@@ -37,6 +40,7 @@ InterruptedCli RunCliUntilInterrupted(const std::vector<std::string>& argv,
                                       const std::function<bool(const std::string&)>& interruptWhen,
                                       int timeoutMs) {
     InterruptedCli r;
+    UseTestDataHome();
     int out[2];
     if (pipe(out) != 0) return r;
     std::vector<char*> args;

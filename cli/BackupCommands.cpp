@@ -1,0 +1,107 @@
+#include "cli/BackupCommands.h"
+
+#include "cli/CliSession.h"
+#include "link/LinkError.h"
+#include "params/UnitHistory.h"
+
+#include <cstdio>
+
+namespace {
+constexpr int kConnectTimeoutMs = 5000;
+constexpr int kAnswerTimeoutMs = 5000;
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "quillon-cli: %s\n", message.c_str());
+    return 1;
+}
+
+// Asks for the parameters and waits for the reply to exactly that request.
+bool ReadParameters(CliSession& s) {
+    Orvex& o = s.orvex();
+    Command::RequestParameters(o);
+    const bool answered = s.WaitForAnswer(kAnswerTimeoutMs) && o.link.ReplyBuffer[1] == ParameterReply;
+    // Back to plain answers, as at the end of a connect.
+    Command::Acknowledge(o);
+    return answered;
+}
+
+// Sends a frame that is already built into the image and waits for its answer.
+bool Confirmed(CliSession& s, bool written) {
+    s.orvex().LinkPort.Flush();
+    return written && s.WaitForAnswer(kAnswerTimeoutMs);
+}
+
+// Why no answer came: the link's own failure when the adapter went away.
+std::string NoAnswer(CliSession& s, const std::string& what) {
+    if (s.orvex().LinkPort.Gone()) return DescribeLinkFailure(s.path(), s.orvex().LinkPort.LastFailure()) + "; " + what;
+    return s.path() + ": the Orvex did not answer; " + what;
+}
+
+bool SendPlan(CliSession& s, const RestorePlan& plan, std::string& error) {
+    Orvex& o = s.orvex();
+    o.image = plan.target;
+    if (!Confirmed(s, SendParametersWritten(o))) {
+        error = NoAnswer(s, "the restore is not verified.");
+        return false;
+    }
+    if (plan.setCondition) {
+        Command::SetCondition(o, plan.target.SetupBlock[kConditionByte]);
+        if (!Confirmed(s, o.LinkPort.IsOpen())) {
+            error = NoAnswer(s, "the restore is not verified.");
+            return false;
+        }
+    }
+    return true;
+}
+}  // namespace
+
+int BackupUnit(const std::vector<std::string>& args) {
+    CliSession s;
+    std::string error;
+    if (!s.Connect(args[0], kConnectTimeoutMs, error)) return Fail(error);
+    if (!ReadParameters(s)) return Fail(NoAnswer(s, "nothing was written."));
+    const FileResult saved = WriteBackupFile(args[1], s.Snapshot());
+    if (!saved.ok) return Fail(saved.message);
+    std::printf("Backed up the Orvex (firmware %s) to %s\n", s.receiver().versionText().c_str(), args[1].c_str());
+    return 0;
+}
+
+int RestoreUnit(const std::vector<std::string>& args) {
+    // A file that is refused stops everything before the device is touched.
+    const BackupParse file = ReadBackupFile(args[1]);
+    if (!file.ok) return Fail(file.message);
+
+    CliSession s;
+    std::string error;
+    if (!s.Connect(args[0], kConnectTimeoutMs, error)) return Fail(error);
+    const RestorePlan plan = PlanRestore(s.orvex().image, file.backup.image);
+    std::printf("Backup of %s (firmware %s)\n", file.backup.date.c_str(), FormatVersion(file.backup.version).c_str());
+    if (plan.changes.empty())
+        std::printf("The Orvex already holds every restorable value of the backup.\n");
+    else
+        std::printf("Changes (Orvex -> backup):\n%s", DescribeChanges(plan.changes).c_str());
+    if (!plan.kept.empty()) std::printf("Kept:\n%s", DescribeKept(plan.kept).c_str());
+    std::fflush(stdout);
+
+    if (!SendPlan(s, plan, error)) return Fail(error);
+    if (!ReadParameters(s)) return Fail(NoAnswer(s, "the restore is not verified."));
+    const std::vector<ByteChange> differ = UnrestoredBytes(plan, s.orvex().image);
+    if (!differ.empty())
+        return Fail("the restore did not take; these bytes read back differently (read back -> backup):\n" +
+                    DescribeChanges(differ));
+    std::printf("Restored and verified: every restorable byte reads back as in the backup.\n");
+    return 0;
+}
+
+int ListUnitHistory(const std::vector<std::string>& args) {
+    const std::string port = args.empty() ? std::string() : CliSession::ResolvePort(args[0]);
+    const std::vector<HistoryEntry> entries = ListHistory(port);
+    if (entries.empty()) {
+        std::printf("No history in %s\n", HistoryFolder().c_str());
+        return 0;
+    }
+    for (const HistoryEntry& e : entries)
+        std::printf("%-16s %s  %s  %s\n", e.unit.c_str(), e.backup.date.c_str(),
+                    FormatVersion(e.backup.version).c_str(), e.path.c_str());
+    return 0;
+}

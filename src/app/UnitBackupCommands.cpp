@@ -1,0 +1,144 @@
+#include "app/UnitBackupCommands.h"
+
+#include "app/CUARTView.h"
+#include "app/FirmwareUpgrade.h"
+#include "params/UnitHistory.h"
+#include "widgets/AppLog.h"
+#include "widgets/Dialogs.h"
+
+#include <QDir>
+
+namespace {
+const char* const kBackupTitle = "Back up Orvex";
+const char* const kRestoreTitle = "Restore Orvex from backup";
+const char* const kBackupFilter = "Orvex backup (*.orvex)|*.orvex|All files (*)|*||";
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+UnitBackupCommands::UnitBackupCommands(CUARTView* view) : QObject(view), view_(view), o_(TheOrvex()) {
+    timeout_.setSingleShot(true);
+    timeout_.setInterval(kAnswerTimeoutMs);
+    connect(&timeout_, &QTimer::timeout, this, [this] {
+        Finish(step_ == Step::Backup ? QStringLiteral("The Orvex did not answer; no backup was written.")
+                                     : QStringLiteral("The Orvex did not answer; the restore is not verified."));
+    });
+    connect(view_, &CUARTView::linkStateChanged, this, &UnitBackupCommands::OnLinkState);
+    connect(view_, &CUARTView::parametersArrived, this, &UnitBackupCommands::OnParameters);
+}
+
+UnitBackup UnitBackupCommands::Snapshot() const {
+    const StatusReport& status = view_->receiver().lastStatus();
+    return {reply_, status.version, status.statusValue, BackupDateNow(), view_->portPath()};
+}
+
+void UnitBackupCommands::OnLinkState(bool connected) {
+    if (!connected) {
+        if (busy()) Finish(QStringLiteral("The link to the Orvex was lost; nothing was written."));
+        return;
+    }
+    reply_ = o_.image;
+    const HistoryResult kept = KeepInHistory(Snapshot());
+    if (!kept.ok)
+        qCWarning(lcAppConfig) << "history:" << Text(kept.message);
+    else if (kept.added)
+        qCInfo(lcAppConfig) << "history: kept" << Text(kept.path);
+}
+
+void UnitBackupCommands::Ask(Step step) {
+    step_ = step;
+    Command::RequestParameters(o_);
+    sequence_ = o_.link.SequenceCounter;
+    timeout_.start();
+}
+
+void UnitBackupCommands::Finish(const QString& message) {
+    timeout_.stop();
+    // Back to plain answers, as at the end of a connect.
+    if (o_.link.ReplyRequest != RequestNone) Command::Acknowledge(o_);
+    step_ = Step::Idle;
+    qCInfo(lcAppConfig) << "backup/restore:" << message;
+    Dialogs::Message(view_, message);
+    emit finished(message);
+}
+
+void UnitBackupCommands::OnParameters() {
+    // Only the reply to our own request counts: it is the whole image at once.
+    if (!busy() || view_->receiver().lastReplySequence() != sequence_ || !timeout_.isActive()) return;
+    timeout_.stop();
+    reply_ = o_.image;
+    // The rest may show a modal dialog, which must not run inside the parser.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (step_ == Step::Backup)
+                WriteBackup();
+            else if (step_ == Step::RestoreRead)
+                SendRestore();
+            else if (step_ == Step::RestoreVerify)
+                VerifyRestore();
+        },
+        Qt::QueuedConnection);
+}
+
+bool UnitBackupCommands::Ready() const {
+    // During a firmware upgrade the line belongs to the boot loader.
+    const FirmwareUpgrade* upgrade = view_->firmwareUpgrade();
+    return !busy() && view_->connectStage() == 2 && !(upgrade && upgrade->Running());
+}
+
+void UnitBackupCommands::OnBackup() {
+    if (!Ready()) return;
+    path_ = Dialogs::SaveFileName(view_, QString::fromLatin1(kBackupTitle), QString::fromLatin1(kBackupFilter));
+    if (path_.isEmpty()) return;
+    Ask(Step::Backup);
+}
+
+void UnitBackupCommands::WriteBackup() {
+    const FileResult saved = WriteBackupFile(path_.toStdString(), Snapshot());
+    Finish(saved.ok ? QStringLiteral("The Orvex has been backed up to %1").arg(path_) : Text(saved.message));
+}
+
+void UnitBackupCommands::OnRestore() {
+    if (!Ready()) return;
+    const QString folder = Text(HistoryFolder());
+    QDir().mkpath(folder);
+    const QString chosen =
+        Dialogs::OpenFileName(view_, QString::fromLatin1(kRestoreTitle), QString::fromLatin1(kBackupFilter), folder);
+    if (chosen.isEmpty()) return;
+    const BackupParse file = ReadBackupFile(chosen.toStdString());
+    if (!file.ok) {
+        Dialogs::Message(view_, Text(file.message));
+        return;
+    }
+    backup_ = file.backup;
+    Ask(Step::RestoreRead);
+}
+
+void UnitBackupCommands::SendRestore() {
+    step_ = Step::Idle;
+    plan_ = PlanRestore(reply_, backup_.image);
+    QString text = QStringLiteral("Restore the Orvex from the backup of %1 (firmware %2)?\n\n")
+                       .arg(Text(backup_.date), Text(FormatVersion(backup_.version)));
+    text += plan_.changes.empty()
+                ? QStringLiteral("The Orvex already holds every restorable value of the backup.\n")
+                : QStringLiteral("Changes (Orvex → backup):\n") + Text(DescribeChanges(plan_.changes, " → "));
+    if (!plan_.kept.empty()) text += QStringLiteral("\nKept:\n") + Text(DescribeKept(plan_.kept));
+    if (!Dialogs::Question(view_, text, QString::fromLatin1(kRestoreTitle))) {
+        Command::Acknowledge(o_);
+        return;
+    }
+    o_.image = plan_.target;
+    SendParameters(o_);
+    if (plan_.setCondition) Command::SetCondition(o_, plan_.target.SetupBlock[kConditionByte]);
+    Ask(Step::RestoreVerify);
+}
+
+void UnitBackupCommands::VerifyRestore() {
+    const std::vector<ByteChange> differ = UnrestoredBytes(plan_, reply_);
+    Finish(differ.empty() ? QStringLiteral("The Orvex has been restored: every restorable byte reads back as in the "
+                                           "backup.")
+                          : QStringLiteral("The restore did not take; these bytes read back differently "
+                                           "(read back → backup):\n") +
+                                Text(DescribeChanges(differ, " → ")));
+}

@@ -1,0 +1,54 @@
+#pragma once
+// "Back up Orvex…" and "Restore Orvex from backup…" of the File menu, and the
+// history kept after every completed connect. Each command asks the unit for
+// its parameters and acts on the reply to exactly that request, so what is
+// written or compared is the unit's own image; a hang-up or a silent unit
+// ends the command with a message and nothing written.
+
+#include "params/UnitBackup.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class CUARTView;
+struct Orvex;
+
+class UnitBackupCommands : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kAnswerTimeoutMs = 5000;
+
+    explicit UnitBackupCommands(CUARTView* view);
+
+    void OnBackup();
+    void OnRestore();
+    bool busy() const { return step_ != Step::Idle; }
+
+signals:
+    // A command has ended with this message (also shown to the user).
+    void finished(const QString& message);
+
+private:
+    enum class Step { Idle, Backup, RestoreRead, RestoreVerify };
+
+    bool Ready() const;
+    void OnLinkState(bool connected);
+    void OnParameters();
+    void Ask(Step step);
+    void Finish(const QString& message);
+    void WriteBackup();
+    void SendRestore();
+    void VerifyRestore();
+    UnitBackup Snapshot() const;
+
+    CUARTView* view_;
+    Orvex& o_;
+    Step step_ = Step::Idle;
+    uint8_t sequence_ = 0;
+    QTimer timeout_;
+    QString path_;
+    ParameterImage reply_;  // the image of the reply acted on
+    UnitBackup backup_;
+    RestorePlan plan_;
+};

@@ -1,0 +1,263 @@
+#include "params/UnitBackup.h"
+
+#include "protocol/StatusReport.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdio>
+#include <ctime>
+#include <map>
+#include <set>
+
+namespace {
+
+constexpr std::string_view kHeading = "# Orvex backup written by Quillon: every parameter byte as the unit reported it";
+constexpr std::string_view kFormat = "1";
+constexpr std::string_view kChecksumKey = "checksum";
+constexpr std::string_view kSeparator = " = ";
+
+const char* BlockName(BlockId block) { return block == BlockId::Setup ? "SetupBlock" : "TuningBlock"; }
+
+uint32_t Crc32(std::string_view data) {
+    static const std::array<uint32_t, 256> table = [] {
+        std::array<uint32_t, 256> t{};
+        for (uint32_t i = 0; i < 256; ++i) {
+            uint32_t c = i;
+            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            t[i] = c;
+        }
+        return t;
+    }();
+    uint32_t crc = 0xFFFFFFFFu;
+    for (char ch : data) crc = table[(crc ^ static_cast<uint8_t>(ch)) & 0xFF] ^ (crc >> 8);
+    return crc ^ 0xFFFFFFFFu;
+}
+
+std::string Hex32(uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%08X", value);
+    return text;
+}
+
+std::string Line(std::string_view key, std::string_view value) {
+    return std::string(key) + std::string(kSeparator) + std::string(value) + "\n";
+}
+
+std::string ByteKey(DeviceByte b) { return std::string(BlockName(b.block)) + "." + ByteName(b); }
+
+template <typename T>
+bool ParseNumber(std::string_view text, T& out, int base = 10) {
+    if (base == 16 && text.starts_with("0x")) text.remove_prefix(2);
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out, base);
+    return ec == std::errc() && end == text.data() + text.size() && !text.empty();
+}
+
+BackupParse Refuse(std::string message) {
+    BackupParse p;
+    p.message = "This is not a complete Orvex backup: " + std::move(message);
+    return p;
+}
+
+// The text above the checksum line and the checksum it names; false when the
+// last line is not a checksum line.
+bool SplitChecksum(std::string_view text, std::string_view& content, std::string_view& checksum) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.remove_suffix(1);
+    const size_t start = text.rfind('\n') == std::string_view::npos ? 0 : text.rfind('\n') + 1;
+    const std::string_view last = text.substr(start);
+    const std::string prefix = std::string(kChecksumKey) + std::string(kSeparator);
+    if (!last.starts_with(prefix)) return false;
+    content = text.substr(0, start);
+    checksum = last.substr(prefix.size());
+    return true;
+}
+
+}  // namespace
+
+const std::vector<DeviceByte>& AllImageBytes() {
+    static const std::vector<DeviceByte> bytes = [] {
+        std::vector<DeviceByte> v;
+        for (size_t i = 0; i < kSetupBlockSize; ++i) v.push_back({BlockId::Setup, static_cast<uint8_t>(i)});
+        for (size_t i = 0; i < kTuningBlockSize; ++i) v.push_back({BlockId::Tuning, static_cast<uint8_t>(i)});
+        return v;
+    }();
+    return bytes;
+}
+
+const char* ByteName(DeviceByte b) {
+    return b.block == BlockId::Setup ? kSetupBytes[b.index].name : kTuningBytes[b.index].def.name;
+}
+
+uint32_t ImageChecksum(const ParameterImage& image) {
+    std::string bytes(reinterpret_cast<const char*>(image.SetupBlock), kSetupBlockSize);
+    bytes.append(reinterpret_cast<const char*>(image.TuningBlock), kTuningBlockSize);
+    return Crc32(bytes);
+}
+
+std::string BackupDateNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    return text;
+}
+
+std::string BackupText(const UnitBackup& b) {
+    std::string text = std::string(kHeading) + "\n";
+    text += Line("format", kFormat);
+    text += Line("date", b.date);
+    text += Line("port", b.port);
+    text += Line("firmware", FormatVersion(b.version));
+    text += Line("firmware-value", std::to_string(b.version));
+    text += Line("status-value", "0x" + Hex32(b.statusValue));
+    for (DeviceByte d : AllImageBytes()) text += Line(ByteKey(d), std::to_string(*BytePtr(b.image, d)));
+    return text + ChecksumLine(text);
+}
+
+std::string ChecksumLine(std::string_view content) { return Line(kChecksumKey, Hex32(Crc32(content))); }
+
+BackupParse ParseBackup(std::string_view text) {
+    std::string_view content, checksum;
+    if (!SplitChecksum(text, content, checksum)) return Refuse("it ends before its checksum line (cut short?).");
+    uint32_t stated = 0;
+    if (!ParseNumber(checksum, stated, 16) || stated != Crc32(content))
+        return Refuse("its checksum does not match its content (the file was changed or damaged).");
+
+    std::map<std::string, DeviceByte, std::less<>> byName;
+    for (DeviceByte d : AllImageBytes()) byName.emplace(ByteKey(d), d);
+    BackupParse p;
+    std::set<std::string, std::less<>> seen;
+    bool formatSeen = false;
+    size_t lineNo = 0;
+    for (size_t pos = 0; pos < content.size();) {
+        const size_t end = content.find('\n', pos);
+        std::string_view line = content.substr(pos, end - pos);
+        pos = end == std::string_view::npos ? content.size() : end + 1;
+        ++lineNo;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.empty() || line.front() == '#') continue;
+        const size_t sep = line.find(kSeparator);
+        const std::string where = " (line " + std::to_string(lineNo) + ")";
+        if (sep == std::string_view::npos)
+            return Refuse("\"" + std::string(line) + "\" is not \"name = value\"" + where);
+        const std::string_view key = line.substr(0, sep), value = line.substr(sep + kSeparator.size());
+        if (!seen.insert(std::string(key)).second) return Refuse("\"" + std::string(key) + "\" appears twice" + where);
+        bool good = true;
+        if (key == "format")
+            good = formatSeen = value == kFormat;
+        else if (key == "date")
+            p.backup.date = value;
+        else if (key == "port")
+            p.backup.port = value;
+        else if (key == "firmware") {
+        } else if (key == "firmware-value")
+            good = ParseNumber(value, p.backup.version);
+        else if (key == "status-value")
+            good = ParseNumber(value, p.backup.statusValue, 16);
+        else if (auto it = byName.find(key); it != byName.end()) {
+            int v = 0;
+            good = ParseNumber(value, v) && v >= -128 && v <= 127;
+            if (good) *BytePtr(p.backup.image, it->second) = static_cast<int8_t>(v);
+        } else {
+            return Refuse("the name \"" + std::string(key) + "\" is unknown" + where);
+        }
+        if (!good) return Refuse("\"" + std::string(value) + "\" is not a valid value of " + std::string(key) + where);
+    }
+    if (!formatSeen) return Refuse("it has no \"format = 1\" line.");
+    for (DeviceByte d : AllImageBytes())
+        if (!seen.contains(ByteKey(d))) return Refuse(ByteKey(d) + " is missing.");
+    p.ok = true;
+    return p;
+}
+
+FileResult WriteBackupFile(const std::string& path, const UnitBackup& backup) {
+    return SaveTextAtomically(path, BackupText(backup));
+}
+
+BackupParse ReadBackupFile(const std::string& path) {
+    const IniLoadResult loaded = IniFile::Load(path);
+    if (!loaded.status.ok) {
+        BackupParse p;
+        p.message = loaded.status.message;
+        return p;
+    }
+    // The profile reader keeps every byte, so its text is the file's.
+    return ParseBackup(loaded.file.Text());
+}
+
+// ---- restoring ------------------------------------------------------------------
+
+RestoreWay WayOf(DeviceByte b) {
+    if (b.block == BlockId::Setup && b.index == kConditionByte) return RestoreWay::ConditionAction;
+    if (b.block == BlockId::Setup && b.index == 21) return RestoreWay::Kept;
+    if (b.block == BlockId::Tuning && (b.index == 39 || b.index == 44)) return RestoreWay::Kept;
+    return RestoreWay::ParameterFrame;
+}
+
+const char* KeptReason(DeviceByte b) {
+    if (b.block == BlockId::Setup && b.index == kConditionByte) return "the condition can only be set to 1 or 2";
+    if (b.block == BlockId::Tuning && b.index == 39)
+        return "the zero point is measured by the Orvex itself; only \"Reset zero\" changes it";
+    return "the program never writes this byte; the Orvex keeps its own value";
+}
+
+namespace {
+bool ConditionSettable(int8_t value) { return value == 1 || value == 2; }
+
+bool Restorable(DeviceByte d, const ParameterImage& backup) {
+    const RestoreWay way = WayOf(d);
+    return way == RestoreWay::ParameterFrame ||
+           (way == RestoreWay::ConditionAction && ConditionSettable(*BytePtr(backup, d)));
+}
+}  // namespace
+
+RestorePlan PlanRestore(const ParameterImage& unit, const ParameterImage& backup) {
+    RestorePlan plan;
+    plan.target = unit;
+    for (DeviceByte d : AllImageBytes()) {
+        const int8_t have = *BytePtr(unit, d), want = *BytePtr(backup, d);
+        if (Restorable(d, backup)) *BytePtr(plan.target, d) = want;
+        if (have == want) continue;
+        if (Restorable(d, backup))
+            plan.changes.push_back({d, have, want});
+        else
+            plan.kept.push_back({d, have, want});
+        if (WayOf(d) == RestoreWay::ConditionAction && Restorable(d, backup)) plan.setCondition = true;
+    }
+    return plan;
+}
+
+std::vector<ByteChange> CompareImages(const ParameterImage& unit, const ParameterImage& wanted) {
+    std::vector<ByteChange> out;
+    for (DeviceByte d : AllImageBytes())
+        if (*BytePtr(unit, d) != *BytePtr(wanted, d)) out.push_back({d, *BytePtr(unit, d), *BytePtr(wanted, d)});
+    return out;
+}
+
+std::vector<ByteChange> UnrestoredBytes(const RestorePlan& plan, const ParameterImage& readBack) {
+    std::vector<ByteChange> out;
+    for (const ByteChange& c : CompareImages(readBack, plan.target)) {
+        const bool kept = std::any_of(plan.kept.begin(), plan.kept.end(), [&](const ByteChange& k) {
+            return k.byte.block == c.byte.block && k.byte.index == c.byte.index;
+        });
+        if (!kept && Restorable(c.byte, plan.target)) out.push_back(c);
+    }
+    return out;
+}
+
+std::string DescribeChanges(const std::vector<ByteChange>& changes, std::string_view arrow) {
+    std::string out;
+    for (const ByteChange& c : changes)
+        out += std::string(ByteName(c.byte)) + ": " + std::to_string(c.unit) + std::string(arrow) +
+               std::to_string(c.wanted) + "\n";
+    return out;
+}
+
+std::string DescribeKept(const std::vector<ByteChange>& kept) {
+    std::string out;
+    for (const ByteChange& c : kept)
+        out += std::string(ByteName(c.byte)) + ": unit value " + std::to_string(c.unit) + " kept (backup " +
+               std::to_string(c.wanted) + "): " + KeptReason(c.byte) + "\n";
+    return out;
+}

@@ -1,0 +1,119 @@
+#include "params/UnitHistory.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kExtension = ".orvex";
+constexpr std::string_view kUnitPrefix = "unit-", kPortPrefix = "port-";
+
+std::string Hex32(uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%08X", value);
+    return text;
+}
+
+std::string PortName(const std::string& port) {
+    const std::string name = fs::path(port).filename().string();
+    return name.empty() ? "unknown" : name;
+}
+
+// A counter or an unset field changes or stays 0; a serial number repeats.
+bool CouldIdentify(uint32_t value) { return value != 0 && value != 0xFFFFFFFFu; }
+
+// The entry files of one folder, oldest first (names start with the time).
+std::vector<fs::path> Entries(const fs::path& folder) {
+    std::vector<fs::path> out;
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(folder, ec))
+        if (e.is_regular_file(ec) && e.path().extension() == kExtension) out.push_back(e.path());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+std::string EntryName(const UnitBackup& b) {
+    std::string stamp = b.date;
+    std::erase_if(stamp, [](char c) { return c == '-' || c == ':'; });
+    return stamp + "-" + Hex32(ImageChecksum(b.image)) + std::string(kExtension);
+}
+
+bool SameImage(const fs::path& entry, const UnitBackup& b) {
+    return entry.filename().string().ends_with("-" + Hex32(ImageChecksum(b.image)) + std::string(kExtension));
+}
+
+// The folder of the unit. A value seen before on this port identifies the
+// unit: the port's entries with it move into the unit's own folder.
+fs::path UnitFolder(const fs::path& root, const UnitBackup& b, std::error_code& ec) {
+    const fs::path byPort = root / (std::string(kPortPrefix) + PortName(b.port));
+    if (!CouldIdentify(b.statusValue)) return byPort;
+    const fs::path byUnit = root / (std::string(kUnitPrefix) + Hex32(b.statusValue));
+    std::vector<fs::path> seen;
+    for (const fs::path& e : Entries(byPort)) {
+        const BackupParse p = ReadBackupFile(e.string());
+        if (p.ok && p.backup.statusValue == b.statusValue) seen.push_back(e);
+    }
+    std::error_code probe;
+    if (seen.empty() && !fs::is_directory(byUnit, probe)) return byPort;
+    fs::create_directories(byUnit, ec);
+    for (const fs::path& e : seen) fs::rename(e, byUnit / e.filename(), ec);
+    fs::remove(byPort, probe);  // only if nothing else is left in it
+    return byUnit;
+}
+
+void Prune(const fs::path& folder) {
+    std::vector<fs::path> entries = Entries(folder);
+    std::error_code ec;
+    for (size_t i = 0; i + kHistoryPerUnit < entries.size(); ++i) fs::remove(entries[i], ec);
+}
+
+}  // namespace
+
+std::string HistoryFolder() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data && data[0] == '/') return std::string(data) + "/quillon/history";
+    const char* home = std::getenv("HOME");
+    return std::string(home ? home : "") + "/.local/share/quillon/history";
+}
+
+HistoryResult KeepInHistory(const UnitBackup& backup, const std::string& root) {
+    HistoryResult r;
+    std::error_code ec;
+    fs::create_directories(root, ec);
+    const fs::path folder = UnitFolder(root, backup, ec);
+    if (!ec) fs::create_directories(folder, ec);
+    if (ec)
+        return {false, "Cannot keep the unit's history in " + folder.string() + ": " + ec.message() + ".", {}, false};
+    for (const fs::path& e : Entries(folder))
+        if (SameImage(e, backup)) {
+            r.path = e.string();
+            return r;
+        }
+    r.path = (folder / EntryName(backup)).string();
+    const FileResult saved = WriteBackupFile(r.path, backup);
+    if (!saved.ok) return {false, saved.message, {}, false};
+    r.added = true;
+    Prune(folder);
+    return r;
+}
+
+std::vector<HistoryEntry> ListHistory(const std::string& port, const std::string& root) {
+    std::vector<fs::path> units;
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(root, ec))
+        if (e.is_directory(ec)) units.push_back(e.path());
+    std::sort(units.begin(), units.end());
+    std::vector<HistoryEntry> out;
+    for (const fs::path& unit : units)
+        for (const fs::path& e : Entries(unit)) {
+            BackupParse p = ReadBackupFile(e.string());
+            if (!p.ok || (!port.empty() && PortName(p.backup.port) != PortName(port))) continue;
+            out.push_back({unit.filename().string(), e.string(), std::move(p.backup)});
+        }
+    return out;
+}
