@@ -39,7 +39,7 @@ CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
     connect(save_, &QAction::triggered, view_, &CUARTView::OnFileSave);
     connect(transmit_, &QAction::triggered, view_, &CUARTView::OnFileTransmit);
     connect(compare_, &QAction::triggered, view_, &CUARTView::OnFileCompare);
-    backupCommands_ = new UnitBackupCommands(view_);
+    backupCommands_ = new UnitBackupCommands(view_, orvex);
     connect(backup_, &QAction::triggered, backupCommands_, &UnitBackupCommands::OnBackup);
     connect(restore_, &QAction::triggered, backupCommands_, &UnitBackupCommands::OnRestore);
     connect(view_, &CUARTView::linkStateChanged, this, [this](bool connected) {

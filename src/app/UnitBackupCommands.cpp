@@ -16,7 +16,7 @@ const char* const kBackupFilter = "Orvex backup (*.orvex)|*.orvex|All files (*)|
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
-UnitBackupCommands::UnitBackupCommands(CUARTView* view) : QObject(view), view_(view), o_(TheOrvex()) {
+UnitBackupCommands::UnitBackupCommands(CUARTView* view, Orvex& orvex) : QObject(view), view_(view), o_(orvex) {
     timeout_.setSingleShot(true);
     timeout_.setInterval(kAnswerTimeoutMs);
     connect(&timeout_, &QTimer::timeout, this, [this] {

@@ -19,7 +19,7 @@ class UnitBackupCommands : public QObject {
 public:
     static constexpr int kAnswerTimeoutMs = 5000;
 
-    explicit UnitBackupCommands(CUARTView* view);
+    UnitBackupCommands(CUARTView* view, Orvex& orvex);
 
     void OnBackup();
     void OnRestore();
