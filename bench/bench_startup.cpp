@@ -6,7 +6,11 @@
 //      "Orvex Connected!" shows) against orvex-sim paced at 9600 baud, beside
 //      the line's own minimum: five 90-byte frames of 10 bits per byte
 //      (request, reply, acknowledge and request, reply, acknowledge, with the
-//      replies overlapping the requests), 469 ms; target ratio <= 1.15.
+//      replies overlapping the requests), 469 ms; target ratio <= 1.15;
+//   4. from sending a frame a silent unit never answers to the status bar
+//      saying so;
+//   5. CPU of the program with the wizard's Monitor page open while the
+//      device streams its status reports.
 //
 //   bench_startup [runs]
 
@@ -14,14 +18,18 @@
 #include "app/CUARTApp.h"
 #include "app/CUARTView.h"
 #include "app/PortComboBox.h"
+#include "params/Orvex.h"
 #include "widgets/Skin.h"
+#include "wizard/CSetupWizard.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QPushButton>
 #include <QTimer>
 
 #include <poll.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <algorithm>
@@ -147,15 +155,11 @@ struct Sim {
     pid_t pid = -1;
     std::string link;
 
-    bool Start(const std::string& runtime, const char* baud) {
+    bool Start(const std::string& runtime, const char* baud, std::vector<std::string> extra = {}) {
         int out = -1;
-        pid = Spawn(
-            {
-                ORVEX_SIM_PATH,
-                "--baud",
-                baud,
-            },
-            out);
+        std::vector<std::string> args{ORVEX_SIM_PATH, "--baud", baud};
+        args.insert(args.end(), extra.begin(), extra.end());
+        pid = Spawn(args, out);
         const std::string line = FirstLine(out, kWaitMs);
         close(out);
         link = runtime + "/orvex/ports/orvex-sim";
@@ -211,6 +215,69 @@ long ResidentKb() {
     return -1;
 }
 
+// 4. A unit that stops answering: from sending the frame it never answers
+// to the status bar saying so.
+int MeasureSilence(CMainFrame& frame, const std::string& runtime) {
+    const QString notAnswering =
+        QString::fromUtf8("Orvex is not answering \u2014 the last change may not have reached it");
+    std::vector<double> times;
+    for (int i = 0; i < 3; ++i) {
+        Sim sim;
+        // The handshake is frames 1-4; the fifth goes unanswered.
+        if (!sim.Start(runtime, "9600", {"--stop-answering", "5"}) || !ChoosePort(*frame.view(), sim.link) ||
+            Handshake(frame) < 0)
+            break;
+        const auto start = Clock::now();
+        Command::WriteParameters(TheOrvex());
+        if (!WaitUntil([&] { return frame.statusText() == notAnswering; })) break;
+        times.push_back(Ms(Clock::now() - start));
+    }
+    if (times.size() != 3) {
+        std::printf("silence: not noticed (%s)\n", qPrintable(frame.statusText()));
+        return 1;
+    }
+    std::printf("unit silent to status bar saying so: median %.1f ms, best %.1f ms (3 runs at 9600 baud)\n",
+                Median(times), *std::min_element(times.begin(), times.end()));
+    return 0;
+}
+
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// 5. CPU of the whole program while the wizard's Monitor page shows the
+// status reports the device streams (ten a second).
+int MeasureMonitorCpu(CMainFrame& frame, const std::string& runtime) {
+    constexpr int kSeconds = 30;
+    Sim sim;
+    if (!sim.Start(runtime, "9600") || !ChoosePort(*frame.view(), sim.link) || Handshake(frame) < 0) {
+        std::printf("monitor CPU: could not connect\n");
+        return 1;
+    }
+    CSetupWizard wizard(frame.view());
+    wizard.show();
+    for (int i = 0; i < 2; ++i)
+        if (auto* next = wizard.findChild<QPushButton*>(QStringLiteral("id1029"), Qt::FindDirectChildrenOnly))
+            next->click();
+    const uint32_t before = TheOrvex().LinkPort.BytesRead();
+    WaitUntil([&] { return TheOrvex().LinkPort.BytesRead() > before + 10 * 90; });  // reports are streaming
+    const uint32_t bytesBefore = TheOrvex().LinkPort.BytesRead();
+    const double cpuBefore = CpuSeconds();
+    const auto start = Clock::now();
+    QEventLoop idle;  // waits for events without spinning, unlike processEvents with a time limit
+    QTimer::singleShot(kSeconds * 1000, &idle, &QEventLoop::quit);
+    idle.exec();
+    const double cpu = CpuSeconds() - cpuBefore, wall = Ms(Clock::now() - start) / 1000;
+    const double reports = (TheOrvex().LinkPort.BytesRead() - bytesBefore) / 90.0;
+    std::printf("Monitor page open, %.1f reports/s: %.2f %% of a core over %d s (target < 2 %%)\n", reports / wall,
+                100 * cpu / wall, kSeconds);
+    wizard.reject();
+    return 0;
+}
+
 int MeasureLink(int argc, char** argv, int runs, const std::string& runtime) {
     QApplication application(argc, argv);
     CUARTApp app;
@@ -248,6 +315,7 @@ int MeasureLink(int argc, char** argv, int runs, const std::string& runtime) {
                 median, *std::min_element(times.begin(), times.end()), runs, kLineMinimumMs, median / kLineMinimumMs);
         }
     }
+    if (result == 0) result = MeasureSilence(frame, runtime) | MeasureMonitorCpu(frame, runtime);
     frame.close();
     app.ExitInstance();
     return result;

@@ -1,5 +1,6 @@
 #include "cli/CliSession.h"
 
+#include "link/LinkTrace.h"
 #include "link/PortList.h"
 #include "params/UnitHistory.h"
 #include "params/WindowReceiver.h"
@@ -48,6 +49,7 @@ bool CliSession::Connect(const std::string& port, int timeoutMs, std::string& er
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
             error = path_ + ": the Orvex did not answer (is it powered and connected?)";
+            Trace(TraceKind::Timeout, path_ + ": no answer to the connect");
             return false;
         }
         if (!Pump(static_cast<int>(left.count()))) {
@@ -67,7 +69,10 @@ bool CliSession::WaitForAnswer(int timeoutMs) {
     for (;;) {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0) return false;
+        if (left.count() <= 0) {
+            Trace(TraceKind::Timeout, path_ + ": no answer to the last frame");
+            return false;
+        }
         const auto n = window_.Wait(static_cast<int>(left.count()));
         if (!n) continue;
         if (n->message == WM_PORT_ERROR && n->lParam == kPortErrorGone) return false;

@@ -2,6 +2,7 @@
 
 #include "cli/CliSession.h"
 #include "link/LinkError.h"
+#include "link/LinkTrace.h"
 #include "params/ConfigCompare.h"
 #include "params/ConfigFile.h"
 

@@ -90,6 +90,10 @@ XmodemOutcome RunFirmwareTransfer(CSerialPort& port,
 int Flash(const std::vector<std::string>& args) {
     // The file first: a wrong file is refused before anything is sent.
     FirmwareFile file = ReadFirmwareFile(args[1]);
+    if (!file.problem.empty()) {
+        std::fprintf(stderr, "quillon-cli: %s\n", file.problem.c_str());
+        return 1;
+    }
     if (!file.Ok()) {
         std::fprintf(stderr, "%s\n", XmodemOutcomeMessage(file.result));
         if (file.result == XmodemOutcome::NoFile)

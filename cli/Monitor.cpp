@@ -1,6 +1,7 @@
 #include "cli/Monitor.h"
 
 #include "cli/CliSession.h"
+#include "link/LinkTrace.h"
 #include "params/ParameterTable.h"
 #include "params/WindowReceiver.h"
 #include "protocol/StatusReport.h"
@@ -75,7 +76,7 @@ void PrintReport(const StatusReport& r, bool conditionMode) {
 
 // Shows reports until interrupted, count reached, the port gone or the device
 // silent. Returns the exit status.
-int ShowReports(CliSession& s, ReceiveStage& stage, long count) {
+int ShowReports(CliSession& s, ReceiveStage& stage, long count, uint64_t& noiseBytes) {
     Orvex& o = s.orvex();
     auto lastReport = std::chrono::steady_clock::now();
     long shown = 0;
@@ -85,17 +86,21 @@ int ShowReports(CliSession& s, ReceiveStage& stage, long count) {
             std::fprintf(stderr, "\nquillon-cli: %s: the port is gone\n", s.path().c_str());
             return 1;
         }
-        if (n && n->message == WM_PORT_RECEIVE && ReceiveForWindow(o, stage, n->wParam).answered) {
-            StatusReport report;
-            DecodeStatusReply(o.link.ReplyBuffer, kFrameSize, report);
-            PrintReport(report, o.config[CV::AuxFunction] != 0);
-            lastReport = std::chrono::steady_clock::now();
-            ++shown;
-            continue;
+        if (n && n->message == WM_PORT_RECEIVE) {
+            // Only a valid status report is shown and counted; the rest is noise.
+            const WindowReceive r = ReceiveForWindow(o, stage, n->wParam);
+            noiseBytes += r.noiseBytes;
+            if (r.answered && r.statusReport) {
+                PrintReport(r.status, o.config[CV::AuxFunction] != 0);
+                lastReport = std::chrono::steady_clock::now();
+                ++shown;
+                continue;
+            }
         }
         if (std::chrono::steady_clock::now() - lastReport > std::chrono::milliseconds(kSilenceLimitMs)) {
             std::fprintf(stderr, "%squillon-cli: %s: the Orvex sends no status reports\n", shown ? "\n" : "",
                          s.path().c_str());
+            Trace(TraceKind::Timeout, s.path() + ": no status report");
             return 1;
         }
     }
@@ -108,6 +113,7 @@ int ShowReports(CliSession& s, ReceiveStage& stage, long count) {
 // device has not read yet).
 void StopReports(CliSession& s, ReceiveStage& stage) {
     Orvex& o = s.orvex();
+    if (o.LinkPort.Gone()) return;  // nobody left to tell
     Command::Acknowledge(o);
     o.LinkPort.Flush();
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kStopAnswerMs);
@@ -132,8 +138,12 @@ int Monitor(const std::vector<std::string>& args) {
     CatchInterrupts();
     ReceiveStage stage(4096);  // the Monitor page's queue size
     Command::RequestStatus(s.orvex());
-    const int status = ShowReports(s, stage, a.count);
+    uint64_t noiseBytes = 0;
+    const int status = ShowReports(s, stage, a.count, noiseBytes);
     // Whatever ended the monitor, the device is told to stop reporting.
     StopReports(s, stage);
+    if (noiseBytes > 0)
+        std::fprintf(stderr, "quillon-cli: %llu bytes that were not status reports were dropped\n",
+                     static_cast<unsigned long long>(noiseBytes));
     return status;
 }

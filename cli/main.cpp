@@ -11,11 +11,13 @@
 #include "cli/Monitor.h"
 #include "link/PortList.h"
 #include "params/ParameterTable.h"
+#include "protocol/FrameTrace.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,7 +26,8 @@ constexpr int kConnectTimeoutMs = 5000;
 bool g_json = false;  // --json: the answer as one JSON document
 
 const char* const kUsage =
-    "usage: quillon-cli ports [--json]\n"
+    "usage: quillon-cli [--trace FILE | -v] COMMAND ...\n"
+    "       quillon-cli ports [--json]\n"
     "       quillon-cli info PORT [--json]\n"
     "       quillon-cli monitor PORT [--count N]\n"
     "       quillon-cli save PORT FILE\n"
@@ -36,7 +39,8 @@ const char* const kUsage =
     "       quillon-cli history [PORT]\n"
     "       quillon-cli doctor\n"
     "       quillon-cli --version | --help\n"
-    "PORT is a device path (/dev/ttyUSB0) or the name of a simulated port.\n";
+    "PORT is a device path (/dev/ttyUSB0) or the name of a simulated port.\n"
+    "--trace FILE logs every frame and every open and close of the port to FILE, -v to stderr.\n";
 
 int Usage() {
     std::fputs(kUsage, stderr);
@@ -113,12 +117,32 @@ int main(int argc, char** argv) {
         {"flash", 2, 2, Flash},         {"doctor", 0, 0, Doctor},           {"backup", 2, 2, BackupUnit},
         {"restore", 2, 2, RestoreUnit}, {"history", 0, 1, ListUnitHistory},
     };
-    if (argc < 2) return Usage();
-    if (std::strcmp(argv[1], "--version") == 0) return std::printf("quillon-cli %s\n", QUILLON_VERSION) < 0;
-    if (std::strcmp(argv[1], "--help") == 0) return std::fputs(kUsage, stdout) < 0;
-    std::vector<std::string> args(argv + 2, argv + argc);
+    int first = 1;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> traceFile(nullptr, &std::fclose);
+    for (; first < argc && argv[first][0] == '-'; ++first) {
+        if (std::strcmp(argv[first], "--version") == 0) return std::printf("quillon-cli %s\n", QUILLON_VERSION) < 0;
+        if (std::strcmp(argv[first], "--help") == 0) return std::fputs(kUsage, stdout) < 0;
+        if (std::strcmp(argv[first], "-v") == 0) {
+            TraceTo(stderr);
+        } else if (std::strcmp(argv[first], "--trace") == 0 && first + 1 < argc) {
+            traceFile.reset(std::fopen(argv[++first], "a"));
+            if (!traceFile) {
+                std::fprintf(stderr, "quillon-cli: cannot write the trace to '%s'\n", argv[first]);
+                return 2;
+            }
+            TraceTo(traceFile.get());
+        } else {
+            return Usage();
+        }
+    }
+    if (argc <= first) return Usage();
+    std::vector<std::string> args(argv + first + 1, argv + argc);
+    // The session's last close is logged before the file goes.
+    struct TraceOff {
+        ~TraceOff() { SetTraceHandler({}); }
+    } traceOff;
     for (const CommandDef& c : commands) {
-        if (std::strcmp(argv[1], c.name) != 0) continue;
+        if (std::strcmp(argv[first], c.name) != 0) continue;
         if (const auto json = std::find(args.begin(), args.end(), "--json"); c.json && json != args.end()) {
             g_json = true;
             args.erase(json);

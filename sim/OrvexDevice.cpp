@@ -79,15 +79,18 @@ void OrvexDevice::handle(const HuntedFrame& frame, Nanos now) {
         return;
     }
     log_.frame(frame.raw);
-    if (options_.silentAfter >= 0 && framesTaken_ >= static_cast<unsigned>(options_.silentAfter)) {
-        log_.event("silent: frame ignored");
-        streaming_ = false;
-        return;
-    }
-    ++framesTaken_;
     lastSeq_ = frame.seq;
     if (frame.code == kParameterCode) storeParameters(frame.raw);
     if (frame.code == kActionCode) act(frame.raw);
+    ++framesSeen_;
+    const bool deaf = options_.stopAnsweringAt > 0 && framesSeen_ >= options_.stopAnsweringAt &&
+                      (options_.answerAgainAt == 0 || framesSeen_ < options_.answerAgainAt);
+    if (deaf) {
+        if (streaming_) log_.event("status-stream off");
+        streaming_ = false;
+        log_.event("frame not answered seq=" + std::to_string(frame.seq));
+        return;
+    }
     answer(frame.req, frame.seq, now);
 }
 

@@ -39,11 +39,11 @@ private:
     PacedLine& line_;
     SimLog& log_;
     Nanos start_;
+    int framesSeen_ = 0;  // valid frames so far
     FrameHunter hunter_;
     std::deque<HuntedFrame> pending_;  // decided frames waiting for their wire time
 
     uint8_t lastSeq_ = 0;
-    unsigned framesTaken_ = 0;
     bool streaming_ = false;
     Nanos nextStatus_ = kNever;
     uint64_t replyCount_ = 0;

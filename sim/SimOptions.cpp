@@ -91,8 +91,10 @@ const std::map<std::string, OptionDef>& OptionTable() {
         {"--noise", {false, "", FlagInto(&SimOptions::noise), false, true}},
         {"--stale-seq", {false, "", FlagInto(&SimOptions::staleSeq), false, true}},
         {"--no-status", {false, "", FlagInto(&SimOptions::noStatus), false, true}},
-        {"--silent-after",
-         {true, "a frame count 0..1000000", IntInto(&SimOptions::silentAfter, 0, 1000000), false, true}},
+        {"--stop-answering",
+         {true, "a frame count 1..1000000", IntInto(&SimOptions::stopAnsweringAt, 1, 1000000), false, true}},
+        {"--answer-again",
+         {true, "a frame count 1..1000000", IntInto(&SimOptions::answerAgainAt, 1, 1000000), false, true}},
         {"--hangup-after",
          {true, "seconds, e.g. 2 or 0.5",
           [](SimOptions& o, const std::string& v) { return ParseSeconds(v, o.hangupAfterSeconds); }}},
@@ -131,7 +133,8 @@ const char* SimUsage() {
            "  --noise                 put noise bytes between replies\n"
            "  --stale-seq             echo a wrong sequence number\n"
            "  --no-status             never send a status reply\n"
-           "  --silent-after N        take and answer the first N frames, then ignore everything\n"
+           "  --stop-answering N      answer nothing from the Nth valid frame on (status reports stop too)\n"
+           "  --answer-again M        ... and answer again from the Mth frame on\n"
            "\n"
            "Boot loader (XMODEM-CRC receiver):\n"
            "  --bootloader            act as the boot loader instead of the flight controller\n"

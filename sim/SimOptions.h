@@ -20,8 +20,9 @@ struct SimOptions {
     bool noise = false;
     bool staleSeq = false;
     bool noStatus = false;
-    int silentAfter = -1;  // a hung unit: frames after the first N are ignored
     double hangupAfterSeconds = -1;
+    int stopAnsweringAt = 0;  // this valid frame and the ones after it get no answer
+    int answerAgainAt = 0;    // ... until this one
 
     // Boot loader.
     bool bootloader = false;

@@ -3,7 +3,9 @@
 #include "app/CUARTDoc.h"
 #include "app/CUARTView.h"
 #include "app/UnitBackupCommands.h"
+#include "protocol/FrameTrace.h"
 #include "widgets/AppLog.h"
+#include "widgets/Dialogs.h"
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
 
@@ -11,7 +13,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QSaveFile>
 #include <QStatusBar>
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -48,10 +52,32 @@ CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
     });
     CreateStatusPanes();
     SetStatusText(QString::fromLatin1(kNotConnected));
+    // The link log runs all the time, so the moments before a fault can be saved after it.
+    SetTraceHandler([this](const TraceEntry& entry) {
+        linkLog_.Add(entry);
+        if (QThread::currentThread() == thread()) view_->OnLinkTrace(entry);
+    });
     view_->OnInitialUpdate();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() { SetTraceHandler({}); }
+
+void CMainFrame::OnSaveLinkLog() {
+    const QString path =
+        Dialogs::SaveFileName(this, QStringLiteral("Save Link Log"), QStringLiteral("link log (*.log)|*.log||"));
+    if (path.isEmpty()) return;
+    QSaveFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Text);
+    for (const TraceEntry& entry : linkLog_.Entries()) {
+        if (!ok) break;
+        ok = file.write((FormatTraceEntry(entry) + "\n").c_str()) >= 0;
+    }
+    if (ok && file.commit()) {
+        qCInfo(lcAppUi) << "link log saved to" << path;
+        return;
+    }
+    Dialogs::Message(this, QStringLiteral("Cannot save the link log to \"%1\": %2.").arg(path, file.errorString()));
+}
 
 QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int id) {
     QAction* action = menu->addAction(text);
@@ -78,6 +104,9 @@ void CMainFrame::CreateMenus() {
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
     help->setObjectName(QStringLiteral("menuHelp"));
     about_ = AddCommand(help, QStringLiteral("About Quillon2.0"), 57664);
+    saveLinkLog_ = help->addAction(QStringLiteral("Save Link Log..."));
+    saveLinkLog_->setObjectName(QStringLiteral("saveLinkLog"));
+    connect(saveLinkLog_, &QAction::triggered, this, &CMainFrame::OnSaveLinkLog);
 
     connect(exit_, &QAction::triggered, this, &QWidget::close);
     connect(about_, &QAction::triggered, this, &CMainFrame::aboutRequested);
@@ -120,6 +149,7 @@ QString CMainFrame::statusText() const { return pane0_->text(); }
 void CMainFrame::SetStatusDetail(const QString& text) {
     detailText_ = text;
     detail_->setToolTip(text);
+    detail_->setAccessibleDescription(text);
     detail_->setVisible(!text.isEmpty());
     ShowDetail();
 }
@@ -129,7 +159,7 @@ QString CMainFrame::statusDetail() const { return detailText_; }
 void CMainFrame::ShowDetail() {
     const int room = progress_->isVisible() ? progress_->x() - detail_->x() - detail_->contentsMargins().right() - 12
                                             : detail_->width();
-    detail_->setText(room > 0 ? detail_->fontMetrics().elidedText(detailText_, Qt::ElideMiddle, room) : detailText_);
+    detail_->setText(room > 0 ? detail_->fontMetrics().elidedText(detailText_, Qt::ElideRight, room) : detailText_);
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {

@@ -5,6 +5,7 @@
 // second pane, and a smooth progress bar laid over the second pane and 300
 // pixels to its left (the firmware upgrade and "Transmit Conifg file" use it).
 
+#include "link/LinkTrace.h"
 #include "params/Orvex.h"
 
 #include <QMainWindow>
@@ -50,6 +51,10 @@ public:
     UnitBackupCommands* backupCommands() const { return backupCommands_; }
     QAction* exitAction() const { return exit_; }
     QAction* aboutAction() const { return about_; }
+    QAction* saveLinkLogAction() const { return saveLinkLog_; }
+    // Help > "Save Link Log...": the last kLinkLogEntries entries of the link log to a file.
+    void OnSaveLinkLog();
+    static constexpr size_t kLinkLogEntries = 4000;
 
 signals:
     // "About Quillon2.0": the application shows the About box.
@@ -64,7 +69,7 @@ private:
     void CreateStatusPanes();
     // Lays the progress bar over pane 1, its left edge moved 300 px left.
     void PlaceProgressBar();
-    // The detail as far as it fits before the progress bar, cut in the middle.
+    // The detail as far as it fits before the progress bar, cut at the end.
     void ShowDetail();
     QAction* AddCommand(QMenu* menu, const QString& text, int id);
 
@@ -84,5 +89,7 @@ private:
     UnitBackupCommands* backupCommands_ = nullptr;
     QAction* exit_ = nullptr;
     QAction* about_ = nullptr;
+    QAction* saveLinkLog_ = nullptr;
+    TraceRing linkLog_{kLinkLogEntries};
     bool placePosted_ = false;
 };

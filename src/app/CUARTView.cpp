@@ -13,6 +13,7 @@
 #include "params_ui/FormControls.h"
 #include "params_ui/MainFormLayout.h"
 #include "params_ui/ParameterPanel.h"
+#include "protocol/FrameTrace.h"
 #include "widgets/AppLog.h"
 #include "widgets/CBalloonTip.h"
 #include "widgets/CPngButton.h"
@@ -53,6 +54,7 @@ QStringList Entries(const QComboBox* combo) {
 
 const char* const kNotConnected = "Orvex not connected!";
 const char* const kConnected = "Orvex Connected!";
+const char* const kNotAnswering = "Orvex is not answering \u2014 the last change may not have reached it";
 
 const char* const kConnectHelp =
     "Before connecting to PC software, the Orvex must pass the self-test.\r\n"
@@ -128,6 +130,9 @@ CUARTView::CUARTView(Orvex& orvex, QWidget* parent)
     panel_ = std::make_unique<ParameterPanel>(this, o_);
     CreateDialogButtons();
     CreateFirmwareControls();
+    answerTimer_.setSingleShot(true);
+    answerTimer_.setInterval(kAnswerWaitMs);
+    connect(&answerTimer_, &QTimer::timeout, this, &CUARTView::OnNoAnswer);
 }
 
 CUARTView::~CUARTView() {
@@ -213,6 +218,50 @@ void CUARTView::OnClose() {
 // ---- link -------------------------------------------------------------------
 
 void CUARTView::TakeLink() { o_.LinkPort.SetNotifyWindow(notify_.handle()); }
+
+void CUARTView::OnLinkTrace(const TraceEntry& entry) {
+    switch (entry.kind) {
+        case TraceKind::Sent:
+            awaitedSeq_ = TracedSequence(entry);
+            // The oldest unanswered frame sets the limit; later ones do not push it back.
+            if (!answerTimer_.isActive()) answerTimer_.start();
+            break;
+        case TraceKind::Received: {
+            const int seq = TracedSequence(entry);
+            if (seq < 0 || awaitedSeq_ < 0) break;
+            // A late answer to an earlier frame does not answer the last one, but
+            // the unit is alive: the last frame's wait starts over from here.
+            if (seq != awaitedSeq_) {
+                if (answerTimer_.isActive()) answerTimer_.start();
+                break;
+            }
+            answerTimer_.stop();
+            SetSilent(false);
+            break;
+        }
+        case TraceKind::Close:
+        case TraceKind::HangUp:
+            answerTimer_.stop();
+            silent_ = false;
+            break;
+        default:
+            break;
+    }
+}
+
+void CUARTView::OnNoAnswer() {
+    if (!o_.LinkPort.IsOpen()) return;
+    Trace(TraceKind::Timeout, o_.LinkPort.DeviceName() + ": no answer within " + std::to_string(kAnswerWaitMs) + " ms");
+    qCWarning(lcAppLink) << "the Orvex does not answer";
+    SetSilent(true);
+}
+
+void CUARTView::SetSilent(bool silent) {
+    if (silent_ == silent) return;
+    silent_ = silent;
+    if (connectStage() == 2) SetStatusText(QString::fromUtf8(silent ? kNotAnswering : kConnected));
+    InvalidateLamps();
+}
 
 CByteQueue& CUARTView::accumulationQueue() { return receiver_.stage().Queue(); }
 
@@ -354,6 +403,7 @@ void CUARTView::OnConnected() {
     const int row = combo_->findData(QString::fromStdString(portPath_));
     UserSettings::SetLastPort(row >= 0 ? combo_->itemData(row, kStableNameRole).toString()
                                        : QString::fromStdString(portPath_));
+    silent_ = false;  // the handshake has just been answered
     SetStatusText(QString::fromLatin1(kConnected));
     SetStatusDetail(QString());
     InvalidateLamps();
@@ -411,7 +461,7 @@ void CUARTView::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     QPainter painter(this);
     if (!picture_.isNull()) painter.drawPixmap(kPicturePoint, picture_);
-    const QPixmap& lamp = connectStage() == 2 ? lampOn_ : lampOff_;
+    const QPixmap& lamp = connectStage() == 2 && !silent_ ? lampOn_ : lampOff_;
     if (lamp.isNull()) return;
     for (const QPoint& point : kLampPoints) painter.drawPixmap(point, lamp);
 }

@@ -11,12 +11,14 @@
 // (accumulationQueue()) while it has set a raw receive hook
 // (SetRawReceiveHook), and reports through frame().
 
+#include "link/LinkTrace.h"
 #include "link/NotifyWindow.h"
 #include "params/MainReceiver.h"
 #include "widgets/PortEvents.h"
 
 #include <QPixmap>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -58,6 +60,11 @@ public:
     const std::string& portPath() const { return portPath_; }
     // Makes this view the window that receives the link's notifications.
     void TakeLink();
+    // Every entry of the link log, on the GUI thread: a frame sent starts the
+    // wait for an answer, a valid answer to the last frame sent ends it. No answer within
+    // kAnswerWaitMs and the status bar and lamps say so; nothing is resent.
+    void OnLinkTrace(const TraceEntry& entry);
+    static constexpr int kAnswerWaitMs = 1000;  // ten frame times at 9600 baud
     NotifyHandle notifyHandle() const { return notify_.handle(); }
 
     // ---- firmware upgrade ---------------------------------------------------
@@ -119,6 +126,8 @@ private:
     void OnConnected();
     void OnVersion(const std::string& text);
     void StopConnectTimer();
+    void OnNoAnswer();
+    void SetSilent(bool silent);
 
     void SetStatusText(const QString& text);
     void SetStatusDetail(const QString& text);
@@ -148,6 +157,9 @@ private:
     int timerTicks_ = 0;
     std::function<void()> rawHook_;
     std::vector<QPointer<QWidget>> heldBack_;  // disabled while a transfer runs
+    QTimer answerTimer_;
+    int awaitedSeq_ = -1;  // sequence of the last frame sent
+    bool silent_ = false;
 
     std::unique_ptr<PortWatcher> portWatcher_;
     QSocketNotifier* portNotifier_ = nullptr;

@@ -66,6 +66,12 @@ void FirmwareUpgrade::OnUpgrade() {
     view_.accumulationQueue().Clear();
     orvex_.LinkPort.RxQueue().Clear();
     FirmwareFile file = ReadFirmwareFile(path_.toStdString());
+    if (!file.problem.empty()) {
+        qCWarning(lcFirmware) << QString::fromStdString(file.problem);
+        Dialogs::Message(&view_, QString::fromStdString(file.problem));
+        view_.upgradeButton()->setEnabled(true);
+        return;
+    }
     if (!file.Ok()) {
         qCWarning(lcFirmware) << "cannot use" << path_ << ":" << XmodemOutcomeMessage(file.result);
         End(file.result);
@@ -184,6 +190,9 @@ void FirmwareUpgrade::End(XmodemOutcome outcome) {
     ending_ = false;
     const QString message = QString::fromLatin1(XmodemOutcomeMessage(outcome));
     qCInfo(lcFirmware) << "upgrade ended:" << message;
+    // An error from before the upgrade is no longer true once it worked.
+    if (CMainFrame* frame = view_.frame(); frame && outcome == XmodemOutcome::Complete)
+        frame->SetStatusDetail(QString());
     Dialogs::Message(&view_, message);
     view_.upgradeButton()->setEnabled(true);
 }

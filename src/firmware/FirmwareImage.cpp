@@ -1,5 +1,8 @@
 #include "firmware/FirmwareImage.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cstdio>
 #include <memory>
 
@@ -12,14 +15,25 @@ FirmwareFile ReadFirmwareFile(const std::string& path) {
     FirmwareFile file;
     file.result = XmodemOutcome::NoFile;
     if (path.empty()) return file;
-    std::unique_ptr<FILE, int (*)(FILE*)> in(std::fopen(path.c_str(), "rb"), &std::fclose);
-    if (!in) return file;
+    // O_NONBLOCK: a FIFO or a device under the chosen name must not hang the open.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return file;
+    std::unique_ptr<FILE, int (*)(FILE*)> in(::fdopen(fd, "rb"), &std::fclose);
+    if (!in) {
+        ::close(fd);
+        return file;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return file;
+    if (!S_ISREG(st.st_mode)) {
+        file.problem = "\"" + path + "\" is not a regular file.";
+        return file;
+    }
     // One byte more than allowed tells a too large file from one at the limit,
-    // without reading all of a huge (or endless) file.
+    // without reading all of a huge (or still growing) file.
     std::vector<uint8_t> bytes(kMaxFirmwareBytes + 1);
     size_t got = std::fread(bytes.data(), 1, bytes.size(), in.get());
-    if (std::ferror(in.get()))  // a directory, a device that fails, ...
-        return file;
+    if (std::ferror(in.get())) return file;
     if (got > kMaxFirmwareBytes) {
         file.result = XmodemOutcome::TooLarge;
         return file;

@@ -24,11 +24,14 @@ struct FirmwareFile {
     // bytes is empty.
     XmodemOutcome result = XmodemOutcome::Running;
     std::vector<uint8_t> bytes;
+    // Set (with NoFile) for a name that is not a regular file: the message to show.
+    std::string problem;
     bool Ok() const { return result == XmodemOutcome::Running; }
 };
 
-// Reads a firmware file whole. An empty path or a file that cannot be opened
+// Reads a firmware file whole, opened without blocking. An empty path or a file that cannot be opened
 // or read gives NoFile ("Please open firmware file!"); a file longer than
 // kMaxFirmwareBytes gives TooLarge, found after reading at most one byte past
-// the limit.
+// the limit; anything but a regular file (a FIFO, a device, a folder) is
+// refused at once with a problem message.
 FirmwareFile ReadFirmwareFile(const std::string& path);

@@ -1,5 +1,6 @@
 #include "link/CSerialPort.h"
 
+#include "link/LinkTrace.h"
 #include "link/SerialPosix.h"
 
 #include <poll.h>
@@ -28,6 +29,7 @@ constexpr int kModemRecheckMs = 100;  // modem lines cannot be waited for in pol
 constexpr int kWriteWaitMs = 2000;    // longest wait for room in the driver during one Write
 constexpr int kDrainStepMs = 50;
 constexpr int kDrainStallMs = 2000;  // Stop gives up draining txQueue when it stops shrinking
+constexpr int kCloseDrainMs = 1000;  // a 90-byte frame takes 94 ms at 9600 baud
 constexpr short kHangUp = POLLHUP | POLLERR | POLLNVAL;
 
 // Error bits of WM_PORT_ERROR, as the classic comm error word has them.
@@ -113,9 +115,11 @@ bool CSerialPort::OpenDevice() {
     const int fd = sp::OpenExclusive(deviceName_.c_str(), err);
     if (fd < 0) {
         Fail(LinkOp::Open, err);
+        Trace(TraceKind::OpenFailed, DescribeLinkFailure(deviceName_, LastFailure()));
         return false;
     }
     fd_ = fd;
+    Trace(TraceKind::Open, deviceName_);
     return true;
 }
 
@@ -146,9 +150,17 @@ void CSerialPort::Close(int timeoutMs) {
     if (fd_ < 0) return;
     if (HasThreads()) Stop(timeoutMs);
     int err = 0;
-    if ((flags_ & (PortFlushOnClose | PortDrainOnClose)) && !gone_) sp::Drain(fd_, err);
-    sp::FlushBoth(fd_, err);
-    sp::CloseFd(fd_);
+    // The last frame of a session must reach the device: flushing the output
+    // would discard what the driver still holds (on a pty, what the other end
+    // has not read yet). Output that does not leave in time is dropped rather
+    // than hold up the close.
+    const bool sent = gone_ || sp::DrainWithin(fd_, kCloseDrainMs, err);
+    if (sent)
+        sp::DiscardInput(fd_, err);
+    else
+        sp::FlushBoth(fd_, err);
+    Trace(gone_ ? TraceKind::HangUp : TraceKind::Close, deviceName_);
+    sp::CloseExclusive(fd_);
     fd_ = -1;
     running_ = false;
 }

@@ -2,8 +2,12 @@
 
 #include "link/PortHolder.h"
 
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <system_error>
+#include <vector>
 
 LinkError MapErrno(int err) {
     switch (err) {
@@ -53,6 +57,32 @@ const char* OperationText(LinkOp op) {
     return "failed";
 }
 
+bool InGroup(gid_t gid) {
+    if (getegid() == gid) return true;
+    const int n = getgroups(0, nullptr);
+    std::vector<gid_t> groups(n > 0 ? n : 0);
+    if (n > 0 && getgroups(n, groups.data()) != n) return false;
+    for (gid_t g : groups)
+        if (g == gid) return true;
+    return false;
+}
+
+// Joining a group helps only for a character device whose group may read and
+// write it and that the user is not in yet; the name of that group.
+std::string GroupThatWouldHelp(const std::string& device) {
+    struct stat st {};
+    if (stat(device.c_str(), &st) != 0 || !S_ISCHR(st.st_mode)) return {};
+    if ((st.st_mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP) || InGroup(st.st_gid)) return {};
+    const group* g = getgrgid(st.st_gid);
+    return g ? g->gr_name : std::to_string(st.st_gid);
+}
+
+std::string PermissionText(const std::string& device) {
+    const std::string group = GroupThatWouldHelp(device);
+    if (group.empty()) return "permission denied";
+    return "permission denied \u2014 add your user to the " + group + " group";
+}
+
 }  // namespace
 
 std::string DescribeLinkFailure(const std::string& device, const LinkFailure& failure) {
@@ -63,7 +93,7 @@ std::string DescribeLinkFailure(const std::string& device, const LinkFailure& fa
         case LinkError::Gone:
             return head + "the adapter was unplugged";
         case LinkError::Permission:
-            return head + "permission denied \u2014 add your user to the dialout group";
+            return head + PermissionText(device);
         case LinkError::Busy:
             if (const auto holder = FindPortHolder(device))
                 return device + " is in use by " + holder->name + " (pid " + std::to_string(holder->pid) + ")";

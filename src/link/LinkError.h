@@ -24,5 +24,6 @@ struct LinkFailure {
 
 LinkError MapErrno(int err);
 // One line for the user, e.g. "/dev/ttyUSB0: permission denied — add your
-// user to the dialout group".
+// user to the dialout group" (the advice only where joining the device's
+// group would help).
 std::string DescribeLinkFailure(const std::string& device, const LinkFailure& failure);

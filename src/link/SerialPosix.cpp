@@ -87,12 +87,27 @@ int OpenExclusive(const char* path, int& err) {
     }
     // The lock first: a refused lock must not leave the exclusive flag set on
     // a terminal that another program holds.
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         err = errno;
         ::close(fd);
         return -1;
     }
+    if (::ioctl(fd, TIOCEXCL) != 0) {
+        err = errno;
+        CloseExclusive(fd);
+        return -1;
+    }
     return fd;
+}
+
+void CloseExclusive(int fd) {
+    if (fd < 0) return;
+    // The exclusive flag belongs to the terminal, not to this descriptor: it
+    // would outlive the close wherever the terminal does (every pty, a port
+    // another program keeps open) and lock every later opener but root out.
+    ::ioctl(fd, TIOCNXCL);
+    ::flock(fd, LOCK_UN);
+    ::close(fd);
 }
 
 void CloseFd(int fd) {
@@ -163,6 +178,28 @@ bool Drain(int fd, int& err) {
         }
     }
     return true;
+}
+
+bool DiscardInput(int fd, int& err) {
+    if (::tcflush(fd, TCIFLUSH) == 0) return true;
+    err = errno;
+    return false;
+}
+
+bool DrainWithin(int fd, int timeoutMs, int& err) {
+    // tcdrain has no time-out; the output count is watched instead, and
+    // tcdrain only waits for the last bytes in the transmitter once it is 0.
+    constexpr int kStepMs = 5;
+    for (int waited = 0;; waited += kStepMs) {
+        uint32_t left = 0;
+        if (!OutputCount(fd, left, err)) return false;
+        if (left == 0) return Drain(fd, err);
+        if (waited >= timeoutMs) {
+            err = ETIMEDOUT;
+            return false;
+        }
+        ::usleep(kStepMs * 1000);
+    }
 }
 
 bool InputCount(int fd, uint32_t& count, int& err) {

@@ -14,6 +14,8 @@ namespace serialposix {
 // TIOCEXCL against other openers and an advisory lock against other programs
 // that ask for one (TIOCEXCL does not stop a privileged opener). -1 on failure.
 int OpenExclusive(const char* path, int& err);
+// Gives up what OpenExclusive took (TIOCNXCL, the lock), then closes.
+void CloseExclusive(int fd);
 void CloseFd(int fd);
 
 // Raw line: no translation, no echo, no software or hardware flow control.
@@ -27,6 +29,9 @@ bool SetLine(int fd, uint32_t baud, int parity, int byteSize, int stopBits, int&
 
 bool FlushBoth(int fd, int& err);  // discard unread input and unsent output
 bool Drain(int fd, int& err);      // wait until the output has left
+bool DiscardInput(int fd, int& err);
+// Drain, giving up with ETIMEDOUT when output is still waiting after timeoutMs.
+bool DrainWithin(int fd, int timeoutMs, int& err);
 bool InputCount(int fd, uint32_t& count, int& err);
 bool OutputCount(int fd, uint32_t& count, int& err);
 

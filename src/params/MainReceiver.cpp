@@ -1,6 +1,7 @@
 #include "params/MainReceiver.h"
 
 #include "params/ParameterTable.h"
+#include "protocol/FrameTrace.h"
 
 #include <cstdio>
 
@@ -35,6 +36,7 @@ void MainReceiver::OnReceive(int wParam) {
 }
 
 void MainReceiver::OnFrame(const uint8_t* body, uint8_t length) {
+    TraceReceived(o_.LinkPort.DeviceName(), body, length);
     if (!ReplyBodyValid(body, length)) return;
     lastSequence_ = body[2];
     const int type = ApplyReplyPayload(o_.image, body, length);

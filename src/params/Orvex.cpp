@@ -1,10 +1,13 @@
 #include "params/Orvex.h"
 
+#include "link/LinkTrace.h"
+
 int Orvex::SendCommand(int group, int code) {
     const size_t length = BuildFrame(link, image, group, code);
     // A closed port sends nothing; the counter and ReplyPending have still moved.
     if (!LinkPort.IsOpen() || transferOwnsLink) return 1;
     LinkPort.Write(link.FrameBuffer, kFrameSize);
+    Trace(TraceKind::Sent, LinkPort.DeviceName(), link.FrameBuffer, kFrameSize);
     if (length == FrameLength(ParameterFrame)) unitImage = image;
     return 1;
 }

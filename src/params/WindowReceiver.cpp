@@ -1,6 +1,7 @@
 #include "params/WindowReceiver.h"
 
 #include "protocol/FrameParser.h"
+#include "protocol/FrameTrace.h"
 
 #include <cstring>
 
@@ -10,7 +11,17 @@ WindowReceive ReceiveForWindow(Orvex& o, ReceiveStage& stage, int wParam) {
     std::vector<uint8_t> chunk;
     while (stage.NextChunk(chunk)) {
         r.gathered = true;
-        if (FindFrame(o.link, chunk.data(), chunk.size()) && CheckReply(o.link, o.image)) r.frameFound = true;
+        bool valid = false;
+        if (FindFrame(o.link, chunk.data(), chunk.size())) {
+            TraceReceived(o.LinkPort.DeviceName(), o.link.ReplyBuffer, o.link.ReplyLength);
+            if (CheckReply(o.link, o.image)) {
+                r.frameFound = valid = true;
+                // Decoded now: a later chunk of noise may overwrite ReplyBuffer.
+                if (o.link.ReplyBuffer[1] == StatusReply)
+                    r.statusReport = DecodeStatusReply(o.link.ReplyBuffer, o.link.ReplyLength, r.status);
+            }
+        }
+        if (!valid) r.noiseBytes += static_cast<uint32_t>(chunk.size());
     }
     r.answered = r.gathered && o.link.ReplyPending == 0;
     return r;
@@ -25,6 +36,7 @@ WindowReceive ReceiveEveryFrame(Orvex& o, ReceiveStage& stage, FrameParser& pars
         r.gathered = true;
         std::memcpy(o.link.ReplyBuffer, body, length);
         o.link.ReplyLength = length;
+        TraceReceived(o.LinkPort.DeviceName(), body, length);
         if (CheckReply(o.link, o.image)) r.frameFound = true;
     });
     parser.Feed(bytes.data(), bytes.size());

@@ -5,6 +5,7 @@
 
 #include "params/Orvex.h"
 #include "protocol/ReceiveStage.h"
+#include "protocol/StatusReport.h"
 
 class FrameParser;
 
@@ -12,6 +13,11 @@ struct WindowReceive {
     bool gathered = false;    // 90 or more bytes were scanned
     bool frameFound = false;  // a valid frame was found and applied
     bool answered = false;    // ReplyPending is clear after the scan
+    // A valid status report long enough to carry every value was among the
+    // frames, and status holds the last one. Noise never sets it.
+    bool statusReport = false;
+    StatusReport status;
+    uint32_t noiseBytes = 0;  // bytes of the scanned chunks that held no valid frame
 };
 
 // wParam other than LinkPort's port number skips the reading but still scans

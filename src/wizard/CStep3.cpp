@@ -120,22 +120,28 @@ void CStep3::InitPage() {
 }
 
 void CStep3::OnAnswered() {
-    ShowChannels(orvex().link.ReplyBuffer);
+    // Only a valid status report moves the bars; noise and other replies do not.
+    if (lastReceive().statusReport) ShowChannels(lastReceive().status);
     ImageToConfig(orvex(), copyForm());
     UpdateControls();
     conditionMode_ = orvex().config[CV::AuxFunction];
     ShowGainLabels();
 }
 
-void CStep3::ShowChannels(const uint8_t* body) {
-    // Whatever the last frame was, its body is read as a status report: the
-    // next report puts the display right.
-    StatusReport report;
-    DecodeStatusReply(body, kFrameSize, report);
+void CStep3::ShowChannels(const StatusReport& report) {
     for (size_t i = 0; i < bars_.size(); ++i) {
         const int v = DisplayValue(report.channel[i]);
         if (v < kBarEnd) bars_[i]->SetValue(kChannels[i].sign * v);
-        values_[i]->setText(QString::number(v));
+        const QString text = QString::number(v);
+        if (values_[i]->text() != text) values_[i]->setText(text);
+    }
+}
+
+// Values left standing after the adapter went would look live.
+void CStep3::OnLinkGone() {
+    for (size_t i = 0; i < bars_.size(); ++i) {
+        bars_[i]->SetValue(0);
+        values_[i]->setText(QStringLiteral("0"));
     }
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 
 class CSignalBar;
+struct StatusReport;
 class QLabel;
 class QPushButton;
 
@@ -27,9 +28,10 @@ protected:
     CopyForm copyForm() const override { return CopyForm::Monitor; }
     // The display update replaces the image copy and refresh of other pages.
     void OnAnswered() override;
+    void OnLinkGone() override;
 
 private:
-    void ShowChannels(const uint8_t* body);
+    void ShowChannels(const StatusReport& report);
     void ShowGainLabels();
     void OnSetFailsafe();
 

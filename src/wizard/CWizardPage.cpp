@@ -75,12 +75,14 @@ void CWizardPage::OnPortEvent(const PortNotification& n) {
     // must still reach the main view, which closes the port and tells the
     // user, so pass that notice on to the window that opened the wizard.
     if (n.message == WM_PORT_ERROR && n.lParam == kPortErrorGone) {
+        OnLinkGone();
         if (QWidget* owner = window()->parentWidget()) QCoreApplication::postEvent(owner, new PortEvent(n));
     }
 }
 
 void CWizardPage::OnPortReceive(int wParam) {
-    if (ReceiveForWindow(orvex(), stage_, wParam).answered) OnAnswered();
+    lastReceive_ = ReceiveForWindow(orvex(), stage_, wParam);
+    if (lastReceive_.answered) OnAnswered();
 }
 
 void CWizardPage::OnAnswered() {

@@ -92,6 +92,10 @@ protected:
     virtual void OnPortReceive(int wParam);
     // Step 5 of the receive procedure: copy, controls, refresh.
     virtual void OnAnswered();
+    // The adapter went away while this page held the link.
+    virtual void OnLinkGone() {}
+    // What the last run of the receive procedure found.
+    const WindowReceive& lastReceive() const { return lastReceive_; }
     // Whether picture pngId is drawn now (pages that show one picture of
     // several override it and call update() when the answer changes).
     virtual bool PictureShown(int pngId) const;
@@ -125,6 +129,7 @@ private:
     int pageNumber_;
     QString title_;
     ReceiveStage stage_{1024};
+    WindowReceive lastReceive_;
     std::vector<Picture> pictures_;
     QBasicTimer refreshTimer_;
     QtNotifyWindow notify_{this};

@@ -1,9 +1,12 @@
 // quillon-cli as a user runs it, against the simulated Orvex.
 #include "CliRunner.h"
 #include "SimProcess.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
 TEST(Cli, InfoByRegisteredNamePrintsVersionAndImage) {
@@ -69,4 +72,26 @@ TEST(Cli, UsageOnBadArguments) {
     EXPECT_EQ(RunCli("info").status, 2);
     EXPECT_EQ(RunCli("frobnicate x").status, 2);
     EXPECT_EQ(RunCli("monitor x --json").status, 2);
+}
+
+TEST(Cli, EverySessionDeliversItsLastFrameAndLogsTheLink) {
+    SimProcess sim({.args = {"--baud", "9600"}});
+    const TempDir dir("cli-trace");
+    const std::string trace = dir.file("link.log");
+    // Twice: the first session must leave the port free for the next.
+    for (int session = 1; session <= 2; ++session) {
+        const CliResult r = RunCli("--trace " + trace + " info " + sim.portPath());
+        ASSERT_EQ(r.status, 0) << r.out;
+    }
+    // The Acknowledge that ends each session reached the device.
+    ASSERT_TRUE(sim.waitForFrames(8, 5000)) << sim.logText();
+    const std::vector<SimFrame> frames = sim.frames();
+    EXPECT_EQ(frames[3].seq, 4);
+    EXPECT_EQ(frames[3].req, 0);
+    EXPECT_EQ(frames[7].req, 0);
+    std::ifstream in(trace);
+    const std::string log((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (const char* line : {" open ", "> ", "seq   1 query, wants parameters | 7f 2f", "< ", "parameter reply",
+                             "seq   4 query, wants acknowledgement", " close "})
+        EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
 }

@@ -1,6 +1,7 @@
 // The two receivers: the main view's stateful FrameParser and the pages'
 // FindFrame + CheckReply, fed the way the link delivers bytes.
 #include "DeviceReply.h"
+#include "params/WindowReceiver.h"
 #include "protocol/FrameParser.h"
 #include "protocol/LinkFrame.h"
 
@@ -174,4 +175,37 @@ TEST(CheckReply, StatusReplySetsCondition) {
     ASSERT_TRUE(FindFrame(s, wire.data(), wire.size()));
     EXPECT_TRUE(CheckReply(s, image));
     EXPECT_EQ(image.SetupBlock[kConditionByte], 2);
+}
+
+TEST(ReceiveForWindow, OnlyAValidStatusReportCountsAsOne) {
+    std::vector<uint8_t> payload(37, 0);
+    payload[0] = 0x11;  // body byte 3: the first channel's high byte
+    std::vector<uint8_t> badChecksum = DeviceReply(StatusReply, 0, payload);
+    badChecksum[2 + 39] ^= 0x5A;
+    std::vector<uint8_t> noise(90);
+    for (size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<uint8_t>(i * 37 + 11);
+    const struct {
+        std::vector<uint8_t> wire;
+        bool report, noise;
+    } rows[] = {
+        {DeviceReply(StatusReply, 0, payload), true, false},
+        {noise, false, true},
+        {badChecksum, false, true},
+        {DeviceReply(StatusReply, 0, payload, 20), false, true},       // class 20
+        {DeviceReply(AckReply, 0, {}), false, false},                  // another kind
+        {DeviceReply(StatusReply, 0, {1, 2, 3, 4, 5}), false, false},  // too short for the channels
+    };
+    for (const auto& row : rows) {
+        Orvex o;
+        ReceiveStage stage;
+        // A report before it: what it left behind must not count again.
+        const std::vector<uint8_t> first = DeviceReply(StatusReply, 0, payload);
+        stage.Queue().Append(first.data(), static_cast<uint32_t>(first.size()));
+        ASSERT_TRUE(ReceiveForWindow(o, stage, -1).statusReport);
+        stage.Queue().Append(row.wire.data(), static_cast<uint32_t>(row.wire.size()));
+        const WindowReceive r = ReceiveForWindow(o, stage, -1);
+        EXPECT_EQ(r.statusReport, row.report) << row.wire.size();
+        EXPECT_EQ(r.noiseBytes, row.noise ? row.wire.size() : 0u);
+        EXPECT_EQ(r.status.channel[0], row.report ? 0x1100 : 0);
+    }
 }

@@ -7,10 +7,14 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -242,6 +246,26 @@ TEST(SerialPortOpen, FailureOfALaterStepIsKeptAfterTheCloseThatFollows) {
     // A new open starts with a clean slate.
     ASSERT_TRUE(port.OpenDevice());
     EXPECT_EQ(port.LastFailure().error, LinkError::None);
+}
+
+TEST(SerialPortOpen, EveryCloseLeavesTheDeviceFreeForOthers) {
+    Pty pty;
+    CSerialPort port(kProgramFlags);
+    ASSERT_TRUE(OpenLinkPort(port, 1, pty.slave()));
+    port.Close(500);
+    // A failed step closes through the same path.
+    port.SetPort(1, pty.slave());
+    ASSERT_TRUE(port.OpenDevice());
+    EXPECT_FALSE(port.Configure(9600, Parity::None, 9, 1));
+    port.Close(500);
+    // The exclusive flag belongs to the terminal and outlives the descriptor.
+    const int fd = open(pty.slave().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(fd, 0) << std::strerror(errno);
+    int exclusive = -1;
+    EXPECT_EQ(ioctl(fd, TIOCGEXCL, &exclusive), 0);
+    EXPECT_EQ(exclusive, 0);
+    EXPECT_EQ(flock(fd, LOCK_EX | LOCK_NB), 0);
+    close(fd);
 }
 
 // ---- line settings ------------------------------------------------------------
@@ -550,6 +574,16 @@ TEST(SerialPortWrite, WrittenBytesArriveExactlyAndAreCounted) {
     EXPECT_EQ(port.BytesWritten(), bytes.size());
 }
 
+TEST(SerialPortWrite, CloseRightAfterAWriteStillDeliversIt) {
+    Pty pty;
+    CSerialPort port(kProgramFlags);
+    ASSERT_TRUE(OpenLinkPort(port, 1, pty.slave()));
+    const std::vector<uint8_t> frame = RandomBytes(90, 5);
+    ASSERT_EQ(port.Write(frame.data(), 90), 90u);
+    port.Close(500);
+    EXPECT_EQ(pty.Receive(frame.size()), frame);
+}
+
 TEST(SerialPortWrite, EmptiedOutputIsReported) {
     Pty pty;
     CSerialPort port(kProgramFlags);
@@ -679,8 +713,7 @@ TEST(LinkErrors, EveryErrnoMapsToItsLinkError) {
 TEST(LinkErrors, DescriptionIsOneLineNamingTheDevice) {
     const std::string dev = "/dev/ttyUSB0";
     const std::pair<LinkFailure, std::string> table[] = {
-        {{LinkError::Permission, LinkOp::Open, EACCES},
-         "/dev/ttyUSB0: permission denied \u2014 add your user to the dialout group"},
+        {{LinkError::Permission, LinkOp::Open, EACCES}, "/dev/ttyUSB0: permission denied"},
         {{LinkError::Busy, LinkOp::Open, EBUSY}, "/dev/ttyUSB0: in use by another program"},
         {{LinkError::NotFound, LinkOp::Open, ENOENT}, "/dev/ttyUSB0: no such device"},
         {{LinkError::NotSerial, LinkOp::Configure, ENOTTY}, "/dev/ttyUSB0: not a serial port"},
@@ -690,6 +723,27 @@ TEST(LinkErrors, DescriptionIsOneLineNamingTheDevice) {
     const std::string other = DescribeLinkFailure(dev, {LinkError::Other, LinkOp::Write, ETIMEDOUT});
     EXPECT_EQ(other.rfind(dev + ": writing failed (", 0), 0u) << other;
     EXPECT_EQ(other.find('\n'), std::string::npos);
+}
+
+TEST(LinkErrors, GroupAdviceOnlyForADeviceTheGroupCouldOpen) {
+    // /dev/tty: a character device its group may read and write.
+    struct stat st {};
+    ASSERT_EQ(stat("/dev/tty", &st), 0);
+    const group* g = getgrgid(st.st_gid);
+    ASSERT_NE(g, nullptr);
+    std::vector<gid_t> groups(static_cast<size_t>(getgroups(0, nullptr)) + 1);
+    groups.resize(static_cast<size_t>(getgroups(static_cast<int>(groups.size()), groups.data())));
+    if (getegid() == st.st_gid || std::count(groups.begin(), groups.end(), st.st_gid))
+        GTEST_SKIP() << "the user is in the group of /dev/tty";
+    const LinkFailure denied{LinkError::Permission, LinkOp::Open, EACCES};
+    EXPECT_EQ(DescribeLinkFailure("/dev/tty", denied),
+              "/dev/tty: permission denied \u2014 add your user to the " + std::string(g->gr_name) + " group");
+    char path[] = "/tmp/quillon-not-a-port-XXXXXX";
+    const int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    close(fd);
+    EXPECT_EQ(DescribeLinkFailure(path, denied), std::string(path) + ": permission denied");
+    unlink(path);
 }
 
 // ---- notify windows -------------------------------------------------------------

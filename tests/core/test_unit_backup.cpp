@@ -174,7 +174,7 @@ TEST_F(UnitBackupCli, RoundTripLeavesEveryRestorableByteEqual) {
 
 TEST_F(UnitBackupCli, ASilentUnitGetsNoBackupAndFailsTheRestore) {
     // The unit answers the four frames of the connect, then nothing more.
-    const SimProcess::Options options{.args = {"--baud", "0", "--silent-after", "4"}};
+    const SimProcess::Options options{.args = {"--baud", "0", "--stop-answering", "5"}};
     SimProcess silent(options);
     const std::string file = dir_.file("never.orvex");
     const CliResult backup = RunCli("backup " + silent.portPath() + " " + Quoted(file));

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -530,6 +532,15 @@ TEST_F(FirmwareFileTest, NoPathOrMissingFileAsksForAFile) {
         EXPECT_EQ(f.result, XmodemOutcome::NoFile) << path;
         EXPECT_STREQ(XmodemOutcomeMessage(f.result), "Please open firmware file!");
     }
+}
+
+TEST_F(FirmwareFileTest, FifoIsRefusedAtOnceAsNotARegularFile) {
+    const std::string fifo = dir.file("fifo.bin");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    // A blocking open would wait here for a writer that never comes.
+    const FirmwareFile f = ReadFirmwareFile(fifo);
+    EXPECT_EQ(f.result, XmodemOutcome::NoFile);
+    EXPECT_EQ(f.problem, "\"" + fifo + "\" is not a regular file.");
 }
 
 TEST_F(FirmwareFileTest, FileReadFromDiskArrivesUnchanged) {

@@ -11,6 +11,7 @@
 #include "widgets/Dialogs.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <thread>
 
 using namespace mainwin;
@@ -147,6 +149,29 @@ TEST_F(Connect, HangUpOfTheDeviceTurnsTheLampsOff) {
     EXPECT_TRUE(frame().statusDetail().contains(QString::fromStdString(sim().linkPath())))
         << frame().statusDetail().toStdString();
     EXPECT_TRUE(Button(1000)->isEnabled());
+}
+
+TEST_F(Connect, UnitThatStopsAnsweringIsShownUntilItAnswersAgainAndTheLinkLogKeepsIt) {
+    // Frames 1-4 are the handshake; the fifth goes unanswered, the sixth is answered.
+    ConnectToSim({"--baud", "0", "--stop-answering", "5", "--answer-again", "6"});
+    const QString notAnswering =
+        QStringLiteral("Orvex is not answering \u2014 the last change may not have reached it");
+    Enter(1004, QStringLiteral("20"));
+    ASSERT_TRUE(Until([&] { return frame().statusText() == notAnswering; }));
+    EXPECT_TRUE(LampsShow(view(), 241));
+    ASSERT_TRUE(WaitForFrames(5));
+    Enter(1004, QStringLiteral("21"));
+    ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }));
+    EXPECT_TRUE(LampsShow(view(), 242));
+
+    const std::string saved = runtime_.file("link.log");
+    Dialogs::QueueAnswer(QString::fromStdString(saved));
+    frame().saveLinkLogAction()->trigger();
+    ASSERT_EQ(Dialogs::TakeRequests().size(), 1);
+    std::ifstream in(saved);
+    const std::string log((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (const char* text : {" open ", "seq   5 parameters", "time-out", "seq   6 acknowledgement"})
+        EXPECT_NE(log.find(text), std::string::npos) << text << "\n" << log;
 }
 
 TEST_F(Connect, DeviceThatHangsUpByItselfIsShownAsGone) {

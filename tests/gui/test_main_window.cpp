@@ -80,7 +80,8 @@ TEST_F(MainFrame, MenusHoldTheFileAndHelpCommands) {
                      QStringLiteral("Transmit Conifg file"), QStringLiteral("Compare config file with Orvex\u2026"),
                      QStringLiteral("-"), QStringLiteral("Back up Orvex…"),
                      QStringLiteral("Restore Orvex from backup…"), QStringLiteral("-"), QStringLiteral("Exit(&X)")}));
-    EXPECT_EQ(MenuTexts(top[1]->menu()), QStringList{QStringLiteral("About Quillon2.0")});
+    EXPECT_EQ(MenuTexts(top[1]->menu()),
+              (QStringList{QStringLiteral("About Quillon2.0"), QStringLiteral("Save Link Log...")}));
 }
 
 TEST_F(MainFrame, StatusBarCarriesTextPaneAndProgressBarOverTheSecondPane) {

@@ -161,6 +161,16 @@ TEST_F(MonitorPage, BarsFollowTheSticksLive) {
     EXPECT_TRUE(sim.waitForLog("status-stream off", kWaitMs));
 }
 
+TEST_F(MonitorPage, BarsGoBackToZeroWhenTheAdapterGoes) {
+    SimProcess sim({.args = {"--baud", "0"}});
+    ASSERT_TRUE(ConnectLink(sim.portPath()));
+    OpenOnMonitorPage();
+    ASSERT_TRUE(WaitFor([&] { return BarValues() != std::vector<int>(6, 0); }));
+    sim.terminate();
+    EXPECT_TRUE(
+        WaitFor([&] { return BarValues() == std::vector<int>(6, 0) && Values() == std::vector<QString>(6, "0"); }));
+}
+
 TEST(MonitorDisplayValue, TruncatesTowardZeroAndWrapsToEightBits) {
     EXPECT_EQ(CStep3::DisplayValue(3800), 0);
     EXPECT_EQ(CStep3::DisplayValue(4850), 100);
