@@ -32,10 +32,10 @@ struct AirframeDef {
     QPoint at;
 };
 constexpr AirframeDef kAirframes[4] = {
-    {1073, "'+'Quadrotor", 259, {10, 25}},
-    {1074, "'X'Quadrotor", 258, {230, 25}},
-    {1181, "Conventional", 256, {460, 30}},
-    {1182, "Delta", 257, {670, 20}},
+    {.radioId = 1073, .caption = "'+'Quadrotor", .png = 259, .at = {10, 25}},
+    {.radioId = 1074, .caption = "'X'Quadrotor", .png = 258, .at = {230, 25}},
+    {.radioId = 1181, .caption = "Conventional", .png = 256, .at = {460, 30}},
+    {.radioId = 1182, .caption = "Delta", .png = 257, .at = {670, 20}},
 };
 constexpr int kRadioTop = 200;  // pixels, under the pictures
 
@@ -44,10 +44,10 @@ struct GroupDef {
     int x, y, w, h;
 };
 constexpr GroupDef kGroups[] = {
-    {"Configuration", 5, 0, 445, 140},
-    {"Servo Dir", 6, 149, 74, 120},
-    {"Servo adjust", 101, 149, 135, 120},
-    {"Compensate dir", 275, 149, 65, 120},
+    {.title = "Configuration", .x = 5, .y = 0, .w = 445, .h = 140},
+    {.title = "Servo Dir", .x = 6, .y = 149, .w = 74, .h = 120},
+    {.title = "Servo adjust", .x = 101, .y = 149, .w = 135, .h = 120},
+    {.title = "Compensate dir", .x = 275, .y = 149, .w = 65, .h = 120},
 };
 
 // Servo 1..4: direction button and its place, direction value.
@@ -57,10 +57,10 @@ struct ServoDef {
     CV direction;
 };
 constexpr ServoDef kServos[4] = {
-    {1174, 164, CV::ServoDirCH1},
-    {1175, 190, CV::ServoDirCH2},
-    {1020, 216, CV::ServoDirCH3},
-    {1021, 242, CV::ServoDirCH4},
+    {.id = 1174, .y = 164, .direction = CV::ServoDirCH1},
+    {.id = 1175, .y = 190, .direction = CV::ServoDirCH2},
+    {.id = 1020, .y = 216, .direction = CV::ServoDirCH3},
+    {.id = 1021, .y = 242, .direction = CV::ServoDirCH4},
 };
 constexpr int kServoButtonX = 15, kServoButtonW = 60, kButtonH = 14;
 
@@ -72,9 +72,9 @@ struct CompensationDef {
     const char* word;
 };
 constexpr CompensationDef kCompensations[3] = {
-    {1113, 164, CV::RollDir, "Roll"},
-    {1115, 204, CV::PitchDir, "Pitch"},
-    {1114, 244, CV::YawDir, "Yaw"},
+    {.id = 1113, .y = 164, .direction = CV::RollDir, .word = "Roll"},
+    {.id = 1115, .y = 204, .direction = CV::PitchDir, .word = "Pitch"},
+    {.id = 1114, .y = 244, .direction = CV::YawDir, .word = "Yaw"},
 };
 constexpr int kCompensationX = 282, kCompensationW = 50;
 
@@ -86,14 +86,13 @@ struct TrimDef {
     int x, labelX;
 };
 constexpr TrimDef kTrims[4] = {
-    {CV::ServoAdjustCH1, 1191, 1185, 1009, 116, 114},
-    {CV::ServoAdjustCH2, 1192, 1186, 1189, 149, 146},
-    {CV::ServoAdjustCH3, 1193, 1187, 1188, 182, 178},
-    {CV::TailPoint, 1194, 1190, 1023, 215, 210},
+    {.trim = CV::ServoAdjustCH1, .barId = 1191, .upId = 1185, .downId = 1009, .x = 116, .labelX = 114},
+    {.trim = CV::ServoAdjustCH2, .barId = 1192, .upId = 1186, .downId = 1189, .x = 149, .labelX = 146},
+    {.trim = CV::ServoAdjustCH3, .barId = 1193, .upId = 1187, .downId = 1188, .x = 182, .labelX = 178},
+    {.trim = CV::TailPoint, .barId = 1194, .upId = 1190, .downId = 1023, .x = 215, .labelX = 210},
 };
 constexpr int kLabelY = 163, kUpY = 174, kBarY = 184, kDownY = 246;
 constexpr int kBarW = 10, kBarH = 60, kArrowW = 10, kArrowH = 9;
-constexpr int kBarRange = 125;
 constexpr int kUpIcon = 206, kDownIcon = 205;
 constexpr int kHoverLightening = 30;
 
@@ -138,7 +137,7 @@ CQuadAirplaneDialog::~CQuadAirplaneDialog() = default;
 void CQuadAirplaneDialog::LoadValues() {
     const ConfigValues& c = orvex_.config;
     const int type = c[CV::SwashPlateType];
-    airframeSelection_ = type > 5 ? type - kFirstAirframeType : -1;
+    airframeSelection_ = type >= kFirstAirframeType ? type - kFirstAirframeType : -1;
     for (size_t i = 0; i < std::size(kServos); ++i) servoDirections_[i] = static_cast<uint8_t>(c[kServos[i].direction]);
     for (size_t i = 0; i < std::size(kCompensations); ++i)
         compensation_[i] = static_cast<uint8_t>(c[kCompensations[i].direction]);
@@ -223,7 +222,7 @@ void CQuadAirplaneDialog::BuildTrims() {
         bars_[i] = new CTrimBar(this);
         Name(bars_[i], t.barId, name + QStringLiteral(" trim"));
         bars_[i]->setGeometry(DluRect(t.x, kBarY, kBarW, kBarH));
-        bars_[i]->SetRange(-kBarRange, kBarRange);
+        bars_[i]->SetRange(-kValueSpan, kValueSpan);
         bars_[i]->SetValue(trims_[i]);
 
         struct Arrow {

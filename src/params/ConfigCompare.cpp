@@ -80,18 +80,15 @@ constexpr NamedDirectKey kDirectKeyNames[] = {
     {"RPMCompensate2", "Governor cyclic compensate"},
 };
 
-bool SameByte(DeviceByte a, DeviceByte b) { return a.block == b.block && a.index == b.index; }
-
 const char* NamedValueName(DeviceByte b) {
     for (const NamedValue& n : kPanelNames)
-        if (SameByte(Def(n.id).device, b)) return n.name;
+        if (Def(n.id).device == b) return n.name;
     return nullptr;
 }
 
 const char* DirectKeyName(DeviceByte b) {
-    if (b.block != BlockId::Tuning) return nullptr;
     for (const DirectKeyDef& k : kDirectKeys)
-        if (k.tuningIndex == b.index)
+        if (k.at == b)
             for (const NamedDirectKey& n : kDirectKeyNames)
                 if (std::string_view(n.key) == k.key) return n.name;
     return nullptr;

@@ -90,8 +90,7 @@ void ReadKeys(const IniFile& ini,
         if (!absent || missing == Missing::ReadAsZero) panel.value[i] = cv[name];
     }
     for (const DirectKeyDef& k : kDirectKeys)
-        ReadKey(ini, kDirectKeySection, k.key, ByteOf(DeviceByte{BlockId::Tuning, k.tuningIndex}), missing,
-                image.TuningBlock[k.tuningIndex], check);
+        ReadKey(ini, kDirectKeySection, k.key, ByteOf(k.at), missing, *BytePtr(image, k.at), check);
 }
 
 std::string JoinedKeys(const std::vector<std::string>& keys) {
@@ -156,8 +155,7 @@ void TakeFactoryFileValues(ConfigValues& cv, ParameterImage& image, PanelValues&
         if (d.section != Section::None && ByteOf(d.device).factory != kKeep)
             cv[d.id] = static_cast<int8_t>(ByteOf(d.device).factory);
     for (size_t i = 0; i < kPanelDefs.size(); ++i) panel.value[i] = cv[kPanelDefs[i].name];
-    for (const DirectKeyDef& k : kDirectKeys)
-        image.TuningBlock[k.tuningIndex] = static_cast<int8_t>(kTuningBytes[k.tuningIndex].def.factory);
+    for (const DirectKeyDef& k : kDirectKeys) *BytePtr(image, k.at) = static_cast<int8_t>(ByteOf(k.at).factory);
 }
 
 ConfigFileResult WriteConfigFile(const std::string& path,
@@ -173,7 +171,7 @@ ConfigFileResult WriteConfigFile(const std::string& path,
     for (const ConfigDef& d : kConfigDefs)
         if (d.section != Section::None) ini.Set(SectionName(d.section), d.key, DecimalText(cv[d.id]));
     for (const DirectKeyDef& k : kDirectKeys)
-        ini.Set(SectionName(kDirectKeySection), k.key, DecimalText(image.TuningBlock[k.tuningIndex]));
+        ini.Set(SectionName(kDirectKeySection), k.key, DecimalText(*BytePtr(image, k.at)));
     return ini.Save(path);
 }
 

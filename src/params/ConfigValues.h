@@ -20,6 +20,6 @@ private:
 
 // The seven values of the main panel, in kPanelDefs order.
 struct PanelValues {
-    std::array<int, 7> value{15, 10, 15, 10, 15, 15, 10};
+    std::array<int, 7> value = PanelStartValues();
     bool operator==(const PanelValues&) const = default;
 };

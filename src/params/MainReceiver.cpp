@@ -74,14 +74,12 @@ void MainReceiver::OnStatusReply(const uint8_t* body, uint8_t length) {
 std::string DescribeImage(const ParameterImage& image) {
     std::string out;
     char line[64];
-    for (size_t i = 0; i < kSetupBlockSize; ++i) {
-        std::snprintf(line, sizeof line, "SetupBlock[%2zu] %-16s = %d\n", i, kSetupBytes[i].name, image.SetupBlock[i]);
+    const auto describe = [&](const char* block, const ByteDef& b) {
+        std::snprintf(line, sizeof line, "%s[%2u] %-16s = %d\n", block, unsigned{b.at.index}, b.name,
+                      *BytePtr(image, b.at));
         out += line;
-    }
-    for (size_t i = 0; i < kTuningBlockSize; ++i) {
-        std::snprintf(line, sizeof line, "TuningBlock[%2zu] %-16s = %d\n", i, kTuningBytes[i].def.name,
-                      image.TuningBlock[i]);
-        out += line;
-    }
+    };
+    for (const ByteDef& b : kSetupBytes) describe("SetupBlock", b);
+    for (const TuningByteDef& b : kTuningBytes) describe("TuningBlock", b.def);
     return out;
 }

@@ -54,11 +54,11 @@ void ConfigToImage(const ConfigValues& config, ParameterImage& image) {
 
 PanelValues PanelFromImage(const ParameterImage& image) {
     PanelValues p;
-    for (size_t i = 0; i < kPanelDefs.size(); ++i) p.value[i] = image.TuningBlock[kPanelDefs[i].tuningIndex];
+    for (size_t i = 0; i < kPanelDefs.size(); ++i) p.value[i] = *BytePtr(image, Def(kPanelDefs[i].name).device);
     return p;
 }
 
-void SendParameters(Orvex& o) { o.SendCommand(30, 30); }
+void SendParameters(Orvex& o) { o.SendCommand(kCommandGroup, ParameterFrame); }
 
 bool SendParametersWritten(Orvex& o) {
     const bool open = o.LinkPort.IsOpen();
@@ -68,28 +68,26 @@ bool SendParametersWritten(Orvex& o) {
 }
 
 void ResetAllParameters(Orvex& o) {
-    for (size_t i = 0; i < kSetupBlockSize; ++i)
-        if (kSetupBytes[i].factory != kKeep) o.image.SetupBlock[i] = static_cast<int8_t>(kSetupBytes[i].factory);
-    for (size_t i = 0; i < kTuningBlockSize; ++i)
-        if (kTuningBytes[i].def.factory != kKeep)
-            o.image.TuningBlock[i] = static_cast<int8_t>(kTuningBytes[i].def.factory);
-    o.config[CV::TotalCoefficient] = 70;
+    const auto reset = [&o](const ByteDef& b) {
+        if (b.factory != kKeep) *BytePtr(o.image, b.at) = static_cast<int8_t>(b.factory);
+    };
+    for (const ByteDef& b : kSetupBytes) reset(b);
+    for (const TuningByteDef& b : kTuningBytes) reset(b.def);
+    o.config[CV::TotalCoefficient] = static_cast<int8_t>(ByteOf(CV::TotalCoefficient).factory);
     ImageToConfig(o, CopyForm::MainView);
     SendParameters(o);
 }
 
 void WritePresetImage(ParameterImage& image, Preset preset) {
-    for (size_t i = 0; i < kTuningBlockSize; ++i) {
-        const int16_t v = kTuningBytes[i].preset[preset];
-        if (v != kKeep) image.TuningBlock[i] = static_cast<int8_t>(v);
-    }
+    for (const TuningByteDef& b : kTuningBytes)
+        if (b.preset[preset] != kKeep) *BytePtr(image, b.def.at) = static_cast<int8_t>(b.preset[preset]);
 }
 
 PanelValues ApplyPreset(Orvex& o, Preset preset) {
     WritePresetImage(o.image, preset);
     const PanelValues panel = PanelFromImage(o.image);
     for (size_t i = 0; i < kPanelDefs.size(); ++i) o.config[kPanelDefs[i].name] = static_cast<int8_t>(panel.value[i]);
-    o.config[CV::TotalCoefficient] = o.image.TuningBlock[38];
+    o.config[CV::TotalCoefficient] = *BytePtr(o.image, Def(CV::TotalCoefficient).device);
     for (const ConfigDef& d : kConfigDefs)
         if (d.section == Section::Three && d.device.block == BlockId::Tuning)
             o.config[d.id] = *BytePtr(o.image, d.device);
@@ -103,7 +101,7 @@ void Query(Orvex& o, uint8_t request) {
     o.link.ReplyRequest = request;
     o.SendCommand(0, QueryFrame);
 }
-void Action(Orvex& o) { o.SendCommand(30, ActionFrame); }
+void Action(Orvex& o) { o.SendCommand(kCommandGroup, ActionFrame); }
 }  // namespace
 
 void RequestParameters(Orvex& o) { Query(o, RequestParameterReply); }
@@ -112,7 +110,7 @@ void Acknowledge(Orvex& o) { Query(o, RequestNone); }
 void WriteParameters(Orvex& o) { SendParameters(o); }
 
 void SetCondition(Orvex& o, int condition) {
-    o.image.SetupBlock[kConditionByte] = static_cast<int8_t>(condition);
+    *BytePtr(o.image, Def(CV::Condition).device) = static_cast<int8_t>(condition);
     o.config[CV::Condition] = static_cast<int8_t>(condition);
     Action(o);
 }

@@ -47,9 +47,9 @@ void ImageToConfig(const ParameterImage& image, ConfigValues& config, CopyForm f
 // ConfigValues to image, with the exceptions of "Transmit Conifg file".
 void ConfigToImage(Orvex& o);
 void ConfigToImage(const ConfigValues& config, ParameterImage& image);
-// Panel values from the image (TuningBlock bytes 33, 12, 34, 6, 31, 32, 0).
+// Panel values from the image (the device bytes of the kPanelDefs names).
 PanelValues PanelFromImage(const ParameterImage& image);
-// Writes the factory values, sets "TotalCoefficient" to 70, copies the image
+// Writes the factory values, sets "TotalCoefficient" to its factory value, copies the image
 // to the names (MainView form) and sends. The caller refreshes its panel.
 void ResetAllParameters(Orvex& o);
 // Writes a preset's TuningBlock column and sends nothing; see ApplyPreset.

@@ -13,10 +13,113 @@
 
 enum class BlockId : uint8_t { Setup, Tuning };
 
-struct DeviceByte {
-    BlockId block;
-    uint8_t index;
+// Byte positions in the image: each enumerator's value is its byte's index in
+// its block. This is the only place positions are written down.
+enum class SetupIndex : uint8_t {
+    ServoAdjustCH1,
+    ServoAdjustCH2,
+    ServoAdjustCH3,
+    TailPoint,
+    SetupByte4,
+    SetupByte5,
+    ServoDirCH1,
+    ServoDirCH2,
+    ServoDirCH3,
+    ServoDirCH4,
+    SetupByte10,
+    SetupByte11,
+    TailLimitA,
+    TailLimitB,
+    AileronLimit,
+    ElevatorLimit,
+    YawDir,
+    RollDir,
+    PitchDir,
+    ServoType,
+    SetupByte20,
+    SetupByte21,
+    SetupByte22,
+    SetupByte23,
+    SetupByte24,
+    ReceiverType,
+    GovernorMode,
+    SwashPlateType,
+    AuxFunction,
+    FixMode,
+    OptimizationDir,
+    Condition,
 };
+enum class TuningIndex : uint8_t {
+    YawGain,
+    TailGainP,
+    TailGainI,
+    TailGainD,
+    TuningByte4,
+    TuningByte5,
+    RollGain,
+    RollGainP,
+    RollGainI,
+    RollGainD,
+    TuningByte10,
+    TuningByte11,
+    PitchGain,
+    PitchGainP,
+    PitchGainI,
+    PitchGainD,
+    TuningByte16,
+    TuningByte17,
+    Acc3,
+    Acc4,
+    Acc5,
+    Acc6,
+    Acc1,
+    Acc2,
+    RPMGainP,
+    RPMGainI,
+    RPMGainD,
+    DeadBand3,
+    DeadBand4,
+    DeadBand1,
+    DeadBand2,
+    YawAgility,
+    YawRight,
+    PitchAgility,
+    RollAgility,
+    TuningByte35,
+    HardCoef,
+    TuningByte37,
+    TotalCoefficient,
+    ZeroPitch,
+    TailCompsate1,
+    TailCompsate2,
+    RPMCompensate1,
+    RPMCompensate2,
+    TuningByte44,
+    RPMTotalGain,
+};
+
+// Every image byte by name, for bytes that have no named value (the governor,
+// the burst coefficient) as much as for those that do: Bytes::GovernorMode.
+namespace Bytes {
+using enum SetupIndex;
+using enum TuningIndex;
+}  // namespace Bytes
+
+struct DeviceByte {
+    BlockId block = BlockId::Setup;
+    uint8_t index = 0;
+
+    constexpr DeviceByte() = default;
+    constexpr DeviceByte(SetupIndex b) : block(BlockId::Setup), index(static_cast<uint8_t>(b)) {}
+    constexpr DeviceByte(TuningIndex b) : block(BlockId::Tuning), index(static_cast<uint8_t>(b)) {}
+    // A byte by its position, for code that walks a whole block.
+    constexpr DeviceByte(BlockId inBlock, uint8_t at) : block(inBlock), index(at) {}
+    bool operator==(const DeviceByte&) const = default;
+};
+
+// Every range the program enforces lies within -kValueSpan..kValueSpan; the
+// trim bars show that whole span.
+constexpr int kValueSpan = 125;
 
 // Marks a factory or preset value that is not written ("keeps its value").
 constexpr int16_t kKeep = 1000;
@@ -24,9 +127,14 @@ constexpr int16_t kKeep = 1000;
 enum Preset : uint8_t { PresetBeginner, PresetF3C, PresetSoft3D, Preset3DHardcore, Preset3DExtreme, PresetCount };
 
 struct ByteDef {
+    DeviceByte at;
     const char* name;
     int16_t factory;    // kKeep: factory reset leaves it
     int16_t low, high;  // range enforced by the editing control (0, 0: none)
+
+    // A vertical slider shows the top of the range at its top: its position
+    // runs the other way round from the value.
+    int Mirrored(int v) const { return low + high - v; }
 };
 
 struct TuningByteDef {
@@ -118,23 +226,28 @@ struct ConfigDef {
 extern const std::array<ConfigDef, kConfigCount> kConfigDefs;
 const ConfigDef& Def(CV id);
 
+// The range, factory value and name of an image byte, or of the byte a named
+// value stands for.
+const ByteDef& ByteOf(DeviceByte b);
+const ByteDef& ByteOf(CV id);
+
 // Keys read and written straight from and to TuningBlock (no named copy),
-// in file order after "receiver type".
+// in file order after "receiver type". The key is the byte's name.
 struct DirectKeyDef {
     const char* key;
-    uint8_t tuningIndex;
+    DeviceByte at;
 };
 extern const std::array<DirectKeyDef, 7> kDirectKeys;
 
 // The seven panel quantities in panel order: pitch agility, pitch gain, roll
-// agility, roll gain, yaw rate L, yaw rate R, tail gain.
+// agility, roll gain, yaw rate L, yaw rate R, tail gain. Device byte, range
+// and factory value are those of the named value.
 struct PanelDef {
     CV name;
-    uint8_t tuningIndex;
-    int low, high;
-    int positionBase;  // slider position = positionBase - value
 };
 extern const std::array<PanelDef, 7> kPanelDefs;
+// The panel starts with every slider at the bottom of its range.
+std::array<int, 7> PanelStartValues();
 
 extern const char* const kPresetMessages[PresetCount];
 extern const char* const kReceiverTypeNames[9];

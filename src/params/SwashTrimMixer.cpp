@@ -5,7 +5,10 @@
 
 namespace ServoTrim {
 
-int Clamp(int trim) { return std::clamp(trim, -kLimit, kLimit); }
+int Clamp(int trim) {
+    const ByteDef& range = ByteOf(Bytes::ServoAdjustCH1);
+    return std::clamp<int>(trim, range.low, range.high);
+}
 
 int Step(int trim, int direction, bool up) {
     if (direction != 1 && direction != -1) return Clamp(trim);
@@ -77,9 +80,9 @@ SwashTrimMixer::Trims SwashTrimMixer::Move(const Trims& trims,
 }
 
 void SwashTrimMixer::ReadPosition(const ParameterImage& image, const Directions& s) {
-    const int e1 = image.SetupBlock[0] * s[0];
-    const int e2 = image.SetupBlock[1] * s[1];
-    const int e3 = image.SetupBlock[2] * s[2];
+    const int e1 = *BytePtr(image, Bytes::ServoAdjustCH1) * s[0];
+    const int e2 = *BytePtr(image, Bytes::ServoAdjustCH2) * s[1];
+    const int e3 = *BytePtr(image, Bytes::ServoAdjustCH3) * s[2];
     position_.roll = static_cast<float>(e2 - e1) / (2 * k_.Kr);
     position_.pitch = static_cast<float>(e1 + e2 - 2 * e3) / (2 * (k_.Kp + k_.Kt));
     position_.collective = (static_cast<float>(e3) + k_.Kt * position_.pitch) / k_.Kc;

@@ -4,15 +4,16 @@
 // three servos by the geometry of the swashplate and each servo's direction.
 // Qt-free, so the arithmetic can be checked on its own.
 
-#include "protocol/LinkFrame.h"
+#include "params/ParameterTable.h"
 
 #include <array>
 #include <optional>
 
 namespace ServoTrim {
 
-// Every trim action keeps the trims inside -124..124 (the bars show ±125).
-constexpr int kLimit = 124;
+// Every trim action keeps the trims inside the servo trim range of the
+// parameter table (the bars show the whole ±kValueSpan). The airplane's fourth
+// servo is trimmed the same way, though its byte (TailPoint) allows more.
 int Clamp(int trim);
 
 // One press of a servo's up or down arrow. direction is the servo's
@@ -46,7 +47,7 @@ public:
     // and values that are not swashplates at all) moves one servo per axis.
 
     // One press of a swashplate button: step units along axis. trims are the
-    // page's trims, image holds the trims last stored (SetupBlock bytes 0..2),
+    // page's trims, image holds the trims last stored (ServoAdjustCH1..CH3),
     // from which a CCPM swashplate's position is worked out. Returns the new,
     // clamped trims of all three servos.
     Trims Move(const Trims& trims,

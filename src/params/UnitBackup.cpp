@@ -189,15 +189,16 @@ BackupParse ReadBackupFile(const std::string& path) {
 // ---- restoring ------------------------------------------------------------------
 
 RestoreWay WayOf(DeviceByte b) {
-    if (b.block == BlockId::Setup && b.index == kConditionByte) return RestoreWay::ConditionAction;
-    if (b.block == BlockId::Setup && b.index == 21) return RestoreWay::Kept;
-    if (b.block == BlockId::Tuning && (b.index == 39 || b.index == 44)) return RestoreWay::Kept;
+    if (b == DeviceByte(Bytes::Condition)) return RestoreWay::ConditionAction;
+    if (b == DeviceByte(Bytes::SetupByte21) || b == DeviceByte(Bytes::ZeroPitch) ||
+        b == DeviceByte(Bytes::TuningByte44))
+        return RestoreWay::Kept;
     return RestoreWay::ParameterFrame;
 }
 
 const char* KeptReason(DeviceByte b) {
-    if (b.block == BlockId::Setup && b.index == kConditionByte) return "the condition can only be set to 1 or 2";
-    if (b.block == BlockId::Tuning && b.index == 39)
+    if (b == DeviceByte(Bytes::Condition)) return "the condition can only be set to 1 or 2";
+    if (b == DeviceByte(Bytes::ZeroPitch))
         return "the zero point is measured by the Orvex itself; only \"Reset zero\" changes it";
     return "the program never writes this byte; the Orvex keeps its own value";
 }

@@ -27,8 +27,6 @@ namespace {
 Q_LOGGING_CATEGORY(lcAdvanceMenu, "quillon.advance")
 
 constexpr int kFormStyle = 218;
-constexpr size_t kGovernorModeByte = 26;
-constexpr size_t kAuxFunctionByte = 28;
 
 // ---- template: groups, fields and their places (dialog units) -------------------
 
@@ -40,11 +38,11 @@ struct GroupDef {
 };
 
 constexpr std::array<GroupDef, GroupCount> kGroups = {{
-    {"Main rotor", 7, 5, 208, 160},
-    {"Tail rotor", 222, 5, 208, 160},
-    {"AUX channel function", 7, 174, 188, 36},
-    {"Condition", 7, 214, 188, 36},
-    {"Governor", 222, 174, 208, 76},
+    {.title = "Main rotor", .x = 7, .y = 5, .w = 208, .h = 160},
+    {.title = "Tail rotor", .x = 222, .y = 5, .w = 208, .h = 160},
+    {.title = "AUX channel function", .x = 7, .y = 174, .w = 188, .h = 36},
+    {.title = "Condition", .x = 7, .y = 214, .w = 188, .h = 36},
+    {.title = "Governor", .x = 222, .y = 174, .w = 208, .h = 76},
 }};
 
 // A column of label and edit box inside a group, relative to the group.
@@ -59,10 +57,16 @@ struct RowDef {
 constexpr int kEditHeight = 12;
 constexpr int kButtonHeight = 14;
 
-constexpr ColumnDef kRotorColumns[2] = {{8, 62, 72, 26}, {106, 62, 170, 26}};
-constexpr ColumnDef kGovernorColumns[2] = {{8, 40, 50, 26}, {90, 80, 172, 26}};
-constexpr RowDef kRotorRows{17, 20};
-constexpr RowDef kGovernorRows{28, 15};
+constexpr ColumnDef kRotorColumns[2] = {
+    {.labelX = 8, .labelW = 62, .editX = 72, .editW = 26},
+    {.labelX = 106, .labelW = 62, .editX = 170, .editW = 26},
+};
+constexpr ColumnDef kGovernorColumns[2] = {
+    {.labelX = 8, .labelW = 40, .editX = 50, .editW = 26},
+    {.labelX = 90, .labelW = 80, .editX = 172, .editW = 26},
+};
+constexpr RowDef kRotorRows{.firstY = 17, .pitch = 20};
+constexpr RowDef kGovernorRows{.firstY = 28, .pitch = 15};
 
 const ColumnDef& Column(GroupId g, int column) {
     return g == Governor ? kGovernorColumns[column] : kRotorColumns[column];
@@ -71,68 +75,92 @@ const RowDef& Rows(GroupId g) { return g == Governor ? kGovernorRows : kRotorRow
 int RowY(GroupId g, int row) { return kGroups[g].y + Rows(g).firstY + row * Rows(g).pitch; }
 
 // Where a field's value lives: a named value (which also refreshes after every
-// answered frame) or a TuningBlock byte that only this dialog edits.
+// answered frame) or a TuningBlock byte that only this dialog edits. Range and
+// factory value are those of the table entry.
 struct Source {
-    bool named;
-    CV name;
-    uint8_t tuningIndex;
+    CV name = CV::Count;
+    DeviceByte direct;
+    constexpr bool named() const { return name != CV::Count; }
 };
-constexpr Source Named(CV name) { return {true, name, 0}; }
-constexpr Source Direct(uint8_t tuningIndex) { return {false, CV::Count, tuningIndex}; }
+constexpr Source Named(CV name) { return {.name = name}; }
+constexpr Source Unnamed(TuningIndex b) { return {.direct = b}; }
+
+DeviceByte DeviceOf(const Source& s) { return s.named() ? Def(s.name).device : s.direct; }
+const ByteDef& DefOf(const Source& s) { return ByteOf(DeviceOf(s)); }
 
 struct FieldDef {
     int id;
     const char* label;
     Source source;
-    int low, high;
     GroupId group;
     int column, row;
 };
 
 constexpr FieldDef kFields[] = {
-    {1136, "Roll P gain", Named(CV::RollGainP), 10, 125, MainRotor, 0, 0},
-    {1137, "Roll I gain", Named(CV::RollGainI), 10, 125, MainRotor, 0, 1},
-    {1138, "Roll D gain", Named(CV::RollGainD), 0, 125, MainRotor, 0, 2},
-    {1139, "Pitch P gain", Named(CV::PitchGainP), 10, 125, MainRotor, 1, 0},
-    {1140, "Pitch I gain", Named(CV::PitchGainI), 10, 125, MainRotor, 1, 1},
-    {1141, "Pitch D gain", Named(CV::PitchGainD), 0, 125, MainRotor, 1, 2},
-    {1142, "Acceleration", Named(CV::Acc1), 7, 125, MainRotor, 0, 3},
-    {1143, "Deceleration", Named(CV::Acc2), 7, 125, MainRotor, 1, 3},
-    {1144, "RC dead band", Named(CV::DeadBand1), 0, 125, MainRotor, 0, 4},
-    {1145, "Gyro dead band", Named(CV::DeadBand2), 0, 125, MainRotor, 1, 4},
-    {1209, "Burst Coefficient", Direct(36), 0, 125, MainRotor, 0, 5},
-    {1148, "Yaw P gain", Named(CV::TailGainP), 10, 125, TailRotor, 0, 0},
-    {1149, "Yaw I gain", Named(CV::TailGainI), 10, 125, TailRotor, 0, 1},
-    {1150, "Yaw D gain", Named(CV::TailGainD), 0, 125, TailRotor, 0, 2},
-    {1151, "Acceleration L", Named(CV::Acc3), 7, 125, TailRotor, 1, 0},
-    {1152, "Acceleration R", Named(CV::Acc4), 7, 125, TailRotor, 1, 1},
-    {1153, "Deceleration L", Named(CV::Acc6), 7, 125, TailRotor, 1, 2},
-    {1154, "Deceleration R", Named(CV::Acc5), 7, 125, TailRotor, 1, 3},
-    {1155, "RC dead band", Named(CV::DeadBand3), 0, 125, TailRotor, 0, 3},
-    {1156, "Gyro dead band", Named(CV::DeadBand4), 0, 125, TailRotor, 0, 4},
-    {1159, "Collective to tail", Named(CV::TailCompsate1), -125, 125, TailRotor, 0, 6},
-    {1160, "Cyclic to tail", Named(CV::TailCompsate2), -125, 125, TailRotor, 1, 6},
-    {1210, "P gain", Direct(24), 0, 125, Governor, 0, 0},
-    {1211, "I gain", Direct(25), 0, 125, Governor, 0, 1},
-    {1212, "D gain", Direct(26), 0, 125, Governor, 0, 2},
-    {1215, "Total gain", Direct(45), 0, 125, Governor, 1, 0},
-    {1213, "Collective compensate", Direct(42), 0, 125, Governor, 1, 1},
-    {1214, "Cyclic compensate", Direct(43), 0, 125, Governor, 1, 2},
+    {.id = 1136, .label = "Roll P gain", .source = Named(CV::RollGainP), .group = MainRotor, .column = 0, .row = 0},
+    {.id = 1137, .label = "Roll I gain", .source = Named(CV::RollGainI), .group = MainRotor, .column = 0, .row = 1},
+    {.id = 1138, .label = "Roll D gain", .source = Named(CV::RollGainD), .group = MainRotor, .column = 0, .row = 2},
+    {.id = 1139, .label = "Pitch P gain", .source = Named(CV::PitchGainP), .group = MainRotor, .column = 1, .row = 0},
+    {.id = 1140, .label = "Pitch I gain", .source = Named(CV::PitchGainI), .group = MainRotor, .column = 1, .row = 1},
+    {.id = 1141, .label = "Pitch D gain", .source = Named(CV::PitchGainD), .group = MainRotor, .column = 1, .row = 2},
+    {.id = 1142, .label = "Acceleration", .source = Named(CV::Acc1), .group = MainRotor, .column = 0, .row = 3},
+    {.id = 1143, .label = "Deceleration", .source = Named(CV::Acc2), .group = MainRotor, .column = 1, .row = 3},
+    {.id = 1144, .label = "RC dead band", .source = Named(CV::DeadBand1), .group = MainRotor, .column = 0, .row = 4},
+    {.id = 1145, .label = "Gyro dead band", .source = Named(CV::DeadBand2), .group = MainRotor, .column = 1, .row = 4},
+    {.id = 1209,
+     .label = "Burst Coefficient",
+     .source = Unnamed(Bytes::HardCoef),
+     .group = MainRotor,
+     .column = 0,
+     .row = 5},
+    {.id = 1148, .label = "Yaw P gain", .source = Named(CV::TailGainP), .group = TailRotor, .column = 0, .row = 0},
+    {.id = 1149, .label = "Yaw I gain", .source = Named(CV::TailGainI), .group = TailRotor, .column = 0, .row = 1},
+    {.id = 1150, .label = "Yaw D gain", .source = Named(CV::TailGainD), .group = TailRotor, .column = 0, .row = 2},
+    {.id = 1151, .label = "Acceleration L", .source = Named(CV::Acc3), .group = TailRotor, .column = 1, .row = 0},
+    {.id = 1152, .label = "Acceleration R", .source = Named(CV::Acc4), .group = TailRotor, .column = 1, .row = 1},
+    {.id = 1153, .label = "Deceleration L", .source = Named(CV::Acc6), .group = TailRotor, .column = 1, .row = 2},
+    {.id = 1154, .label = "Deceleration R", .source = Named(CV::Acc5), .group = TailRotor, .column = 1, .row = 3},
+    {.id = 1155, .label = "RC dead band", .source = Named(CV::DeadBand3), .group = TailRotor, .column = 0, .row = 3},
+    {.id = 1156, .label = "Gyro dead band", .source = Named(CV::DeadBand4), .group = TailRotor, .column = 0, .row = 4},
+    {.id = 1159,
+     .label = "Collective to tail",
+     .source = Named(CV::TailCompsate1),
+     .group = TailRotor,
+     .column = 0,
+     .row = 6},
+    {.id = 1160,
+     .label = "Cyclic to tail",
+     .source = Named(CV::TailCompsate2),
+     .group = TailRotor,
+     .column = 1,
+     .row = 6},
+    {.id = 1210, .label = "P gain", .source = Unnamed(Bytes::RPMGainP), .group = Governor, .column = 0, .row = 0},
+    {.id = 1211, .label = "I gain", .source = Unnamed(Bytes::RPMGainI), .group = Governor, .column = 0, .row = 1},
+    {.id = 1212, .label = "D gain", .source = Unnamed(Bytes::RPMGainD), .group = Governor, .column = 0, .row = 2},
+    {.id = 1215,
+     .label = "Total gain",
+     .source = Unnamed(Bytes::RPMTotalGain),
+     .group = Governor,
+     .column = 1,
+     .row = 0},
+    {.id = 1213,
+     .label = "Collective compensate",
+     .source = Unnamed(Bytes::RPMCompensate1),
+     .group = Governor,
+     .column = 1,
+     .row = 1},
+    {.id = 1214,
+     .label = "Cyclic compensate",
+     .source = Unnamed(Bytes::RPMCompensate2),
+     .group = Governor,
+     .column = 1,
+     .row = 2},
 };
 
 // "Zero pitch": shown only, in the main rotor group beside "Burst Coefficient".
 constexpr int kZeroPitchColumn = 1, kZeroPitchRow = 5;
 // "Tail compensate" heads the two compensation fields of the tail group.
 constexpr int kTailCompensateRow = 5;
-
-// Governor "Reset": the values the six governor fields return to.
-struct GovernorDefault {
-    int id;
-    int value;
-};
-constexpr GovernorDefault kGovernorDefaults[] = {
-    {1210, 20}, {1211, 80}, {1212, 20}, {1213, 60}, {1214, 40}, {1215, 30},
-};
 
 // ---- balloon help ------------------------------------------------------------------
 
@@ -241,14 +269,7 @@ QLabel* AddStatic(QWidget* parent, const QString& text, const QRect& rect) {
     return label;
 }
 
-int8_t& DeviceByteOf(ParameterImage& image, const Source& s) {
-    if (s.named) return *BytePtr(image, Def(s.name).device);
-    return image.TuningBlock[s.tuningIndex];
-}
-
-int SourceValue(const Orvex& o, const Source& s) {
-    return s.named ? o.config[s.name] : o.image.TuningBlock[s.tuningIndex];
-}
+int SourceValue(const Orvex& o, const Source& s) { return s.named() ? o.config[s.name] : *BytePtr(o.image, s.direct); }
 
 }  // namespace
 
@@ -278,7 +299,7 @@ void CAdvanceMenuDialog::LoadValues() {
     zeroPitch_ = orvex_.config[CV::ZeroPitch];
     conditionIndex_ = orvex_.config[CV::Condition] - 1;
     auxIndex_ = orvex_.config[CV::AuxFunction];
-    governorMode_ = orvex_.image.SetupBlock[kGovernorModeByte];
+    governorMode_ = *BytePtr(orvex_.image, Bytes::GovernorMode);
 }
 
 void CAdvanceMenuDialog::BuildControls() {
@@ -501,7 +522,7 @@ void CAdvanceMenuDialog::AddBalloonHelp() {
 
 void CAdvanceMenuDialog::OnAuxFunctionChosen(int index) {
     auxIndex_ = index;
-    orvex_.image.SetupBlock[kAuxFunctionByte] = static_cast<int8_t>(index);
+    *BytePtr(orvex_.image, Def(CV::AuxFunction).device) = static_cast<int8_t>(index);
     SendParameters(orvex_);
     orvex_.config[CV::AuxFunction] = static_cast<int8_t>(index);
     conditionCombo_->setEnabled(index == 0);
@@ -531,13 +552,13 @@ void CAdvanceMenuDialog::OnGovernorCalibrate(bool checked) {
     if (checked) governorMode_ = 1;
 }
 
+// The governor's fields return to their factory values; nothing is sent until OK.
 void CAdvanceMenuDialog::OnGovernorReset() {
-    for (const GovernorDefault& d : kGovernorDefaults) {
-        for (Field& f : fields_)
-            if (kFields[f.def].id == d.id) {
-                f.value = d.value;
-                DataExchange::WriteInt(f.edit, d.value);
-            }
+    for (Field& f : fields_) {
+        const FieldDef& d = kFields[f.def];
+        if (d.group != Governor) continue;
+        f.value = DefOf(d.source).factory;
+        DataExchange::WriteInt(f.edit, f.value);
     }
 }
 
@@ -548,7 +569,8 @@ bool CAdvanceMenuDialog::ReadFields(std::vector<int>& values) {
     for (const Field& f : fields_) {
         const FieldDef& d = kFields[f.def];
         int value = f.value;
-        if (!DataExchange::ReadInt(f.edit, value, d.low, d.high, this)) return false;
+        const ByteDef& range = DefOf(d.source);
+        if (!DataExchange::ReadInt(f.edit, value, range.low, range.high, this)) return false;
         values.push_back(value);
     }
     return true;
@@ -557,13 +579,13 @@ bool CAdvanceMenuDialog::ReadFields(std::vector<int>& values) {
 void CAdvanceMenuDialog::WriteImage(const std::vector<int>& values) {
     for (size_t i = 0; i < fields_.size(); ++i) {
         fields_[i].value = values[i];
-        DeviceByteOf(orvex_.image, kFields[fields_[i].def].source) = static_cast<int8_t>(values[i]);
+        *BytePtr(orvex_.image, DeviceOf(kFields[fields_[i].def].source)) = static_cast<int8_t>(values[i]);
     }
-    orvex_.image.SetupBlock[kGovernorModeByte] = static_cast<int8_t>(governorMode_);
+    *BytePtr(orvex_.image, Bytes::GovernorMode) = static_cast<int8_t>(governorMode_);
     SendParameters(orvex_);
     for (const Field& f : fields_) {
         const Source& s = kFields[f.def].source;
-        if (s.named) orvex_.config[s.name] = static_cast<int8_t>(f.value);
+        if (s.named()) orvex_.config[s.name] = static_cast<int8_t>(f.value);
         DataExchange::Confirm(f.edit);
     }
 }
@@ -609,7 +631,7 @@ void CAdvanceMenuDialog::RefreshFromImage() {
     ImageToConfig(orvex_, CopyForm::Page);
     for (Field& f : fields_) {
         const Source& s = kFields[f.def].source;
-        if (!s.named) continue;  // governor and burst fields keep what the dialog shows
+        if (!s.named()) continue;  // governor and burst fields keep what the dialog shows
         // A number being typed stays as it is until OK takes it.
         if (f.edit->isModified()) continue;
         f.value = orvex_.config[s.name];

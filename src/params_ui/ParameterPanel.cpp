@@ -36,14 +36,29 @@ struct SliderDef {
 
 // In panel order (kPanelDefs).
 constexpr SliderDef kSliders[7] = {
-    {1002, 1004, "Agility", "Pitch agility", false}, {1003, 1005, "Gain", "Pitch gain", true},
-    {1010, 1014, "Agility", "Roll agility", false},  {1013, 1015, "Gain", "Roll gain", true},
-    {1011, 1016, "Yaw rate L", "Yaw rate L", false}, {1025, 1128, "Yaw rate R", "Yaw rate R", false},
-    {1012, 1017, "Gain", "Tail gain", true},
+    {.sliderId = 1002, .editId = 1004, .title = "Agility", .name = "Pitch agility", .gainScale = false},
+    {.sliderId = 1003, .editId = 1005, .title = "Gain", .name = "Pitch gain", .gainScale = true},
+    {.sliderId = 1010, .editId = 1014, .title = "Agility", .name = "Roll agility", .gainScale = false},
+    {.sliderId = 1013, .editId = 1015, .title = "Gain", .name = "Roll gain", .gainScale = true},
+    {.sliderId = 1011, .editId = 1016, .title = "Yaw rate L", .name = "Yaw rate L", .gainScale = false},
+    {.sliderId = 1025, .editId = 1128, .title = "Yaw rate R", .name = "Yaw rate R", .gainScale = false},
+    {.sliderId = 1012, .editId = 1017, .title = "Gain", .name = "Tail gain", .gainScale = true},
 };
 
-constexpr int kAgilityScale[] = {60, 45, 30, 15};
-constexpr int kGainScale[] = {125, 110, 95, 75, 60, 45, 30, 10};
+// The scale beside a slider names both ends of its range and these marks
+// between them, from the top.
+constexpr int kAgilityMarks[] = {45, 30};
+constexpr int kGainMarks[] = {110, 95, 75, 60, 45, 30};
+
+std::vector<int> ScaleOf(const ByteDef& range, std::span<const int> marks) {
+    std::vector<int> scale{range.high};
+    for (int v : marks)
+        if (v > range.low && v < range.high) scale.push_back(v);
+    scale.push_back(range.low);
+    return scale;
+}
+
+const ByteDef& RangeOf(int index) { return ByteOf(kPanelDefs[index].name); }
 
 struct PresetDef {
     Preset preset;
@@ -54,9 +69,11 @@ struct PresetDef {
 
 // Top to bottom on the form.
 constexpr PresetDef kPresets[PresetCount] = {
-    {PresetBeginner, 1006, 244, "Beginner"},    {PresetF3C, 1007, 243, "F-3C"},
-    {PresetSoft3D, 1008, 245, "Soft 3D"},       {Preset3DHardcore, 1018, 246, "3D Hardcore"},
-    {Preset3DExtreme, 1019, 247, "3D Extreme"},
+    {.preset = PresetBeginner, .id = 1006, .picture = 244, .caption = "Beginner"},
+    {.preset = PresetF3C, .id = 1007, .picture = 243, .caption = "F-3C"},
+    {.preset = PresetSoft3D, .id = 1008, .picture = 245, .caption = "Soft 3D"},
+    {.preset = Preset3DHardcore, .id = 1018, .picture = 246, .caption = "3D Hardcore"},
+    {.preset = Preset3DExtreme, .id = 1019, .picture = 247, .caption = "3D Extreme"},
 };
 
 constexpr int kMainRotorIndexes[] = {0, 1, 2, 3};  // pitch agility, pitch gain, roll agility, roll gain
@@ -97,9 +114,9 @@ void ParameterPanel::CreateSliders(QWidget* form) {
         settles_[i] = new SliderSettle(slider, [this, i] { OnRelease(i); });
         slider->installEventFilter(this);
 
-        const std::span<const int> scale =
-            def.gainScale ? std::span<const int>(kGainScale) : std::span<const int>(kAgilityScale);
-        for (int value : scale) {
+        const std::span<const int> marks =
+            def.gainScale ? std::span<const int>(kGainMarks) : std::span<const int>(kAgilityMarks);
+        for (int value : ScaleOf(RangeOf(i), marks)) {
             auto* label = new QLabel(QString::number(value), form);
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             label->setProperty("scaleValue", value);
@@ -142,9 +159,9 @@ void ParameterPanel::CreateButtons(QWidget* form) {
 void ParameterPanel::InitSliders() {
     for (int i = 0; i < 7; ++i) {
         QSlider* slider = sliders_[i];
-        const PanelDef& def = kPanelDefs[i];
+        const ByteDef& range = RangeOf(i);
         const QSignalBlocker block(slider);
-        const int low = def.positionBase - def.high, high = def.positionBase - def.low;
+        const int low = range.Mirrored(range.high), high = range.Mirrored(range.low);
         slider->setRange(low, high);
         slider->setPageStep(std::max(1, (high - low) / 5));
         slider->setTickInterval(kTickFrequency);
@@ -160,7 +177,7 @@ void ParameterPanel::PlaceScales() {
         const int right = slider->x() - DluX(1);
         const int height = DluY(kScaleH);
         for (QLabel* label : scales_[i]) {
-            const int position = kPanelDefs[i].positionBase - label->property("scaleValue").toInt();
+            const int position = RangeOf(i).Mirrored(label->property("scaleValue").toInt());
             const int y = slider->y() + slider->HandleCentreY(position);
             label->setGeometry(right - DluX(kScaleW), y - height / 2, DluX(kScaleW), height);
         }
@@ -169,14 +186,12 @@ void ParameterPanel::PlaceScales() {
 
 QSlider* ParameterPanel::slider(int index) const { return sliders_[index]; }
 
-int ParameterPanel::ValueFromPosition(int index) const {
-    return kPanelDefs[index].positionBase - sliders_[index]->value();
-}
+int ParameterPanel::ValueFromPosition(int index) const { return RangeOf(index).Mirrored(sliders_[index]->value()); }
 
 void ParameterPanel::SetSliderPosition(int index) {
     const QSignalBlocker block(sliders_[index]);
     // The slider keeps the position inside its range, as a trackbar does.
-    sliders_[index]->setValue(kPanelDefs[index].positionBase - panel_.value[index]);
+    sliders_[index]->setValue(RangeOf(index).Mirrored(panel_.value[index]));
 }
 
 void ParameterPanel::SetSliderPositions() {
@@ -193,11 +208,11 @@ void ParameterPanel::RefreshEdits() {
 
 void ParameterPanel::ReadEdits() {
     for (int i = 0; i < 7; ++i)
-        DataExchange::ReadInt(edits_[i], panel_.value[i], kPanelDefs[i].low, kPanelDefs[i].high, form_);
+        DataExchange::ReadInt(edits_[i], panel_.value[i], RangeOf(i).low, RangeOf(i).high, form_);
 }
 
 void ParameterPanel::WriteTuningByte(int index) {
-    o_.image.TuningBlock[kPanelDefs[index].tuningIndex] = static_cast<int8_t>(panel_.value[index]);
+    *BytePtr(o_.image, Def(kPanelDefs[index].name).device) = static_cast<int8_t>(panel_.value[index]);
 }
 
 void ParameterPanel::ShowImage() {
@@ -235,11 +250,11 @@ void ParameterPanel::OnRelease(int index) {
 void ParameterPanel::OnEnter(int index) {
     ReadEdits();
     SetSliderPosition(index);
-    const PanelDef& def = kPanelDefs[index];
+    const ByteDef& range = RangeOf(index);
     int& value = panel_.value[index];
-    value = std::clamp(value, def.low, def.high);
+    value = std::clamp<int>(value, range.low, range.high);
     WriteTuningByte(index);
-    o_.config[def.name] = static_cast<int8_t>(value);
+    o_.config[kPanelDefs[index].name] = static_cast<int8_t>(value);
     qCDebug(lcAppUi) << kSliders[index].name << "entered as" << value;
     SendParameters(o_);
     WriteEdits();

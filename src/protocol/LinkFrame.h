@@ -12,6 +12,8 @@ constexpr size_t kTuningBlockSize = 46;
 constexpr uint8_t kStart1 = 0x7F, kStart2 = 0x2F, kEnd1 = 0x7E, kEnd2 = 0x0E;
 
 enum FrameCode : uint8_t { QueryFrame = 10, ParameterFrame = 30, ActionFrame = 50 };
+// The group the program sends parameter and action frames in (see BuildFrame).
+constexpr int kCommandGroup = 30;
 enum ReplyType : uint8_t { AckReply = 20, ParameterReply = 30, StatusReply = 40 };
 // Values of ReplyRequest: what the device is asked to answer with.
 enum ReplyRequestValue : uint8_t { RequestNone = 0, RequestParameterReply = 30, RequestStatusReply = 40 };

@@ -5,23 +5,51 @@
 
 namespace {
 constexpr SliderFieldDef kFields[2] = {
-    {CV::AileronLimit, 1025, 1106, 196, 90, 25, 95, 193, 185, 20, 125, 145, 15, "Aileron travel"},
-    {CV::ElevatorLimit, 1105, 1107, 450, 90, 25, 95, 449, 185, 20, 125, 145, 15, "Elevator travel"},
+    {.name = CV::AileronLimit,
+     .sliderId = 1025,
+     .editId = 1106,
+     .x = 196,
+     .y = 90,
+     .w = 25,
+     .h = 95,
+     .editX = 193,
+     .editY = 185,
+     .tickFrequency = 15,
+     .accessibleName = "Aileron travel"},
+    {.name = CV::ElevatorLimit,
+     .sliderId = 1105,
+     .editId = 1107,
+     .x = 450,
+     .y = 90,
+     .w = 25,
+     .h = 95,
+     .editX = 449,
+     .editY = 185,
+     .tickFrequency = 15,
+     .accessibleName = "Elevator travel"},
 };
 
 constexpr CWizardPage::StaticText kStatics[] = {
-    {0, 5, 10, 495, 12,
-     "Move the aileron stick to end position, adjust the \"Aileron travel\" to make sure no binding occurs."},
-    {0, 5, 25, 495, 12,
-     "Move the elevator stick to end position, adjust the \"Elevator travel\" to make sure no binding occurs."},
-    {0, 180, 75, 60, 10, "Aileron travel"},
-    {0, 435, 75, 60, 10, "Elevator travel"},
+    {.id = 0,
+     .x = 5,
+     .y = 10,
+     .w = 495,
+     .h = 12,
+     .text = "Move the aileron stick to end position, adjust the \"Aileron travel\" to make sure no binding occurs."},
+    {.id = 0,
+     .x = 5,
+     .y = 25,
+     .w = 495,
+     .h = 12,
+     .text = "Move the elevator stick to end position, adjust the \"Elevator travel\" to make sure no binding occurs."},
+    {.id = 0, .x = 180, .y = 75, .w = 60, .h = 10, .text = "Aileron travel"},
+    {.id = 0, .x = 435, .y = 75, .w = 60, .h = 10, .text = "Elevator travel"},
 };
 
 struct GroupPlace {
     int x, y, w, h;
 };
-constexpr GroupPlace kGroups[] = {{5, 40, 240, 175}, {250, 40, 250, 175}};
+constexpr GroupPlace kGroups[] = {{.x = 5, .y = 40, .w = 240, .h = 175}, {.x = 250, .y = 40, .w = 250, .h = 175}};
 
 constexpr int kFrontView = 250, kSideView = 214;
 constexpr QPoint kFrontViewAt(10, 180), kSideViewAt(450, 180);

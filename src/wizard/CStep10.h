@@ -1,6 +1,6 @@
 #pragma once
 // Page 9 of the setup wizard, "Swashplate travel": the cyclic travel limits
-// AileronLimit and ElevatorLimit (20..125), each on a slider with an edit
+// AileronLimit and ElevatorLimit, each on a slider with an edit
 // box. A value goes to the device when the slider is let go or Enter is
 // pressed in its box, so the user can hold the stick at its end and watch for
 // binding. The page follows ConfigValues every 100 ms.

@@ -3,14 +3,27 @@
 #include "wizard/SliderField.h"
 
 namespace {
-constexpr SliderFieldDef kField = {CV::TotalCoefficient, 1025, 1110, 365, 90, 25, 95, 365, 185, -125, 125, 0, 50,
-                                   "Collective pitch"};
+constexpr SliderFieldDef kField = {.name = CV::TotalCoefficient,
+                                   .sliderId = 1025,
+                                   .editId = 1110,
+                                   .x = 365,
+                                   .y = 90,
+                                   .w = 25,
+                                   .h = 95,
+                                   .editX = 365,
+                                   .editY = 185,
+                                   .tickFrequency = 50,
+                                   .accessibleName = "Collective pitch"};
 
 constexpr CWizardPage::StaticText kStatics[] = {
-    {0, 5, 12, 445, 15,
-     "Move the collective stick to up and down position, adjust the \"Collective pitch\" to meet your request. "
-     "Change the sign of \"Collective pitch\" can change the moving direction of collective pitch."},
-    {0, 355, 75, 60, 10, "Collective pitch"},
+    {.id = 0,
+     .x = 5,
+     .y = 12,
+     .w = 445,
+     .h = 15,
+     .text = "Move the collective stick to up and down position, adjust the \"Collective pitch\" to meet your request. "
+             "Change the sign of \"Collective pitch\" can change the moving direction of collective pitch."},
+    {.id = 0, .x = 355, .y = 75, .w = 60, .h = 10, .text = "Collective pitch"},
 };
 
 constexpr int kRotorHead = 218;

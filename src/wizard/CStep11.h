@@ -1,6 +1,6 @@
 #pragma once
 // Page 10 of the setup wizard, "Collective pitch": TotalCoefficient
-// (-125..125; the sign chooses which way the collective moves) on one slider
+// (the sign chooses which way the collective moves) on one slider
 // with an edit box, sent when the slider is let go or Enter is pressed in the
 // box. Unlike its neighbours the page has no refresh: after it is set up its
 // controls change only through the user.

@@ -14,18 +14,42 @@ struct AxisDef {
     int bx, by;          // button, top-left of the template's place
 };
 constexpr AxisDef kAxes[3] = {
-    {1113, CV::RollDir, "Roll", 5, 132, 265, 115, 225, 228},
-    {1115, CV::PitchDir, "Pitch", 115, 0, 385, 130, 460, 105},
-    {1114, CV::YawDir, "Yaw", 280, 132, 220, 115, 460, 228},
+    {.id = 1113,
+     .direction = CV::RollDir,
+     .group = "Roll",
+     .gx = 5,
+     .gy = 132,
+     .gw = 265,
+     .gh = 115,
+     .bx = 225,
+     .by = 228},
+    {.id = 1115,
+     .direction = CV::PitchDir,
+     .group = "Pitch",
+     .gx = 115,
+     .gy = 0,
+     .gw = 385,
+     .gh = 130,
+     .bx = 460,
+     .by = 105},
+    {.id = 1114,
+     .direction = CV::YawDir,
+     .group = "Yaw",
+     .gx = 280,
+     .gy = 132,
+     .gw = 220,
+     .gh = 115,
+     .bx = 460,
+     .by = 228},
 };
 // The template's buttons are 30 wide; these grow 6 to the left so "Reverse"
 // fits in the program's font beside the skin's padding.
 constexpr int kButtonW = 36, kButtonH = 14, kButtonGrowth = 6;
 
 constexpr CWizardPage::StaticText kStatics[] = {
-    {0, 5, 10, 105, 30, "1.Check the gyro compensation direction of roll."},
-    {0, 5, 45, 105, 30, "2.Check the gyro compensation direction of pitch."},
-    {0, 5, 80, 105, 30, "3.Check the gyro compensation direction of yaw."},
+    {.id = 0, .x = 5, .y = 10, .w = 105, .h = 30, .text = "1.Check the gyro compensation direction of roll."},
+    {.id = 0, .x = 5, .y = 45, .w = 105, .h = 30, .text = "2.Check the gyro compensation direction of pitch."},
+    {.id = 0, .x = 5, .y = 80, .w = 105, .h = 30, .text = "3.Check the gyro compensation direction of yaw."},
 };
 
 struct PictureDef {

@@ -8,25 +8,68 @@
 namespace {
 enum Field { Trim, LimitA, LimitB };
 constexpr SliderFieldDef kFields[3] = {
-    {CV::TailPoint, 1025, 1119, 296, 136, 25, 85, 296, 222, -125, 125, 0, 50, "Servo trim"},
-    {CV::TailLimitA, 1118, 1120, 349, 136, 25, 85, 348, 222, 20, 125, 145, 15, "Tail limit A"},
-    {CV::TailLimitB, 1117, 1121, 400, 135, 25, 85, 399, 221, 20, 125, 145, 15, "Tail limit B"},
+    {.name = CV::TailPoint,
+     .sliderId = 1025,
+     .editId = 1119,
+     .x = 296,
+     .y = 136,
+     .w = 25,
+     .h = 85,
+     .editX = 296,
+     .editY = 222,
+     .tickFrequency = 50,
+     .accessibleName = "Servo trim"},
+    {.name = CV::TailLimitA,
+     .sliderId = 1118,
+     .editId = 1120,
+     .x = 349,
+     .y = 136,
+     .w = 25,
+     .h = 85,
+     .editX = 348,
+     .editY = 222,
+     .tickFrequency = 15,
+     .accessibleName = "Tail limit A"},
+    {.name = CV::TailLimitB,
+     .sliderId = 1117,
+     .editId = 1121,
+     .x = 400,
+     .y = 135,
+     .w = 25,
+     .h = 85,
+     .editX = 399,
+     .editY = 221,
+     .tickFrequency = 15,
+     .accessibleName = "Tail limit B"},
 };
 
 constexpr CWizardPage::StaticText kStatics[] = {
-    {0, 2, 5, 498, 14,
-     "1.Move the rudder stick, adjust the \"Servo reverse\" to make sure the tail servo adds same direction "
-     "rotation pitch to the tail rotor blades."},
-    {0, 2, 20, 498, 25,
-     "2. Adjust the value of \"servo trim\" and the horn position to make it perpendicular to the linkage, then "
-     "set the tail pitch to be approximately 8 degree in the direction that compensates the main rotor torque by "
-     "adjusting the linkage length."},
-    {0, 2, 46, 498, 25,
-     "3. Dial the switch to AVCS mode, move rudder stick to left and right end positions, adjust the values of "
-     "\"Tail limit A\" and \"Tail limit B\" until no binding occurs in each direction."},
-    {0, 286, 124, 45, 10, "Servo trim"},
-    {0, 339, 124, 45, 10, "Tail limit A"},
-    {0, 390, 124, 45, 10, "Tail limit B"},
+    {.id = 0,
+     .x = 2,
+     .y = 5,
+     .w = 498,
+     .h = 14,
+     .text = "1.Move the rudder stick, adjust the \"Servo reverse\" to make sure the tail servo adds same direction "
+             "rotation pitch to the tail rotor blades."},
+    {.id = 0,
+     .x = 2,
+     .y = 20,
+     .w = 498,
+     .h = 25,
+     .text = "2. Adjust the value of \"servo trim\" and the horn position to make it perpendicular to the linkage, "
+             "then set the tail pitch to be approximately 8 degree in the direction that compensates the main rotor "
+             "torque by "
+             "adjusting the linkage length."},
+    {.id = 0,
+     .x = 2,
+     .y = 46,
+     .w = 498,
+     .h = 25,
+     .text = "3. Dial the switch to AVCS mode, move rudder stick to left and right end positions, adjust the values of "
+             "\"Tail limit A\" and \"Tail limit B\" until no binding occurs in each direction."},
+    {.id = 0, .x = 286, .y = 124, .w = 45, .h = 10, .text = "Servo trim"},
+    {.id = 0, .x = 339, .y = 124, .w = 45, .h = 10, .text = "Tail limit A"},
+    {.id = 0, .x = 390, .y = 124, .w = 45, .h = 10, .text = "Tail limit B"},
 };
 
 constexpr int kDirectionButton = 1116;

@@ -1,8 +1,8 @@
 #pragma once
 // Page 11 of the setup wizard, "Tail setup": the tail servo's direction
-// (ServoDirCH4, one button, sent on every click), its centre trim (TailPoint,
-// -125..125) and its two end limits (TailLimitA, TailLimitB, 20..125), each
-// number on a slider with an edit box and sent when the slider is let go or
+// (ServoDirCH4, one button, sent on every click), its centre trim (TailPoint)
+// and its two end limits (TailLimitA, TailLimitB), each number in its table
+// range on a slider with an edit box and sent when the slider is let go or
 // Enter is pressed in the box. The page follows ConfigValues every 100 ms.
 
 #include "wizard/CWizardPage.h"

@@ -6,11 +6,16 @@
 
 namespace {
 constexpr CWizardPage::StaticText kStatics[] = {
-    {1035, 0, 5, 150, 15, "1.Installation direction of gyro."},
-    {1038, 0, 20, 200, 15, "2.Click the button as your Quillon mounting, red is selected ."},
-    {1044, 47, 100, 110, 10, "Installation direction 1"},
-    {1045, 207, 100, 110, 10, "Installation direction 2"},
-    {1046, 370, 100, 110, 10, "Installation direction 3"},
+    {.id = 1035, .x = 0, .y = 5, .w = 150, .h = 15, .text = "1.Installation direction of gyro."},
+    {.id = 1038,
+     .x = 0,
+     .y = 20,
+     .w = 200,
+     .h = 15,
+     .text = "2.Click the button as your Quillon mounting, red is selected ."},
+    {.id = 1044, .x = 47, .y = 100, .w = 110, .h = 10, .text = "Installation direction 1"},
+    {.id = 1045, .x = 207, .y = 100, .w = 110, .h = 10, .text = "Installation direction 2"},
+    {.id = 1046, .x = 370, .y = 100, .w = 110, .h = 10, .text = "Installation direction 3"},
 };
 
 // One button per direction 1..3: control id, place (dialog units), picture strip.

@@ -5,8 +5,18 @@
 
 namespace {
 constexpr CWizardPage::StaticText kStatics[] = {
-    {1035, 0, 5, 400, 10, "1.Select the servo type of your helicopter , red is selected"},
-    {0, 0, 20, 400, 10, "2.If your aircraft is a quadrotor, please select 1 or 3 item."},
+    {.id = 1035,
+     .x = 0,
+     .y = 5,
+     .w = 400,
+     .h = 10,
+     .text = "1.Select the servo type of your helicopter , red is selected"},
+    {.id = 0,
+     .x = 0,
+     .y = 20,
+     .w = 400,
+     .h = 10,
+     .text = "2.If your aircraft is a quadrotor, please select 1 or 3 item."},
 };
 
 // One button per servo type 0..5 (the row is the type): control id, picture

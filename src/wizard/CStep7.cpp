@@ -8,8 +8,13 @@
 
 namespace {
 constexpr CWizardPage::StaticText kStatics[] = {
-    {1035, 6, 5, 400, 10, "Select the swashplate type of your helicopter , red is selected"},
-    {0, 275, 120, 60, 10, "Longitudinal axis"},
+    {.id = 1035,
+     .x = 6,
+     .y = 5,
+     .w = 400,
+     .h = 10,
+     .text = "Select the swashplate type of your helicopter , red is selected"},
+    {.id = 0, .x = 275, .y = 120, .w = 60, .h = 10, .text = "Longitudinal axis"},
 };
 
 // One button per swashplate type 1..5 (the row is the type - 1): control id,
@@ -35,7 +40,8 @@ constexpr const char* kQuadAirplaneText = "Quadrotor and Airplane";
 constexpr int kQuadAirplaneStrip = 263;
 constexpr QSize kQuadAirplaneFrame(198, 133);
 constexpr int kQuadAirplaneX = 199, kQuadAirplaneY = 165;
-constexpr CWizardPage::StaticText kQuadAirplaneLabel = {0, 212, 233, 100, 10, kQuadAirplaneText};
+constexpr CWizardPage::StaticText kQuadAirplaneLabel =
+    {.id = 0, .x = 212, .y = 233, .w = 100, .h = 10, .text = kQuadAirplaneText};
 
 constexpr int kArrowPicture = 196;
 constexpr QPoint kArrowAt(410, 220);

@@ -36,14 +36,31 @@ struct ChannelDef {
     int arrowX;
 };
 constexpr ChannelDef kChannels[3] = {
-    {CV::ServoAdjustCH1, CV::ServoDirCH1, 1085, 79, 1089, 1092, 77},
-    {CV::ServoAdjustCH2, CV::ServoDirCH2, 1084, 123, 1087, 1088, 120},
-    {CV::ServoAdjustCH3, CV::ServoDirCH3, 1086, 168, 1091, 1090, 166},
+    {.trim = CV::ServoAdjustCH1,
+     .direction = CV::ServoDirCH1,
+     .barId = 1085,
+     .barX = 79,
+     .upId = 1089,
+     .downId = 1092,
+     .arrowX = 77},
+    {.trim = CV::ServoAdjustCH2,
+     .direction = CV::ServoDirCH2,
+     .barId = 1084,
+     .barX = 123,
+     .upId = 1087,
+     .downId = 1088,
+     .arrowX = 120},
+    {.trim = CV::ServoAdjustCH3,
+     .direction = CV::ServoDirCH3,
+     .barId = 1086,
+     .barX = 168,
+     .upId = 1091,
+     .downId = 1090,
+     .arrowX = 166},
 };
 constexpr int kBarY = 127, kBarWidth = 10, kBarHeight = 60;
 constexpr int kUpY = 115, kDownY = 189, kArrowWidth = 15, kArrowHeight = 10;
 constexpr int kChannelLabelY = 201;
-constexpr int kBarRange = 125;
 
 // The swashplate buttons: id, place and size (dialog units), icon, axis and
 // step. Pitch runs the other way round from the arrows: up is pitch forward.
@@ -56,18 +73,98 @@ struct SwashButtonDef {
     const char* name;
 };
 constexpr SwashButtonDef kSwashButtons[12] = {
-    {1097, 293, 105, 15, 10, DoubleUp, Axis::Collective, +5, "Collective +5"},
-    {1098, 293, 125, 15, 10, Up, Axis::Collective, +1, "Collective +1"},
-    {1099, 293, 150, 15, 10, Down, Axis::Collective, -1, "Collective -1"},
-    {1100, 293, 170, 15, 10, DoubleDown, Axis::Collective, -5, "Collective -5"},
-    {1102, 365, 107, 15, 10, DoubleUp, Axis::Pitch, -5, "Pitch -5"},
-    {1093, 365, 122, 15, 10, Up, Axis::Pitch, -1, "Pitch -1"},
-    {1103, 365, 157, 15, 10, Down, Axis::Pitch, +1, "Pitch +1"},
-    {1104, 365, 172, 15, 10, DoubleDown, Axis::Pitch, +5, "Pitch +5"},
-    {1101, 335, 137, 10, 15, DoubleLeft, Axis::Roll, -5, "Roll -5"},
-    {1095, 350, 137, 10, 15, Left, Axis::Roll, -1, "Roll -1"},
-    {1094, 385, 137, 10, 15, Right, Axis::Roll, +1, "Roll +1"},
-    {1096, 400, 137, 10, 15, DoubleRight, Axis::Roll, +5, "Roll +5"},
+    {.id = 1097,
+     .x = 293,
+     .y = 105,
+     .w = 15,
+     .h = 10,
+     .icon = DoubleUp,
+     .axis = Axis::Collective,
+     .step = +5,
+     .name = "Collective +5"},
+    {.id = 1098,
+     .x = 293,
+     .y = 125,
+     .w = 15,
+     .h = 10,
+     .icon = Up,
+     .axis = Axis::Collective,
+     .step = +1,
+     .name = "Collective +1"},
+    {.id = 1099,
+     .x = 293,
+     .y = 150,
+     .w = 15,
+     .h = 10,
+     .icon = Down,
+     .axis = Axis::Collective,
+     .step = -1,
+     .name = "Collective -1"},
+    {.id = 1100,
+     .x = 293,
+     .y = 170,
+     .w = 15,
+     .h = 10,
+     .icon = DoubleDown,
+     .axis = Axis::Collective,
+     .step = -5,
+     .name = "Collective -5"},
+    {.id = 1102,
+     .x = 365,
+     .y = 107,
+     .w = 15,
+     .h = 10,
+     .icon = DoubleUp,
+     .axis = Axis::Pitch,
+     .step = -5,
+     .name = "Pitch -5"},
+    {.id = 1093, .x = 365, .y = 122, .w = 15, .h = 10, .icon = Up, .axis = Axis::Pitch, .step = -1, .name = "Pitch -1"},
+    {.id = 1103,
+     .x = 365,
+     .y = 157,
+     .w = 15,
+     .h = 10,
+     .icon = Down,
+     .axis = Axis::Pitch,
+     .step = +1,
+     .name = "Pitch +1"},
+    {.id = 1104,
+     .x = 365,
+     .y = 172,
+     .w = 15,
+     .h = 10,
+     .icon = DoubleDown,
+     .axis = Axis::Pitch,
+     .step = +5,
+     .name = "Pitch +5"},
+    {.id = 1101,
+     .x = 335,
+     .y = 137,
+     .w = 10,
+     .h = 15,
+     .icon = DoubleLeft,
+     .axis = Axis::Roll,
+     .step = -5,
+     .name = "Roll -5"},
+    {.id = 1095, .x = 350, .y = 137, .w = 10, .h = 15, .icon = Left, .axis = Axis::Roll, .step = -1, .name = "Roll -1"},
+    {.id = 1094,
+     .x = 385,
+     .y = 137,
+     .w = 10,
+     .h = 15,
+     .icon = Right,
+     .axis = Axis::Roll,
+     .step = +1,
+     .name = "Roll +1"},
+    {.id = 1096,
+     .x = 400,
+     .y = 137,
+     .w = 10,
+     .h = 15,
+     .icon = DoubleRight,
+     .axis = Axis::Roll,
+     .step = +5,
+     .name = "Roll +5"},
 };
 
 struct GroupDef {
@@ -76,14 +173,15 @@ struct GroupDef {
 };
 constexpr int kNarrowGroup = 60;  // dialog units
 constexpr GroupDef kGroups[] = {
-    {"swash", 270, 75, 160, 133},
-    {"Collective", 280, 88, 40, 110},
-    {"Cyclic", 325, 88, 95, 110},
+    {.title = "swash", .x = 270, .y = 75, .w = 160, .h = 133},
+    {.title = "Collective", .x = 280, .y = 88, .w = 40, .h = 110},
+    {.title = "Cyclic", .x = 325, .y = 88, .w = 95, .h = 110},
 };
 
 constexpr int kCleanId = 1125;
 // Wider than the template's box, which the longest label overruns in this font.
-constexpr CWizardPage::StaticText kSwashLabel = {1035, 300, 35, 160, 11, "Swashplate type:Mechanical mixer"};
+constexpr CWizardPage::StaticText kSwashLabel =
+    {.id = 1035, .x = 300, .y = 35, .w = 160, .h = 11, .text = "Swashplate type:Mechanical mixer"};
 constexpr QPoint kSwashPictureAt(160, 50);
 }  // namespace
 
@@ -145,7 +243,7 @@ void CStep9::BuildChannelControls() {
         NameControl(bars_[i], c.barId);
         bars_[i]->setAccessibleName(name + QStringLiteral(" trim"));
         bars_[i]->setGeometry(DluRect(c.barX, kBarY, kBarWidth, kBarHeight));
-        bars_[i]->SetRange(-kBarRange, kBarRange);
+        bars_[i]->SetRange(-kValueSpan, kValueSpan);
         struct Arrow {
             int id, y, icon;
             bool up;

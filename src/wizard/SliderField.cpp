@@ -47,7 +47,12 @@ bool IsEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key-
 }  // namespace
 
 SliderField::SliderField(CWizardPage* page, const SliderFieldDef& def)
-    : QObject(page), def_(def), orvex_(page->orvex()), value_(orvex_.config[def.name]), page_(page) {
+    : QObject(page),
+      def_(def),
+      orvex_(page->orvex()),
+      range_(ByteOf(def.name)),
+      value_(orvex_.config[def.name]),
+      page_(page) {
     const QString name = QString::fromLatin1(def.accessibleName);
     slider_ = new QSlider(Qt::Vertical, page);
     CWizardPage::NameControl(slider_, def.sliderId);
@@ -68,7 +73,7 @@ SliderField::SliderField(CWizardPage* page, const SliderFieldDef& def)
     edit_->setGeometry(DluRect(def.editX, def.editY, kEditW, kEditH));
     edit_->installEventFilter(this);
 
-    for (int v = def.high; v >= def.low; v -= def.tickFrequency) {
+    for (int v = range_.high; v >= range_.low; v -= def.tickFrequency) {
         auto* label = new QLabel(QString::number(v), page);
         label->setObjectName(QStringLiteral("scale"));
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -81,7 +86,7 @@ SliderField::SliderField(CWizardPage* page, const SliderFieldDef& def)
 void SliderField::Initialise() {
     {
         const QSignalBlocker block(slider_);
-        const int top = PositionOf(def_.high), bottom = PositionOf(def_.low);
+        const int top = PositionOf(range_.high), bottom = PositionOf(range_.low);
         slider_->setRange(top, bottom);
         slider_->setPageStep(std::max(1, (bottom - top) / 5));
         slider_->setTickInterval(def_.tickFrequency);
@@ -113,7 +118,7 @@ void SliderField::StoreByte() { *BytePtr(orvex_.image, Def(def_.name).device) = 
 // A drag, a key or the wheel moving the slider: the value and its box; it is
 // sent when the mouse lets go or the move has settled.
 void SliderField::OnDrag() {
-    value_ = def_.base - slider_->value();
+    value_ = range_.Mirrored(slider_->value());
     orvex_.config[def_.name] = static_cast<int8_t>(value_);
     DataExchange::WriteInt(edit_, value_);
 }
@@ -130,11 +135,11 @@ void SliderField::OnEnter() {
     // number is held apart until the message is closed.
     int entered = value_;
     confirming_ = true;
-    DataExchange::ReadInt(edit_, entered, def_.low, def_.high, page_);
+    DataExchange::ReadInt(edit_, entered, range_.low, range_.high, page_);
     confirming_ = false;
     value_ = entered;
     ShowPosition();
-    value_ = std::clamp(value_, def_.low, def_.high);
+    value_ = std::clamp<int>(value_, range_.low, range_.high);
     // ConfigValues takes the number too, so the page's refresh keeps showing
     // what was sent instead of the number before it.
     orvex_.config[def_.name] = static_cast<int8_t>(value_);

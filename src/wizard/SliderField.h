@@ -30,13 +30,13 @@ class CWizardPage;
 struct Orvex;
 class SliderSettle;
 
+// The value's range (validation and clamp; the slider shows the top of the
+// range at its top) is that of its table entry.
 struct SliderFieldDef {
     CV name;                     // the ConfigValues entry; its device byte goes with it
     int sliderId, editId;        // control ids
     int x, y, w, h;              // slider place, dialog units
     int editX, editY;            // edit box place, dialog units (30 x 14)
-    int low, high;               // value range: validation and clamp
-    int base;                    // slider position = base - value
     int tickFrequency;           // also the step of the scale labels
     const char* accessibleName;  // "Aileron travel"
 };
@@ -69,10 +69,11 @@ private:
     void ShowPosition();
     void PlaceScale();
     void StoreByte();
-    int PositionOf(int value) const { return def_.base - value; }
+    int PositionOf(int value) const { return range_.Mirrored(value); }
 
     SliderFieldDef def_;
     Orvex& orvex_;
+    const ByteDef& range_;
     int value_;
     QWidget* page_;
     QSlider* slider_;

@@ -167,7 +167,7 @@ Params DistinctParams() {
     for (const ConfigDef& d : kConfigDefs)
         if (d.section != Section::None && d.section != Section::One) p.cv[d.id] = take();
     for (int& v : p.panel.value) v = take();
-    for (const DirectKeyDef& k : kDirectKeys) p.image.TuningBlock[k.tuningIndex] = take();
+    for (const DirectKeyDef& k : kDirectKeys) *BytePtr(p.image, k.at) = take();
     return p;
 }
 
@@ -282,8 +282,7 @@ TEST(ConfigRead, ValuesWithoutAKeyAreLeftAlone) {
     target.cv[CV::AuxFunction] = 1;
     Params expected = target;
     ASSERT_TRUE(Read(dir.file("known.ini"), target).ok);
-    for (const DirectKeyDef& k : kDirectKeys)
-        expected.image.TuningBlock[k.tuningIndex] = p.image.TuningBlock[k.tuningIndex];
+    for (const DirectKeyDef& k : kDirectKeys) *BytePtr(expected.image, k.at) = *BytePtr(p.image, k.at);
     EXPECT_EQ(target.image, expected.image);
     EXPECT_EQ(target.cv[CV::ZeroPitch], 11);
     EXPECT_EQ(target.cv[CV::Condition], 1);
@@ -298,7 +297,7 @@ TEST(ConfigRead, EmptyFileSetsEveryKeyedValueToZero) {
     ASSERT_TRUE(Read(dir.file("empty.ini"), p).ok);
     for (const ConfigDef& d : kConfigDefs)
         EXPECT_EQ(p.cv[d.id], d.section == Section::None ? before.cv[d.id] : 0) << d.key;
-    for (const DirectKeyDef& k : kDirectKeys) EXPECT_EQ(p.image.TuningBlock[k.tuningIndex], 0) << k.key;
+    for (const DirectKeyDef& k : kDirectKeys) EXPECT_EQ(*BytePtr(p.image, k.at), 0) << k.key;
     const PanelValues zero{{0, 0, 0, 0, 0, 0, 0}};
     EXPECT_EQ(p.panel, zero);
 }
@@ -479,7 +478,7 @@ TEST_P(ConfigRoundTrip, FileSavedFromTheUnitLoadsBackAndTransmitsUnchanged) {
     // The values the file holds start out as the program start values, the governor bytes as -1.
     Orvex loaded;
     loaded.image = unit.image;
-    for (const DirectKeyDef& k : kDirectKeys) loaded.image.TuningBlock[k.tuningIndex] = -1;
+    for (const DirectKeyDef& k : kDirectKeys) *BytePtr(loaded.image, k.at) = -1;
     PanelValues panel;
     ConfigFileCheck check;
     const ConfigFileResult r = OpenConfigFile(path, loaded.config, loaded.image, panel, check);

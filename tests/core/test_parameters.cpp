@@ -155,12 +155,82 @@ TEST(ConfigToImage, UsesSpinSpeedsAndKeepsDeviceOnlyBytes) {
     EXPECT_EQ(o.image.TuningBlock[36], 9) << "direct keys live in TuningBlock only";
 }
 
+// Every named value's device byte, written out from the device's byte tables
+// rather than taken from the program's table, so a wrong position shows.
+struct PinnedByte {
+    CV name;
+    bool setup;
+    int index;
+};
+constexpr PinnedByte kPinnedBytes[] = {
+    {CV::ServoAdjustCH1, true, 0},
+    {CV::ServoAdjustCH2, true, 1},
+    {CV::ServoAdjustCH3, true, 2},
+    {CV::TailPoint, true, 3},
+    {CV::ServoDirCH1, true, 6},
+    {CV::ServoDirCH2, true, 7},
+    {CV::ServoDirCH3, true, 8},
+    {CV::ServoDirCH4, true, 9},
+    {CV::TailLimitA, true, 12},
+    {CV::TailLimitB, true, 13},
+    {CV::AileronLimit, true, 14},
+    {CV::ElevatorLimit, true, 15},
+    {CV::YawDir, true, 16},
+    {CV::RollDir, true, 17},
+    {CV::PitchDir, true, 18},
+    {CV::ServoType, true, 19},
+    {CV::ReceiverType, true, 25},
+    {CV::SwashPlateType, true, 27},
+    {CV::AuxFunction, true, 28},
+    {CV::FixMode, true, 29},
+    {CV::OptimizationDir, true, 30},
+    {CV::Condition, true, 31},
+    {CV::YawGain, false, 0},
+    {CV::TailGainP, false, 1},
+    {CV::TailGainI, false, 2},
+    {CV::TailGainD, false, 3},
+    {CV::RollGain, false, 6},
+    {CV::RollGainP, false, 7},
+    {CV::RollGainI, false, 8},
+    {CV::RollGainD, false, 9},
+    {CV::PitchGain, false, 12},
+    {CV::PitchGainP, false, 13},
+    {CV::PitchGainI, false, 14},
+    {CV::PitchGainD, false, 15},
+    {CV::Acc3, false, 18},
+    {CV::Acc4, false, 19},
+    {CV::Acc5, false, 20},
+    {CV::Acc6, false, 21},
+    {CV::Acc1, false, 22},
+    {CV::Acc2, false, 23},
+    {CV::DeadBand3, false, 27},
+    {CV::DeadBand4, false, 28},
+    {CV::DeadBand1, false, 29},
+    {CV::DeadBand2, false, 30},
+    {CV::YawAgility, false, 31},
+    {CV::SpinSpeed3, false, 31},
+    {CV::YawRight, false, 32},
+    {CV::SpinSpeed4, false, 32},
+    {CV::PitchAgility, false, 33},
+    {CV::SpinSpeed1, false, 33},
+    {CV::RollAgility, false, 34},
+    {CV::SpinSpeed2, false, 34},
+    {CV::TotalCoefficient, false, 38},
+    {CV::ZeroPitch, false, 39},
+    {CV::TailCompsate1, false, 40},
+    {CV::TailCompsate2, false, 41},
+};
+
 TEST(ImageRoundTrip, ImageToConfigToImageIsAFixedPoint) {
     Orvex o;
     for (size_t i = 0; i < 32; ++i) o.image.SetupBlock[i] = static_cast<int8_t>(i * 7 - 100);
     for (size_t i = 0; i < 46; ++i) o.image.TuningBlock[i] = static_cast<int8_t>(i * 5 - 90);
     const ParameterImage before = o.image;
     ImageToConfig(o, CopyForm::MainView);
+    EXPECT_EQ(std::size(kPinnedBytes), kConfigCount) << "every named value is pinned";
+    for (const PinnedByte& b : kPinnedBytes)
+        EXPECT_EQ(o.config[b.name], b.setup ? before.SetupBlock[b.index] : before.TuningBlock[b.index])
+            << Def(b.name).key;
     ConfigToImage(o);
     EXPECT_EQ(o.image, before);
 }
