@@ -45,7 +45,7 @@ bool SendPlan(CliSession& s, const RestorePlan& plan, std::string& error) {
         return false;
     }
     if (plan.setCondition) {
-        Command::SetCondition(o, plan.target.SetupBlock[kConditionByte]);
+        Command::SetCondition(o, *BytePtr(plan.target, Bytes::Condition));
         if (!Confirmed(s, o.LinkPort.IsOpen())) {
             error = NoAnswer(s, "the restore is not verified.");
             return false;

@@ -130,7 +130,7 @@ void UnitBackupCommands::SendRestore() {
     }
     o_.image = plan_.target;
     SendParameters(o_);
-    if (plan_.setCondition) Command::SetCondition(o_, plan_.target.SetupBlock[kConditionByte]);
+    if (plan_.setCondition) Command::SetCondition(o_, *BytePtr(plan_.target, Bytes::Condition));
     Ask(Step::RestoreVerify);
 }
 
