@@ -1,23 +1,17 @@
 #!/bin/sh
 # Renders every window offscreen, connected to a simulated Orvex, into
-# <output folder>: the main window, each wizard page, the quadrotor and
-# airplane dialog and the Advance Menu. The pictures are taken by the GUI
-# tests whose names end in "Screenshot(s)".
+# <output folder>: the main window, each wizard page, the Advance Menu, the
+# quadrotor and airplane dialog and the About box.
 #
-#   scripts/screenshots.sh [build folder] [output folder] [test filter]
+#   scripts/screenshots.sh [build folder] [output folder] [window name]
 #
-# e.g. scripts/screenshots.sh build screenshots MainFrame.MainWindowScreenshot
-# for the main window alone.
+# e.g. scripts/screenshots.sh build screenshots main for the main window alone.
 set -eu
 build=${1:-build}
 out=${2:-screenshots}
-filter=${3:-*Screenshot*}
-if [ ! -x "$build/tests/gui_tests" ]; then
-    echo "no $build/tests/gui_tests: run scripts/build.sh first" >&2
+tool="$build/tests/quillon-screenshots"
+if [ ! -x "$tool" ]; then
+    echo "no $tool: run scripts/build.sh quillon-screenshots first" >&2
     exit 1
 fi
-mkdir -p "$out"
-out=$(cd "$out" && pwd)
-QT_QPA_PLATFORM=offscreen QUILLON_SCREENSHOT_DIR="$out" \
-    "$build/tests/gui_tests" --gtest_filter="$filter"
-echo "wrote $(ls "$out" | wc -l) pictures to $out"
+QT_QPA_PLATFORM=offscreen "$tool" "$out" ${3:+"$3"}

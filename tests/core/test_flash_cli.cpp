@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <algorithm>
@@ -88,11 +87,12 @@ public:
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    bool WaitForPty() {
-        return WaitUntil([&] {
-            struct stat st {};
-            return stat(ptyPath().c_str(), &st) == 0;
-        });
+    // rx announces itself just before its first "C" (which opening the port
+    // discards); the wake-up byte then reaches it as a stray byte, answered
+    // with a fresh "C". A wake-up byte written before rx runs waits behind its
+    // first "C", so the first block lands while rx is discarding the stray byte.
+    bool WaitForReceiver() {
+        return WaitUntil([&] { return Contains(log(), "ready to receive"); });
     }
     // rx ends once it has acknowledged the end of the transfer, and socat with it.
     bool WaitForExit() {
@@ -227,7 +227,7 @@ TEST_P(FlashToRx, ReceivesTheFileUpToItsPadding) {
     const std::vector<uint8_t> firmware = FirmwarePattern(size, static_cast<unsigned>(size));
     const std::string file = WriteFirmware(dir, firmware);
     RxBehindPty rx(dir);
-    ASSERT_TRUE(rx.WaitForPty()) << rx.log();
+    ASSERT_TRUE(rx.WaitForReceiver()) << rx.log();
 
     const CliResult r = RunCli("flash " + Quoted(rx.ptyPath()) + " " + Quoted(file));
     EXPECT_EQ(r.status, 0) << r.out << rx.log();

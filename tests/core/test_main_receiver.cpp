@@ -44,14 +44,16 @@ struct Receiver {
         o.LinkPort.AddFlags(PortRxQueue);
         o.LinkPort.SetNotifyWindow(window.handle());
     }
-    // Handles notifications until `bytes` more have been read from the port.
-    void PumpUntilRead(uint32_t bytes) {
-        const uint32_t target = o.LinkPort.BytesRead() + bytes;
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    // Handles notifications until `target` bytes in all have been read from
+    // the port (counted from the connect, as the port's reader may be ahead of
+    // the test); the test fails if they do not come in time.
+    void PumpUntilRead(uint32_t target) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (std::chrono::steady_clock::now() < end) {
             if (auto n = window.Wait(50); n && n->message == WM_PORT_RECEIVE) receiver.OnReceive(n->wParam);
             if (o.LinkPort.BytesRead() >= target && o.LinkPort.RxQueue().Size() == 0) return;
         }
+        ADD_FAILURE() << "read " << o.LinkPort.BytesRead() << " bytes, waited for " << target;
     }
 };
 }  // namespace
@@ -67,9 +69,9 @@ TEST(MainReceiver, AReplyStraddlingA90ByteBoundaryIsNotStranded) {
     r.PumpUntilRead(60);
     const auto reply = ParameterReplyOnWire(1);
     device.Send(reply, 0, 30);
-    r.PumpUntilRead(30);
+    r.PumpUntilRead(90);
     device.Send(reply, 30, reply.size());
-    r.PumpUntilRead(60);
+    r.PumpUntilRead(150);
     EXPECT_EQ(r.parameterReplies, 1);
     EXPECT_EQ(r.receiver.connectStage(), 1);
     EXPECT_EQ(r.o.image.SetupBlock[0], 1);
@@ -84,7 +86,7 @@ TEST(MainReceiver, AReplyInTwoDeliveriesIsAssembledWhole) {
     r.PumpUntilRead(40);
     EXPECT_EQ(r.parameterReplies, 0);
     device.Send(reply, 40, reply.size());
-    r.PumpUntilRead(50);
+    r.PumpUntilRead(90);
     EXPECT_EQ(r.parameterReplies, 1);
 }
 

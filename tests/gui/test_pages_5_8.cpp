@@ -11,13 +11,11 @@
 #include "widgets/CPngButton.h"
 #include "widgets/CTrimBar.h"
 #include "widgets/Pictures.h"
-#include "widgets/Skin.h"
 #include "wizard/CStep6.h"
 #include "wizard/CStep7.h"
 #include "wizard/CStep9.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -558,81 +556,4 @@ TEST(SwashTrimMixerAlone, RepeatedCollectivePressesMoveEveryServoOneUnitAtATime)
             }
         }
     }
-}
-
-// ---- all four pages -----------------------------------------------------------------
-
-TEST_F(WizardPages5to8, EveryControlIsNamedInsideItsPageAndNoTextIsCut) {
-    SetValue(CV::SwashPlateType, 0);                                                   // the longest swashplate label
-    for (CV c : {CV::ServoDirCH1, CV::ServoDirCH2, CV::ServoDirCH3}) SetValue(c, -1);  // the longer captions
-    OpenOnPage(5);
-    for (int k = 5; k <= 8; ++k) {
-        if (k > 5) Click(kNext);
-        QWidget& page = Page(k);
-        for (QWidget* w : page.findChildren<QWidget*>()) {
-            const std::string name = QStringLiteral("page %1 %2").arg(k).arg(w->objectName()).toStdString();
-            EXPECT_TRUE(page.rect().contains(w->geometry())) << name;
-            if (auto* label = qobject_cast<QLabel*>(w)) {
-                if (!label->wordWrap()) {
-                    EXPECT_LE(label->sizeHint().width(), label->width()) << name;
-                }
-                continue;
-            }
-            EXPECT_FALSE(w->accessibleName().isEmpty()) << name;
-            if (auto* button = qobject_cast<QPushButton*>(w); button && !button->text().isEmpty()) {
-                EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width()) << name;
-            }
-        }
-    }
-}
-
-// ---- pictures for review -----------------------------------------------------------
-
-// Not a check: pages 5 to 8 and the quadrotor and airplane dialog as the user
-// sees them, written to $QUILLON_SCREENSHOT_DIR when that is set.
-class Pages5to8Screenshots : public WizardPages5to8 {
-protected:
-    void SetUp() override {
-        dir_ = qEnvironmentVariable("QUILLON_SCREENSHOT_DIR");
-        if (dir_.isEmpty()) GTEST_SKIP() << "QUILLON_SCREENSHOT_DIR is not set";
-        QDir().mkpath(dir_);
-        WizardPages5to8::SetUp();
-        Skin::Start("IDR_MYTYPE1", 1, 6, 0, "MYTYPE");
-    }
-    void TearDown() override {
-        WizardPages5to8::TearDown();
-        Skin::Stop();
-    }
-    void Save(QWidget& w, const QString& name) {
-        QTest::qWait(150);  // let a refresh and the repaint run
-        const QString path = QDir(dir_).filePath(name + QStringLiteral(".png"));
-        EXPECT_TRUE(w.grab().save(path)) << path.toStdString();
-    }
-    QString dir_;
-};
-
-TEST_F(Pages5to8Screenshots, PagesAndDialog) {
-    SetValue(CV::ServoType, 3);
-    SetValue(CV::SwashPlateType, 4);
-    SetValue(CV::ServoDirCH1, 1);
-    SetValue(CV::ServoDirCH2, -1);
-    SetValue(CV::ServoDirCH3, 1);
-    SetValue(CV::ServoDirCH4, -1);
-    SetValue(CV::ServoAdjustCH1, 40);
-    SetValue(CV::ServoAdjustCH2, -70);
-    SetValue(CV::ServoAdjustCH3, 100);
-    SetValue(CV::TailPoint, -30);
-    OpenOnPage(5);
-    Save(*wizard_, QStringLiteral("wizard-servo-type"));
-    Click(kNext);
-    Save(*wizard_, QStringLiteral("wizard-swashplate-type"));
-    Click(kNext);
-    Save(*wizard_, QStringLiteral("wizard-servo-reverse"));
-    Click(kNext);
-    Save(*wizard_, QStringLiteral("wizard-servo-trim"));
-    Click(1028);
-    Click(1028);
-    SetValue(CV::SwashPlateType, 8);
-    WhenDialogOpens([&](CQuadAirplaneDialog& dialog) { Save(dialog, QStringLiteral("quad-airplane")); });
-    ClickOn(6, kQuadAirplaneButton);
 }

@@ -8,7 +8,6 @@
 #include "params/Orvex.h"
 #include "test_wizard_support.h"
 #include "widgets/Dialogs.h"
-#include "widgets/Skin.h"
 #include "wizard/CStep10.h"
 #include "wizard/CStep11.h"
 #include "wizard/CStep12.h"
@@ -18,7 +17,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -751,50 +749,4 @@ TEST_F(PirouetteOptimization, LeavingThePageKeepsTheCheckRunningUntilFinish) {
     EXPECT_EQ(stop.code, ActionFrame) << "leaving the page sent a frame";
     EXPECT_EQ(stop.payload.at(kDirectionCheckByte), 0);
     EXPECT_EQ(NextFrame().code, QueryFrame);
-}
-
-// ---------------------------------------------------------------- screenshots
-
-// Pictures of the five pages as the user sees them (with the skin), written to
-// $QUILLON_SCREENSHOT_DIR for looking at; skipped when that is not set.
-class LastPagesScreenshots : public LastPages {
-protected:
-    void SetUp() override {
-        if (Dir().isEmpty()) GTEST_SKIP() << "QUILLON_SCREENSHOT_DIR is not set";
-        QDir().mkpath(Dir());
-        LastPages::SetUp();
-        Skin::Start("IDR_MYTYPE1", 1, 6, 0, "MYTYPE");
-    }
-    void TearDown() override {
-        LastPages::TearDown();
-        Skin::Stop();
-    }
-    static QString Dir() { return qEnvironmentVariable("QUILLON_SCREENSHOT_DIR"); }
-    void Save(const QString& name) {
-        const QString path = QDir(Dir()).filePath(name + QStringLiteral(".png"));
-        EXPECT_TRUE(wizard_->grab().save(path)) << path.toStdString();
-    }
-};
-
-TEST_F(LastPagesScreenshots, EachPage) {
-    Orvex& o = TheOrvex();
-    o.config[CV::AileronLimit] = 80;
-    o.config[CV::ElevatorLimit] = 65;
-    o.config[CV::TotalCoefficient] = 70;
-    o.config[CV::TailPoint] = 5;
-    o.config[CV::TailLimitA] = 90;
-    o.config[CV::TailLimitB] = 85;
-    o.config[CV::ServoDirCH4] = 1;
-    o.config[CV::RollDir] = 1;
-    o.config[CV::PitchDir] = -1;
-    o.config[CV::YawDir] = 1;
-    o.config[CV::OptimizationDir] = 1;
-    OpenOnPage(kSwashTravelPage);
-    for (int k = kSwashTravelPage; k <= kPirouettePage; ++k) {
-        Save(QStringLiteral("skinned-page-%1").arg(k, 2, 10, QLatin1Char('0')));
-        if (k < kPirouettePage) Click(kNext);
-    }
-    QTest::mouseClick(Button(1135), Qt::LeftButton);
-    Save(QStringLiteral("skinned-page-13-checking"));
-    QTest::mouseClick(Button(1135), Qt::LeftButton);
 }

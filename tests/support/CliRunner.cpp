@@ -3,6 +3,7 @@
 #include "TestDataHome.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <array>
@@ -68,6 +69,7 @@ InterruptedCli RunCliUntilInterrupted(const std::vector<std::string>& argv,
         AppendAvailable(out[0], r.out);
         if (r.out.size() == before) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
+    if (!interruptWhen(r.out)) ADD_FAILURE() << "quillon-cli did not print what was awaited in time:\n" << r.out;
     kill(pid, SIGINT);
     while (waitpid(pid, &r.waitStatus, 0) < 0 && errno == EINTR) {}
     close(out[0]);

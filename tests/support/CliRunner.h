@@ -21,8 +21,8 @@ struct InterruptedCli {
 };
 
 // Runs quillon-cli with argv (no shell), reading its standard output until
-// interruptWhen(output so far) holds or timeoutMs passes, then sends SIGINT as
-// Ctrl+C does and waits for it to end.
+// interruptWhen(output so far) holds or timeoutMs passes (which fails the
+// test), then sends SIGINT as Ctrl+C does and waits for it to end.
 InterruptedCli RunCliUntilInterrupted(const std::vector<std::string>& argv,
                                       const std::function<bool(const std::string&)>& interruptWhen,
                                       int timeoutMs);

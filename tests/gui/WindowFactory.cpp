@@ -1,0 +1,74 @@
+#include "WindowFactory.h"
+
+#include "airframe/CQuadAirplaneDialog.h"
+#include "app/CAboutBox.h"
+#include "app/CMainFrame.h"
+#include "params/Orvex.h"
+#include "params_ui/CAdvanceMenuDialog.h"
+#include "wizard/CSetupWizard.h"
+#include "wizard/CWizardPage.h"
+
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+constexpr int kNext = 1029;
+
+// Reversed directions and the first swashplate type have the longest captions.
+void ShowLongestCaptions() {
+    const std::pair<CV, int> values[] = {{CV::SwashPlateType, 0}, {CV::ServoDirCH1, -1}, {CV::ServoDirCH2, -1},
+                                         {CV::ServoDirCH3, -1},   {CV::ServoDirCH4, -1}, {CV::RollDir, -1},
+                                         {CV::PitchDir, -1},      {CV::YawDir, -1}};
+    Orvex& o = TheOrvex();
+    for (auto [name, value] : values) {
+        o.config[name] = static_cast<int8_t>(value);
+        *BytePtr(o.image, Def(name).device) = static_cast<int8_t>(value);
+    }
+}
+
+template <class Window>
+OpenedWindow Show() {
+    ShowLongestCaptions();
+    std::unique_ptr<Window> window;
+    if constexpr (std::is_constructible_v<Window, Orvex&>)
+        window = std::make_unique<Window>(TheOrvex());
+    else
+        window = std::make_unique<Window>();
+    window->show();
+    static_cast<void>(QTest::qWaitForWindowExposed(window.get()));  // the check sees whether it shows
+    QWidget* shown = window.get();
+    return {std::move(window), shown};
+}
+
+// The wizard on page k, reached with Next as a user does.
+OpenedWindow WizardOn(int k) {
+    OpenedWindow opened = Show<CSetupWizard>();
+    auto& wizard = static_cast<CSetupWizard&>(*opened.window);
+    for (int i = 1; i < k; ++i)
+        QTest::mouseClick(wizard.findChild<QPushButton*>(CWizardPage::ControlName(kNext), Qt::FindDirectChildrenOnly),
+                          Qt::LeftButton);
+    opened.shown = wizard.page(k);
+    return opened;
+}
+
+std::vector<WindowFactory> Build() {
+    std::vector<WindowFactory> windows = {
+        {QStringLiteral("main"), Show<CMainFrame>},
+        {QStringLiteral("advance-menu"), Show<CAdvanceMenuDialog>},
+        {QStringLiteral("quad-airplane"), Show<CQuadAirplaneDialog>},
+        {QStringLiteral("about"), Show<CAboutBox>},
+    };
+    const int pages = CSetupWizard(TheOrvex()).pageCount();
+    for (int k = 1; k <= pages; ++k)
+        windows.push_back(
+            {QStringLiteral("wizard-page-%1").arg(k, 2, 10, QLatin1Char('0')), [k] { return WizardOn(k); }});
+    return windows;
+}
+
+}  // namespace
+
+const std::vector<WindowFactory>& EveryWindow() {
+    static const std::vector<WindowFactory> windows = Build();
+    return windows;
+}

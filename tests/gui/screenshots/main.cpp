@@ -1,0 +1,87 @@
+// Not a test: renders every window of the list the GUI tests check, skinned
+// as the program shows it and connected to a simulated Orvex, into PNG files.
+//
+//   quillon-screenshots <output folder> [window name, e.g. main]
+
+#include "../WindowFactory.h"
+#include "SimProcess.h"
+#include "app/CMainFrame.h"
+#include "app/CUARTView.h"
+#include "app/PortComboBox.h"
+#include "params/Orvex.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Skin.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLoggingCategory>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kConnect = 1000;
+constexpr int kWaitMs = 10000;
+
+// Picks the simulator in the COM list and presses Connect, as a user does.
+bool ConnectMainWindow(CMainFrame& frame, const std::string& path) {
+    PortComboBox* ports = frame.view()->portList();
+    ports->showPopup();  // fills the list afresh
+    ports->hidePopup();
+    const int row = ports->findData(QString::fromStdString(path));
+    if (row < 0) return false;
+    ports->setCurrentIndex(row);
+    emit ports->activated(row);
+    QTest::mouseClick(frame.view()->findChild<QPushButton*>(QStringLiteral("id%1").arg(kConnect)), Qt::LeftButton);
+    return QTest::qWaitFor([&] { return frame.statusText() == QStringLiteral("Orvex Connected!"); }, kWaitMs);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <output folder> [window name]\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    QDir().mkpath(out.path());
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        QLoggingCategory::setFilterRules(QStringLiteral("quillon.*.debug=false"));
+    Dialogs::SetTestMode(true);  // a message box would wait for a user
+    Skin::Start("IDR_MYTYPE1", 1, 6, 0, "MYTYPE");
+    SimProcess sim({.args = {"--baud", "0"}});
+    setenv("XDG_RUNTIME_DIR", sim.runtimeDir().c_str(), 1);  // where the COM list finds the simulator
+
+    int failed = 0, written = 0;
+    for (const WindowFactory& factory : EveryWindow()) {
+        if (!only.isEmpty() && factory.name != only) continue;
+        ResetOrvex();
+        const bool mainWindow = factory.name == QStringLiteral("main");
+        if (!mainWindow) {
+            TheOrvex().LinkPort.AddFlags(PortRxQueue);
+            OpenLinkPort(TheOrvex().LinkPort, 1, sim.portPath());
+        }
+        OpenedWindow opened = factory.open();
+        if (mainWindow && !ConnectMainWindow(static_cast<CMainFrame&>(*opened.window), sim.linkPath()))
+            std::fprintf(stderr, "main: not connected to the simulator\n");
+        QTest::qWait(500);  // live values arrive, refreshes and the repaint run
+        const QString path = out.filePath(factory.name + QStringLiteral(".png"));
+        if (opened.window->grab().save(path)) {
+            ++written;
+        } else {
+            ++failed;
+            std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+        }
+        opened.window.reset();
+    }
+    ResetOrvex();
+    Skin::Stop();
+    std::printf("wrote %d pictures to %s\n", written, qPrintable(out.absolutePath()));
+    return failed || written == 0 ? 1 : 0;
+}
