@@ -10,6 +10,8 @@
 
 #include <QPushButton>
 #include <QTest>
+#include <memory>
+#include <type_traits>
 
 namespace {
 
