@@ -257,7 +257,7 @@ int MeasureMonitorCpu(CMainFrame& frame, const std::string& runtime) {
         std::printf("monitor CPU: could not connect\n");
         return 1;
     }
-    CSetupWizard wizard(frame.view());
+    CSetupWizard wizard(TheOrvex(), frame.view());
     wizard.show();
     for (int i = 0; i < 2; ++i)
         if (auto* next = wizard.findChild<QPushButton*>(QStringLiteral("id1029"), Qt::FindDirectChildrenOnly))

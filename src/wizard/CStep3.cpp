@@ -176,8 +176,10 @@ void CStep3::OnLinkGone() {
 }
 
 void CStep3::ShowGainLabels() {
-    for (size_t i = 0; i < gainLabels_.size(); ++i)
-        gainLabels_[i]->setText(QString::fromLatin1(conditionMode_ ? kGainLabels[i].condition : kGainLabels[i].normal));
+    for (size_t i = 0; i < gainLabels_.size(); ++i) {
+        const QString text = QString::fromLatin1(conditionMode_ ? kGainLabels[i].condition : kGainLabels[i].normal);
+        if (gainLabels_[i]->text() != text) gainLabels_[i]->setText(text);
+    }
 }
 
 void CStep3::OnSetFailsafe() { Command::SetFailsafe(orvex()); }

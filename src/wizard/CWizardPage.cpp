@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimerEvent>
 
@@ -91,10 +92,14 @@ void CWizardPage::OnAnswered() {
     Refresh();
 }
 
-void CWizardPage::paintEvent(QPaintEvent*) {
+void CWizardPage::paintEvent(QPaintEvent* e) {
+    // A changing value label repaints only its own rectangle: pictures
+    // elsewhere on the page are not drawn again for it.
     QPainter painter(this);
     for (const Picture& p : pictures_)
-        if (!p.pixmap.isNull() && PictureShown(p.id)) painter.drawPixmap(p.at, p.pixmap);
+        if (!p.pixmap.isNull() && e->region().intersects(QRect(p.at, p.pixmap.deviceIndependentSize().toSize())) &&
+            PictureShown(p.id))
+            painter.drawPixmap(p.at, p.pixmap);
 }
 
 void CWizardPage::timerEvent(QTimerEvent* e) {
