@@ -26,6 +26,7 @@ constexpr uint32_t kQueueWriteChunk = 1024;
 constexpr int kHeldRecheckMs = 10;  // without PortRxQueue: look for more bytes while the window has not read
 constexpr int kTxEmptyRecheckMs = 10;
 constexpr int kModemRecheckMs = 100;  // modem lines cannot be waited for in poll(2)
+constexpr int kReceiveRestMs = 8;     // about eight characters at 9600 baud
 constexpr int kWriteWaitMs = 2000;    // longest wait for room in the driver during one Write
 constexpr int kDrainStepMs = 50;
 constexpr int kDrainStallMs = 2000;  // Stop gives up draining txQueue when it stops shrinking
@@ -333,6 +334,7 @@ int CSerialPort::MonitorLoop(bool readSlack) {
     if (errorsWatched_) LineErrorEvents();  // takes the counts as the starting point
     Announced announced;
     while (running_ && !gone_) {
+        const uint32_t readBefore = bytesRead_;
         int timeoutMs = -1;
         short interest = reads ? ReceiveInterest(announced, timeoutMs) : 0;
         if (ownsTx && txQueue_.Size() > 0) interest |= POLLOUT;
@@ -354,8 +356,21 @@ int CSerialPort::MonitorLoop(bool readSlack) {
         if (gone_) break;
         if (ownsTx && (ready.port & POLLOUT)) WriteFromQueue(kQueueWriteChunk);
         if (ready.port & kHangUp) MarkGone(LinkOp::Poll, 0);
+        if (bytesRead_ != readBefore && running_ && !gone_) RestForMore();
     }
     return gone_ ? 1 : 0;
+}
+
+// At 9600 baud a byte comes about every millisecond, and a pty or an adapter
+// hands them over one at a time: after a read the worker rests a little (the
+// first byte of a burst has already been announced) so that it wakes once per
+// burst instead of once per byte. A wake-up during the rest is kept for the
+// loop, so Stop and queued writes are not delayed.
+void CSerialPort::RestForMore() {
+    sp::Readiness ready;
+    int err = 0;
+    sp::Wait(-1, 0, wakeFd_, kReceiveRestMs, ready, err);
+    if (ready.woken) sp::SignalWake(wakeFd_);
 }
 
 int CSerialPort::ReadThread() {

@@ -162,6 +162,7 @@ private:
         uint32_t waiting = 0;  // the driver's count then
         uint32_t arrived = 0;  // bytes read by the window plus the driver's count then
     };
+    void RestForMore();
     void ReceiveWaiting(bool readSlack);
     short ReceiveInterest(const Announced& announced, int& timeoutMs) const;
     bool ReceiveDue(short revents, Announced& announced);
