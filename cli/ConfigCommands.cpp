@@ -1,6 +1,7 @@
 #include "cli/ConfigCommands.h"
 
 #include "cli/CliSession.h"
+#include "cli/Json.h"
 #include "link/LinkError.h"
 #include "link/LinkTrace.h"
 #include "params/ConfigCompare.h"
@@ -99,7 +100,22 @@ int LoadConfig(const std::vector<std::string>& args) {
     return 0;
 }
 
-int DiffConfig(const std::vector<std::string>& args) {
+namespace {
+std::string ComparisonJson(const std::string& port, const std::string& path, const ConfigComparison& c) {
+    std::vector<std::string> changes, missing;
+    for (const ConfigChange& change : c.changes)
+        changes.push_back(JsonObject({{"name", JsonString(change.name)},
+                                      {"unit", std::to_string(change.unitValue)},
+                                      {"file", std::to_string(change.fileValue)}}));
+    for (const std::string& key : c.check.missing) missing.push_back(JsonString(key));
+    return JsonObject({{"port", JsonString(port)},
+                       {"file", JsonString(path)},
+                       {"changes", JsonArray(changes)},
+                       {"missing", JsonArray(missing)}});
+}
+}  // namespace
+
+int DiffConfig(const std::vector<std::string>& args, bool json) {
     const std::string& port = args[0];
     const std::string& path = args[1];
     if (!PathLongEnough(path)) return Fail(kFileNameTooShort);
@@ -110,6 +126,7 @@ int DiffConfig(const std::vector<std::string>& args) {
     if (!Connect(s, port, error)) return Fail(error);
     const ConfigComparison comparison = CompareConfigFile(path, s.orvex().image);
     if (!comparison.result.ok) return Fail(comparison.result.message);
-    std::printf("%s\n", comparison.Text().c_str());
+    const std::string text = json ? ComparisonJson(port, path, comparison) : comparison.Text();
+    std::printf("%s\n", text.c_str());
     return 0;
 }

@@ -12,4 +12,5 @@
 
 int SaveConfig(const std::vector<std::string>& args);
 int LoadConfig(const std::vector<std::string>& args);
-int DiffConfig(const std::vector<std::string>& args);
+// --json: the changes and missing keys as one JSON document.
+int DiffConfig(const std::vector<std::string>& args, bool json);

@@ -32,7 +32,7 @@ const char* const kUsage =
     "       quillon-cli monitor PORT [--count N]\n"
     "       quillon-cli save PORT FILE\n"
     "       quillon-cli load PORT FILE\n"
-    "       quillon-cli diff PORT FILE\n"
+    "       quillon-cli diff PORT FILE [--json]\n"
     "       quillon-cli flash PORT FILE\n"
     "       quillon-cli backup PORT FILE\n"
     "       quillon-cli restore PORT FILE\n"
@@ -112,10 +112,17 @@ struct CommandDef {
 
 int main(int argc, char** argv) {
     const CommandDef commands[] = {
-        {"ports", 0, 0, Ports, true},   {"info", 1, 1, Info, true},         {"monitor", 1, 3, Monitor},
-        {"save", 2, 2, SaveConfig},     {"load", 2, 2, LoadConfig},         {"diff", 2, 2, DiffConfig},
-        {"flash", 2, 2, Flash},         {"doctor", 0, 0, Doctor},           {"backup", 2, 2, BackupUnit},
-        {"restore", 2, 2, RestoreUnit}, {"history", 0, 1, ListUnitHistory},
+        {"ports", 0, 0, Ports, true},
+        {"info", 1, 1, Info, true},
+        {"monitor", 1, 3, Monitor},
+        {"save", 2, 2, SaveConfig},
+        {"load", 2, 2, LoadConfig},
+        {"diff", 2, 2, [](const auto& a) { return DiffConfig(a, g_json); }, true},
+        {"flash", 2, 2, Flash},
+        {"doctor", 0, 0, Doctor},
+        {"backup", 2, 2, BackupUnit},
+        {"restore", 2, 2, RestoreUnit},
+        {"history", 0, 1, ListUnitHistory},
     };
     int first = 1;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> traceFile(nullptr, &std::fclose);

@@ -281,6 +281,8 @@ TEST_F(CliConfig, DiffListsWhatLoadWouldChangeAndLoadRefusesValuesOutOfRange) {
     for (const char* line : {"Pitch gain: 10 → 88", "Swashplate type: 1 → 4", "Pitch agility: 25 → 50",
                              "Collective to tail: 32 → -100", "Governor P gain: 16 → 33"})
         EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
+    r = RunCli("diff " + sim().portPath() + " " + Quoted(path) + " --json");
+    EXPECT_NE(r.out.find("{\"name\": \"Pitch gain\", \"unit\": 10, \"file\": 88}"), std::string::npos) << r.out;
 
     ASSERT_TRUE(loaded.file.Set("section2", "ServoType", "9"));
     ASSERT_TRUE(loaded.file.Save(path).ok);
