@@ -5,6 +5,7 @@
 #include "widgets/CIconButton.h"
 #include "widgets/CTrimBar.h"
 #include "widgets/CVisualTheme.h"
+#include "widgets/ControlNaming.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
@@ -96,19 +97,6 @@ constexpr int kBarW = 10, kBarH = 60, kArrowW = 10, kArrowH = 9;
 constexpr int kUpIcon = 206, kDownIcon = 205;
 constexpr int kHoverLightening = 30;
 
-void Name(QWidget* control, int id, const QString& accessibleName) {
-    control->setObjectName(CQuadAirplaneDialog::ControlName(id));
-    control->setAccessibleName(accessibleName);
-}
-
-QLabel* AddStatic(QWidget* parent, const QString& text, const QRect& rect) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(rect);
-    label->setAutoFillBackground(false);
-    label->setStyleSheet(QStringLiteral("background: transparent;"));
-    return label;
-}
-
 QString DirectionCaption(const QString& word, uint8_t direction) {
     return word + (direction == kNormal ? QStringLiteral("(Norm)") : QStringLiteral("(Reverse)"));
 }
@@ -169,7 +157,7 @@ void CQuadAirplaneDialog::BuildAirframes() {
         shown->setStyleSheet(QStringLiteral("background: transparent;"));
 
         auto* radio = new QRadioButton(QString::fromLatin1(a.caption), this);
-        Name(radio, a.radioId, QString::fromLatin1(a.caption));
+        NameControl(radio, a.radioId, QString::fromLatin1(a.caption));
         const QSize hint = radio->sizeHint();
         const int centre = a.at.x() + (picture.isNull() ? 100 : picture.width() / 2);
         radio->setGeometry(QRect(QPoint(centre - hint.width() / 2, kRadioTop), hint));
@@ -193,7 +181,7 @@ void CQuadAirplaneDialog::BuildDirectionButtons() {
         const ServoDef& s = kServos[i];
         const int servo = static_cast<int>(i) + 1;
         auto* b = new QPushButton(this);
-        Name(b, s.id, QStringLiteral("Servo%1 direction").arg(servo));
+        NameControl(b, s.id, QStringLiteral("Servo%1 direction").arg(servo));
         b->setGeometry(DluRect(kServoButtonX, s.y, kServoButtonW, kButtonH));
         Tighten(b);
         connect(b, &QPushButton::clicked, this, [this, servo] { ToggleServo(servo); });
@@ -203,7 +191,7 @@ void CQuadAirplaneDialog::BuildDirectionButtons() {
         const CompensationDef& c = kCompensations[i];
         const int axis = static_cast<int>(i);
         auto* b = new QPushButton(this);
-        Name(b, c.id, QStringLiteral("%1 compensation direction").arg(QLatin1String(c.word)));
+        NameControl(b, c.id, QStringLiteral("%1 compensation direction").arg(QLatin1String(c.word)));
         b->setGeometry(DluRect(kCompensationX, c.y, kCompensationW, kButtonH));
         Tighten(b);
         connect(b, &QPushButton::clicked, this, [this, axis] { ToggleCompensation(axis); });
@@ -220,7 +208,7 @@ void CQuadAirplaneDialog::BuildTrims() {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
         bars_[i] = new CTrimBar(this);
-        Name(bars_[i], t.barId, name + QStringLiteral(" trim"));
+        NameControl(bars_[i], t.barId, name + QStringLiteral(" trim"));
         bars_[i]->setGeometry(DluRect(t.x, kBarY, kBarW, kBarH));
         bars_[i]->SetRange(-kValueSpan, kValueSpan);
         bars_[i]->SetValue(trims_[i]);
@@ -231,7 +219,7 @@ void CQuadAirplaneDialog::BuildTrims() {
         };
         for (const Arrow& a : {Arrow{t.upId, kUpY, kUpIcon, true}, Arrow{t.downId, kDownY, kDownIcon, false}}) {
             auto* b = new CIconButton(this);
-            Name(b, a.id, name + (a.up ? QStringLiteral(" up") : QStringLiteral(" down")));
+            NameControl(b, a.id, name + (a.up ? QStringLiteral(" up") : QStringLiteral(" down")));
             b->setGeometry(DluRect(t.x, a.y, kArrowW, kArrowH));
             b->setAutoDefault(false);
             // The arrows are smaller than the skin's smallest push button.
@@ -248,14 +236,14 @@ void CQuadAirplaneDialog::BuildTrims() {
 
 void CQuadAirplaneDialog::BuildCloseButtons() {
     auto* quit = new QPushButton(QStringLiteral("Quit"), this);
-    Name(quit, 1, QStringLiteral("Quit"));
+    NameControl(quit, 1, QStringLiteral("Quit"));
     quit->setGeometry(DluRect(369, 189, 71, 45));
     quit->setDefault(true);
     connect(quit, &QPushButton::clicked, this, &CQuadAirplaneDialog::accept);
 
     // The template's Cancel: never shown; Esc and the close box reach it.
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    Name(cancel, 2, QStringLiteral("Cancel"));
+    NameControl(cancel, 2, QStringLiteral("Cancel"));
     cancel->setGeometry(DluRect(385, 219, 50, 14));
     cancel->setAutoDefault(false);
     cancel->hide();

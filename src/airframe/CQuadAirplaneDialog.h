@@ -31,9 +31,6 @@ public:
     explicit CQuadAirplaneDialog(Orvex& orvex, QWidget* parent = nullptr);
     ~CQuadAirplaneDialog() override;
 
-    // The name every control carries ("id1073").
-    static QString ControlName(int id) { return QStringLiteral("id%1").arg(id); }
-
     // 0..3 for '+' quadrotor, 'X' quadrotor, conventional, delta; -1: none.
     int airframeSelection() const { return airframeSelection_; }
     // CH1..CH4 as the dialog holds them.

@@ -5,6 +5,7 @@
 #include "app/UnitBackupCommands.h"
 #include "protocol/FrameTrace.h"
 #include "widgets/AppLog.h"
+#include "widgets/ControlNaming.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
@@ -81,7 +82,7 @@ void CMainFrame::OnSaveLinkLog() {
 
 QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int id) {
     QAction* action = menu->addAction(text);
-    action->setObjectName(QStringLiteral("id%1").arg(id));
+    action->setObjectName(ControlName(id));
     return action;
 }
 

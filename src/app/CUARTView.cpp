@@ -17,6 +17,7 @@
 #include "widgets/AppLog.h"
 #include "widgets/CBalloonTip.h"
 #include "widgets/CPngButton.h"
+#include "widgets/ControlNaming.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
@@ -145,7 +146,7 @@ void CUARTView::CreateConnectionControls() {
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     combo_ = new PortComboBox(this);
-    combo_->setObjectName(IdName(1169));
+    NameControl(combo_, 1169);
     combo_->setAccessibleName(QStringLiteral("COM port"));
     combo_->setGeometry(kPortCombo.px());
     label->setBuddy(combo_);
@@ -156,7 +157,7 @@ void CUARTView::CreateConnectionControls() {
     connect(connect_, &QPushButton::clicked, this, &CUARTView::OnConnect);
 
     version_ = new QLabel(this);
-    version_->setObjectName(IdName(1208));
+    NameControl(version_, 1208);
     version_->setAccessibleName(QStringLiteral("Firmware version"));
     version_->setGeometry(kVersion.px());
     version_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -204,7 +205,7 @@ void CUARTView::AddBalloonHelp() {
     balloon_->setObjectName(QStringLiteral("balloon"));
     balloon_->Attach(this);
     for (const HelpText& help : kHelpTexts)
-        if (auto* control = findChild<QWidget*>(IdName(help.controlId)))
+        if (auto* control = findChild<QWidget*>(ControlName(help.controlId)))
             balloon_->AddTool(control, QString::fromUtf8(help.text));
 }
 

@@ -2,6 +2,7 @@
 
 #include "params/WindowReceiver.h"
 #include "widgets/CBalloonTip.h"
+#include "widgets/ControlNaming.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/Pictures.h"
@@ -252,18 +253,10 @@ const HelpDef kHelp[] = {
 constexpr int kDialogWidth = 437, kDialogHeight = 280;
 constexpr QSize kHelpMarkerSize{24, 24};
 
-void Name(QWidget* control, int id, const QString& accessibleName) {
-    control->setObjectName(CAdvanceMenuDialog::ControlName(id));
-    control->setAccessibleName(accessibleName);
-}
-
 // Static texts are drawn over the dialog's (or group's) background.
-QLabel* AddStatic(QWidget* parent, const QString& text, const QRect& rect) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(rect);
-    label->setAutoFillBackground(false);
+QLabel* AddDialogStatic(QWidget* parent, const QString& text, const QRect& rect) {
+    QLabel* label = AddStatic(parent, text, rect);
     label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setStyleSheet(QStringLiteral("background: transparent;"));
     // Beside an edit box of the same height, centred on its text.
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
@@ -328,26 +321,26 @@ void CAdvanceMenuDialog::BuildFields() {
         const ColumnDef& c = Column(d.group, d.column);
         const int x = kGroups[d.group].x, y = RowY(d.group, d.row);
         const QString label = QString::fromLatin1(d.label);
-        QLabel* text = AddStatic(this, label, DluRect(x + c.labelX, y, c.labelW, kEditHeight));
+        QLabel* text = AddDialogStatic(this, label, DluRect(x + c.labelX, y, c.labelW, kEditHeight));
         text->setObjectName(QStringLiteral("label%1").arg(d.id));
         f.edit = new QLineEdit(this);
         f.edit->setGeometry(DluRect(x + c.editX, y, c.editW, kEditHeight));
         f.edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         f.edit->setMaxLength(6);
-        Name(f.edit, d.id, label);
+        NameControl(f.edit, d.id, label);
         text->setBuddy(f.edit);
         DataExchange::WriteInt(f.edit, f.value);
     }
 
     const ColumnDef& c = Column(MainRotor, kZeroPitchColumn);
     const int x = kGroups[MainRotor].x, y = RowY(MainRotor, kZeroPitchRow);
-    QLabel* text = AddStatic(this, QStringLiteral("Zero pitch"), DluRect(x + c.labelX, y, c.labelW, kEditHeight));
+    QLabel* text = AddDialogStatic(this, QStringLiteral("Zero pitch"), DluRect(x + c.labelX, y, c.labelW, kEditHeight));
     text->setObjectName(QStringLiteral("label%1").arg(IdZeroPitch));
     zeroPitchEdit_ = new QLineEdit(this);
     zeroPitchEdit_->setGeometry(DluRect(x + c.editX, y, c.editW, kEditHeight));
     zeroPitchEdit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     zeroPitchEdit_->setEnabled(false);
-    Name(zeroPitchEdit_, IdZeroPitch, QStringLiteral("Zero pitch"));
+    NameControl(zeroPitchEdit_, IdZeroPitch, QStringLiteral("Zero pitch"));
     text->setBuddy(zeroPitchEdit_);
     DataExchange::WriteInt(zeroPitchEdit_, zeroPitch_);
 
@@ -356,13 +349,13 @@ void CAdvanceMenuDialog::BuildFields() {
     resetZero->setGeometry(
         DluRect(x + c.editX + c.editW - resetWidth, RowY(MainRotor, kZeroPitchRow + 1) - 1, resetWidth, kButtonHeight));
     resetZero->setAutoDefault(false);
-    Name(resetZero, IdResetZero, QStringLiteral("Reset zero"));
+    NameControl(resetZero, IdResetZero, QStringLiteral("Reset zero"));
     connect(resetZero, &QPushButton::clicked, this, &CAdvanceMenuDialog::OnResetZero);
 
     const ColumnDef& t = Column(TailRotor, 0);
-    QLabel* heading = AddStatic(this, QStringLiteral("Tail compensate"),
-                                DluRect(kGroups[TailRotor].x + t.labelX, RowY(TailRotor, kTailCompensateRow) + 8,
-                                        kGroups[TailRotor].w - 2 * t.labelX, kEditHeight));
+    QLabel* heading = AddDialogStatic(this, QStringLiteral("Tail compensate"),
+                                      DluRect(kGroups[TailRotor].x + t.labelX, RowY(TailRotor, kTailCompensateRow) + 8,
+                                              kGroups[TailRotor].w - 2 * t.labelX, kEditHeight));
     heading->setObjectName(QStringLiteral("tailCompensate"));
     QFont bold = heading->font();
     bold.setBold(true);
@@ -398,15 +391,15 @@ void CAdvanceMenuDialog::BuildSelections() {
         auto* combo = new QComboBox(this);
         combo->addItems(d.items);
         combo->setGeometry(DluRect(g.x + 8, g.y + 15, 120, kButtonHeight));
-        Name(combo, d.id, QString::fromLatin1(g.title));
+        NameControl(combo, d.id, QString::fromLatin1(g.title));
         // Only the user's choice acts on the device; refreshes set the index quietly.
         connect(combo, &QComboBox::activated, this, d.chosen);
         this->*d.member = combo;
 
         // The help marker: picture 262 is painted by the dialog, this static
         // over it carries the balloon text.
-        auto* help = AddStatic(this, QString(), QRect(kHelpPicturePoints[i], kHelpMarkerSize));
-        Name(help, d.helpId, QStringLiteral("Help: %1").arg(QString::fromLatin1(g.title)));
+        auto* help = AddDialogStatic(this, QString(), QRect(kHelpPicturePoints[i], kHelpMarkerSize));
+        NameControl(help, d.helpId, QStringLiteral("Help: %1").arg(QString::fromLatin1(g.title)));
     }
     auxCombo_->setCurrentIndex(auxIndex_);
     conditionCombo_->setCurrentIndex(conditionIndex_);
@@ -417,15 +410,15 @@ void CAdvanceMenuDialog::BuildGovernor() {
     const int y = g.y + 13;
     governorOff_ = new QRadioButton(QStringLiteral("Governor Off"), this);
     governorOff_->setGeometry(DluRect(g.x + 8, y, 62, kEditHeight));
-    Name(governorOff_, IdGovernorOff, governorOff_->text());
+    NameControl(governorOff_, IdGovernorOff, governorOff_->text());
     governorCalibrate_ = new QRadioButton(QStringLiteral("Calibrate RPM"), this);
     governorCalibrate_->setGeometry(DluRect(g.x + 74, y, 74, kEditHeight));
-    Name(governorCalibrate_, IdGovernorCalibrate, governorCalibrate_->text());
+    NameControl(governorCalibrate_, IdGovernorCalibrate, governorCalibrate_->text());
 
     auto* reset = new QPushButton(QStringLiteral("Reset"), this);
     reset->setGeometry(DluRect(g.x + 152, y - 1, 46, kButtonHeight));
     reset->setAutoDefault(false);
-    Name(reset, IdGovernorReset, QStringLiteral("Reset governor"));
+    NameControl(reset, IdGovernorReset, QStringLiteral("Reset governor"));
     connect(reset, &QPushButton::clicked, this, &CAdvanceMenuDialog::OnGovernorReset);
 }
 
@@ -433,13 +426,13 @@ void CAdvanceMenuDialog::BuildButtons() {
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setGeometry(DluRect(kDialogWidth - 7 - 50 - 6 - 50, kDialogHeight - 7 - kButtonHeight, 50, kButtonHeight));
     ok->setDefault(true);
-    Name(ok, IdOk, QStringLiteral("OK"));
+    NameControl(ok, IdOk, QStringLiteral("OK"));
     connect(ok, &QPushButton::clicked, this, &CAdvanceMenuDialog::accept);
 
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setGeometry(DluRect(kDialogWidth - 7 - 50, kDialogHeight - 7 - kButtonHeight, 50, kButtonHeight));
     cancel->setAutoDefault(false);
-    Name(cancel, IdCancel, QStringLiteral("Cancel"));
+    NameControl(cancel, IdCancel, QStringLiteral("Cancel"));
     connect(cancel, &QPushButton::clicked, this, &CAdvanceMenuDialog::reject);
 }
 

@@ -52,9 +52,6 @@ public:
     explicit CAdvanceMenuDialog(Orvex& orvex, QWidget* parent = nullptr);
     ~CAdvanceMenuDialog() override;
 
-    // The name every control carries ("id1136").
-    static QString ControlName(int id) { return QStringLiteral("id%1").arg(id); }
-
     int governorMode() const { return governorMode_; }
     CBalloonTip* balloon() const { return balloon_; }
     NotifyHandle notifyHandle() const { return notify_.handle(); }

@@ -106,7 +106,7 @@ void ParameterPanel::CreateSliders(QWidget* form) {
         title->setGeometry(DluRect(centre - 26, kColumnTitleY, 52, kColumnTitleH));
 
         auto* slider = new PanelSlider(form);
-        slider->setObjectName(IdName(def.sliderId));
+        NameControl(slider, def.sliderId);
         slider->setAccessibleName(QString::fromLatin1(def.name));
         slider->setGeometry(DluRect(centre - kSliderW / 2, kSliderY, kSliderW, kSliderH));
         sliders_[i] = slider;
@@ -125,7 +125,7 @@ void ParameterPanel::CreateSliders(QWidget* form) {
         }
 
         auto* edit = new QLineEdit(form);
-        edit->setObjectName(IdName(def.editId));
+        NameControl(edit, def.editId);
         edit->setAccessibleName(QString::fromLatin1(def.name) + QStringLiteral(" value"));
         edit->setAlignment(Qt::AlignCenter);
         edit->setGeometry(DluRect(centre - kEditW / 2, kEditY, kEditW, kEditH));
@@ -148,7 +148,7 @@ void ParameterPanel::CreateButtons(QWidget* form) {
     for (int k = 0; k < PresetCount; ++k) {
         const PresetDef& def = kPresets[k];
         auto* button = new CPngButton(QString::fromLatin1(def.caption), form);
-        button->setObjectName(IdName(def.id));
+        NameControl(button, def.id);
         button->SetImage(def.picture);
         button->move(DluPoint(kPresetX, kPresetY + k * kPresetStep));
         presets_[def.preset] = button;

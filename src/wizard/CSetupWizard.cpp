@@ -62,7 +62,7 @@ CSetupWizard::~CSetupWizard() {
 
 void CSetupWizard::BuildFrame() {
     tabControl_ = new QWidget(this);
-    CWizardPage::NameControl(tabControl_, 1030);
+    NameControl(tabControl_, 1030);
     tabControl_->setGeometry(DluRect(5, 5, 515, 270));
     tabBar_ = new QTabBar(tabControl_);
     tabBar_->setExpanding(false);
@@ -83,7 +83,7 @@ void CSetupWizard::BuildFrame() {
     QPushButton** targets[] = {&cancel_, &previous_, &next_, &finish_};
     for (size_t i = 0; i < std::size(buttons); ++i) {
         auto* b = new QPushButton(QString::fromLatin1(buttons[i].text), this);
-        CWizardPage::NameControl(b, buttons[i].id);
+        NameControl(b, buttons[i].id);
         b->setGeometry(DluRect(buttons[i].x, kButtonY, kButtonWidth, kButtonHeight));
         *targets[i] = b;
     }
@@ -94,7 +94,7 @@ void CSetupWizard::BuildFrame() {
 
     // The template's OK button: never shown, and its operation does nothing.
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    CWizardPage::NameControl(ok, 1);
+    NameControl(ok, 1);
     ok->hide();
     connect(ok, &QPushButton::clicked, this, &CSetupWizard::accept);
 }

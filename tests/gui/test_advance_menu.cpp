@@ -8,6 +8,7 @@
 #include "params_ui/CAdvanceMenuDialog.h"
 #include "protocol/FrameParser.h"
 #include "widgets/CBalloonTip.h"
+#include "widgets/ControlNaming.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
@@ -101,7 +102,7 @@ protected:
 
     template <class T = QWidget>
     T* Control(int id) const {
-        T* w = dialog_->findChild<T*>(CAdvanceMenuDialog::ControlName(id));
+        T* w = dialog_->findChild<T*>(ControlName(id));
         EXPECT_NE(w, nullptr) << "control " << id;
         return w;
     }

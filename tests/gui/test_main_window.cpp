@@ -291,7 +291,7 @@ TEST_F(BalloonHelp, SevenControlsShowTheirHelpWhenTheMouseRests) {
     balloon->SetCursorSource([&] { return cursor; });
     for (auto [id, text] : expected) {
         SCOPED_TRACE(id);
-        QWidget* control = view().findChild<QWidget*>(QStringLiteral("id%1").arg(id));
+        QWidget* control = view().findChild<QWidget*>(ControlName(id));
         ASSERT_NE(control, nullptr);
         const QPoint local = control->rect().center() + QPoint(1, 1);
         cursor = control->mapToGlobal(local);

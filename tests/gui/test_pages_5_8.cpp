@@ -64,7 +64,7 @@ void WhenDialogOpens(std::function<void(CQuadAirplaneDialog&)> fn) {
 
 template <class T>
 T* Find(QWidget* in, int id) {
-    return in->findChild<T*>(CWizardPage::ControlName(id));
+    return in->findChild<T*>(ControlName(id));
 }
 }  // namespace
 
@@ -242,10 +242,10 @@ TEST_F(SwashplateTypePage, AfterAnAirframeTypeNoneIsChosenUntilAClick) {
         // The dialog runs on top; the page beneath still owns the link and
         // takes the device's answer to the dialog's frame.
         pageKeptTheLink = TheOrvex().LinkPort.GetNotifyWindow() == page.notifyHandle();
-        auto* x = dialog.findChild<QRadioButton*>(CQuadAirplaneDialog::ControlName(1074));
+        auto* x = dialog.findChild<QRadioButton*>(ControlName(1074));
         QTest::mouseClick(x, Qt::LeftButton, {}, QPoint(5, x->height() / 2));
         EXPECT_TRUE(WaitFor([] { return TheOrvex().link.ReplyPending == 0; }));
-        QTest::mouseClick(dialog.findChild<QPushButton*>(CQuadAirplaneDialog::ControlName(1)), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(ControlName(1)), Qt::LeftButton);
     });
     ClickOn(6, kQuadAirplaneButton);
     EXPECT_TRUE(pageKeptTheLink);
@@ -268,7 +268,7 @@ TEST_F(SwashplateTypePage, ClosingTheDialogWithNinetyClearsThenReselects) {
     ASSERT_EQ(SwashTypesChosen(), std::vector<int>{5});
     WhenDialogOpens([](CQuadAirplaneDialog& dialog) {
         EXPECT_EQ(dialog.airframeSelection(), -1);
-        QTest::mouseClick(dialog.findChild<QPushButton*>(CQuadAirplaneDialog::ControlName(1)), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(ControlName(1)), Qt::LeftButton);
     });
     ClickOn(6, kQuadAirplaneButton);
     EXPECT_TRUE(SwashTypesChosen().empty());
@@ -519,7 +519,7 @@ TEST_F(ServoTrimPage, ArrowButtonsCarryIconsThemeTooltipsAndHoverLightening) {
     QMap<QString, QString> tooltips;
     for (auto [id, text] :
          {std::pair{1089, "CH1"}, {1092, "CH1"}, {1087, "CH2"}, {1088, "CH2"}, {1091, "CH3"}, {1090, "CH3"}})
-        tooltips.insert(CWizardPage::ControlName(id), QString::fromLatin1(text));
+        tooltips.insert(ControlName(id), QString::fromLatin1(text));
     for (CIconButton* b : buttons) {
         const QString id = b->objectName();
         EXPECT_FALSE(b->faceIcon().isNull()) << id.toStdString();

@@ -141,7 +141,7 @@ protected:
     CWizardPage* Page() const { return wizard_->page(wizard_->currentPage()); }
     template <class T>
     T* On(int id) const {
-        T* control = Page()->findChild<T*>(CWizardPage::ControlName(id));
+        T* control = Page()->findChild<T*>(ControlName(id));
         EXPECT_NE(control, nullptr) << id;
         return control;
     }

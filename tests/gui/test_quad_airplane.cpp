@@ -46,7 +46,7 @@ protected:
     }
     template <class T = QWidget>
     T* Control(int id) {
-        return dialog_->findChild<T*>(CQuadAirplaneDialog::ControlName(id));
+        return dialog_->findChild<T*>(ControlName(id));
     }
     void ClickOn(int id) {
         auto* b = Control<QAbstractButton>(id);

@@ -48,7 +48,7 @@ std::vector<int> Codes(const std::vector<SimFrame>& frames) {
 class WizardFrame : public WizardTest {
 protected:
     QPushButton* Button(int id) {
-        return wizard_->findChild<QPushButton*>(CWizardPage::ControlName(id), Qt::FindDirectChildrenOnly);
+        return wizard_->findChild<QPushButton*>(ControlName(id), Qt::FindDirectChildrenOnly);
     }
     void ExpectOnPage(int k) {
         EXPECT_EQ(wizard_->currentPage(), k);
@@ -182,7 +182,7 @@ TEST_F(WizardFrame, EnterDoesNothingAndEscapeActsAsCancel) {
         QTest::keyClick(Button(id), Qt::Key_Enter);
     }
     QTest::keyClick(&w, Qt::Key_Return);
-    auto* ok = w.findChild<QPushButton*>(CWizardPage::ControlName(1));
+    auto* ok = w.findChild<QPushButton*>(ControlName(1));
     ASSERT_NE(ok, nullptr);
     EXPECT_FALSE(ok->isVisible());
     ok->click();
@@ -262,7 +262,7 @@ TEST_F(WizardFrame, HiddenPagesKeepRefreshing) {
     CSetupWizard& w = OpenWizard();
     auto* installation = w.page(4);
     EXPECT_FALSE(installation->isVisible());
-    auto* direction3 = installation->findChild<CPngButton*>(CWizardPage::ControlName(1068));
+    auto* direction3 = installation->findChild<CPngButton*>(ControlName(1068));
     ASSERT_NE(direction3, nullptr);
     EXPECT_FALSE(direction3->chosen());
     TheOrvex().config[CV::FixMode] = 3;

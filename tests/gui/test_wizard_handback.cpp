@@ -17,7 +17,7 @@ constexpr int kSetupButton = 1001;
 constexpr int kWizardCancel = 1026, kWizardNext = 1029;
 
 void ClickIn(CSetupWizard& w, int id) {
-    auto* b = w.findChild<QPushButton*>(CWizardPage::ControlName(id), Qt::FindDirectChildrenOnly);
+    auto* b = w.findChild<QPushButton*>(ControlName(id), Qt::FindDirectChildrenOnly);
     ASSERT_NE(b, nullptr) << id;
     QTest::mouseClick(b, Qt::LeftButton);
 }
@@ -37,7 +37,7 @@ TEST_F(WizardHandBack, TheMainViewReceivesAgainAfterTheWizard) {
         ClickIn(*w, kWizardNext);
         ClickIn(*w, kWizardNext);
         // The Monitor page, not the main view, shows the status reports now.
-        auto* aileron = w->page(3)->findChild<QLabel*>(CWizardPage::ControlName(1053));
+        auto* aileron = w->page(3)->findChild<QLabel*>(ControlName(1053));
         ASSERT_NE(aileron, nullptr);
         EXPECT_TRUE(mainwin::Until([&] { return aileron->text() != "0"; }));
         ClickIn(*w, kWizardCancel);

@@ -19,7 +19,7 @@ constexpr int kButtons[3] = {1066, 1067, 1068};
 class InstallationPage : public WizardTest {
 protected:
     CStep4& Page() { return *static_cast<CStep4*>(wizard_->page(4)); }
-    CPngButton* Button(int d) { return Page().findChild<CPngButton*>(CWizardPage::ControlName(kButtons[d - 1])); }
+    CPngButton* Button(int d) { return Page().findChild<CPngButton*>(ControlName(kButtons[d - 1])); }
     // The chosen directions, 1..3.
     std::vector<int> Chosen() {
         std::vector<int> c;

@@ -24,9 +24,9 @@ constexpr int kValues[6] = {1053, 1163, 1056, 1050, 1059, 1184};
 class MonitorPage : public WizardTest {
 protected:
     CWizardPage& Page() { return *wizard_->page(3); }
-    CSignalBar* Bar(int i) { return Page().findChild<CSignalBar*>(CWizardPage::ControlName(kBars[i])); }
+    CSignalBar* Bar(int i) { return Page().findChild<CSignalBar*>(ControlName(kBars[i])); }
     QString Text(int id) {
-        auto* l = Page().findChild<QLabel*>(CWizardPage::ControlName(id));
+        auto* l = Page().findChild<QLabel*>(ControlName(id));
         return l ? l->text() : QStringLiteral("<missing>");
     }
     QString Value(int i) { return Text(kValues[i]); }
@@ -126,7 +126,7 @@ TEST_F(MonitorPage, SetFailsafeSendsElevenOnceAndKeepsZero) {
     ASSERT_TRUE(ConnectLink(sim.portPath()));
     OpenOnMonitorPage();
     ASSERT_TRUE(sim.waitForFrames(2, kWaitMs));
-    auto* button = Page().findChild<QPushButton*>(CWizardPage::ControlName(1162));
+    auto* button = Page().findChild<QPushButton*>(ControlName(1162));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->text(), "Set failsafe");
     QTest::mouseClick(button, Qt::LeftButton);

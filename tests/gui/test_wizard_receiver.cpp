@@ -23,9 +23,9 @@ const char* const kItems[9] = {
 class ReceiverPage : public WizardTest {
 protected:
     CStep2& Page() { return *static_cast<CStep2*>(wizard_->page(2)); }
-    QComboBox* List() { return Page().findChild<QComboBox*>(CWizardPage::ControlName(1179)); }
+    QComboBox* List() { return Page().findChild<QComboBox*>(ControlName(1179)); }
     QString Line(int id) {
-        auto* l = Page().findChild<QLabel*>(CWizardPage::ControlName(id));
+        auto* l = Page().findChild<QLabel*>(ControlName(id));
         return l ? l->text() : QStringLiteral("<missing>");
     }
     int EmptyLines() {
