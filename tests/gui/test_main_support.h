@@ -7,6 +7,7 @@
 #include "TempDir.h"
 #include "app/CMainFrame.h"
 #include "app/CUARTView.h"
+#include "params_ui/MainFormLayout.h"
 #include "widgets/ControlNaming.h"
 
 #include <gtest/gtest.h>

@@ -29,7 +29,6 @@
 #include <optional>
 
 namespace {
-constexpr int kNext = 1029;
 constexpr int kParameterCode = 30, kActionCode = 50;
 
 constexpr int kServoTypeButtons[6] = {1130, 1131, 1132, 1009, 1133, 1134};
@@ -82,7 +81,7 @@ protected:
     // stream is no part of these pages.
     void OpenOnPage(int k) {
         OpenWizard();
-        for (int i = 1; i < k; ++i) Click(kNext);
+        for (int i = 1; i < k; ++i) Click(WizardIds::Next);
         ASSERT_EQ(wizard_->currentPage(), k);
         ASSERT_EQ(VisiblePage(), k);
         if (sim_) {
@@ -245,7 +244,7 @@ TEST_F(SwashplateTypePage, AfterAnAirframeTypeNoneIsChosenUntilAClick) {
         auto* x = dialog.findChild<QRadioButton*>(ControlName(1074));
         QTest::mouseClick(x, Qt::LeftButton, {}, QPoint(5, x->height() / 2));
         EXPECT_TRUE(WaitFor([] { return TheOrvex().link.ReplyPending == 0; }));
-        QTest::mouseClick(dialog.findChild<QPushButton*>(ControlName(1)), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(ControlName(WizardIds::Ok)), Qt::LeftButton);
     });
     ClickOn(6, kQuadAirplaneButton);
     EXPECT_TRUE(pageKeptTheLink);
@@ -268,7 +267,7 @@ TEST_F(SwashplateTypePage, ClosingTheDialogWithNinetyClearsThenReselects) {
     ASSERT_EQ(SwashTypesChosen(), std::vector<int>{5});
     WhenDialogOpens([](CQuadAirplaneDialog& dialog) {
         EXPECT_EQ(dialog.airframeSelection(), -1);
-        QTest::mouseClick(dialog.findChild<QPushButton*>(ControlName(1)), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(ControlName(WizardIds::Ok)), Qt::LeftButton);
     });
     ClickOn(6, kQuadAirplaneButton);
     EXPECT_TRUE(SwashTypesChosen().empty());
@@ -567,7 +566,7 @@ TEST_F(WizardPages5to8, EveryControlIsNamedInsideItsPageAndNoTextIsCut) {
     for (CV c : {CV::ServoDirCH1, CV::ServoDirCH2, CV::ServoDirCH3}) SetValue(c, -1);  // the longer captions
     OpenOnPage(5);
     for (int k = 5; k <= 8; ++k) {
-        if (k > 5) Click(kNext);
+        if (k > 5) Click(WizardIds::Next);
         QWidget& page = Page(k);
         for (QWidget* w : page.findChildren<QWidget*>()) {
             const std::string name = QStringLiteral("page %1 %2").arg(k).arg(w->objectName()).toStdString();
@@ -624,14 +623,14 @@ TEST_F(Pages5to8Screenshots, PagesAndDialog) {
     SetValue(CV::TailPoint, -30);
     OpenOnPage(5);
     Save(*wizard_, QStringLiteral("wizard-servo-type"));
-    Click(kNext);
+    Click(WizardIds::Next);
     Save(*wizard_, QStringLiteral("wizard-swashplate-type"));
-    Click(kNext);
+    Click(WizardIds::Next);
     Save(*wizard_, QStringLiteral("wizard-servo-reverse"));
-    Click(kNext);
+    Click(WizardIds::Next);
     Save(*wizard_, QStringLiteral("wizard-servo-trim"));
-    Click(1028);
-    Click(1028);
+    Click(WizardIds::Previous);
+    Click(WizardIds::Previous);
     SetValue(CV::SwashPlateType, 8);
     WhenDialogOpens([&](CQuadAirplaneDialog& dialog) { Save(dialog, QStringLiteral("quad-airplane")); });
     ClickOn(6, kQuadAirplaneButton);

@@ -31,7 +31,6 @@
 #include <fstream>
 
 namespace {
-constexpr int kCancel = 1026, kFinish = 1027, kPrevious = 1028, kNext = 1029;
 // Frames the way to a page sends: the Receiver, Monitor and Installation
 // pages each send one QueryFrame.
 constexpr size_t kNavigationFrames = 3;
@@ -131,7 +130,7 @@ protected:
     // the link up, waits until the way there has been sent.
     void OpenOnPage(int k) {
         OpenWizard();
-        for (int i = 1; i < k; ++i) Click(kNext);
+        for (int i = 1; i < k; ++i) Click(WizardIds::Next);
         ASSERT_EQ(wizard_->currentPage(), k);
         if (sim_) {
             ASSERT_TRUE(sim().waitForFrames(kNavigationFrames, kWaitMs));
@@ -724,7 +723,7 @@ TEST_F(PirouetteOptimization, CancelDuringACheckEndsItBeforeTheClosingQueryFrame
     OpenOnPage(kPirouettePage);
     QTest::mouseClick(Check(), Qt::LeftButton);
     EXPECT_EQ(NextFrame().payload.at(kDirectionCheckByte), 102);
-    Click(kCancel);
+    Click(WizardIds::Cancel);
     EXPECT_FALSE(wizard_->isVisible());
     const SimFrame stop = NextFrame();
     EXPECT_EQ(stop.code, ActionFrame);
@@ -741,11 +740,11 @@ TEST_F(PirouetteOptimization, LeavingThePageKeepsTheCheckRunningUntilFinish) {
     OpenOnPage(kPirouettePage);
     QTest::mouseClick(Check(), Qt::LeftButton);
     EXPECT_EQ(NextFrame().payload.at(kDirectionCheckByte), 102);
-    Click(kPrevious);
-    Click(kNext);
+    Click(WizardIds::Previous);
+    Click(WizardIds::Next);
     EXPECT_EQ(Pirouette().checkState(), 102);
     EXPECT_EQ(PageParts::Caption(Check()), "Quit check");
-    Click(kFinish);
+    Click(WizardIds::Finish);
     EXPECT_EQ(Messages(), QStringList{"Setup finished!"});
     const SimFrame stop = NextFrame();
     EXPECT_EQ(stop.code, ActionFrame) << "leaving the page sent a frame";
@@ -792,7 +791,7 @@ TEST_F(LastPagesScreenshots, EachPage) {
     OpenOnPage(kSwashTravelPage);
     for (int k = kSwashTravelPage; k <= kPirouettePage; ++k) {
         Save(QStringLiteral("skinned-page-%1").arg(k, 2, 10, QLatin1Char('0')));
-        if (k < kPirouettePage) Click(kNext);
+        if (k < kPirouettePage) Click(WizardIds::Next);
     }
     QTest::mouseClick(Button(1135), Qt::LeftButton);
     Save(QStringLiteral("skinned-page-13-checking"));

@@ -12,7 +12,6 @@
 #include <cstdio>
 
 namespace {
-constexpr int kNext = 1029;
 constexpr int kButtons[3] = {1066, 1067, 1068};
 }  // namespace
 
@@ -29,7 +28,7 @@ protected:
     }
     void OpenOnInstallationPage(bool answered = false) {
         OpenWizard();
-        for (int i = 0; i < 3; ++i) answered ? ClickAndWaitForAnswer(kNext) : Click(kNext);
+        for (int i = 0; i < 3; ++i) answered ? ClickAndWaitForAnswer(WizardIds::Next) : Click(WizardIds::Next);
         ASSERT_EQ(wizard_->currentPage(), 4);
     }
 };

@@ -14,7 +14,6 @@
 #include <set>
 
 namespace {
-constexpr int kNext = 1029, kCancel = 1026;
 // Bars and number labels in the order of the status report: aileron,
 // elevator, rudder, collective pitch, gain channel, throttle.
 constexpr int kBars[6] = {1040, 1039, 1041, 1043, 1042, 1183};
@@ -42,8 +41,8 @@ protected:
     }
     void OpenOnMonitorPage() {
         OpenWizard();
-        Click(kNext);
-        Click(kNext);
+        Click(WizardIds::Next);
+        Click(WizardIds::Next);
         ASSERT_EQ(wizard_->currentPage(), 3);
     }
     // A report as the answer to the last frame sent, and the page has shown it.
@@ -133,7 +132,7 @@ TEST_F(MonitorPage, SetFailsafeSendsElevenOnceAndKeepsZero) {
     EXPECT_EQ(TheOrvex().link.FailsafeCommand, 0);
     ASSERT_TRUE(sim.waitForFrames(3, kWaitMs));
     EXPECT_TRUE(sim.waitForLog("failsafe set", kWaitMs));
-    Click(kCancel);
+    Click(WizardIds::Cancel);
     ASSERT_TRUE(sim.waitForFrames(5, kWaitMs));
     const auto actions = FramesWithCode(sim.frames(), 50);
     ASSERT_EQ(actions.size(), 2u);
@@ -157,7 +156,7 @@ TEST_F(MonitorPage, BarsFollowTheSticksLive) {
     });
     EXPECT_TRUE(moved) << seen.size() << " values seen";
     EXPECT_TRUE(consistent);
-    Click(kNext);
+    Click(WizardIds::Next);
     EXPECT_TRUE(sim.waitForLog("status-stream off", kWaitMs));
 }
 

@@ -14,7 +14,6 @@
 #include <QWheelEvent>
 
 namespace {
-constexpr int kNext = 1029;
 constexpr int kLineIds[14] = {1035, 1038, 1037, 1064, 1065, 1198, 1199, 1200, 1201, 1202, 1204, 1205, 1206, 1207};
 const char* const kItems[9] = {
     "Conventional receiver", "Futaba S-BUS", "DSM2-1", "DSM2-2", "DSM2-3", "DSM2-4", "DSMJ", "DSMX-1", "DSMX-2"};
@@ -35,7 +34,7 @@ protected:
     }
     void OpenOnReceiverPage(bool answered = false) {
         OpenWizard();
-        answered ? ClickAndWaitForAnswer(kNext) : Click(kNext);
+        answered ? ClickAndWaitForAnswer(WizardIds::Next) : Click(WizardIds::Next);
         List()->setFocus();
     }
 };

@@ -10,7 +10,6 @@
 #include <QTest>
 
 namespace {
-constexpr int kNext = 1029;
 
 QString ShotDir() { return qEnvironmentVariable("QUILLON_SCREENSHOT_DIR"); }
 
@@ -42,7 +41,7 @@ TEST_F(WizardScreenshots, EveryPage) {
             ASSERT_TRUE(WaitFor([&] { return aileron->text().toInt() > 30; }));
         }
         Save(w, QStringLiteral("wizard-page-%1").arg(k, 2, 10, QLatin1Char('0')));
-        Click(kNext);
+        Click(WizardIds::Next);
     }
 }
 
@@ -50,7 +49,7 @@ TEST_F(WizardScreenshots, ReceiverSystems) {
     for (int code : {0, 1, 5}) {
         TheOrvex().config[CV::ReceiverType] = static_cast<int8_t>(code);
         CSetupWizard& w = OpenWizard();
-        Click(kNext);
+        Click(WizardIds::Next);
         Save(w, QStringLiteral("wizard-receiver-%1").arg(code));
         wizard_.reset();
     }
@@ -59,7 +58,7 @@ TEST_F(WizardScreenshots, ReceiverSystems) {
 TEST_F(WizardScreenshots, MonitorInConditionMode) {
     TheOrvex().config[CV::AuxFunction] = 1;
     CSetupWizard& w = OpenWizard();
-    Click(kNext);
-    Click(kNext);
+    Click(WizardIds::Next);
+    Click(WizardIds::Next);
     Save(w, QStringLiteral("wizard-monitor-condition"));
 }
