@@ -28,9 +28,11 @@ struct SwashButtonDef {
     const char* label;
 };
 constexpr SwashButtonDef kButtons[5] = {
-    {1075, 95, 20, "MIX", 191, "Mechanical mixer"},     {1076, 217, 20, "120CCPM", 192, "120 degree CCPM"},
-    {1077, 339, 20, "135CCPM", 193, "135 degree CCPM"}, {1079, 95, 115, "140CCPM", 194, "140 degree CCPM"},
-    {1078, 340, 115, "90CCPM", 195, "90 degree CCPM"},
+    {.id = 1075, .x = 95, .y = 20, .caption = "MIX", .strip = 191, .label = "Mechanical mixer"},
+    {.id = 1076, .x = 217, .y = 20, .caption = "120CCPM", .strip = 192, .label = "120 degree CCPM"},
+    {.id = 1077, .x = 339, .y = 20, .caption = "135CCPM", .strip = 193, .label = "135 degree CCPM"},
+    {.id = 1079, .x = 95, .y = 115, .caption = "140CCPM", .strip = 194, .label = "140 degree CCPM"},
+    {.id = 1078, .x = 340, .y = 115, .caption = "90CCPM", .strip = 195, .label = "90 degree CCPM"},
 };
 constexpr QSize kButtonFrame(133, 133);  // one frame of a 532 x 133 strip
 constexpr int kLabelGap = 4;             // pixels between a button and its label
