@@ -26,57 +26,57 @@ struct ChannelDef {
 };
 constexpr ChannelDef kChannels[6] = {
     {.name = "aileron",
-     .barId = 1040,
+     .barId = MonitorPageIds::AileronBar,
      .horizontal = true,
      .x = 372,
      .y = 160,
      .sign = -1,
-     .valueId = 1053,
+     .valueId = MonitorPageIds::AileronValue,
      .valueX = 400,
      .valueY = 149},
     {.name = "elevator",
-     .barId = 1039,
+     .barId = MonitorPageIds::ElevatorBar,
      .horizontal = false,
      .x = 142,
      .y = 170,
      .sign = -1,
-     .valueId = 1163,
+     .valueId = MonitorPageIds::ElevatorValue,
      .valueX = 157,
      .valueY = 196},
     {.name = "rudder",
-     .barId = 1041,
+     .barId = MonitorPageIds::RudderBar,
      .horizontal = true,
      .x = 372,
      .y = 195,
      .sign = -1,
-     .valueId = 1056,
+     .valueId = MonitorPageIds::RudderValue,
      .valueX = 402,
      .valueY = 185},
     {.name = "collective pitch",
-     .barId = 1043,
+     .barId = MonitorPageIds::PitchBar,
      .horizontal = false,
      .x = 82,
      .y = 170,
      .sign = +1,
-     .valueId = 1050,
+     .valueId = MonitorPageIds::PitchValue,
      .valueX = 97,
      .valueY = 196},
     {.name = "gain channel",
-     .barId = 1042,
+     .barId = MonitorPageIds::GainBar,
      .horizontal = true,
      .x = 372,
      .y = 230,
      .sign = -1,
-     .valueId = 1059,
+     .valueId = MonitorPageIds::GainValue,
      .valueX = 402,
      .valueY = 220},
     {.name = "throttle",
-     .barId = 1183,
+     .barId = MonitorPageIds::ThrottleBar,
      .horizontal = false,
      .x = 22,
      .y = 170,
      .sign = +1,
-     .valueId = 1184,
+     .valueId = MonitorPageIds::ThrottleValue,
      .valueX = 37,
      .valueY = 196},
 };
@@ -152,9 +152,9 @@ struct GainLabelDef {
     const char* condition;
 };
 constexpr GainLabelDef kGainLabels[3] = {
-    {.id = 1063, .x = 323, .y = 229, .w = 47, .normal = "Tail Gain", .condition = "Condition"},
-    {.id = 1060, .x = 350, .y = 219, .w = 45, .normal = "Normal", .condition = "Condition1"},
-    {.id = 1058, .x = 427, .y = 219, .w = 45, .normal = "AVCS", .condition = "Condition2"},
+    {.id = MonitorPageIds::GainName, .x = 323, .y = 229, .w = 47, .normal = "Tail Gain", .condition = "Condition"},
+    {.id = MonitorPageIds::GainEnd1, .x = 350, .y = 219, .w = 45, .normal = "Normal", .condition = "Condition1"},
+    {.id = MonitorPageIds::GainEnd2, .x = 427, .y = 219, .w = 45, .normal = "AVCS", .condition = "Condition2"},
 };
 
 constexpr int kTransmitterPicture = 186;
@@ -177,7 +177,7 @@ void CStep3::InitPage() {
     AddStatics(kStatics);
 
     failsafe_ = new QPushButton(QStringLiteral("Set failsafe"), this);
-    NameControl(failsafe_, 1162);
+    NameControl(failsafe_, MonitorPageIds::Failsafe);
     failsafe_->setGeometry(DluRect(15, 140, 65, 15));
     Skin::SkinWindow(failsafe_, kSkinStyleFailsafe);
     connect(failsafe_, &QPushButton::clicked, this, &CStep3::OnSetFailsafe);

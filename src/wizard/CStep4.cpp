@@ -25,9 +25,9 @@ struct DirectionButtonDef {
     int strip;
 };
 constexpr DirectionButtonDef kButtons[3] = {
-    {.id = 1066, .x = 42, .y = 115, .strip = 187},
-    {.id = 1067, .x = 202, .y = 115, .strip = 188},
-    {.id = 1068, .x = 365, .y = 115, .strip = 189},
+    {.id = InstallationPageIds::Direction1, .x = 42, .y = 115, .strip = 187},
+    {.id = InstallationPageIds::Direction2, .x = 202, .y = 115, .strip = 188},
+    {.id = InstallationPageIds::Direction3, .x = 365, .y = 115, .strip = 189},
 };
 constexpr QSize kButtonFrame(198, 133);  // one frame of a 792 x 133 strip
 

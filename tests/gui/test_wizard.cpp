@@ -263,7 +263,7 @@ TEST_F(WizardFrame, HiddenPagesKeepRefreshing) {
     CSetupWizard& w = OpenWizard();
     auto* installation = w.page(4);
     EXPECT_FALSE(installation->isVisible());
-    auto* direction3 = installation->findChild<CPngButton*>(ControlName(1068));
+    auto* direction3 = installation->findChild<CPngButton*>(ControlName(InstallationPageIds::Direction3));
     ASSERT_NE(direction3, nullptr);
     EXPECT_FALSE(direction3->chosen());
     TheOrvex().config[CV::FixMode] = 3;

@@ -5,6 +5,7 @@
 #include "params/Orvex.h"
 #include "test_main_support.h"
 #include "wizard/CSetupWizard.h"
+#include "wizard/CStep3.h"
 #include "wizard/CWizardPage.h"
 
 #include <QLabel>
@@ -35,7 +36,7 @@ TEST_F(WizardHandBack, TheMainViewReceivesAgainAfterTheWizard) {
         ClickIn(*w, WizardIds::Next);
         ClickIn(*w, WizardIds::Next);
         // The Monitor page, not the main view, shows the status reports now.
-        auto* aileron = w->page(3)->findChild<QLabel*>(ControlName(1053));
+        auto* aileron = w->page(3)->findChild<QLabel*>(ControlName(MonitorPageIds::AileronValue));
         ASSERT_NE(aileron, nullptr);
         EXPECT_TRUE(mainwin::Until([&] { return aileron->text() != "0"; }));
         ClickIn(*w, WizardIds::Cancel);

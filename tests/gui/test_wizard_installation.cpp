@@ -12,7 +12,8 @@
 #include <cstdio>
 
 namespace {
-constexpr int kButtons[3] = {1066, 1067, 1068};
+constexpr int kButtons[3] = {InstallationPageIds::Direction1, InstallationPageIds::Direction2,
+                             InstallationPageIds::Direction3};
 }  // namespace
 
 class InstallationPage : public WizardTest {

@@ -16,8 +16,9 @@
 namespace {
 // Bars and number labels in the order of the status report: aileron,
 // elevator, rudder, collective pitch, gain channel, throttle.
-constexpr int kBars[6] = {1040, 1039, 1041, 1043, 1042, 1183};
-constexpr int kValues[6] = {1053, 1163, 1056, 1050, 1059, 1184};
+using namespace MonitorPageIds;
+constexpr int kBars[6] = {AileronBar, ElevatorBar, RudderBar, PitchBar, GainBar, ThrottleBar};
+constexpr int kValues[6] = {AileronValue, ElevatorValue, RudderValue, PitchValue, GainValue, ThrottleValue};
 }  // namespace
 
 class MonitorPage : public WizardTest {
@@ -64,9 +65,9 @@ TEST_F(MonitorPage, StartsAtZeroWithTheTailGainNames) {
         EXPECT_EQ(Bar(i)->maximum(), 125);
         EXPECT_EQ(Value(i), "0");
     }
-    EXPECT_EQ(Text(1063), "Tail Gain");
-    EXPECT_EQ(Text(1060), "Normal");
-    EXPECT_EQ(Text(1058), "AVCS");
+    EXPECT_EQ(Text(GainName), "Tail Gain");
+    EXPECT_EQ(Text(GainEnd1), "Normal");
+    EXPECT_EQ(Text(GainEnd2), "AVCS");
     EXPECT_EQ(TheOrvex().link.ReplyRequest, 40);
 }
 
@@ -103,20 +104,20 @@ TEST_F(MonitorPage, AReportThatAnswersAnOlderFrameIsNotShown) {
 TEST_F(MonitorPage, ConditionModeRenamesTheGainChannel) {
     TheOrvex().config[CV::AuxFunction] = 1;
     OpenOnMonitorPage();
-    EXPECT_EQ(Text(1063), "Condition");
-    EXPECT_EQ(Text(1060), "Condition1");
-    EXPECT_EQ(Text(1058), "Condition2");
+    EXPECT_EQ(Text(GainName), "Condition");
+    EXPECT_EQ(Text(GainEnd1), "Condition1");
+    EXPECT_EQ(Text(GainEnd2), "Condition2");
 }
 
 TEST_F(MonitorPage, ADeviceThatSwitchesToConditionModeRenamesAtTheNextUpdate) {
     PtyPeer device;
     ASSERT_TRUE(ConnectLink(device.path()));
     OpenOnMonitorPage();
-    ASSERT_EQ(Text(1063), "Tail Gain");
+    ASSERT_EQ(Text(GainName), "Tail Gain");
     device.Send(DeviceReply(30, TheOrvex().link.SequenceCounter, ParameterPayload({{28, 1}})));
-    EXPECT_TRUE(WaitFor([&] { return Text(1063) == "Condition"; }));
-    EXPECT_EQ(Text(1060), "Condition1");
-    EXPECT_EQ(Text(1058), "Condition2");
+    EXPECT_TRUE(WaitFor([&] { return Text(GainName) == "Condition"; }));
+    EXPECT_EQ(Text(GainEnd1), "Condition1");
+    EXPECT_EQ(Text(GainEnd2), "Condition2");
     EXPECT_EQ(TheOrvex().config[CV::AuxFunction], 1);
 }
 
@@ -125,7 +126,7 @@ TEST_F(MonitorPage, SetFailsafeSendsElevenOnceAndKeepsZero) {
     ASSERT_TRUE(ConnectLink(sim.portPath()));
     OpenOnMonitorPage();
     ASSERT_TRUE(sim.waitForFrames(2, kWaitMs));
-    auto* button = Page().findChild<QPushButton*>(ControlName(1162));
+    auto* button = Page().findChild<QPushButton*>(ControlName(Failsafe));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->text(), "Set failsafe");
     QTest::mouseClick(button, Qt::LeftButton);

@@ -3,6 +3,7 @@
 
 #include "params/Orvex.h"
 #include "test_wizard_support.h"
+#include "wizard/CStep3.h"
 
 #include <QDir>
 #include <QLabel>
@@ -37,7 +38,7 @@ TEST_F(WizardScreenshots, EveryPage) {
     for (int k = 1; k <= w.pageCount(); ++k) {
         if (k == 3) {
             // Wait for live values on the monitor.
-            auto* aileron = w.page(3)->findChild<QLabel*>(ControlName(1053));
+            auto* aileron = w.page(3)->findChild<QLabel*>(ControlName(MonitorPageIds::AileronValue));
             ASSERT_TRUE(WaitFor([&] { return aileron->text().toInt() > 30; }));
         }
         Save(w, QStringLiteral("wizard-page-%1").arg(k, 2, 10, QLatin1Char('0')));
