@@ -28,16 +28,30 @@ struct SwashButtonDef {
     const char* label;
 };
 constexpr SwashButtonDef kButtons[5] = {
-    {.id = 1075, .x = 95, .y = 20, .caption = "MIX", .strip = 191, .label = "Mechanical mixer"},
-    {.id = 1076, .x = 217, .y = 20, .caption = "120CCPM", .strip = 192, .label = "120 degree CCPM"},
-    {.id = 1077, .x = 339, .y = 20, .caption = "135CCPM", .strip = 193, .label = "135 degree CCPM"},
-    {.id = 1079, .x = 95, .y = 115, .caption = "140CCPM", .strip = 194, .label = "140 degree CCPM"},
-    {.id = 1078, .x = 340, .y = 115, .caption = "90CCPM", .strip = 195, .label = "90 degree CCPM"},
+    {.id = SwashplateTypeIds::Mix, .x = 95, .y = 20, .caption = "MIX", .strip = 191, .label = "Mechanical mixer"},
+    {.id = SwashplateTypeIds::Ccpm120,
+     .x = 217,
+     .y = 20,
+     .caption = "120CCPM",
+     .strip = 192,
+     .label = "120 degree CCPM"},
+    {.id = SwashplateTypeIds::Ccpm135,
+     .x = 339,
+     .y = 20,
+     .caption = "135CCPM",
+     .strip = 193,
+     .label = "135 degree CCPM"},
+    {.id = SwashplateTypeIds::Ccpm140,
+     .x = 95,
+     .y = 115,
+     .caption = "140CCPM",
+     .strip = 194,
+     .label = "140 degree CCPM"},
+    {.id = SwashplateTypeIds::Ccpm90, .x = 340, .y = 115, .caption = "90CCPM", .strip = 195, .label = "90 degree CCPM"},
 };
 constexpr QSize kButtonFrame(133, 133);  // one frame of a 532 x 133 strip
 constexpr int kLabelGap = 4;             // pixels between a button and its label
 
-constexpr int kQuadAirplaneId = 1170;
 constexpr const char* kQuadAirplaneText = "Quadrotor and Airplane";
 constexpr int kQuadAirplaneStrip = 263;
 constexpr QSize kQuadAirplaneFrame(198, 133);
@@ -70,7 +84,7 @@ void CStep7::InitPage() {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
     quadAirplane_ = new CPngButton(QString::fromLatin1(kQuadAirplaneText), this);
-    NameControl(quadAirplane_, kQuadAirplaneId);
+    NameControl(quadAirplane_, SwashplateTypeIds::QuadAirplane);
     quadAirplane_->setGeometry(QRect(DluPoint(kQuadAirplaneX, kQuadAirplaneY), kQuadAirplaneFrame));
     quadAirplane_->SetImage(kQuadAirplaneStrip);
     connect(quadAirplane_, &CPngButton::clicked, this, &CStep7::OpenQuadAirplaneSetup);
