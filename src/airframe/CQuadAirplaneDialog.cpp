@@ -33,10 +33,10 @@ struct AirframeDef {
     QPoint at;
 };
 constexpr AirframeDef kAirframes[4] = {
-    {.radioId = 1073, .caption = "'+'Quadrotor", .png = 259, .at = {10, 25}},
-    {.radioId = 1074, .caption = "'X'Quadrotor", .png = 258, .at = {230, 25}},
-    {.radioId = 1181, .caption = "Conventional", .png = 256, .at = {460, 30}},
-    {.radioId = 1182, .caption = "Delta", .png = 257, .at = {670, 20}},
+    {.radioId = QuadAirplaneIds::PlusQuad, .caption = "'+'Quadrotor", .png = 259, .at = {10, 25}},
+    {.radioId = QuadAirplaneIds::XQuad, .caption = "'X'Quadrotor", .png = 258, .at = {230, 25}},
+    {.radioId = QuadAirplaneIds::Conventional, .caption = "Conventional", .png = 256, .at = {460, 30}},
+    {.radioId = QuadAirplaneIds::Delta, .caption = "Delta", .png = 257, .at = {670, 20}},
 };
 constexpr int kRadioTop = 200;  // pixels, under the pictures
 
@@ -58,10 +58,10 @@ struct ServoDef {
     CV direction;
 };
 constexpr ServoDef kServos[4] = {
-    {.id = 1174, .y = 164, .direction = CV::ServoDirCH1},
-    {.id = 1175, .y = 190, .direction = CV::ServoDirCH2},
-    {.id = 1020, .y = 216, .direction = CV::ServoDirCH3},
-    {.id = 1021, .y = 242, .direction = CV::ServoDirCH4},
+    {.id = QuadAirplaneIds::Servo1, .y = 164, .direction = CV::ServoDirCH1},
+    {.id = QuadAirplaneIds::Servo2, .y = 190, .direction = CV::ServoDirCH2},
+    {.id = QuadAirplaneIds::Servo3, .y = 216, .direction = CV::ServoDirCH3},
+    {.id = QuadAirplaneIds::Servo4, .y = 242, .direction = CV::ServoDirCH4},
 };
 constexpr int kServoButtonX = 15, kServoButtonW = 60, kButtonH = 14;
 
@@ -73,9 +73,9 @@ struct CompensationDef {
     const char* word;
 };
 constexpr CompensationDef kCompensations[3] = {
-    {.id = 1113, .y = 164, .direction = CV::RollDir, .word = "Roll"},
-    {.id = 1115, .y = 204, .direction = CV::PitchDir, .word = "Pitch"},
-    {.id = 1114, .y = 244, .direction = CV::YawDir, .word = "Yaw"},
+    {.id = QuadAirplaneIds::Roll, .y = 164, .direction = CV::RollDir, .word = "Roll"},
+    {.id = QuadAirplaneIds::Pitch, .y = 204, .direction = CV::PitchDir, .word = "Pitch"},
+    {.id = QuadAirplaneIds::Yaw, .y = 244, .direction = CV::YawDir, .word = "Yaw"},
 };
 constexpr int kCompensationX = 282, kCompensationW = 50;
 
@@ -87,10 +87,30 @@ struct TrimDef {
     int x, labelX;
 };
 constexpr TrimDef kTrims[4] = {
-    {.trim = CV::ServoAdjustCH1, .barId = 1191, .upId = 1185, .downId = 1009, .x = 116, .labelX = 114},
-    {.trim = CV::ServoAdjustCH2, .barId = 1192, .upId = 1186, .downId = 1189, .x = 149, .labelX = 146},
-    {.trim = CV::ServoAdjustCH3, .barId = 1193, .upId = 1187, .downId = 1188, .x = 182, .labelX = 178},
-    {.trim = CV::TailPoint, .barId = 1194, .upId = 1190, .downId = 1023, .x = 215, .labelX = 210},
+    {.trim = CV::ServoAdjustCH1,
+     .barId = QuadAirplaneIds::Ch1Bar,
+     .upId = QuadAirplaneIds::Ch1Up,
+     .downId = QuadAirplaneIds::Ch1Down,
+     .x = 116,
+     .labelX = 114},
+    {.trim = CV::ServoAdjustCH2,
+     .barId = QuadAirplaneIds::Ch2Bar,
+     .upId = QuadAirplaneIds::Ch2Up,
+     .downId = QuadAirplaneIds::Ch2Down,
+     .x = 149,
+     .labelX = 146},
+    {.trim = CV::ServoAdjustCH3,
+     .barId = QuadAirplaneIds::Ch3Bar,
+     .upId = QuadAirplaneIds::Ch3Up,
+     .downId = QuadAirplaneIds::Ch3Down,
+     .x = 182,
+     .labelX = 178},
+    {.trim = CV::TailPoint,
+     .barId = QuadAirplaneIds::Ch4Bar,
+     .upId = QuadAirplaneIds::Ch4Up,
+     .downId = QuadAirplaneIds::Ch4Down,
+     .x = 215,
+     .labelX = 210},
 };
 constexpr int kLabelY = 163, kUpY = 174, kBarY = 184, kDownY = 246;
 constexpr int kBarW = 10, kBarH = 60, kArrowW = 10, kArrowH = 9;
@@ -236,14 +256,14 @@ void CQuadAirplaneDialog::BuildTrims() {
 
 void CQuadAirplaneDialog::BuildCloseButtons() {
     auto* quit = new QPushButton(QStringLiteral("Quit"), this);
-    NameControl(quit, 1, QStringLiteral("Quit"));
+    NameControl(quit, QuadAirplaneIds::Quit, QStringLiteral("Quit"));
     quit->setGeometry(DluRect(369, 189, 71, 45));
     quit->setDefault(true);
     connect(quit, &QPushButton::clicked, this, &CQuadAirplaneDialog::accept);
 
     // The template's Cancel: never shown; Esc and the close box reach it.
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    NameControl(cancel, 2, QStringLiteral("Cancel"));
+    NameControl(cancel, QuadAirplaneIds::Cancel, QStringLiteral("Cancel"));
     cancel->setGeometry(DluRect(385, 219, 50, 14));
     cancel->setAutoDefault(false);
     cancel->hide();

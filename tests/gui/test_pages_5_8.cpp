@@ -246,7 +246,7 @@ TEST_F(SwashplateTypePage, AfterAnAirframeTypeNoneIsChosenUntilAClick) {
         // The dialog runs on top; the page beneath still owns the link and
         // takes the device's answer to the dialog's frame.
         pageKeptTheLink = TheOrvex().LinkPort.GetNotifyWindow() == page.notifyHandle();
-        auto* x = dialog.findChild<QRadioButton*>(ControlName(1074));
+        auto* x = dialog.findChild<QRadioButton*>(ControlName(QuadAirplaneIds::XQuad));
         QTest::mouseClick(x, Qt::LeftButton, {}, QPoint(5, x->height() / 2));
         EXPECT_TRUE(WaitFor([] { return TheOrvex().link.ReplyPending == 0; }));
         QTest::mouseClick(dialog.findChild<QPushButton*>(ControlName(WizardIds::Ok)), Qt::LeftButton);
