@@ -15,8 +15,9 @@ class SliderField;
 
 // Control ids of the tail setup page.
 namespace TailSetupIds {
-constexpr int TrimSlider = 1025, TrimEdit = 1119, LimitASlider = 1118, LimitAEdit = 1120, LimitBSlider = 1117,
-              LimitBEdit = 1121, Direction = 1116;
+constexpr int TrimSlider = 1025, TrimEdit = 1119;
+constexpr int LimitASlider = 1118, LimitAEdit = 1120, LimitBSlider = 1117, LimitBEdit = 1121;
+constexpr int Direction = 1116;
 }  // namespace TailSetupIds
 
 class CStep13 : public CWizardPage {
