@@ -24,7 +24,7 @@ const char* const kItems[9] = {
 class ReceiverPage : public WizardTest {
 protected:
     CStep2& Page() { return *static_cast<CStep2*>(wizard_->page(2)); }
-    QComboBox* List() { return Page().findChild<QComboBox*>(ControlName(List)); }
+    QComboBox* List() { return Page().findChild<QComboBox*>(ControlName(ReceiverPageIds::List)); }
     QString Line(int id) {
         auto* l = Page().findChild<QLabel*>(ControlName(id));
         return l ? l->text() : QStringLiteral("<missing>");
