@@ -19,6 +19,7 @@
 #include "app/CUARTView.h"
 #include "app/PortComboBox.h"
 #include "params/Orvex.h"
+#include "widgets/ControlNaming.h"
 #include "widgets/Skin.h"
 #include "wizard/CSetupWizard.h"
 
@@ -260,7 +261,7 @@ int MeasureMonitorCpu(CMainFrame& frame, const std::string& runtime) {
     CSetupWizard wizard(TheOrvex(), frame.view());
     wizard.show();
     for (int i = 0; i < 2; ++i)
-        if (auto* next = wizard.findChild<QPushButton*>(QStringLiteral("id1029"), Qt::FindDirectChildrenOnly))
+        if (auto* next = wizard.findChild<QPushButton*>(ControlName(WizardIds::Next), Qt::FindDirectChildrenOnly))
             next->click();
     const uint32_t before = TheOrvex().LinkPort.BytesRead();
     WaitUntil([&] { return TheOrvex().LinkPort.BytesRead() > before + 10 * 90; });  // reports are streaming

@@ -5,6 +5,7 @@
 #include "widgets/CIconButton.h"
 #include "widgets/CTrimBar.h"
 #include "widgets/CVisualTheme.h"
+#include "widgets/ControlNaming.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
@@ -32,10 +33,10 @@ struct AirframeDef {
     QPoint at;
 };
 constexpr AirframeDef kAirframes[4] = {
-    {.radioId = 1073, .caption = "'+'Quadrotor", .png = 259, .at = {10, 25}},
-    {.radioId = 1074, .caption = "'X'Quadrotor", .png = 258, .at = {230, 25}},
-    {.radioId = 1181, .caption = "Conventional", .png = 256, .at = {460, 30}},
-    {.radioId = 1182, .caption = "Delta", .png = 257, .at = {670, 20}},
+    {.radioId = QuadAirplaneIds::PlusQuad, .caption = "'+'Quadrotor", .png = 259, .at = {10, 25}},
+    {.radioId = QuadAirplaneIds::XQuad, .caption = "'X'Quadrotor", .png = 258, .at = {230, 25}},
+    {.radioId = QuadAirplaneIds::Conventional, .caption = "Conventional", .png = 256, .at = {460, 30}},
+    {.radioId = QuadAirplaneIds::Delta, .caption = "Delta", .png = 257, .at = {670, 20}},
 };
 constexpr int kRadioTop = 200;  // pixels, under the pictures
 
@@ -57,10 +58,10 @@ struct ServoDef {
     CV direction;
 };
 constexpr ServoDef kServos[4] = {
-    {.id = 1174, .y = 164, .direction = CV::ServoDirCH1},
-    {.id = 1175, .y = 190, .direction = CV::ServoDirCH2},
-    {.id = 1020, .y = 216, .direction = CV::ServoDirCH3},
-    {.id = 1021, .y = 242, .direction = CV::ServoDirCH4},
+    {.id = QuadAirplaneIds::Servo1, .y = 164, .direction = CV::ServoDirCH1},
+    {.id = QuadAirplaneIds::Servo2, .y = 190, .direction = CV::ServoDirCH2},
+    {.id = QuadAirplaneIds::Servo3, .y = 216, .direction = CV::ServoDirCH3},
+    {.id = QuadAirplaneIds::Servo4, .y = 242, .direction = CV::ServoDirCH4},
 };
 constexpr int kServoButtonX = 15, kServoButtonW = 60, kButtonH = 14;
 
@@ -72,9 +73,9 @@ struct CompensationDef {
     const char* word;
 };
 constexpr CompensationDef kCompensations[3] = {
-    {.id = 1113, .y = 164, .direction = CV::RollDir, .word = "Roll"},
-    {.id = 1115, .y = 204, .direction = CV::PitchDir, .word = "Pitch"},
-    {.id = 1114, .y = 244, .direction = CV::YawDir, .word = "Yaw"},
+    {.id = QuadAirplaneIds::Roll, .y = 164, .direction = CV::RollDir, .word = "Roll"},
+    {.id = QuadAirplaneIds::Pitch, .y = 204, .direction = CV::PitchDir, .word = "Pitch"},
+    {.id = QuadAirplaneIds::Yaw, .y = 244, .direction = CV::YawDir, .word = "Yaw"},
 };
 constexpr int kCompensationX = 282, kCompensationW = 50;
 
@@ -86,28 +87,35 @@ struct TrimDef {
     int x, labelX;
 };
 constexpr TrimDef kTrims[4] = {
-    {.trim = CV::ServoAdjustCH1, .barId = 1191, .upId = 1185, .downId = 1009, .x = 116, .labelX = 114},
-    {.trim = CV::ServoAdjustCH2, .barId = 1192, .upId = 1186, .downId = 1189, .x = 149, .labelX = 146},
-    {.trim = CV::ServoAdjustCH3, .barId = 1193, .upId = 1187, .downId = 1188, .x = 182, .labelX = 178},
-    {.trim = CV::TailPoint, .barId = 1194, .upId = 1190, .downId = 1023, .x = 215, .labelX = 210},
+    {.trim = CV::ServoAdjustCH1,
+     .barId = QuadAirplaneIds::Ch1Bar,
+     .upId = QuadAirplaneIds::Ch1Up,
+     .downId = QuadAirplaneIds::Ch1Down,
+     .x = 116,
+     .labelX = 114},
+    {.trim = CV::ServoAdjustCH2,
+     .barId = QuadAirplaneIds::Ch2Bar,
+     .upId = QuadAirplaneIds::Ch2Up,
+     .downId = QuadAirplaneIds::Ch2Down,
+     .x = 149,
+     .labelX = 146},
+    {.trim = CV::ServoAdjustCH3,
+     .barId = QuadAirplaneIds::Ch3Bar,
+     .upId = QuadAirplaneIds::Ch3Up,
+     .downId = QuadAirplaneIds::Ch3Down,
+     .x = 182,
+     .labelX = 178},
+    {.trim = CV::TailPoint,
+     .barId = QuadAirplaneIds::Ch4Bar,
+     .upId = QuadAirplaneIds::Ch4Up,
+     .downId = QuadAirplaneIds::Ch4Down,
+     .x = 215,
+     .labelX = 210},
 };
 constexpr int kLabelY = 163, kUpY = 174, kBarY = 184, kDownY = 246;
 constexpr int kBarW = 10, kBarH = 60, kArrowW = 10, kArrowH = 9;
 constexpr int kUpIcon = 206, kDownIcon = 205;
 constexpr int kHoverLightening = 30;
-
-void Name(QWidget* control, int id, const QString& accessibleName) {
-    control->setObjectName(CQuadAirplaneDialog::ControlName(id));
-    control->setAccessibleName(accessibleName);
-}
-
-QLabel* AddStatic(QWidget* parent, const QString& text, const QRect& rect) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(rect);
-    label->setAutoFillBackground(false);
-    label->setStyleSheet(QStringLiteral("background: transparent;"));
-    return label;
-}
 
 QString DirectionCaption(const QString& word, uint8_t direction) {
     return word + (direction == kNormal ? QStringLiteral("(Norm)") : QStringLiteral("(Reverse)"));
@@ -169,7 +177,7 @@ void CQuadAirplaneDialog::BuildAirframes() {
         shown->setStyleSheet(QStringLiteral("background: transparent;"));
 
         auto* radio = new QRadioButton(QString::fromLatin1(a.caption), this);
-        Name(radio, a.radioId, QString::fromLatin1(a.caption));
+        NameControl(radio, a.radioId, QString::fromLatin1(a.caption));
         const QSize hint = radio->sizeHint();
         const int centre = a.at.x() + (picture.isNull() ? 100 : picture.width() / 2);
         radio->setGeometry(QRect(QPoint(centre - hint.width() / 2, kRadioTop), hint));
@@ -193,7 +201,7 @@ void CQuadAirplaneDialog::BuildDirectionButtons() {
         const ServoDef& s = kServos[i];
         const int servo = static_cast<int>(i) + 1;
         auto* b = new QPushButton(this);
-        Name(b, s.id, QStringLiteral("Servo%1 direction").arg(servo));
+        NameControl(b, s.id, QStringLiteral("Servo%1 direction").arg(servo));
         b->setGeometry(DluRect(kServoButtonX, s.y, kServoButtonW, kButtonH));
         Tighten(b);
         connect(b, &QPushButton::clicked, this, [this, servo] { ToggleServo(servo); });
@@ -203,7 +211,7 @@ void CQuadAirplaneDialog::BuildDirectionButtons() {
         const CompensationDef& c = kCompensations[i];
         const int axis = static_cast<int>(i);
         auto* b = new QPushButton(this);
-        Name(b, c.id, QStringLiteral("%1 compensation direction").arg(QLatin1String(c.word)));
+        NameControl(b, c.id, QStringLiteral("%1 compensation direction").arg(QLatin1String(c.word)));
         b->setGeometry(DluRect(kCompensationX, c.y, kCompensationW, kButtonH));
         Tighten(b);
         connect(b, &QPushButton::clicked, this, [this, axis] { ToggleCompensation(axis); });
@@ -220,7 +228,7 @@ void CQuadAirplaneDialog::BuildTrims() {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
         bars_[i] = new CTrimBar(this);
-        Name(bars_[i], t.barId, name + QStringLiteral(" trim"));
+        NameControl(bars_[i], t.barId, name + QStringLiteral(" trim"));
         bars_[i]->setGeometry(DluRect(t.x, kBarY, kBarW, kBarH));
         bars_[i]->SetRange(-kValueSpan, kValueSpan);
         bars_[i]->SetValue(trims_[i]);
@@ -231,7 +239,7 @@ void CQuadAirplaneDialog::BuildTrims() {
         };
         for (const Arrow& a : {Arrow{t.upId, kUpY, kUpIcon, true}, Arrow{t.downId, kDownY, kDownIcon, false}}) {
             auto* b = new CIconButton(this);
-            Name(b, a.id, name + (a.up ? QStringLiteral(" up") : QStringLiteral(" down")));
+            NameControl(b, a.id, name + (a.up ? QStringLiteral(" up") : QStringLiteral(" down")));
             b->setGeometry(DluRect(t.x, a.y, kArrowW, kArrowH));
             b->setAutoDefault(false);
             // The arrows are smaller than the skin's smallest push button.
@@ -248,14 +256,14 @@ void CQuadAirplaneDialog::BuildTrims() {
 
 void CQuadAirplaneDialog::BuildCloseButtons() {
     auto* quit = new QPushButton(QStringLiteral("Quit"), this);
-    Name(quit, 1, QStringLiteral("Quit"));
+    NameControl(quit, QuadAirplaneIds::Quit, QStringLiteral("Quit"));
     quit->setGeometry(DluRect(369, 189, 71, 45));
     quit->setDefault(true);
     connect(quit, &QPushButton::clicked, this, &CQuadAirplaneDialog::accept);
 
     // The template's Cancel: never shown; Esc and the close box reach it.
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    Name(cancel, 2, QStringLiteral("Cancel"));
+    NameControl(cancel, QuadAirplaneIds::Cancel, QStringLiteral("Cancel"));
     cancel->setGeometry(DluRect(385, 219, 50, 14));
     cancel->setAutoDefault(false);
     cancel->hide();

@@ -25,14 +25,22 @@ class QButtonGroup;
 class QPushButton;
 class QRadioButton;
 
+// Control ids of the quadrotor/airplane dialog: airframe choices, servo and gyro
+// directions, trim bars with their up and down arrows.
+namespace QuadAirplaneIds {
+constexpr int Quit = 1, Cancel = 2;
+constexpr int PlusQuad = 1073, XQuad = 1074, Conventional = 1181, Delta = 1182;
+constexpr int Servo1 = 1174, Servo2 = 1175, Servo3 = 1020, Servo4 = 1021;
+constexpr int Roll = 1113, Pitch = 1115, Yaw = 1114;
+constexpr int Ch1Bar = 1191, Ch1Up = 1185, Ch1Down = 1009, Ch2Bar = 1192, Ch2Up = 1186, Ch2Down = 1189;
+constexpr int Ch3Bar = 1193, Ch3Up = 1187, Ch3Down = 1188, Ch4Bar = 1194, Ch4Up = 1190, Ch4Down = 1023;
+}  // namespace QuadAirplaneIds
+
 class CQuadAirplaneDialog : public QDialog {
     Q_OBJECT
 public:
     explicit CQuadAirplaneDialog(Orvex& orvex, QWidget* parent = nullptr);
     ~CQuadAirplaneDialog() override;
-
-    // The name every control carries ("id1073").
-    static QString ControlName(int id) { return QStringLiteral("id%1").arg(id); }
 
     // 0..3 for '+' quadrotor, 'X' quadrotor, conventional, delta; -1: none.
     int airframeSelection() const { return airframeSelection_; }

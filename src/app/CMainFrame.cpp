@@ -5,6 +5,7 @@
 #include "app/UnitBackupCommands.h"
 #include "protocol/FrameTrace.h"
 #include "widgets/AppLog.h"
+#include "widgets/ControlNaming.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
@@ -22,7 +23,6 @@ namespace {
 constexpr int kIconId = 157;
 constexpr int kPane1Width = 110;
 const char* const kNotConnected = "Orvex not connected!";
-constexpr int kCompareId = 32771;
 }  // namespace
 
 CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
@@ -81,17 +81,17 @@ void CMainFrame::OnSaveLinkLog() {
 
 QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int id) {
     QAction* action = menu->addAction(text);
-    action->setObjectName(QStringLiteral("id%1").arg(id));
+    action->setObjectName(ControlName(id));
     return action;
 }
 
 void CMainFrame::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("File(&F)"));
     file->setObjectName(QStringLiteral("menuFile"));
-    open_ = AddCommand(file, QStringLiteral("Open conifg file"), 57601);
-    save_ = AddCommand(file, QStringLiteral("Save Config file"), 57603);
-    transmit_ = AddCommand(file, QStringLiteral("Transmit Conifg file"), 57610);
-    compare_ = AddCommand(file, QStringLiteral("Compare config file with Orvex\u2026"), kCompareId);
+    open_ = AddCommand(file, QStringLiteral("Open conifg file"), MenuIds::Open);
+    save_ = AddCommand(file, QStringLiteral("Save Config file"), MenuIds::Save);
+    transmit_ = AddCommand(file, QStringLiteral("Transmit Conifg file"), MenuIds::Transmit);
+    compare_ = AddCommand(file, QStringLiteral("Compare config file with Orvex\u2026"), MenuIds::Compare);
     file->addSeparator();
     backup_ = file->addAction(QStringLiteral("Back up Orvex…"));
     backup_->setObjectName(QStringLiteral("backupOrvex"));
@@ -100,10 +100,10 @@ void CMainFrame::CreateMenus() {
     backup_->setEnabled(false);
     restore_->setEnabled(false);
     file->addSeparator();
-    exit_ = AddCommand(file, QStringLiteral("Exit(&X)"), 57665);
+    exit_ = AddCommand(file, QStringLiteral("Exit(&X)"), MenuIds::Exit);
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
     help->setObjectName(QStringLiteral("menuHelp"));
-    about_ = AddCommand(help, QStringLiteral("About Quillon2.0"), 57664);
+    about_ = AddCommand(help, QStringLiteral("About Quillon2.0"), MenuIds::About);
     saveLinkLog_ = help->addAction(QStringLiteral("Save Link Log..."));
     saveLinkLog_->setObjectName(QStringLiteral("saveLinkLog"));
     connect(saveLinkLog_, &QAction::triggered, this, &CMainFrame::OnSaveLinkLog);

@@ -20,6 +20,11 @@ class QLabel;
 class QProgressBar;
 class UnitBackupCommands;
 
+// Menu command ids; each command is named after its id.
+namespace MenuIds {
+constexpr int Open = 57601, Save = 57603, Transmit = 57610, Compare = 32771, Exit = 57665, About = 57664;
+}  // namespace MenuIds
+
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:

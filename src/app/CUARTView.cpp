@@ -17,6 +17,7 @@
 #include "widgets/AppLog.h"
 #include "widgets/CBalloonTip.h"
 #include "widgets/CPngButton.h"
+#include "widgets/ControlNaming.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
@@ -87,19 +88,21 @@ struct HelpText {
 };
 
 constexpr HelpText kHelpTexts[] = {
-    {1010, "This value limits \r\nthe maximum roll \r\nrate of helicopter, \r\nthe larger the faster."},
-    {1002, "This value limits \r\nthe maximum pitch \r\nrate of helicopter, \r\nthe larger the faster."},
-    {1013,
+    {MainFormIds::RollAgility,
+     "This value limits \r\nthe maximum roll \r\nrate of helicopter, \r\nthe larger the faster."},
+    {MainFormIds::PitchAgility,
+     "This value limits \r\nthe maximum pitch \r\nrate of helicopter, \r\nthe larger the faster."},
+    {MainFormIds::RollGain,
      "This is the roll \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking in the "
      "roll \r\ndirection, reduce this value"},
-    {1003,
+    {MainFormIds::PitchGain,
      "This is the pitch \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking in "
      "the pitch \r\ndirection, reduce this value"},
-    {1012,
+    {MainFormIds::TailGain,
      "This is the tail rotor total gain, make it as large as possible. \r\nIf the helicopter tail is hunting in "
      "flight, reduce this value"},
-    {1023, kFirmwareHelp},
-    {1000, kConnectHelp},
+    {MainFormIds::Open, kFirmwareHelp},
+    {MainFormIds::Connect, kConnectHelp},
 };
 
 }  // namespace
@@ -145,18 +148,18 @@ void CUARTView::CreateConnectionControls() {
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     combo_ = new PortComboBox(this);
-    combo_->setObjectName(IdName(1169));
+    NameControl(combo_, MainFormIds::PortList);
     combo_->setAccessibleName(QStringLiteral("COM port"));
     combo_->setGeometry(kPortCombo.px());
     label->setBuddy(combo_);
     connect(combo_, &PortComboBox::aboutToDropDown, this, &CUARTView::OnDropDown);
     connect(combo_, &QComboBox::activated, this, &CUARTView::OnPortChosen);
 
-    connect_ = MakeButton(this, QStringLiteral("Connect"), 1000, kConnect);
+    connect_ = MakeButton(this, QStringLiteral("Connect"), MainFormIds::Connect, kConnect);
     connect(connect_, &QPushButton::clicked, this, &CUARTView::OnConnect);
 
     version_ = new QLabel(this);
-    version_->setObjectName(IdName(1208));
+    NameControl(version_, MainFormIds::Version);
     version_->setAccessibleName(QStringLiteral("Firmware version"));
     version_->setGeometry(kVersion.px());
     version_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -166,16 +169,16 @@ void CUARTView::CreateConnectionControls() {
 }
 
 void CUARTView::CreateDialogButtons() {
-    setup_ = MakeButton(this, QStringLiteral("Setup"), 1001, kSetup);
-    advance_ = MakeButton(this, QStringLiteral("Advance Menu"), 1009, kAdvance);
+    setup_ = MakeButton(this, QStringLiteral("Setup"), MainFormIds::Setup, kSetup);
+    advance_ = MakeButton(this, QStringLiteral("Advance Menu"), MainFormIds::Advance, kAdvance);
     connect(setup_, &QPushButton::clicked, this, &CUARTView::OnSetup);
     connect(advance_, &QPushButton::clicked, this, &CUARTView::OnAdvanceMenu);
 }
 
 void CUARTView::CreateFirmwareControls() {
     MakeGroup(this, QStringLiteral("Firmware upgrade"), kFirmwareGroup);
-    open_ = MakeButton(this, QStringLiteral("Open"), 1023, kOpen);
-    upgrade_ = MakeButton(this, QStringLiteral("Upgrade"), 1024, kUpgrade);
+    open_ = MakeButton(this, QStringLiteral("Open"), MainFormIds::Open, kOpen);
+    upgrade_ = MakeButton(this, QStringLiteral("Upgrade"), MainFormIds::Upgrade, kUpgrade);
 }
 
 void CUARTView::OnInitialUpdate() {
@@ -204,7 +207,7 @@ void CUARTView::AddBalloonHelp() {
     balloon_->setObjectName(QStringLiteral("balloon"));
     balloon_->Attach(this);
     for (const HelpText& help : kHelpTexts)
-        if (auto* control = findChild<QWidget*>(IdName(help.controlId)))
+        if (auto* control = findChild<QWidget*>(ControlName(help.controlId)))
             balloon_->AddTool(control, QString::fromUtf8(help.text));
 }
 

@@ -38,7 +38,7 @@ public:
     void OnCancel();
 
     const QString& firmwarePath() const { return path_; }
-    bool Running() const { return sender_ != nullptr; }
+    bool running() const { return sender_ != nullptr; }
     // Time limits of the next transfer (tests shorten them).
     void SetTimings(const XmodemTimings& timings) { timings_ = timings; }
     const XmodemTimings& timings() const { return timings_; }

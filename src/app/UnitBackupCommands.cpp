@@ -84,7 +84,7 @@ void UnitBackupCommands::OnParameters() {
 bool UnitBackupCommands::Ready() const {
     // During a firmware upgrade the line belongs to the boot loader.
     const FirmwareUpgrade* upgrade = view_->firmwareUpgrade();
-    return !busy() && view_->connectStage() == 2 && !(upgrade && upgrade->Running());
+    return !busy() && view_->connectStage() == 2 && !(upgrade && upgrade->running());
 }
 
 void UnitBackupCommands::OnBackup() {

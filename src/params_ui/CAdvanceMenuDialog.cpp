@@ -2,6 +2,7 @@
 
 #include "params/WindowReceiver.h"
 #include "widgets/CBalloonTip.h"
+#include "widgets/ControlNaming.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/Pictures.h"
@@ -97,59 +98,169 @@ struct FieldDef {
 };
 
 constexpr FieldDef kFields[] = {
-    {.id = 1136, .label = "Roll P gain", .source = Named(CV::RollGainP), .group = MainRotor, .column = 0, .row = 0},
-    {.id = 1137, .label = "Roll I gain", .source = Named(CV::RollGainI), .group = MainRotor, .column = 0, .row = 1},
-    {.id = 1138, .label = "Roll D gain", .source = Named(CV::RollGainD), .group = MainRotor, .column = 0, .row = 2},
-    {.id = 1139, .label = "Pitch P gain", .source = Named(CV::PitchGainP), .group = MainRotor, .column = 1, .row = 0},
-    {.id = 1140, .label = "Pitch I gain", .source = Named(CV::PitchGainI), .group = MainRotor, .column = 1, .row = 1},
-    {.id = 1141, .label = "Pitch D gain", .source = Named(CV::PitchGainD), .group = MainRotor, .column = 1, .row = 2},
-    {.id = 1142, .label = "Acceleration", .source = Named(CV::Acc1), .group = MainRotor, .column = 0, .row = 3},
-    {.id = 1143, .label = "Deceleration", .source = Named(CV::Acc2), .group = MainRotor, .column = 1, .row = 3},
-    {.id = 1144, .label = "RC dead band", .source = Named(CV::DeadBand1), .group = MainRotor, .column = 0, .row = 4},
-    {.id = 1145, .label = "Gyro dead band", .source = Named(CV::DeadBand2), .group = MainRotor, .column = 1, .row = 4},
-    {.id = 1209,
+    {.id = CAdvanceMenuDialog::IdRollP,
+     .label = "Roll P gain",
+     .source = Named(CV::RollGainP),
+     .group = MainRotor,
+     .column = 0,
+     .row = 0},
+    {.id = CAdvanceMenuDialog::IdRollI,
+     .label = "Roll I gain",
+     .source = Named(CV::RollGainI),
+     .group = MainRotor,
+     .column = 0,
+     .row = 1},
+    {.id = CAdvanceMenuDialog::IdRollD,
+     .label = "Roll D gain",
+     .source = Named(CV::RollGainD),
+     .group = MainRotor,
+     .column = 0,
+     .row = 2},
+    {.id = CAdvanceMenuDialog::IdPitchP,
+     .label = "Pitch P gain",
+     .source = Named(CV::PitchGainP),
+     .group = MainRotor,
+     .column = 1,
+     .row = 0},
+    {.id = CAdvanceMenuDialog::IdPitchI,
+     .label = "Pitch I gain",
+     .source = Named(CV::PitchGainI),
+     .group = MainRotor,
+     .column = 1,
+     .row = 1},
+    {.id = CAdvanceMenuDialog::IdPitchD,
+     .label = "Pitch D gain",
+     .source = Named(CV::PitchGainD),
+     .group = MainRotor,
+     .column = 1,
+     .row = 2},
+    {.id = CAdvanceMenuDialog::IdAcceleration,
+     .label = "Acceleration",
+     .source = Named(CV::Acc1),
+     .group = MainRotor,
+     .column = 0,
+     .row = 3},
+    {.id = CAdvanceMenuDialog::IdDeceleration,
+     .label = "Deceleration",
+     .source = Named(CV::Acc2),
+     .group = MainRotor,
+     .column = 1,
+     .row = 3},
+    {.id = CAdvanceMenuDialog::IdRcDeadBand,
+     .label = "RC dead band",
+     .source = Named(CV::DeadBand1),
+     .group = MainRotor,
+     .column = 0,
+     .row = 4},
+    {.id = CAdvanceMenuDialog::IdGyroDeadBand,
+     .label = "Gyro dead band",
+     .source = Named(CV::DeadBand2),
+     .group = MainRotor,
+     .column = 1,
+     .row = 4},
+    {.id = CAdvanceMenuDialog::IdBurst,
      .label = "Burst Coefficient",
      .source = Unnamed(Bytes::HardCoef),
      .group = MainRotor,
      .column = 0,
      .row = 5},
-    {.id = 1148, .label = "Yaw P gain", .source = Named(CV::TailGainP), .group = TailRotor, .column = 0, .row = 0},
-    {.id = 1149, .label = "Yaw I gain", .source = Named(CV::TailGainI), .group = TailRotor, .column = 0, .row = 1},
-    {.id = 1150, .label = "Yaw D gain", .source = Named(CV::TailGainD), .group = TailRotor, .column = 0, .row = 2},
-    {.id = 1151, .label = "Acceleration L", .source = Named(CV::Acc3), .group = TailRotor, .column = 1, .row = 0},
-    {.id = 1152, .label = "Acceleration R", .source = Named(CV::Acc4), .group = TailRotor, .column = 1, .row = 1},
-    {.id = 1153, .label = "Deceleration L", .source = Named(CV::Acc6), .group = TailRotor, .column = 1, .row = 2},
-    {.id = 1154, .label = "Deceleration R", .source = Named(CV::Acc5), .group = TailRotor, .column = 1, .row = 3},
-    {.id = 1155, .label = "RC dead band", .source = Named(CV::DeadBand3), .group = TailRotor, .column = 0, .row = 3},
-    {.id = 1156, .label = "Gyro dead band", .source = Named(CV::DeadBand4), .group = TailRotor, .column = 0, .row = 4},
-    {.id = 1159,
+    {.id = CAdvanceMenuDialog::IdYawP,
+     .label = "Yaw P gain",
+     .source = Named(CV::TailGainP),
+     .group = TailRotor,
+     .column = 0,
+     .row = 0},
+    {.id = CAdvanceMenuDialog::IdYawI,
+     .label = "Yaw I gain",
+     .source = Named(CV::TailGainI),
+     .group = TailRotor,
+     .column = 0,
+     .row = 1},
+    {.id = CAdvanceMenuDialog::IdYawD,
+     .label = "Yaw D gain",
+     .source = Named(CV::TailGainD),
+     .group = TailRotor,
+     .column = 0,
+     .row = 2},
+    {.id = CAdvanceMenuDialog::IdAccelerationL,
+     .label = "Acceleration L",
+     .source = Named(CV::Acc3),
+     .group = TailRotor,
+     .column = 1,
+     .row = 0},
+    {.id = CAdvanceMenuDialog::IdAccelerationR,
+     .label = "Acceleration R",
+     .source = Named(CV::Acc4),
+     .group = TailRotor,
+     .column = 1,
+     .row = 1},
+    {.id = CAdvanceMenuDialog::IdDecelerationL,
+     .label = "Deceleration L",
+     .source = Named(CV::Acc6),
+     .group = TailRotor,
+     .column = 1,
+     .row = 2},
+    {.id = CAdvanceMenuDialog::IdDecelerationR,
+     .label = "Deceleration R",
+     .source = Named(CV::Acc5),
+     .group = TailRotor,
+     .column = 1,
+     .row = 3},
+    {.id = CAdvanceMenuDialog::IdTailRcDeadBand,
+     .label = "RC dead band",
+     .source = Named(CV::DeadBand3),
+     .group = TailRotor,
+     .column = 0,
+     .row = 3},
+    {.id = CAdvanceMenuDialog::IdTailGyroDeadBand,
+     .label = "Gyro dead band",
+     .source = Named(CV::DeadBand4),
+     .group = TailRotor,
+     .column = 0,
+     .row = 4},
+    {.id = CAdvanceMenuDialog::IdCollectiveToTail,
      .label = "Collective to tail",
      .source = Named(CV::TailCompsate1),
      .group = TailRotor,
      .column = 0,
      .row = 6},
-    {.id = 1160,
+    {.id = CAdvanceMenuDialog::IdCyclicToTail,
      .label = "Cyclic to tail",
      .source = Named(CV::TailCompsate2),
      .group = TailRotor,
      .column = 1,
      .row = 6},
-    {.id = 1210, .label = "P gain", .source = Unnamed(Bytes::RPMGainP), .group = Governor, .column = 0, .row = 0},
-    {.id = 1211, .label = "I gain", .source = Unnamed(Bytes::RPMGainI), .group = Governor, .column = 0, .row = 1},
-    {.id = 1212, .label = "D gain", .source = Unnamed(Bytes::RPMGainD), .group = Governor, .column = 0, .row = 2},
-    {.id = 1215,
+    {.id = CAdvanceMenuDialog::IdGovernorP,
+     .label = "P gain",
+     .source = Unnamed(Bytes::RPMGainP),
+     .group = Governor,
+     .column = 0,
+     .row = 0},
+    {.id = CAdvanceMenuDialog::IdGovernorI,
+     .label = "I gain",
+     .source = Unnamed(Bytes::RPMGainI),
+     .group = Governor,
+     .column = 0,
+     .row = 1},
+    {.id = CAdvanceMenuDialog::IdGovernorD,
+     .label = "D gain",
+     .source = Unnamed(Bytes::RPMGainD),
+     .group = Governor,
+     .column = 0,
+     .row = 2},
+    {.id = CAdvanceMenuDialog::IdGovernorTotal,
      .label = "Total gain",
      .source = Unnamed(Bytes::RPMTotalGain),
      .group = Governor,
      .column = 1,
      .row = 0},
-    {.id = 1213,
+    {.id = CAdvanceMenuDialog::IdCollectiveCompensate,
      .label = "Collective compensate",
      .source = Unnamed(Bytes::RPMCompensate1),
      .group = Governor,
      .column = 1,
      .row = 1},
-    {.id = 1214,
+    {.id = CAdvanceMenuDialog::IdCyclicCompensate,
      .label = "Cyclic compensate",
      .source = Unnamed(Bytes::RPMCompensate2),
      .group = Governor,
@@ -174,76 +285,81 @@ struct HelpDef {
 };
 
 const HelpDef kHelp[] = {
-    {1136,
+    {CAdvanceMenuDialog::IdRollP,
      "It is equivalent to \r\nthe roll rate gain, \r\nmake it as large \r\nas possible. If the \r\nhelicopter is "
      "shaking in \r\nthe roll direction, reduce \r\nthis value or the \r\nroll total gain."},
-    {1137,
+    {CAdvanceMenuDialog::IdRollI,
      "It is equivalent to \r\nthe roll angle hold \r\ngain, increase this value \r\ncan enhance the roll "
      "\r\nangle hold performance. If \r\nthe helicopter is wagging \r\nor bouncing in the roll \r\ndirection, "
      "reduce this value."},
-    {1138,
+    {CAdvanceMenuDialog::IdRollD,
      "It is equivalent to \r\nthe brake gain, increase \r\nthis value can enhance \r\nthe brake performance of "
      "\r\nroll. If the helicopter \r\nis shaking when stop \r\nrolling in flight, \r\nreduce this value."},
-    {1139,
+    {CAdvanceMenuDialog::IdPitchP,
      "It is equivalent to \r\nthe pitch rate gain, \r\nmake it as large as possible. \r\nIf the helicopter is "
      "shaking \r\nin the pitch direction, \r\nreduce this value \r\nor the pitch total gain."},
-    {1140,
+    {CAdvanceMenuDialog::IdPitchI,
      "It is equivalent to \r\nthe pitch angle hold \r\ngain, increase this value can \r\nenhance the pitch angle "
      "hold \r\nperformance. If the \r\nhelicopter is wagging \r\nor bouncing in the pitch direction, \r\nreduce "
      "this value."},
-    {1141,
+    {CAdvanceMenuDialog::IdPitchD,
      "It is equivalent to \r\nthe brake gain, increase \r\nthis value can enhance the \r\nbrake performance of "
      "pitch. \r\nIf the helicopter is \r\nshaking when stop pitching \r\nin flight, reduce this value."},
-    {1148,
+    {CAdvanceMenuDialog::IdYawP,
      "It is equivalent to the \r\nyaw rate gain, make it as \r\nlarge as possible. If \r\nthe helicopter tail is "
      "hunting \r\nin flight, reduce this value \r\nor the tail rotor total gain."},
-    {1149,
+    {CAdvanceMenuDialog::IdYawI,
      "It is equivalent to the \r\nheading hold gain, increase \r\nthis value can enhance \r\nthe heading hold "
      "performance. \r\nIf the helicopter tail is \r\nwagging or bouncing in \r\nflight, reduce this value."},
-    {1150,
+    {CAdvanceMenuDialog::IdYawD,
      "It is equivalent to the \r\nbrake gain, increase this value \r\ncan enhance the brake \r\nperformance. If the "
      "helicopter \r\ntail is shaking when stop \r\npirouette in flight, \r\nreduce this value."},
-    {1151, "Increase this value can \r\nincrease the acceleration \r\nof left pirouette."},
-    {1152, "Increase this value can \r\nincrease the acceleration \r\nof right pirouette"},
-    {1153, "Increase this value can \r\nincrease the deceleration \r\nof left pirouette"},
-    {1154, "Increase this value can \r\nincrease the deceleration \r\nof right pirouette"},
-    {1155,
+    {CAdvanceMenuDialog::IdAccelerationL,
+     "Increase this value can \r\nincrease the acceleration \r\nof left pirouette."},
+    {CAdvanceMenuDialog::IdAccelerationR,
+     "Increase this value can \r\nincrease the acceleration \r\nof right pirouette"},
+    {CAdvanceMenuDialog::IdDecelerationL,
+     "Increase this value can \r\nincrease the deceleration \r\nof left pirouette"},
+    {CAdvanceMenuDialog::IdDecelerationR,
+     "Increase this value can \r\nincrease the deceleration \r\nof right pirouette"},
+    {CAdvanceMenuDialog::IdTailRcDeadBand,
      "Defines a range around \r\nthe rudder stick neutral position \r\nwhere the rudder stick \r\ninput will be "
      "ignored. "},
-    {1156, "If the helicopter vibration is \r\nlow, set a small value"},
-    {1159,
+    {CAdvanceMenuDialog::IdTailGyroDeadBand, "If the helicopter vibration is \r\nlow, set a small value"},
+    {CAdvanceMenuDialog::IdCollectiveToTail,
      "Static torque compensation for \r\ncollective pitch. It can enhance \r\nthe heading hold performance "
      "\r\nwhen change the collective pitch \r\nquickly. Larger value can enhance \r\nthe compensation. Change "
      "the sign \r\nof the value can change \r\nthe compensation direction."},
-    {1160,
+    {CAdvanceMenuDialog::IdCyclicToTail,
      "Static torque compensation for \r\ncyclic pitch. It can enhance the \r\nheading hold performance when "
      "\r\nmove the aileron and elevator sticks \r\nquickly. Larger value can \r\nenhance the compensation. "
      "Change the sign \r\nof the value can change \r\nthe compensation direction."},
-    {1142, "Increase this value can increase \r\nthe acceleration of roll and pitch."},
-    {1143, "Increase this value can increase \r\nthe deceleration of roll and pitch."},
-    {1144,
+    {CAdvanceMenuDialog::IdAcceleration, "Increase this value can increase \r\nthe acceleration of roll and pitch."},
+    {CAdvanceMenuDialog::IdDeceleration, "Increase this value can increase \r\nthe deceleration of roll and pitch."},
+    {CAdvanceMenuDialog::IdRcDeadBand,
      "Defines a range around the \r\naileron and elevator sticks \r\nneutral position where the \r\naileron and "
      "elevator sticks \r\ninput will be ignored."},
-    {1145, "If the helicopter vibration \r\nis low, set a small value"},
-    {1196,
+    {CAdvanceMenuDialog::IdGyroDeadBand, "If the helicopter vibration \r\nis low, set a small value"},
+    {CAdvanceMenuDialog::IdAuxHelp,
      "Switch yaw gain: switch the tail \r\nrotor gain by transmitter's AUX channel, \r\nit is the same as a common "
      "heading \r\nhold gyro. Switch condition: switch the \r\ntwo parameter groups (Condition1 and Condition2) "
      "\r\nof Orvex by transmitter's AUX channel, \r\nthe Orvex is working in heading hold mode."},
-    {1197,
+    {CAdvanceMenuDialog::IdConditionHelp,
      "When the AUX channel is selected as \r\n'Switch yaw gain', you can switch \r\nthe two parameter groups "
      "(Condition1 and \r\nCondition2) by hand, the two \r\nparameter groups only affect the \r\nperformance of "
      "Orvex, the setup \r\nparameters are not included."},
     // The D gain explains itself with the P gain's text.
-    {1210, kGovernorGainHelp},
-    {1212, kGovernorGainHelp},
-    {1211,
+    {CAdvanceMenuDialog::IdGovernorP, kGovernorGainHelp},
+    {CAdvanceMenuDialog::IdGovernorD, kGovernorGainHelp},
+    {CAdvanceMenuDialog::IdGovernorI,
      "Increase this value can enhance governor performance, \r\nif the rotor speed is wagging in low frequence, "
      "\r\nreduce this value"},
-    {1209,
+    {CAdvanceMenuDialog::IdBurst,
      "Increase this value can enhance response speed of stick, \r\nif the main rotor is shaking when move the "
      "aileron \r\nand elevator sticks, reduce this value"},
-    {1213, "Increase this value can enhance governor performance \r\nwhen change the collective pitch quickly"},
-    {1214,
+    {CAdvanceMenuDialog::IdCollectiveCompensate,
+     "Increase this value can enhance governor performance \r\nwhen change the collective pitch quickly"},
+    {CAdvanceMenuDialog::IdCyclicCompensate,
      "Increase this value can enhance governor performance \r\nwhen move the aileron and elevator sticks quickly"},
 };
 
@@ -252,18 +368,10 @@ const HelpDef kHelp[] = {
 constexpr int kDialogWidth = 437, kDialogHeight = 280;
 constexpr QSize kHelpMarkerSize{24, 24};
 
-void Name(QWidget* control, int id, const QString& accessibleName) {
-    control->setObjectName(CAdvanceMenuDialog::ControlName(id));
-    control->setAccessibleName(accessibleName);
-}
-
 // Static texts are drawn over the dialog's (or group's) background.
-QLabel* AddStatic(QWidget* parent, const QString& text, const QRect& rect) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(rect);
-    label->setAutoFillBackground(false);
+QLabel* AddDialogStatic(QWidget* parent, const QString& text, const QRect& rect) {
+    QLabel* label = AddStatic(parent, text, rect);
     label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setStyleSheet(QStringLiteral("background: transparent;"));
     // Beside an edit box of the same height, centred on its text.
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
@@ -328,26 +436,26 @@ void CAdvanceMenuDialog::BuildFields() {
         const ColumnDef& c = Column(d.group, d.column);
         const int x = kGroups[d.group].x, y = RowY(d.group, d.row);
         const QString label = QString::fromLatin1(d.label);
-        QLabel* text = AddStatic(this, label, DluRect(x + c.labelX, y, c.labelW, kEditHeight));
+        QLabel* text = AddDialogStatic(this, label, DluRect(x + c.labelX, y, c.labelW, kEditHeight));
         text->setObjectName(QStringLiteral("label%1").arg(d.id));
         f.edit = new QLineEdit(this);
         f.edit->setGeometry(DluRect(x + c.editX, y, c.editW, kEditHeight));
         f.edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         f.edit->setMaxLength(6);
-        Name(f.edit, d.id, label);
+        NameControl(f.edit, d.id, label);
         text->setBuddy(f.edit);
         DataExchange::WriteInt(f.edit, f.value);
     }
 
     const ColumnDef& c = Column(MainRotor, kZeroPitchColumn);
     const int x = kGroups[MainRotor].x, y = RowY(MainRotor, kZeroPitchRow);
-    QLabel* text = AddStatic(this, QStringLiteral("Zero pitch"), DluRect(x + c.labelX, y, c.labelW, kEditHeight));
+    QLabel* text = AddDialogStatic(this, QStringLiteral("Zero pitch"), DluRect(x + c.labelX, y, c.labelW, kEditHeight));
     text->setObjectName(QStringLiteral("label%1").arg(IdZeroPitch));
     zeroPitchEdit_ = new QLineEdit(this);
     zeroPitchEdit_->setGeometry(DluRect(x + c.editX, y, c.editW, kEditHeight));
     zeroPitchEdit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     zeroPitchEdit_->setEnabled(false);
-    Name(zeroPitchEdit_, IdZeroPitch, QStringLiteral("Zero pitch"));
+    NameControl(zeroPitchEdit_, IdZeroPitch, QStringLiteral("Zero pitch"));
     text->setBuddy(zeroPitchEdit_);
     DataExchange::WriteInt(zeroPitchEdit_, zeroPitch_);
 
@@ -356,13 +464,13 @@ void CAdvanceMenuDialog::BuildFields() {
     resetZero->setGeometry(
         DluRect(x + c.editX + c.editW - resetWidth, RowY(MainRotor, kZeroPitchRow + 1) - 1, resetWidth, kButtonHeight));
     resetZero->setAutoDefault(false);
-    Name(resetZero, IdResetZero, QStringLiteral("Reset zero"));
+    NameControl(resetZero, IdResetZero, QStringLiteral("Reset zero"));
     connect(resetZero, &QPushButton::clicked, this, &CAdvanceMenuDialog::OnResetZero);
 
     const ColumnDef& t = Column(TailRotor, 0);
-    QLabel* heading = AddStatic(this, QStringLiteral("Tail compensate"),
-                                DluRect(kGroups[TailRotor].x + t.labelX, RowY(TailRotor, kTailCompensateRow) + 8,
-                                        kGroups[TailRotor].w - 2 * t.labelX, kEditHeight));
+    QLabel* heading = AddDialogStatic(this, QStringLiteral("Tail compensate"),
+                                      DluRect(kGroups[TailRotor].x + t.labelX, RowY(TailRotor, kTailCompensateRow) + 8,
+                                              kGroups[TailRotor].w - 2 * t.labelX, kEditHeight));
     heading->setObjectName(QStringLiteral("tailCompensate"));
     QFont bold = heading->font();
     bold.setBold(true);
@@ -398,15 +506,15 @@ void CAdvanceMenuDialog::BuildSelections() {
         auto* combo = new QComboBox(this);
         combo->addItems(d.items);
         combo->setGeometry(DluRect(g.x + 8, g.y + 15, 120, kButtonHeight));
-        Name(combo, d.id, QString::fromLatin1(g.title));
+        NameControl(combo, d.id, QString::fromLatin1(g.title));
         // Only the user's choice acts on the device; refreshes set the index quietly.
         connect(combo, &QComboBox::activated, this, d.chosen);
         this->*d.member = combo;
 
         // The help marker: picture 262 is painted by the dialog, this static
         // over it carries the balloon text.
-        auto* help = AddStatic(this, QString(), QRect(kHelpPicturePoints[i], kHelpMarkerSize));
-        Name(help, d.helpId, QStringLiteral("Help: %1").arg(QString::fromLatin1(g.title)));
+        auto* help = AddDialogStatic(this, QString(), QRect(kHelpPicturePoints[i], kHelpMarkerSize));
+        NameControl(help, d.helpId, QStringLiteral("Help: %1").arg(QString::fromLatin1(g.title)));
     }
     auxCombo_->setCurrentIndex(auxIndex_);
     conditionCombo_->setCurrentIndex(conditionIndex_);
@@ -417,15 +525,15 @@ void CAdvanceMenuDialog::BuildGovernor() {
     const int y = g.y + 13;
     governorOff_ = new QRadioButton(QStringLiteral("Governor Off"), this);
     governorOff_->setGeometry(DluRect(g.x + 8, y, 62, kEditHeight));
-    Name(governorOff_, IdGovernorOff, governorOff_->text());
+    NameControl(governorOff_, IdGovernorOff, governorOff_->text());
     governorCalibrate_ = new QRadioButton(QStringLiteral("Calibrate RPM"), this);
     governorCalibrate_->setGeometry(DluRect(g.x + 74, y, 74, kEditHeight));
-    Name(governorCalibrate_, IdGovernorCalibrate, governorCalibrate_->text());
+    NameControl(governorCalibrate_, IdGovernorCalibrate, governorCalibrate_->text());
 
     auto* reset = new QPushButton(QStringLiteral("Reset"), this);
     reset->setGeometry(DluRect(g.x + 152, y - 1, 46, kButtonHeight));
     reset->setAutoDefault(false);
-    Name(reset, IdGovernorReset, QStringLiteral("Reset governor"));
+    NameControl(reset, IdGovernorReset, QStringLiteral("Reset governor"));
     connect(reset, &QPushButton::clicked, this, &CAdvanceMenuDialog::OnGovernorReset);
 }
 
@@ -433,13 +541,13 @@ void CAdvanceMenuDialog::BuildButtons() {
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setGeometry(DluRect(kDialogWidth - 7 - 50 - 6 - 50, kDialogHeight - 7 - kButtonHeight, 50, kButtonHeight));
     ok->setDefault(true);
-    Name(ok, IdOk, QStringLiteral("OK"));
+    NameControl(ok, IdOk, QStringLiteral("OK"));
     connect(ok, &QPushButton::clicked, this, &CAdvanceMenuDialog::accept);
 
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setGeometry(DluRect(kDialogWidth - 7 - 50, kDialogHeight - 7 - kButtonHeight, 50, kButtonHeight));
     cancel->setAutoDefault(false);
-    Name(cancel, IdCancel, QStringLiteral("Cancel"));
+    NameControl(cancel, IdCancel, QStringLiteral("Cancel"));
     connect(cancel, &QPushButton::clicked, this, &CAdvanceMenuDialog::reject);
 }
 

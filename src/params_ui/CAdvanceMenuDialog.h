@@ -43,6 +43,35 @@ public:
         IdAuxFunction = 1168,
         IdAuxHelp = 1196,
         IdConditionHelp = 1197,
+        // The number fields: main rotor, tail rotor, governor.
+        IdRollP = 1136,
+        IdRollI = 1137,
+        IdRollD = 1138,
+        IdPitchP = 1139,
+        IdPitchI = 1140,
+        IdPitchD = 1141,
+        IdAcceleration = 1142,
+        IdDeceleration = 1143,
+        IdRcDeadBand = 1144,
+        IdGyroDeadBand = 1145,
+        IdBurst = 1209,
+        IdYawP = 1148,
+        IdYawI = 1149,
+        IdYawD = 1150,
+        IdAccelerationL = 1151,
+        IdAccelerationR = 1152,
+        IdDecelerationL = 1153,
+        IdDecelerationR = 1154,
+        IdTailRcDeadBand = 1155,
+        IdTailGyroDeadBand = 1156,
+        IdCollectiveToTail = 1159,
+        IdCyclicToTail = 1160,
+        IdGovernorP = 1210,
+        IdGovernorI = 1211,
+        IdGovernorD = 1212,
+        IdGovernorTotal = 1215,
+        IdCollectiveCompensate = 1213,
+        IdCyclicCompensate = 1214,
     };
     static constexpr int kHelpPictureId = 262;
     static constexpr int kBalloonIconId = 255;
@@ -51,9 +80,6 @@ public:
 
     explicit CAdvanceMenuDialog(Orvex& orvex, QWidget* parent = nullptr);
     ~CAdvanceMenuDialog() override;
-
-    // The name every control carries ("id1136").
-    static QString ControlName(int id) { return QStringLiteral("id%1").arg(id); }
 
     int governorMode() const { return governorMode_; }
     CBalloonTip* balloon() const { return balloon_; }

@@ -3,6 +3,7 @@
 // its control id (so it can be found by id) and carries an accessible name.
 
 #include "params_ui/MainFormLayout.h"
+#include "widgets/ControlNaming.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -10,11 +11,9 @@
 
 namespace FormControls {
 
-inline QString IdName(int id) { return QStringLiteral("id%1").arg(id); }
-
 inline QPushButton* MakeButton(QWidget* form, const QString& caption, int id, const MainFormLayout::Box& box) {
     auto* button = new QPushButton(caption, form);
-    button->setObjectName(IdName(id));
+    NameControl(button, id);
     button->setAccessibleName(caption);
     button->setGeometry(box.px());
     button->setAutoDefault(false);

@@ -8,6 +8,19 @@
 #include <QPoint>
 #include <QRect>
 
+// Control ids of the main form (the view and its parameter panel); each
+// control is named after its id (widgets/ControlNaming.h).
+namespace MainFormIds {
+constexpr int Connect = 1000, Setup = 1001, Advance = 1009, Open = 1023, Upgrade = 1024;
+constexpr int PortList = 1169, Version = 1208;
+constexpr int PitchAgility = 1002, PitchGain = 1003, RollAgility = 1010, RollGain = 1013;
+constexpr int YawRateL = 1011, YawRateR = 1025, TailGain = 1012;
+constexpr int PitchAgilityEdit = 1004, PitchGainEdit = 1005, RollAgilityEdit = 1014, RollGainEdit = 1015;
+constexpr int YawRateLEdit = 1016, YawRateREdit = 1128, TailGainEdit = 1017;
+constexpr int Beginner = 1006, F3C = 1007, Soft3D = 1008, Hardcore3D = 1018, Extreme3D = 1019;
+constexpr int MainReset = 1020, TailReset = 1021, AllDataReset = 1164;
+}  // namespace MainFormIds
+
 namespace MainFormLayout {
 
 struct Box {

@@ -36,13 +36,41 @@ struct SliderDef {
 
 // In panel order (kPanelDefs).
 constexpr SliderDef kSliders[7] = {
-    {.sliderId = 1002, .editId = 1004, .title = "Agility", .name = "Pitch agility", .gainScale = false},
-    {.sliderId = 1003, .editId = 1005, .title = "Gain", .name = "Pitch gain", .gainScale = true},
-    {.sliderId = 1010, .editId = 1014, .title = "Agility", .name = "Roll agility", .gainScale = false},
-    {.sliderId = 1013, .editId = 1015, .title = "Gain", .name = "Roll gain", .gainScale = true},
-    {.sliderId = 1011, .editId = 1016, .title = "Yaw rate L", .name = "Yaw rate L", .gainScale = false},
-    {.sliderId = 1025, .editId = 1128, .title = "Yaw rate R", .name = "Yaw rate R", .gainScale = false},
-    {.sliderId = 1012, .editId = 1017, .title = "Gain", .name = "Tail gain", .gainScale = true},
+    {.sliderId = MainFormIds::PitchAgility,
+     .editId = MainFormIds::PitchAgilityEdit,
+     .title = "Agility",
+     .name = "Pitch agility",
+     .gainScale = false},
+    {.sliderId = MainFormIds::PitchGain,
+     .editId = MainFormIds::PitchGainEdit,
+     .title = "Gain",
+     .name = "Pitch gain",
+     .gainScale = true},
+    {.sliderId = MainFormIds::RollAgility,
+     .editId = MainFormIds::RollAgilityEdit,
+     .title = "Agility",
+     .name = "Roll agility",
+     .gainScale = false},
+    {.sliderId = MainFormIds::RollGain,
+     .editId = MainFormIds::RollGainEdit,
+     .title = "Gain",
+     .name = "Roll gain",
+     .gainScale = true},
+    {.sliderId = MainFormIds::YawRateL,
+     .editId = MainFormIds::YawRateLEdit,
+     .title = "Yaw rate L",
+     .name = "Yaw rate L",
+     .gainScale = false},
+    {.sliderId = MainFormIds::YawRateR,
+     .editId = MainFormIds::YawRateREdit,
+     .title = "Yaw rate R",
+     .name = "Yaw rate R",
+     .gainScale = false},
+    {.sliderId = MainFormIds::TailGain,
+     .editId = MainFormIds::TailGainEdit,
+     .title = "Gain",
+     .name = "Tail gain",
+     .gainScale = true},
 };
 
 // The scale beside a slider names both ends of its range and these marks
@@ -69,11 +97,11 @@ struct PresetDef {
 
 // Top to bottom on the form.
 constexpr PresetDef kPresets[PresetCount] = {
-    {.preset = PresetBeginner, .id = 1006, .picture = 244, .caption = "Beginner"},
-    {.preset = PresetF3C, .id = 1007, .picture = 243, .caption = "F-3C"},
-    {.preset = PresetSoft3D, .id = 1008, .picture = 245, .caption = "Soft 3D"},
-    {.preset = Preset3DHardcore, .id = 1018, .picture = 246, .caption = "3D Hardcore"},
-    {.preset = Preset3DExtreme, .id = 1019, .picture = 247, .caption = "3D Extreme"},
+    {.preset = PresetBeginner, .id = MainFormIds::Beginner, .picture = 244, .caption = "Beginner"},
+    {.preset = PresetF3C, .id = MainFormIds::F3C, .picture = 243, .caption = "F-3C"},
+    {.preset = PresetSoft3D, .id = MainFormIds::Soft3D, .picture = 245, .caption = "Soft 3D"},
+    {.preset = Preset3DHardcore, .id = MainFormIds::Hardcore3D, .picture = 246, .caption = "3D Hardcore"},
+    {.preset = Preset3DExtreme, .id = MainFormIds::Extreme3D, .picture = 247, .caption = "3D Extreme"},
 };
 
 constexpr int kMainRotorIndexes[] = {0, 1, 2, 3};  // pitch agility, pitch gain, roll agility, roll gain
@@ -106,7 +134,7 @@ void ParameterPanel::CreateSliders(QWidget* form) {
         title->setGeometry(DluRect(centre - 26, kColumnTitleY, 52, kColumnTitleH));
 
         auto* slider = new PanelSlider(form);
-        slider->setObjectName(IdName(def.sliderId));
+        NameControl(slider, def.sliderId);
         slider->setAccessibleName(QString::fromLatin1(def.name));
         slider->setGeometry(DluRect(centre - kSliderW / 2, kSliderY, kSliderW, kSliderH));
         sliders_[i] = slider;
@@ -125,7 +153,7 @@ void ParameterPanel::CreateSliders(QWidget* form) {
         }
 
         auto* edit = new QLineEdit(form);
-        edit->setObjectName(IdName(def.editId));
+        NameControl(edit, def.editId);
         edit->setAccessibleName(QString::fromLatin1(def.name) + QStringLiteral(" value"));
         edit->setAlignment(Qt::AlignCenter);
         edit->setGeometry(DluRect(centre - kEditW / 2, kEditY, kEditW, kEditH));
@@ -136,11 +164,11 @@ void ParameterPanel::CreateSliders(QWidget* form) {
 }
 
 void ParameterPanel::CreateButtons(QWidget* form) {
-    resets_[MainRotorReset] = MakeButton(form, QStringLiteral("Reset"), 1020, kMainReset);
+    resets_[MainRotorReset] = MakeButton(form, QStringLiteral("Reset"), MainFormIds::MainReset, kMainReset);
     resets_[MainRotorReset]->setAccessibleName(QStringLiteral("Reset main rotor"));
-    resets_[TailRotorReset] = MakeButton(form, QStringLiteral("Reset"), 1021, kTailReset);
+    resets_[TailRotorReset] = MakeButton(form, QStringLiteral("Reset"), MainFormIds::TailReset, kTailReset);
     resets_[TailRotorReset]->setAccessibleName(QStringLiteral("Reset tail rotor"));
-    allDataReset_ = MakeButton(form, QStringLiteral("All data reset"), 1164, kAllDataReset);
+    allDataReset_ = MakeButton(form, QStringLiteral("All data reset"), MainFormIds::AllDataReset, kAllDataReset);
     connect(resets_[MainRotorReset], &QPushButton::clicked, this, [this] { OnReset(MainRotorReset); });
     connect(resets_[TailRotorReset], &QPushButton::clicked, this, [this] { OnReset(TailRotorReset); });
     connect(allDataReset_, &QPushButton::clicked, this, &ParameterPanel::OnAllDataReset);
@@ -148,7 +176,7 @@ void ParameterPanel::CreateButtons(QWidget* form) {
     for (int k = 0; k < PresetCount; ++k) {
         const PresetDef& def = kPresets[k];
         auto* button = new CPngButton(QString::fromLatin1(def.caption), form);
-        button->setObjectName(IdName(def.id));
+        NameControl(button, def.id);
         button->SetImage(def.picture);
         button->move(DluPoint(kPresetX, kPresetY + k * kPresetStep));
         presets_[def.preset] = button;

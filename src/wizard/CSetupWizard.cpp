@@ -62,7 +62,7 @@ CSetupWizard::~CSetupWizard() {
 
 void CSetupWizard::BuildFrame() {
     tabControl_ = new QWidget(this);
-    CWizardPage::NameControl(tabControl_, 1030);
+    NameControl(tabControl_, WizardIds::Tabs);
     tabControl_->setGeometry(DluRect(5, 5, 515, 270));
     tabBar_ = new QTabBar(tabControl_);
     tabBar_->setExpanding(false);
@@ -78,12 +78,14 @@ void CSetupWizard::BuildFrame() {
     pane->lower();
     // Clicking a title only moves the highlight; Previous and Next change pages.
 
-    const ButtonDef buttons[] = {
-        {1026, "Cancel", 10}, {1028, "Previous", 65}, {1029, "Next", 420}, {1027, "Finish", 475}};
+    const ButtonDef buttons[] = {{WizardIds::Cancel, "Cancel", 10},
+                                 {WizardIds::Previous, "Previous", 65},
+                                 {WizardIds::Next, "Next", 420},
+                                 {WizardIds::Finish, "Finish", 475}};
     QPushButton** targets[] = {&cancel_, &previous_, &next_, &finish_};
     for (size_t i = 0; i < std::size(buttons); ++i) {
         auto* b = new QPushButton(QString::fromLatin1(buttons[i].text), this);
-        CWizardPage::NameControl(b, buttons[i].id);
+        NameControl(b, buttons[i].id);
         b->setGeometry(DluRect(buttons[i].x, kButtonY, kButtonWidth, kButtonHeight));
         *targets[i] = b;
     }
@@ -94,7 +96,7 @@ void CSetupWizard::BuildFrame() {
 
     // The template's OK button: never shown, and its operation does nothing.
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    CWizardPage::NameControl(ok, 1);
+    NameControl(ok, WizardIds::Ok);
     ok->hide();
     connect(ok, &QPushButton::clicked, this, &CSetupWizard::accept);
 }

@@ -19,6 +19,11 @@ class QPushButton;
 class QTabBar;
 class QWidget;
 
+// Control ids of the wizard's frame; each control is named after its id.
+namespace WizardIds {
+constexpr int Ok = 1, Cancel = 1026, Finish = 1027, Previous = 1028, Next = 1029, Tabs = 1030;
+}  // namespace WizardIds
+
 class CSetupWizard : public QDialog {
     Q_OBJECT
 public:

@@ -6,8 +6,8 @@
 namespace {
 constexpr SliderFieldDef kFields[2] = {
     {.name = CV::AileronLimit,
-     .sliderId = 1025,
-     .editId = 1106,
+     .sliderId = SwashplateTravelIds::AileronSlider,
+     .editId = SwashplateTravelIds::AileronEdit,
      .x = 196,
      .y = 90,
      .w = 25,
@@ -17,8 +17,8 @@ constexpr SliderFieldDef kFields[2] = {
      .tickFrequency = 15,
      .accessibleName = "Aileron travel"},
     {.name = CV::ElevatorLimit,
-     .sliderId = 1105,
-     .editId = 1107,
+     .sliderId = SwashplateTravelIds::ElevatorSlider,
+     .editId = SwashplateTravelIds::ElevatorEdit,
      .x = 450,
      .y = 90,
      .w = 25,

@@ -11,6 +11,11 @@
 
 class SliderField;
 
+// Control ids of the swashplate travel page.
+namespace SwashplateTravelIds {
+constexpr int AileronSlider = 1025, AileronEdit = 1106, ElevatorSlider = 1105, ElevatorEdit = 1107;
+}  // namespace SwashplateTravelIds
+
 class CStep10 : public CWizardPage {
     Q_OBJECT
 public:

@@ -4,8 +4,8 @@
 
 namespace {
 constexpr SliderFieldDef kField = {.name = CV::TotalCoefficient,
-                                   .sliderId = 1025,
-                                   .editId = 1110,
+                                   .sliderId = CollectivePitchIds::PitchSlider,
+                                   .editId = CollectivePitchIds::PitchEdit,
                                    .x = 365,
                                    .y = 90,
                                    .w = 25,

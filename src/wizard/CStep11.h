@@ -9,6 +9,11 @@
 
 class SliderField;
 
+// Control ids of the collective pitch page.
+namespace CollectivePitchIds {
+constexpr int PitchSlider = 1025, PitchEdit = 1110;
+}  // namespace CollectivePitchIds
+
 class CStep11 : public CWizardPage {
     Q_OBJECT
 public:

@@ -14,7 +14,7 @@ struct AxisDef {
     int bx, by;          // button, top-left of the template's place
 };
 constexpr AxisDef kAxes[3] = {
-    {.id = 1113,
+    {.id = GyroDirIds::Roll,
      .direction = CV::RollDir,
      .group = "Roll",
      .gx = 5,
@@ -23,7 +23,7 @@ constexpr AxisDef kAxes[3] = {
      .gh = 115,
      .bx = 225,
      .by = 228},
-    {.id = 1115,
+    {.id = GyroDirIds::Pitch,
      .direction = CV::PitchDir,
      .group = "Pitch",
      .gx = 115,
@@ -32,7 +32,7 @@ constexpr AxisDef kAxes[3] = {
      .gh = 130,
      .bx = 460,
      .by = 105},
-    {.id = 1114,
+    {.id = GyroDirIds::Yaw,
      .direction = CV::YawDir,
      .group = "Yaw",
      .gx = 280,

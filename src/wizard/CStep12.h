@@ -11,6 +11,11 @@
 
 class QPushButton;
 
+// Control ids of the gyro direction page, one button per axis.
+namespace GyroDirIds {
+constexpr int Roll = 1113, Pitch = 1115, Yaw = 1114;
+}  // namespace GyroDirIds
+
 class CStep12 : public CWizardPage {
     Q_OBJECT
 public:

@@ -9,8 +9,8 @@ namespace {
 enum Field { Trim, LimitA, LimitB };
 constexpr SliderFieldDef kFields[3] = {
     {.name = CV::TailPoint,
-     .sliderId = 1025,
-     .editId = 1119,
+     .sliderId = TailSetupIds::TrimSlider,
+     .editId = TailSetupIds::TrimEdit,
      .x = 296,
      .y = 136,
      .w = 25,
@@ -20,8 +20,8 @@ constexpr SliderFieldDef kFields[3] = {
      .tickFrequency = 50,
      .accessibleName = "Servo trim"},
     {.name = CV::TailLimitA,
-     .sliderId = 1118,
-     .editId = 1120,
+     .sliderId = TailSetupIds::LimitASlider,
+     .editId = TailSetupIds::LimitAEdit,
      .x = 349,
      .y = 136,
      .w = 25,
@@ -31,8 +31,8 @@ constexpr SliderFieldDef kFields[3] = {
      .tickFrequency = 15,
      .accessibleName = "Tail limit A"},
     {.name = CV::TailLimitB,
-     .sliderId = 1117,
-     .editId = 1121,
+     .sliderId = TailSetupIds::LimitBSlider,
+     .editId = TailSetupIds::LimitBEdit,
      .x = 400,
      .y = 135,
      .w = 25,
@@ -72,7 +72,6 @@ constexpr CWizardPage::StaticText kStatics[] = {
     {.id = 0, .x = 390, .y = 124, .w = 45, .h = 10, .text = "Tail limit B"},
 };
 
-constexpr int kDirectionButton = 1116;
 constexpr QRect kDirectionPlace(75, 191, 70, 50);  // dialog units
 constexpr uint8_t kNormal = 1, kReverse = 255;
 
@@ -100,7 +99,7 @@ void CStep13::InitPage() {
     AddStatics(kStatics);
     for (SliderField* f : fields_) f->Initialise();
 
-    directionButton_ = PageParts::AddButton(this, kDirectionButton, kDirectionPlace.x(), kDirectionPlace.y(),
+    directionButton_ = PageParts::AddButton(this, TailSetupIds::Direction, kDirectionPlace.x(), kDirectionPlace.y(),
                                             kDirectionPlace.width(), kDirectionPlace.height());
     connect(directionButton_, &QPushButton::clicked, this, &CStep13::ToggleDirection);
     ShowDirection();

@@ -13,6 +13,13 @@
 class QPushButton;
 class SliderField;
 
+// Control ids of the tail setup page.
+namespace TailSetupIds {
+constexpr int TrimSlider = 1025, TrimEdit = 1119;
+constexpr int LimitASlider = 1118, LimitAEdit = 1120, LimitBSlider = 1117, LimitBEdit = 1121;
+constexpr int Direction = 1116;
+}  // namespace TailSetupIds
+
 class CStep13 : public CWizardPage {
     Q_OBJECT
 public:

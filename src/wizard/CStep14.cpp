@@ -36,7 +36,6 @@ constexpr CWizardPage::StaticText kStatics[] = {
     {.id = 0, .x = 5, .y = 119, .w = 190, .h = 8, .text = "5.Click\"Quit check\" when complete."},
 };
 
-constexpr int kCheckButton = 1135, kDirectionButton = 1123;
 constexpr QRect kCheckPlace(52, 143, 75, 40), kDirectionPlace(137, 143, 75, 40);  // dialog units
 
 const QString kStartCheck = QStringLiteral("Check optimization direction");
@@ -61,10 +60,10 @@ void CStep14::InitPage() {
     AddPicture(kRotation, kRotationAt);
     AddPicture(kWarning, kWarningAt);
     AddStatics(kStatics);
-    checkButton_ = MakeButton(this, kCheckButton, kCheckPlace, kStartCheck);
+    checkButton_ = MakeButton(this, PirouetteIds::Check, kCheckPlace, kStartCheck);
     connect(checkButton_, &QPushButton::clicked, this, &CStep14::ToggleCheck);
     // The template's caption stands until a direction of 1 or -1 is known.
-    directionButton_ = MakeButton(this, kDirectionButton, kDirectionPlace, kNormalCaption);
+    directionButton_ = MakeButton(this, PirouetteIds::Direction, kDirectionPlace, kNormalCaption);
     connect(directionButton_, &QPushButton::clicked, this, &CStep14::ToggleDirection);
     ShowDirection();
     directionButton_->setEnabled(false);

@@ -12,6 +12,11 @@
 
 class QPushButton;
 
+// Control ids of the pirouette optimization page.
+namespace PirouetteIds {
+constexpr int Check = 1135, Direction = 1123;
+}  // namespace PirouetteIds
+
 class CStep14 : public CWizardPage {
     Q_OBJECT
 public:

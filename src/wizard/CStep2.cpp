@@ -16,8 +16,13 @@ struct LineDef {
     int y;
 };
 constexpr LineDef kLines[kLineCount] = {
-    {1035, 5},  {1038, 18},  {1037, 31},  {1064, 44},  {1065, 57},  {1198, 70},  {1199, 83},
-    {1200, 96}, {1201, 109}, {1202, 121}, {1204, 133}, {1205, 146}, {1206, 158}, {1207, 171},
+    {.id = ReceiverPageIds::Line1, .y = 5},    {.id = ReceiverPageIds::Line2, .y = 18},
+    {.id = ReceiverPageIds::Line3, .y = 31},   {.id = ReceiverPageIds::Line4, .y = 44},
+    {.id = ReceiverPageIds::Line5, .y = 57},   {.id = ReceiverPageIds::Line6, .y = 70},
+    {.id = ReceiverPageIds::Line7, .y = 83},   {.id = ReceiverPageIds::Line8, .y = 96},
+    {.id = ReceiverPageIds::Line9, .y = 109},  {.id = ReceiverPageIds::Line10, .y = 121},
+    {.id = ReceiverPageIds::Line11, .y = 133}, {.id = ReceiverPageIds::Line12, .y = 146},
+    {.id = ReceiverPageIds::Line13, .y = 158}, {.id = ReceiverPageIds::Line14, .y = 171},
 };
 
 using TextSet = const char* const[kLineCount];
@@ -97,7 +102,7 @@ void CStep2::InitPage() {
 
     AddStatic(QStringLiteral("Transmitter"), DluRect(356, 12, 45, 10));
     list_ = new QComboBox(this);
-    NameControl(list_, 1179);
+    NameControl(list_, ReceiverPageIds::List);
     list_->setGeometry(DluRect(404, 10, 95, 12));
     list_->setMaxVisibleItems(kSystemCount);
     for (int i = 0; i < kSystemCount; ++i)

@@ -8,6 +8,13 @@
 class QComboBox;
 class QLabel;
 
+// Control ids of the receiver page: the list, then its instruction lines top to bottom.
+namespace ReceiverPageIds {
+constexpr int List = 1179;
+constexpr int Line1 = 1035, Line2 = 1038, Line3 = 1037, Line4 = 1064, Line5 = 1065, Line6 = 1198, Line7 = 1199;
+constexpr int Line8 = 1200, Line9 = 1201, Line10 = 1202, Line11 = 1204, Line12 = 1205, Line13 = 1206, Line14 = 1207;
+}  // namespace ReceiverPageIds
+
 class CStep2 : public CWizardPage {
     Q_OBJECT
 public:

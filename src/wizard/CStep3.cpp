@@ -25,12 +25,60 @@ struct ChannelDef {
     int valueX, valueY;
 };
 constexpr ChannelDef kChannels[6] = {
-    {"aileron", 1040, true, 372, 160, -1, 1053, 400, 149},
-    {"elevator", 1039, false, 142, 170, -1, 1163, 157, 196},
-    {"rudder", 1041, true, 372, 195, -1, 1056, 402, 185},
-    {"collective pitch", 1043, false, 82, 170, +1, 1050, 97, 196},
-    {"gain channel", 1042, true, 372, 230, -1, 1059, 402, 220},
-    {"throttle", 1183, false, 22, 170, +1, 1184, 37, 196},
+    {.name = "aileron",
+     .barId = MonitorPageIds::AileronBar,
+     .horizontal = true,
+     .x = 372,
+     .y = 160,
+     .sign = -1,
+     .valueId = MonitorPageIds::AileronValue,
+     .valueX = 400,
+     .valueY = 149},
+    {.name = "elevator",
+     .barId = MonitorPageIds::ElevatorBar,
+     .horizontal = false,
+     .x = 142,
+     .y = 170,
+     .sign = -1,
+     .valueId = MonitorPageIds::ElevatorValue,
+     .valueX = 157,
+     .valueY = 196},
+    {.name = "rudder",
+     .barId = MonitorPageIds::RudderBar,
+     .horizontal = true,
+     .x = 372,
+     .y = 195,
+     .sign = -1,
+     .valueId = MonitorPageIds::RudderValue,
+     .valueX = 402,
+     .valueY = 185},
+    {.name = "collective pitch",
+     .barId = MonitorPageIds::PitchBar,
+     .horizontal = false,
+     .x = 82,
+     .y = 170,
+     .sign = +1,
+     .valueId = MonitorPageIds::PitchValue,
+     .valueX = 97,
+     .valueY = 196},
+    {.name = "gain channel",
+     .barId = MonitorPageIds::GainBar,
+     .horizontal = true,
+     .x = 372,
+     .y = 230,
+     .sign = -1,
+     .valueId = MonitorPageIds::GainValue,
+     .valueX = 402,
+     .valueY = 220},
+    {.name = "throttle",
+     .barId = MonitorPageIds::ThrottleBar,
+     .horizontal = false,
+     .x = 22,
+     .y = 170,
+     .sign = +1,
+     .valueId = MonitorPageIds::ThrottleValue,
+     .valueX = 37,
+     .valueY = 196},
 };
 
 constexpr CWizardPage::StaticText kStatics[] = {
@@ -104,9 +152,9 @@ struct GainLabelDef {
     const char* condition;
 };
 constexpr GainLabelDef kGainLabels[3] = {
-    {1063, 323, 229, 47, "Tail Gain", "Condition"},
-    {1060, 350, 219, 45, "Normal", "Condition1"},
-    {1058, 427, 219, 45, "AVCS", "Condition2"},
+    {.id = MonitorPageIds::GainName, .x = 323, .y = 229, .w = 47, .normal = "Tail Gain", .condition = "Condition"},
+    {.id = MonitorPageIds::GainEnd1, .x = 350, .y = 219, .w = 45, .normal = "Normal", .condition = "Condition1"},
+    {.id = MonitorPageIds::GainEnd2, .x = 427, .y = 219, .w = 45, .normal = "AVCS", .condition = "Condition2"},
 };
 
 constexpr int kTransmitterPicture = 186;
@@ -129,7 +177,7 @@ void CStep3::InitPage() {
     AddStatics(kStatics);
 
     failsafe_ = new QPushButton(QStringLiteral("Set failsafe"), this);
-    NameControl(failsafe_, 1162);
+    NameControl(failsafe_, MonitorPageIds::Failsafe);
     failsafe_->setGeometry(DluRect(15, 140, 65, 15));
     Skin::SkinWindow(failsafe_, kSkinStyleFailsafe);
     connect(failsafe_, &QPushButton::clicked, this, &CStep3::OnSetFailsafe);

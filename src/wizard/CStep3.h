@@ -12,6 +12,17 @@ struct StatusReport;
 class QLabel;
 class QPushButton;
 
+// Control ids of the monitor page: bars and number labels in the order of the
+// status report, the gain channel's name and end names, the failsafe button.
+namespace MonitorPageIds {
+constexpr int AileronBar = 1040, ElevatorBar = 1039, RudderBar = 1041, PitchBar = 1043, GainBar = 1042,
+              ThrottleBar = 1183;
+constexpr int AileronValue = 1053, ElevatorValue = 1163, RudderValue = 1056, PitchValue = 1050, GainValue = 1059,
+              ThrottleValue = 1184;
+constexpr int GainName = 1063, GainEnd1 = 1060, GainEnd2 = 1058;
+constexpr int Failsafe = 1162;
+}  // namespace MonitorPageIds
+
 class CStep3 : public CWizardPage {
     Q_OBJECT
 public:

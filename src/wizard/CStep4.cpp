@@ -25,9 +25,9 @@ struct DirectionButtonDef {
     int strip;
 };
 constexpr DirectionButtonDef kButtons[3] = {
-    {1066, 42, 115, 187},
-    {1067, 202, 115, 188},
-    {1068, 365, 115, 189},
+    {.id = InstallationPageIds::Direction1, .x = 42, .y = 115, .strip = 187},
+    {.id = InstallationPageIds::Direction2, .x = 202, .y = 115, .strip = 188},
+    {.id = InstallationPageIds::Direction3, .x = 365, .y = 115, .strip = 189},
 };
 constexpr QSize kButtonFrame(198, 133);  // one frame of a 792 x 133 strip
 

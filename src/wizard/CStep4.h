@@ -9,6 +9,11 @@
 
 class CPngButton;
 
+// Control ids of the installation page's direction buttons 1..3.
+namespace InstallationPageIds {
+constexpr int Direction1 = 1066, Direction2 = 1067, Direction3 = 1068;
+}  // namespace InstallationPageIds
+
 class CStep4 : public CWizardPage {
     Q_OBJECT
 public:

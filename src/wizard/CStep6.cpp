@@ -28,12 +28,22 @@ struct ServoTypeButtonDef {
     const char* text;
 };
 constexpr ServoTypeButtonDef kButtons[6] = {
-    {1130, 231, "All the tail and swashplate servos are 1520us analog"},
-    {1131, 232, "Tail servo is 1520us digital, swashplate servos are 1520us analog"},
-    {1132, 233, "Tail servo is 1520us digital, swashplate servos are 1520us digital"},
-    {1009, 234, "Tail servo is 760us digital, swashplate servos are 1520us analog"},
-    {1133, 235, "Tail servo is 760us digital, swashplate servos are 1520us digital"},
-    {1134, 236, "Tail servo is 960us digital, swashplate servos are 1520us digital"},
+    {.id = ServoTypeIds::Type1, .strip = 231, .text = "All the tail and swashplate servos are 1520us analog"},
+    {.id = ServoTypeIds::Type2,
+     .strip = 232,
+     .text = "Tail servo is 1520us digital, swashplate servos are 1520us analog"},
+    {.id = ServoTypeIds::Type3,
+     .strip = 233,
+     .text = "Tail servo is 1520us digital, swashplate servos are 1520us digital"},
+    {.id = ServoTypeIds::Type4,
+     .strip = 234,
+     .text = "Tail servo is 760us digital, swashplate servos are 1520us analog"},
+    {.id = ServoTypeIds::Type5,
+     .strip = 235,
+     .text = "Tail servo is 760us digital, swashplate servos are 1520us digital"},
+    {.id = ServoTypeIds::Type6,
+     .strip = 236,
+     .text = "Tail servo is 960us digital, swashplate servos are 1520us digital"},
 };
 constexpr int kButtonX = 130, kFirstButtonY = 33, kButtonPitchY = 31;  // dialog units
 constexpr QSize kButtonFrame(454, 35);                                 // one frame of a 1816 x 35 strip

@@ -10,6 +10,11 @@
 
 class CPngButton;
 
+// Control ids of the servo type page, its buttons top to bottom (the fourth lies outside the run).
+namespace ServoTypeIds {
+constexpr int Type1 = 1130, Type2 = 1131, Type3 = 1132, Type4 = 1009, Type5 = 1133, Type6 = 1134;
+}  // namespace ServoTypeIds
+
 class CStep6 : public CWizardPage {
     Q_OBJECT
 public:

@@ -28,14 +28,30 @@ struct SwashButtonDef {
     const char* label;
 };
 constexpr SwashButtonDef kButtons[5] = {
-    {1075, 95, 20, "MIX", 191, "Mechanical mixer"},     {1076, 217, 20, "120CCPM", 192, "120 degree CCPM"},
-    {1077, 339, 20, "135CCPM", 193, "135 degree CCPM"}, {1079, 95, 115, "140CCPM", 194, "140 degree CCPM"},
-    {1078, 340, 115, "90CCPM", 195, "90 degree CCPM"},
+    {.id = SwashplateTypeIds::Mix, .x = 95, .y = 20, .caption = "MIX", .strip = 191, .label = "Mechanical mixer"},
+    {.id = SwashplateTypeIds::Ccpm120,
+     .x = 217,
+     .y = 20,
+     .caption = "120CCPM",
+     .strip = 192,
+     .label = "120 degree CCPM"},
+    {.id = SwashplateTypeIds::Ccpm135,
+     .x = 339,
+     .y = 20,
+     .caption = "135CCPM",
+     .strip = 193,
+     .label = "135 degree CCPM"},
+    {.id = SwashplateTypeIds::Ccpm140,
+     .x = 95,
+     .y = 115,
+     .caption = "140CCPM",
+     .strip = 194,
+     .label = "140 degree CCPM"},
+    {.id = SwashplateTypeIds::Ccpm90, .x = 340, .y = 115, .caption = "90CCPM", .strip = 195, .label = "90 degree CCPM"},
 };
 constexpr QSize kButtonFrame(133, 133);  // one frame of a 532 x 133 strip
 constexpr int kLabelGap = 4;             // pixels between a button and its label
 
-constexpr int kQuadAirplaneId = 1170;
 constexpr const char* kQuadAirplaneText = "Quadrotor and Airplane";
 constexpr int kQuadAirplaneStrip = 263;
 constexpr QSize kQuadAirplaneFrame(198, 133);
@@ -68,7 +84,7 @@ void CStep7::InitPage() {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
     quadAirplane_ = new CPngButton(QString::fromLatin1(kQuadAirplaneText), this);
-    NameControl(quadAirplane_, kQuadAirplaneId);
+    NameControl(quadAirplane_, SwashplateTypeIds::QuadAirplane);
     quadAirplane_->setGeometry(QRect(DluPoint(kQuadAirplaneX, kQuadAirplaneY), kQuadAirplaneFrame));
     quadAirplane_->SetImage(kQuadAirplaneStrip);
     connect(quadAirplane_, &CPngButton::clicked, this, &CStep7::OpenQuadAirplaneSetup);

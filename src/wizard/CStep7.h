@@ -11,6 +11,11 @@
 
 class CPngButton;
 
+// Control ids of the swashplate type page (140 and 90 degree CCPM run the other way).
+namespace SwashplateTypeIds {
+constexpr int Mix = 1075, Ccpm120 = 1076, Ccpm135 = 1077, Ccpm140 = 1079, Ccpm90 = 1078, QuadAirplane = 1170;
+}  // namespace SwashplateTypeIds
+
 class CStep7 : public CWizardPage {
     Q_OBJECT
 public:

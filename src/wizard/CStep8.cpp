@@ -14,16 +14,20 @@ struct ChannelButtonDef {
     CV direction;
 };
 constexpr ChannelButtonDef kButtons[3] = {
-    {.id = 1080, .x = 310, .y = 45, .direction = CV::ServoDirCH1},
-    {.id = 1081, .x = 130, .y = 45, .direction = CV::ServoDirCH2},
-    {.id = 1082, .x = 130, .y = 150, .direction = CV::ServoDirCH3},
+    {.id = ServoReverseIds::Ch1, .x = 310, .y = 45, .direction = CV::ServoDirCH1},
+    {.id = ServoReverseIds::Ch2, .x = 130, .y = 45, .direction = CV::ServoDirCH2},
+    {.id = ServoReverseIds::Ch3, .x = 130, .y = 150, .direction = CV::ServoDirCH3},
 };
 constexpr QSize kButtonSize(60, 50);  // dialog units
 constexpr uint8_t kNormal = 1, kReverse = 255;
 
 // Wider than the template's box, which the longest label overruns in this font.
-constexpr CWizardPage::StaticText kSwashLabel =
-    {.id = 1035, .x = 290, .y = 175, .w = 160, .h = 10, .text = "Swashplate type:Mechanical mixer"};
+constexpr CWizardPage::StaticText kSwashLabel = {.id = ServoReverseIds::SwashLabel,
+                                                 .x = 290,
+                                                 .y = 175,
+                                                 .w = 160,
+                                                 .h = 10,
+                                                 .text = "Swashplate type:Mechanical mixer"};
 constexpr QPoint kSwashPictureAt(370, 170);
 
 constexpr int kServoPicture = 203;

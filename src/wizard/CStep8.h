@@ -11,6 +11,11 @@
 class QLabel;
 class QPushButton;
 
+// Control ids of the servo reverse page.
+namespace ServoReverseIds {
+constexpr int Ch1 = 1080, Ch2 = 1081, Ch3 = 1082, SwashLabel = 1035;
+}  // namespace ServoReverseIds
+
 class CStep8 : public CWizardPage {
     Q_OBJECT
 public:

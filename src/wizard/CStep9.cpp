@@ -38,24 +38,24 @@ struct ChannelDef {
 constexpr ChannelDef kChannels[3] = {
     {.trim = CV::ServoAdjustCH1,
      .direction = CV::ServoDirCH1,
-     .barId = 1085,
+     .barId = ServoTrimIds::Ch1Bar,
      .barX = 79,
-     .upId = 1089,
-     .downId = 1092,
+     .upId = ServoTrimIds::Ch1Up,
+     .downId = ServoTrimIds::Ch1Down,
      .arrowX = 77},
     {.trim = CV::ServoAdjustCH2,
      .direction = CV::ServoDirCH2,
-     .barId = 1084,
+     .barId = ServoTrimIds::Ch2Bar,
      .barX = 123,
-     .upId = 1087,
-     .downId = 1088,
+     .upId = ServoTrimIds::Ch2Up,
+     .downId = ServoTrimIds::Ch2Down,
      .arrowX = 120},
     {.trim = CV::ServoAdjustCH3,
      .direction = CV::ServoDirCH3,
-     .barId = 1086,
+     .barId = ServoTrimIds::Ch3Bar,
      .barX = 168,
-     .upId = 1091,
-     .downId = 1090,
+     .upId = ServoTrimIds::Ch3Up,
+     .downId = ServoTrimIds::Ch3Down,
      .arrowX = 166},
 };
 constexpr int kBarY = 127, kBarWidth = 10, kBarHeight = 60;
@@ -73,7 +73,7 @@ struct SwashButtonDef {
     const char* name;
 };
 constexpr SwashButtonDef kSwashButtons[12] = {
-    {.id = 1097,
+    {.id = ServoTrimIds::CollectivePlus5,
      .x = 293,
      .y = 105,
      .w = 15,
@@ -82,7 +82,7 @@ constexpr SwashButtonDef kSwashButtons[12] = {
      .axis = Axis::Collective,
      .step = +5,
      .name = "Collective +5"},
-    {.id = 1098,
+    {.id = ServoTrimIds::CollectivePlus1,
      .x = 293,
      .y = 125,
      .w = 15,
@@ -91,7 +91,7 @@ constexpr SwashButtonDef kSwashButtons[12] = {
      .axis = Axis::Collective,
      .step = +1,
      .name = "Collective +1"},
-    {.id = 1099,
+    {.id = ServoTrimIds::CollectiveMinus1,
      .x = 293,
      .y = 150,
      .w = 15,
@@ -100,7 +100,7 @@ constexpr SwashButtonDef kSwashButtons[12] = {
      .axis = Axis::Collective,
      .step = -1,
      .name = "Collective -1"},
-    {.id = 1100,
+    {.id = ServoTrimIds::CollectiveMinus5,
      .x = 293,
      .y = 170,
      .w = 15,
@@ -109,7 +109,7 @@ constexpr SwashButtonDef kSwashButtons[12] = {
      .axis = Axis::Collective,
      .step = -5,
      .name = "Collective -5"},
-    {.id = 1102,
+    {.id = ServoTrimIds::PitchMinus5,
      .x = 365,
      .y = 107,
      .w = 15,
@@ -118,8 +118,16 @@ constexpr SwashButtonDef kSwashButtons[12] = {
      .axis = Axis::Pitch,
      .step = -5,
      .name = "Pitch -5"},
-    {.id = 1093, .x = 365, .y = 122, .w = 15, .h = 10, .icon = Up, .axis = Axis::Pitch, .step = -1, .name = "Pitch -1"},
-    {.id = 1103,
+    {.id = ServoTrimIds::PitchMinus1,
+     .x = 365,
+     .y = 122,
+     .w = 15,
+     .h = 10,
+     .icon = Up,
+     .axis = Axis::Pitch,
+     .step = -1,
+     .name = "Pitch -1"},
+    {.id = ServoTrimIds::PitchPlus1,
      .x = 365,
      .y = 157,
      .w = 15,
@@ -128,7 +136,7 @@ constexpr SwashButtonDef kSwashButtons[12] = {
      .axis = Axis::Pitch,
      .step = +1,
      .name = "Pitch +1"},
-    {.id = 1104,
+    {.id = ServoTrimIds::PitchPlus5,
      .x = 365,
      .y = 172,
      .w = 15,
@@ -137,7 +145,7 @@ constexpr SwashButtonDef kSwashButtons[12] = {
      .axis = Axis::Pitch,
      .step = +5,
      .name = "Pitch +5"},
-    {.id = 1101,
+    {.id = ServoTrimIds::RollMinus5,
      .x = 335,
      .y = 137,
      .w = 10,
@@ -146,8 +154,16 @@ constexpr SwashButtonDef kSwashButtons[12] = {
      .axis = Axis::Roll,
      .step = -5,
      .name = "Roll -5"},
-    {.id = 1095, .x = 350, .y = 137, .w = 10, .h = 15, .icon = Left, .axis = Axis::Roll, .step = -1, .name = "Roll -1"},
-    {.id = 1094,
+    {.id = ServoTrimIds::RollMinus1,
+     .x = 350,
+     .y = 137,
+     .w = 10,
+     .h = 15,
+     .icon = Left,
+     .axis = Axis::Roll,
+     .step = -1,
+     .name = "Roll -1"},
+    {.id = ServoTrimIds::RollPlus1,
      .x = 385,
      .y = 137,
      .w = 10,
@@ -156,7 +172,7 @@ constexpr SwashButtonDef kSwashButtons[12] = {
      .axis = Axis::Roll,
      .step = +1,
      .name = "Roll +1"},
-    {.id = 1096,
+    {.id = ServoTrimIds::RollPlus5,
      .x = 400,
      .y = 137,
      .w = 10,
@@ -178,10 +194,9 @@ constexpr GroupDef kGroups[] = {
     {.title = "Cyclic", .x = 325, .y = 88, .w = 95, .h = 110},
 };
 
-constexpr int kCleanId = 1125;
 // Wider than the template's box, which the longest label overruns in this font.
 constexpr CWizardPage::StaticText kSwashLabel =
-    {.id = 1035, .x = 300, .y = 35, .w = 160, .h = 11, .text = "Swashplate type:Mechanical mixer"};
+    {.id = ServoTrimIds::SwashLabel, .x = 300, .y = 35, .w = 160, .h = 11, .text = "Swashplate type:Mechanical mixer"};
 constexpr QPoint kSwashPictureAt(160, 50);
 }  // namespace
 
@@ -197,7 +212,7 @@ void CStep9::InitPage() {
     BuildChannelControls();
     BuildSwashButtons();
     auto* clean = new QPushButton(QStringLiteral("Clean"), this);
-    NameControl(clean, kCleanId);
+    NameControl(clean, ServoTrimIds::Clean);
     clean->setAccessibleName(QStringLiteral("Clean"));
     clean->setGeometry(DluRect(325, 60, 50, 14));
     connect(clean, &QPushButton::clicked, this, &CStep9::Clean);

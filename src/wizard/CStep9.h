@@ -15,6 +15,17 @@ class CTrimBar;
 class CVisualTheme;
 class QLabel;
 
+// Control ids of the servo trim page.
+namespace ServoTrimIds {
+constexpr int Ch1Bar = 1085, Ch1Up = 1089, Ch1Down = 1092;
+constexpr int Ch2Bar = 1084, Ch2Up = 1087, Ch2Down = 1088;
+constexpr int Ch3Bar = 1086, Ch3Up = 1091, Ch3Down = 1090;
+constexpr int CollectivePlus5 = 1097, CollectivePlus1 = 1098, CollectiveMinus1 = 1099, CollectiveMinus5 = 1100;
+constexpr int PitchMinus5 = 1102, PitchMinus1 = 1093, PitchPlus1 = 1103, PitchPlus5 = 1104;
+constexpr int RollMinus5 = 1101, RollMinus1 = 1095, RollPlus1 = 1094, RollPlus5 = 1096;
+constexpr int Clean = 1125, SwashLabel = 1035;
+}  // namespace ServoTrimIds
+
 class CStep9 : public CWizardPage {
     Q_OBJECT
 public:

@@ -21,8 +21,6 @@ CWizardPage::CWizardPage(Orvex& orvex, int pageNumber, const QString& title, QWi
 
 CWizardPage::~CWizardPage() = default;
 
-void CWizardPage::NameControl(QWidget* control, int id) { control->setObjectName(ControlName(id)); }
-
 void CWizardPage::Initialise() {
     Skin::SkinWindow(this, kSkinStyleForm);
     InitPage();
@@ -39,13 +37,9 @@ void CWizardPage::AddPicture(int pngId, QPoint at) {
 bool CWizardPage::PictureShown(int) const { return true; }
 
 QLabel* CWizardPage::AddStatic(const QString& text, const QRect& rect) {
-    auto* label = new QLabel(text, this);
-    label->setGeometry(rect);
+    QLabel* label = ::AddStatic(this, text, rect);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Drawn over the page's background and pictures, never on a box of its own.
-    label->setAutoFillBackground(false);
-    label->setStyleSheet(QStringLiteral("background: transparent;"));
     return label;
 }
 

@@ -26,6 +26,7 @@
 #include "params/Orvex.h"
 #include "params/WindowReceiver.h"
 #include "protocol/ReceiveStage.h"
+#include "widgets/ControlNaming.h"
 #include "widgets/PortEvents.h"
 
 #include <QBasicTimer>
@@ -61,11 +62,6 @@ public:
 
     // Whether the refresh timer runs (for tests and the wizard).
     bool refreshTimerActive() const { return refreshTimer_.isActive(); }
-
-    // Controls are named after their template ids ("id1179", as on the main
-    // form), so that tests and the skin can find them.
-    static QString ControlName(int id) { return QStringLiteral("id%1").arg(id); }
-    static void NameControl(QWidget* control, int id);
 
     // A static text of the page's template: control id, place and size in
     // dialog units, text in UTF-8 (a table per page).

@@ -29,7 +29,7 @@ QGroupBox* AddGroup(QWidget* page, const QString& title, int x, int y, int w, in
 
 QPushButton* AddButton(QWidget* page, int id, int x, int y, int w, int h) {
     auto* b = new QPushButton(page);
-    CWizardPage::NameControl(b, id);
+    NameControl(b, id);
     b->setAutoDefault(false);
     b->setStyleSheet(
         QStringLiteral("QPushButton { min-width: 0px; min-height: 0px; padding: 2px %1px; }").arg(kButtonPadding));

@@ -55,7 +55,7 @@ SliderField::SliderField(CWizardPage* page, const SliderFieldDef& def)
       page_(page) {
     const QString name = QString::fromLatin1(def.accessibleName);
     slider_ = new QSlider(Qt::Vertical, page);
-    CWizardPage::NameControl(slider_, def.sliderId);
+    NameControl(slider_, def.sliderId);
     slider_->setAccessibleName(name);
     slider_->setGeometry(DluRect(def.x, def.y, def.w, def.h));
     // Positions grow downwards, so the larger values sit higher; the keys follow the handle.
@@ -67,7 +67,7 @@ SliderField::SliderField(CWizardPage* page, const SliderFieldDef& def)
     settle_ = new SliderSettle(slider_, [this] { OnRelease(); });
 
     edit_ = new QLineEdit(page);
-    CWizardPage::NameControl(edit_, def.editId);
+    NameControl(edit_, def.editId);
     edit_->setAccessibleName(name + QStringLiteral(" value"));
     edit_->setAlignment(Qt::AlignCenter);
     edit_->setGeometry(DluRect(def.editX, def.editY, kEditW, kEditH));

@@ -5,6 +5,7 @@
 #include "app/CMainFrame.h"
 #include "params/Orvex.h"
 #include "params_ui/CAdvanceMenuDialog.h"
+#include "widgets/ControlNaming.h"
 #include "wizard/CSetupWizard.h"
 #include "wizard/CWizardPage.h"
 
@@ -14,8 +15,6 @@
 #include <type_traits>
 
 namespace {
-
-constexpr int kNext = 1029;
 
 // Reversed directions and the first swashplate type have the longest captions.
 void ShowLongestCaptions() {
@@ -48,7 +47,7 @@ OpenedWindow WizardOn(int k) {
     OpenedWindow opened = Show<CSetupWizard>();
     auto& wizard = static_cast<CSetupWizard&>(*opened.window);
     for (int i = 1; i < k; ++i)
-        QTest::mouseClick(wizard.findChild<QPushButton*>(CWizardPage::ControlName(kNext), Qt::FindDirectChildrenOnly),
+        QTest::mouseClick(wizard.findChild<QPushButton*>(ControlName(WizardIds::Next), Qt::FindDirectChildrenOnly),
                           Qt::LeftButton);
     opened.shown = wizard.page(k);
     return opened;

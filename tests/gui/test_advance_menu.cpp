@@ -8,6 +8,7 @@
 #include "params_ui/CAdvanceMenuDialog.h"
 #include "protocol/FrameParser.h"
 #include "widgets/CBalloonTip.h"
+#include "widgets/ControlNaming.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Pictures.h"
 
@@ -36,10 +37,34 @@ struct FieldByte {
     int tuningIndex;
 };
 const FieldByte kFieldBytes[] = {
-    {1136, 7},  {1137, 8},  {1138, 9},  {1139, 13}, {1140, 14}, {1141, 15}, {1142, 22},
-    {1143, 23}, {1144, 29}, {1145, 30}, {1148, 1},  {1149, 2},  {1150, 3},  {1151, 18},
-    {1152, 19}, {1153, 21}, {1154, 20}, {1155, 27}, {1156, 28}, {1159, 40}, {1160, 41},
-    {1210, 24}, {1211, 25}, {1212, 26}, {1213, 42}, {1214, 43}, {1215, 45}, {1209, 36},
+    {CAdvanceMenuDialog::IdRollP, 7},
+    {CAdvanceMenuDialog::IdRollI, 8},
+    {CAdvanceMenuDialog::IdRollD, 9},
+    {CAdvanceMenuDialog::IdPitchP, 13},
+    {CAdvanceMenuDialog::IdPitchI, 14},
+    {CAdvanceMenuDialog::IdPitchD, 15},
+    {CAdvanceMenuDialog::IdAcceleration, 22},
+    {CAdvanceMenuDialog::IdDeceleration, 23},
+    {CAdvanceMenuDialog::IdRcDeadBand, 29},
+    {CAdvanceMenuDialog::IdGyroDeadBand, 30},
+    {CAdvanceMenuDialog::IdYawP, 1},
+    {CAdvanceMenuDialog::IdYawI, 2},
+    {CAdvanceMenuDialog::IdYawD, 3},
+    {CAdvanceMenuDialog::IdAccelerationL, 18},
+    {CAdvanceMenuDialog::IdAccelerationR, 19},
+    {CAdvanceMenuDialog::IdDecelerationL, 21},
+    {CAdvanceMenuDialog::IdDecelerationR, 20},
+    {CAdvanceMenuDialog::IdTailRcDeadBand, 27},
+    {CAdvanceMenuDialog::IdTailGyroDeadBand, 28},
+    {CAdvanceMenuDialog::IdCollectiveToTail, 40},
+    {CAdvanceMenuDialog::IdCyclicToTail, 41},
+    {CAdvanceMenuDialog::IdGovernorP, 24},
+    {CAdvanceMenuDialog::IdGovernorI, 25},
+    {CAdvanceMenuDialog::IdGovernorD, 26},
+    {CAdvanceMenuDialog::IdCollectiveCompensate, 42},
+    {CAdvanceMenuDialog::IdCyclicCompensate, 43},
+    {CAdvanceMenuDialog::IdGovernorTotal, 45},
+    {CAdvanceMenuDialog::IdBurst, 36},
 };
 
 // A ParameterFrame's payload: frame offsets 2..79, SetupBlock first.
@@ -99,7 +124,7 @@ protected:
 
     template <class T = QWidget>
     T* Control(int id) const {
-        T* w = dialog_->findChild<T*>(CAdvanceMenuDialog::ControlName(id));
+        T* w = dialog_->findChild<T*>(ControlName(id));
         EXPECT_NE(w, nullptr) << "control " << id;
         return w;
     }
@@ -160,10 +185,10 @@ TEST_F(AdvanceMenu, OpeningShowsTheDeviceValuesAndSendsNothing) {
     Open();
     for (const FieldByte& f : kFieldBytes)
         EXPECT_EQ(Field(f.id)->text().toInt(), image.TuningBlock[f.tuningIndex]) << "field " << f.id;
-    EXPECT_EQ(Field(1161)->text().toInt(), image.TuningBlock[39]);
-    EXPECT_FALSE(Field(1161)->isEnabled());
-    EXPECT_EQ(Control<QComboBox>(1165)->currentIndex(), image.SetupBlock[31] - 1);
-    EXPECT_EQ(Control<QComboBox>(1168)->currentIndex(), image.SetupBlock[28]);
+    EXPECT_EQ(Field(CAdvanceMenuDialog::IdZeroPitch)->text().toInt(), image.TuningBlock[39]);
+    EXPECT_FALSE(Field(CAdvanceMenuDialog::IdZeroPitch)->isEnabled());
+    EXPECT_EQ(Control<QComboBox>(CAdvanceMenuDialog::IdCondition)->currentIndex(), image.SetupBlock[31] - 1);
+    EXPECT_EQ(Control<QComboBox>(CAdvanceMenuDialog::IdAuxFunction)->currentIndex(), image.SetupBlock[28]);
     EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), dialog_->notifyHandle());
     Close();
     EXPECT_TRUE(FramesBeforeMarker(start).empty());
@@ -179,9 +204,10 @@ TEST_F(AdvanceMenu, GovernorRadiosFollowTheMode) {
                           Case{2, false, true, "Governor On"}}) {
         TheOrvex().image.SetupBlock[26] = static_cast<int8_t>(c.mode);
         Open();
-        EXPECT_EQ(Control<QRadioButton>(1069)->isChecked(), c.off) << c.mode;
-        EXPECT_EQ(Control<QRadioButton>(1070)->isChecked(), c.on) << c.mode;
-        EXPECT_EQ(Control<QRadioButton>(1070)->text(), QString::fromLatin1(c.text)) << c.mode;
+        EXPECT_EQ(Control<QRadioButton>(CAdvanceMenuDialog::IdGovernorOff)->isChecked(), c.off) << c.mode;
+        EXPECT_EQ(Control<QRadioButton>(CAdvanceMenuDialog::IdGovernorCalibrate)->isChecked(), c.on) << c.mode;
+        EXPECT_EQ(Control<QRadioButton>(CAdvanceMenuDialog::IdGovernorCalibrate)->text(), QString::fromLatin1(c.text))
+            << c.mode;
         Close();
     }
 }
@@ -200,11 +226,11 @@ TEST_F(AdvanceMenu, OkWritesTheFieldsAndSendsOneParameterFrame) {
         Type(f.id, QString::number(value));
         typed.push_back({f, value});
     }
-    Type(1159, QStringLiteral("-90"));
+    Type(CAdvanceMenuDialog::IdCollectiveToTail, QStringLiteral("-90"));
     for (auto& [f, value] : typed)
-        if (f.id == 1159) value = -90;
-    Click(1069);  // governor off
-    Click(1070);  // calibrate RPM
+        if (f.id == CAdvanceMenuDialog::IdCollectiveToTail) value = -90;
+    Click(CAdvanceMenuDialog::IdGovernorOff);        // governor off
+    Click(CAdvanceMenuDialog::IdGovernorCalibrate);  // calibrate RPM
     Click(CAdvanceMenuDialog::IdOk);
     EXPECT_FALSE(dialog_->isVisible());
     EXPECT_EQ(dialog_->result(), QDialog::Accepted);
@@ -227,9 +253,9 @@ TEST_F(AdvanceMenu, CancelSendsNothingAndChangesNothing) {
     const ParameterImage image = TheOrvex().image;
     const ConfigValues config = TheOrvex().config;
     Open();
-    Type(1136, QStringLiteral("99"));
-    Type(1215, QStringLiteral("99"));
-    Click(1069);
+    Type(CAdvanceMenuDialog::IdRollP, QStringLiteral("99"));
+    Type(CAdvanceMenuDialog::IdGovernorTotal, QStringLiteral("99"));
+    Click(CAdvanceMenuDialog::IdGovernorOff);
     Click(CAdvanceMenuDialog::IdCancel);
     EXPECT_FALSE(dialog_->isVisible());
     EXPECT_EQ(dialog_->result(), QDialog::Rejected);
@@ -243,18 +269,18 @@ TEST_F(AdvanceMenu, OutOfRangeFieldShowsTheRangeAndNothingIsWrittenOrSent) {
     const size_t start = FrameCount();
     const ParameterImage image = TheOrvex().image;
     Open();
-    Type(1136, QStringLiteral("50"));  // passes, and is read before the failing field
-    Type(1148, QStringLiteral("5"));   // Yaw P gain: 10..125
+    Type(CAdvanceMenuDialog::IdRollP, QStringLiteral("50"));  // passes, and is read before the failing field
+    Type(CAdvanceMenuDialog::IdYawP, QStringLiteral("5"));    // Yaw P gain: 10..125
     Click(CAdvanceMenuDialog::IdOk);
     const QList<Dialogs::Request> asked = Dialogs::TakeRequests();
     ASSERT_EQ(asked.size(), 1);
     EXPECT_EQ(asked[0].text, QStringLiteral("Please enter an integer between 10 and 125."));
     EXPECT_TRUE(dialog_->isVisible());
-    EXPECT_TRUE(Field(1148)->hasFocus());
+    EXPECT_TRUE(Field(CAdvanceMenuDialog::IdYawP)->hasFocus());
     EXPECT_EQ(TheOrvex().image, image);
 
     // Text that is no number at all is refused the same way.
-    Type(1148, QStringLiteral("4x"));
+    Type(CAdvanceMenuDialog::IdYawP, QStringLiteral("4x"));
     Click(CAdvanceMenuDialog::IdOk);
     const QList<Dialogs::Request> again = Dialogs::TakeRequests();
     ASSERT_EQ(again.size(), 1);
@@ -262,8 +288,8 @@ TEST_F(AdvanceMenu, OutOfRangeFieldShowsTheRangeAndNothingIsWrittenOrSent) {
     EXPECT_TRUE(dialog_->isVisible());
 
     // Negative limits of the tail compensation are accepted, beyond them not.
-    Type(1148, QStringLiteral("60"));
-    Type(1160, QStringLiteral("-126"));
+    Type(CAdvanceMenuDialog::IdYawP, QStringLiteral("60"));
+    Type(CAdvanceMenuDialog::IdCyclicToTail, QStringLiteral("-126"));
     Click(CAdvanceMenuDialog::IdOk);
     const QList<Dialogs::Request> third = Dialogs::TakeRequests();
     ASSERT_EQ(third.size(), 1);
@@ -281,8 +307,8 @@ TEST_F(AdvanceMenu, Condition2SendsAnActionFrameWithCondition2) {
     const size_t start = FrameCount();
     const ParameterImage before = TheOrvex().image;
     Open();
-    Choose(1165, Qt::Key_Down);
-    EXPECT_EQ(Control<QComboBox>(1165)->currentText(), QStringLiteral("Condition2"));
+    Choose(CAdvanceMenuDialog::IdCondition, Qt::Key_Down);
+    EXPECT_EQ(Control<QComboBox>(CAdvanceMenuDialog::IdCondition)->currentText(), QStringLiteral("Condition2"));
     EXPECT_EQ(TheOrvex().config[CV::Condition], 2);
     ASSERT_TRUE(sim_->waitForLog("EVENT condition 2", kWaitMs));
     Close();
@@ -300,15 +326,15 @@ TEST_F(AdvanceMenu, Condition2SendsAnActionFrameWithCondition2) {
 TEST_F(AdvanceMenu, ResetZeroSendsTwoActionFramesAndShowsTheNewZeroPitch) {
     const size_t start = FrameCount();
     Open();
-    const QString oldZero = Field(1161)->text();
-    Click(1162);
+    const QString oldZero = Field(CAdvanceMenuDialog::IdZeroPitch)->text();
+    Click(CAdvanceMenuDialog::IdResetZero);
     ASSERT_TRUE(sim_->waitForLog("EVENT zero-reset zero-pitch=", kWaitMs));
     const std::string log = sim_->logText();
     const size_t at = log.find("zero-pitch=") + 11;
     const QString measured = QString::fromStdString(log.substr(at, log.find('\n', at) - at));
     ASSERT_NE(measured, oldZero);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Field(1161)->text() == measured; }, kWaitMs))
-        << Field(1161)->text().toStdString() << " != " << measured.toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Field(CAdvanceMenuDialog::IdZeroPitch)->text() == measured; }, kWaitMs))
+        << Field(CAdvanceMenuDialog::IdZeroPitch)->text().toStdString() << " != " << measured.toStdString();
 
     const std::vector<SimFrame> actions = WithCode(FramesSince(start), ActionFrame);
     ASSERT_GE(actions.size(), 2u);
@@ -331,25 +357,25 @@ protected:
 
 TEST_F(AdvanceMenuPaced, ResetZeroShowsTheNewZeroPitch) {
     Open();
-    Click(1162);
+    Click(CAdvanceMenuDialog::IdResetZero);
     ASSERT_TRUE(sim_->waitForLog("EVENT zero-reset zero-pitch=", kWaitMs));
     const std::string log = sim_->logText();
     const size_t at = log.find("zero-pitch=") + 11;
     const QString measured = QString::fromStdString(log.substr(at, log.find('\n', at) - at));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Field(1161)->text() == measured; }, kWaitMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Field(CAdvanceMenuDialog::IdZeroPitch)->text() == measured; }, kWaitMs));
 }
 
 TEST_F(AdvanceMenu, AuxSwitchConditionDisablesTheConditionChoice) {
     const size_t start = FrameCount();
     Open();
-    auto* condition = Control<QComboBox>(1165);
+    auto* condition = Control<QComboBox>(CAdvanceMenuDialog::IdCondition);
     ASSERT_TRUE(condition->isEnabled());
-    Choose(1168, Qt::Key_Down);
-    EXPECT_EQ(Control<QComboBox>(1168)->currentText(), QStringLiteral("Switch condition"));
+    Choose(CAdvanceMenuDialog::IdAuxFunction, Qt::Key_Down);
+    EXPECT_EQ(Control<QComboBox>(CAdvanceMenuDialog::IdAuxFunction)->currentText(), QStringLiteral("Switch condition"));
     EXPECT_FALSE(condition->isEnabled());
     EXPECT_EQ(TheOrvex().image.SetupBlock[28], 1);
     EXPECT_EQ(TheOrvex().config[CV::AuxFunction], 1);
-    Choose(1168, Qt::Key_Up);
+    Choose(CAdvanceMenuDialog::IdAuxFunction, Qt::Key_Up);
     EXPECT_TRUE(condition->isEnabled());
     Close();
     const std::vector<SimFrame> sent = WithCode(FramesBeforeMarker(start), ParameterFrame);
@@ -361,8 +387,8 @@ TEST_F(AdvanceMenu, AuxSwitchConditionDisablesTheConditionChoice) {
 TEST_F(AdvanceMenu, DialogOpensWithConditionDisabledInConditionMode) {
     TheOrvex().config[CV::AuxFunction] = 1;
     Open();
-    EXPECT_FALSE(Control<QComboBox>(1165)->isEnabled());
-    EXPECT_EQ(Control<QComboBox>(1168)->currentIndex(), 1);
+    EXPECT_FALSE(Control<QComboBox>(CAdvanceMenuDialog::IdCondition)->isEnabled());
+    EXPECT_EQ(Control<QComboBox>(CAdvanceMenuDialog::IdAuxFunction)->currentIndex(), 1);
 }
 
 TEST_F(AdvanceMenu, GovernorResetThenCancelLeavesTheDeviceUnchanged) {
@@ -376,13 +402,15 @@ TEST_F(AdvanceMenu, GovernorResetThenCancelLeavesTheDeviceUnchanged) {
     const size_t start = FrameCount();
 
     Open();
-    EXPECT_EQ(Field(1210)->text(), QStringLiteral("50"));
-    const QString burst = Field(1209)->text();
-    Click(1125);
-    const std::pair<int, const char*> reset[] = {{1210, "20"}, {1211, "80"}, {1212, "20"},
-                                                 {1213, "60"}, {1214, "40"}, {1215, "30"}};
+    EXPECT_EQ(Field(CAdvanceMenuDialog::IdGovernorP)->text(), QStringLiteral("50"));
+    const QString burst = Field(CAdvanceMenuDialog::IdBurst)->text();
+    Click(CAdvanceMenuDialog::IdGovernorReset);
+    const std::pair<int, const char*> reset[] = {
+        {CAdvanceMenuDialog::IdGovernorP, "20"},        {CAdvanceMenuDialog::IdGovernorI, "80"},
+        {CAdvanceMenuDialog::IdGovernorD, "20"},        {CAdvanceMenuDialog::IdCollectiveCompensate, "60"},
+        {CAdvanceMenuDialog::IdCyclicCompensate, "40"}, {CAdvanceMenuDialog::IdGovernorTotal, "30"}};
     for (const auto& [id, text] : reset) EXPECT_EQ(Field(id)->text(), QString::fromLatin1(text)) << id;
-    EXPECT_EQ(Field(1209)->text(), burst);  // the burst coefficient is not the governor's
+    EXPECT_EQ(Field(CAdvanceMenuDialog::IdBurst)->text(), burst);  // the burst coefficient is not the governor's
     Click(CAdvanceMenuDialog::IdCancel);
     Close();
     EXPECT_TRUE(FramesBeforeMarker(start).empty());
@@ -397,13 +425,13 @@ TEST_F(AdvanceMenu, GovernorResetThenCancelLeavesTheDeviceUnchanged) {
 TEST_F(AdvanceMenu, GovernorOnStaysOnWhenPressedAgain) {
     TheOrvex().image.SetupBlock[26] = 2;
     Open();
-    Click(1070);
+    Click(CAdvanceMenuDialog::IdGovernorCalibrate);
     EXPECT_EQ(dialog_->governorMode(), 2);
-    EXPECT_EQ(Control<QRadioButton>(1070)->text(), QStringLiteral("Governor On"));
-    Click(1069);
+    EXPECT_EQ(Control<QRadioButton>(CAdvanceMenuDialog::IdGovernorCalibrate)->text(), QStringLiteral("Governor On"));
+    Click(CAdvanceMenuDialog::IdGovernorOff);
     EXPECT_EQ(dialog_->governorMode(), 0);
-    EXPECT_EQ(Control<QRadioButton>(1070)->text(), QStringLiteral("Calibrate RPM"));
-    Click(1070);
+    EXPECT_EQ(Control<QRadioButton>(CAdvanceMenuDialog::IdGovernorCalibrate)->text(), QStringLiteral("Calibrate RPM"));
+    Click(CAdvanceMenuDialog::IdGovernorCalibrate);
     EXPECT_EQ(dialog_->governorMode(), 1);
 }
 
@@ -413,25 +441,26 @@ TEST_F(AdvanceMenu, TypedUnconfirmedNumberSurvivesTheRefresh) {
     Open();
     const int deviceRollP = TheOrvex().image.TuningBlock[7];
     ASSERT_NE(deviceRollP, 77);
-    Type(1136, QStringLiteral("77"));
+    Type(CAdvanceMenuDialog::IdRollP, QStringLiteral("77"));
     // A field typed in and put back to the device's value by hand is still the user's.
-    Type(1137, QStringLiteral("555"));
+    Type(CAdvanceMenuDialog::IdRollI, QStringLiteral("555"));
     // "Reset zero" brings a parameter reply, and from then on every answer
     // refreshes the dialog: wait until the new zero pitch shows and several
     // answers later still.
     const size_t start = FrameCount();
-    Click(1162);
+    Click(CAdvanceMenuDialog::IdResetZero);
     ASSERT_TRUE(sim_->waitForLog("zero-reset", kWaitMs));
     ASSERT_TRUE(WaitForFrames(start + 8));  // the exchange goes on, each answer refreshed
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return Field(1161)->text().toInt() == TheOrvex().image.TuningBlock[39]; }, kWaitMs));
-    EXPECT_EQ(Field(1136)->text(), QStringLiteral("77"));
-    EXPECT_EQ(Field(1137)->text(), QStringLiteral("555"));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return Field(CAdvanceMenuDialog::IdZeroPitch)->text().toInt() == TheOrvex().image.TuningBlock[39]; },
+        kWaitMs));
+    EXPECT_EQ(Field(CAdvanceMenuDialog::IdRollP)->text(), QStringLiteral("77"));
+    EXPECT_EQ(Field(CAdvanceMenuDialog::IdRollI)->text(), QStringLiteral("555"));
     // Fields nobody typed in follow the device.
-    EXPECT_EQ(Field(1139)->text().toInt(), TheOrvex().image.TuningBlock[13]);
+    EXPECT_EQ(Field(CAdvanceMenuDialog::IdPitchP)->text().toInt(), TheOrvex().image.TuningBlock[13]);
 
     // OK takes the typed number (after the out-of-range one is corrected).
-    Type(1137, QStringLiteral("100"));
+    Type(CAdvanceMenuDialog::IdRollI, QStringLiteral("100"));
     const size_t beforeOk = FrameCount();
     Click(CAdvanceMenuDialog::IdOk);
     ASSERT_FALSE(dialog_->isVisible());
@@ -453,9 +482,10 @@ TEST_F(AdvanceMenu, RefreshFollowsTheDeviceAndLeavesGovernorFieldsAlone) {
     o.link.ReplyRequest = RequestParameterReply;
     SendParameters(o);
     o.image = shown;
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Field(1139)->text() == QStringLiteral("33"); }, kWaitMs));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return Field(CAdvanceMenuDialog::IdPitchP)->text() == QStringLiteral("33"); }, kWaitMs));
     EXPECT_EQ(o.image.TuningBlock[24], 44);
-    EXPECT_EQ(Field(1210)->text().toInt(), shown.TuningBlock[24]);
+    EXPECT_EQ(Field(CAdvanceMenuDialog::IdGovernorP)->text().toInt(), shown.TuningBlock[24]);
     // And the answered reply was acknowledged.
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
@@ -480,7 +510,7 @@ TEST_F(AdvanceMenu, BalloonHelpExplainsTheEntries) {
     };
     const auto shown = [&] { return QTest::qWaitFor([&] { return balloon->isVisible(); }, kWaitMs); };
 
-    restOn(1210);
+    restOn(CAdvanceMenuDialog::IdGovernorP);
     ASSERT_TRUE(shown());
     const QString governorP = balloon->text();
     EXPECT_TRUE(governorP.startsWith(QStringLiteral("Increase this value can enhance governor performance, \r\n")));
@@ -488,22 +518,22 @@ TEST_F(AdvanceMenu, BalloonHelpExplainsTheEntries) {
     EXPECT_FALSE(balloon->icon().isNull());
 
     // The D gain explains itself with the P gain's text.
-    restOn(1212);
+    restOn(CAdvanceMenuDialog::IdGovernorD);
     EXPECT_FALSE(balloon->isVisible());
     ASSERT_TRUE(shown());
     EXPECT_EQ(balloon->text(), governorP);
 
     // The help marker beside the AUX choice.
-    restOn(1196);
+    restOn(CAdvanceMenuDialog::IdAuxHelp);
     ASSERT_TRUE(shown());
     EXPECT_TRUE(balloon->text().startsWith(QStringLiteral("Switch yaw gain: switch the tail \r\n")));
 
-    restOn(1136);
+    restOn(CAdvanceMenuDialog::IdRollP);
     ASSERT_TRUE(shown());
     EXPECT_TRUE(balloon->text().startsWith(QStringLiteral("It is equivalent to \r\nthe roll rate gain")));
 
     // The governor's total gain has no help: the balloon goes and nothing is pending.
-    restOn(1215);
+    restOn(CAdvanceMenuDialog::IdGovernorTotal);
     EXPECT_FALSE(balloon->isVisible());
     EXPECT_FALSE(balloon->showPending());
 }
@@ -535,9 +565,45 @@ TEST_F(AdvanceMenu, HelpMarkersSitOnTheirPictures) {
 
 TEST_F(AdvanceMenu, EveryControlIsThere) {
     Open();
-    for (int id : {1,    2,    1069, 1070, 1125, 1136, 1137, 1138, 1139, 1140, 1141, 1142, 1143,
-                   1144, 1145, 1148, 1149, 1150, 1151, 1152, 1153, 1154, 1155, 1156, 1159, 1160,
-                   1161, 1162, 1165, 1168, 1196, 1197, 1209, 1210, 1211, 1212, 1213, 1214, 1215}) {
+    for (int id : {CAdvanceMenuDialog::IdOk,
+                   CAdvanceMenuDialog::IdCancel,
+                   CAdvanceMenuDialog::IdGovernorOff,
+                   CAdvanceMenuDialog::IdGovernorCalibrate,
+                   CAdvanceMenuDialog::IdGovernorReset,
+                   CAdvanceMenuDialog::IdRollP,
+                   CAdvanceMenuDialog::IdRollI,
+                   CAdvanceMenuDialog::IdRollD,
+                   CAdvanceMenuDialog::IdPitchP,
+                   CAdvanceMenuDialog::IdPitchI,
+                   CAdvanceMenuDialog::IdPitchD,
+                   CAdvanceMenuDialog::IdAcceleration,
+                   CAdvanceMenuDialog::IdDeceleration,
+                   CAdvanceMenuDialog::IdRcDeadBand,
+                   CAdvanceMenuDialog::IdGyroDeadBand,
+                   CAdvanceMenuDialog::IdYawP,
+                   CAdvanceMenuDialog::IdYawI,
+                   CAdvanceMenuDialog::IdYawD,
+                   CAdvanceMenuDialog::IdAccelerationL,
+                   CAdvanceMenuDialog::IdAccelerationR,
+                   CAdvanceMenuDialog::IdDecelerationL,
+                   CAdvanceMenuDialog::IdDecelerationR,
+                   CAdvanceMenuDialog::IdTailRcDeadBand,
+                   CAdvanceMenuDialog::IdTailGyroDeadBand,
+                   CAdvanceMenuDialog::IdCollectiveToTail,
+                   CAdvanceMenuDialog::IdCyclicToTail,
+                   CAdvanceMenuDialog::IdZeroPitch,
+                   CAdvanceMenuDialog::IdResetZero,
+                   CAdvanceMenuDialog::IdCondition,
+                   CAdvanceMenuDialog::IdAuxFunction,
+                   CAdvanceMenuDialog::IdAuxHelp,
+                   CAdvanceMenuDialog::IdConditionHelp,
+                   CAdvanceMenuDialog::IdBurst,
+                   CAdvanceMenuDialog::IdGovernorP,
+                   CAdvanceMenuDialog::IdGovernorI,
+                   CAdvanceMenuDialog::IdGovernorD,
+                   CAdvanceMenuDialog::IdCollectiveCompensate,
+                   CAdvanceMenuDialog::IdCyclicCompensate,
+                   CAdvanceMenuDialog::IdGovernorTotal}) {
         EXPECT_NE(Control(id), nullptr) << id;
     }
     EXPECT_EQ(dialog_->windowTitle(), QStringLiteral("Advance Menu"));
@@ -545,8 +611,13 @@ TEST_F(AdvanceMenu, EveryControlIsThere) {
 
 TEST_F(AdvanceMenu, TabGoesThroughTheFieldsInReadingOrder) {
     Open();
-    Field(1136)->setFocus();
-    const int expected[] = {1139, 1137, 1140, 1138, 1141, 1142, 1143, 1144, 1145, 1209, 1162, 1148, 1151};
+    Field(CAdvanceMenuDialog::IdRollP)->setFocus();
+    const int expected[] = {
+        CAdvanceMenuDialog::IdPitchP,       CAdvanceMenuDialog::IdRollI,      CAdvanceMenuDialog::IdPitchI,
+        CAdvanceMenuDialog::IdRollD,        CAdvanceMenuDialog::IdPitchD,     CAdvanceMenuDialog::IdAcceleration,
+        CAdvanceMenuDialog::IdDeceleration, CAdvanceMenuDialog::IdRcDeadBand, CAdvanceMenuDialog::IdGyroDeadBand,
+        CAdvanceMenuDialog::IdBurst,        CAdvanceMenuDialog::IdResetZero,  CAdvanceMenuDialog::IdYawP,
+        CAdvanceMenuDialog::IdAccelerationL};
     for (int id : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         ASSERT_EQ(QApplication::focusWidget(), Control(id))

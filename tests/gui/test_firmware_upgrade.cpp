@@ -2,6 +2,7 @@
 // the mouse, the image sent over a pty to orvex-sim acting as the boot
 // loader, the loader's faults, and the status bar and progress bar.
 
+#include "params_ui/MainFormLayout.h"
 #include "test_main_support.h"
 
 #include "FileBytes.h"
@@ -71,7 +72,7 @@ protected:
         const std::string path = files_.file(name);
         WriteFileBytes(path, bytes);
         Dialogs::QueueAnswer(QString::fromStdString(path));
-        Click(1023);
+        Click(MainFormIds::Open);
         const QList<Dialogs::Request> asked = Dialogs::TakeRequests();
         EXPECT_EQ(asked.size(), 1);
         if (!asked.isEmpty()) {
@@ -84,7 +85,7 @@ protected:
     // Presses "Upgrade" and waits for the message box that ends it and the
     // button coming back; returns the messages shown.
     QStringList Upgrade() {
-        Click(1024);
+        Click(MainFormIds::Upgrade);
         return WaitForEnd();
     }
 
@@ -150,7 +151,7 @@ TEST_F(FirmwareUpgradeTest, CancelledOpenKeepsTheChosenFile) {
     const std::vector<uint8_t> firmware = FirmwarePattern(3 * kBlock + 1, 3);
     const std::string path = ChooseFirmware(firmware);
     Dialogs::QueueAnswer(QString());
-    Click(1023);
+    Click(MainFormIds::Open);
     ASSERT_EQ(Dialogs::TakeRequests().size(), 1);
     EXPECT_EQ(view().firmwareUpgrade()->firmwarePath(), QString::fromStdString(path));
 
@@ -189,7 +190,7 @@ TEST_F(FirmwareUpgradeTest, OversizedFileIsRefusedBeforeAnythingIsSent) {
 TEST_F(FirmwareUpgradeTest, TheTransferOwnsTheLinkAndCanBeCancelled) {
     StartLoader({"--silent-block", "1"}, /*blockAnswerLimitMs=*/60000);
     ChooseFirmware(FirmwarePattern(1000, 5));
-    Click(1024);
+    Click(MainFormIds::Upgrade);
     ASSERT_TRUE(LoaderLogged("BOOT silent from block 1")) << sim().logText();
 
     EXPECT_EQ(frame().statusText(), StatusFor(1, 8));
@@ -203,10 +204,10 @@ TEST_F(FirmwareUpgradeTest, TheTransferOwnsTheLinkAndCanBeCancelled) {
     EXPECT_EQ(TheOrvex().LinkPort.BytesWritten(), written);
     // The event loop runs: a file dialog opens (and is cancelled) meanwhile.
     Dialogs::QueueAnswer(QString());
-    Click(1023);
+    Click(MainFormIds::Open);
     EXPECT_EQ(Dialogs::TakeRequests().size(), 1);
 
-    Click(1024);
+    Click(MainFormIds::Upgrade);
     EXPECT_EQ(WaitForEnd(), QStringList{QStringLiteral("Update cancel!")});
     EXPECT_TRUE(LoaderLogged("BOOT sender cancel")) << sim().logText();
     EXPECT_EQ(Button(1024)->text(), QStringLiteral("Upgrade"));

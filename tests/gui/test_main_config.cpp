@@ -48,8 +48,13 @@ TEST_F(ConfigMenu, OpenShowsTheFileValuesOnSlidersAndBoxes) {
     EXPECT_EQ(asked.title, QStringLiteral("Select Config File"));
     EXPECT_EQ(asked.filter, QStringLiteral("conif file (*.ini)"));
 
-    const int table[7][4] = {{1002, 1004, 50, 75}, {1003, 1005, 100, 135}, {1010, 1014, 20, 75}, {1013, 1015, 30, 135},
-                             {1011, 1016, 25, 75}, {1025, 1128, 44, 75},   {1012, 1017, 77, 135}};
+    const int table[7][4] = {{MainFormIds::PitchAgility, MainFormIds::PitchAgilityEdit, 50, 75},
+                             {MainFormIds::PitchGain, MainFormIds::PitchGainEdit, 100, 135},
+                             {MainFormIds::RollAgility, MainFormIds::RollAgilityEdit, 20, 75},
+                             {MainFormIds::RollGain, MainFormIds::RollGainEdit, 30, 135},
+                             {MainFormIds::YawRateL, MainFormIds::YawRateLEdit, 25, 75},
+                             {MainFormIds::YawRateR, MainFormIds::YawRateREdit, 44, 75},
+                             {MainFormIds::TailGain, MainFormIds::TailGainEdit, 77, 135}};
     for (const auto& row : table) {
         SCOPED_TRACE(row[0]);
         EXPECT_EQ(Edit(row[1])->text(), QString::number(row[2]));
@@ -61,7 +66,7 @@ TEST_F(ConfigMenu, OpenShowsTheFileValuesOnSlidersAndBoxes) {
 
 TEST_F(ConfigMenu, FileThatCannotBeReadChangesNothing) {
     OpenFrame();
-    const QString before = Edit(1005)->text();
+    const QString before = Edit(MainFormIds::PitchGainEdit)->text();
     const ConfigValues config = TheOrvex().config;
     const std::string missing = runtime_.file("missing.ini");
     Dialogs::QueueAnswer(QString::fromStdString(missing));
@@ -70,7 +75,7 @@ TEST_F(ConfigMenu, FileThatCannotBeReadChangesNothing) {
     ASSERT_EQ(requests.size(), 2);
     EXPECT_EQ(requests[1].kind, Dialogs::Kind::Message);
     EXPECT_FALSE(requests[1].text.isEmpty());
-    EXPECT_EQ(Edit(1005)->text(), before);
+    EXPECT_EQ(Edit(MainFormIds::PitchGainEdit)->text(), before);
     EXPECT_TRUE(TheOrvex().config == config);
 }
 
@@ -103,7 +108,7 @@ TEST_F(ConfigMenu, SaveAddsTheExtensionAndWritesThePanel) {
     // Connected: before that the program holds start values no unit takes
     // (FixMode and SwashPlateType 0), and a file holding them is refused.
     ConnectToSim();
-    Enter(1128, QStringLiteral("44"));  // yaw rate R
+    Enter(MainFormIds::YawRateREdit, QStringLiteral("44"));  // yaw rate R
     const std::string chosen = runtime_.file("saved");
     Dialogs::QueueAnswer(QString::fromStdString(chosen));
     frame().saveAction()->trigger();
@@ -116,12 +121,12 @@ TEST_F(ConfigMenu, SaveAddsTheExtensionAndWritesThePanel) {
     EXPECT_NE(text.find("YawRight=44"), std::string::npos) << text;
 
     // Reading it back moves slider 1025 to that value.
-    Enter(1128, QStringLiteral("20"));
+    Enter(MainFormIds::YawRateREdit, QStringLiteral("20"));
     Dialogs::QueueAnswer(QString::fromStdString(chosen + ".ini"));
     frame().openAction()->trigger();
     Dialogs::TakeRequests();
-    EXPECT_EQ(Slider(1025)->value(), 75 - 44);
-    EXPECT_EQ(Edit(1128)->text(), QStringLiteral("44"));
+    EXPECT_EQ(Slider(MainFormIds::YawRateR)->value(), 75 - 44);
+    EXPECT_EQ(Edit(MainFormIds::YawRateREdit)->text(), QStringLiteral("44"));
 }
 
 TEST_F(ConfigMenu, SaveAsksBeforeReplacingTheFileWithTheExtensionAdded) {

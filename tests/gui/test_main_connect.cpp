@@ -48,12 +48,12 @@ TEST_F(Connect, HandshakeShowsConnectedVersionAndLitLamps) {
     OpenFrame();
     ChoosePort(sim().linkPath());
     EXPECT_TRUE(LampsShow(view(), 241));
-    Click(1000);
+    Click(MainFormIds::Connect);
     ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }))
         << frame().statusDetail().toStdString();
     EXPECT_EQ(view().connectStage(), 2);
-    EXPECT_EQ(Control<QLabel>(1208)->text(), QStringLiteral("V1.05"));
-    EXPECT_TRUE(Button(1000)->isEnabled());
+    EXPECT_EQ(Control<QLabel>(MainFormIds::Version)->text(), QStringLiteral("V1.05"));
+    EXPECT_TRUE(Button(MainFormIds::Connect)->isEnabled());
     EXPECT_TRUE(Until([&] { return LampsShow(view(), 242); }));
     EXPECT_TRUE(frame().statusDetail().isEmpty());
 
@@ -77,8 +77,13 @@ TEST_F(Connect, ParametersFromTheDeviceReachTheSlidersAndBoxes) {
     ConnectToSim();
     const ParameterImage& image = TheOrvex().image;
     // slider, edit, TuningBlock byte, position base
-    const int table[7][4] = {{1002, 1004, 33, 75}, {1003, 1005, 12, 135}, {1010, 1014, 34, 75}, {1013, 1015, 6, 135},
-                             {1011, 1016, 31, 75}, {1025, 1128, 32, 75},  {1012, 1017, 0, 135}};
+    const int table[7][4] = {{MainFormIds::PitchAgility, MainFormIds::PitchAgilityEdit, 33, 75},
+                             {MainFormIds::PitchGain, MainFormIds::PitchGainEdit, 12, 135},
+                             {MainFormIds::RollAgility, MainFormIds::RollAgilityEdit, 34, 75},
+                             {MainFormIds::RollGain, MainFormIds::RollGainEdit, 6, 135},
+                             {MainFormIds::YawRateL, MainFormIds::YawRateLEdit, 31, 75},
+                             {MainFormIds::YawRateR, MainFormIds::YawRateREdit, 32, 75},
+                             {MainFormIds::TailGain, MainFormIds::TailGainEdit, 0, 135}};
     for (const auto& row : table) {
         SCOPED_TRACE(row[0]);
         const int value = image.TuningBlock[row[2]];
@@ -90,7 +95,7 @@ TEST_F(Connect, ParametersFromTheDeviceReachTheSlidersAndBoxes) {
 TEST_F(Connect, PressingConnectAgainStartsOverWithSequenceOne) {
     ConnectToSim();
     ASSERT_EQ(sim().frames().size(), 4u);
-    Click(1000);
+    Click(MainFormIds::Connect);
     // At once: not connected, lamps off, until the new handshake completes.
     ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }));
     ASSERT_TRUE(WaitForFrames(8));
@@ -103,7 +108,7 @@ TEST_F(Connect, PressingConnectAgainStartsOverWithSequenceOne) {
 
 TEST_F(Connect, ConnectShowsNotConnectedAndDarkLampsWhileItStartsOver) {
     ConnectToSim();
-    QPushButton* connect = Button(1000);
+    QPushButton* connect = Button(MainFormIds::Connect);
     // Checked before the window has read any answer to the new request.
     QTest::mouseClick(connect, Qt::LeftButton);
     EXPECT_EQ(frame().statusText(), QStringLiteral("Orvex not connected!"));
@@ -118,8 +123,8 @@ TEST_F(Connect, WithoutAnswerTheButtonComesBackAfterTheTimeOut) {
     StartSim({"--baud", "0", "--no-status"});
     OpenFrame();
     ChoosePort(sim().linkPath());
-    Click(1000);
-    QPushButton* connect = Button(1000);
+    Click(MainFormIds::Connect);
+    QPushButton* connect = Button(MainFormIds::Connect);
     EXPECT_FALSE(connect->isEnabled());
     // Parameters arrive, the status report never does: stage 1, lamps off.
     ASSERT_TRUE(Until([&] { return view().connectStage() == 1; }));
@@ -132,10 +137,10 @@ TEST_F(Connect, ChoosingAPortEnablesConnectAtOnce) {
     StartSim({"--baud", "0", "--no-status"});
     OpenFrame();
     ChoosePort(sim().linkPath());
-    Click(1000);
-    ASSERT_FALSE(Button(1000)->isEnabled());
+    Click(MainFormIds::Connect);
+    ASSERT_FALSE(Button(MainFormIds::Connect)->isEnabled());
     ChoosePort(sim().linkPath());
-    EXPECT_TRUE(Button(1000)->isEnabled());
+    EXPECT_TRUE(Button(MainFormIds::Connect)->isEnabled());
 }
 
 TEST_F(Connect, HangUpOfTheDeviceTurnsTheLampsOff) {
@@ -148,7 +153,7 @@ TEST_F(Connect, HangUpOfTheDeviceTurnsTheLampsOff) {
     EXPECT_TRUE(LampsShow(view(), 241));
     EXPECT_TRUE(frame().statusDetail().contains(QString::fromStdString(sim().linkPath())))
         << frame().statusDetail().toStdString();
-    EXPECT_TRUE(Button(1000)->isEnabled());
+    EXPECT_TRUE(Button(MainFormIds::Connect)->isEnabled());
 }
 
 TEST_F(Connect, UnitThatStopsAnsweringIsShownUntilItAnswersAgainAndTheLinkLogKeepsIt) {
@@ -156,11 +161,11 @@ TEST_F(Connect, UnitThatStopsAnsweringIsShownUntilItAnswersAgainAndTheLinkLogKee
     ConnectToSim({"--baud", "0", "--stop-answering", "5", "--answer-again", "6"});
     const QString notAnswering =
         QStringLiteral("Orvex is not answering \u2014 the last change may not have reached it");
-    Enter(1004, QStringLiteral("20"));
+    Enter(MainFormIds::PitchAgilityEdit, QStringLiteral("20"));
     ASSERT_TRUE(Until([&] { return frame().statusText() == notAnswering; }));
     EXPECT_TRUE(LampsShow(view(), 241));
     ASSERT_TRUE(WaitForFrames(5));
-    Enter(1004, QStringLiteral("21"));
+    Enter(MainFormIds::PitchAgilityEdit, QStringLiteral("21"));
     ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }));
     EXPECT_TRUE(LampsShow(view(), 242));
 
@@ -191,14 +196,14 @@ TEST_F(Connect, PortThatCannotBeOpenedShowsWhy) {
     OpenFrame();
     const std::string path = (ports / "broken").string();
     ChoosePort(path);
-    Click(1000);
+    Click(MainFormIds::Connect);
     EXPECT_FALSE(TheOrvex().LinkPort.IsOpen());
     EXPECT_EQ(frame().statusText(), QStringLiteral("Orvex not connected!"));
     const QString detail = frame().statusDetail();
     EXPECT_TRUE(detail.startsWith(QString::fromStdString(path))) << detail.toStdString();
     EXPECT_TRUE(detail.contains(QStringLiteral("not a serial port"))) << detail.toStdString();
     EXPECT_TRUE(LampsShow(view(), 241));
-    EXPECT_FALSE(Button(1000)->isEnabled());
+    EXPECT_FALSE(Button(MainFormIds::Connect)->isEnabled());
 }
 
 TEST_F(Connect, WithNoPortConnectSendsNothingAndComesBack) {
@@ -211,12 +216,12 @@ TEST_F(Connect, WithNoPortConnectSendsNothingAndComesBack) {
     DropDownAndClose(view().portList());
     ASSERT_EQ(view().portList()->currentIndex(), -1);
     ASSERT_EQ(view().portNumber(), 0);
-    Click(1000);
+    Click(MainFormIds::Connect);
     EXPECT_FALSE(TheOrvex().LinkPort.IsOpen());
     EXPECT_EQ(frame().statusText(), QStringLiteral("Orvex not connected!"));
     EXPECT_TRUE(frame().statusDetail().isEmpty());
-    EXPECT_FALSE(Button(1000)->isEnabled());
-    EXPECT_TRUE(Until([&] { return Button(1000)->isEnabled(); }, 30000));
+    EXPECT_FALSE(Button(MainFormIds::Connect)->isEnabled());
+    EXPECT_TRUE(Until([&] { return Button(MainFormIds::Connect)->isEnabled(); }, 30000));
 }
 
 TEST_F(Connect, HangUpNoticeOfAnEarlierSessionLeavesTheNewOneAlone) {
@@ -224,7 +229,7 @@ TEST_F(Connect, HangUpNoticeOfAnEarlierSessionLeavesTheNewOneAlone) {
     sim_ = std::make_unique<SimProcess>(SimProcess::Options{{"--baud", "0"}, false});
     OpenFrame();
     ChoosePort(sim().linkPath());
-    Click(1000);
+    Click(MainFormIds::Connect);
     ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }));
     const std::string path = sim().linkPath();
 
@@ -236,7 +241,7 @@ TEST_F(Connect, HangUpNoticeOfAnEarlierSessionLeavesTheNewOneAlone) {
     sim_ = std::make_unique<SimProcess>(SimProcess::Options{{"--baud", "0"}, false});
     ASSERT_EQ(sim().linkPath(), path);
 
-    Click(1000);
+    Click(MainFormIds::Connect);
     ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }))
         << frame().statusDetail().toStdString();
     EXPECT_TRUE(TheOrvex().LinkPort.IsOpen());
@@ -307,7 +312,7 @@ TEST_F(PortListing, FollowsPortsComingAndGoingWhileItRuns) {
         << Entries(combo).join(' ').toStdString();
     EXPECT_EQ(combo->currentText(), QStringLiteral("first (simulated Orvex)"));
     EXPECT_EQ(view().portPath(), sim().linkPath());
-    Click(1000);
+    Click(MainFormIds::Connect);
     ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }));
 
     auto second = std::make_unique<SimProcess>(SimProcess::Options{{"--baud", "0", "--name", "second"}, false});
@@ -328,7 +333,7 @@ TEST_F(PortListing, NextRunRemembersThePortAndTheConfigFolder) {
     sim_ = std::make_unique<SimProcess>(SimProcess::Options{{"--baud", "0", "--name", "b-second"}, false});
     OpenFrame();
     ChoosePort(sim().linkPath());
-    Click(1000);
+    Click(MainFormIds::Connect);
     ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }));
     const TempDir folder{"quillon-config"};
     Dialogs::QueueAnswer(QString::fromStdString(folder.path() + "/kept.ini"));

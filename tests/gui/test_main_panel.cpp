@@ -52,13 +52,16 @@ struct PresetButton {
     const char* message;
 };
 constexpr PresetButton kPresets[] = {
-    {1006, 0, "Beginner Mode!"},    {1007, 1, "F-3C Mode!"},       {1008, 2, "Soft 3D Mode!"},
-    {1018, 3, "3D Hardcore Mode!"}, {1019, 4, "3D Extreme Mode!"},
+    {MainFormIds::Beginner, 0, "Beginner Mode!"},    {MainFormIds::F3C, 1, "F-3C Mode!"},
+    {MainFormIds::Soft3D, 2, "Soft 3D Mode!"},       {MainFormIds::Hardcore3D, 3, "3D Hardcore Mode!"},
+    {MainFormIds::Extreme3D, 4, "3D Extreme Mode!"},
 };
 
 // Edit box and TuningBlock byte of the seven quantities.
-constexpr std::pair<int, int> kBoxes[7] = {{1004, 33}, {1005, 12}, {1014, 34}, {1015, 6},
-                                           {1016, 31}, {1128, 32}, {1017, 0}};
+constexpr std::pair<int, int> kBoxes[7] = {{MainFormIds::PitchAgilityEdit, 33}, {MainFormIds::PitchGainEdit, 12},
+                                           {MainFormIds::RollAgilityEdit, 34},  {MainFormIds::RollGainEdit, 6},
+                                           {MainFormIds::YawRateLEdit, 31},     {MainFormIds::YawRateREdit, 32},
+                                           {MainFormIds::TailGainEdit, 0}};
 
 }  // namespace
 
@@ -69,7 +72,7 @@ protected:
     // so its frame carries tail gain 10 where the device had another.
     std::vector<SimFrame> FramesUpToTailReset() {
         const size_t before = sim().frames().size();
-        Click(1021);
+        Click(MainFormIds::TailReset);
         EXPECT_TRUE(WaitForFrames(before + 1));
         return sim().frames();
     }
@@ -77,12 +80,12 @@ protected:
 
 TEST_F(Panel, SliderReleaseSendsOneFrameWithTheNewValue) {
     ConnectToSim();
-    QSlider* slider = Slider(1013);  // roll gain, TuningBlock byte 6
-    const int oldValue = Edit(1015)->text().toInt();
+    QSlider* slider = Slider(MainFormIds::RollGain);  // roll gain, TuningBlock byte 6
+    const int oldValue = Edit(MainFormIds::RollGainEdit)->text().toInt();
     const QPoint start = HandleCentre(slider);
     QTest::mousePress(slider, Qt::LeftButton, {}, start);
     for (int dy = 10; dy <= 60; dy += 10) QTest::mouseMove(slider, start - QPoint(0, dy));
-    const int newValue = Edit(1015)->text().toInt();
+    const int newValue = Edit(MainFormIds::RollGainEdit)->text().toInt();
     EXPECT_GT(newValue, oldValue);
     EXPECT_EQ(newValue, 135 - slider->value());
     // Nothing written into the image while dragging.
@@ -104,8 +107,8 @@ TEST_F(Panel, SliderReleaseSendsOneFrameWithTheNewValue) {
 // are one move, sent once it settles.
 TEST_F(Panel, KeyAndWheelMovesAreSentOnceTheySettle) {
     ConnectToSim();
-    QSlider* slider = Slider(1010);  // roll agility, byte 34
-    const int oldValue = Edit(1014)->text().toInt();
+    QSlider* slider = Slider(MainFormIds::RollAgility);  // roll agility, byte 34
+    const int oldValue = Edit(MainFormIds::RollAgilityEdit)->text().toInt();
     const auto wheelNotch = [slider] {
         const QPointF at(slider->width() / 2.0, slider->height() / 2.0);
         QWheelEvent wheel(at, slider->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
@@ -113,14 +116,14 @@ TEST_F(Panel, KeyAndWheelMovesAreSentOnceTheySettle) {
         QApplication::sendEvent(slider, &wheel);
     };
     wheelNotch();
-    EXPECT_EQ(Edit(1014)->text().toInt(), oldValue);
+    EXPECT_EQ(Edit(MainFormIds::RollAgilityEdit)->text().toInt(), oldValue);
     EXPECT_NE(slider->window()->focusWidget(), slider);
 
     slider->setFocus();
     for (int i = 0; i < 3; ++i) QTest::keyClick(slider, Qt::Key_Up);
-    EXPECT_EQ(Edit(1014)->text().toInt(), oldValue + 3);
+    EXPECT_EQ(Edit(MainFormIds::RollAgilityEdit)->text().toInt(), oldValue + 3);
     wheelNotch();
-    const int newValue = Edit(1014)->text().toInt();
+    const int newValue = Edit(MainFormIds::RollAgilityEdit)->text().toInt();
     EXPECT_NE(newValue, oldValue + 3);
     EXPECT_EQ(newValue, 75 - slider->value());
     ASSERT_TRUE(WaitForFrames(5));
@@ -132,12 +135,12 @@ TEST_F(Panel, KeyAndWheelMovesAreSentOnceTheySettle) {
 
 TEST_F(Panel, OutOfRangeEntryShowsTheRangeMessageAndSendsTheLimitOnce) {
     ConnectToSim();
-    Enter(1004, QStringLiteral("100"));  // pitch agility, 15..60
+    Enter(MainFormIds::PitchAgilityEdit, QStringLiteral("100"));  // pitch agility, 15..60
     const QList<Dialogs::Request> messages = Messages();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0].text, QStringLiteral("Please enter an integer between 15 and 60."));
-    EXPECT_EQ(Edit(1004)->text(), QStringLiteral("60"));
-    EXPECT_EQ(Slider(1002)->value(), Slider(1002)->minimum());  // at the top
+    EXPECT_EQ(Edit(MainFormIds::PitchAgilityEdit)->text(), QStringLiteral("60"));
+    EXPECT_EQ(Slider(MainFormIds::PitchAgility)->value(), Slider(MainFormIds::PitchAgility)->minimum());  // at the top
     EXPECT_EQ(TheOrvex().config[CV::PitchAgility], 60);
     ASSERT_TRUE(WaitForFrames(5));
     const std::vector<SimFrame> frames = FramesUpToTailReset();
@@ -150,7 +153,7 @@ TEST_F(Panel, OutOfRangeEntryShowsTheRangeMessageAndSendsTheLimitOnce) {
 
 TEST_F(Panel, HeldEnterSendsOnce) {
     ConnectToSim();
-    QLineEdit* edit = Edit(1017);  // tail gain, byte 0
+    QLineEdit* edit = Edit(MainFormIds::TailGainEdit);  // tail gain, byte 0
     edit->setFocus();
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(edit, QStringLiteral("77"));
@@ -162,10 +165,10 @@ TEST_F(Panel, HeldEnterSendsOnce) {
     }
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), false);
     QApplication::sendEvent(edit, &release);
-    EXPECT_EQ(Slider(1012)->value(), 135 - 77);
+    EXPECT_EQ(Slider(MainFormIds::TailGain)->value(), 135 - 77);
     ASSERT_TRUE(WaitForFrames(5));
     // The next action's frame follows at once: one frame for the press.
-    Enter(1005, QStringLiteral("50"));
+    Enter(MainFormIds::PitchGainEdit, QStringLiteral("50"));
     ASSERT_TRUE(WaitForFrames(6));
     const std::vector<SimFrame> frames = sim().frames();
     ASSERT_EQ(frames.size(), 6u);
@@ -175,12 +178,12 @@ TEST_F(Panel, HeldEnterSendsOnce) {
 
 TEST_F(Panel, TextThatIsNoNumberKeepsTheValue) {
     ConnectToSim();
-    const QString before = Edit(1005)->text();
-    Enter(1005, QStringLiteral("abc"));
+    const QString before = Edit(MainFormIds::PitchGainEdit)->text();
+    Enter(MainFormIds::PitchGainEdit, QStringLiteral("abc"));
     const QList<Dialogs::Request> messages = Messages();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0].text, QStringLiteral("Please enter an integer."));
-    EXPECT_EQ(Edit(1005)->text(), before);
+    EXPECT_EQ(Edit(MainFormIds::PitchGainEdit)->text(), before);
     ASSERT_TRUE(WaitForFrames(5));
     EXPECT_EQ(TuningByte(sim().frames()[4], 12), before.toInt());
 }
@@ -223,8 +226,8 @@ TEST_F(Panel, EachPresetWritesItsColumnAndBecomesTheResetSnapshot) {
 
         // Change every quantity, then both Resets bring the preset's values back.
         for (auto [box, byte] : kBoxes) Enter(box, QStringLiteral("55"));
-        Click(1020);
-        Click(1021);
+        Click(MainFormIds::MainReset);
+        Click(MainFormIds::TailReset);
         const size_t afterResets = sent + 1 + 7 + 2;
         ASSERT_TRUE(WaitForFrames(afterResets));
         ASSERT_EQ(sim().frames().size(), afterResets);
@@ -238,19 +241,19 @@ TEST_F(Panel, EachPresetWritesItsColumnAndBecomesTheResetSnapshot) {
 
 TEST_F(Panel, EachResetSendsOnceAndRestoresOnlyItsGroup) {
     ConnectToSim();
-    Click(1018);  // 3D Hardcore
+    Click(MainFormIds::Hardcore3D);  // 3D Hardcore
     Messages();
     ASSERT_TRUE(WaitForFrames(5));
-    Enter(1004, QStringLiteral("20"));  // pitch agility
-    Enter(1017, QStringLiteral("20"));  // tail gain
+    Enter(MainFormIds::PitchAgilityEdit, QStringLiteral("20"));  // pitch agility
+    Enter(MainFormIds::TailGainEdit, QStringLiteral("20"));      // tail gain
     ASSERT_TRUE(WaitForFrames(7));
-    Click(1020);
+    Click(MainFormIds::MainReset);
     ASSERT_TRUE(WaitForFrames(8));
     SimFrame frame = sim().frames().back();
     EXPECT_EQ(TuningByte(frame, 33), 45);
     EXPECT_EQ(TuningByte(frame, 0), 20);  // the tail keeps its entry
     EXPECT_EQ(TheOrvex().config[CV::PitchAgility], 45);
-    Click(1021);
+    Click(MainFormIds::TailReset);
     ASSERT_TRUE(WaitForFrames(9));
     frame = sim().frames().back();
     EXPECT_EQ(TuningByte(frame, 0), 100);
@@ -259,32 +262,32 @@ TEST_F(Panel, EachResetSendsOnceAndRestoresOnlyItsGroup) {
 
 TEST_F(Panel, ResetRightAfterStartRestoresTheStartValues) {
     OpenFrame();
-    Enter(1004, QStringLiteral("40"));
-    Enter(1015, QStringLiteral("90"));
-    Click(1020);
-    EXPECT_EQ(Edit(1004)->text(), QStringLiteral("15"));
-    EXPECT_EQ(Edit(1015)->text(), QStringLiteral("10"));
+    Enter(MainFormIds::PitchAgilityEdit, QStringLiteral("40"));
+    Enter(MainFormIds::RollGainEdit, QStringLiteral("90"));
+    Click(MainFormIds::MainReset);
+    EXPECT_EQ(Edit(MainFormIds::PitchAgilityEdit)->text(), QStringLiteral("15"));
+    EXPECT_EQ(Edit(MainFormIds::RollGainEdit)->text(), QStringLiteral("10"));
     EXPECT_EQ(TheOrvex().image.TuningBlock[33], 15);
     EXPECT_EQ(TheOrvex().image.TuningBlock[6], 10);
-    EXPECT_EQ(Slider(1002)->value(), Slider(1002)->maximum());
+    EXPECT_EQ(Slider(MainFormIds::PitchAgility)->value(), Slider(MainFormIds::PitchAgility)->maximum());
 }
 
 TEST_F(Panel, PresetWithoutDeviceChangesPanelAndImage) {
     OpenFrame();
-    Click(1007);  // F-3C
+    Click(MainFormIds::F3C);  // F-3C
     EXPECT_EQ(Messages().size(), 1);
-    EXPECT_TRUE(Control<CPngButton>(1007)->chosen());
-    EXPECT_EQ(Edit(1005)->text(), QStringLiteral("40"));
+    EXPECT_TRUE(Control<CPngButton>(MainFormIds::F3C)->chosen());
+    EXPECT_EQ(Edit(MainFormIds::PitchGainEdit)->text(), QStringLiteral("40"));
     EXPECT_EQ(TheOrvex().image.TuningBlock[31], 35);
     EXPECT_FALSE(TheOrvex().LinkPort.IsOpen());
 }
 
 TEST_F(Panel, AllDataResetSendsTheFactoryImage) {
     ConnectToSim();
-    Click(1019);  // 3D Extreme first, so the reset has something to undo
+    Click(MainFormIds::Extreme3D);  // 3D Extreme first, so the reset has something to undo
     Messages();
     ASSERT_TRUE(WaitForFrames(5));
-    Click(1164);
+    Click(MainFormIds::AllDataReset);
     ASSERT_TRUE(WaitForFrames(6));
     const SimFrame frame = sim().frames().back();
     ASSERT_EQ(frame.code, 30);
@@ -298,5 +301,5 @@ TEST_F(Panel, AllDataResetSendsTheFactoryImage) {
     }
     for (auto [box, byte] : kBoxes) EXPECT_EQ(Edit(box)->text(), QString::number(kPresetColumns[byte][1])) << box;
     // The preset buttons keep their chosen state.
-    EXPECT_TRUE(Control<CPngButton>(1019)->chosen());
+    EXPECT_TRUE(Control<CPngButton>(MainFormIds::Extreme3D)->chosen());
 }

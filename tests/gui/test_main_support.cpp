@@ -176,7 +176,7 @@ void MainWindowTest::ConnectToSim(std::vector<std::string> args) {
     StartSim(std::move(args));
     OpenFrame();
     ChoosePort(sim_->linkPath());
-    Click(1000);
+    Click(MainFormIds::Connect);
     ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }))
         << "status: " << frame().statusText().toStdString() << " " << frame().statusDetail().toStdString();
     ASSERT_TRUE(WaitForFrames(4));

@@ -7,6 +7,8 @@
 #include "TempDir.h"
 #include "app/CMainFrame.h"
 #include "app/CUARTView.h"
+#include "params_ui/MainFormLayout.h"
+#include "widgets/ControlNaming.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +59,7 @@ protected:
     CUARTView& view() { return *frame_->view(); }
     template <typename T>
     T* Control(int id) {
-        return view().findChild<T*>(QStringLiteral("id%1").arg(id));
+        return view().findChild<T*>(ControlName(id));
     }
     QSlider* Slider(int id);
     QLineEdit* Edit(int id);

@@ -129,26 +129,39 @@ TEST_F(MainFrame, FormControlsLieInsideTheFormAndApart) {
 
 TEST_F(MainFrame, EveryControlOfTheFormIsThere) {
     OpenFrame();
-    EXPECT_NE(Control<QComboBox>(1169), nullptr);
-    for (int id : {1000, 1001, 1009, 1020, 1021, 1164, 1023, 1024}) EXPECT_NE(Button(id), nullptr) << id;
-    for (int id : {1002, 1003, 1010, 1013, 1011, 1025, 1012}) {
+    EXPECT_NE(Control<QComboBox>(MainFormIds::PortList), nullptr);
+    for (int id : {MainFormIds::Connect, MainFormIds::Setup, MainFormIds::Advance, MainFormIds::MainReset,
+                   MainFormIds::TailReset, MainFormIds::AllDataReset, MainFormIds::Open, MainFormIds::Upgrade})
+        EXPECT_NE(Button(id), nullptr) << id;
+    for (int id : {MainFormIds::PitchAgility, MainFormIds::PitchGain, MainFormIds::RollAgility, MainFormIds::RollGain,
+                   MainFormIds::YawRateL, MainFormIds::YawRateR, MainFormIds::TailGain}) {
         QSlider* s = Slider(id);
         ASSERT_NE(s, nullptr) << id;
         EXPECT_EQ(s->orientation(), Qt::Vertical);
         EXPECT_EQ(s->tickPosition(), QSlider::TicksBothSides);
         EXPECT_EQ(s->tickInterval(), 15);
     }
-    for (int id : {1004, 1005, 1014, 1015, 1016, 1128, 1017}) EXPECT_NE(Edit(id), nullptr) << id;
-    for (int id : {1006, 1007, 1008, 1018, 1019}) EXPECT_NE(Control<QAbstractButton>(id), nullptr) << id;
-    EXPECT_NE(Control<QLabel>(1208), nullptr);
+    for (int id :
+         {MainFormIds::PitchAgilityEdit, MainFormIds::PitchGainEdit, MainFormIds::RollAgilityEdit,
+          MainFormIds::RollGainEdit, MainFormIds::YawRateLEdit, MainFormIds::YawRateREdit, MainFormIds::TailGainEdit})
+        EXPECT_NE(Edit(id), nullptr) << id;
+    for (int id : {MainFormIds::Beginner, MainFormIds::F3C, MainFormIds::Soft3D, MainFormIds::Hardcore3D,
+                   MainFormIds::Extreme3D})
+        EXPECT_NE(Control<QAbstractButton>(id), nullptr) << id;
+    EXPECT_NE(Control<QLabel>(MainFormIds::Version), nullptr);
     for (const char* title : {"Main rotor", "Roll", "Pitch", "Tail rotor", "Preset parameters", "Firmware upgrade"})
         EXPECT_NE(view().findChild<QWidget*>(QStringLiteral("group ") + QLatin1String(title)), nullptr) << title;
 }
 
 TEST_F(MainFrame, LargerValuesSitHigherOnEverySlider) {
     OpenFrame();
-    const std::pair<int, int> sliders[] = {{1002, 1004}, {1003, 1005}, {1010, 1014}, {1013, 1015},
-                                           {1011, 1016}, {1025, 1128}, {1012, 1017}};
+    const std::pair<int, int> sliders[] = {{MainFormIds::PitchAgility, MainFormIds::PitchAgilityEdit},
+                                           {MainFormIds::PitchGain, MainFormIds::PitchGainEdit},
+                                           {MainFormIds::RollAgility, MainFormIds::RollAgilityEdit},
+                                           {MainFormIds::RollGain, MainFormIds::RollGainEdit},
+                                           {MainFormIds::YawRateL, MainFormIds::YawRateLEdit},
+                                           {MainFormIds::YawRateR, MainFormIds::YawRateREdit},
+                                           {MainFormIds::TailGain, MainFormIds::TailGainEdit}};
     for (auto [sliderId, editId] : sliders) {
         SCOPED_TRACE(sliderId);
         QSlider* s = Slider(sliderId);
@@ -167,7 +180,7 @@ TEST_F(MainFrame, LargerValuesSitHigherOnEverySlider) {
 
 TEST_F(MainFrame, SetupAndAdvanceMenuHandTheLinkBackToTheView) {
     OpenFrame();
-    for (int id : {1001, 1009}) {
+    for (int id : {MainFormIds::Setup, MainFormIds::Advance}) {
         SCOPED_TRACE(id);
         QPushButton* button = Button(id);
         if (!button->isEnabled()) continue;  // that dialog is not part of this build
@@ -198,13 +211,16 @@ TEST_F(MainStart, ShowsNotConnectedWithLampsOffAndStartValues) {
     EXPECT_EQ(view().connectStage(), 0);
     EXPECT_TRUE(LampsShow(view(), 241));
     EXPECT_FALSE(LampsShow(view(), 242));
-    EXPECT_TRUE(Control<QLabel>(1208)->text().isEmpty());
-    EXPECT_TRUE(Button(1000)->isEnabled());
+    EXPECT_TRUE(Control<QLabel>(MainFormIds::Version)->text().isEmpty());
+    EXPECT_TRUE(Button(MainFormIds::Connect)->isEnabled());
     // Agility and yaw rates start at 15, gains at 10: each slider at its bottom.
-    const std::pair<int, int> startValues[] = {{1004, 15}, {1005, 10}, {1014, 15}, {1015, 10},
-                                               {1016, 15}, {1128, 15}, {1017, 10}};
+    const std::pair<int, int> startValues[] = {{MainFormIds::PitchAgilityEdit, 15}, {MainFormIds::PitchGainEdit, 10},
+                                               {MainFormIds::RollAgilityEdit, 15},  {MainFormIds::RollGainEdit, 10},
+                                               {MainFormIds::YawRateLEdit, 15},     {MainFormIds::YawRateREdit, 15},
+                                               {MainFormIds::TailGainEdit, 10}};
     for (auto [id, value] : startValues) EXPECT_EQ(Edit(id)->text(), QString::number(value)) << id;
-    for (int id : {1002, 1003, 1010, 1013, 1011, 1025, 1012})
+    for (int id : {MainFormIds::PitchAgility, MainFormIds::PitchGain, MainFormIds::RollAgility, MainFormIds::RollGain,
+                   MainFormIds::YawRateL, MainFormIds::YawRateR, MainFormIds::TailGain})
         EXPECT_EQ(Slider(id)->value(), Slider(id)->maximum()) << id;
     // The view has taken the link.
     EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), view().notifyHandle());
@@ -213,23 +229,23 @@ TEST_F(MainStart, ShowsNotConnectedWithLampsOffAndStartValues) {
 
 TEST_F(MainStart, VersionTextIsDrawnWithoutBackground) {
     OpenFrame();
-    QLabel* version = Control<QLabel>(1208);
+    QLabel* version = Control<QLabel>(MainFormIds::Version);
     EXPECT_FALSE(version->autoFillBackground());
     EXPECT_TRUE(version->testAttribute(Qt::WA_TranslucentBackground));
 }
 
 TEST_F(MainStart, SkinChangesTheLookButNotTheControls) {
     OpenFrame();
-    const QRect plainGeometry = Slider(1013)->geometry();
-    const QString plainText = Edit(1015)->text();
+    const QRect plainGeometry = Slider(MainFormIds::RollGain)->geometry();
+    const QString plainText = Edit(MainFormIds::RollGainEdit)->text();
     frame_.reset();
     Skin::Start("IDR_MYTYPE1", 1, 6, 0, "MYTYPE");
     ASSERT_TRUE(Skin::Started());
     OpenFrame();
     EXPECT_FALSE(view().styleSheet().isEmpty());
-    EXPECT_FALSE(Slider(1013)->styleSheet().isEmpty());
-    EXPECT_EQ(Slider(1013)->geometry(), plainGeometry);
-    EXPECT_EQ(Edit(1015)->text(), plainText);
+    EXPECT_FALSE(Slider(MainFormIds::RollGain)->styleSheet().isEmpty());
+    EXPECT_EQ(Slider(MainFormIds::RollGain)->geometry(), plainGeometry);
+    EXPECT_EQ(Edit(MainFormIds::RollGainEdit)->text(), plainText);
     // Closing the frame stops the skin.
     frame().close();
     EXPECT_FALSE(Skin::Started());
@@ -271,25 +287,28 @@ TEST_F(BalloonHelp, SevenControlsShowTheirHelpWhenTheMouseRests) {
     ASSERT_NE(balloon, nullptr);
     EXPECT_EQ(balloon->toolCount(), 7);
     const std::pair<int, const char*> expected[] = {
-        {1010, "This value limits \r\nthe maximum roll \r\nrate of helicopter, \r\nthe larger the faster."},
-        {1002, "This value limits \r\nthe maximum pitch \r\nrate of helicopter, \r\nthe larger the faster."},
-        {1013,
+        {MainFormIds::RollAgility,
+         "This value limits \r\nthe maximum roll \r\nrate of helicopter, \r\nthe larger the faster."},
+        {MainFormIds::PitchAgility,
+         "This value limits \r\nthe maximum pitch \r\nrate of helicopter, \r\nthe larger the faster."},
+        {MainFormIds::RollGain,
          "This is the roll \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\n"
          "shaking in the roll \r\ndirection, reduce this value"},
-        {1003,
+        {MainFormIds::PitchGain,
          "This is the pitch \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\n"
          "shaking in the pitch \r\ndirection, reduce this value"},
-        {1012,
+        {MainFormIds::TailGain,
          "This is the tail rotor total gain, make it as large as possible. \r\nIf the helicopter tail is "
          "hunting in flight, reduce this value"},
-        {1023, "1.Connect Orvex to PC by Orvex USB adapter, click 'Connect', or select the COM port by hand."},
-        {1000, "Before connecting to PC software, the Orvex must pass the self-test."},
+        {MainFormIds::Open,
+         "1.Connect Orvex to PC by Orvex USB adapter, click 'Connect', or select the COM port by hand."},
+        {MainFormIds::Connect, "Before connecting to PC software, the Orvex must pass the self-test."},
     };
     QPoint cursor;
     balloon->SetCursorSource([&] { return cursor; });
     for (auto [id, text] : expected) {
         SCOPED_TRACE(id);
-        QWidget* control = view().findChild<QWidget*>(QStringLiteral("id%1").arg(id));
+        QWidget* control = view().findChild<QWidget*>(ControlName(id));
         ASSERT_NE(control, nullptr);
         const QPoint local = control->rect().center() + QPoint(1, 1);
         cursor = control->mapToGlobal(local);

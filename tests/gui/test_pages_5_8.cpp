@@ -13,6 +13,7 @@
 #include "widgets/Pictures.h"
 #include "wizard/CStep6.h"
 #include "wizard/CStep7.h"
+#include "wizard/CStep8.h"
 #include "wizard/CStep9.h"
 
 #include <QApplication>
@@ -27,13 +28,13 @@
 #include <optional>
 
 namespace {
-constexpr int kNext = 1029;
 constexpr int kParameterCode = 30, kActionCode = 50;
 
-constexpr int kServoTypeButtons[6] = {1130, 1131, 1132, 1009, 1133, 1134};
+constexpr int kServoTypeButtons[6] = {ServoTypeIds::Type1, ServoTypeIds::Type2, ServoTypeIds::Type3,
+                                      ServoTypeIds::Type4, ServoTypeIds::Type5, ServoTypeIds::Type6};
 // Swashplate types 1..5.
-constexpr int kSwashButtons[5] = {1075, 1076, 1077, 1079, 1078};
-constexpr int kQuadAirplaneButton = 1170;
+constexpr int kSwashButtons[5] = {SwashplateTypeIds::Mix, SwashplateTypeIds::Ccpm120, SwashplateTypeIds::Ccpm135,
+                                  SwashplateTypeIds::Ccpm140, SwashplateTypeIds::Ccpm90};
 
 // Sets a value the way the device and the program both hold it, so that the
 // copy after an answered frame keeps it.
@@ -62,7 +63,7 @@ void WhenDialogOpens(std::function<void(CQuadAirplaneDialog&)> fn) {
 
 template <class T>
 T* Find(QWidget* in, int id) {
-    return in->findChild<T*>(CWizardPage::ControlName(id));
+    return in->findChild<T*>(ControlName(id));
 }
 }  // namespace
 
@@ -80,7 +81,7 @@ protected:
     // stream is no part of these pages.
     void OpenOnPage(int k) {
         OpenWizard();
-        for (int i = 1; i < k; ++i) Click(kNext);
+        for (int i = 1; i < k; ++i) Click(WizardIds::Next);
         ASSERT_EQ(wizard_->currentPage(), k);
         ASSERT_EQ(VisiblePage(), k);
         if (sim_) {
@@ -127,7 +128,7 @@ TEST_F(ServoTypePage, EachButtonStoresItsRowAndSendsAtOnce) {
     SetValue(CV::ServoType, 0);
     OpenOnPage(5);
     EXPECT_EQ(ServoTypesChosen(), std::vector<int>{0});
-    // Button 1009 is the fourth row although its id lies outside the run.
+    // Type4 is the fourth row although its id lies outside the run.
     const int order[] = {3, 5, 1, 0, 4, 2};
     for (size_t n = 0; n < std::size(order); ++n) {
         const int t = order[n];
@@ -148,8 +149,8 @@ TEST_F(ServoTypePage, ClickingTheChosenButtonSendsAgain) {
     SetValue(CV::ServoType, 3);
     OpenOnPage(5);
     ASSERT_EQ(ServoTypesChosen(), std::vector<int>{3});
-    ClickOn(5, 1009);
-    ClickOn(5, 1009);
+    ClickOn(5, ServoTypeIds::Type4);
+    ClickOn(5, ServoTypeIds::Type4);
     EXPECT_EQ(Sent(1).payload.at(19), 3);
     EXPECT_EQ(Sent(2).payload.at(19), 3);
     EXPECT_EQ(Sent(2).code, kParameterCode);
@@ -165,7 +166,7 @@ TEST_F(ServoTypePage, ATypeAboveFiveShowsNoneChosenUntilTheUserChooses) {
     SetValue(CV::ServoType, 6);
     ASSERT_TRUE(WaitFor([&] { return page.servoType() == 6; }));
     EXPECT_TRUE(ServoTypesChosen().empty());
-    ClickOn(5, 1133);
+    ClickOn(5, ServoTypeIds::Type5);
     EXPECT_EQ(ServoTypesChosen(), std::vector<int>{4});
     EXPECT_EQ(TheOrvex().config[CV::ServoType], 4);
     // Going above five again leaves the last choice on screen.
@@ -207,8 +208,11 @@ TEST_F(SwashplateTypePage, EachButtonStoresItsTypeAndTheCaptionIsItsTooltip) {
         int type;
     };
     // 140CCPM is 1079 and 90CCPM is 1078: the ids run the other way.
-    const Case cases[] = {
-        {1079, "140CCPM", 4}, {1078, "90CCPM", 5}, {1076, "120CCPM", 2}, {1077, "135CCPM", 3}, {1075, "MIX", 1}};
+    const Case cases[] = {{SwashplateTypeIds::Ccpm140, "140CCPM", 4},
+                          {SwashplateTypeIds::Ccpm90, "90CCPM", 5},
+                          {SwashplateTypeIds::Ccpm120, "120CCPM", 2},
+                          {SwashplateTypeIds::Ccpm135, "135CCPM", 3},
+                          {SwashplateTypeIds::Mix, "MIX", 1}};
     for (size_t n = 0; n < std::size(cases); ++n) {
         const Case& c = cases[n];
         EXPECT_EQ(Find<CPngButton>(&Page(6), c.id)->toolTip(), c.caption);
@@ -240,12 +244,12 @@ TEST_F(SwashplateTypePage, AfterAnAirframeTypeNoneIsChosenUntilAClick) {
         // The dialog runs on top; the page beneath still owns the link and
         // takes the device's answer to the dialog's frame.
         pageKeptTheLink = TheOrvex().LinkPort.GetNotifyWindow() == page.notifyHandle();
-        auto* x = dialog.findChild<QRadioButton*>(CQuadAirplaneDialog::ControlName(1074));
+        auto* x = dialog.findChild<QRadioButton*>(ControlName(QuadAirplaneIds::XQuad));
         QTest::mouseClick(x, Qt::LeftButton, {}, QPoint(5, x->height() / 2));
         EXPECT_TRUE(WaitFor([] { return TheOrvex().link.ReplyPending == 0; }));
-        QTest::mouseClick(dialog.findChild<QPushButton*>(CQuadAirplaneDialog::ControlName(1)), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(ControlName(WizardIds::Ok)), Qt::LeftButton);
     });
-    ClickOn(6, kQuadAirplaneButton);
+    ClickOn(6, SwashplateTypeIds::QuadAirplane);
     EXPECT_TRUE(pageKeptTheLink);
     EXPECT_EQ(TheOrvex().config[CV::SwashPlateType], 7);
     EXPECT_EQ(Sent(1).payload.at(27), 7);
@@ -254,7 +258,7 @@ TEST_F(SwashplateTypePage, AfterAnAirframeTypeNoneIsChosenUntilAClick) {
     SetValue(CV::SwashPlateType, 8);
     ASSERT_TRUE(WaitFor([&] { return page.swashPlateType() == 8; }));
     EXPECT_TRUE(SwashTypesChosen().empty());
-    ClickOn(6, 1077);
+    ClickOn(6, SwashplateTypeIds::Ccpm135);
     EXPECT_EQ(SwashTypesChosen(), std::vector<int>{3});
     EXPECT_EQ(Sent(3).payload.at(27), 3);  // after the direction-check stop
 }
@@ -266,9 +270,9 @@ TEST_F(SwashplateTypePage, ClosingTheDialogWithNinetyClearsThenReselects) {
     ASSERT_EQ(SwashTypesChosen(), std::vector<int>{5});
     WhenDialogOpens([](CQuadAirplaneDialog& dialog) {
         EXPECT_EQ(dialog.airframeSelection(), -1);
-        QTest::mouseClick(dialog.findChild<QPushButton*>(CQuadAirplaneDialog::ControlName(1)), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(ControlName(WizardIds::Ok)), Qt::LeftButton);
     });
-    ClickOn(6, kQuadAirplaneButton);
+    ClickOn(6, SwashplateTypeIds::QuadAirplane);
     EXPECT_TRUE(SwashTypesChosen().empty());
     EXPECT_TRUE(WaitFor([&] { return SwashTypesChosen() == std::vector<int>{5}; }));
     // Quit sent only the direction-check stop.
@@ -283,7 +287,7 @@ TEST_F(SwashplateTypePage, ClosingTheDialogWithNinetyClearsThenReselects) {
 class ServoReversePage : public WizardPages5to8 {
 protected:
     QString Caption(int id) { return Find<QPushButton>(&Page(7), id)->text(); }
-    QString SwashLabel() { return Find<QLabel>(&Page(7), 1035)->text(); }
+    QString SwashLabel() { return Find<QLabel>(&Page(7), ServoReverseIds::SwashLabel)->text(); }
     // What the page shows where the swashplate picture is drawn.
     QImage SwashArea() {
         QApplication::processEvents();
@@ -296,21 +300,21 @@ TEST_F(ServoReversePage, CaptionsFollowTheDirections) {
     SetValue(CV::ServoDirCH2, -1);
     SetValue(CV::ServoDirCH3, 1);
     OpenOnPage(7);
-    EXPECT_EQ(Caption(1080), "CH1(Normal)");
-    EXPECT_EQ(Caption(1081), "CH2(Reverse)");
-    EXPECT_EQ(Caption(1082), "CH3(Normal)");
+    EXPECT_EQ(Caption(ServoReverseIds::Ch1), "CH1(Normal)");
+    EXPECT_EQ(Caption(ServoReverseIds::Ch2), "CH2(Reverse)");
+    EXPECT_EQ(Caption(ServoReverseIds::Ch3), "CH3(Normal)");
     // A direction changed elsewhere shows within a refresh.
     SetValue(CV::ServoDirCH3, -1);
-    EXPECT_TRUE(WaitFor([&] { return Caption(1082) == "CH3(Reverse)"; }));
+    EXPECT_TRUE(WaitFor([&] { return Caption(ServoReverseIds::Ch3) == "CH3(Reverse)"; }));
 }
 
 TEST_F(ServoReversePage, ZeroShowsReverseAndOneClickSetsNormal) {
     Connect();
     SetValue(CV::ServoDirCH2, 0);  // from a stored configuration
     OpenOnPage(7);
-    EXPECT_EQ(Caption(1081), "CH2(Reverse)");
-    ClickOn(7, 1081);
-    EXPECT_EQ(Caption(1081), "CH2(Normal)");
+    EXPECT_EQ(Caption(ServoReverseIds::Ch2), "CH2(Reverse)");
+    ClickOn(7, ServoReverseIds::Ch2);
+    EXPECT_EQ(Caption(ServoReverseIds::Ch2), "CH2(Normal)");
     EXPECT_EQ(TheOrvex().config[CV::ServoDirCH2], 1);
     const SimFrame f = Sent(1);
     EXPECT_EQ(f.code, kParameterCode);
@@ -322,9 +326,9 @@ TEST_F(ServoReversePage, TwoQuickClicksSendTwoFramesAndEndWhereTheyStarted) {
     SetValue(CV::ServoDirCH1, 1);
     SetValue(CV::ServoDirCH3, 1);
     OpenOnPage(7);
-    ClickOn(7, 1080);
-    ClickOn(7, 1080);
-    EXPECT_EQ(Caption(1080), "CH1(Normal)");
+    ClickOn(7, ServoReverseIds::Ch1);
+    ClickOn(7, ServoReverseIds::Ch1);
+    EXPECT_EQ(Caption(ServoReverseIds::Ch1), "CH1(Normal)");
     EXPECT_EQ(Sent(1).payload.at(6), 255);
     EXPECT_EQ(Sent(2).payload.at(6), 1);
     EXPECT_EQ(Sent(2).payload.at(8), 1);  // CH3 untouched
@@ -337,7 +341,7 @@ TEST_F(ServoReversePage, EachChannelWritesItsOwnByte) {
     Connect();
     for (CV c : {CV::ServoDirCH1, CV::ServoDirCH2, CV::ServoDirCH3}) SetValue(c, 1);
     OpenOnPage(7);
-    const int buttons[3] = {1080, 1081, 1082};
+    const int buttons[3] = {ServoReverseIds::Ch1, ServoReverseIds::Ch2, ServoReverseIds::Ch3};
     for (int n = 0; n < 3; ++n) {
         ClickOn(7, buttons[n]);
         const SimFrame f = Sent(static_cast<size_t>(n) + 1);
@@ -386,7 +390,7 @@ protected:
         return {Signed(f.payload[0]), Signed(f.payload[1]), Signed(f.payload[2])};
     }
     std::array<int, 3> Bars() {
-        const int ids[3] = {1085, 1084, 1086};
+        const int ids[3] = {ServoTrimIds::Ch1Bar, ServoTrimIds::Ch2Bar, ServoTrimIds::Ch3Bar};
         std::array<int, 3> v{};
         for (size_t i = 0; i < 3; ++i) v[i] = Find<CTrimBar>(&Page(8), ids[i])->value();
         return v;
@@ -400,19 +404,19 @@ TEST_F(ServoTrimPage, UpAtTheLimitKeeps124AndStillSends) {
     SetUpTrims(2, {124, 0, -124}, {1, 1, 1});
     OpenOnPage(8);
     EXPECT_EQ(Bars(), (T{124, 0, -124}));
-    EXPECT_EQ(Press(1089), (T{124, 0, -124}));
-    EXPECT_EQ(Press(1090), (T{124, 0, -124}));  // CH3 down at -124
+    EXPECT_EQ(Press(ServoTrimIds::Ch1Up), (T{124, 0, -124}));
+    EXPECT_EQ(Press(ServoTrimIds::Ch3Down), (T{124, 0, -124}));  // CH3 down at -124
     EXPECT_EQ(Bars(), (T{124, 0, -124}));
-    EXPECT_EQ(Press(1092), (T{123, 0, -124}));
+    EXPECT_EQ(Press(ServoTrimIds::Ch1Down), (T{123, 0, -124}));
 }
 
 TEST_F(ServoTrimPage, ReversedChannelTwoRunsTheOtherWay) {
     Connect();
     SetUpTrims(2, {7, 0, -3}, {1, -1, 1});
     OpenOnPage(8);
-    EXPECT_EQ(Press(1087), (T{7, -1, -3}));  // CH2 up lowers the stored trim
-    EXPECT_EQ(Press(1088), (T{7, 0, -3}));
-    EXPECT_EQ(Press(1088), (T{7, 1, -3}));
+    EXPECT_EQ(Press(ServoTrimIds::Ch2Up), (T{7, -1, -3}));  // CH2 up lowers the stored trim
+    EXPECT_EQ(Press(ServoTrimIds::Ch2Down), (T{7, 0, -3}));
+    EXPECT_EQ(Press(ServoTrimIds::Ch2Down), (T{7, 1, -3}));
     EXPECT_EQ(TheOrvex().config[CV::ServoAdjustCH2], 1);
     EXPECT_EQ(Bars(), (T{7, 1, -3}));
 }
@@ -421,17 +425,17 @@ TEST_F(ServoTrimPage, ADirectionThatIsNeitherWayLeavesTheTrimButSends) {
     Connect();
     SetUpTrims(2, {0, 9, 0}, {1, 0, 1});
     OpenOnPage(8);
-    EXPECT_EQ(Press(1087), (T{0, 9, 0}));
-    EXPECT_EQ(Press(1089), (T{1, 9, 0}));
+    EXPECT_EQ(Press(ServoTrimIds::Ch2Up), (T{0, 9, 0}));
+    EXPECT_EQ(Press(ServoTrimIds::Ch1Up), (T{1, 9, 0}));
 }
 
 TEST_F(ServoTrimPage, CollectiveThenRollOn120Ccpm) {
     Connect();
     SetUpTrims(2, {0, 0, 0}, {1, 1, 1});
     OpenOnPage(8);
-    EXPECT_EQ(Press(1097), (T{5, 5, 5}));  // collective +5
+    EXPECT_EQ(Press(ServoTrimIds::CollectivePlus5), (T{5, 5, 5}));  // collective +5
     // roll 5 * 1.09375 = 5.46875 on the side servos, truncated toward zero
-    EXPECT_EQ(Press(1096), (T{0, 10, 5}));
+    EXPECT_EQ(Press(ServoTrimIds::RollPlus5), (T{0, 10, 5}));
     EXPECT_EQ(Bars(), (T{0, 10, 5}));
     EXPECT_EQ(TheOrvex().config[CV::ServoAdjustCH2], 10);
 }
@@ -440,39 +444,39 @@ TEST_F(ServoTrimPage, CollectiveFollowsEachServosDirection) {
     Connect();
     SetUpTrims(2, {0, 0, 0}, {-1, 1, -1});
     OpenOnPage(8);
-    EXPECT_EQ(Press(1097), (T{-5, 5, -5}));
-    EXPECT_EQ(Press(1097), (T{-10, 10, -10}));
-    EXPECT_EQ(Press(1099), (T{-9, 9, -9}));
+    EXPECT_EQ(Press(ServoTrimIds::CollectivePlus5), (T{-5, 5, -5}));
+    EXPECT_EQ(Press(ServoTrimIds::CollectivePlus5), (T{-10, 10, -10}));
+    EXPECT_EQ(Press(ServoTrimIds::CollectiveMinus1), (T{-9, 9, -9}));
 }
 
 TEST_F(ServoTrimPage, NinetyCcpmPitchMovesOnlyChannelThreeAndRollOnlyTheOthers) {
     Connect();
     SetUpTrims(5, {0, 0, 0}, {1, 1, 1});
     OpenOnPage(8);
-    EXPECT_EQ(Press(1104), (T{0, 0, -6}));  // pitch +5: CH3 by -1.25 * 5, truncated
-    EXPECT_EQ(Press(1125), (T{0, 0, 0}));   // Clean
-    EXPECT_EQ(Press(1103), (T{0, 0, -1}));  // pitch +1
-    EXPECT_EQ(Press(1125), (T{0, 0, 0}));
-    EXPECT_EQ(Press(1096), (T{-6, 6, 0}));  // roll +5: the side servos by 6.25
+    EXPECT_EQ(Press(ServoTrimIds::PitchPlus5), (T{0, 0, -6}));  // pitch +5: CH3 by -1.25 * 5, truncated
+    EXPECT_EQ(Press(ServoTrimIds::Clean), (T{0, 0, 0}));        // Clean
+    EXPECT_EQ(Press(ServoTrimIds::PitchPlus1), (T{0, 0, -1}));  // pitch +1
+    EXPECT_EQ(Press(ServoTrimIds::Clean), (T{0, 0, 0}));
+    EXPECT_EQ(Press(ServoTrimIds::RollPlus5), (T{-6, 6, 0}));  // roll +5: the side servos by 6.25
 }
 
 TEST_F(ServoTrimPage, SwashMovesStopAtTheLimit) {
     Connect();
     SetUpTrims(2, {122, 122, 122}, {1, 1, 1});
     OpenOnPage(8);
-    EXPECT_EQ(Press(1097), (T{124, 124, 124}));
+    EXPECT_EQ(Press(ServoTrimIds::CollectivePlus5), (T{124, 124, 124}));
     SetUpTrims(2, {-120, -120, -120}, {1, 1, 1});
     ASSERT_TRUE(WaitFor([&] { return Bars() == T{-120, -120, -120}; }));
-    EXPECT_EQ(Press(1100), (T{-124, -124, -124}));
+    EXPECT_EQ(Press(ServoTrimIds::CollectiveMinus5), (T{-124, -124, -124}));
 }
 
 TEST_F(ServoTrimPage, MechanicalMixerWithChannelThreeReversed) {
     Connect();
     SetUpTrims(1, {0, 0, 0}, {1, 1, -1});
     OpenOnPage(8);
-    EXPECT_EQ(Press(1097), (T{0, 0, -5}));   // collective +5 lowers CH3
-    EXPECT_EQ(Press(1094), (T{1, 0, -5}));   // roll +1 moves CH1
-    EXPECT_EQ(Press(1102), (T{1, -5, -5}));  // pitch -5 moves CH2
+    EXPECT_EQ(Press(ServoTrimIds::CollectivePlus5), (T{0, 0, -5}));  // collective +5 lowers CH3
+    EXPECT_EQ(Press(ServoTrimIds::RollPlus1), (T{1, 0, -5}));        // roll +1 moves CH1
+    EXPECT_EQ(Press(ServoTrimIds::PitchMinus5), (T{1, -5, -5}));     // pitch -5 moves CH2
     EXPECT_EQ(Bars(), (T{1, -5, -5}));
 }
 
@@ -480,11 +484,13 @@ TEST_F(ServoTrimPage, AnAirframeTypeMovesOneServoPerAxisLikeTheMechanicalMixer) 
     Connect();
     SetUpTrims(2, {0, 0, 0}, {1, 1, 1});
     OpenOnPage(8);
-    EXPECT_EQ(Press(1097), (T{5, 5, 5}));  // leaves 120 CCPM coefficients behind
+    EXPECT_EQ(Press(ServoTrimIds::CollectivePlus5), (T{5, 5, 5}));  // leaves 120 CCPM coefficients behind
     SetValue(CV::SwashPlateType, 7);
-    ASSERT_TRUE(WaitFor([&] { return Find<QLabel>(&Page(8), 1035)->text() == "Swashplate type:Mechanical mixer"; }));
-    EXPECT_EQ(Press(1096), (T{10, 5, 5}));
-    EXPECT_EQ(Press(1098), (T{10, 5, 6}));
+    ASSERT_TRUE(WaitFor([&] {
+        return Find<QLabel>(&Page(8), ServoTrimIds::SwashLabel)->text() == "Swashplate type:Mechanical mixer";
+    }));
+    EXPECT_EQ(Press(ServoTrimIds::RollPlus5), (T{10, 5, 5}));
+    EXPECT_EQ(Press(ServoTrimIds::CollectivePlus1), (T{10, 5, 6}));
 }
 
 TEST_F(ServoTrimPage, CleanSendsOneFrameWithZeros) {
@@ -492,7 +498,7 @@ TEST_F(ServoTrimPage, CleanSendsOneFrameWithZeros) {
     SetUpTrims(3, {30, -40, 124}, {1, -1, 1});
     OpenOnPage(8);
     EXPECT_EQ(Bars(), (T{30, -40, 124}));
-    EXPECT_EQ(Press(1125), (T{0, 0, 0}));
+    EXPECT_EQ(Press(ServoTrimIds::Clean), (T{0, 0, 0}));
     EXPECT_EQ(Bars(), (T{0, 0, 0}));
     for (CV c : {CV::ServoAdjustCH1, CV::ServoAdjustCH2, CV::ServoAdjustCH3}) EXPECT_EQ(TheOrvex().config[c], 0);
     EXPECT_EQ(SentCount(), 1u);
@@ -502,7 +508,7 @@ TEST_F(ServoTrimPage, BarsFollowTheTrimsAndTheLabelTheSwashplate) {
     SetUpTrims(4, {10, -20, 30}, {1, 1, 1});
     OpenOnPage(8);
     EXPECT_EQ(Bars(), (T{10, -20, 30}));
-    EXPECT_EQ(Find<QLabel>(&Page(8), 1035)->text(), "Swashplate type:140 CCPM");
+    EXPECT_EQ(Find<QLabel>(&Page(8), ServoTrimIds::SwashLabel)->text(), "Swashplate type:140 CCPM");
     SetValue(CV::ServoAdjustCH2, 55);
     EXPECT_TRUE(WaitFor([&] { return Bars() == T{10, 55, 30}; }));
     const auto& trims = static_cast<CStep9&>(Page(8)).trims();
@@ -515,9 +521,13 @@ TEST_F(ServoTrimPage, ArrowButtonsCarryIconsThemeTooltipsAndHoverLightening) {
     const auto buttons = page.findChildren<CIconButton*>();
     ASSERT_EQ(buttons.size(), 18);
     QMap<QString, QString> tooltips;
-    for (auto [id, text] :
-         {std::pair{1089, "CH1"}, {1092, "CH1"}, {1087, "CH2"}, {1088, "CH2"}, {1091, "CH3"}, {1090, "CH3"}})
-        tooltips.insert(CWizardPage::ControlName(id), QString::fromLatin1(text));
+    for (auto [id, text] : {std::pair{ServoTrimIds::Ch1Up, "CH1"},
+                            {ServoTrimIds::Ch1Down, "CH1"},
+                            {ServoTrimIds::Ch2Up, "CH2"},
+                            {ServoTrimIds::Ch2Down, "CH2"},
+                            {ServoTrimIds::Ch3Up, "CH3"},
+                            {ServoTrimIds::Ch3Down, "CH3"}})
+        tooltips.insert(ControlName(id), QString::fromLatin1(text));
     for (CIconButton* b : buttons) {
         const QString id = b->objectName();
         EXPECT_FALSE(b->faceIcon().isNull()) << id.toStdString();

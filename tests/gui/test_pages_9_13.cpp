@@ -29,7 +29,6 @@
 #include <fstream>
 
 namespace {
-constexpr int kCancel = 1026, kFinish = 1027, kPrevious = 1028, kNext = 1029;
 // Frames the way to a page sends: the Receiver, Monitor and Installation
 // pages each send one QueryFrame.
 constexpr size_t kNavigationFrames = 3;
@@ -129,7 +128,7 @@ protected:
     // the link up, waits until the way there has been sent.
     void OpenOnPage(int k) {
         OpenWizard();
-        for (int i = 1; i < k; ++i) Click(kNext);
+        for (int i = 1; i < k; ++i) Click(WizardIds::Next);
         ASSERT_EQ(wizard_->currentPage(), k);
         if (sim_) {
             ASSERT_TRUE(sim().waitForFrames(kNavigationFrames, kWaitMs));
@@ -139,7 +138,7 @@ protected:
     CWizardPage* Page() const { return wizard_->page(wizard_->currentPage()); }
     template <class T>
     T* On(int id) const {
-        T* control = Page()->findChild<T*>(CWizardPage::ControlName(id));
+        T* control = Page()->findChild<T*>(ControlName(id));
         EXPECT_NE(control, nullptr) << id;
         return control;
     }
@@ -201,22 +200,22 @@ protected:
 TEST_F(SwashplateTravel, ShowsBothLimitsOnSlidersAndInTheBoxes) {
     OpenOnPage(kSwashTravelPage);
     EXPECT_NE(dynamic_cast<CStep10*>(Page()), nullptr);
-    EXPECT_EQ(Slider(1025)->minimum(), 20);
-    EXPECT_EQ(Slider(1025)->maximum(), 125);
-    EXPECT_EQ(Slider(1025)->tickInterval(), 15);
-    EXPECT_EQ(Slider(1025)->value(), 145 - 80);
-    EXPECT_EQ(Slider(1105)->value(), 145 - 70);
-    EXPECT_EQ(Edit(1106)->text(), "80");
-    EXPECT_EQ(Edit(1107)->text(), "70");
+    EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->minimum(), 20);
+    EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->maximum(), 125);
+    EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->tickInterval(), 15);
+    EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->value(), 145 - 80);
+    EXPECT_EQ(Slider(SwashplateTravelIds::ElevatorSlider)->value(), 145 - 70);
+    EXPECT_EQ(Edit(SwashplateTravelIds::AileronEdit)->text(), "80");
+    EXPECT_EQ(Edit(SwashplateTravelIds::ElevatorEdit)->text(), "70");
     EXPECT_TRUE(Page()->refreshTimerActive());
 }
 
 TEST_F(SwashplateTravel, TopOfTheSliderIs125AndBottomIs20) {
     Connect();
     OpenOnPage(kSwashTravelPage);
-    QSlider* aileron = Slider(1025);
+    QSlider* aileron = Slider(SwashplateTravelIds::AileronSlider);
     Drag(aileron, Above(aileron));
-    EXPECT_EQ(Edit(1106)->text(), "125");
+    EXPECT_EQ(Edit(SwashplateTravelIds::AileronEdit)->text(), "125");
     EXPECT_EQ(TheOrvex().config[CV::AileronLimit], 125);
     SimFrame f = NextFrame();
     EXPECT_EQ(f.code, ParameterFrame);
@@ -224,12 +223,12 @@ TEST_F(SwashplateTravel, TopOfTheSliderIs125AndBottomIs20) {
     EXPECT_EQ(SetupByte(f, 15), 70);
 
     Drag(aileron, Below(aileron));
-    EXPECT_EQ(Edit(1106)->text(), "20");
+    EXPECT_EQ(Edit(SwashplateTravelIds::AileronEdit)->text(), "20");
     EXPECT_EQ(SetupByte(NextFrame(), 14), 20);
 
-    QSlider* elevator = Slider(1105);
+    QSlider* elevator = Slider(SwashplateTravelIds::ElevatorSlider);
     Drag(elevator, Above(elevator));
-    EXPECT_EQ(Edit(1107)->text(), "125");
+    EXPECT_EQ(Edit(SwashplateTravelIds::ElevatorEdit)->text(), "125");
     EXPECT_EQ(TheOrvex().config[CV::ElevatorLimit], 125);
     f = NextFrame();
     EXPECT_EQ(SetupByte(f, 15), 125);
@@ -239,26 +238,28 @@ TEST_F(SwashplateTravel, TopOfTheSliderIs125AndBottomIs20) {
 TEST_F(SwashplateTravel, TypingAboveTheRangeShowsTheRangeMessageAndSends125Once) {
     Connect();
     OpenOnPage(kSwashTravelPage);
-    Type(Edit(1106), "200");
+    Type(Edit(SwashplateTravelIds::AileronEdit), "200");
     // One press: key down, two repeats of a held key, key up.
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    QApplication::sendEvent(Edit(1106), &press);
+    QApplication::sendEvent(Edit(SwashplateTravelIds::AileronEdit), &press);
     for (int i = 0; i < 2; ++i) {
         QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
-        QApplication::sendEvent(Edit(1106), &repeat);
+        QApplication::sendEvent(Edit(SwashplateTravelIds::AileronEdit), &repeat);
     }
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-    QApplication::sendEvent(Edit(1106), &release);
+    QApplication::sendEvent(Edit(SwashplateTravelIds::AileronEdit), &release);
 
     EXPECT_EQ(Messages(), QStringList{"Please enter an integer between 20 and 125."});
-    EXPECT_EQ(Slider(1025)->value(), Slider(1025)->minimum()) << "the slider stands at its top";
-    EXPECT_EQ(Edit(1106)->text(), "125");
+    EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->value(),
+              Slider(SwashplateTravelIds::AileronSlider)->minimum())
+        << "the slider stands at its top";
+    EXPECT_EQ(Edit(SwashplateTravelIds::AileronEdit)->text(), "125");
     EXPECT_EQ(TheOrvex().image.SetupBlock[14], 125);
     const SimFrame f = NextFrame();
     EXPECT_EQ(f.code, ParameterFrame);
     EXPECT_EQ(SetupByte(f, 14), 125);
 
-    Enter(Edit(1107), "90");
+    Enter(Edit(SwashplateTravelIds::ElevatorEdit), "90");
     const SimFrame next = NextFrame();
     EXPECT_EQ(SetupByte(next, 15), 90) << "the held Enter sent more than once";
     EXPECT_EQ(SetupByte(next, 14), 125);
@@ -267,18 +268,18 @@ TEST_F(SwashplateTravel, TypingAboveTheRangeShowsTheRangeMessageAndSends125Once)
 TEST_F(SwashplateTravel, TextThatIsNoNumberKeepsTheValue) {
     Connect();
     OpenOnPage(kSwashTravelPage);
-    Enter(Edit(1107), "abc");
+    Enter(Edit(SwashplateTravelIds::ElevatorEdit), "abc");
     EXPECT_EQ(Messages(), QStringList{"Please enter an integer."});
-    EXPECT_EQ(Edit(1107)->text(), "70");
+    EXPECT_EQ(Edit(SwashplateTravelIds::ElevatorEdit)->text(), "70");
     EXPECT_EQ(SetupByte(NextFrame(), 15), 70);
 }
 
 TEST_F(SwashplateTravel, DraggingSendsNothingAndTheReleaseSendsTheLastValue) {
     Connect();
     OpenOnPage(kSwashTravelPage);
-    QSlider* aileron = Slider(1025);
+    QSlider* aileron = Slider(SwashplateTravelIds::AileronSlider);
     Drag(aileron, HandleCentre(aileron, 145 - 110), false);
-    const int shown = Edit(1106)->text().toInt();
+    const int shown = Edit(SwashplateTravelIds::AileronEdit)->text().toInt();
     EXPECT_GT(shown, 80);
     EXPECT_EQ(TheOrvex().config[CV::AileronLimit], shown);
     EXPECT_EQ(TheOrvex().image.SetupBlock[14], 80) << "the image changed while dragging";
@@ -286,7 +287,7 @@ TEST_F(SwashplateTravel, DraggingSendsNothingAndTheReleaseSendsTheLastValue) {
     const SimFrame f = NextFrame();
     EXPECT_EQ(SetupByte(f, 14), shown);
 
-    Enter(Edit(1107), "60");
+    Enter(Edit(SwashplateTravelIds::ElevatorEdit), "60");
     EXPECT_EQ(SetupByte(NextFrame(), 15), 60) << "the drag sent a frame";
     EXPECT_EQ(FramesSince(), 0u);
 }
@@ -294,30 +295,30 @@ TEST_F(SwashplateTravel, DraggingSendsNothingAndTheReleaseSendsTheLastValue) {
 TEST_F(SwashplateTravel, EnterOutsideTheTwoEditBoxesSendsNothing) {
     Connect();
     OpenOnPage(kSwashTravelPage);
-    Slider(1105)->setFocus();
-    QTest::keyClick(Slider(1105), Qt::Key_Return);
+    Slider(SwashplateTravelIds::ElevatorSlider)->setFocus();
+    QTest::keyClick(Slider(SwashplateTravelIds::ElevatorSlider), Qt::Key_Return);
     QTest::keyClick(wizard_.get(), Qt::Key_Return);
     EXPECT_TRUE(wizard_->isVisible());
-    Enter(Edit(1106), "100");
+    Enter(Edit(SwashplateTravelIds::AileronEdit), "100");
     EXPECT_EQ(SetupByte(NextFrame(), 14), 100) << "Enter outside the boxes sent a frame";
 }
 
 TEST_F(SwashplateTravel, KeyboardMovesAreSentOnceTheySettle) {
     Connect();
     OpenOnPage(kSwashTravelPage);
-    QSlider* aileron = Slider(1025);
+    QSlider* aileron = Slider(SwashplateTravelIds::AileronSlider);
     aileron->setFocus();
     for (int i = 0; i < 3; ++i) QTest::keyClick(aileron, Qt::Key_Up);
-    EXPECT_EQ(Edit(1106)->text(), "83");
+    EXPECT_EQ(Edit(SwashplateTravelIds::AileronEdit)->text(), "83");
     EXPECT_EQ(TheOrvex().config[CV::AileronLimit], 83);
     QTest::keyClick(aileron, Qt::Key_PageDown);
-    const int afterPage = Edit(1106)->text().toInt();
+    const int afterPage = Edit(SwashplateTravelIds::AileronEdit)->text().toInt();
     EXPECT_LT(afterPage, 83);
     EXPECT_EQ(TheOrvex().config[CV::AileronLimit], afterPage);
 
     // One frame for the whole move, with what the box shows.
     EXPECT_EQ(SetupByte(NextTimedFrame(), 14), afterPage);
-    Enter(Edit(1107), "75");
+    Enter(Edit(SwashplateTravelIds::ElevatorEdit), "75");
     const SimFrame f = NextFrame();
     EXPECT_EQ(SetupByte(f, 15), 75) << "the move was sent more than once";
     EXPECT_EQ(SetupByte(f, 14), afterPage);
@@ -326,37 +327,37 @@ TEST_F(SwashplateTravel, KeyboardMovesAreSentOnceTheySettle) {
 TEST_F(SwashplateTravel, TheRefreshFollowsConfigValuesButLeavesATypedNumberAlone) {
     Connect();
     OpenOnPage(kSwashTravelPage);
-    Type(Edit(1106), "99");
+    Type(Edit(SwashplateTravelIds::AileronEdit), "99");
     TheOrvex().config[CV::AileronLimit] = 50;
-    WaitForRefresh(CV::ElevatorLimit, 40, [&] { return Edit(1107)->text() == "40"; });
-    EXPECT_EQ(Slider(1025)->value(), 145 - 50);
-    EXPECT_EQ(Slider(1105)->value(), 145 - 40);
-    EXPECT_EQ(Edit(1106)->text(), "99") << "the refresh overwrote the number being typed";
-    QTest::keyClick(Edit(1106), Qt::Key_Return);
+    WaitForRefresh(CV::ElevatorLimit, 40, [&] { return Edit(SwashplateTravelIds::ElevatorEdit)->text() == "40"; });
+    EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->value(), 145 - 50);
+    EXPECT_EQ(Slider(SwashplateTravelIds::ElevatorSlider)->value(), 145 - 40);
+    EXPECT_EQ(Edit(SwashplateTravelIds::AileronEdit)->text(), "99") << "the refresh overwrote the number being typed";
+    QTest::keyClick(Edit(SwashplateTravelIds::AileronEdit), Qt::Key_Return);
     EXPECT_EQ(SetupByte(NextFrame(), 14), 99);
-    EXPECT_EQ(Slider(1025)->value(), 145 - 99);
+    EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->value(), 145 - 99);
 }
 
 TEST_F(SwashplateTravel, AnEnteredValueStaysShownWhileTheDeviceIsSilent) {
     // No link: nothing is answered, so the image is never copied back.
     OpenOnPage(kSwashTravelPage);
-    Enter(Edit(1106), "95");
+    Enter(Edit(SwashplateTravelIds::AileronEdit), "95");
     EXPECT_EQ(TheOrvex().image.SetupBlock[14], 95);
     EXPECT_EQ(TheOrvex().config[CV::AileronLimit], 95);
-    WaitForRefresh(CV::ElevatorLimit, 45, [&] { return Edit(1107)->text() == "45"; });
-    EXPECT_EQ(Edit(1106)->text(), "95");
-    EXPECT_EQ(Slider(1025)->value(), 145 - 95);
+    WaitForRefresh(CV::ElevatorLimit, 45, [&] { return Edit(SwashplateTravelIds::ElevatorEdit)->text() == "45"; });
+    EXPECT_EQ(Edit(SwashplateTravelIds::AileronEdit)->text(), "95");
+    EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->value(), 145 - 95);
 }
 
 TEST_F(SwashplateTravel, TheRefreshLeavesAHeldSliderAlone) {
     Connect();
     OpenOnPage(kSwashTravelPage);
-    QSlider* aileron = Slider(1025);
+    QSlider* aileron = Slider(SwashplateTravelIds::AileronSlider);
     Drag(aileron, HandleCentre(aileron, 145 - 100), false);
-    const int held = Edit(1106)->text().toInt();
+    const int held = Edit(SwashplateTravelIds::AileronEdit)->text().toInt();
     const int position = aileron->value();
     TheOrvex().config[CV::AileronLimit] = 30;  // as an answered frame would copy it
-    WaitForRefresh(CV::ElevatorLimit, 35, [&] { return Edit(1107)->text() == "35"; });
+    WaitForRefresh(CV::ElevatorLimit, 35, [&] { return Edit(SwashplateTravelIds::ElevatorEdit)->text() == "35"; });
     EXPECT_EQ(aileron->value(), position);
     QTest::mouseRelease(aileron, Qt::LeftButton, {}, HandleCentre(aileron, position));
     EXPECT_EQ(SetupByte(NextFrame(), 14), held);
@@ -376,35 +377,35 @@ protected:
 TEST_F(CollectivePitch, ShowsTheValueWithTheSignUpAndNoTimer) {
     OpenOnPage(kCollectivePage);
     EXPECT_NE(dynamic_cast<CStep11*>(Page()), nullptr);
-    EXPECT_EQ(Slider(1025)->minimum(), -125);
-    EXPECT_EQ(Slider(1025)->maximum(), 125);
-    EXPECT_EQ(Slider(1025)->tickInterval(), 50);
-    EXPECT_EQ(Slider(1025)->value(), -70);
-    EXPECT_EQ(Edit(1110)->text(), "70");
+    EXPECT_EQ(Slider(CollectivePitchIds::PitchSlider)->minimum(), -125);
+    EXPECT_EQ(Slider(CollectivePitchIds::PitchSlider)->maximum(), 125);
+    EXPECT_EQ(Slider(CollectivePitchIds::PitchSlider)->tickInterval(), 50);
+    EXPECT_EQ(Slider(CollectivePitchIds::PitchSlider)->value(), -70);
+    EXPECT_EQ(Edit(CollectivePitchIds::PitchEdit)->text(), "70");
     EXPECT_FALSE(Page()->refreshTimerActive());
 }
 
 TEST_F(CollectivePitch, TopIsPlus125BottomMinus125AndTheCentreZero) {
     Connect();
     OpenOnPage(kCollectivePage);
-    QSlider* s = Slider(1025);
+    QSlider* s = Slider(CollectivePitchIds::PitchSlider);
     Drag(s, Above(s));
-    EXPECT_EQ(Edit(1110)->text(), "125");
+    EXPECT_EQ(Edit(CollectivePitchIds::PitchEdit)->text(), "125");
     EXPECT_EQ(TuningByte(NextFrame(), 38), 125);
     Drag(s, Below(s));
-    EXPECT_EQ(Edit(1110)->text(), "-125");
+    EXPECT_EQ(Edit(CollectivePitchIds::PitchEdit)->text(), "-125");
     EXPECT_EQ(TheOrvex().config[CV::TotalCoefficient], -125);
     EXPECT_EQ(TuningByte(NextFrame(), 38), -125);
     // The middle of the track: the mouse lands next to 0 (251 positions share
     // fewer pixels), the arrow keys bring it to 0, a click on the handle sends.
     Drag(s, QPoint(s->width() / 2, s->height() / 2));
     EXPECT_LE(std::abs(s->value()), 2);
-    EXPECT_EQ(Edit(1110)->text().toInt(), -s->value());
+    EXPECT_EQ(Edit(CollectivePitchIds::PitchEdit)->text().toInt(), -s->value());
     EXPECT_EQ(TuningByte(NextFrame(), 38), -s->value());
     s->setFocus();
     while (s->value() > 0) QTest::keyClick(s, Qt::Key_Up);
     while (s->value() < 0) QTest::keyClick(s, Qt::Key_Down);
-    EXPECT_EQ(Edit(1110)->text(), "0");
+    EXPECT_EQ(Edit(CollectivePitchIds::PitchEdit)->text(), "0");
     QTest::mouseClick(s, Qt::LeftButton, {}, HandleCentre(s, 0));
     EXPECT_EQ(s->value(), 0);
     EXPECT_EQ(TuningByte(NextFrame(), 38), 0);
@@ -413,10 +414,11 @@ TEST_F(CollectivePitch, TopIsPlus125BottomMinus125AndTheCentreZero) {
 TEST_F(CollectivePitch, MinusThreeHundredShowsTheRangeMessageAndSendsMinus125) {
     Connect();
     OpenOnPage(kCollectivePage);
-    Enter(Edit(1110), "-300");
+    Enter(Edit(CollectivePitchIds::PitchEdit), "-300");
     EXPECT_EQ(Messages(), QStringList{"Please enter an integer between -125 and 125."});
-    EXPECT_EQ(Slider(1025)->value(), Slider(1025)->maximum()) << "the slider stands at its bottom";
-    EXPECT_EQ(Edit(1110)->text(), "-125");
+    EXPECT_EQ(Slider(CollectivePitchIds::PitchSlider)->value(), Slider(CollectivePitchIds::PitchSlider)->maximum())
+        << "the slider stands at its bottom";
+    EXPECT_EQ(Edit(CollectivePitchIds::PitchEdit)->text(), "-125");
     EXPECT_EQ(TheOrvex().config[CV::TotalCoefficient], -125);
     const SimFrame f = NextFrame();
     EXPECT_EQ(f.code, ParameterFrame);
@@ -426,13 +428,14 @@ TEST_F(CollectivePitch, MinusThreeHundredShowsTheRangeMessageAndSendsMinus125) {
 TEST_F(CollectivePitch, AssistiveTechnologyMovesAreSentOnceTheySettle) {
     Connect();
     OpenOnPage(kCollectivePage);
-    QAccessibleValueInterface* value = QAccessible::queryAccessibleInterface(Slider(1025))->valueInterface();
+    QAccessibleValueInterface* value =
+        QAccessible::queryAccessibleInterface(Slider(CollectivePitchIds::PitchSlider))->valueInterface();
     ASSERT_NE(value, nullptr);
-    value->setCurrentValue(Slider(1025)->value() + 1);
-    EXPECT_EQ(Edit(1110)->text(), "69");
+    value->setCurrentValue(Slider(CollectivePitchIds::PitchSlider)->value() + 1);
+    EXPECT_EQ(Edit(CollectivePitchIds::PitchEdit)->text(), "69");
     EXPECT_EQ(TheOrvex().config[CV::TotalCoefficient], 69);
     EXPECT_EQ(static_cast<int8_t>(TuningByte(NextTimedFrame(), 38)), 69);
-    Enter(Edit(1110), "50");
+    Enter(Edit(CollectivePitchIds::PitchEdit), "50");
     EXPECT_EQ(TuningByte(NextFrame(), 38), 50) << "the move was sent more than once";
 }
 
@@ -442,8 +445,8 @@ TEST_F(CollectivePitch, ADeviceReplyDoesNotMoveTheSlider) {
     OpenOnPage(kCollectivePage);
     ASSERT_TRUE(RequestParametersUntil([] { return TheOrvex().config[CV::TotalCoefficient] == -40; }))
         << "the page did not take the reply";
-    EXPECT_EQ(Slider(1025)->value(), -70);
-    EXPECT_EQ(Edit(1110)->text(), "70");
+    EXPECT_EQ(Slider(CollectivePitchIds::PitchSlider)->value(), -70);
+    EXPECT_EQ(Edit(CollectivePitchIds::PitchEdit)->text(), "70");
     EXPECT_EQ(static_cast<CStep11*>(Page())->collectivePitch(), 70);
 }
 
@@ -469,15 +472,15 @@ protected:
 TEST_F(TailSetup, ShowsTrimLimitsAndDirection) {
     OpenOnPage(kTailPage);
     EXPECT_NE(dynamic_cast<CStep13*>(Page()), nullptr);
-    EXPECT_EQ(Slider(1025)->value(), -10);
-    EXPECT_EQ(Slider(1118)->value(), 145 - 90);
-    EXPECT_EQ(Slider(1117)->value(), 145 - 80);
-    EXPECT_EQ(Slider(1118)->tickInterval(), 15);
-    EXPECT_EQ(Slider(1025)->tickInterval(), 50);
-    EXPECT_EQ(Edit(1119)->text(), "10");
-    EXPECT_EQ(Edit(1120)->text(), "90");
-    EXPECT_EQ(Edit(1121)->text(), "80");
-    EXPECT_EQ(PageParts::Caption(Button(1116)), "Tail servo(Normal)");
+    EXPECT_EQ(Slider(TailSetupIds::TrimSlider)->value(), -10);
+    EXPECT_EQ(Slider(TailSetupIds::LimitASlider)->value(), 145 - 90);
+    EXPECT_EQ(Slider(TailSetupIds::LimitBSlider)->value(), 145 - 80);
+    EXPECT_EQ(Slider(TailSetupIds::LimitASlider)->tickInterval(), 15);
+    EXPECT_EQ(Slider(TailSetupIds::TrimSlider)->tickInterval(), 50);
+    EXPECT_EQ(Edit(TailSetupIds::TrimEdit)->text(), "10");
+    EXPECT_EQ(Edit(TailSetupIds::LimitAEdit)->text(), "90");
+    EXPECT_EQ(Edit(TailSetupIds::LimitBEdit)->text(), "80");
+    EXPECT_EQ(PageParts::Caption(Button(TailSetupIds::Direction)), "Tail servo(Normal)");
 }
 
 TEST_F(TailSetup, SliderEndsGiveTheRangeEnds) {
@@ -488,7 +491,9 @@ TEST_F(TailSetup, SliderEndsGiveTheRangeEnds) {
         size_t byte;
         int top, bottom;
     };
-    const Case cases[] = {{1118, 1120, 12, 125, 20}, {1117, 1121, 13, 125, 20}, {1025, 1119, 3, 125, -125}};
+    const Case cases[] = {{TailSetupIds::LimitASlider, TailSetupIds::LimitAEdit, 12, 125, 20},
+                          {TailSetupIds::LimitBSlider, TailSetupIds::LimitBEdit, 13, 125, 20},
+                          {TailSetupIds::TrimSlider, TailSetupIds::TrimEdit, 3, 125, -125}};
     for (const Case& c : cases) {
         QSlider* s = Slider(c.slider);
         Drag(s, Above(s));
@@ -503,27 +508,28 @@ TEST_F(TailSetup, SliderEndsGiveTheRangeEnds) {
 TEST_F(TailSetup, FiveForLimitBShowsTheRangeMessageAndSends20LeavingLimitA) {
     Connect();
     OpenOnPage(kTailPage);
-    Enter(Edit(1121), "5");
+    Enter(Edit(TailSetupIds::LimitBEdit), "5");
     EXPECT_EQ(Messages(), QStringList{"Please enter an integer between 20 and 125."});
-    EXPECT_EQ(Edit(1121)->text(), "20");
-    EXPECT_EQ(Slider(1117)->value(), Slider(1117)->maximum()) << "the slider stands at its bottom";
+    EXPECT_EQ(Edit(TailSetupIds::LimitBEdit)->text(), "20");
+    EXPECT_EQ(Slider(TailSetupIds::LimitBSlider)->value(), Slider(TailSetupIds::LimitBSlider)->maximum())
+        << "the slider stands at its bottom";
     const SimFrame f = NextFrame();
     EXPECT_EQ(SetupByte(f, 13), 20);
     EXPECT_EQ(SetupByte(f, 12), 90);
     EXPECT_EQ(Tail().limitA(), 90);
-    EXPECT_EQ(Edit(1120)->text(), "90");
+    EXPECT_EQ(Edit(TailSetupIds::LimitAEdit)->text(), "90");
 }
 
 TEST_F(TailSetup, TrimAndLimitAEntriesGoToTheirBytes) {
     Connect();
     OpenOnPage(kTailPage);
-    Enter(Edit(1119), "-30");
-    EXPECT_EQ(Slider(1025)->value(), 30);
+    Enter(Edit(TailSetupIds::TrimEdit), "-30");
+    EXPECT_EQ(Slider(TailSetupIds::TrimSlider)->value(), 30);
     SimFrame f = NextFrame();
     EXPECT_EQ(SetupByte(f, 3), -30);
     EXPECT_EQ(SetupByte(f, 12), 90);
-    Enter(Edit(1120), "110");
-    EXPECT_EQ(Slider(1118)->value(), 145 - 110);
+    Enter(Edit(TailSetupIds::LimitAEdit), "110");
+    EXPECT_EQ(Slider(TailSetupIds::LimitASlider)->value(), 145 - 110);
     f = NextFrame();
     EXPECT_EQ(SetupByte(f, 12), 110);
     EXPECT_EQ(SetupByte(f, 3), -30);
@@ -533,13 +539,13 @@ TEST_F(TailSetup, ADirectionOtherThanNormalOrReverseShowsReverseAndOneClickMakes
     Connect();
     TheOrvex().config[CV::ServoDirCH4] = 7;
     OpenOnPage(kTailPage);
-    EXPECT_EQ(PageParts::Caption(Button(1116)), "Tail servo(Reverse)");
-    QTest::mouseClick(Button(1116), Qt::LeftButton);
-    EXPECT_EQ(PageParts::Caption(Button(1116)), "Tail servo(Normal)");
+    EXPECT_EQ(PageParts::Caption(Button(TailSetupIds::Direction)), "Tail servo(Reverse)");
+    QTest::mouseClick(Button(TailSetupIds::Direction), Qt::LeftButton);
+    EXPECT_EQ(PageParts::Caption(Button(TailSetupIds::Direction)), "Tail servo(Normal)");
     EXPECT_EQ(TheOrvex().config[CV::ServoDirCH4], 1);
     EXPECT_EQ(SetupByte(NextFrame(), 9), 1);
-    QTest::mouseClick(Button(1116), Qt::LeftButton);
-    EXPECT_EQ(PageParts::Caption(Button(1116)), "Tail servo(Reverse)");
+    QTest::mouseClick(Button(TailSetupIds::Direction), Qt::LeftButton);
+    EXPECT_EQ(PageParts::Caption(Button(TailSetupIds::Direction)), "Tail servo(Reverse)");
     EXPECT_EQ(TheOrvex().config[CV::ServoDirCH4], -1);
     EXPECT_EQ(static_cast<uint8_t>(SetupByte(NextFrame(), 9)), 255);
 }
@@ -547,9 +553,9 @@ TEST_F(TailSetup, ADirectionOtherThanNormalOrReverseShowsReverseAndOneClickMakes
 TEST_F(TailSetup, ReleasingLimitBSendsTheLastValueShown) {
     Connect();
     OpenOnPage(kTailPage);
-    QSlider* s = Slider(1117);
+    QSlider* s = Slider(TailSetupIds::LimitBSlider);
     Drag(s, HandleCentre(s, 145 - 40), false);
-    const QString shown = Edit(1121)->text();
+    const QString shown = Edit(TailSetupIds::LimitBEdit)->text();
     EXPECT_LT(shown.toInt(), 80);
     EXPECT_EQ(TheOrvex().config[CV::TailLimitB], shown.toInt());
     EXPECT_EQ(TheOrvex().image.SetupBlock[13], 80);
@@ -561,12 +567,12 @@ TEST_F(TailSetup, ReleasingLimitBSendsTheLastValueShown) {
 TEST_F(TailSetup, KeyboardMovesAreSentOnceTheySettle) {
     Connect();
     OpenOnPage(kTailPage);
-    Slider(1118)->setFocus();
-    QTest::keyClick(Slider(1118), Qt::Key_Up);
-    EXPECT_EQ(Edit(1120)->text(), "91");
+    Slider(TailSetupIds::LimitASlider)->setFocus();
+    QTest::keyClick(Slider(TailSetupIds::LimitASlider), Qt::Key_Up);
+    EXPECT_EQ(Edit(TailSetupIds::LimitAEdit)->text(), "91");
     EXPECT_EQ(TheOrvex().config[CV::TailLimitA], 91);
     EXPECT_EQ(SetupByte(NextTimedFrame(), 12), 91);
-    QTest::mouseClick(Button(1116), Qt::LeftButton);
+    QTest::mouseClick(Button(TailSetupIds::Direction), Qt::LeftButton);
     const SimFrame f = NextFrame();
     EXPECT_EQ(static_cast<uint8_t>(SetupByte(f, 9)), 255) << "the move was sent more than once";
     EXPECT_EQ(SetupByte(f, 12), 91);
@@ -574,14 +580,15 @@ TEST_F(TailSetup, KeyboardMovesAreSentOnceTheySettle) {
 
 TEST_F(TailSetup, TheRefreshFollowsConfigValuesButLeavesATypedNumberAlone) {
     OpenOnPage(kTailPage);
-    Type(Edit(1120), "100");
+    Type(Edit(TailSetupIds::LimitAEdit), "100");
     TheOrvex().config[CV::TailLimitA] = 60;
     TheOrvex().config[CV::TailPoint] = -20;
-    WaitForRefresh(CV::ServoDirCH4, -1, [&] { return PageParts::Caption(Button(1116)) == "Tail servo(Reverse)"; });
-    EXPECT_EQ(Slider(1118)->value(), 145 - 60);
-    EXPECT_EQ(Slider(1025)->value(), 20);
-    EXPECT_EQ(Edit(1119)->text(), "-20");
-    EXPECT_EQ(Edit(1120)->text(), "100");
+    WaitForRefresh(CV::ServoDirCH4, -1,
+                   [&] { return PageParts::Caption(Button(TailSetupIds::Direction)) == "Tail servo(Reverse)"; });
+    EXPECT_EQ(Slider(TailSetupIds::LimitASlider)->value(), 145 - 60);
+    EXPECT_EQ(Slider(TailSetupIds::TrimSlider)->value(), 20);
+    EXPECT_EQ(Edit(TailSetupIds::TrimEdit)->text(), "-20");
+    EXPECT_EQ(Edit(TailSetupIds::LimitAEdit)->text(), "100");
 }
 
 // ---------------------------------------------------------------- page 12
@@ -603,11 +610,11 @@ TEST_F(GyroDirection, AStoredZeroShowsReverseAndOneClickMakesNormal) {
     TheOrvex().config[CV::PitchDir] = 0;
     OpenOnPage(kGyroPage);
     EXPECT_NE(dynamic_cast<CStep12*>(Page()), nullptr);
-    EXPECT_EQ(Button(1115)->text(), "Reverse");
-    EXPECT_EQ(Button(1113)->text(), "Normal");
-    EXPECT_EQ(Button(1114)->text(), "Normal");
-    QTest::mouseClick(Button(1115), Qt::LeftButton);
-    EXPECT_EQ(Button(1115)->text(), "Normal");
+    EXPECT_EQ(Button(GyroDirIds::Pitch)->text(), "Reverse");
+    EXPECT_EQ(Button(GyroDirIds::Roll)->text(), "Normal");
+    EXPECT_EQ(Button(GyroDirIds::Yaw)->text(), "Normal");
+    QTest::mouseClick(Button(GyroDirIds::Pitch), Qt::LeftButton);
+    EXPECT_EQ(Button(GyroDirIds::Pitch)->text(), "Normal");
     EXPECT_EQ(TheOrvex().config[CV::PitchDir], 1);
     EXPECT_EQ(SetupByte(NextFrame(), 18), 1);
 }
@@ -620,8 +627,10 @@ TEST_F(GyroDirection, EachClickSendsOneFrameWithOnlyItsAxisChanged) {
         size_t byte;
         CV name;
     };
-    const Case cases[] = {
-        {1113, 17, CV::RollDir}, {1115, 18, CV::PitchDir}, {1114, 16, CV::YawDir}, {1113, 17, CV::RollDir}};
+    const Case cases[] = {{GyroDirIds::Roll, 17, CV::RollDir},
+                          {GyroDirIds::Pitch, 18, CV::PitchDir},
+                          {GyroDirIds::Yaw, 16, CV::YawDir},
+                          {GyroDirIds::Roll, 17, CV::RollDir}};
     for (const Case& c : cases) {
         const ParameterImage before = TheOrvex().image;
         const int8_t expected = before.SetupBlock[c.byte] == 1 ? -1 : 1;
@@ -641,11 +650,11 @@ TEST_F(GyroDirection, ADeviceReplyReversingYawChangesItsButton) {
     TempDir dir;
     Connect(ImageFile(dir, {{16, -1}, {17, 1}, {18, 1}}, {}));
     OpenOnPage(kGyroPage);
-    EXPECT_EQ(Button(1114)->text(), "Normal");
-    EXPECT_TRUE(RequestParametersUntil([&] { return Button(1114)->text() == "Reverse"; }));
+    EXPECT_EQ(Button(GyroDirIds::Yaw)->text(), "Normal");
+    EXPECT_TRUE(RequestParametersUntil([&] { return Button(GyroDirIds::Yaw)->text() == "Reverse"; }));
     EXPECT_EQ(TheOrvex().config[CV::YawDir], -1);
-    EXPECT_EQ(Button(1113)->text(), "Normal");
-    EXPECT_EQ(Button(1115)->text(), "Normal");
+    EXPECT_EQ(Button(GyroDirIds::Roll)->text(), "Normal");
+    EXPECT_EQ(Button(GyroDirIds::Pitch)->text(), "Normal");
 }
 
 // ---------------------------------------------------------------- page 13
@@ -653,8 +662,8 @@ TEST_F(GyroDirection, ADeviceReplyReversingYawChangesItsButton) {
 class PirouetteOptimization : public LastPages {
 protected:
     CStep14& Pirouette() { return *static_cast<CStep14*>(wizard_->page(kPirouettePage)); }
-    QPushButton* Check() { return Button(1135); }
-    QPushButton* Direction() { return Button(1123); }
+    QPushButton* Check() { return Button(PirouetteIds::Check); }
+    QPushButton* Direction() { return Button(PirouetteIds::Direction); }
 };
 
 TEST_F(PirouetteOptimization, TwoClicksOnTheCheckButtonStartAndQuitTheCheck) {
@@ -722,7 +731,7 @@ TEST_F(PirouetteOptimization, CancelDuringACheckEndsItBeforeTheClosingQueryFrame
     OpenOnPage(kPirouettePage);
     QTest::mouseClick(Check(), Qt::LeftButton);
     EXPECT_EQ(NextFrame().payload.at(kDirectionCheckByte), 102);
-    Click(kCancel);
+    Click(WizardIds::Cancel);
     EXPECT_FALSE(wizard_->isVisible());
     const SimFrame stop = NextFrame();
     EXPECT_EQ(stop.code, ActionFrame);
@@ -739,11 +748,11 @@ TEST_F(PirouetteOptimization, LeavingThePageKeepsTheCheckRunningUntilFinish) {
     OpenOnPage(kPirouettePage);
     QTest::mouseClick(Check(), Qt::LeftButton);
     EXPECT_EQ(NextFrame().payload.at(kDirectionCheckByte), 102);
-    Click(kPrevious);
-    Click(kNext);
+    Click(WizardIds::Previous);
+    Click(WizardIds::Next);
     EXPECT_EQ(Pirouette().checkState(), 102);
     EXPECT_EQ(PageParts::Caption(Check()), "Quit check");
-    Click(kFinish);
+    Click(WizardIds::Finish);
     EXPECT_EQ(Messages(), QStringList{"Setup finished!"});
     const SimFrame stop = NextFrame();
     EXPECT_EQ(stop.code, ActionFrame) << "leaving the page sent a frame";

@@ -17,7 +17,8 @@
 
 namespace {
 constexpr int kParameterCode = 30, kActionCode = 50;
-constexpr int kRadios[4] = {1073, 1074, 1181, 1182};
+constexpr int kRadios[4] = {QuadAirplaneIds::PlusQuad, QuadAirplaneIds::XQuad, QuadAirplaneIds::Conventional,
+                            QuadAirplaneIds::Delta};
 
 void SetValue(CV name, int value) {
     TheOrvex().config[name] = static_cast<int8_t>(value);
@@ -45,7 +46,7 @@ protected:
     }
     template <class T = QWidget>
     T* Control(int id) {
-        return dialog_->findChild<T*>(CQuadAirplaneDialog::ControlName(id));
+        return dialog_->findChild<T*>(ControlName(id));
     }
     void ClickOn(int id) {
         auto* b = Control<QAbstractButton>(id);
@@ -94,8 +95,8 @@ TEST_F(QuadAirplaneDialog, XQuadrotorSendsOneFrameWithByte27Seven) {
     Connect();
     SetValue(CV::SwashPlateType, 2);
     Open();
-    ClickOn(1074);
-    EXPECT_EQ(Checked(), std::vector<int>{1074});
+    ClickOn(QuadAirplaneIds::XQuad);
+    EXPECT_EQ(Checked(), std::vector<int>{QuadAirplaneIds::XQuad});
     EXPECT_EQ(TheOrvex().config[CV::SwashPlateType], 7);
     const SimFrame f = Sent(1);
     EXPECT_EQ(f.code, kParameterCode);
@@ -116,11 +117,12 @@ TEST_F(QuadAirplaneDialog, ServoDirectionsToggleAndAreSent) {
     SetValue(CV::ServoDirCH3, 0);  // neither way: shown as reverse
     SetValue(CV::ServoDirCH4, 1);
     Open();
-    EXPECT_EQ(Caption(1174), "Servo1(Norm)");
-    EXPECT_EQ(Caption(1175), "Servo2(Reverse)");
-    EXPECT_EQ(Caption(1020), "Servo3(Reverse)");
-    EXPECT_EQ(Caption(1021), "Servo4(Norm)");
-    const int buttons[4] = {1174, 1175, 1020, 1021};
+    EXPECT_EQ(Caption(QuadAirplaneIds::Servo1), "Servo1(Norm)");
+    EXPECT_EQ(Caption(QuadAirplaneIds::Servo2), "Servo2(Reverse)");
+    EXPECT_EQ(Caption(QuadAirplaneIds::Servo3), "Servo3(Reverse)");
+    EXPECT_EQ(Caption(QuadAirplaneIds::Servo4), "Servo4(Norm)");
+    const int buttons[4] = {QuadAirplaneIds::Servo1, QuadAirplaneIds::Servo2, QuadAirplaneIds::Servo3,
+                            QuadAirplaneIds::Servo4};
     const int expected[4] = {-1, 1, 1, -1};
     for (size_t i = 0; i < 4; ++i) {
         ClickOn(buttons[i]);
@@ -128,10 +130,10 @@ TEST_F(QuadAirplaneDialog, ServoDirectionsToggleAndAreSent) {
         EXPECT_EQ(f.code, kParameterCode);
         EXPECT_EQ(Signed(f.payload.at(6 + i)), expected[i]) << i;
     }
-    EXPECT_EQ(Caption(1174), "Servo1(Reverse)");
-    EXPECT_EQ(Caption(1175), "Servo2(Norm)");
-    EXPECT_EQ(Caption(1020), "Servo3(Norm)");
-    EXPECT_EQ(Caption(1021), "Servo4(Reverse)");
+    EXPECT_EQ(Caption(QuadAirplaneIds::Servo1), "Servo1(Reverse)");
+    EXPECT_EQ(Caption(QuadAirplaneIds::Servo2), "Servo2(Norm)");
+    EXPECT_EQ(Caption(QuadAirplaneIds::Servo3), "Servo3(Norm)");
+    EXPECT_EQ(Caption(QuadAirplaneIds::Servo4), "Servo4(Reverse)");
     EXPECT_EQ(TheOrvex().config[CV::ServoDirCH4], -1);
 }
 
@@ -141,17 +143,18 @@ TEST_F(QuadAirplaneDialog, CompensationDirectionsWriteTheirOwnBytes) {
     SetValue(CV::PitchDir, 1);
     SetValue(CV::YawDir, -1);
     Open();
-    EXPECT_EQ(Caption(1113), "Roll(Norm)");
-    EXPECT_EQ(Caption(1115), "Pitch(Norm)");
-    EXPECT_EQ(Caption(1114), "Yaw(Reverse)");
+    EXPECT_EQ(Caption(QuadAirplaneIds::Roll), "Roll(Norm)");
+    EXPECT_EQ(Caption(QuadAirplaneIds::Pitch), "Pitch(Norm)");
+    EXPECT_EQ(Caption(QuadAirplaneIds::Yaw), "Yaw(Reverse)");
     struct Case {
         int id;
         int byte;
         int value;
         const char* caption;
     };
-    const Case cases[] = {
-        {1113, 17, -1, "Roll(Reverse)"}, {1115, 18, -1, "Pitch(Reverse)"}, {1114, 16, 1, "Yaw(Norm)"}};
+    const Case cases[] = {{QuadAirplaneIds::Roll, 17, -1, "Roll(Reverse)"},
+                          {QuadAirplaneIds::Pitch, 18, -1, "Pitch(Reverse)"},
+                          {QuadAirplaneIds::Yaw, 16, 1, "Yaw(Norm)"}};
     for (size_t i = 0; i < std::size(cases); ++i) {
         ClickOn(cases[i].id);
         EXPECT_EQ(Caption(cases[i].id), cases[i].caption);
@@ -164,12 +167,12 @@ TEST_F(QuadAirplaneDialog, ChannelFourReversedUpLowersTailPoint) {
     SetValue(CV::ServoDirCH4, -1);
     SetValue(CV::TailPoint, 10);
     Open();
-    EXPECT_EQ(Control<CTrimBar>(1194)->value(), 10);
-    ClickOn(1190);
+    EXPECT_EQ(Control<CTrimBar>(QuadAirplaneIds::Ch4Bar)->value(), 10);
+    ClickOn(QuadAirplaneIds::Ch4Up);
     EXPECT_EQ(TheOrvex().config[CV::TailPoint], 9);
-    EXPECT_EQ(Control<CTrimBar>(1194)->value(), 9);
+    EXPECT_EQ(Control<CTrimBar>(QuadAirplaneIds::Ch4Bar)->value(), 9);
     EXPECT_EQ(Signed(Sent(1).payload.at(3)), 9);
-    ClickOn(1023);  // down raises it
+    ClickOn(QuadAirplaneIds::Ch4Down);  // down raises it
     EXPECT_EQ(Signed(Sent(2).payload.at(3)), 10);
 }
 
@@ -178,10 +181,10 @@ TEST_F(QuadAirplaneDialog, ATrimFollowsADirectionToggledHere) {
     SetValue(CV::ServoDirCH1, 1);
     SetValue(CV::ServoAdjustCH1, 0);
     Open();
-    ClickOn(1185);
+    ClickOn(QuadAirplaneIds::Ch1Up);
     EXPECT_EQ(Signed(Sent(1).payload.at(0)), 1);
-    ClickOn(1174);  // servo 1 now reversed
-    ClickOn(1185);
+    ClickOn(QuadAirplaneIds::Servo1);  // servo 1 now reversed
+    ClickOn(QuadAirplaneIds::Ch1Up);
     EXPECT_EQ(Signed(Sent(3).payload.at(0)), 0);
 }
 
@@ -200,9 +203,9 @@ TEST_F(QuadAirplaneDialog, TrimsStopAt124) {
         int expected;
     };
     const Press presses[] = {
-        {1185, 0, 124},  {1185, 0, 124},   // CH1 up
-        {1189, 1, -124}, {1189, 1, -124},  // CH2 down
-        {1188, 2, 124},  {1188, 2, 124},   // CH3 reversed: down raises
+        {QuadAirplaneIds::Ch1Up, 0, 124},    {QuadAirplaneIds::Ch1Up, 0, 124},     // CH1 up
+        {QuadAirplaneIds::Ch2Down, 1, -124}, {QuadAirplaneIds::Ch2Down, 1, -124},  // CH2 down
+        {QuadAirplaneIds::Ch3Down, 2, 124},  {QuadAirplaneIds::Ch3Down, 2, 124},   // CH3 reversed: down raises
     };
     for (size_t i = 0; i < std::size(presses); ++i) {
         ClickOn(presses[i].id);
@@ -212,13 +215,13 @@ TEST_F(QuadAirplaneDialog, TrimsStopAt124) {
     EXPECT_EQ(dialog_->trims()[0], 124);
     EXPECT_EQ(dialog_->trims()[1], -124);
     EXPECT_EQ(dialog_->trims()[2], 124);
-    EXPECT_EQ(Control<CTrimBar>(1192)->value(), -124);
+    EXPECT_EQ(Control<CTrimBar>(QuadAirplaneIds::Ch2Bar)->value(), -124);
 }
 
 TEST_F(QuadAirplaneDialog, QuitSendsTheDirectionCheckStop) {
     Connect();
     Open();
-    QTest::mouseClick(Control<QPushButton>(1), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(QuadAirplaneIds::Quit), Qt::LeftButton);
     EXPECT_FALSE(dialog_->isVisible());
     EXPECT_EQ(dialog_->result(), QDialog::Accepted);
     const SimFrame f = Sent(1);
@@ -246,13 +249,15 @@ TEST_F(QuadAirplaneDialog, EscapeAndTheCloseBoxCancelAfterTheDirectionCheckStop)
     EXPECT_EQ(Sent(3).code, kActionCode);
     EXPECT_EQ(Sent(3).payload.at(3), 0);
     // The template's Cancel is there for Esc but never on screen.
-    EXPECT_FALSE(Control<QPushButton>(2)->isVisible());
+    EXPECT_FALSE(Control<QPushButton>(QuadAirplaneIds::Cancel)->isVisible());
 }
 
 TEST_F(QuadAirplaneDialog, ArrowButtonsCarryIconsTooltipsAndTheDialogsTheme) {
     Open();
-    const QMap<int, QString> arrows{{1185, "CH1"}, {1186, "CH2"}, {1187, "CH3"}, {1190, "CH4"},
-                                    {1009, "CH1"}, {1189, "CH2"}, {1188, "CH3"}, {1023, "CH4"}};
+    const QMap<int, QString> arrows{{QuadAirplaneIds::Ch1Up, "CH1"},   {QuadAirplaneIds::Ch2Up, "CH2"},
+                                    {QuadAirplaneIds::Ch3Up, "CH3"},   {QuadAirplaneIds::Ch4Up, "CH4"},
+                                    {QuadAirplaneIds::Ch1Down, "CH1"}, {QuadAirplaneIds::Ch2Down, "CH2"},
+                                    {QuadAirplaneIds::Ch3Down, "CH3"}, {QuadAirplaneIds::Ch4Down, "CH4"}};
     ASSERT_EQ(dialog_->findChildren<CIconButton*>().size(), arrows.size());
     for (auto it = arrows.begin(); it != arrows.end(); ++it) {
         auto* b = Control<CIconButton>(it.key());

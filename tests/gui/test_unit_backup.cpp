@@ -1,6 +1,7 @@
 // "Back up Orvex…" and "Restore Orvex from backup…" of the File menu against
 // the simulated Orvex, and the history kept on connect.
 
+#include "params_ui/MainFormLayout.h"
 #include "test_main_support.h"
 
 #include "FileBytes.h"
@@ -26,7 +27,7 @@ TEST_F(UnitBackupMenu, BacksUpTheUnitAndRestoresAnotherImageVerified) {
     OpenFrame();
     EXPECT_FALSE(frame().backupAction()->isEnabled());
     ChoosePort(sim().linkPath());
-    Click(1000);
+    Click(MainFormIds::Connect);
     ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }));
     ASSERT_TRUE(frame().backupAction()->isEnabled());
     ASSERT_TRUE(frame().restoreAction()->isEnabled());

@@ -14,7 +14,6 @@
 #include <QTest>
 
 namespace {
-constexpr int kCancel = 1026, kFinish = 1027, kPrevious = 1028, kNext = 1029;
 
 const char* const kTitles[13] = {
     "Transmitter",
@@ -48,17 +47,17 @@ std::vector<int> Codes(const std::vector<SimFrame>& frames) {
 class WizardFrame : public WizardTest {
 protected:
     QPushButton* Button(int id) {
-        return wizard_->findChild<QPushButton*>(CWizardPage::ControlName(id), Qt::FindDirectChildrenOnly);
+        return wizard_->findChild<QPushButton*>(ControlName(id), Qt::FindDirectChildrenOnly);
     }
     void ExpectOnPage(int k) {
         EXPECT_EQ(wizard_->currentPage(), k);
         EXPECT_EQ(VisiblePage(), k);
         EXPECT_EQ(wizard_->tabBar()->currentIndex(), k - 1);
         EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), wizard_->page(k)->notifyHandle());
-        EXPECT_EQ(Button(kPrevious)->isEnabled(), k > 1);
-        EXPECT_EQ(Button(kNext)->isEnabled(), k < 13);
-        EXPECT_TRUE(Button(kFinish)->isEnabled());
-        EXPECT_TRUE(Button(kCancel)->isEnabled());
+        EXPECT_EQ(Button(WizardIds::Previous)->isEnabled(), k > 1);
+        EXPECT_EQ(Button(WizardIds::Next)->isEnabled(), k < 13);
+        EXPECT_TRUE(Button(WizardIds::Finish)->isEnabled());
+        EXPECT_TRUE(Button(WizardIds::Cancel)->isEnabled());
     }
 };
 
@@ -74,24 +73,24 @@ TEST_F(WizardFrame, OpensOnTheTransmitterPageWithoutSendingAnything) {
 TEST_F(WizardFrame, NextAndPreviousWalkAllThirteenPages) {
     OpenWizard();
     for (int k = 2; k <= 13; ++k) {
-        Click(kNext);
+        Click(WizardIds::Next);
         ExpectOnPage(k);
         EXPECT_EQ(wizard_->page(k)->title(), kTitles[k - 1]);
     }
-    Click(kNext);  // disabled on the last page
+    Click(WizardIds::Next);  // disabled on the last page
     ExpectOnPage(13);
     for (int k = 12; k >= 1; --k) {
-        Click(kPrevious);
+        Click(WizardIds::Previous);
         ExpectOnPage(k);
     }
-    Click(kPrevious);  // disabled on the first page
+    Click(WizardIds::Previous);  // disabled on the first page
     ExpectOnPage(1);
 }
 
 TEST_F(WizardFrame, ClickingATabOnlyMovesTheHighlight) {
     CSetupWizard& w = OpenWizard();
-    Click(kNext);
-    Click(kNext);
+    Click(WizardIds::Next);
+    Click(WizardIds::Next);
     const uint8_t sent = TheOrvex().link.SequenceCounter;
     QTest::mouseClick(w.tabBar(), Qt::LeftButton, {}, w.tabBar()->tabRect(0).center());
     EXPECT_EQ(w.tabBar()->currentIndex(), 0);
@@ -99,10 +98,10 @@ TEST_F(WizardFrame, ClickingATabOnlyMovesTheHighlight) {
     EXPECT_EQ(VisiblePage(), 3);
     EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), w.page(3)->notifyHandle());
     EXPECT_EQ(TheOrvex().link.SequenceCounter, sent) << "a tab click sent a frame";
-    Click(kNext);
+    Click(WizardIds::Next);
     ExpectOnPage(4);
     QTest::mouseClick(w.tabBar(), Qt::LeftButton, {}, w.tabBar()->tabRect(1).center());
-    Click(kPrevious);
+    Click(WizardIds::Previous);
     ExpectOnPage(3);
 }
 
@@ -110,15 +109,16 @@ TEST_F(WizardFrame, TheMonitorPageTurnsStatusReportsOnAndItsNeighboursOff) {
     SimProcess sim({.args = {"--baud", "0"}});
     ASSERT_TRUE(ConnectLink(sim.portPath()));
     OpenWizard();
-    const int steps[] = {kNext, kNext, kNext, kPrevious, kNext};  // 1>2>3>4>3>4
+    const int steps[] = {WizardIds::Next, WizardIds::Next, WizardIds::Next, WizardIds::Previous,
+                         WizardIds::Next};  // 1>2>3>4>3>4
     for (size_t i = 0; i < std::size(steps); ++i) {
         Click(steps[i]);
         ASSERT_TRUE(sim.waitForFrames(i + 1, kWaitMs)) << "step " << i;
     }
-    Click(kNext);  // 4 > 5
-    Click(kNext);  // 5 > 6
+    Click(WizardIds::Next);  // 4 > 5
+    Click(WizardIds::Next);  // 5 > 6
     ExpectOnPage(6);
-    Click(kFinish);
+    Click(WizardIds::Finish);
     ASSERT_TRUE(sim.waitForFrames(7, kWaitMs));
     const auto frames = sim.frames();
     ASSERT_EQ(frames.size(), 7u) << sim.logText();
@@ -133,7 +133,7 @@ TEST_F(WizardFrame, FinishOnTheFirstPageOnlyStopsTheDirectionCheckAndAcknowledge
     SimProcess sim({.args = {"--baud", "0"}});
     ASSERT_TRUE(ConnectLink(sim.portPath()));
     CSetupWizard& w = OpenWizard();
-    Click(kFinish);
+    Click(WizardIds::Finish);
     const auto asked = Dialogs::TakeRequests();
     ASSERT_EQ(asked.size(), 1);
     EXPECT_EQ(asked[0].kind, Dialogs::Kind::Message);
@@ -154,10 +154,10 @@ TEST_F(WizardFrame, CancelStopsTheDirectionCheckAndAcknowledgesWithoutAMessage) 
     SimProcess sim({.args = {"--baud", "0"}});
     ASSERT_TRUE(ConnectLink(sim.portPath()));
     CSetupWizard& w = OpenWizard();
-    Click(kNext);
-    Click(kNext);  // the Monitor page: status reports on
+    Click(WizardIds::Next);
+    Click(WizardIds::Next);  // the Monitor page: status reports on
     ASSERT_TRUE(sim.waitForLog("status-stream on", kWaitMs));
-    Click(kCancel);
+    Click(WizardIds::Cancel);
     EXPECT_TRUE(Dialogs::TakeRequests().isEmpty());
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(w.result(), QDialog::Rejected);
@@ -173,16 +173,16 @@ TEST_F(WizardFrame, EnterDoesNothingAndEscapeActsAsCancel) {
     SimProcess sim({.args = {"--baud", "0"}});
     ASSERT_TRUE(ConnectLink(sim.portPath()));
     CSetupWizard& w = OpenWizard();
-    Click(kNext);
+    Click(WizardIds::Next);
     ASSERT_TRUE(sim.waitForFrames(1, kWaitMs));
     const uint8_t sent = TheOrvex().link.SequenceCounter;
-    for (int id : {kNext, kFinish, kCancel}) {
+    for (int id : {WizardIds::Next, WizardIds::Finish, WizardIds::Cancel}) {
         Button(id)->setFocus();
         QTest::keyClick(Button(id), Qt::Key_Return);
         QTest::keyClick(Button(id), Qt::Key_Enter);
     }
     QTest::keyClick(&w, Qt::Key_Return);
-    auto* ok = w.findChild<QPushButton*>(CWizardPage::ControlName(1));
+    auto* ok = w.findChild<QPushButton*>(ControlName(WizardIds::Ok));
     ASSERT_NE(ok, nullptr);
     EXPECT_FALSE(ok->isVisible());
     ok->click();
@@ -212,7 +212,7 @@ TEST_F(WizardFrame, TheCloseBoxActsAsCancel) {
 
 TEST_F(WizardFrame, EveryPageLiesInTheTabAreaBelowTheTitles) {
     CSetupWizard& w = OpenWizard();
-    QWidget* tabs = Control(&w, 1030);
+    QWidget* tabs = Control(&w, WizardIds::Tabs);
     ASSERT_NE(tabs, nullptr);
     const int titlesBottom = tabs->mapTo(&w, w.tabBar()->geometry().bottomLeft()).y();
     for (int k = 1; k <= w.pageCount(); ++k) {
@@ -221,7 +221,8 @@ TEST_F(WizardFrame, EveryPageLiesInTheTabAreaBelowTheTitles) {
         EXPECT_GT(g.top(), titlesBottom) << k;
         EXPECT_GT(g.width(), 800) << k;
         EXPECT_GT(g.height(), 380) << k;
-        for (int id : {kCancel, kPrevious, kNext, kFinish}) EXPECT_FALSE(g.intersects(Button(id)->geometry()));
+        for (int id : {WizardIds::Cancel, WizardIds::Previous, WizardIds::Next, WizardIds::Finish})
+            EXPECT_FALSE(g.intersects(Button(id)->geometry()));
     }
 }
 
@@ -250,7 +251,7 @@ TEST_F(WizardFrame, ANotificationPostedBeforeAPageChangeIsReadByItsPage) {
     device.Send({reply.begin(), reply.begin() + 40});
     ASSERT_TRUE(WaitFor([] { return TheOrvex().LinkPort.RxQueue().Size() == 40; }));
     ASSERT_TRUE(NotifyRegistry::Post(w.page(1)->notifyHandle(), {WM_PORT_RECEIVE, kTestPortNumber, 0}));
-    Click(kNext);
+    Click(WizardIds::Next);
     ASSERT_TRUE(WaitFor([&] { return w.page(1)->stage().Queue().Size() == 40; }));
     EXPECT_EQ(w.page(2)->stage().Queue().Size(), 0u);
     EXPECT_EQ(TheOrvex().LinkPort.RxQueue().Size(), 0u);
@@ -262,7 +263,7 @@ TEST_F(WizardFrame, HiddenPagesKeepRefreshing) {
     CSetupWizard& w = OpenWizard();
     auto* installation = w.page(4);
     EXPECT_FALSE(installation->isVisible());
-    auto* direction3 = installation->findChild<CPngButton*>(CWizardPage::ControlName(1068));
+    auto* direction3 = installation->findChild<CPngButton*>(ControlName(InstallationPageIds::Direction3));
     ASSERT_NE(direction3, nullptr);
     EXPECT_FALSE(direction3->chosen());
     TheOrvex().config[CV::FixMode] = 3;

@@ -5,6 +5,7 @@
 #include "params/Orvex.h"
 #include "test_main_support.h"
 #include "wizard/CSetupWizard.h"
+#include "wizard/CStep3.h"
 #include "wizard/CWizardPage.h"
 
 #include <QLabel>
@@ -13,11 +14,9 @@
 #include <QTimer>
 
 namespace {
-constexpr int kSetupButton = 1001;
-constexpr int kWizardCancel = 1026, kWizardNext = 1029;
 
 void ClickIn(CSetupWizard& w, int id) {
-    auto* b = w.findChild<QPushButton*>(CWizardPage::ControlName(id), Qt::FindDirectChildrenOnly);
+    auto* b = w.findChild<QPushButton*>(ControlName(id), Qt::FindDirectChildrenOnly);
     ASSERT_NE(b, nullptr) << id;
     QTest::mouseClick(b, Qt::LeftButton);
 }
@@ -34,15 +33,15 @@ TEST_F(WizardHandBack, TheMainViewReceivesAgainAfterTheWizard) {
         ranInside = true;
         EXPECT_TRUE(w->isModal());
         EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), w->page(1)->notifyHandle());
-        ClickIn(*w, kWizardNext);
-        ClickIn(*w, kWizardNext);
+        ClickIn(*w, WizardIds::Next);
+        ClickIn(*w, WizardIds::Next);
         // The Monitor page, not the main view, shows the status reports now.
-        auto* aileron = w->page(3)->findChild<QLabel*>(CWizardPage::ControlName(1053));
+        auto* aileron = w->page(3)->findChild<QLabel*>(ControlName(MonitorPageIds::AileronValue));
         ASSERT_NE(aileron, nullptr);
         EXPECT_TRUE(mainwin::Until([&] { return aileron->text() != "0"; }));
-        ClickIn(*w, kWizardCancel);
+        ClickIn(*w, WizardIds::Cancel);
     });
-    Click(kSetupButton);  // returns when the wizard has ended
+    Click(MainFormIds::Setup);  // returns when the wizard has ended
     ASSERT_TRUE(ranInside);
     EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), view().notifyHandle());
     EXPECT_EQ(TheOrvex().link.ReplyRequest, 0);

@@ -12,14 +12,14 @@
 #include <cstdio>
 
 namespace {
-constexpr int kNext = 1029;
-constexpr int kButtons[3] = {1066, 1067, 1068};
+constexpr int kButtons[3] = {InstallationPageIds::Direction1, InstallationPageIds::Direction2,
+                             InstallationPageIds::Direction3};
 }  // namespace
 
 class InstallationPage : public WizardTest {
 protected:
     CStep4& Page() { return *static_cast<CStep4*>(wizard_->page(4)); }
-    CPngButton* Button(int d) { return Page().findChild<CPngButton*>(CWizardPage::ControlName(kButtons[d - 1])); }
+    CPngButton* Button(int d) { return Page().findChild<CPngButton*>(ControlName(kButtons[d - 1])); }
     // The chosen directions, 1..3.
     std::vector<int> Chosen() {
         std::vector<int> c;
@@ -29,7 +29,7 @@ protected:
     }
     void OpenOnInstallationPage(bool answered = false) {
         OpenWizard();
-        for (int i = 0; i < 3; ++i) answered ? ClickAndWaitForAnswer(kNext) : Click(kNext);
+        for (int i = 0; i < 3; ++i) answered ? ClickAndWaitForAnswer(WizardIds::Next) : Click(WizardIds::Next);
         ASSERT_EQ(wizard_->currentPage(), 4);
     }
 };

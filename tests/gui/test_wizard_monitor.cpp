@@ -14,19 +14,19 @@
 #include <set>
 
 namespace {
-constexpr int kNext = 1029, kCancel = 1026;
 // Bars and number labels in the order of the status report: aileron,
 // elevator, rudder, collective pitch, gain channel, throttle.
-constexpr int kBars[6] = {1040, 1039, 1041, 1043, 1042, 1183};
-constexpr int kValues[6] = {1053, 1163, 1056, 1050, 1059, 1184};
+using namespace MonitorPageIds;
+constexpr int kBars[6] = {AileronBar, ElevatorBar, RudderBar, PitchBar, GainBar, ThrottleBar};
+constexpr int kValues[6] = {AileronValue, ElevatorValue, RudderValue, PitchValue, GainValue, ThrottleValue};
 }  // namespace
 
 class MonitorPage : public WizardTest {
 protected:
     CWizardPage& Page() { return *wizard_->page(3); }
-    CSignalBar* Bar(int i) { return Page().findChild<CSignalBar*>(CWizardPage::ControlName(kBars[i])); }
+    CSignalBar* Bar(int i) { return Page().findChild<CSignalBar*>(ControlName(kBars[i])); }
     QString Text(int id) {
-        auto* l = Page().findChild<QLabel*>(CWizardPage::ControlName(id));
+        auto* l = Page().findChild<QLabel*>(ControlName(id));
         return l ? l->text() : QStringLiteral("<missing>");
     }
     QString Value(int i) { return Text(kValues[i]); }
@@ -42,8 +42,8 @@ protected:
     }
     void OpenOnMonitorPage() {
         OpenWizard();
-        Click(kNext);
-        Click(kNext);
+        Click(WizardIds::Next);
+        Click(WizardIds::Next);
         ASSERT_EQ(wizard_->currentPage(), 3);
     }
     // A report as the answer to the last frame sent, and the page has shown it.
@@ -65,9 +65,9 @@ TEST_F(MonitorPage, StartsAtZeroWithTheTailGainNames) {
         EXPECT_EQ(Bar(i)->maximum(), 125);
         EXPECT_EQ(Value(i), "0");
     }
-    EXPECT_EQ(Text(1063), "Tail Gain");
-    EXPECT_EQ(Text(1060), "Normal");
-    EXPECT_EQ(Text(1058), "AVCS");
+    EXPECT_EQ(Text(GainName), "Tail Gain");
+    EXPECT_EQ(Text(GainEnd1), "Normal");
+    EXPECT_EQ(Text(GainEnd2), "AVCS");
     EXPECT_EQ(TheOrvex().link.ReplyRequest, 40);
 }
 
@@ -104,20 +104,20 @@ TEST_F(MonitorPage, AReportThatAnswersAnOlderFrameIsNotShown) {
 TEST_F(MonitorPage, ConditionModeRenamesTheGainChannel) {
     TheOrvex().config[CV::AuxFunction] = 1;
     OpenOnMonitorPage();
-    EXPECT_EQ(Text(1063), "Condition");
-    EXPECT_EQ(Text(1060), "Condition1");
-    EXPECT_EQ(Text(1058), "Condition2");
+    EXPECT_EQ(Text(GainName), "Condition");
+    EXPECT_EQ(Text(GainEnd1), "Condition1");
+    EXPECT_EQ(Text(GainEnd2), "Condition2");
 }
 
 TEST_F(MonitorPage, ADeviceThatSwitchesToConditionModeRenamesAtTheNextUpdate) {
     PtyPeer device;
     ASSERT_TRUE(ConnectLink(device.path()));
     OpenOnMonitorPage();
-    ASSERT_EQ(Text(1063), "Tail Gain");
+    ASSERT_EQ(Text(GainName), "Tail Gain");
     device.Send(DeviceReply(30, TheOrvex().link.SequenceCounter, ParameterPayload({{28, 1}})));
-    EXPECT_TRUE(WaitFor([&] { return Text(1063) == "Condition"; }));
-    EXPECT_EQ(Text(1060), "Condition1");
-    EXPECT_EQ(Text(1058), "Condition2");
+    EXPECT_TRUE(WaitFor([&] { return Text(GainName) == "Condition"; }));
+    EXPECT_EQ(Text(GainEnd1), "Condition1");
+    EXPECT_EQ(Text(GainEnd2), "Condition2");
     EXPECT_EQ(TheOrvex().config[CV::AuxFunction], 1);
 }
 
@@ -126,14 +126,14 @@ TEST_F(MonitorPage, SetFailsafeSendsElevenOnceAndKeepsZero) {
     ASSERT_TRUE(ConnectLink(sim.portPath()));
     OpenOnMonitorPage();
     ASSERT_TRUE(sim.waitForFrames(2, kWaitMs));
-    auto* button = Page().findChild<QPushButton*>(CWizardPage::ControlName(1162));
+    auto* button = Page().findChild<QPushButton*>(ControlName(Failsafe));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->text(), "Set failsafe");
     QTest::mouseClick(button, Qt::LeftButton);
     EXPECT_EQ(TheOrvex().link.FailsafeCommand, 0);
     ASSERT_TRUE(sim.waitForFrames(3, kWaitMs));
     EXPECT_TRUE(sim.waitForLog("failsafe set", kWaitMs));
-    Click(kCancel);
+    Click(WizardIds::Cancel);
     ASSERT_TRUE(sim.waitForFrames(5, kWaitMs));
     const auto actions = FramesWithCode(sim.frames(), 50);
     ASSERT_EQ(actions.size(), 2u);
@@ -157,7 +157,7 @@ TEST_F(MonitorPage, BarsFollowTheSticksLive) {
     });
     EXPECT_TRUE(moved) << seen.size() << " values seen";
     EXPECT_TRUE(consistent);
-    Click(kNext);
+    Click(WizardIds::Next);
     EXPECT_TRUE(sim.waitForLog("status-stream off", kWaitMs));
 }
 

@@ -14,8 +14,9 @@
 #include <QWheelEvent>
 
 namespace {
-constexpr int kNext = 1029;
-constexpr int kLineIds[14] = {1035, 1038, 1037, 1064, 1065, 1198, 1199, 1200, 1201, 1202, 1204, 1205, 1206, 1207};
+using namespace ReceiverPageIds;
+constexpr int kLineIds[14] = {Line1, Line2, Line3,  Line4,  Line5,  Line6,  Line7,
+                              Line8, Line9, Line10, Line11, Line12, Line13, Line14};
 const char* const kItems[9] = {
     "Conventional receiver", "Futaba S-BUS", "DSM2-1", "DSM2-2", "DSM2-3", "DSM2-4", "DSMJ", "DSMX-1", "DSMX-2"};
 }  // namespace
@@ -23,9 +24,9 @@ const char* const kItems[9] = {
 class ReceiverPage : public WizardTest {
 protected:
     CStep2& Page() { return *static_cast<CStep2*>(wizard_->page(2)); }
-    QComboBox* List() { return Page().findChild<QComboBox*>(CWizardPage::ControlName(1179)); }
+    QComboBox* List() { return Page().findChild<QComboBox*>(ControlName(ReceiverPageIds::List)); }
     QString Line(int id) {
-        auto* l = Page().findChild<QLabel*>(CWizardPage::ControlName(id));
+        auto* l = Page().findChild<QLabel*>(ControlName(id));
         return l ? l->text() : QStringLiteral("<missing>");
     }
     int EmptyLines() {
@@ -35,7 +36,7 @@ protected:
     }
     void OpenOnReceiverPage(bool answered = false) {
         OpenWizard();
-        answered ? ClickAndWaitForAnswer(kNext) : Click(kNext);
+        answered ? ClickAndWaitForAnswer(WizardIds::Next) : Click(WizardIds::Next);
         List()->setFocus();
     }
 };
@@ -120,7 +121,7 @@ TEST_F(ReceiverPage, ACodeOutsideTheListShowsNoItemAndTheSatelliteInstructions) 
         EXPECT_EQ(List()->currentIndex(), -1) << code;
         EXPECT_TRUE(List()->currentText().isEmpty()) << code;
         EXPECT_EQ(Page().wiringPicture(), 260) << code;
-        EXPECT_EQ(Line(1035), QString::fromUtf8("DSM2-1\uFF1Atransmitter is DX 7 etc.(can bind by Orvex-S)"));
+        EXPECT_EQ(Line(Line1), QString::fromUtf8("DSM2-1\uFF1Atransmitter is DX 7 etc.(can bind by Orvex-S)"));
         EXPECT_EQ(EmptyLines(), 0);
         wizard_.reset();
     }
@@ -130,18 +131,18 @@ TEST_F(ReceiverPage, EachSystemShowsItsTextSetAndPicture) {
     TheOrvex().config[CV::ReceiverType] = 2;
     OpenOnReceiverPage();
     EXPECT_EQ(Page().wiringPicture(), 260);
-    EXPECT_EQ(Line(1201),
+    EXPECT_EQ(Line(Line9),
               QString::fromUtf8("cable to the \u2018PIT/ELE/AUX\u2019 port and \u2018AIL\u2019 port, plug the"));
-    EXPECT_EQ(Line(1065), "DSMJ:      transmitter is DSMJ format.(can bind by Orvex-S)");
-    EXPECT_EQ(Line(1207), "the 'PIT/ELE/AUX' port and 'AIL' port.");
+    EXPECT_EQ(Line(Line5), "DSMJ:      transmitter is DSMJ format.(can bind by Orvex-S)");
+    EXPECT_EQ(Line(Line14), "the 'PIT/ELE/AUX' port and 'AIL' port.");
 
     QTest::keyClick(List(), Qt::Key_Up);  // Futaba S-BUS
     EXPECT_EQ(Page().wiringPicture(), 261);
-    EXPECT_EQ(Line(1035),
+    EXPECT_EQ(Line(Line1),
               "Enter the 'FUNCTION' menu of your transmitter, define the sequence of the channels as below:");
-    EXPECT_EQ(Line(1038), QString(24, ' ') + "Mode 2    Mode 1");
-    EXPECT_EQ(Line(1202), "S-Bus port,and plug the long end to the Orvex-S's RUD port.");
-    for (int id : {1204, 1205, 1206, 1207}) EXPECT_TRUE(Line(id).isEmpty()) << id;
+    EXPECT_EQ(Line(Line2), QString(24, ' ') + "Mode 2    Mode 1");
+    EXPECT_EQ(Line(Line10), "S-Bus port,and plug the long end to the Orvex-S's RUD port.");
+    for (int id : {Line11, Line12, Line13, Line14}) EXPECT_TRUE(Line(id).isEmpty()) << id;
 
     QTest::keyClick(List(), Qt::Key_Up);  // Conventional receiver
     EXPECT_EQ(Page().wiringPicture(), 182);

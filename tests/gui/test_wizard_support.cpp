@@ -105,12 +105,10 @@ CSetupWizard& WizardTest::OpenWizard(QWidget* parent) {
     return *wizard_;
 }
 
-QWidget* WizardTest::Control(QWidget* in, int id) const {
-    return in->findChild<QWidget*>(CWizardPage::ControlName(id));
-}
+QWidget* WizardTest::Control(QWidget* in, int id) const { return in->findChild<QWidget*>(ControlName(id)); }
 
 void WizardTest::Click(int buttonId) {
-    auto* b = wizard_->findChild<QPushButton*>(CWizardPage::ControlName(buttonId), Qt::FindDirectChildrenOnly);
+    auto* b = wizard_->findChild<QPushButton*>(ControlName(buttonId), Qt::FindDirectChildrenOnly);
     ASSERT_NE(b, nullptr) << buttonId;
     QTest::mouseClick(b, Qt::LeftButton);
 }
