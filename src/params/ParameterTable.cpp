@@ -168,13 +168,13 @@ const std::array<DirectKeyDef, 7> kDirectKeys = {{
 }};
 
 const std::array<PanelDef, 7> kPanelDefs = {{
-    {CV::PitchAgility, 33, 15, 60, 75},
-    {CV::PitchGain, 12, 10, 125, 135},
-    {CV::RollAgility, 34, 15, 60, 75},
-    {CV::RollGain, 6, 10, 125, 135},
-    {CV::YawAgility, 31, 15, 60, 75},
-    {CV::YawRight, 32, 15, 60, 75},
-    {CV::YawGain, 0, 10, 125, 135},
+    {CV::PitchAgility, 33, 15, 60},
+    {CV::PitchGain, 12, 10, 125},
+    {CV::RollAgility, 34, 15, 60},
+    {CV::RollGain, 6, 10, 125},
+    {CV::YawAgility, 31, 15, 60},
+    {CV::YawRight, 32, 15, 60},
+    {CV::YawGain, 0, 10, 125},
 }};
 
 const char* const kPresetMessages[PresetCount] = {

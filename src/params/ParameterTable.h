@@ -132,7 +132,6 @@ struct PanelDef {
     CV name;
     uint8_t tuningIndex;
     int low, high;
-    int positionBase;  // slider position = positionBase - value
 };
 extern const std::array<PanelDef, 7> kPanelDefs;
 

@@ -5,8 +5,8 @@
 
 namespace {
 constexpr SliderFieldDef kFields[2] = {
-    {CV::AileronLimit, 1025, 1106, 196, 90, 25, 95, 193, 185, 20, 125, 145, 15, "Aileron travel"},
-    {CV::ElevatorLimit, 1105, 1107, 450, 90, 25, 95, 449, 185, 20, 125, 145, 15, "Elevator travel"},
+    {CV::AileronLimit, 1025, 1106, 196, 90, 25, 95, 193, 185, 20, 125, 15, "Aileron travel"},
+    {CV::ElevatorLimit, 1105, 1107, 450, 90, 25, 95, 449, 185, 20, 125, 15, "Elevator travel"},
 };
 
 constexpr CWizardPage::StaticText kStatics[] = {

@@ -3,7 +3,7 @@
 #include "wizard/SliderField.h"
 
 namespace {
-constexpr SliderFieldDef kField = {CV::TotalCoefficient, 1025, 1110, 365, 90, 25, 95, 365, 185, -125, 125, 0, 50,
+constexpr SliderFieldDef kField = {CV::TotalCoefficient, 1025, 1110, 365, 90, 25, 95, 365, 185, -125, 125, 50,
                                    "Collective pitch"};
 
 constexpr CWizardPage::StaticText kStatics[] = {

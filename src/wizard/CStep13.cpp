@@ -8,9 +8,9 @@
 namespace {
 enum Field { Trim, LimitA, LimitB };
 constexpr SliderFieldDef kFields[3] = {
-    {CV::TailPoint, 1025, 1119, 296, 136, 25, 85, 296, 222, -125, 125, 0, 50, "Servo trim"},
-    {CV::TailLimitA, 1118, 1120, 349, 136, 25, 85, 348, 222, 20, 125, 145, 15, "Tail limit A"},
-    {CV::TailLimitB, 1117, 1121, 400, 135, 25, 85, 399, 221, 20, 125, 145, 15, "Tail limit B"},
+    {CV::TailPoint, 1025, 1119, 296, 136, 25, 85, 296, 222, -125, 125, 50, "Servo trim"},
+    {CV::TailLimitA, 1118, 1120, 349, 136, 25, 85, 348, 222, 20, 125, 15, "Tail limit A"},
+    {CV::TailLimitB, 1117, 1121, 400, 135, 25, 85, 399, 221, 20, 125, 15, "Tail limit B"},
 };
 
 constexpr CWizardPage::StaticText kStatics[] = {

@@ -36,7 +36,6 @@ struct SliderFieldDef {
     int x, y, w, h;              // slider place, dialog units
     int editX, editY;            // edit box place, dialog units (30 x 14)
     int low, high;               // value range: validation and clamp
-    int base;                    // slider position = base - value
     int tickFrequency;           // also the step of the scale labels
     const char* accessibleName;  // "Aileron travel"
 };
@@ -69,7 +68,6 @@ private:
     void ShowPosition();
     void PlaceScale();
     void StoreByte();
-    int PositionOf(int value) const { return def_.base - value; }
 
     SliderFieldDef def_;
     Orvex& orvex_;

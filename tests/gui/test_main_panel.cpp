@@ -9,6 +9,7 @@
 #include "widgets/CPngButton.h"
 #include "widgets/Dialogs.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -84,7 +85,7 @@ TEST_F(Panel, SliderReleaseSendsOneFrameWithTheNewValue) {
     for (int dy = 10; dy <= 60; dy += 10) QTest::mouseMove(slider, start - QPoint(0, dy));
     const int newValue = Edit(1015)->text().toInt();
     EXPECT_GT(newValue, oldValue);
-    EXPECT_EQ(newValue, 135 - slider->value());
+    EXPECT_EQ(newValue, slider->value());
     // Nothing written into the image while dragging.
     EXPECT_EQ(TheOrvex().image.TuningBlock[6], oldValue);
     QTest::mouseRelease(slider, Qt::LeftButton, {}, start - QPoint(0, 60));
@@ -122,12 +123,30 @@ TEST_F(Panel, KeyAndWheelMovesAreSentOnceTheySettle) {
     wheelNotch();
     const int newValue = Edit(1014)->text().toInt();
     EXPECT_NE(newValue, oldValue + 3);
-    EXPECT_EQ(newValue, 75 - slider->value());
+    EXPECT_EQ(newValue, slider->value());
     ASSERT_TRUE(WaitForFrames(5));
     const std::vector<SimFrame> frames = FramesUpToTailReset();
     ASSERT_EQ(frames.size(), 6u);
     EXPECT_EQ(TuningByte(frames[4], 34), newValue);
     EXPECT_EQ(TuningByte(frames[5], 0), 10);  // the Reset's frame
+}
+
+// Assistive technology reads and sets the number in the box, and raising it
+// raises the box.
+TEST_F(Panel, AssistiveTechnologyReadsAndSetsTheBoxValue) {
+    OpenFrame();
+    Enter(1004, QStringLiteral("40"));
+    const std::pair<int, int> sliders[] = {{1002, 1004}, {1003, 1005}, {1010, 1014}, {1013, 1015},
+                                           {1011, 1016}, {1025, 1128}, {1012, 1017}};
+    for (auto [sliderId, editId] : sliders) {
+        SCOPED_TRACE(sliderId);
+        QAccessibleValueInterface* value = QAccessible::queryAccessibleInterface(Slider(sliderId))->valueInterface();
+        ASSERT_NE(value, nullptr);
+        const int shown = Edit(editId)->text().toInt();
+        EXPECT_EQ(value->currentValue().toInt(), shown);
+        value->setCurrentValue(shown + 1);
+        EXPECT_EQ(Edit(editId)->text().toInt(), shown + 1);
+    }
 }
 
 TEST_F(Panel, OutOfRangeEntryShowsTheRangeMessageAndSendsTheLimitOnce) {
@@ -137,7 +156,7 @@ TEST_F(Panel, OutOfRangeEntryShowsTheRangeMessageAndSendsTheLimitOnce) {
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0].text, QStringLiteral("Please enter an integer between 15 and 60."));
     EXPECT_EQ(Edit(1004)->text(), QStringLiteral("60"));
-    EXPECT_EQ(Slider(1002)->value(), Slider(1002)->minimum());  // at the top
+    EXPECT_EQ(Slider(1002)->value(), Slider(1002)->maximum());  // at the top
     EXPECT_EQ(TheOrvex().config[CV::PitchAgility], 60);
     ASSERT_TRUE(WaitForFrames(5));
     const std::vector<SimFrame> frames = FramesUpToTailReset();
@@ -162,7 +181,7 @@ TEST_F(Panel, HeldEnterSendsOnce) {
     }
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), false);
     QApplication::sendEvent(edit, &release);
-    EXPECT_EQ(Slider(1012)->value(), 135 - 77);
+    EXPECT_EQ(Slider(1012)->value(), 77);
     ASSERT_TRUE(WaitForFrames(5));
     // The next action's frame follows at once: one frame for the press.
     Enter(1005, QStringLiteral("50"));
@@ -266,7 +285,7 @@ TEST_F(Panel, ResetRightAfterStartRestoresTheStartValues) {
     EXPECT_EQ(Edit(1015)->text(), QStringLiteral("10"));
     EXPECT_EQ(TheOrvex().image.TuningBlock[33], 15);
     EXPECT_EQ(TheOrvex().image.TuningBlock[6], 10);
-    EXPECT_EQ(Slider(1002)->value(), Slider(1002)->maximum());
+    EXPECT_EQ(Slider(1002)->value(), Slider(1002)->minimum());
 }
 
 TEST_F(Panel, PresetWithoutDeviceChangesPanelAndImage) {

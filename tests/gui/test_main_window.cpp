@@ -206,7 +206,7 @@ TEST_F(MainStart, ShowsNotConnectedWithLampsOffAndStartValues) {
                                                {1016, 15}, {1128, 15}, {1017, 10}};
     for (auto [id, value] : startValues) EXPECT_EQ(Edit(id)->text(), QString::number(value)) << id;
     for (int id : {1002, 1003, 1010, 1013, 1011, 1025, 1012})
-        EXPECT_EQ(Slider(id)->value(), Slider(id)->maximum()) << id;
+        EXPECT_EQ(Slider(id)->value(), Slider(id)->minimum()) << id;
     // The view has taken the link.
     EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), view().notifyHandle());
     EXPECT_TRUE(TheOrvex().LinkPort.Flags() & PortRxQueue);

@@ -206,8 +206,8 @@ TEST_F(SwashplateTravel, ShowsBothLimitsOnSlidersAndInTheBoxes) {
     EXPECT_EQ(Slider(1025)->minimum(), 20);
     EXPECT_EQ(Slider(1025)->maximum(), 125);
     EXPECT_EQ(Slider(1025)->tickInterval(), 15);
-    EXPECT_EQ(Slider(1025)->value(), 145 - 80);
-    EXPECT_EQ(Slider(1105)->value(), 145 - 70);
+    EXPECT_EQ(Slider(1025)->value(), 80);
+    EXPECT_EQ(Slider(1105)->value(), 70);
     EXPECT_EQ(Edit(1106)->text(), "80");
     EXPECT_EQ(Edit(1107)->text(), "70");
     EXPECT_TRUE(Page()->refreshTimerActive());
@@ -253,7 +253,7 @@ TEST_F(SwashplateTravel, TypingAboveTheRangeShowsTheRangeMessageAndSends125Once)
     QApplication::sendEvent(Edit(1106), &release);
 
     EXPECT_EQ(Messages(), QStringList{"Please enter an integer between 20 and 125."});
-    EXPECT_EQ(Slider(1025)->value(), Slider(1025)->minimum()) << "the slider stands at its top";
+    EXPECT_EQ(Slider(1025)->value(), Slider(1025)->maximum()) << "the slider stands at its top";
     EXPECT_EQ(Edit(1106)->text(), "125");
     EXPECT_EQ(TheOrvex().image.SetupBlock[14], 125);
     const SimFrame f = NextFrame();
@@ -279,7 +279,7 @@ TEST_F(SwashplateTravel, DraggingSendsNothingAndTheReleaseSendsTheLastValue) {
     Connect();
     OpenOnPage(kSwashTravelPage);
     QSlider* aileron = Slider(1025);
-    Drag(aileron, HandleCentre(aileron, 145 - 110), false);
+    Drag(aileron, HandleCentre(aileron, 110), false);
     const int shown = Edit(1106)->text().toInt();
     EXPECT_GT(shown, 80);
     EXPECT_EQ(TheOrvex().config[CV::AileronLimit], shown);
@@ -331,12 +331,12 @@ TEST_F(SwashplateTravel, TheRefreshFollowsConfigValuesButLeavesATypedNumberAlone
     Type(Edit(1106), "99");
     TheOrvex().config[CV::AileronLimit] = 50;
     WaitForRefresh(CV::ElevatorLimit, 40, [&] { return Edit(1107)->text() == "40"; });
-    EXPECT_EQ(Slider(1025)->value(), 145 - 50);
-    EXPECT_EQ(Slider(1105)->value(), 145 - 40);
+    EXPECT_EQ(Slider(1025)->value(), 50);
+    EXPECT_EQ(Slider(1105)->value(), 40);
     EXPECT_EQ(Edit(1106)->text(), "99") << "the refresh overwrote the number being typed";
     QTest::keyClick(Edit(1106), Qt::Key_Return);
     EXPECT_EQ(SetupByte(NextFrame(), 14), 99);
-    EXPECT_EQ(Slider(1025)->value(), 145 - 99);
+    EXPECT_EQ(Slider(1025)->value(), 99);
 }
 
 TEST_F(SwashplateTravel, AnEnteredValueStaysShownWhileTheDeviceIsSilent) {
@@ -347,14 +347,14 @@ TEST_F(SwashplateTravel, AnEnteredValueStaysShownWhileTheDeviceIsSilent) {
     EXPECT_EQ(TheOrvex().config[CV::AileronLimit], 95);
     WaitForRefresh(CV::ElevatorLimit, 45, [&] { return Edit(1107)->text() == "45"; });
     EXPECT_EQ(Edit(1106)->text(), "95");
-    EXPECT_EQ(Slider(1025)->value(), 145 - 95);
+    EXPECT_EQ(Slider(1025)->value(), 95);
 }
 
 TEST_F(SwashplateTravel, TheRefreshLeavesAHeldSliderAlone) {
     Connect();
     OpenOnPage(kSwashTravelPage);
     QSlider* aileron = Slider(1025);
-    Drag(aileron, HandleCentre(aileron, 145 - 100), false);
+    Drag(aileron, HandleCentre(aileron, 100), false);
     const int held = Edit(1106)->text().toInt();
     const int position = aileron->value();
     TheOrvex().config[CV::AileronLimit] = 30;  // as an answered frame would copy it
@@ -381,7 +381,7 @@ TEST_F(CollectivePitch, ShowsTheValueWithTheSignUpAndNoTimer) {
     EXPECT_EQ(Slider(1025)->minimum(), -125);
     EXPECT_EQ(Slider(1025)->maximum(), 125);
     EXPECT_EQ(Slider(1025)->tickInterval(), 50);
-    EXPECT_EQ(Slider(1025)->value(), -70);
+    EXPECT_EQ(Slider(1025)->value(), 70);
     EXPECT_EQ(Edit(1110)->text(), "70");
     EXPECT_FALSE(Page()->refreshTimerActive());
 }
@@ -401,11 +401,11 @@ TEST_F(CollectivePitch, TopIsPlus125BottomMinus125AndTheCentreZero) {
     // fewer pixels), the arrow keys bring it to 0, a click on the handle sends.
     Drag(s, QPoint(s->width() / 2, s->height() / 2));
     EXPECT_LE(std::abs(s->value()), 2);
-    EXPECT_EQ(Edit(1110)->text().toInt(), -s->value());
-    EXPECT_EQ(TuningByte(NextFrame(), 38), -s->value());
+    EXPECT_EQ(Edit(1110)->text().toInt(), s->value());
+    EXPECT_EQ(TuningByte(NextFrame(), 38), s->value());
     s->setFocus();
-    while (s->value() > 0) QTest::keyClick(s, Qt::Key_Up);
-    while (s->value() < 0) QTest::keyClick(s, Qt::Key_Down);
+    while (s->value() > 0) QTest::keyClick(s, Qt::Key_Down);
+    while (s->value() < 0) QTest::keyClick(s, Qt::Key_Up);
     EXPECT_EQ(Edit(1110)->text(), "0");
     QTest::mouseClick(s, Qt::LeftButton, {}, HandleCentre(s, 0));
     EXPECT_EQ(s->value(), 0);
@@ -417,7 +417,7 @@ TEST_F(CollectivePitch, MinusThreeHundredShowsTheRangeMessageAndSendsMinus125) {
     OpenOnPage(kCollectivePage);
     Enter(Edit(1110), "-300");
     EXPECT_EQ(Messages(), QStringList{"Please enter an integer between -125 and 125."});
-    EXPECT_EQ(Slider(1025)->value(), Slider(1025)->maximum()) << "the slider stands at its bottom";
+    EXPECT_EQ(Slider(1025)->value(), Slider(1025)->minimum()) << "the slider stands at its bottom";
     EXPECT_EQ(Edit(1110)->text(), "-125");
     EXPECT_EQ(TheOrvex().config[CV::TotalCoefficient], -125);
     const SimFrame f = NextFrame();
@@ -430,10 +430,11 @@ TEST_F(CollectivePitch, AssistiveTechnologyMovesAreSentOnceTheySettle) {
     OpenOnPage(kCollectivePage);
     QAccessibleValueInterface* value = QAccessible::queryAccessibleInterface(Slider(1025))->valueInterface();
     ASSERT_NE(value, nullptr);
-    value->setCurrentValue(Slider(1025)->value() + 1);
-    EXPECT_EQ(Edit(1110)->text(), "69");
-    EXPECT_EQ(TheOrvex().config[CV::TotalCoefficient], 69);
-    EXPECT_EQ(static_cast<int8_t>(TuningByte(NextTimedFrame(), 38)), 69);
+    EXPECT_EQ(value->currentValue().toInt(), Edit(1110)->text().toInt());
+    value->setCurrentValue(value->currentValue().toInt() + 1);
+    EXPECT_EQ(Edit(1110)->text(), "71");
+    EXPECT_EQ(TheOrvex().config[CV::TotalCoefficient], 71);
+    EXPECT_EQ(static_cast<int8_t>(TuningByte(NextTimedFrame(), 38)), 71);
     Enter(Edit(1110), "50");
     EXPECT_EQ(TuningByte(NextFrame(), 38), 50) << "the move was sent more than once";
 }
@@ -444,7 +445,7 @@ TEST_F(CollectivePitch, ADeviceReplyDoesNotMoveTheSlider) {
     OpenOnPage(kCollectivePage);
     ASSERT_TRUE(RequestParametersUntil([] { return TheOrvex().config[CV::TotalCoefficient] == -40; }))
         << "the page did not take the reply";
-    EXPECT_EQ(Slider(1025)->value(), -70);
+    EXPECT_EQ(Slider(1025)->value(), 70);
     EXPECT_EQ(Edit(1110)->text(), "70");
     EXPECT_EQ(static_cast<CStep11*>(Page())->collectivePitch(), 70);
 }
@@ -471,9 +472,9 @@ protected:
 TEST_F(TailSetup, ShowsTrimLimitsAndDirection) {
     OpenOnPage(kTailPage);
     EXPECT_NE(dynamic_cast<CStep13*>(Page()), nullptr);
-    EXPECT_EQ(Slider(1025)->value(), -10);
-    EXPECT_EQ(Slider(1118)->value(), 145 - 90);
-    EXPECT_EQ(Slider(1117)->value(), 145 - 80);
+    EXPECT_EQ(Slider(1025)->value(), 10);
+    EXPECT_EQ(Slider(1118)->value(), 90);
+    EXPECT_EQ(Slider(1117)->value(), 80);
     EXPECT_EQ(Slider(1118)->tickInterval(), 15);
     EXPECT_EQ(Slider(1025)->tickInterval(), 50);
     EXPECT_EQ(Edit(1119)->text(), "10");
@@ -508,7 +509,7 @@ TEST_F(TailSetup, FiveForLimitBShowsTheRangeMessageAndSends20LeavingLimitA) {
     Enter(Edit(1121), "5");
     EXPECT_EQ(Messages(), QStringList{"Please enter an integer between 20 and 125."});
     EXPECT_EQ(Edit(1121)->text(), "20");
-    EXPECT_EQ(Slider(1117)->value(), Slider(1117)->maximum()) << "the slider stands at its bottom";
+    EXPECT_EQ(Slider(1117)->value(), Slider(1117)->minimum()) << "the slider stands at its bottom";
     const SimFrame f = NextFrame();
     EXPECT_EQ(SetupByte(f, 13), 20);
     EXPECT_EQ(SetupByte(f, 12), 90);
@@ -520,12 +521,12 @@ TEST_F(TailSetup, TrimAndLimitAEntriesGoToTheirBytes) {
     Connect();
     OpenOnPage(kTailPage);
     Enter(Edit(1119), "-30");
-    EXPECT_EQ(Slider(1025)->value(), 30);
+    EXPECT_EQ(Slider(1025)->value(), -30);
     SimFrame f = NextFrame();
     EXPECT_EQ(SetupByte(f, 3), -30);
     EXPECT_EQ(SetupByte(f, 12), 90);
     Enter(Edit(1120), "110");
-    EXPECT_EQ(Slider(1118)->value(), 145 - 110);
+    EXPECT_EQ(Slider(1118)->value(), 110);
     f = NextFrame();
     EXPECT_EQ(SetupByte(f, 12), 110);
     EXPECT_EQ(SetupByte(f, 3), -30);
@@ -550,7 +551,7 @@ TEST_F(TailSetup, ReleasingLimitBSendsTheLastValueShown) {
     Connect();
     OpenOnPage(kTailPage);
     QSlider* s = Slider(1117);
-    Drag(s, HandleCentre(s, 145 - 40), false);
+    Drag(s, HandleCentre(s, 40), false);
     const QString shown = Edit(1121)->text();
     EXPECT_LT(shown.toInt(), 80);
     EXPECT_EQ(TheOrvex().config[CV::TailLimitB], shown.toInt());
@@ -580,8 +581,8 @@ TEST_F(TailSetup, TheRefreshFollowsConfigValuesButLeavesATypedNumberAlone) {
     TheOrvex().config[CV::TailLimitA] = 60;
     TheOrvex().config[CV::TailPoint] = -20;
     WaitForRefresh(CV::ServoDirCH4, -1, [&] { return PageParts::Caption(Button(1116)) == "Tail servo(Reverse)"; });
-    EXPECT_EQ(Slider(1118)->value(), 145 - 60);
-    EXPECT_EQ(Slider(1025)->value(), 20);
+    EXPECT_EQ(Slider(1118)->value(), 60);
+    EXPECT_EQ(Slider(1025)->value(), -20);
     EXPECT_EQ(Edit(1119)->text(), "-20");
     EXPECT_EQ(Edit(1120)->text(), "100");
 }
