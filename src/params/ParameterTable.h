@@ -131,10 +131,6 @@ struct ByteDef {
     const char* name;
     int16_t factory;    // kKeep: factory reset leaves it
     int16_t low, high;  // range enforced by the editing control (0, 0: none)
-
-    // A vertical slider shows the top of the range at its top: its position
-    // runs the other way round from the value.
-    int Mirrored(int v) const { return low + high - v; }
 };
 
 struct TuningByteDef {

@@ -9,11 +9,7 @@ constexpr int kTickLength = 4;
 const QColor kTickColour(0x9a, 0xa8, 0xb6);
 }  // namespace
 
-PanelSlider::PanelSlider(QWidget* parent) : QSlider(Qt::Vertical, parent) {
-    setInvertedAppearance(true);
-    setInvertedControls(true);
-    setTickPosition(QSlider::TicksBothSides);
-}
+PanelSlider::PanelSlider(QWidget* parent) : QSlider(Qt::Vertical, parent) { setTickPosition(QSlider::TicksBothSides); }
 
 int PanelSlider::HandleCentreY(int position) const {
     QStyleOptionSlider opt;
@@ -23,9 +19,14 @@ int PanelSlider::HandleCentreY(int position) const {
     return style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, this).center().y();
 }
 
-void PanelSlider::paintEvent(QPaintEvent* event) {
-    QSlider::paintEvent(event);
-    if (!styleSheet().isEmpty() && tickPosition() != NoTicks && tickInterval() > 0) DrawTicks();
+void PanelSlider::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QStyleOptionSlider opt;
+    initStyleOption(&opt);
+    opt.subControls = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
+    style()->drawComplexControl(QStyle::CC_Slider, &opt, &painter, this);
+    painter.end();
+    if (tickPosition() != NoTicks && tickInterval() > 0) DrawTicks();
 }
 
 void PanelSlider::DrawTicks() {
@@ -36,6 +37,6 @@ void PanelSlider::DrawTicks() {
         painter.drawLine(0, y, kTickLength - 1, y);
         painter.drawLine(width() - kTickLength, y, width() - 1, y);
     };
-    for (int position = minimum(); position < maximum(); position += tickInterval()) tick(position);
-    tick(maximum());
+    for (int position = maximum(); position > minimum(); position -= tickInterval()) tick(position);
+    tick(minimum());
 }

@@ -1,8 +1,9 @@
 #pragma once
-// A vertical slider of the parameter panel. Positions grow downwards, so
-// larger values sit higher, and the arrow keys follow the handle. It draws
-// its tick marks itself when a skin style sheet is in effect, because a
-// styled slider leaves them out.
+// A vertical slider of the parameter panel. Its value is the number in its
+// box (what assistive technology reads and sets); larger values sit higher,
+// as on any upright slider. It draws its tick marks itself, counted down from
+// the top, because a style counts them up from the bottom and a skin style
+// sheet leaves them out.
 
 #include <QSlider>
 

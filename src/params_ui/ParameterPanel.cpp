@@ -189,9 +189,8 @@ void ParameterPanel::InitSliders() {
         QSlider* slider = sliders_[i];
         const ByteDef& range = RangeOf(i);
         const QSignalBlocker block(slider);
-        const int low = range.Mirrored(range.high), high = range.Mirrored(range.low);
-        slider->setRange(low, high);
-        slider->setPageStep(std::max(1, (high - low) / 5));
+        slider->setRange(range.low, range.high);
+        slider->setPageStep(std::max(1, (range.high - range.low) / 5));
         slider->setTickInterval(kTickFrequency);
         SetSliderPosition(i);
     }
@@ -205,8 +204,7 @@ void ParameterPanel::PlaceScales() {
         const int right = slider->x() - DluX(1);
         const int height = DluY(kScaleH);
         for (QLabel* label : scales_[i]) {
-            const int position = RangeOf(i).Mirrored(label->property("scaleValue").toInt());
-            const int y = slider->y() + slider->HandleCentreY(position);
+            const int y = slider->y() + slider->HandleCentreY(label->property("scaleValue").toInt());
             label->setGeometry(right - DluX(kScaleW), y - height / 2, DluX(kScaleW), height);
         }
     }
@@ -214,12 +212,10 @@ void ParameterPanel::PlaceScales() {
 
 QSlider* ParameterPanel::slider(int index) const { return sliders_[index]; }
 
-int ParameterPanel::ValueFromPosition(int index) const { return RangeOf(index).Mirrored(sliders_[index]->value()); }
-
 void ParameterPanel::SetSliderPosition(int index) {
     const QSignalBlocker block(sliders_[index]);
     // The slider keeps the position inside its range, as a trackbar does.
-    sliders_[index]->setValue(RangeOf(index).Mirrored(panel_.value[index]));
+    sliders_[index]->setValue(panel_.value[index]);
 }
 
 void ParameterPanel::SetSliderPositions() {
@@ -259,7 +255,7 @@ void ParameterPanel::ShowValues(const PanelValues& values) {
 // value is sent when the mouse lets go or the move has settled. The box the
 // user may be typing in elsewhere keeps its text.
 void ParameterPanel::OnDrag(int index) {
-    panel_.value[index] = ValueFromPosition(index);
+    panel_.value[index] = sliders_[index]->value();
     for (int i = 0; i < 7; ++i) {
         if (i == index)
             DataExchange::WriteInt(edits_[i], panel_.value[i]);

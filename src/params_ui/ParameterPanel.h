@@ -71,7 +71,6 @@ private:
     void OnReset(ResetGroup group);
     void OnAllDataReset();
 
-    int ValueFromPosition(int index) const;
     void SetSliderPosition(int index);
     void SetSliderPositions();
     void WriteEdits();

@@ -58,9 +58,7 @@ SliderField::SliderField(CWizardPage* page, const SliderFieldDef& def)
     NameControl(slider_, def.sliderId);
     slider_->setAccessibleName(name);
     slider_->setGeometry(DluRect(def.x, def.y, def.w, def.h));
-    // Positions grow downwards, so the larger values sit higher; the keys follow the handle.
-    slider_->setInvertedAppearance(true);
-    slider_->setInvertedControls(true);
+    // The slider's value is the number in the box; an upright slider puts the larger values higher.
     slider_->setTickPosition(QSlider::TicksBothSides);
     slider_->installEventFilter(this);
     connect(slider_, &QSlider::valueChanged, this, &SliderField::OnDrag);
@@ -86,11 +84,10 @@ SliderField::SliderField(CWizardPage* page, const SliderFieldDef& def)
 void SliderField::Initialise() {
     {
         const QSignalBlocker block(slider_);
-        const int top = PositionOf(range_.high), bottom = PositionOf(range_.low);
-        slider_->setRange(top, bottom);
-        slider_->setPageStep(std::max(1, (bottom - top) / 5));
+        slider_->setRange(range_.low, range_.high);
+        slider_->setPageStep(std::max(1, (range_.high - range_.low) / 5));
         slider_->setTickInterval(def_.tickFrequency);
-        slider_->setValue(PositionOf(value_));
+        slider_->setValue(value_);
     }
     Skin::SkinControl(slider_, kSkinStyleSlider, 5, 1, 0, 0, 0);
     DataExchange::WriteInt(edit_, value_);
@@ -102,7 +99,7 @@ void SliderField::PlaceScale() {
     const int right = slider_->x() - DluX(kScaleGap);
     const int width = DluX(kScaleW), height = DluY(kScaleH);
     for (QLabel* label : scale_) {
-        const int y = slider_->y() + HandleCentreY(slider_, PositionOf(label->property("scaleValue").toInt()));
+        const int y = slider_->y() + HandleCentreY(slider_, label->property("scaleValue").toInt());
         label->setGeometry(right - width, y - height / 2, width, height);
     }
 }
@@ -110,7 +107,7 @@ void SliderField::PlaceScale() {
 void SliderField::ShowPosition() {
     const QSignalBlocker block(slider_);
     // The slider keeps the position inside its range, as a trackbar does.
-    slider_->setValue(PositionOf(value_));
+    slider_->setValue(value_);
 }
 
 void SliderField::StoreByte() { *BytePtr(orvex_.image, Def(def_.name).device) = static_cast<int8_t>(value_); }
@@ -118,7 +115,7 @@ void SliderField::StoreByte() { *BytePtr(orvex_.image, Def(def_.name).device) = 
 // A drag, a key or the wheel moving the slider: the value and its box; it is
 // sent when the mouse lets go or the move has settled.
 void SliderField::OnDrag() {
-    value_ = range_.Mirrored(slider_->value());
+    value_ = slider_->value();
     orvex_.config[def_.name] = static_cast<int8_t>(value_);
     DataExchange::WriteInt(edit_, value_);
 }

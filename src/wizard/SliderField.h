@@ -69,7 +69,6 @@ private:
     void ShowPosition();
     void PlaceScale();
     void StoreByte();
-    int PositionOf(int value) const { return range_.Mirrored(value); }
 
     SliderFieldDef def_;
     Orvex& orvex_;

@@ -77,18 +77,18 @@ TEST_F(Connect, ParametersFromTheDeviceReachTheSlidersAndBoxes) {
     ConnectToSim();
     const ParameterImage& image = TheOrvex().image;
     // slider, edit, TuningBlock byte, position base
-    const int table[7][4] = {{MainFormIds::PitchAgility, MainFormIds::PitchAgilityEdit, 33, 75},
-                             {MainFormIds::PitchGain, MainFormIds::PitchGainEdit, 12, 135},
-                             {MainFormIds::RollAgility, MainFormIds::RollAgilityEdit, 34, 75},
-                             {MainFormIds::RollGain, MainFormIds::RollGainEdit, 6, 135},
-                             {MainFormIds::YawRateL, MainFormIds::YawRateLEdit, 31, 75},
-                             {MainFormIds::YawRateR, MainFormIds::YawRateREdit, 32, 75},
-                             {MainFormIds::TailGain, MainFormIds::TailGainEdit, 0, 135}};
+    const int table[7][3] = {{MainFormIds::PitchAgility, MainFormIds::PitchAgilityEdit, 33},
+                             {MainFormIds::PitchGain, MainFormIds::PitchGainEdit, 12},
+                             {MainFormIds::RollAgility, MainFormIds::RollAgilityEdit, 34},
+                             {MainFormIds::RollGain, MainFormIds::RollGainEdit, 6},
+                             {MainFormIds::YawRateL, MainFormIds::YawRateLEdit, 31},
+                             {MainFormIds::YawRateR, MainFormIds::YawRateREdit, 32},
+                             {MainFormIds::TailGain, MainFormIds::TailGainEdit, 0}};
     for (const auto& row : table) {
         SCOPED_TRACE(row[0]);
         const int value = image.TuningBlock[row[2]];
         EXPECT_EQ(Edit(row[1])->text(), QString::number(value));
-        EXPECT_EQ(Slider(row[0])->value(), row[3] - value);
+        EXPECT_EQ(Slider(row[0])->value(), value);
     }
 }
 

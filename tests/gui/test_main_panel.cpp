@@ -9,6 +9,7 @@
 #include "widgets/CPngButton.h"
 #include "widgets/Dialogs.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -87,7 +88,7 @@ TEST_F(Panel, SliderReleaseSendsOneFrameWithTheNewValue) {
     for (int dy = 10; dy <= 60; dy += 10) QTest::mouseMove(slider, start - QPoint(0, dy));
     const int newValue = Edit(MainFormIds::RollGainEdit)->text().toInt();
     EXPECT_GT(newValue, oldValue);
-    EXPECT_EQ(newValue, 135 - slider->value());
+    EXPECT_EQ(newValue, slider->value());
     // Nothing written into the image while dragging.
     EXPECT_EQ(TheOrvex().image.TuningBlock[6], oldValue);
     QTest::mouseRelease(slider, Qt::LeftButton, {}, start - QPoint(0, 60));
@@ -125,12 +126,30 @@ TEST_F(Panel, KeyAndWheelMovesAreSentOnceTheySettle) {
     wheelNotch();
     const int newValue = Edit(MainFormIds::RollAgilityEdit)->text().toInt();
     EXPECT_NE(newValue, oldValue + 3);
-    EXPECT_EQ(newValue, 75 - slider->value());
+    EXPECT_EQ(newValue, slider->value());
     ASSERT_TRUE(WaitForFrames(5));
     const std::vector<SimFrame> frames = FramesUpToTailReset();
     ASSERT_EQ(frames.size(), 6u);
     EXPECT_EQ(TuningByte(frames[4], 34), newValue);
     EXPECT_EQ(TuningByte(frames[5], 0), 10);  // the Reset's frame
+}
+
+// Assistive technology reads and sets the number in the box, and raising it
+// raises the box.
+TEST_F(Panel, AssistiveTechnologyReadsAndSetsTheBoxValue) {
+    OpenFrame();
+    Enter(1004, QStringLiteral("40"));
+    const std::pair<int, int> sliders[] = {{1002, 1004}, {1003, 1005}, {1010, 1014}, {1013, 1015},
+                                           {1011, 1016}, {1025, 1128}, {1012, 1017}};
+    for (auto [sliderId, editId] : sliders) {
+        SCOPED_TRACE(sliderId);
+        QAccessibleValueInterface* value = QAccessible::queryAccessibleInterface(Slider(sliderId))->valueInterface();
+        ASSERT_NE(value, nullptr);
+        const int shown = Edit(editId)->text().toInt();
+        EXPECT_EQ(value->currentValue().toInt(), shown);
+        value->setCurrentValue(shown + 1);
+        EXPECT_EQ(Edit(editId)->text().toInt(), shown + 1);
+    }
 }
 
 TEST_F(Panel, OutOfRangeEntryShowsTheRangeMessageAndSendsTheLimitOnce) {
@@ -140,7 +159,7 @@ TEST_F(Panel, OutOfRangeEntryShowsTheRangeMessageAndSendsTheLimitOnce) {
     ASSERT_EQ(messages.size(), 1);
     EXPECT_EQ(messages[0].text, QStringLiteral("Please enter an integer between 15 and 60."));
     EXPECT_EQ(Edit(MainFormIds::PitchAgilityEdit)->text(), QStringLiteral("60"));
-    EXPECT_EQ(Slider(MainFormIds::PitchAgility)->value(), Slider(MainFormIds::PitchAgility)->minimum());  // at the top
+    EXPECT_EQ(Slider(MainFormIds::PitchAgility)->value(), Slider(MainFormIds::PitchAgility)->maximum());  // at the top
     EXPECT_EQ(TheOrvex().config[CV::PitchAgility], 60);
     ASSERT_TRUE(WaitForFrames(5));
     const std::vector<SimFrame> frames = FramesUpToTailReset();
@@ -165,7 +184,7 @@ TEST_F(Panel, HeldEnterSendsOnce) {
     }
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), false);
     QApplication::sendEvent(edit, &release);
-    EXPECT_EQ(Slider(MainFormIds::TailGain)->value(), 135 - 77);
+    EXPECT_EQ(Slider(MainFormIds::TailGain)->value(), 77);
     ASSERT_TRUE(WaitForFrames(5));
     // The next action's frame follows at once: one frame for the press.
     Enter(MainFormIds::PitchGainEdit, QStringLiteral("50"));
@@ -269,7 +288,7 @@ TEST_F(Panel, ResetRightAfterStartRestoresTheStartValues) {
     EXPECT_EQ(Edit(MainFormIds::RollGainEdit)->text(), QStringLiteral("10"));
     EXPECT_EQ(TheOrvex().image.TuningBlock[33], 15);
     EXPECT_EQ(TheOrvex().image.TuningBlock[6], 10);
-    EXPECT_EQ(Slider(MainFormIds::PitchAgility)->value(), Slider(MainFormIds::PitchAgility)->maximum());
+    EXPECT_EQ(Slider(MainFormIds::PitchAgility)->value(), Slider(MainFormIds::PitchAgility)->minimum());
 }
 
 TEST_F(Panel, PresetWithoutDeviceChangesPanelAndImage) {

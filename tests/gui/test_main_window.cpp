@@ -221,7 +221,7 @@ TEST_F(MainStart, ShowsNotConnectedWithLampsOffAndStartValues) {
     for (auto [id, value] : startValues) EXPECT_EQ(Edit(id)->text(), QString::number(value)) << id;
     for (int id : {MainFormIds::PitchAgility, MainFormIds::PitchGain, MainFormIds::RollAgility, MainFormIds::RollGain,
                    MainFormIds::YawRateL, MainFormIds::YawRateR, MainFormIds::TailGain})
-        EXPECT_EQ(Slider(id)->value(), Slider(id)->maximum()) << id;
+        EXPECT_EQ(Slider(id)->value(), Slider(id)->minimum()) << id;
     // The view has taken the link.
     EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), view().notifyHandle());
     EXPECT_TRUE(TheOrvex().LinkPort.Flags() & PortRxQueue);

@@ -32,6 +32,7 @@ namespace {
 // Frames the way to a page sends: the Receiver, Monitor and Installation
 // pages each send one QueryFrame.
 constexpr size_t kNavigationFrames = 3;
+constexpr int kParameterCode = 30;  // the frame that carries the whole image
 
 constexpr int kSwashTravelPage = 9, kCollectivePage = 10, kTailPage = 11, kGyroPage = 12, kPirouettePage = 13;
 
@@ -203,8 +204,8 @@ TEST_F(SwashplateTravel, ShowsBothLimitsOnSlidersAndInTheBoxes) {
     EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->minimum(), 20);
     EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->maximum(), 125);
     EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->tickInterval(), 15);
-    EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->value(), 145 - 80);
-    EXPECT_EQ(Slider(SwashplateTravelIds::ElevatorSlider)->value(), 145 - 70);
+    EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->value(), 80);
+    EXPECT_EQ(Slider(SwashplateTravelIds::ElevatorSlider)->value(), 70);
     EXPECT_EQ(Edit(SwashplateTravelIds::AileronEdit)->text(), "80");
     EXPECT_EQ(Edit(SwashplateTravelIds::ElevatorEdit)->text(), "70");
     EXPECT_TRUE(Page()->refreshTimerActive());
@@ -251,7 +252,7 @@ TEST_F(SwashplateTravel, TypingAboveTheRangeShowsTheRangeMessageAndSends125Once)
 
     EXPECT_EQ(Messages(), QStringList{"Please enter an integer between 20 and 125."});
     EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->value(),
-              Slider(SwashplateTravelIds::AileronSlider)->minimum())
+              Slider(SwashplateTravelIds::AileronSlider)->maximum())
         << "the slider stands at its top";
     EXPECT_EQ(Edit(SwashplateTravelIds::AileronEdit)->text(), "125");
     EXPECT_EQ(TheOrvex().image.SetupBlock[14], 125);
@@ -278,7 +279,7 @@ TEST_F(SwashplateTravel, DraggingSendsNothingAndTheReleaseSendsTheLastValue) {
     Connect();
     OpenOnPage(kSwashTravelPage);
     QSlider* aileron = Slider(SwashplateTravelIds::AileronSlider);
-    Drag(aileron, HandleCentre(aileron, 145 - 110), false);
+    Drag(aileron, HandleCentre(aileron, 110), false);
     const int shown = Edit(SwashplateTravelIds::AileronEdit)->text().toInt();
     EXPECT_GT(shown, 80);
     EXPECT_EQ(TheOrvex().config[CV::AileronLimit], shown);
@@ -316,8 +317,14 @@ TEST_F(SwashplateTravel, KeyboardMovesAreSentOnceTheySettle) {
     EXPECT_LT(afterPage, 83);
     EXPECT_EQ(TheOrvex().config[CV::AileronLimit], afterPage);
 
-    // One frame for the whole move, with what the box shows.
-    EXPECT_EQ(SetupByte(NextTimedFrame(), 14), afterPage);
+    // One frame for the whole move, with what the box shows: the first
+    // parameter frame that changes the aileron travel.
+    SimFrame settled;
+    for (int frames = 0; frames < 5; ++frames) {
+        settled = NextTimedFrame();
+        if (settled.code == kParameterCode && SetupByte(settled, 14) != 80) break;
+    }
+    EXPECT_EQ(SetupByte(settled, 14), afterPage) << "a step of the move was sent on its own";
     Enter(Edit(SwashplateTravelIds::ElevatorEdit), "75");
     const SimFrame f = NextFrame();
     EXPECT_EQ(SetupByte(f, 15), 75) << "the move was sent more than once";
@@ -330,12 +337,12 @@ TEST_F(SwashplateTravel, TheRefreshFollowsConfigValuesButLeavesATypedNumberAlone
     Type(Edit(SwashplateTravelIds::AileronEdit), "99");
     TheOrvex().config[CV::AileronLimit] = 50;
     WaitForRefresh(CV::ElevatorLimit, 40, [&] { return Edit(SwashplateTravelIds::ElevatorEdit)->text() == "40"; });
-    EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->value(), 145 - 50);
-    EXPECT_EQ(Slider(SwashplateTravelIds::ElevatorSlider)->value(), 145 - 40);
+    EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->value(), 50);
+    EXPECT_EQ(Slider(SwashplateTravelIds::ElevatorSlider)->value(), 40);
     EXPECT_EQ(Edit(SwashplateTravelIds::AileronEdit)->text(), "99") << "the refresh overwrote the number being typed";
     QTest::keyClick(Edit(SwashplateTravelIds::AileronEdit), Qt::Key_Return);
     EXPECT_EQ(SetupByte(NextFrame(), 14), 99);
-    EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->value(), 145 - 99);
+    EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->value(), 99);
 }
 
 TEST_F(SwashplateTravel, AnEnteredValueStaysShownWhileTheDeviceIsSilent) {
@@ -346,14 +353,14 @@ TEST_F(SwashplateTravel, AnEnteredValueStaysShownWhileTheDeviceIsSilent) {
     EXPECT_EQ(TheOrvex().config[CV::AileronLimit], 95);
     WaitForRefresh(CV::ElevatorLimit, 45, [&] { return Edit(SwashplateTravelIds::ElevatorEdit)->text() == "45"; });
     EXPECT_EQ(Edit(SwashplateTravelIds::AileronEdit)->text(), "95");
-    EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->value(), 145 - 95);
+    EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->value(), 95);
 }
 
 TEST_F(SwashplateTravel, TheRefreshLeavesAHeldSliderAlone) {
     Connect();
     OpenOnPage(kSwashTravelPage);
     QSlider* aileron = Slider(SwashplateTravelIds::AileronSlider);
-    Drag(aileron, HandleCentre(aileron, 145 - 100), false);
+    Drag(aileron, HandleCentre(aileron, 100), false);
     const int held = Edit(SwashplateTravelIds::AileronEdit)->text().toInt();
     const int position = aileron->value();
     TheOrvex().config[CV::AileronLimit] = 30;  // as an answered frame would copy it
@@ -380,7 +387,7 @@ TEST_F(CollectivePitch, ShowsTheValueWithTheSignUpAndNoTimer) {
     EXPECT_EQ(Slider(CollectivePitchIds::PitchSlider)->minimum(), -125);
     EXPECT_EQ(Slider(CollectivePitchIds::PitchSlider)->maximum(), 125);
     EXPECT_EQ(Slider(CollectivePitchIds::PitchSlider)->tickInterval(), 50);
-    EXPECT_EQ(Slider(CollectivePitchIds::PitchSlider)->value(), -70);
+    EXPECT_EQ(Slider(CollectivePitchIds::PitchSlider)->value(), 70);
     EXPECT_EQ(Edit(CollectivePitchIds::PitchEdit)->text(), "70");
     EXPECT_FALSE(Page()->refreshTimerActive());
 }
@@ -400,11 +407,11 @@ TEST_F(CollectivePitch, TopIsPlus125BottomMinus125AndTheCentreZero) {
     // fewer pixels), the arrow keys bring it to 0, a click on the handle sends.
     Drag(s, QPoint(s->width() / 2, s->height() / 2));
     EXPECT_LE(std::abs(s->value()), 2);
-    EXPECT_EQ(Edit(CollectivePitchIds::PitchEdit)->text().toInt(), -s->value());
-    EXPECT_EQ(TuningByte(NextFrame(), 38), -s->value());
+    EXPECT_EQ(Edit(CollectivePitchIds::PitchEdit)->text().toInt(), s->value());
+    EXPECT_EQ(TuningByte(NextFrame(), 38), s->value());
     s->setFocus();
-    while (s->value() > 0) QTest::keyClick(s, Qt::Key_Up);
-    while (s->value() < 0) QTest::keyClick(s, Qt::Key_Down);
+    while (s->value() > 0) QTest::keyClick(s, Qt::Key_Down);
+    while (s->value() < 0) QTest::keyClick(s, Qt::Key_Up);
     EXPECT_EQ(Edit(CollectivePitchIds::PitchEdit)->text(), "0");
     QTest::mouseClick(s, Qt::LeftButton, {}, HandleCentre(s, 0));
     EXPECT_EQ(s->value(), 0);
@@ -416,7 +423,7 @@ TEST_F(CollectivePitch, MinusThreeHundredShowsTheRangeMessageAndSendsMinus125) {
     OpenOnPage(kCollectivePage);
     Enter(Edit(CollectivePitchIds::PitchEdit), "-300");
     EXPECT_EQ(Messages(), QStringList{"Please enter an integer between -125 and 125."});
-    EXPECT_EQ(Slider(CollectivePitchIds::PitchSlider)->value(), Slider(CollectivePitchIds::PitchSlider)->maximum())
+    EXPECT_EQ(Slider(CollectivePitchIds::PitchSlider)->value(), Slider(CollectivePitchIds::PitchSlider)->minimum())
         << "the slider stands at its bottom";
     EXPECT_EQ(Edit(CollectivePitchIds::PitchEdit)->text(), "-125");
     EXPECT_EQ(TheOrvex().config[CV::TotalCoefficient], -125);
@@ -431,10 +438,11 @@ TEST_F(CollectivePitch, AssistiveTechnologyMovesAreSentOnceTheySettle) {
     QAccessibleValueInterface* value =
         QAccessible::queryAccessibleInterface(Slider(CollectivePitchIds::PitchSlider))->valueInterface();
     ASSERT_NE(value, nullptr);
-    value->setCurrentValue(Slider(CollectivePitchIds::PitchSlider)->value() + 1);
-    EXPECT_EQ(Edit(CollectivePitchIds::PitchEdit)->text(), "69");
-    EXPECT_EQ(TheOrvex().config[CV::TotalCoefficient], 69);
-    EXPECT_EQ(static_cast<int8_t>(TuningByte(NextTimedFrame(), 38)), 69);
+    EXPECT_EQ(value->currentValue().toInt(), Edit(CollectivePitchIds::PitchEdit)->text().toInt());
+    value->setCurrentValue(value->currentValue().toInt() + 1);
+    EXPECT_EQ(Edit(CollectivePitchIds::PitchEdit)->text(), "71");
+    EXPECT_EQ(TheOrvex().config[CV::TotalCoefficient], 71);
+    EXPECT_EQ(static_cast<int8_t>(TuningByte(NextTimedFrame(), 38)), 71);
     Enter(Edit(CollectivePitchIds::PitchEdit), "50");
     EXPECT_EQ(TuningByte(NextFrame(), 38), 50) << "the move was sent more than once";
 }
@@ -445,7 +453,7 @@ TEST_F(CollectivePitch, ADeviceReplyDoesNotMoveTheSlider) {
     OpenOnPage(kCollectivePage);
     ASSERT_TRUE(RequestParametersUntil([] { return TheOrvex().config[CV::TotalCoefficient] == -40; }))
         << "the page did not take the reply";
-    EXPECT_EQ(Slider(CollectivePitchIds::PitchSlider)->value(), -70);
+    EXPECT_EQ(Slider(CollectivePitchIds::PitchSlider)->value(), 70);
     EXPECT_EQ(Edit(CollectivePitchIds::PitchEdit)->text(), "70");
     EXPECT_EQ(static_cast<CStep11*>(Page())->collectivePitch(), 70);
 }
@@ -472,9 +480,9 @@ protected:
 TEST_F(TailSetup, ShowsTrimLimitsAndDirection) {
     OpenOnPage(kTailPage);
     EXPECT_NE(dynamic_cast<CStep13*>(Page()), nullptr);
-    EXPECT_EQ(Slider(TailSetupIds::TrimSlider)->value(), -10);
-    EXPECT_EQ(Slider(TailSetupIds::LimitASlider)->value(), 145 - 90);
-    EXPECT_EQ(Slider(TailSetupIds::LimitBSlider)->value(), 145 - 80);
+    EXPECT_EQ(Slider(TailSetupIds::TrimSlider)->value(), 10);
+    EXPECT_EQ(Slider(TailSetupIds::LimitASlider)->value(), 90);
+    EXPECT_EQ(Slider(TailSetupIds::LimitBSlider)->value(), 80);
     EXPECT_EQ(Slider(TailSetupIds::LimitASlider)->tickInterval(), 15);
     EXPECT_EQ(Slider(TailSetupIds::TrimSlider)->tickInterval(), 50);
     EXPECT_EQ(Edit(TailSetupIds::TrimEdit)->text(), "10");
@@ -511,7 +519,7 @@ TEST_F(TailSetup, FiveForLimitBShowsTheRangeMessageAndSends20LeavingLimitA) {
     Enter(Edit(TailSetupIds::LimitBEdit), "5");
     EXPECT_EQ(Messages(), QStringList{"Please enter an integer between 20 and 125."});
     EXPECT_EQ(Edit(TailSetupIds::LimitBEdit)->text(), "20");
-    EXPECT_EQ(Slider(TailSetupIds::LimitBSlider)->value(), Slider(TailSetupIds::LimitBSlider)->maximum())
+    EXPECT_EQ(Slider(TailSetupIds::LimitBSlider)->value(), Slider(TailSetupIds::LimitBSlider)->minimum())
         << "the slider stands at its bottom";
     const SimFrame f = NextFrame();
     EXPECT_EQ(SetupByte(f, 13), 20);
@@ -524,12 +532,12 @@ TEST_F(TailSetup, TrimAndLimitAEntriesGoToTheirBytes) {
     Connect();
     OpenOnPage(kTailPage);
     Enter(Edit(TailSetupIds::TrimEdit), "-30");
-    EXPECT_EQ(Slider(TailSetupIds::TrimSlider)->value(), 30);
+    EXPECT_EQ(Slider(TailSetupIds::TrimSlider)->value(), -30);
     SimFrame f = NextFrame();
     EXPECT_EQ(SetupByte(f, 3), -30);
     EXPECT_EQ(SetupByte(f, 12), 90);
     Enter(Edit(TailSetupIds::LimitAEdit), "110");
-    EXPECT_EQ(Slider(TailSetupIds::LimitASlider)->value(), 145 - 110);
+    EXPECT_EQ(Slider(TailSetupIds::LimitASlider)->value(), 110);
     f = NextFrame();
     EXPECT_EQ(SetupByte(f, 12), 110);
     EXPECT_EQ(SetupByte(f, 3), -30);
@@ -554,7 +562,7 @@ TEST_F(TailSetup, ReleasingLimitBSendsTheLastValueShown) {
     Connect();
     OpenOnPage(kTailPage);
     QSlider* s = Slider(TailSetupIds::LimitBSlider);
-    Drag(s, HandleCentre(s, 145 - 40), false);
+    Drag(s, HandleCentre(s, 40), false);
     const QString shown = Edit(TailSetupIds::LimitBEdit)->text();
     EXPECT_LT(shown.toInt(), 80);
     EXPECT_EQ(TheOrvex().config[CV::TailLimitB], shown.toInt());
@@ -585,8 +593,8 @@ TEST_F(TailSetup, TheRefreshFollowsConfigValuesButLeavesATypedNumberAlone) {
     TheOrvex().config[CV::TailPoint] = -20;
     WaitForRefresh(CV::ServoDirCH4, -1,
                    [&] { return PageParts::Caption(Button(TailSetupIds::Direction)) == "Tail servo(Reverse)"; });
-    EXPECT_EQ(Slider(TailSetupIds::LimitASlider)->value(), 145 - 60);
-    EXPECT_EQ(Slider(TailSetupIds::TrimSlider)->value(), 20);
+    EXPECT_EQ(Slider(TailSetupIds::LimitASlider)->value(), 60);
+    EXPECT_EQ(Slider(TailSetupIds::TrimSlider)->value(), -20);
     EXPECT_EQ(Edit(TailSetupIds::TrimEdit)->text(), "-20");
     EXPECT_EQ(Edit(TailSetupIds::LimitAEdit)->text(), "100");
 }
