@@ -7,13 +7,9 @@
 #include <cstdio>
 
 namespace {
-constexpr int kConnectTimeoutMs = 5000;
 constexpr int kAnswerTimeoutMs = 5000;
 
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "quillon-cli: %s\n", message.c_str());
-    return 1;
-}
+int Fail(const std::string& message) { return CliFail(message); }
 
 // Asks for the parameters and waits for the reply to exactly that request.
 bool ReadParameters(CliSession& s) {
@@ -58,7 +54,7 @@ bool SendPlan(CliSession& s, const RestorePlan& plan, std::string& error) {
 int BackupUnit(const std::vector<std::string>& args) {
     CliSession s;
     std::string error;
-    if (!s.Connect(args[0], kConnectTimeoutMs, error)) return Fail(error);
+    if (!s.Connect(args[0], kCliConnectTimeoutMs, error)) return Fail(error);
     if (!ReadParameters(s)) return Fail(NoAnswer(s, "nothing was written."));
     const FileResult saved = WriteBackupFile(args[1], s.Snapshot());
     if (!saved.ok) return Fail(saved.message);
@@ -73,7 +69,7 @@ int RestoreUnit(const std::vector<std::string>& args) {
 
     CliSession s;
     std::string error;
-    if (!s.Connect(args[0], kConnectTimeoutMs, error)) return Fail(error);
+    if (!s.Connect(args[0], kCliConnectTimeoutMs, error)) return Fail(error);
     const RestorePlan plan = PlanRestore(s.orvex().image, file.backup.image);
     std::printf("Backup of %s (firmware %s)\n", file.backup.date.c_str(), FormatVersion(file.backup.version).c_str());
     if (plan.changes.empty())

@@ -62,6 +62,11 @@ bool CliSession::Connect(const std::string& port, int timeoutMs, std::string& er
     return true;
 }
 
+int CliFail(const std::string& message) {
+    std::fprintf(stderr, "quillon-cli: %s\n", message.c_str());
+    return 1;
+}
+
 bool CliSession::WaitForAnswer(int timeoutMs) {
     ReceiveStage stage;
     FrameParser parser;

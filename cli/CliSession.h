@@ -10,6 +10,12 @@
 
 #include <string>
 
+// How long a connect may take before the command gives up.
+constexpr int kCliConnectTimeoutMs = 5000;
+
+// Prints "quillon-cli: message" on standard error; the exit status 1.
+int CliFail(const std::string& message);
+
 class CliSession {
 public:
     CliSession();

@@ -10,18 +10,14 @@
 #include <cstdio>
 
 namespace {
-constexpr int kConnectTimeoutMs = 5000;
 // The device answers a parameter frame at once; at 9600 baud that takes well
 // under a second.
 constexpr int kAnswerTimeoutMs = 5000;
 
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "quillon-cli: %s\n", message.c_str());
-    return 1;
-}
+int Fail(const std::string& message) { return CliFail(message); }
 
 bool Connect(CliSession& s, const std::string& port, std::string& error) {
-    return s.Connect(port, kConnectTimeoutMs, error);
+    return s.Connect(port, kCliConnectTimeoutMs, error);
 }
 
 // "Transmit Conifg file": the named values into the image, and the image to
@@ -74,17 +70,23 @@ bool FileAcceptable(const std::string& path, std::string& error) {
     error = result.message;
     return result.ok;
 }
+
+// What load and diff do first: the file is looked at before the device is touched.
+bool CheckFileAndConnect(CliSession& s, const std::string& port, const std::string& path, std::string& error) {
+    if (!PathLongEnough(path)) {
+        error = kFileNameTooShort;
+        return false;
+    }
+    return FileAcceptable(path, error) && Connect(s, port, error);
+}
 }  // namespace
 
 int LoadConfig(const std::vector<std::string>& args) {
     const std::string& port = args[0];
     const std::string& path = args[1];
-    if (!PathLongEnough(path)) return Fail(kFileNameTooShort);
-    std::string error;
-    if (!FileAcceptable(path, error)) return Fail(error);
-
     CliSession s;
-    if (!Connect(s, port, error)) return Fail(error);
+    std::string error;
+    if (!CheckFileAndConnect(s, port, path, error)) return Fail(error);
     // As the user would: connect, "Open conifg file", "Transmit Conifg file".
     // The file is opened after the connect because the device's parameter
     // reply replaces whatever was opened before it; keys the file lacks keep
@@ -118,12 +120,9 @@ std::string ComparisonJson(const std::string& port, const std::string& path, con
 int DiffConfig(const std::vector<std::string>& args, bool json) {
     const std::string& port = args[0];
     const std::string& path = args[1];
-    if (!PathLongEnough(path)) return Fail(kFileNameTooShort);
-    std::string error;
-    if (!FileAcceptable(path, error)) return Fail(error);
-
     CliSession s;
-    if (!Connect(s, port, error)) return Fail(error);
+    std::string error;
+    if (!CheckFileAndConnect(s, port, path, error)) return Fail(error);
     const ConfigComparison comparison = CompareConfigFile(path, s.orvex().image);
     if (!comparison.result.ok) return Fail(comparison.result.message);
     const std::string text = json ? ComparisonJson(port, path, comparison) : comparison.Text();

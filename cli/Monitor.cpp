@@ -12,7 +12,6 @@
 #include <cstdlib>
 
 namespace {
-constexpr int kConnectTimeoutMs = 5000;
 // The device reports about ten times a second; this long without a report
 // means it is not reporting at all.
 constexpr int kSilenceLimitMs = 5000;
@@ -131,7 +130,7 @@ int Monitor(const std::vector<std::string>& args) {
     if (!ParseArgs(args, a)) return 2;
     CliSession s;
     std::string error;
-    if (!s.Connect(a.port, kConnectTimeoutMs, error)) {
+    if (!s.Connect(a.port, kCliConnectTimeoutMs, error)) {
         std::fprintf(stderr, "quillon-cli: %s\n", error.c_str());
         return 1;
     }

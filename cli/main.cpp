@@ -22,7 +22,6 @@
 #include <vector>
 
 namespace {
-constexpr int kConnectTimeoutMs = 5000;
 bool g_json = false;  // --json: the answer as one JSON document
 
 const char* const kUsage =
@@ -82,7 +81,7 @@ std::string BlockJson(const int8_t (&block)[N], Name name) {
 int Info(const std::vector<std::string>& args) {
     CliSession s;
     std::string error;
-    if (!s.Connect(args[0], kConnectTimeoutMs, error)) {
+    if (!s.Connect(args[0], kCliConnectTimeoutMs, error)) {
         std::fprintf(stderr, "quillon-cli: %s\n", error.c_str());
         return 1;
     }
