@@ -240,7 +240,11 @@ void ParameterPanel::WriteTuningByte(int index) {
 }
 
 void ParameterPanel::ShowImage() {
+    const PanelValues shown = panel_;
     panel_ = PanelFromImage(o_.image);
+    // A key move not sent yet wins over a reply that still holds the old value.
+    for (size_t i = 0; i < settles_.size(); ++i)
+        if (settles_[i]->pending()) panel_.value[i] = shown.value[i];
     SetSliderPositions();
     RefreshEdits();
 }

@@ -22,6 +22,8 @@ public:
 
     // The value has just been sent another way (the mouse let go).
     void Cancel() { timer_.stop(); }
+    // A move is waiting to be sent: what the slider shows is newer than the unit's value.
+    bool pending() const { return timer_.isActive(); }
 
 private:
     QSlider* slider_;

@@ -123,6 +123,7 @@ void SliderField::OnDrag() {
 void SliderField::OnRelease() {
     qCDebug(lcWizard) << def_.accessibleName << "released at" << value_;
     settle_->Cancel();
+    orvex_.config[def_.name] = static_cast<int8_t>(value_);
     StoreByte();
     SendParameters(orvex_);
 }
@@ -148,8 +149,9 @@ void SliderField::OnEnter() {
 
 void SliderField::Refresh() {
     if (confirming_) return;
-    // The user's hand on the slider wins over the stored value until it lets go.
-    if (!slider_->isSliderDown()) {
+    // The user's hand on the slider, or a key move not sent yet, wins over
+    // the stored value (a reply meanwhile copies the unit's old one into it).
+    if (!slider_->isSliderDown() && !settle_->pending()) {
         value_ = orvex_.config[def_.name];
         ShowPosition();
     }
