@@ -9,8 +9,6 @@
 namespace {
 constexpr int kAnswerTimeoutMs = 5000;
 
-int Fail(const std::string& message) { return CliFail(message); }
-
 // Asks for the parameters and waits for the reply to exactly that request.
 bool ReadParameters(CliSession& s) {
     Orvex& o = s.orvex();
@@ -54,10 +52,10 @@ bool SendPlan(CliSession& s, const RestorePlan& plan, std::string& error) {
 int BackupUnit(const std::vector<std::string>& args) {
     CliSession s;
     std::string error;
-    if (!s.Connect(args[0], kCliConnectTimeoutMs, error)) return Fail(error);
-    if (!ReadParameters(s)) return Fail(NoAnswer(s, "nothing was written."));
+    if (!s.Connect(args[0], kCliConnectTimeoutMs, error)) return CliFail(error);
+    if (!ReadParameters(s)) return CliFail(NoAnswer(s, "nothing was written."));
     const FileResult saved = WriteBackupFile(args[1], s.Snapshot());
-    if (!saved.ok) return Fail(saved.message);
+    if (!saved.ok) return CliFail(saved.message);
     std::printf("Backed up the Orvex (firmware %s) to %s\n", s.receiver().versionText().c_str(), args[1].c_str());
     return 0;
 }
@@ -65,11 +63,11 @@ int BackupUnit(const std::vector<std::string>& args) {
 int RestoreUnit(const std::vector<std::string>& args) {
     // A file that is refused stops everything before the device is touched.
     const BackupParse file = ReadBackupFile(args[1]);
-    if (!file.ok) return Fail(file.message);
+    if (!file.ok) return CliFail(file.message);
 
     CliSession s;
     std::string error;
-    if (!s.Connect(args[0], kCliConnectTimeoutMs, error)) return Fail(error);
+    if (!s.Connect(args[0], kCliConnectTimeoutMs, error)) return CliFail(error);
     const RestorePlan plan = PlanRestore(s.orvex().image, file.backup.image);
     std::printf("Backup of %s (firmware %s)\n", file.backup.date.c_str(), FormatVersion(file.backup.version).c_str());
     if (plan.changes.empty())
@@ -79,12 +77,12 @@ int RestoreUnit(const std::vector<std::string>& args) {
     if (!plan.kept.empty()) std::printf("Kept:\n%s", DescribeKept(plan.kept).c_str());
     std::fflush(stdout);
 
-    if (!SendPlan(s, plan, error)) return Fail(error);
-    if (!ReadParameters(s)) return Fail(NoAnswer(s, "the restore is not verified."));
+    if (!SendPlan(s, plan, error)) return CliFail(error);
+    if (!ReadParameters(s)) return CliFail(NoAnswer(s, "the restore is not verified."));
     const std::vector<ByteChange> differ = UnrestoredBytes(plan, s.orvex().image);
     if (!differ.empty())
-        return Fail("the restore did not take; these bytes read back differently (read back -> backup):\n" +
-                    DescribeChanges(differ));
+        return CliFail("the restore did not take; these bytes read back differently (read back -> backup):\n" +
+                       DescribeChanges(differ));
     std::printf("Restored and verified: every restorable byte reads back as in the backup.\n");
     return 0;
 }

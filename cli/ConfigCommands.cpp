@@ -14,8 +14,6 @@ namespace {
 // under a second.
 constexpr int kAnswerTimeoutMs = 5000;
 
-int Fail(const std::string& message) { return CliFail(message); }
-
 bool Connect(CliSession& s, const std::string& port, std::string& error) {
     return s.Connect(port, kCliConnectTimeoutMs, error);
 }
@@ -41,19 +39,19 @@ bool Transmit(CliSession& s, std::string& error) {
 int SaveConfig(const std::vector<std::string>& args) {
     const std::string& port = args[0];
     const std::string& chosen = args[1];
-    if (!PathLongEnough(chosen)) return Fail(kFileNameTooShort);
+    if (!PathLongEnough(chosen)) return CliFail(kFileNameTooShort);
     const std::string path = SavePathWithExtension(chosen);
 
     CliSession s;
     std::string error;
-    if (!Connect(s, port, error)) return Fail(error);
+    if (!Connect(s, port, error)) return CliFail(error);
     // What the main view holds right after a connect: the named values and the
     // panel both taken from the device's image.
     Orvex& o = s.orvex();
     ImageToConfig(o, CopyForm::MainView);
     const PanelValues panel = PanelFromImage(o.image);
     const ConfigFileResult result = WriteConfigFile(path, o.config, o.image, panel);
-    if (!result.ok) return Fail(result.message);
+    if (!result.ok) return CliFail(result.message);
     std::printf("Saved the Orvex's parameters to %s\n", path.c_str());
     return 0;
 }
@@ -86,7 +84,7 @@ int LoadConfig(const std::vector<std::string>& args) {
     const std::string& path = args[1];
     CliSession s;
     std::string error;
-    if (!CheckFileAndConnect(s, port, path, error)) return Fail(error);
+    if (!CheckFileAndConnect(s, port, path, error)) return CliFail(error);
     // As the user would: connect, "Open conifg file", "Transmit Conifg file".
     // The file is opened after the connect because the device's parameter
     // reply replaces whatever was opened before it; keys the file lacks keep
@@ -95,9 +93,9 @@ int LoadConfig(const std::vector<std::string>& args) {
     PanelValues panel = PanelFromImage(o.image);
     ConfigFileCheck check;
     const ConfigFileResult opened = OpenConfigFile(path, o.config, o.image, panel, check);
-    if (!opened.ok) return Fail(opened.message);
+    if (!opened.ok) return CliFail(opened.message);
     if (!check.missing.empty()) std::printf("%s\n", check.Message().c_str());
-    if (!Transmit(s, error)) return Fail(error);
+    if (!Transmit(s, error)) return CliFail(error);
     std::printf("The config file has been Transmitted to Orvex!\n");
     return 0;
 }
@@ -122,9 +120,9 @@ int DiffConfig(const std::vector<std::string>& args, bool json) {
     const std::string& path = args[1];
     CliSession s;
     std::string error;
-    if (!CheckFileAndConnect(s, port, path, error)) return Fail(error);
+    if (!CheckFileAndConnect(s, port, path, error)) return CliFail(error);
     const ConfigComparison comparison = CompareConfigFile(path, s.orvex().image);
-    if (!comparison.result.ok) return Fail(comparison.result.message);
+    if (!comparison.result.ok) return CliFail(comparison.result.message);
     const std::string text = json ? ComparisonJson(port, path, comparison) : comparison.Text();
     std::printf("%s\n", text.c_str());
     return 0;
