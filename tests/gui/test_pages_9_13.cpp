@@ -161,11 +161,16 @@ protected:
     // How many frames came in after the ones taken so far.
     size_t FramesSince() const { return sim_->frames().size() - sent_; }
 
-    // Waits until a page refresh has run: ConfigValues gets a value for a
-    // control that only the refresh shows.
-    void WaitForRefresh(CV name, int8_t value, const std::function<bool()>& shown) {
-        TheOrvex().config[name] = value;
-        ASSERT_TRUE(WaitFor(shown)) << "the page did not refresh";
+    // Waits until a page refresh has shown these ConfigValues. A reply still
+    // on its way from the page changes copies the unit's values back over
+    // them, so they are set again at every look until the page shows them.
+    void WaitForRefresh(std::initializer_list<std::pair<CV, int8_t>> values, const std::function<bool()>& shown) {
+        const std::vector<std::pair<CV, int8_t>> wanted(values);
+        const bool refreshed = WaitFor([&] {
+            for (const auto& [name, value] : wanted) TheOrvex().config[name] = value;
+            return shown();
+        });
+        ASSERT_TRUE(refreshed) << "the page did not refresh";
     }
 
     // Asks the device for its parameters until the page shows that it took
@@ -332,8 +337,8 @@ TEST_F(SwashplateTravel, TheRefreshFollowsConfigValuesButLeavesATypedNumberAlone
     Connect();
     OpenOnPage(kSwashTravelPage);
     Type(Edit(SwashplateTravelIds::AileronEdit), "99");
-    TheOrvex().config[CV::AileronLimit] = 50;
-    WaitForRefresh(CV::ElevatorLimit, 40, [&] { return Edit(SwashplateTravelIds::ElevatorEdit)->text() == "40"; });
+    WaitForRefresh({{CV::AileronLimit, 50}, {CV::ElevatorLimit, 40}},
+                   [&] { return Edit(SwashplateTravelIds::ElevatorEdit)->text() == "40"; });
     EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->value(), 50);
     EXPECT_EQ(Slider(SwashplateTravelIds::ElevatorSlider)->value(), 40);
     EXPECT_EQ(Edit(SwashplateTravelIds::AileronEdit)->text(), "99") << "the refresh overwrote the number being typed";
@@ -348,7 +353,7 @@ TEST_F(SwashplateTravel, AnEnteredValueStaysShownWhileTheDeviceIsSilent) {
     Enter(Edit(SwashplateTravelIds::AileronEdit), "95");
     EXPECT_EQ(TheOrvex().image.SetupBlock[14], 95);
     EXPECT_EQ(TheOrvex().config[CV::AileronLimit], 95);
-    WaitForRefresh(CV::ElevatorLimit, 45, [&] { return Edit(SwashplateTravelIds::ElevatorEdit)->text() == "45"; });
+    WaitForRefresh({{CV::ElevatorLimit, 45}}, [&] { return Edit(SwashplateTravelIds::ElevatorEdit)->text() == "45"; });
     EXPECT_EQ(Edit(SwashplateTravelIds::AileronEdit)->text(), "95");
     EXPECT_EQ(Slider(SwashplateTravelIds::AileronSlider)->value(), 95);
 }
@@ -360,8 +365,9 @@ TEST_F(SwashplateTravel, TheRefreshLeavesAHeldSliderAlone) {
     Drag(aileron, HandleCentre(aileron, 100), false);
     const int held = Edit(SwashplateTravelIds::AileronEdit)->text().toInt();
     const int position = aileron->value();
-    TheOrvex().config[CV::AileronLimit] = 30;  // as an answered frame would copy it
-    WaitForRefresh(CV::ElevatorLimit, 35, [&] { return Edit(SwashplateTravelIds::ElevatorEdit)->text() == "35"; });
+    // AileronLimit as an answered frame would copy it
+    WaitForRefresh({{CV::AileronLimit, 30}, {CV::ElevatorLimit, 35}},
+                   [&] { return Edit(SwashplateTravelIds::ElevatorEdit)->text() == "35"; });
     EXPECT_EQ(aileron->value(), position);
     QTest::mouseRelease(aileron, Qt::LeftButton, {}, HandleCentre(aileron, position));
     EXPECT_EQ(SetupByte(NextFrame(), 14), held);
@@ -586,9 +592,7 @@ TEST_F(TailSetup, KeyboardMovesAreSentOnceTheySettle) {
 TEST_F(TailSetup, TheRefreshFollowsConfigValuesButLeavesATypedNumberAlone) {
     OpenOnPage(kTailPage);
     Type(Edit(TailSetupIds::LimitAEdit), "100");
-    TheOrvex().config[CV::TailLimitA] = 60;
-    TheOrvex().config[CV::TailPoint] = -20;
-    WaitForRefresh(CV::ServoDirCH4, -1,
+    WaitForRefresh({{CV::TailLimitA, 60}, {CV::TailPoint, -20}, {CV::ServoDirCH4, -1}},
                    [&] { return PageParts::Caption(Button(TailSetupIds::Direction)) == "Tail servo(Reverse)"; });
     EXPECT_EQ(Slider(TailSetupIds::LimitASlider)->value(), 60);
     EXPECT_EQ(Slider(TailSetupIds::TrimSlider)->value(), -20);
