@@ -7,6 +7,7 @@
 #include "widgets/CVisualTheme.h"
 #include "widgets/ControlNaming.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/FocusOrder.h"
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
 
@@ -138,6 +139,7 @@ CQuadAirplaneDialog::CQuadAirplaneDialog(Orvex& orvex, QWidget* parent)
     BuildTrims();
     BuildCloseButtons();
     ShowCaptions();
+    FocusOrder::Apply(this);
 }
 
 CQuadAirplaneDialog::~CQuadAirplaneDialog() = default;

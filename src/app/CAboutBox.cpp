@@ -1,6 +1,7 @@
 #include "app/CAboutBox.h"
 
 #include "widgets/DialogUnits.h"
+#include "widgets/FocusOrder.h"
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
 
@@ -35,4 +36,5 @@ CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     Skin::SkinWindow(this, 218);
+    FocusOrder::Apply(this);
 }

@@ -7,6 +7,7 @@
 #include "widgets/AppLog.h"
 #include "widgets/ControlNaming.h"
 #include "widgets/Dialogs.h"
+#include "widgets/FocusOrder.h"
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
 
@@ -58,6 +59,7 @@ CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
         if (QThread::currentThread() == thread()) view_->OnLinkTrace(entry);
     });
     view_->OnInitialUpdate();
+    FocusOrder::Apply(this);
 }
 
 CMainFrame::~CMainFrame() { SetTraceHandler({}); }
@@ -89,7 +91,9 @@ void CMainFrame::CreateMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("File(&F)"));
     file->setObjectName(QStringLiteral("menuFile"));
     open_ = AddCommand(file, QStringLiteral("Open conifg file"), MenuIds::Open);
+    open_->setShortcut(QKeySequence::Open);
     save_ = AddCommand(file, QStringLiteral("Save Config file"), MenuIds::Save);
+    save_->setShortcut(QKeySequence::Save);
     transmit_ = AddCommand(file, QStringLiteral("Transmit Conifg file"), MenuIds::Transmit);
     compare_ = AddCommand(file, QStringLiteral("Compare config file with Orvex\u2026"), MenuIds::Compare);
     file->addSeparator();
@@ -101,6 +105,9 @@ void CMainFrame::CreateMenus() {
     restore_->setEnabled(false);
     file->addSeparator();
     exit_ = AddCommand(file, QStringLiteral("Exit(&X)"), MenuIds::Exit);
+    // Ctrl+Q where the platform names no Quit key (the offscreen and Windows schemes).
+    const QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
+    exit_->setShortcuts(quit.isEmpty() ? QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Q)} : quit);
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
     help->setObjectName(QStringLiteral("menuHelp"));
     about_ = AddCommand(help, QStringLiteral("About Quillon2.0"), MenuIds::About);

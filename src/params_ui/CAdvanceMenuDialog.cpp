@@ -5,6 +5,7 @@
 #include "widgets/ControlNaming.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/FocusOrder.h"
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
 
@@ -18,10 +19,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
 #include <array>
 #include <iterator>
-#include <tuple>
 
 namespace {
 
@@ -391,6 +390,7 @@ CAdvanceMenuDialog::CAdvanceMenuDialog(Orvex& orvex, QWidget* parent) : QDialog(
     LoadValues();
     BuildControls();
     InitDialog();
+    FocusOrder::Apply(this);
 }
 
 CAdvanceMenuDialog::~CAdvanceMenuDialog() {
@@ -416,7 +416,6 @@ void CAdvanceMenuDialog::BuildControls() {
     BuildSelections();
     BuildGovernor();
     BuildButtons();
-    SetTabOrder();
 }
 
 void CAdvanceMenuDialog::BuildGroups() {
@@ -549,29 +548,6 @@ void CAdvanceMenuDialog::BuildButtons() {
     cancel->setAutoDefault(false);
     NameControl(cancel, IdCancel, QStringLiteral("Cancel"));
     connect(cancel, &QPushButton::clicked, this, &CAdvanceMenuDialog::reject);
-}
-
-// Tab goes through the groups in reading order, each group's fields row by row.
-void CAdvanceMenuDialog::SetTabOrder() {
-    std::vector<QWidget*> chain;
-    const auto addFields = [&](GroupId g) {
-        std::vector<const Field*> in;
-        for (const Field& f : fields_)
-            if (kFields[f.def].group == g) in.push_back(&f);
-        std::stable_sort(in.begin(), in.end(), [](const Field* a, const Field* b) {
-            const FieldDef &da = kFields[a->def], &db = kFields[b->def];
-            return std::tie(da.row, da.column) < std::tie(db.row, db.column);
-        });
-        for (const Field* f : in) chain.push_back(f->edit);
-    };
-    const auto control = [&](int id) { return findChild<QWidget*>(ControlName(id)); };
-    addFields(MainRotor);
-    chain.push_back(control(IdResetZero));
-    addFields(TailRotor);
-    chain.insert(chain.end(), {auxCombo_, conditionCombo_, governorOff_, governorCalibrate_, control(IdGovernorReset)});
-    addFields(Governor);
-    chain.insert(chain.end(), {control(IdOk), control(IdCancel)});
-    for (size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 // ---- initialisation ------------------------------------------------------------------

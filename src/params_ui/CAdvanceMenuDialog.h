@@ -108,7 +108,6 @@ private:
     void BuildSelections();
     void BuildGovernor();
     void BuildButtons();
-    void SetTabOrder();
     void InitDialog();
     void AddBalloonHelp();
 

@@ -3,9 +3,13 @@
 #include <QApplication>
 #include <QChildEvent>
 #include <QCursor>
+#include <QFocusEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPolygonF>
+#include <QRegion>
 
 #include <algorithm>
 
@@ -30,7 +34,6 @@ const Qt::WindowFlags kBalloonFlags = Qt::ToolTip | Qt::FramelessWindowHint | Qt
 
 CBalloonTip::CBalloonTip(QWidget* owner) : QWidget(nullptr, kBalloonFlags), cursor_([] { return QCursor::pos(); }) {
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     showTimer_.setSingleShot(true);
     showTimer_.setTimerType(Qt::PreciseTimer);  // never earlier than the show delay
@@ -66,6 +69,8 @@ void CBalloonTip::InstallOn(QWidget* widget) {
 
 void CBalloonTip::AddTool(QWidget* control, const QString& text, const QPixmap& icon) {
     if (!control) return;
+    // Help the keyboard cannot reach is no help: a tool that takes no focus (a "?" marker) takes Tab.
+    if (control->focusPolicy() == Qt::NoFocus) control->setFocusPolicy(Qt::TabFocus);
     if (!tools_.contains(control))
         connect(control, &QObject::destroyed, this, [this](QObject* gone) { tools_.remove(gone); });
     tools_.insert(control, Tool{text, icon});
@@ -88,13 +93,13 @@ bool CBalloonTip::eventFilter(QObject* watched, QEvent* event) {
             if (watched == owner_) HideBalloon();
             break;
         default:
-            RelayEvent(watched, event);
-            break;
+            return RelayEvent(watched, event);
     }
     return false;
 }
 
-void CBalloonTip::RelayEvent(QObject*, QEvent* event) {
+bool CBalloonTip::RelayEvent(QObject* watched, QEvent* event) {
+    QWidget* widget = watched && watched->isWidgetType() ? static_cast<QWidget*>(watched) : nullptr;
     switch (event->type()) {
         case QEvent::MouseMove:
             OnMouseMove();
@@ -103,9 +108,18 @@ void CBalloonTip::RelayEvent(QObject*, QEvent* event) {
         case QEvent::MouseButtonDblClick:
             HideBalloon();
             break;
+        case QEvent::FocusIn:
+            if (widget) OnFocusIn(widget, static_cast<QFocusEvent*>(event)->reason());
+            break;
+        case QEvent::FocusOut:
+            if (focusTool_ && widget && ToolFor(widget) == focusTool_) HideBalloon();
+            break;
+        case QEvent::KeyPress:
+            return widget && OnHelpKey(widget, static_cast<QKeyEvent*>(event)->key());
         default:
             break;
     }
+    return false;
 }
 
 void CBalloonTip::OnMouseMove() {
@@ -119,6 +133,38 @@ void CBalloonTip::OnMouseMove() {
         anchor_ = cursor;
         showTimer_.start();
     }
+}
+
+void CBalloonTip::OnFocusIn(QWidget* control, Qt::FocusReason reason) {
+    // Only the keyboard asks for help by focus; a click or a window opening does not.
+    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason && reason != Qt::ShortcutFocusReason) return;
+    QWidget* tool = ToolFor(control);
+    if (!tool) return;
+    HideBalloon();
+    Take(tools_.value(tool));
+    focusTool_ = tool;
+    // The pointer reaches into the control from above its middle.
+    anchor_ = tool->mapToGlobal(QPoint(tool->width() / 2, 0));
+    showTimer_.start();
+}
+
+bool CBalloonTip::OnHelpKey(QWidget* control, int key) {
+    // Space belongs to buttons and the like; only a control without an action of its own gives it to help.
+    if (key != Qt::Key_F1 && !(key == Qt::Key_Space && qobject_cast<QLabel*>(control))) return false;
+    QWidget* tool = ToolFor(control);
+    if (!tool) return false;
+    OnFocusIn(tool, Qt::ShortcutFocusReason);
+    showTimer_.stop();
+    ShowAtAnchor();
+    return true;
+}
+
+QWidget* CBalloonTip::ToolFor(QWidget* widget) const {
+    for (; widget; widget = widget->parentWidget()) {
+        if (tools_.contains(widget)) return widget;
+        if (widget == owner_ || widget->isWindow()) break;
+    }
+    return nullptr;
 }
 
 const CBalloonTip::Tool* CBalloonTip::ToolAt(const QPoint& global) const {
@@ -146,10 +192,15 @@ void CBalloonTip::ShowAtAnchor() {
     const QSize body = BodySize();
     resize(body.width(), body.height() + kWindowExtra);
     move(anchor_->x() - body.width() + kMarginX, anchor_->y() - body.height() + kMarginY);
+    // Cut to the outline: without a compositor a see-through window would show a black box.
+    QRegion shape;
+    for (const QPolygonF& part : BalloonShape().toFillPolygons()) shape += QRegion(part.toPolygon(), Qt::WindingFill);
+    setMask(shape);
     show();
     raise();
     update();
-    watchTimer_.start();
+    // A balloon for the focus stays until focus leaves; the cursor has nothing to do with it.
+    if (!focusTool_) watchTimer_.start();
 }
 
 void CBalloonTip::Watch() {
@@ -159,6 +210,7 @@ void CBalloonTip::Watch() {
 void CBalloonTip::HideBalloon() {
     showTimer_.stop();
     watchTimer_.stop();
+    focusTool_.clear();
     hide();
 }
 

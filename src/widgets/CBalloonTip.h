@@ -2,7 +2,13 @@
 // A yellow speech-balloon popup with a pointer at its lower right, a thin
 // frame, an optional icon and multi-line help text ("\r\n" starts a new line).
 // It appears when the mouse has rested on a registered control for half a
-// second and disappears when the mouse moves on or a button is pressed.
+// second and disappears when the mouse moves on or a button is pressed. For
+// the keyboard the same: a control reached by Tab, Backtab or a shortcut
+// shows its balloon after the same rest, F1 shows it at once (Space too on a
+// control that does nothing with Space, such as a "?" marker), and it goes
+// when focus leaves. Registered controls take Tab focus, so every help is
+// within reach of the keyboard. The window is cut to the balloon's shape, so
+// nothing around it is drawn, composited desktop or not.
 //
 // The owner creates it, registers its controls with AddTool and either relays
 // its mouse events through RelayEvent or simply calls Attach once, which
@@ -33,9 +39,10 @@ public:
     void Attach(QWidget* owner);
     // Enters or replaces the control's text and icon.
     void AddTool(QWidget* control, const QString& text, const QPixmap& icon = QPixmap());
-    // Called with every event the owner sees: mouse moves arm or hide the
-    // balloon, button presses hide it, everything else is ignored.
-    void RelayEvent(QObject* watched, QEvent* event);
+    // Called with every event the owner sees: mouse moves and keyboard focus
+    // arm or hide the balloon, button presses hide it, F1 shows it at once.
+    // True when the event was used up (a help key).
+    bool RelayEvent(QObject* watched, QEvent* event);
     // Where the cursor is; QCursor::pos() unless replaced (the tests drive a cursor of their own).
     void SetCursorSource(std::function<QPoint()> source);
 
@@ -43,7 +50,9 @@ public:
     int toolCount() const { return int(tools_.size()); }
     QString text() const { return text_; }
     QPixmap icon() const { return icon_; }
-    // The cursor position the balloon belongs to, in global coordinates.
+    // The control whose balloon keyboard focus shows, while one does.
+    QWidget* focusTool() const { return focusTool_; }
+    // The cursor position (or, for focus, the point on the control) the balloon belongs to, in global coordinates.
     std::optional<QPoint> anchor() const { return anchor_; }
     bool showPending() const { return showTimer_.isActive(); }
 
@@ -65,6 +74,9 @@ private:
     };
 
     void OnMouseMove();
+    void OnFocusIn(QWidget* control, Qt::FocusReason reason);
+    bool OnHelpKey(QWidget* control, int key);
+    QWidget* ToolFor(QWidget* widget) const;
     const Tool* ToolAt(const QPoint& global) const;
     void Take(const Tool& tool);
     void ShowAtAnchor();
@@ -75,6 +87,7 @@ private:
     QSize IconSize() const;
 
     QPointer<QWidget> owner_;
+    QPointer<QWidget> focusTool_;
     QHash<const QObject*, Tool> tools_;
     std::function<QPoint()> cursor_;
     std::optional<QPoint> anchor_;

@@ -3,6 +3,7 @@
 #include "params/Orvex.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/Dialogs.h"
+#include "widgets/FocusOrder.h"
 #include "widgets/Skin.h"
 #include "wizard/CWizardPage.h"
 #include "wizard/WizardPages.h"
@@ -53,6 +54,7 @@ CSetupWizard::CSetupWizard(Orvex& orvex, QWidget* parent) : QDialog(parent), orv
     }
     currentPage_ = 1;
     ShowPage(1);
+    FocusOrder::Apply(this);
 }
 
 CSetupWizard::~CSetupWizard() {

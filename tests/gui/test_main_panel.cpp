@@ -110,6 +110,8 @@ TEST_F(Panel, KeyAndWheelMovesAreSentOnceTheySettle) {
     ConnectToSim();
     QSlider* slider = Slider(MainFormIds::RollAgility);  // roll agility, byte 34
     const int oldValue = Edit(MainFormIds::RollAgilityEdit)->text().toInt();
+    // Connect handed its focus on to the next control while it was disabled.
+    view().setFocus();
     const auto wheelNotch = [slider] {
         const QPointF at(slider->width() / 2.0, slider->height() / 2.0);
         QWheelEvent wheel(at, slider->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,

@@ -9,6 +9,7 @@
 #include "widgets/CVisualTheme.h"
 #include "widgets/Pictures.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -599,6 +600,29 @@ TEST_F(BalloonTest, AppearsOnlyAfterTheCursorRestsHalfASecond) {
     EXPECT_EQ(balloon.pos(), cursor - QPoint(body.width() - 12, body.height() - 10));
     EXPECT_EQ(balloon.size(), QSize(body.width(), body.height() + 25));
     EXPECT_EQ(balloon.BalloonShape().boundingRect(), QRectF(0, 0, body.width(), body.height() + 15));
+    // The window is cut to the outline: no box around it, composited or not.
+    EXPECT_TRUE(balloon.mask().contains(QPoint(body.width() / 2, body.height() / 2)));
+    EXPECT_FALSE(balloon.mask().contains(QPoint(0, body.height() + 10)));
+}
+
+TEST_F(BalloonTest, TabShowsTheBalloonAfterTheRestF1AtOnceAndLeavingHidesIt) {
+    host.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
+    plain->setFocus();
+    QTest::keyClick(plain, Qt::Key_Tab);  // on to the frame, which takes focus because it has help
+    ASSERT_EQ(QApplication::focusWidget(), tool);
+    EXPECT_FALSE(balloon.isVisible());
+    EXPECT_TRUE(balloon.showPending());
+    ASSERT_TRUE(WaitShown());
+    EXPECT_EQ(balloon.text(), QStringLiteral("This is the tail rotor total gain"));
+
+    QTest::keyClick(tool, Qt::Key_Tab);
+    EXPECT_FALSE(balloon.isVisible());
+    QTest::keyClick(lines, Qt::Key_F1);
+    EXPECT_TRUE(balloon.isVisible());
+    EXPECT_EQ(balloon.text(), QStringLiteral("one\r\ntwo\r\nthree"));
+    QTest::keyClick(lines, Qt::Key_Tab);
+    EXPECT_FALSE(balloon.isVisible());
 }
 
 TEST_F(BalloonTest, ChildOfAToolShowsTheToolsText) {

@@ -1,0 +1,13 @@
+#pragma once
+// The keyboard's way through a window: Tab visits the controls group by group
+// (group frames, whether parents of their controls or frames drawn around
+// them, and the widgets that hold controls, such as wizard pages), and inside
+// each group from top to bottom, left to right, as the eye reads the window.
+// The scroll arrows of tab strips never take focus, and focus is shown
+// (FocusFrame). Apply once, after the window has all its controls in place.
+
+class QWidget;
+
+namespace FocusOrder {
+void Apply(QWidget* window);
+}  // namespace FocusOrder
