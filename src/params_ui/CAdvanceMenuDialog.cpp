@@ -6,6 +6,7 @@
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/Pictures.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/Skin.h"
 
 #include <QComboBox>
@@ -543,12 +544,14 @@ void CAdvanceMenuDialog::BuildButtons() {
     ok->setDefault(true);
     NameControl(ok, IdOk, QStringLiteral("OK"));
     connect(ok, &QPushButton::clicked, this, &CAdvanceMenuDialog::accept);
+    ScreenFit::KeepInView(ok);
 
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setGeometry(DluRect(kDialogWidth - 7 - 50, kDialogHeight - 7 - kButtonHeight, 50, kButtonHeight));
     cancel->setAutoDefault(false);
     NameControl(cancel, IdCancel, QStringLiteral("Cancel"));
     connect(cancel, &QPushButton::clicked, this, &CAdvanceMenuDialog::reject);
+    ScreenFit::KeepInView(cancel);
 }
 
 // Tab goes through the groups in reading order, each group's fields row by row.

@@ -3,6 +3,7 @@
 #include "params/Orvex.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/Dialogs.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/Skin.h"
 #include "wizard/CWizardPage.h"
 #include "wizard/WizardPages.h"
@@ -65,11 +66,16 @@ void CSetupWizard::BuildFrame() {
     NameControl(tabControl_, WizardIds::Tabs);
     tabControl_->setGeometry(DluRect(5, 5, 515, 270));
     tabBar_ = new QTabBar(tabControl_);
+    // All thirteen titles stay in view: the longer ones give up their ends
+    // (the whole title is the tab's tooltip) rather than hide behind scroll arrows.
     tabBar_->setExpanding(false);
-    tabBar_->setUsesScrollButtons(true);
-    tabBar_->setElideMode(Qt::ElideNone);
+    tabBar_->setUsesScrollButtons(false);
+    tabBar_->setElideMode(Qt::ElideRight);
     tabBar_->setDrawBase(false);
-    for (const WizardPageDef& def : kWizardPages) tabBar_->addTab(QString::fromLatin1(def.title));
+    for (const WizardPageDef& def : kWizardPages) {
+        const int index = tabBar_->addTab(QString::fromLatin1(def.title));
+        tabBar_->setTabToolTip(index, tabBar_->tabText(index));
+    }
     tabBar_->setCurrentIndex(0);
     tabBar_->setGeometry(0, 0, tabControl_->width(), tabBar_->sizeHint().height());
     auto* pane = new QFrame(tabControl_);
@@ -87,6 +93,7 @@ void CSetupWizard::BuildFrame() {
         auto* b = new QPushButton(QString::fromLatin1(buttons[i].text), this);
         NameControl(b, buttons[i].id);
         b->setGeometry(DluRect(buttons[i].x, kButtonY, kButtonWidth, kButtonHeight));
+        ScreenFit::KeepInView(b);
         *targets[i] = b;
     }
     connect(cancel_, &QPushButton::clicked, this, &CSetupWizard::reject);

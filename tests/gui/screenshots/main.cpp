@@ -1,8 +1,14 @@
 // Not a test: renders every window of the list the GUI tests check, skinned
 // as the program shows it and connected to a simulated Orvex, into PNG files.
 //
-//   quillon-screenshots <output folder> [window name, e.g. main]
+//   quillon-screenshots <output folder> [window name, e.g. main] [--screen WxH] [--dark]
+//
+// --screen gives the offscreen screen that size (1920x1200 without it);
+// --dark gives the application a dark desktop palette before the skin starts.
+// QT_SCALE_FACTOR=2 in the environment pictures a scaled screen.
 
+#include "../DarkDesktopPalette.h"
+#include "../OffscreenScreen.h"
 #include "../WindowFactory.h"
 #include "SimProcess.h"
 #include "app/CMainFrame.h"
@@ -10,6 +16,7 @@
 #include "app/PortComboBox.h"
 #include "params/Orvex.h"
 #include "widgets/Dialogs.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/Skin.h"
 
 #include <QApplication>
@@ -25,6 +32,32 @@ namespace {
 
 constexpr int kConnect = 1000;
 constexpr int kWaitMs = 10000;
+
+struct Options {
+    QString out, only;
+    QSize screen{1920, 1200};
+    bool dark = false;
+};
+
+bool ParseOptions(int argc, char** argv, Options& o) {
+    QStringList positional;
+    for (int i = 1; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        if (arg == QStringLiteral("--dark")) {
+            o.dark = true;
+        } else if (arg == QStringLiteral("--screen") && i + 1 < argc) {
+            const QStringList wh = QString::fromLocal8Bit(argv[++i]).split(QLatin1Char('x'));
+            o.screen = wh.size() == 2 ? QSize(wh[0].toInt(), wh[1].toInt()) : QSize();
+            if (o.screen.isEmpty()) return false;
+        } else {
+            positional << arg;
+        }
+    }
+    if (positional.isEmpty() || positional.size() > 2) return false;
+    o.out = positional[0];
+    o.only = positional.value(1);
+    return true;
+}
 
 // Picks the simulator in the COM list and presses Connect, as a user does.
 bool ConnectMainWindow(CMainFrame& frame, const std::string& path) {
@@ -42,18 +75,22 @@ bool ConnectMainWindow(CMainFrame& frame, const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <output folder> [window name]\n", argv[0]);
+    Options options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::fprintf(stderr, "usage: %s <output folder> [window name] [--screen WxH] [--dark]\n", argv[0]);
         return 2;
     }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenScreen(options.screen);
+    QApplication app(argc, argv);
+    const QDir out(options.out);
+    const QString only = options.only;
     QDir().mkpath(out.path());
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
         QLoggingCategory::setFilterRules(QStringLiteral("quillon.*.debug=false"));
     Dialogs::SetTestMode(true);  // a message box would wait for a user
+    ScreenFit::Install();
+    if (options.dark) QApplication::setPalette(DarkDesktopPalette());
     Skin::Start("IDR_MYTYPE1", 1, 6, 0, "MYTYPE");
     SimProcess sim({.args = {"--baud", "0"}});
     setenv("XDG_RUNTIME_DIR", sim.runtimeDir().c_str(), 1);  // where the COM list finds the simulator
