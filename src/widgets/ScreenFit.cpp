@@ -67,8 +67,10 @@ void PlaceKeptButtons(const QList<QWidget*>& kept, const QSize& full, const QSiz
         const bool left = b->geometry().center().x() < full.width() / 2;
         const int x = left ? b->x() : b->x() - full.width() + client.width();
         b->move(x, b->y() - full.height() + client.height());
-        if (left) leftEnd = std::max(leftEnd, b->geometry().right() + 1);
-        else rightStart = std::min(rightStart, x);
+        if (left)
+            leftEnd = std::max(leftEnd, b->geometry().right() + 1);
+        else
+            rightStart = std::min(rightStart, x);
     }
     if (leftEnd + kRowGap <= rightStart) return;
     QList<QWidget*> row = kept;
@@ -151,8 +153,7 @@ void Fit(QWidget* window) {
     auto* mainWindow = qobject_cast<QMainWindow*>(window);
     // Laid-out windows (message boxes, file dialogs) size and place themselves
     // within the screen; tooltips and menus are not windows to fit.
-    if ((window->layout() && !mainWindow) || window->windowType() == Qt::ToolTip ||
-        window->windowType() == Qt::Popup)
+    if ((window->layout() && !mainWindow) || window->windowType() == Qt::ToolTip || window->windowType() == Qt::Popup)
         return;
     const QRect available = AvailableGeometry(window);
     const QMargins frame = FrameMargins(window);
@@ -171,8 +172,10 @@ void Fit(QWidget* window) {
         const QSize client = placed.frame.size().shrunkBy(frame);
         qCInfo(lcWidgets) << window->metaObject()->className() << "is larger than the screen's" << available
                           << "- its content scrolls in" << client;
-        if (mainWindow) ScrollMainWindow(mainWindow);
-        else ScrollDialog(window, full, client);
+        if (mainWindow)
+            ScrollMainWindow(mainWindow);
+        else
+            ScrollDialog(window, full, client);
         window->setFixedSize(client);
     }
     window->move(placed.frame.topLeft());

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTabBar>
 
+#include <algorithm>
+
 namespace {
 constexpr int kSkinStyleForm = 218;
 constexpr int kSkinStyleTabs = 214;
@@ -35,6 +37,35 @@ struct ButtonDef {
     int x;
 };
 constexpr int kButtonY = 280, kButtonWidth = 50, kButtonHeight = 14;
+
+// Thirteen titles are wider than the strip: every title gets the same
+// largest width that lets all of them fit, so short titles stay whole and
+// only the longest give up their middles (the whole title is the tooltip).
+class FittingTabBar : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    QSize tabSizeHint(int index) const override {
+        QSize hint = QTabBar::tabSizeHint(index);
+        hint.setWidth(std::min(hint.width(), WidthLimit()));
+        return hint;
+    }
+
+private:
+    int WidthLimit() const {
+        std::vector<int> widths;
+        for (int i = 0; i < count(); ++i) widths.push_back(QTabBar::tabSizeHint(i).width());
+        std::sort(widths.begin(), widths.end());
+        int room = width();
+        for (size_t i = 0; i < widths.size(); ++i) {
+            const int share = room / static_cast<int>(widths.size() - i);
+            if (widths[i] > share) return share;
+            room -= widths[i];
+        }
+        return room + (widths.empty() ? 0 : widths.back());
+    }
+};
 }  // namespace
 
 CSetupWizard::CSetupWizard(Orvex& orvex, QWidget* parent) : QDialog(parent), orvex_(orvex) {
@@ -65,12 +96,11 @@ void CSetupWizard::BuildFrame() {
     tabControl_ = new QWidget(this);
     NameControl(tabControl_, WizardIds::Tabs);
     tabControl_->setGeometry(DluRect(5, 5, 515, 270));
-    tabBar_ = new QTabBar(tabControl_);
-    // All thirteen titles stay in view: the longer ones give up their ends
-    // (the whole title is the tab's tooltip) rather than hide behind scroll arrows.
+    tabBar_ = new FittingTabBar(tabControl_);
+    // All thirteen titles stay in view rather than hide behind scroll arrows.
     tabBar_->setExpanding(false);
     tabBar_->setUsesScrollButtons(false);
-    tabBar_->setElideMode(Qt::ElideRight);
+    tabBar_->setElideMode(Qt::ElideMiddle);
     tabBar_->setDrawBase(false);
     for (const WizardPageDef& def : kWizardPages) {
         const int index = tabBar_->addTab(QString::fromLatin1(def.title));

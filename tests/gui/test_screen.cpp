@@ -106,7 +106,8 @@ TEST(EveryDesktop, DarkDesktopPaletteLeavesTextAndChoicesReadable) {
             auto* label = qobject_cast<QLabel*>(w);
             const bool text = (label && !label->text().isEmpty()) || qobject_cast<QRadioButton*>(w);
             if (!text || !w->isVisible() || !w->isEnabled()) continue;
-            EXPECT_GE(RenderedTextContrast(w), 4.5) << factory.name.toStdString() << " " << w->objectName().toStdString();
+            EXPECT_GE(RenderedTextContrast(w), 4.5)
+                << factory.name.toStdString() << " " << w->objectName().toStdString();
         }
         // The chosen radio is told from the others by more than colour shades.
         for (QRadioButton* r : radios)
