@@ -1,7 +1,7 @@
 #!/bin/sh
 # Renders every window offscreen, connected to a simulated Orvex, into
 # <output folder>: the main window, each wizard page, the Advance Menu, the
-# quadrotor and airplane dialog and the About box.
+# quadrotor and airplane dialog, the About box and Qt's own file dialog.
 #
 #   scripts/screenshots.sh [build folder] [output folder] [window name] [--variant NAME]
 #

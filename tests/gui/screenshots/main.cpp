@@ -3,6 +3,7 @@
 //
 //   quillon-screenshots <output folder> [window name, e.g. main] [--screen WxH] [--dark]
 //
+// Besides the windows it pictures Qt's own file dialog ("file-dialog").
 // --screen gives the offscreen screen that size (1920x1200 without it);
 // --dark gives the application a dark desktop palette before the skin starts.
 // QT_SCALE_FACTOR=2 in the environment pictures a scaled screen.
@@ -21,12 +22,17 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QLoggingCategory>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -38,6 +44,22 @@ struct Options {
     QSize screen{1920, 1200};
     bool dark = false;
 };
+
+// Qt's own file dialog, as the program's file dialogs show where the desktop
+// offers none of its own: it takes its colours from the application.
+std::unique_ptr<QWidget> OpenFileDialog() {
+    static const QTemporaryDir folder;  // a folder of a few configuration files, the same on every machine
+    for (const char* name : {"450-sport.ini", "450-trainer.ini", "550-3d.ini"}) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        static_cast<void>(file.open(QIODevice::WriteOnly));
+    }
+    auto dialog = std::make_unique<QFileDialog>(nullptr, QStringLiteral("Open conifg file"), folder.path(),
+                                                Dialogs::QtFilter(QStringLiteral("conif file (*.ini)|*.ini||")));
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->show();
+    static_cast<void>(QTest::qWaitForWindowExposed(dialog.get()));
+    return dialog;
+}
 
 bool ParseOptions(int argc, char** argv, Options& o) {
     QStringList positional;
@@ -96,7 +118,9 @@ int main(int argc, char** argv) {
     setenv("XDG_RUNTIME_DIR", sim.runtimeDir().c_str(), 1);  // where the COM list finds the simulator
 
     int failed = 0, written = 0;
-    for (const WindowFactory& factory : EveryWindow()) {
+    std::vector<WindowFactory> windows = EveryWindow();
+    windows.push_back({QStringLiteral("file-dialog"), [] { return OpenedWindow{OpenFileDialog(), nullptr}; }});
+    for (const WindowFactory& factory : windows) {
         if (!only.isEmpty() && factory.name != only) continue;
         ResetOrvex();
         const bool mainWindow = factory.name == QStringLiteral("main");
