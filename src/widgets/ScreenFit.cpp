@@ -20,6 +20,7 @@ constexpr const char* kFitted = "screenFitDone";
 // title bar and border are assumed.
 constexpr QMargins kUsualFrame(4, 30, 4, 4);
 constexpr int kRowGap = 4;           // between the scrolling content and the buttons kept in view
+constexpr int kRowMargin = 8;        // at most this much below them
 constexpr int kMinimumScrollH = 60;  // less than this and the whole dialog scrolls instead
 
 QRect& TestArea() {
@@ -59,24 +60,30 @@ void ScrollMainWindow(QMainWindow* window) {
     window->setCentralWidget(ScrollAround(central, window));
 }
 
-// Left-hand buttons keep their distance from the left edge, the others from
-// the right; where the two groups would meet they are set side by side.
-void PlaceKeptButtons(const QList<QWidget*>& kept, const QSize& full, const QSize& client) {
+// The buttons kept in view, as a row: where it lies in the dialog.
+struct Row {
+    int top, bottom;  // one past the last pixel
+};
+
+// The row goes to the foot of the window. Left-hand buttons keep their
+// distance from the left edge, the others from the right; where the two
+// groups would meet they are set side by side.
+void PlaceKeptButtons(const QList<QWidget*>& kept, Row row, int margin, const QSize& full, const QSize& client) {
     int leftEnd = 0, rightStart = client.width();
     for (QWidget* b : kept) {
         const bool left = b->geometry().center().x() < full.width() / 2;
         const int x = left ? b->x() : b->x() - full.width() + client.width();
-        b->move(x, b->y() - full.height() + client.height());
+        b->move(x, client.height() - margin - (row.bottom - b->y()));
         if (left)
             leftEnd = std::max(leftEnd, b->geometry().right() + 1);
         else
             rightStart = std::min(rightStart, x);
     }
     if (leftEnd + kRowGap <= rightStart) return;
-    QList<QWidget*> row = kept;
-    std::sort(row.begin(), row.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+    QList<QWidget*> byX = kept;
+    std::sort(byX.begin(), byX.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
     int x = kRowGap;
-    for (QWidget* b : row) {
+    for (QWidget* b : byX) {
         b->move(x, b->y());
         x += b->width() + kRowGap;
     }
@@ -84,15 +91,16 @@ void PlaceKeptButtons(const QList<QWidget*>& kept, const QSize& full, const QSiz
 
 void ScrollDialog(QWidget* window, const QSize& full, const QSize& client) {
     QList<QWidget*> kept, moved;
-    int rowTop = full.height();
+    Row row{full.height(), 0};
     for (QObject* child : window->children()) {
         auto* w = qobject_cast<QWidget*>(child);
         if (!w || w->isWindow()) continue;
         const bool keep = w->property(kKeepInView).toBool() && !w->isHidden();
         (keep ? kept : moved).append(w);
-        if (keep) rowTop = std::min(rowTop, w->y());
+        if (keep) row = {std::min(row.top, w->y()), std::max(row.bottom, w->geometry().bottom() + 1)};
     }
-    int scrollHeight = client.height() - (full.height() - rowTop) - kRowGap;
+    const int margin = std::clamp(full.height() - row.bottom, 0, kRowMargin);
+    int scrollHeight = client.height() - margin - (row.bottom - row.top) - kRowGap;
     if (kept.isEmpty() || scrollHeight < kMinimumScrollH) {
         moved += kept;
         kept.clear();
@@ -111,7 +119,7 @@ void ScrollDialog(QWidget* window, const QSize& full, const QSize& client) {
     QScrollArea* area = ScrollAround(content, window);
     area->setGeometry(0, 0, client.width(), scrollHeight);
     area->show();
-    PlaceKeptButtons(kept, full, client);
+    PlaceKeptButtons(kept, row, margin, full, client);
 }
 
 }  // namespace
