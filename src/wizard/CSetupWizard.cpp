@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QStyleOptionTab>
 #include <QTabBar>
 
 #include <algorithm>
@@ -50,6 +51,17 @@ protected:
         QSize hint = QTabBar::tabSizeHint(index);
         hint.setWidth(std::min(hint.width(), WidthLimit()));
         return hint;
+    }
+
+    // The skin draws the current title bold: a shortened one is shortened
+    // for the bold face, so it keeps to the room the plain one had.
+    void initStyleOption(QStyleOptionTab* option, int index) const override {
+        QTabBar::initStyleOption(option, index);
+        if (index != currentIndex() || option->text == tabText(index)) return;
+        QFont bold = font();
+        bold.setBold(true);
+        option->text =
+            QFontMetrics(bold).elidedText(tabText(index), elideMode(), fontMetrics().horizontalAdvance(option->text));
     }
 
 private:
