@@ -9,6 +9,7 @@
 #include "widgets/DialogUnits.h"
 #include "widgets/FocusOrder.h"
 #include "widgets/Pictures.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/Skin.h"
 
 #include <QButtonGroup>
@@ -262,6 +263,7 @@ void CQuadAirplaneDialog::BuildCloseButtons() {
     quit->setGeometry(DluRect(369, 189, 71, 45));
     quit->setDefault(true);
     connect(quit, &QPushButton::clicked, this, &CQuadAirplaneDialog::accept);
+    ScreenFit::KeepInView(quit);
 
     // The template's Cancel: never shown; Esc and the close box reach it.
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);

@@ -463,7 +463,10 @@ void CUARTView::InvalidateLamps() { update(kLampRect); }
 void CUARTView::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
     QPainter painter(this);
-    if (!picture_.isNull()) painter.drawPixmap(kPicturePoint, picture_);
+    if (!picture_.isNull()) {
+        DrawPictureGround(painter, QRect(kPicturePoint, picture_.deviceIndependentSize().toSize()), this);
+        painter.drawPixmap(kPicturePoint, picture_);
+    }
     const QPixmap& lamp = connectStage() == 2 && !silent_ ? lampOn_ : lampOff_;
     if (lamp.isNull()) return;
     for (const QPoint& point : kLampPoints) painter.drawPixmap(point, lamp);

@@ -1,6 +1,7 @@
 // quillon: the Orvex configuration program.
 
 #include "app/CUARTApp.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/WheelGuard.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
         return std::printf("usage: quillon [--version | --help]\nThe Orvex configuration program.\n") < 0;
     QApplication application(argc, argv);
     WheelGuard::Install();
+    ScreenFit::Install();
     CUARTApp app;
     if (!app.InitInstance()) return 1;
     const int result = QApplication::exec();

@@ -7,6 +7,7 @@
 #include "widgets/DialogUnits.h"
 #include "widgets/FocusOrder.h"
 #include "widgets/Pictures.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/Skin.h"
 
 #include <QComboBox>
@@ -542,12 +543,14 @@ void CAdvanceMenuDialog::BuildButtons() {
     ok->setDefault(true);
     NameControl(ok, IdOk, QStringLiteral("OK"));
     connect(ok, &QPushButton::clicked, this, &CAdvanceMenuDialog::accept);
+    ScreenFit::KeepInView(ok);
 
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setGeometry(DluRect(kDialogWidth - 7 - 50, kDialogHeight - 7 - kButtonHeight, 50, kButtonHeight));
     cancel->setAutoDefault(false);
     NameControl(cancel, IdCancel, QStringLiteral("Cancel"));
     connect(cancel, &QPushButton::clicked, this, &CAdvanceMenuDialog::reject);
+    ScreenFit::KeepInView(cancel);
 }
 
 // ---- initialisation ------------------------------------------------------------------

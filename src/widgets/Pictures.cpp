@@ -3,8 +3,12 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QPainter>
+#include <QWidget>
 
 namespace {
+
+constexpr QRgb kLightGround = 0xf4f6f9;  // the skin's window colour
 
 QHash<int, QPixmap>& Cache() {
     // Pixmaps must not outlive the application object, so the cache empties
@@ -37,4 +41,9 @@ QPixmap LoadPng(int id) {
 QIcon LoadIcon(int id) {
     const QPixmap picture = LoadPng(id);
     return picture.isNull() ? QIcon() : QIcon(picture);
+}
+
+void DrawPictureGround(QPainter& painter, const QRect& area, const QWidget* on) {
+    if (on && on->palette().color(on->backgroundRole()).lightnessF() < 0.5)
+        painter.fillRect(area, QColor(kLightGround));
 }

@@ -7,6 +7,10 @@
 #include <QPixmap>
 #include <QString>
 
+class QPainter;
+class QRect;
+class QWidget;
+
 // Resource path of picture id, e.g. ":/png/170.png".
 QString PngPath(int id);
 
@@ -15,3 +19,8 @@ QPixmap LoadPng(int id);
 
 // The same picture as an icon; a null icon when the resource is missing.
 QIcon LoadIcon(int id);
+
+// The pictures carry dark text on a clear ground: on a dark window (a dark
+// desktop palette with no skin) the area of each is first given a light
+// ground of its own, before any picture is drawn.
+void DrawPictureGround(QPainter& painter, const QRect& area, const QWidget* on);

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QHash>
 #include <QList>
+#include <QPalette>
 #include <QPointer>
 #include <QWidget>
 
@@ -32,8 +33,51 @@ constexpr StyleFile kStyleFiles[] = {
     {208, "button.qss"},  // an accented push button
 };
 
+// The skin's own colours for everything its sheets leave to the palette
+// (labels, radio and check marks, item views, Qt's own file dialog), so a
+// dark desktop palette never mixes with the light sheets.
+struct PaletteColour {
+    QPalette::ColorRole role;
+    QRgb active;  // also the inactive group
+    QRgb disabled;
+};
+
+constexpr PaletteColour kPalette[] = {
+    {QPalette::WindowText, 0x2b3a4a, 0x7b8a99},
+    {QPalette::Window, 0xf4f6f9, 0xf4f6f9},
+    {QPalette::Base, 0xffffff, 0xeef1f4},
+    {QPalette::AlternateBase, 0xf4f6f9, 0xf4f6f9},
+    {QPalette::Text, 0x2b3a4a, 0x7b8a99},
+    {QPalette::Button, 0xe9eef4, 0xeef1f4},
+    {QPalette::ButtonText, 0x2b3a4a, 0x7b8a99},
+    {QPalette::BrightText, 0xffffff, 0xffffff},
+    {QPalette::Light, 0xffffff, 0xffffff},
+    {QPalette::Midlight, 0xf4f6f9, 0xf4f6f9},
+    {QPalette::Mid, 0xc3ceda, 0xd0d9e3},
+    {QPalette::Dark, 0x9aa8b6, 0xb9c6d3},
+    {QPalette::Shadow, 0x5a6978, 0x9aa8b6},
+    {QPalette::Highlight, 0x2a70c2, 0xc3ceda},
+    {QPalette::HighlightedText, 0xffffff, 0x5a6978},
+    {QPalette::Link, 0x1f5fa8, 0x7b8a99},
+    {QPalette::LinkVisited, 0x5b3f9e, 0x7b8a99},
+    {QPalette::ToolTipBase, 0xffffff, 0xffffff},
+    {QPalette::ToolTipText, 0x2b3a4a, 0x2b3a4a},
+    {QPalette::PlaceholderText, 0x5a6978, 0x7b8a99},
+};
+
+QPalette LightPalette() {
+    QPalette palette;
+    for (const PaletteColour& c : kPalette) {
+        palette.setColor(QPalette::Active, c.role, QColor(c.active));
+        palette.setColor(QPalette::Inactive, c.role, QColor(c.active));
+        palette.setColor(QPalette::Disabled, c.role, QColor(c.disabled));
+    }
+    return palette;
+}
+
 struct State {
     bool started = false;
+    QPalette desktopPalette;  // given back when the skin stops
     QString applicationSheet;
     QHash<int, QString> sheets;
     QList<QPointer<QWidget>> skinned;
@@ -74,7 +118,11 @@ void Start(const char* resourceName, int a, int b, int c, const char* resourceTy
     qCDebug(lcAppSkin) << "skin start" << resourceName << a << b << c << resourceType;
     for (const StyleFile& f : kStyleFiles) s.sheets.insert(f.style, ReadSheet(QString::fromLatin1(f.file)));
     s.applicationSheet = ReadSheet(QStringLiteral("application.qss"));
-    if (qApp) qApp->setStyleSheet(s.applicationSheet);
+    if (qApp) {
+        s.desktopPalette = QApplication::palette();
+        QApplication::setPalette(LightPalette());
+        qApp->setStyleSheet(s.applicationSheet);
+    }
     s.started = true;
 }
 
@@ -90,7 +138,10 @@ void Stop() {
     if (!s.started) return;
     for (const QPointer<QWidget>& w : s.skinned)
         if (w) w->setStyleSheet(QString());
-    if (qApp) qApp->setStyleSheet(QString());
+    if (qApp) {
+        qApp->setStyleSheet(QString());
+        QApplication::setPalette(s.desktopPalette);
+    }
     s = State{};
     qCDebug(lcAppSkin) << "skin stopped";
 }

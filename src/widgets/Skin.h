@@ -3,7 +3,9 @@
 // embedded skin resource ("IDR_MYTYPE1", type "MYTYPE": the style sheets in
 // :/skin/); skinning a window or control applies the style sheet of its style
 // number (218 forms and dialogs, 214 the wizard's tab strip, 210 sliders,
-// 208 the failsafe button, 0 self-drawn buttons: no skin). No result of these
+// 208 the failsafe button, 0 self-drawn buttons: no skin). Start also gives
+// the application the skin's own light palette, whatever the desktop's, and
+// Stop gives the desktop's palette back. No result of these
 // calls is used: the program behaves the same with the skin left out (for
 // example when Start was never called, as in most tests).
 

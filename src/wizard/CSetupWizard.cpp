@@ -4,6 +4,7 @@
 #include "widgets/DialogUnits.h"
 #include "widgets/Dialogs.h"
 #include "widgets/FocusOrder.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/Skin.h"
 #include "wizard/CWizardPage.h"
 #include "wizard/WizardPages.h"
@@ -11,7 +12,10 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QStyleOptionTab>
 #include <QTabBar>
+
+#include <algorithm>
 
 namespace {
 constexpr int kSkinStyleForm = 218;
@@ -35,6 +39,46 @@ struct ButtonDef {
     int x;
 };
 constexpr int kButtonY = 280, kButtonWidth = 50, kButtonHeight = 14;
+
+// Thirteen titles are wider than the strip: every title gets the same
+// largest width that lets all of them fit, so short titles stay whole and
+// only the longest give up their middles (the whole title is the tooltip).
+class FittingTabBar : public QTabBar {
+public:
+    using QTabBar::QTabBar;
+
+protected:
+    QSize tabSizeHint(int index) const override {
+        QSize hint = QTabBar::tabSizeHint(index);
+        hint.setWidth(std::min(hint.width(), WidthLimit()));
+        return hint;
+    }
+
+    // The skin draws the current title bold: a shortened one is shortened
+    // for the bold face, so it keeps to the room the plain one had.
+    void initStyleOption(QStyleOptionTab* option, int index) const override {
+        QTabBar::initStyleOption(option, index);
+        if (index != currentIndex() || option->text == tabText(index)) return;
+        QFont bold = font();
+        bold.setBold(true);
+        option->text =
+            QFontMetrics(bold).elidedText(tabText(index), elideMode(), fontMetrics().horizontalAdvance(option->text));
+    }
+
+private:
+    int WidthLimit() const {
+        std::vector<int> widths;
+        for (int i = 0; i < count(); ++i) widths.push_back(QTabBar::tabSizeHint(i).width());
+        std::sort(widths.begin(), widths.end());
+        int room = width();
+        for (size_t i = 0; i < widths.size(); ++i) {
+            const int share = room / static_cast<int>(widths.size() - i);
+            if (widths[i] > share) return share;
+            room -= widths[i];
+        }
+        return room + (widths.empty() ? 0 : widths.back());
+    }
+};
 }  // namespace
 
 CSetupWizard::CSetupWizard(Orvex& orvex, QWidget* parent) : QDialog(parent), orvex_(orvex) {
@@ -66,12 +110,16 @@ void CSetupWizard::BuildFrame() {
     tabControl_ = new QWidget(this);
     NameControl(tabControl_, WizardIds::Tabs);
     tabControl_->setGeometry(DluRect(5, 5, 515, 270));
-    tabBar_ = new QTabBar(tabControl_);
+    tabBar_ = new FittingTabBar(tabControl_);
+    // All thirteen titles stay in view rather than hide behind scroll arrows.
     tabBar_->setExpanding(false);
-    tabBar_->setUsesScrollButtons(true);
-    tabBar_->setElideMode(Qt::ElideNone);
+    tabBar_->setUsesScrollButtons(false);
+    tabBar_->setElideMode(Qt::ElideMiddle);
     tabBar_->setDrawBase(false);
-    for (const WizardPageDef& def : kWizardPages) tabBar_->addTab(QString::fromLatin1(def.title));
+    for (const WizardPageDef& def : kWizardPages) {
+        const int index = tabBar_->addTab(QString::fromLatin1(def.title));
+        tabBar_->setTabToolTip(index, tabBar_->tabText(index));
+    }
     tabBar_->setCurrentIndex(0);
     tabBar_->setGeometry(0, 0, tabControl_->width(), tabBar_->sizeHint().height());
     auto* pane = new QFrame(tabControl_);
@@ -89,6 +137,7 @@ void CSetupWizard::BuildFrame() {
         auto* b = new QPushButton(QString::fromLatin1(buttons[i].text), this);
         NameControl(b, buttons[i].id);
         b->setGeometry(DluRect(buttons[i].x, kButtonY, kButtonWidth, kButtonHeight));
+        ScreenFit::KeepInView(b);
         *targets[i] = b;
     }
     connect(cancel_, &QPushButton::clicked, this, &CSetupWizard::reject);

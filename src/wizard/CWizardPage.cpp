@@ -89,11 +89,13 @@ void CWizardPage::OnAnswered() {
 void CWizardPage::paintEvent(QPaintEvent* e) {
     // A changing value label repaints only its own rectangle: pictures
     // elsewhere on the page are not drawn again for it.
+    auto area = [](const Picture& p) { return QRect(p.at, p.pixmap.deviceIndependentSize().toSize()); };
     QPainter painter(this);
+    std::vector<const Picture*> shown;
     for (const Picture& p : pictures_)
-        if (!p.pixmap.isNull() && e->region().intersects(QRect(p.at, p.pixmap.deviceIndependentSize().toSize())) &&
-            PictureShown(p.id))
-            painter.drawPixmap(p.at, p.pixmap);
+        if (!p.pixmap.isNull() && e->region().intersects(area(p)) && PictureShown(p.id)) shown.push_back(&p);
+    for (const Picture* p : shown) DrawPictureGround(painter, area(*p), this);
+    for (const Picture* p : shown) painter.drawPixmap(p->at, p->pixmap);
 }
 
 void CWizardPage::timerEvent(QTimerEvent* e) {

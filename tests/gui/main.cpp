@@ -2,8 +2,10 @@
 // dialogs in test mode, and a check after every test that it took (and so
 // looked at) every dialog the program asked for.
 
+#include "OffscreenScreen.h"
 #include "TestDataHome.h"
 #include "widgets/Dialogs.h"
+#include "widgets/ScreenFit.h"
 #include "widgets/WheelGuard.h"
 
 #include <gtest/gtest.h>
@@ -27,6 +29,7 @@ class UnexpectedDialogCheck : public ::testing::EmptyTestEventListener {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseOffscreenScreen(QSize(1920, 1200));  // a desktop with room for every window as it is made
     // Every connect keeps the unit's image in the history: never in the user's own folder.
     UseTestDataHome();
     ::testing::InitGoogleTest(&argc, argv);
@@ -39,6 +42,7 @@ int main(int argc, char** argv) {
         QLoggingCategory::setFilterRules(QStringLiteral("quillon.*.debug=false"));
     Dialogs::SetTestMode(true);
     WheelGuard::Install();
+    ScreenFit::Install();
     ::testing::UnitTest::GetInstance()->listeners().Append(new UnexpectedDialogCheck);
     return RUN_ALL_TESTS();
 }
