@@ -6,6 +6,7 @@
 #include "widgets/Skin.h"
 #include "wizard/CWizardPage.h"
 #include "wizard/WizardPages.h"
+#include "wizard/WizardTabBar.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -64,7 +65,7 @@ void CSetupWizard::BuildFrame() {
     tabControl_ = new QWidget(this);
     NameControl(tabControl_, WizardIds::Tabs);
     tabControl_->setGeometry(DluRect(5, 5, 515, 270));
-    tabBar_ = new QTabBar(tabControl_);
+    tabBar_ = new WizardTabBar(tabControl_);
     tabBar_->setExpanding(false);
     tabBar_->setUsesScrollButtons(true);
     tabBar_->setElideMode(Qt::ElideNone);

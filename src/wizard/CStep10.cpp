@@ -47,9 +47,11 @@ constexpr CWizardPage::StaticText kStatics[] = {
 };
 
 struct GroupPlace {
+    const char* name;
     int x, y, w, h;
 };
-constexpr GroupPlace kGroups[] = {{.x = 5, .y = 40, .w = 240, .h = 175}, {.x = 250, .y = 40, .w = 250, .h = 175}};
+constexpr GroupPlace kGroups[] = {{.name = "Aileron travel, front view", .x = 5, .y = 40, .w = 240, .h = 175},
+                                  {.name = "Elevator travel, side view", .x = 250, .y = 40, .w = 250, .h = 175}};
 
 constexpr int kFrontView = 250, kSideView = 214;
 constexpr QPoint kFrontViewAt(10, 180), kSideViewAt(450, 180);
@@ -64,7 +66,8 @@ int CStep10::aileronTravel() const { return fields_[0]->value(); }
 int CStep10::elevatorTravel() const { return fields_[1]->value(); }
 
 void CStep10::InitPage() {
-    for (const GroupPlace& g : kGroups) PageParts::AddGroup(this, QString(), g.x, g.y, g.w, g.h);
+    for (const GroupPlace& g : kGroups)
+        PageParts::AddGroup(this, QString(), QString::fromLatin1(g.name), g.x, g.y, g.w, g.h);
     AddPicture(kSideView, kSideViewAt);
     AddPicture(kFrontView, kFrontViewAt);
     AddStatics(kStatics);

@@ -93,7 +93,8 @@ int CStep13::limitA() const { return fields_[LimitA]->value(); }
 int CStep13::limitB() const { return fields_[LimitB]->value(); }
 
 void CStep13::InitPage() {
-    PageParts::AddGroup(this, QString(), 270, 109, 185, 140);
+    // The template's frame is 140 high and would reach past the page's bottom edge.
+    PageParts::AddGroup(this, QString(), QStringLiteral("Tail servo travel"), 270, 109, 185, 138);
     AddPicture(kTailRotor, kTailRotorAt);
     AddPicture(kServoHorn, kServoHornAt);
     AddStatics(kStatics);
@@ -107,7 +108,10 @@ void CStep13::InitPage() {
 
 void CStep13::ShowDirection() {
     const QString caption = DirectionCaption(direction_);
-    if (PageParts::Caption(directionButton_) != caption) PageParts::SetCaption(directionButton_, caption);
+    if (PageParts::Caption(directionButton_) == caption) return;
+    PageParts::SetCaption(directionButton_, caption);
+    directionButton_->setAccessibleName(direction_ == kNormal ? QStringLiteral("Tail servo direction: Normal")
+                                                              : QStringLiteral("Tail servo direction: Reverse"));
 }
 
 void CStep13::ToggleDirection() {
