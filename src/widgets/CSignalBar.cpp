@@ -81,7 +81,7 @@ int CSignalBar::SetValue(int v) {
     lastInvalidated_ = ChangedStrip(oldBar, oldValue, newBar, value_);
     lastRegion_ = QRegion(lastInvalidated_) + CentreSliver(oldBar, oldValue, newBar, value_);
     if (!lastRegion_.isEmpty()) update(lastRegion_);
-    if (value_ != oldValue) {
+    if (value_ != oldValue && QAccessible::isActive()) {
         QAccessibleValueChangeEvent changed(this, value_);
         QAccessible::updateAccessibility(&changed);
     }
