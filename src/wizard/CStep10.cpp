@@ -68,8 +68,10 @@ int CStep10::elevatorTravel() const { return fields_[1]->value(); }
 void CStep10::InitPage() {
     for (const GroupPlace& g : kGroups)
         PageParts::AddGroup(this, QString(), QString::fromLatin1(g.name), g.x, g.y, g.w, g.h);
-    AddPicture(kSideView, kSideViewAt);
-    AddPicture(kFrontView, kFrontViewAt);
+    AddPicture(kSideView, kSideViewAt, QStringLiteral("Helicopter seen from the side"),
+               QStringLiteral("The swashplate tilts forward and back: elevator stick to both ends, no binding."));
+    AddPicture(kFrontView, kFrontViewAt, QStringLiteral("Helicopter seen from the front"),
+               QStringLiteral("The swashplate tilts left and right: aileron stick to both ends, no binding."));
     AddStatics(kStatics);
     for (SliderField* f : fields_) f->Initialise();
 }

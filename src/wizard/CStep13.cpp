@@ -95,8 +95,11 @@ int CStep13::limitB() const { return fields_[LimitB]->value(); }
 void CStep13::InitPage() {
     // The template's frame is 140 high and would reach past the page's bottom edge.
     PageParts::AddGroup(this, QString(), QStringLiteral("Tail servo travel"), 270, 109, 185, 138);
-    AddPicture(kTailRotor, kTailRotorAt);
-    AddPicture(kServoHorn, kServoHornAt);
+    AddPicture(kTailRotor, kTailRotorAt, QStringLiteral("Tail rotor from above"),
+               QStringLiteral("The pushrod from the tail servo moves the pitch slider in and out on the tail boom and "
+                              "the blade pitch changes; tail blade at about 8 degrees."));
+    AddPicture(kServoHorn, kServoHornAt, QStringLiteral("Tail servo horn"),
+               QStringLiteral("The servo horn stands at 90 degrees to the linkage to the tail pitch slider."));
     AddStatics(kStatics);
     for (SliderField* f : fields_) f->Initialise();
 

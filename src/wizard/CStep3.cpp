@@ -172,7 +172,9 @@ CStep3::CStep3(Orvex& unit, int pageNumber, const QString& title, QWidget* paren
 }
 
 void CStep3::InitPage() {
-    AddPicture(kTransmitterPicture, QPoint(370, 280));
+    AddPicture(kTransmitterPicture, QPoint(370, 280), QStringLiteral("Transmitter sticks, mode 2"),
+               QStringLiteral("Left stick: throttle and collective pitch up and down, rudder left and right. Right "
+                              "stick: elevator up and down, aileron left and right."));
     AddStatics(kStatics);
 
     failsafe_ = new QPushButton(QStringLiteral("Set failsafe"), this);
