@@ -204,7 +204,7 @@ void CQuadAirplaneDialog::BuildDirectionButtons() {
         const ServoDef& s = kServos[i];
         const int servo = static_cast<int>(i) + 1;
         auto* b = new QPushButton(this);
-        NameControl(b, s.id, QStringLiteral("Servo%1 direction").arg(servo));
+        NameControl(b, s.id);
         b->setGeometry(DluRect(kServoButtonX, s.y, kServoButtonW, kButtonH));
         Tighten(b);
         connect(b, &QPushButton::clicked, this, [this, servo] { ToggleServo(servo); });
@@ -214,7 +214,7 @@ void CQuadAirplaneDialog::BuildDirectionButtons() {
         const CompensationDef& c = kCompensations[i];
         const int axis = static_cast<int>(i);
         auto* b = new QPushButton(this);
-        NameControl(b, c.id, QStringLiteral("%1 compensation direction").arg(QLatin1String(c.word)));
+        NameControl(b, c.id);
         b->setGeometry(DluRect(kCompensationX, c.y, kCompensationW, kButtonH));
         Tighten(b);
         connect(b, &QPushButton::clicked, this, [this, axis] { ToggleCompensation(axis); });
@@ -235,6 +235,7 @@ void CQuadAirplaneDialog::BuildTrims() {
         bars_[i]->setGeometry(DluRect(t.x, kBarY, kBarW, kBarH));
         bars_[i]->SetRange(-kValueSpan, kValueSpan);
         bars_[i]->SetValue(trims_[i]);
+        label->setBuddy(bars_[i]);
 
         struct Arrow {
             int id, y, icon;
@@ -275,11 +276,17 @@ void CQuadAirplaneDialog::BuildCloseButtons() {
 }
 
 void CQuadAirplaneDialog::ShowCaptions() {
+    // The accessible name carries the direction as a word, where the caption abbreviates it.
+    const auto show = [](QPushButton* b, const QString& word, const QString& what, uint8_t direction) {
+        b->setText(DirectionCaption(word, direction));
+        b->setAccessibleName(
+            QStringLiteral("%1 %2: %3").arg(word, what, QLatin1String(direction == kNormal ? "Normal" : "Reverse")));
+    };
     for (size_t i = 0; i < servoButtons_.size(); ++i)
-        servoButtons_[i]->setText(DirectionCaption(QStringLiteral("Servo%1").arg(i + 1), servoDirections_[i]));
+        show(servoButtons_[i], QStringLiteral("Servo%1").arg(i + 1), QStringLiteral("direction"), servoDirections_[i]);
     for (size_t i = 0; i < compensationButtons_.size(); ++i)
-        compensationButtons_[i]->setText(
-            DirectionCaption(QString::fromLatin1(kCompensations[i].word), compensation_[i]));
+        show(compensationButtons_[i], QString::fromLatin1(kCompensations[i].word),
+             QStringLiteral("compensation direction"), compensation_[i]);
 }
 
 void CQuadAirplaneDialog::StoreAndSend(CV name, int8_t value) {

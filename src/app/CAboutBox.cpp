@@ -20,6 +20,7 @@ CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("aboutIcon"));
+    icon->setAccessibleName(QStringLiteral("Quillon icon"));
     icon->setPixmap(LoadPng(kIconId).scaled(DluSize(20, 20), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     icon->setGeometry(DluRect(11, 14, 22, 22));
 

@@ -166,6 +166,12 @@ void CUARTView::CreateConnectionControls() {
     // Drawn straight onto the form, whatever the form's background.
     version_->setAutoFillBackground(false);
     version_->setAttribute(Qt::WA_TranslucentBackground);
+
+    // The lamps are painted by the view; these stand-ins tell assistive tools whether they are lit.
+    for (size_t i = 0; i < lamps_.size(); ++i)
+        lamps_[i] = DescribePicture(this, QRect(kLampPoints[i], lampOff_.deviceIndependentSize().toSize()),
+                                    QStringLiteral("Connection lamp %1").arg(i + 1), QString());
+    DescribeLamps();
 }
 
 void CUARTView::CreateDialogButtons() {
@@ -416,7 +422,10 @@ void CUARTView::OnConnected() {
 
 void CUARTView::OnVersion(const std::string& text) {
     const QString version = QString::fromStdString(text);
-    if (version_->text() != version) version_->setText(version);
+    if (version_->text() == version) return;
+    version_->setText(version);
+    // The name says what the label is, the description what it reads.
+    version_->setAccessibleDescription(version);
 }
 
 bool CUARTView::event(QEvent* event) {
@@ -458,7 +467,18 @@ void CUARTView::OnPortGone(int portNumber) {
 
 // ---- drawing ------------------------------------------------------------------
 
-void CUARTView::InvalidateLamps() { update(kLampRect); }
+void CUARTView::InvalidateLamps() {
+    update(kLampRect);
+    DescribeLamps();
+}
+
+bool CUARTView::LampsLit() const { return connectStage() == 2 && !silent_; }
+
+void CUARTView::DescribeLamps() {
+    const QString state = LampsLit() ? QStringLiteral("Lit") : QStringLiteral("Dark");
+    for (QLabel* lamp : lamps_)
+        if (lamp->accessibleDescription() != state) lamp->setAccessibleDescription(state);
+}
 
 void CUARTView::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
@@ -467,7 +487,7 @@ void CUARTView::paintEvent(QPaintEvent* event) {
         DrawPictureGround(painter, QRect(kPicturePoint, picture_.deviceIndependentSize().toSize()), this);
         painter.drawPixmap(kPicturePoint, picture_);
     }
-    const QPixmap& lamp = connectStage() == 2 && !silent_ ? lampOn_ : lampOff_;
+    const QPixmap& lamp = LampsLit() ? lampOn_ : lampOff_;
     if (lamp.isNull()) return;
     for (const QPoint& point : kLampPoints) painter.drawPixmap(point, lamp);
 }

@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -132,6 +133,9 @@ private:
     void SetStatusText(const QString& text);
     void SetStatusDetail(const QString& text);
     void InvalidateLamps();
+    bool LampsLit() const;
+    // The lamps' state for assistive tools.
+    void DescribeLamps();
 
     Orvex& o_;
     MainReceiver receiver_;
@@ -141,6 +145,7 @@ private:
     PortComboBox* combo_ = nullptr;
     QPushButton* connect_ = nullptr;
     QLabel* version_ = nullptr;
+    std::array<QLabel*, 3> lamps_{};
     QPushButton* setup_ = nullptr;
     QPushButton* advance_ = nullptr;
     QPushButton* open_ = nullptr;

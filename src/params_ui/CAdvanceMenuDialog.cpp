@@ -35,15 +35,16 @@ enum GroupId { MainRotor, TailRotor, AuxChannel, ConditionGroup, Governor, Group
 
 struct GroupDef {
     const char* title;
+    const char* objectName;
     int x, y, w, h;
 };
 
 constexpr std::array<GroupDef, GroupCount> kGroups = {{
-    {.title = "Main rotor", .x = 7, .y = 5, .w = 208, .h = 160},
-    {.title = "Tail rotor", .x = 222, .y = 5, .w = 208, .h = 160},
-    {.title = "AUX channel function", .x = 7, .y = 174, .w = 188, .h = 36},
-    {.title = "Condition", .x = 7, .y = 214, .w = 188, .h = 36},
-    {.title = "Governor", .x = 222, .y = 174, .w = 208, .h = 76},
+    {.title = "Main rotor", .objectName = "groupMainRotor", .x = 7, .y = 5, .w = 208, .h = 160},
+    {.title = "Tail rotor", .objectName = "groupTailRotor", .x = 222, .y = 5, .w = 208, .h = 160},
+    {.title = "AUX channel function", .objectName = "groupAuxChannel", .x = 7, .y = 174, .w = 188, .h = 36},
+    {.title = "Condition", .objectName = "groupCondition", .x = 7, .y = 214, .w = 188, .h = 36},
+    {.title = "Governor", .objectName = "groupGovernor", .x = 222, .y = 174, .w = 208, .h = 76},
 }};
 
 // A column of label and edit box inside a group, relative to the group.
@@ -377,6 +378,16 @@ QLabel* AddDialogStatic(QWidget* parent, const QString& text, const QRect& rect)
     return label;
 }
 
+// The name a screen reader speaks for a field: its label, led by its group
+// where the label alone does not say which rotor or the governor it belongs to.
+QString AccessibleNameOf(const FieldDef& d) {
+    const QString label = QString::fromLatin1(d.label);
+    const bool shared = std::count_if(std::begin(kFields), std::end(kFields),
+                                      [&](const FieldDef& f) { return QLatin1String(f.label) == label; }) > 1;
+    if (d.group != Governor && !shared) return label;
+    return QStringLiteral("%1 %2").arg(QLatin1String(kGroups[d.group].title), label);
+}
+
 int SourceValue(const Orvex& o, const Source& s) { return s.named() ? o.config[s.name] : *BytePtr(o.image, s.direct); }
 
 }  // namespace
@@ -420,11 +431,9 @@ void CAdvanceMenuDialog::BuildControls() {
 }
 
 void CAdvanceMenuDialog::BuildGroups() {
-    static const char* const kGroupNames[GroupCount] = {"groupMainRotor", "groupTailRotor", "groupAuxChannel",
-                                                        "groupCondition", "groupGovernor"};
     for (int g = 0; g < GroupCount; ++g) {
         auto* box = new QGroupBox(QString::fromLatin1(kGroups[g].title), this);
-        box->setObjectName(QString::fromLatin1(kGroupNames[g]));
+        box->setObjectName(QString::fromLatin1(kGroups[g].objectName));
         box->setGeometry(DluRect(kGroups[g].x, kGroups[g].y, kGroups[g].w, kGroups[g].h));
         box->lower();  // behind the statics and controls that sit on it
     }
@@ -442,7 +451,7 @@ void CAdvanceMenuDialog::BuildFields() {
         f.edit->setGeometry(DluRect(x + c.editX, y, c.editW, kEditHeight));
         f.edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         f.edit->setMaxLength(6);
-        NameControl(f.edit, d.id, label);
+        NameControl(f.edit, d.id, AccessibleNameOf(d));
         text->setBuddy(f.edit);
         DataExchange::WriteInt(f.edit, f.value);
     }
@@ -503,9 +512,11 @@ void CAdvanceMenuDialog::BuildSelections() {
     for (size_t i = 0; i < std::size(combos); ++i) {
         const ComboDef& d = combos[i];
         const GroupDef& g = kGroups[d.group];
-        auto* combo = new QComboBox(this);
+        // Inside its group, whose title labels it for assistive tools (a combo box's own name is its choice).
+        auto* box = findChild<QGroupBox*>(QString::fromLatin1(g.objectName));
+        auto* combo = new QComboBox(box);
         combo->addItems(d.items);
-        combo->setGeometry(DluRect(g.x + 8, g.y + 15, 120, kButtonHeight));
+        combo->setGeometry(DluRect(g.x + 8, g.y + 15, 120, kButtonHeight).translated(-box->pos()));
         NameControl(combo, d.id, QString::fromLatin1(g.title));
         // Only the user's choice acts on the device; refreshes set the index quietly.
         connect(combo, &QComboBox::activated, this, d.chosen);

@@ -134,8 +134,8 @@ void ParameterPanel::CreateSliders(QWidget* form) {
         title->setGeometry(DluRect(centre - 26, kColumnTitleY, 52, kColumnTitleH));
 
         auto* slider = new PanelSlider(form);
-        NameControl(slider, def.sliderId);
-        slider->setAccessibleName(QString::fromLatin1(def.name));
+        NameControl(slider, def.sliderId, QString::fromLatin1(def.name));
+        title->setBuddy(slider);
         slider->setGeometry(DluRect(centre - kSliderW / 2, kSliderY, kSliderW, kSliderH));
         sliders_[i] = slider;
         connect(slider, &QSlider::valueChanged, this, [this, i] { OnDrag(i); });
@@ -178,6 +178,7 @@ void ParameterPanel::CreateButtons(QWidget* form) {
         auto* button = new CPngButton(QString::fromLatin1(def.caption), form);
         NameControl(button, def.id);
         button->SetImage(def.picture);
+        button->setCheckable(true);  // one of five: the red frame is its checked state
         button->move(DluPoint(kPresetX, kPresetY + k * kPresetStep));
         presets_[def.preset] = button;
         connect(button, &CPngButton::clicked, this, [this, p = def.preset] { OnPreset(p); });

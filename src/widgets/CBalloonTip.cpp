@@ -74,6 +74,8 @@ void CBalloonTip::AddTool(QWidget* control, const QString& text, const QPixmap& 
     if (!tools_.contains(control))
         connect(control, &QObject::destroyed, this, [this](QObject* gone) { tools_.remove(gone); });
     tools_.insert(control, Tool{text, icon});
+    // The same help for assistive tools, as flowing text: the balloon's line breaks only shape the balloon.
+    control->setAccessibleDescription(QString(text).replace(QLatin1String("\r\n"), QLatin1String(" ")).simplified());
 }
 
 void CBalloonTip::SetCursorSource(std::function<QPoint()> source) {

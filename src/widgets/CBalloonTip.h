@@ -37,7 +37,7 @@ public:
     void Create(QWidget* owner);
     // Create, then relay the mouse events of owner and every child of it.
     void Attach(QWidget* owner);
-    // Enters or replaces the control's text and icon.
+    // Enters or replaces the control's text and icon; the text is also the control's accessible description.
     void AddTool(QWidget* control, const QString& text, const QPixmap& icon = QPixmap());
     // Called with every event the owner sees: mouse moves and keyboard focus
     // arm or hide the balloon, button presses hide it, F1 shows it at once.

@@ -33,6 +33,7 @@ void CPngButton::SetPicture(const QPixmap& strip) {
 
 void CPngButton::SetChosen(bool chosen) {
     chosen_ = chosen;
+    if (isCheckable()) setChecked(chosen);
     update();
 }
 

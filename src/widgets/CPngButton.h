@@ -2,7 +2,9 @@
 // A push button whose whole face is one frame of a picture strip of four
 // equal frames: normal, mouse over, pressed, chosen. The caption is not drawn;
 // it becomes the tooltip and the accessible name. A double click counts as two
-// clicks.
+// clicks. A button that is one of a set of choices is made checkable by its
+// owner; its checked state then follows SetChosen alone, so assistive tools
+// read the choice the red frame shows and a click still only reports itself.
 
 #include <QAbstractButton>
 #include <QPixmap>
@@ -35,6 +37,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void nextCheckState() override {}
 
 private:
     void TakeCaption();

@@ -1,6 +1,8 @@
 #include "widgets/CSignalBar.h"
 #include "widgets/Pictures.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
@@ -24,6 +26,34 @@ int OuterEnd(const QRect& bar, int value, Qt::Orientation growth, QSize client) 
     return vertical ? bar.bottom() : bar.right();
 }
 
+// What assistive tools see of a bar: a meter with its value; it cannot be set from there.
+class SignalBarAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit SignalBarAccessible(CSignalBar* bar) : QAccessibleWidget(bar, QAccessible::ProgressBar) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return QString::number(bar()->value());
+        return QAccessibleWidget::text(t);
+    }
+    QVariant currentValue() const override { return bar()->value(); }
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return bar()->maximum(); }
+    QVariant minimumValue() const override { return bar()->minimum(); }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    CSignalBar* bar() const { return static_cast<CSignalBar*>(object()); }
+};
+
+QAccessibleInterface* SignalBarFactory(const QString&, QObject* object) {
+    if (auto* bar = qobject_cast<CSignalBar*>(object)) return new SignalBarAccessible(bar);
+    return nullptr;
+}
+
 }  // namespace
 
 float BarRatio(int value, int maximum) {
@@ -32,7 +62,10 @@ float BarRatio(int value, int maximum) {
 }
 
 CSignalBar::CSignalBar(Qt::Orientation growth, int backgroundId, QWidget* parent)
-    : QWidget(parent), growth_(growth), background_(LoadPng(backgroundId)) {}
+    : QWidget(parent), growth_(growth), background_(LoadPng(backgroundId)) {
+    static const bool factoryInstalled = (QAccessible::installFactory(SignalBarFactory), true);
+    static_cast<void>(factoryInstalled);
+}
 
 void CSignalBar::SetRange(int a, int b) {
     minimum_ = std::min(a, b);
@@ -48,6 +81,10 @@ int CSignalBar::SetValue(int v) {
     lastInvalidated_ = ChangedStrip(oldBar, oldValue, newBar, value_);
     lastRegion_ = QRegion(lastInvalidated_) + CentreSliver(oldBar, oldValue, newBar, value_);
     if (!lastRegion_.isEmpty()) update(lastRegion_);
+    if (value_ != oldValue && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent changed(this, value_);
+        QAccessible::updateAccessibility(&changed);
+    }
     return inRange;
 }
 

@@ -2,6 +2,7 @@
 // Common part of the two signal bars: a signed value drawn as a bar that grows
 // from the centre of a stretched background picture. CTrimBar grows up and
 // down, CHorizontalTrimBar left and right; each supplies its own geometry.
+// Assistive tools read the value, minimum and maximum as a read-only meter.
 
 #include <QColor>
 #include <QPixmap>

@@ -18,3 +18,15 @@ QLabel* AddStatic(QWidget* parent, const QString& text, const QRect& rect) {
     label->setStyleSheet(QStringLiteral("background: transparent;"));
     return label;
 }
+
+QLabel* DescribePicture(QWidget* parent, const QRect& rect, const QString& name, const QString& text) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("picture"));
+    label->setGeometry(rect);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    label->setStyleSheet(QStringLiteral("background: transparent;"));
+    label->setAccessibleName(name);
+    label->setAccessibleDescription(text);
+    label->lower();  // behind the controls that lie on the picture
+    return label;
+}

@@ -15,3 +15,7 @@ void NameControl(QWidget* control, int id, const QString& accessibleName);
 // A static text drawn over its parent's background and pictures, never on a
 // box of its own; rect in client pixels.
 QLabel* AddStatic(QWidget* parent, const QString& text, const QRect& rect);
+// Stands over a picture its parent paints (rect in client pixels) and draws
+// nothing: assistive tools read the picture's name and, as its description,
+// the text drawn inside it.
+QLabel* DescribePicture(QWidget* parent, const QRect& rect, const QString& name, const QString& text);

@@ -8,11 +8,11 @@
 #include "widgets/Skin.h"
 #include "wizard/CWizardPage.h"
 #include "wizard/WizardPages.h"
+#include "wizard/WizardTabBar.h"
 
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QStyleOptionTab>
 #include <QTabBar>
 
 #include <algorithm>
@@ -40,45 +40,6 @@ struct ButtonDef {
 };
 constexpr int kButtonY = 280, kButtonWidth = 50, kButtonHeight = 14;
 
-// Thirteen titles are wider than the strip: every title gets the same
-// largest width that lets all of them fit, so short titles stay whole and
-// only the longest give up their middles (the whole title is the tooltip).
-class FittingTabBar : public QTabBar {
-public:
-    using QTabBar::QTabBar;
-
-protected:
-    QSize tabSizeHint(int index) const override {
-        QSize hint = QTabBar::tabSizeHint(index);
-        hint.setWidth(std::min(hint.width(), WidthLimit()));
-        return hint;
-    }
-
-    // The skin draws the current title bold: a shortened one is shortened
-    // for the bold face, so it keeps to the room the plain one had.
-    void initStyleOption(QStyleOptionTab* option, int index) const override {
-        QTabBar::initStyleOption(option, index);
-        if (index != currentIndex() || option->text == tabText(index)) return;
-        QFont bold = font();
-        bold.setBold(true);
-        option->text =
-            QFontMetrics(bold).elidedText(tabText(index), elideMode(), fontMetrics().horizontalAdvance(option->text));
-    }
-
-private:
-    int WidthLimit() const {
-        std::vector<int> widths;
-        for (int i = 0; i < count(); ++i) widths.push_back(QTabBar::tabSizeHint(i).width());
-        std::sort(widths.begin(), widths.end());
-        int room = width();
-        for (size_t i = 0; i < widths.size(); ++i) {
-            const int share = room / static_cast<int>(widths.size() - i);
-            if (widths[i] > share) return share;
-            room -= widths[i];
-        }
-        return room + (widths.empty() ? 0 : widths.back());
-    }
-};
 }  // namespace
 
 CSetupWizard::CSetupWizard(Orvex& orvex, QWidget* parent) : QDialog(parent), orvex_(orvex) {
@@ -110,8 +71,8 @@ void CSetupWizard::BuildFrame() {
     tabControl_ = new QWidget(this);
     NameControl(tabControl_, WizardIds::Tabs);
     tabControl_->setGeometry(DluRect(5, 5, 515, 270));
-    tabBar_ = new FittingTabBar(tabControl_);
     // All thirteen titles stay in view rather than hide behind scroll arrows.
+    tabBar_ = new WizardTabBar(tabControl_);
     tabBar_->setExpanding(false);
     tabBar_->setUsesScrollButtons(false);
     tabBar_->setElideMode(Qt::ElideMiddle);

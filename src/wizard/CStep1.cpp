@@ -1,5 +1,7 @@
 #include "wizard/CStep1.h"
 
+#include <QStringList>
+
 namespace {
 constexpr CWizardPage::StaticText kStatics[] = {
     {.id = 1035,
@@ -25,13 +27,43 @@ constexpr CWizardPage::StaticText kStatics[] = {
      .text = "3.Take DX7 and 8FG for example, conservative configuration shown below."},
 };
 constexpr int kDx7Picture = 179, kFutaba8fgPicture = 180;
+
+// The two example tables drawn in the pictures, row by row: what to set,
+// then menu path and value on each transmitter.
+struct ExampleRow {
+    const char* parameter;
+    const char* dx7Path;
+    const char* dx7Value;
+    const char* fg8Path;
+    const char* fg8Value;
+};
+constexpr ExampleRow kExampleRows[] = {
+    {"Model type", "SYSTEM > MODEL TYPE", "HELI", "Linkage > Model type", "Helicopter, H-1"},
+    {"Swash type", "SYSTEM > SWASH TYPE", "1 servo normal", "Linkage > Model type > Swash", "H-1 (no mixing)"},
+    {"Sub-trims", "ADJUST > SUB TRIM", "0 on all channels", "Linkage > Sub-trim", "0 on all channels"},
+    {"End points", "ADJUST > TRAVEL ADJ", "100% / 100%", "Linkage > End point", "100% / 100%"},
+    {"Dual rates", "ADJUST > D/R & EXPO", "AIL, ELE 80%", "Model > Dual rate", "AIL, ELE 80%"},
+    {"Exponential", "ADJUST > D/R & EXPO", "soft, 20%", "Model > Dual rate / Exp", "soft, 20%"},
+    {"Gyro sensitivity", "ADJUST > GYRO SENS", "AVCS, 36%", "Model > Gyro", "AVCS, 36%"},
+    {"Pitch curve", "ADJUST > PITCH CURVE", "straight line", "Model > Pitch curve", "straight line"},
+};
+
+// One table as text: "Model type: SYSTEM > MODEL TYPE, HELI. ..."
+QString ExampleText(bool dx7) {
+    QStringList rows;
+    for (const ExampleRow& r : kExampleRows)
+        rows << QStringLiteral("%1: %2, %3.")
+                    .arg(QLatin1String(r.parameter), QLatin1String(dx7 ? r.dx7Path : r.fg8Path),
+                         QLatin1String(dx7 ? r.dx7Value : r.fg8Value));
+    return rows.join(QLatin1Char(' '));
+}
 }  // namespace
 
 CStep1::CStep1(Orvex& unit, int pageNumber, const QString& title, QWidget* parent)
     : CWizardPage(unit, pageNumber, title, parent) {}
 
 void CStep1::InitPage() {
-    AddPicture(kDx7Picture, QPoint(10, 150));
-    AddPicture(kFutaba8fgPicture, QPoint(420, 150));
+    AddPicture(kDx7Picture, QPoint(10, 150), QStringLiteral("DX7 conservative example"), ExampleText(true));
+    AddPicture(kFutaba8fgPicture, QPoint(420, 150), QStringLiteral("8FG conservative example"), ExampleText(false));
     AddStatics(kStatics);
 }

@@ -47,9 +47,11 @@ constexpr CWizardPage::StaticText kStatics[] = {
 };
 
 struct GroupPlace {
+    const char* name;
     int x, y, w, h;
 };
-constexpr GroupPlace kGroups[] = {{.x = 5, .y = 40, .w = 240, .h = 175}, {.x = 250, .y = 40, .w = 250, .h = 175}};
+constexpr GroupPlace kGroups[] = {{.name = "Aileron travel, front view", .x = 5, .y = 40, .w = 240, .h = 175},
+                                  {.name = "Elevator travel, side view", .x = 250, .y = 40, .w = 250, .h = 175}};
 
 constexpr int kFrontView = 250, kSideView = 214;
 constexpr QPoint kFrontViewAt(10, 180), kSideViewAt(450, 180);
@@ -64,9 +66,12 @@ int CStep10::aileronTravel() const { return fields_[0]->value(); }
 int CStep10::elevatorTravel() const { return fields_[1]->value(); }
 
 void CStep10::InitPage() {
-    for (const GroupPlace& g : kGroups) PageParts::AddGroup(this, QString(), g.x, g.y, g.w, g.h);
-    AddPicture(kSideView, kSideViewAt);
-    AddPicture(kFrontView, kFrontViewAt);
+    for (const GroupPlace& g : kGroups)
+        PageParts::AddGroup(this, QString(), QString::fromLatin1(g.name), g.x, g.y, g.w, g.h);
+    AddPicture(kSideView, kSideViewAt, QStringLiteral("Helicopter seen from the side"),
+               QStringLiteral("The swashplate tilts forward and back: elevator stick to both ends, no binding."));
+    AddPicture(kFrontView, kFrontViewAt, QStringLiteral("Helicopter seen from the front"),
+               QStringLiteral("The swashplate tilts left and right: aileron stick to both ends, no binding."));
     AddStatics(kStatics);
     for (SliderField* f : fields_) f->Initialise();
 }

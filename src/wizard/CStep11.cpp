@@ -36,7 +36,10 @@ CStep11::CStep11(Orvex& unit, int pageNumber, const QString& title, QWidget* par
 int CStep11::collectivePitch() const { return field_->value(); }
 
 void CStep11::InitPage() {
-    AddPicture(kRotorHead, kRotorHeadAt);
+    AddPicture(
+        kRotorHead, kRotorHeadAt, QStringLiteral("Main rotor head"),
+        QStringLiteral("Collective stick full up: blade pitch +11 degrees. Collective stick full down: blade pitch "
+                       "-11 degrees."));
     AddStatics(kStatics);
     field_->Initialise();
 }

@@ -52,11 +52,27 @@ constexpr CWizardPage::StaticText kStatics[] = {
     {.id = 0, .x = 5, .y = 80, .w = 105, .h = 30, .text = "3.Check the gyro compensation direction of yaw."},
 };
 
+// Each axis's check as its picture draws and tells it.
 struct PictureDef {
     int png;
     QPoint at;
+    const char* name;
+    const char* text;
 };
-constexpr PictureDef kPictures[] = {{220, {10, 270}}, {221, {530, 275}}, {222, {320, 10}}};
+constexpr PictureDef kPictures[] = {
+    {220,
+     {10, 270},
+     "Roll check",
+     "Seen from behind: tilt the helicopter to the right, the swashplate must tilt to the left."},
+    {221,
+     {530, 275},
+     "Yaw check",
+     "Seen from above: swing the tail to the right, the tail rotor must push it back to the left."},
+    {222,
+     {320, 10},
+     "Pitch check",
+     "Seen from the left side: push the nose down, the swashplate must tilt back (nose up)."},
+};
 
 QString Caption(int direction) { return direction == 1 ? QStringLiteral("Normal") : QStringLiteral("Reverse"); }
 }  // namespace
@@ -67,11 +83,13 @@ CStep12::CStep12(Orvex& unit, int pageNumber, const QString& title, QWidget* par
 }
 
 void CStep12::InitPage() {
-    for (const PictureDef& p : kPictures) AddPicture(p.png, p.at);
+    for (const PictureDef& p : kPictures)
+        AddPicture(p.png, p.at, QString::fromLatin1(p.name), QString::fromLatin1(p.text));
     AddStatics(kStatics);
     for (size_t i = 0; i < buttons_.size(); ++i) {
         const AxisDef& a = kAxes[i];
-        PageParts::AddGroup(this, QString::fromLatin1(a.group), a.gx, a.gy, a.gw, a.gh);
+        const QString group = QString::fromLatin1(a.group);
+        PageParts::AddGroup(this, group, group, a.gx, a.gy, a.gw, a.gh);
         QPushButton* b = PageParts::AddButton(this, a.id, a.bx - kButtonGrowth, a.by, kButtonW, kButtonH);
         connect(b, &QPushButton::clicked, this, [this, i] { Toggle(static_cast<Axis>(i)); });
         buttons_[i] = b;

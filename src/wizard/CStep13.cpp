@@ -93,9 +93,13 @@ int CStep13::limitA() const { return fields_[LimitA]->value(); }
 int CStep13::limitB() const { return fields_[LimitB]->value(); }
 
 void CStep13::InitPage() {
-    PageParts::AddGroup(this, QString(), 270, 109, 185, 140);
-    AddPicture(kTailRotor, kTailRotorAt);
-    AddPicture(kServoHorn, kServoHornAt);
+    // The template's frame is 140 high and would reach past the page's bottom edge.
+    PageParts::AddGroup(this, QString(), QStringLiteral("Tail servo travel"), 270, 109, 185, 138);
+    AddPicture(kTailRotor, kTailRotorAt, QStringLiteral("Tail rotor from above"),
+               QStringLiteral("The pushrod from the tail servo moves the pitch slider in and out on the tail boom and "
+                              "the blade pitch changes; tail blade at about 8 degrees."));
+    AddPicture(kServoHorn, kServoHornAt, QStringLiteral("Tail servo horn"),
+               QStringLiteral("The servo horn stands at 90 degrees to the linkage to the tail pitch slider."));
     AddStatics(kStatics);
     for (SliderField* f : fields_) f->Initialise();
 
@@ -107,7 +111,10 @@ void CStep13::InitPage() {
 
 void CStep13::ShowDirection() {
     const QString caption = DirectionCaption(direction_);
-    if (PageParts::Caption(directionButton_) != caption) PageParts::SetCaption(directionButton_, caption);
+    if (PageParts::Caption(directionButton_) == caption) return;
+    PageParts::SetCaption(directionButton_, caption);
+    directionButton_->setAccessibleName(direction_ == kNormal ? QStringLiteral("Tail servo direction: Normal")
+                                                              : QStringLiteral("Tail servo direction: Reverse"));
 }
 
 void CStep13::ToggleDirection() {

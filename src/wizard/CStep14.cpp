@@ -57,8 +57,15 @@ CStep14::CStep14(Orvex& unit, int pageNumber, const QString& title, QWidget* par
     : CWizardPage(unit, pageNumber, title, parent), direction_(orvex().config[CV::OptimizationDir]) {}
 
 void CStep14::InitPage() {
-    AddPicture(kRotation, kRotationAt);
-    AddPicture(kWarning, kWarningAt);
+    AddPicture(
+        kRotation, kRotationAt, QStringLiteral("How the check works"),
+        QStringLiteral("1. The swashplate tilts: it is a compass. 2. Turn the helicopter 90\u00b0 around its main "
+                       "shaft. 3. Tilt keeps its compass direction: sign is right. Tilt turns to the opposite "
+                       "side: reverse \u201cOptimization direction\u201d."));
+    AddPicture(kWarning, kWarningAt, QStringLiteral("Direction check warning"),
+               QStringLiteral("Warning: if the check is not completed within 40 seconds, the swashplate returns to "
+                              "level. Then click \u201cQuit check\u201d and \u201cCheck optimization direction\u201d "
+                              "to enter the check again."));
     AddStatics(kStatics);
     checkButton_ = MakeButton(this, PirouetteIds::Check, kCheckPlace, kStartCheck);
     connect(checkButton_, &QPushButton::clicked, this, &CStep14::ToggleCheck);
@@ -105,4 +112,7 @@ void CStep14::ShowDirection() {
     if (direction_ != 1 && direction_ != -1) return;
     const QString& caption = direction_ == 1 ? kNormalCaption : kReverseCaption;
     if (PageParts::Caption(directionButton_) != caption) PageParts::SetCaption(directionButton_, caption);
+    const QString name = direction_ == 1 ? QStringLiteral("Optimization direction: Normal")
+                                         : QStringLiteral("Optimization direction: Reverse");
+    if (directionButton_->accessibleName() != name) directionButton_->setAccessibleName(name);
 }

@@ -68,8 +68,27 @@ constexpr TextSet kDsmText = {
 
 constexpr int kConventionalSelection = 0, kSbusSelection = 1;
 
-// Wiring pictures: conventional receiver, S-Bus, satellite (binding and flying).
+// Wiring pictures: conventional receiver, S-Bus, satellite (binding and flying),
+// each with what it shows for assistive tools.
 constexpr int kConventionalPicture = 182, kSbusPicture = 261, kSatellitePicture = 260;
+struct WiringText {
+    int png;
+    const char* name;
+    const char* text;
+};
+constexpr WiringText kWiringTexts[] = {
+    {kConventionalPicture, "Wiring of a conventional receiver",
+     "Receiver channels 1 AIL, 2 ELE, 3 THR, 4 RUD, 5 GYRO, 6 PIT. Leads: plug each receiver channel into the Orvex "
+     "input of the same name; the throttle goes straight to the speed controller. Outputs CH1, CH2, CH3 drive the "
+     "swashplate servos, TAIL the tail servo. The DATA port takes the USB data cable."},
+    {kSbusPicture, "Wiring of an S-Bus receiver",
+     "The short end of the S-Bus adapter cable goes to the receiver's S.BUS port, the long end to the RUD port of the "
+     "Orvex-S; the receiver's other ports are unused. Outputs CH1, CH2, CH3 and TAIL drive the servos."},
+    {kSatellitePicture, "Wiring of a satellite receiver",
+     "Binding: the dual male connector cable joins the AIL and PIT/ELE/AUX ports, the satellite's DSM2/DSMJ adapter "
+     "cable goes to the RUD port. Flying: the satellite stays on the RUD port, the AIL and PIT/ELE/AUX ports are left "
+     "free."},
+};
 
 const TextSet& TextSetFor(int selection) {
     if (selection == kConventionalSelection) return kNoText;
@@ -96,13 +115,16 @@ CStep2::CStep2(Orvex& unit, int pageNumber, const QString& title, QWidget* paren
     : CWizardPage(unit, pageNumber, title, parent), selection_(ExchangeListAndCode(orvex().config[CV::ReceiverType])) {}
 
 void CStep2::InitPage() {
-    AddPicture(kConventionalPicture, QPoint(50, 80));
-    AddPicture(kSbusPicture, QPoint(200, 150));
-    AddPicture(kSatellitePicture, QPoint(330, 210));
+    const QPoint at[] = {{50, 80}, {200, 150}, {330, 210}};
+    for (size_t i = 0; i < std::size(kWiringTexts); ++i)
+        AddPicture(kWiringTexts[i].png, at[i], QString::fromLatin1(kWiringTexts[i].name),
+                   QString::fromLatin1(kWiringTexts[i].text));
 
-    AddStatic(QStringLiteral("Transmitter"), DluRect(356, 12, 45, 10));
+    QLabel* label = AddStatic(QStringLiteral("Transmitter"), DluRect(356, 12, 45, 10));
     list_ = new QComboBox(this);
-    NameControl(list_, ReceiverPageIds::List);
+    // The list chooses the receiver system the transmitter talks to.
+    NameControl(list_, ReceiverPageIds::List, QStringLiteral("Receiver type"));
+    label->setBuddy(list_);
     list_->setGeometry(DluRect(404, 10, 95, 12));
     list_->setMaxVisibleItems(kSystemCount);
     for (int i = 0; i < kSystemCount; ++i)
@@ -130,10 +152,16 @@ void CStep2::OnSelectionChanged(int index) {
     *BytePtr(orvex().image, Def(CV::ReceiverType).device) = code;
     SendParameters();
     WriteTextSet();
+    ShowPictureTexts();
     update();
 }
 
 void CStep2::WriteTextSet() {
     const TextSet& set = TextSetFor(selection_);
-    for (int i = 0; i < kLineCount; ++i) lines_[static_cast<size_t>(i)]->setText(QString::fromUtf8(set[i]));
+    for (int i = 0; i < kLineCount; ++i) {
+        QLabel* line = lines_[static_cast<size_t>(i)];
+        line->setText(QString::fromUtf8(set[i]));
+        // An unused line is no text at all for assistive tools.
+        line->setVisible(!line->text().isEmpty());
+    }
 }

@@ -25,7 +25,7 @@ struct ChannelDef {
     int valueX, valueY;
 };
 constexpr ChannelDef kChannels[6] = {
-    {.name = "aileron",
+    {.name = "Aileron",
      .barId = MonitorPageIds::AileronBar,
      .horizontal = true,
      .x = 372,
@@ -34,7 +34,7 @@ constexpr ChannelDef kChannels[6] = {
      .valueId = MonitorPageIds::AileronValue,
      .valueX = 400,
      .valueY = 149},
-    {.name = "elevator",
+    {.name = "Elevator",
      .barId = MonitorPageIds::ElevatorBar,
      .horizontal = false,
      .x = 142,
@@ -43,7 +43,7 @@ constexpr ChannelDef kChannels[6] = {
      .valueId = MonitorPageIds::ElevatorValue,
      .valueX = 157,
      .valueY = 196},
-    {.name = "rudder",
+    {.name = "Rudder",
      .barId = MonitorPageIds::RudderBar,
      .horizontal = true,
      .x = 372,
@@ -52,7 +52,7 @@ constexpr ChannelDef kChannels[6] = {
      .valueId = MonitorPageIds::RudderValue,
      .valueX = 402,
      .valueY = 185},
-    {.name = "collective pitch",
+    {.name = "Collective pitch",
      .barId = MonitorPageIds::PitchBar,
      .horizontal = false,
      .x = 82,
@@ -61,7 +61,7 @@ constexpr ChannelDef kChannels[6] = {
      .valueId = MonitorPageIds::PitchValue,
      .valueX = 97,
      .valueY = 196},
-    {.name = "gain channel",
+    {.name = "Gain channel",
      .barId = MonitorPageIds::GainBar,
      .horizontal = true,
      .x = 372,
@@ -70,7 +70,7 @@ constexpr ChannelDef kChannels[6] = {
      .valueId = MonitorPageIds::GainValue,
      .valueX = 402,
      .valueY = 220},
-    {.name = "throttle",
+    {.name = "Throttle",
      .barId = MonitorPageIds::ThrottleBar,
      .horizontal = false,
      .x = 22,
@@ -167,17 +167,18 @@ CStep3::CStep3(Orvex& unit, int pageNumber, const QString& title, QWidget* paren
     for (size_t i = 0; i < bars_.size(); ++i) {
         const ChannelDef& c = kChannels[i];
         bars_[i] = c.horizontal ? static_cast<CSignalBar*>(new CHorizontalTrimBar(this)) : new CTrimBar(this);
-        NameControl(bars_[i], c.barId);
-        bars_[i]->setAccessibleName(QString::fromLatin1(c.name));
+        NameControl(bars_[i], c.barId, QStringLiteral("%1 signal").arg(QLatin1String(c.name)));
     }
 }
 
 void CStep3::InitPage() {
-    AddPicture(kTransmitterPicture, QPoint(370, 280));
+    AddPicture(kTransmitterPicture, QPoint(370, 280), QStringLiteral("Transmitter sticks, mode 2"),
+               QStringLiteral("Left stick: throttle and collective pitch up and down, rudder left and right. Right "
+                              "stick: elevator up and down, aileron left and right."));
     AddStatics(kStatics);
 
     failsafe_ = new QPushButton(QStringLiteral("Set failsafe"), this);
-    NameControl(failsafe_, MonitorPageIds::Failsafe);
+    NameControl(failsafe_, MonitorPageIds::Failsafe, failsafe_->text());
     failsafe_->setGeometry(DluRect(15, 140, 65, 15));
     Skin::SkinWindow(failsafe_, kSkinStyleFailsafe);
     connect(failsafe_, &QPushButton::clicked, this, &CStep3::OnSetFailsafe);
@@ -189,7 +190,14 @@ void CStep3::InitPage() {
         bars_[i]->SetRange(-kBarEnd, kBarEnd);
         bars_[i]->SetValue(0);
         values_[i] = AddStatic(c.valueId, QStringLiteral("0"), DluRect(c.valueX, c.valueY, 22, 10));
+        // The bare number is told apart by its channel; the description carries the number.
+        values_[i]->setAccessibleName(QStringLiteral("%1 value").arg(QLatin1String(c.name)));
+        values_[i]->setAccessibleDescription(values_[i]->text());
     }
+    // The statics naming a channel are its bar's label for assistive tools.
+    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        for (size_t i = 0; i < bars_.size(); ++i)
+            if (label->text() == QLatin1String(kChannels[i].name)) label->setBuddy(bars_[i]);
     for (size_t i = 0; i < gainLabels_.size(); ++i) {
         const GainLabelDef& g = kGainLabels[i];
         gainLabels_[i] = AddStatic(g.id, QString(), DluRect(g.x, g.y, g.w, 10));
@@ -210,8 +218,7 @@ void CStep3::ShowChannels(const StatusReport& report) {
     for (size_t i = 0; i < bars_.size(); ++i) {
         const int v = DisplayValue(report.channel[i]);
         if (v < kBarEnd) bars_[i]->SetValue(kChannels[i].sign * v);
-        const QString text = QString::number(v);
-        if (values_[i]->text() != text) values_[i]->setText(text);
+        ShowValue(i, QString::number(v));
     }
 }
 
@@ -219,8 +226,15 @@ void CStep3::ShowChannels(const StatusReport& report) {
 void CStep3::OnLinkGone() {
     for (size_t i = 0; i < bars_.size(); ++i) {
         bars_[i]->SetValue(0);
-        values_[i]->setText(QStringLiteral("0"));
+        ShowValue(i, QStringLiteral("0"));
     }
+}
+
+void CStep3::ShowValue(size_t channel, const QString& text) {
+    QLabel* value = values_[channel];
+    if (value->text() == text) return;
+    value->setText(text);
+    value->setAccessibleDescription(text);
 }
 
 void CStep3::ShowGainLabels() {

@@ -43,6 +43,8 @@ protected:
 
 private:
     void ShowChannels(const StatusReport& report);
+    // The number shown for a channel, also as its label's description.
+    void ShowValue(size_t channel, const QString& text);
     void ShowGainLabels();
     void OnSetFailsafe();
 

@@ -4,6 +4,8 @@
 #include "widgets/DialogUnits.h"
 #include "widgets/Dialogs.h"
 
+#include <QLabel>
+
 namespace {
 constexpr CWizardPage::StaticText kStatics[] = {
     {.id = 1035, .x = 0, .y = 5, .w = 150, .h = 15, .text = "1.Installation direction of gyro."},
@@ -18,16 +20,34 @@ constexpr CWizardPage::StaticText kStatics[] = {
     {.id = 1046, .x = 370, .y = 100, .w = 110, .h = 10, .text = "Installation direction 3"},
 };
 
-// One button per direction 1..3: control id, place (dialog units), picture strip.
+// One button per direction 1..3: control id, place (dialog units), picture
+// strip, the static naming it, and what its picture shows.
 struct DirectionButtonDef {
     int id;
     int x, y;
     int strip;
+    int labelId;
+    const char* name;
 };
 constexpr DirectionButtonDef kButtons[3] = {
-    {.id = InstallationPageIds::Direction1, .x = 42, .y = 115, .strip = 187},
-    {.id = InstallationPageIds::Direction2, .x = 202, .y = 115, .strip = 188},
-    {.id = InstallationPageIds::Direction3, .x = 365, .y = 115, .strip = 189},
+    {.id = InstallationPageIds::Direction1,
+     .x = 42,
+     .y = 115,
+     .strip = 187,
+     .labelId = 1044,
+     .name = "Installation direction 1: flat, label up, connectors to the tail"},
+    {.id = InstallationPageIds::Direction2,
+     .x = 202,
+     .y = 115,
+     .strip = 188,
+     .labelId = 1045,
+     .name = "Installation direction 2: flat, label up, connectors to the nose"},
+    {.id = InstallationPageIds::Direction3,
+     .x = 365,
+     .y = 115,
+     .strip = 189,
+     .labelId = 1046,
+     .name = "Installation direction 3: upright on the side of the frame"},
 };
 constexpr QSize kButtonFrame(198, 133);  // one frame of a 792 x 133 strip
 
@@ -47,6 +67,9 @@ void CStep4::InitPage() {
         // The frame's size even when the strip is missing, so the button stays usable.
         buttons_[i]->setGeometry(QRect(DluPoint(b.x, b.y), kButtonFrame));
         buttons_[i]->SetImage(b.strip);
+        buttons_[i]->setAccessibleName(QString::fromLatin1(b.name));
+        buttons_[i]->setCheckable(true);  // one of three: the red frame is its checked state
+        if (auto* label = findChild<QLabel*>(ControlName(b.labelId))) label->setBuddy(buttons_[i]);
         connect(buttons_[i], &CPngButton::clicked, this, [this, d] { ChooseDirection(d); });
     }
     SelectButton(direction_);

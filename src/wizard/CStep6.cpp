@@ -68,9 +68,13 @@ void CStep6::InitPage() {
         buttons_[i]->SetImage(b.strip);
         // The text is part of the picture: no caption and so no tooltip, but a name.
         buttons_[i]->setAccessibleName(QString::fromLatin1(b.text));
+        buttons_[i]->setCheckable(true);  // one of six: the red frame is its checked state
         connect(buttons_[i], &CPngButton::clicked, this, [this, t] { ChooseServoType(t); });
     }
-    AddPicture(kCautionPicture, kCautionAt);
+    AddPicture(kCautionPicture, kCautionAt, QStringLiteral("Servo type caution"),
+               QStringLiteral("Caution: a digital or narrow-pulse (760us / 960us) setting can burn servos that are not "
+                              "made for it. If unsure, choose the first item (1520us analog) and check the servo "
+                              "makers' data before changing it."));
     SelectButton(servoType_);
 }
 

@@ -78,10 +78,14 @@ void CStep7::InitPage() {
         NameControl(buttons_[i], b.id);
         buttons_[i]->setGeometry(QRect(DluPoint(b.x, b.y), kButtonFrame));
         buttons_[i]->SetImage(b.strip);
+        // The label under the picture names the type; the caption stays the tooltip.
+        buttons_[i]->setAccessibleName(QString::fromLatin1(b.label));
+        buttons_[i]->setCheckable(true);  // one of five: the red frame is its checked state
         connect(buttons_[i], &CPngButton::clicked, this, [this, t] { ChooseSwashPlateType(t); });
         const QPoint under(DluX(b.x), DluY(b.y) + kButtonFrame.height() + kLabelGap);
         QLabel* label = AddStatic(QString::fromLatin1(b.label), QRect(under, QSize(kButtonFrame.width(), DluY(10))));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setBuddy(buttons_[i]);
     }
     quadAirplane_ = new CPngButton(QString::fromLatin1(kQuadAirplaneText), this);
     NameControl(quadAirplane_, SwashplateTypeIds::QuadAirplane);
@@ -89,7 +93,7 @@ void CStep7::InitPage() {
     quadAirplane_->SetImage(kQuadAirplaneStrip);
     connect(quadAirplane_, &CPngButton::clicked, this, &CStep7::OpenQuadAirplaneSetup);
     AddStatics({&kQuadAirplaneLabel, 1});
-    AddPicture(kArrowPicture, kArrowAt);
+    AddPicture(kArrowPicture, kArrowAt, QStringLiteral("Forward direction of the helicopter"));
     SelectButton(swashPlateType_);
 }
 

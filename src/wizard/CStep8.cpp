@@ -68,7 +68,6 @@ void CStep8::InitPage() {
         buttons_[i] = new QPushButton(this);
         NameControl(buttons_[i], b.id);
         buttons_[i]->setGeometry(QRect(DluPoint(b.x, b.y), DluSize(kButtonSize.width(), kButtonSize.height())));
-        buttons_[i]->setAccessibleName(QStringLiteral("CH%1 direction").arg(channel));
         connect(buttons_[i], &QPushButton::clicked, this, [this, channel] { Toggle(channel); });
     }
     swashLabel_ = AddStatic(kSwashLabel.id, QString::fromLatin1(kSwashLabel.text),
@@ -81,7 +80,7 @@ void CStep8::InitPage() {
 void CStep8::Toggle(int channel) {
     const size_t i = static_cast<size_t>(channel - 1);
     directions_[i] = directions_[i] == kNormal ? kReverse : kNormal;
-    buttons_[i]->setText(Caption(channel, directions_[i]));
+    ShowCaptions();
     const CV name = kButtons[i].direction;
     orvex().config[name] = static_cast<int8_t>(directions_[i]);
     *BytePtr(orvex().image, Def(name).device) = static_cast<int8_t>(directions_[i]);
@@ -97,8 +96,13 @@ void CStep8::Refresh() {
 
 void CStep8::ShowCaptions() {
     for (size_t i = 0; i < buttons_.size(); ++i) {
-        const QString caption = Caption(static_cast<int>(i) + 1, directions_[i]);
-        if (buttons_[i]->text() != caption) buttons_[i]->setText(caption);
+        const int channel = static_cast<int>(i) + 1;
+        const QString caption = Caption(channel, directions_[i]);
+        if (buttons_[i]->text() == caption) continue;
+        buttons_[i]->setText(caption);
+        buttons_[i]->setAccessibleName(QStringLiteral("CH%1 direction: %2")
+                                           .arg(channel)
+                                           .arg(QLatin1String(directions_[i] == kNormal ? "Normal" : "Reverse")));
     }
 }
 

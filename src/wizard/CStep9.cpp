@@ -185,13 +185,14 @@ constexpr SwashButtonDef kSwashButtons[12] = {
 
 struct GroupDef {
     const char* title;
+    const char* name;  // for assistive tools
     int x, y, w, h;
 };
 constexpr int kNarrowGroup = 60;  // dialog units
 constexpr GroupDef kGroups[] = {
-    {.title = "swash", .x = 270, .y = 75, .w = 160, .h = 133},
-    {.title = "Collective", .x = 280, .y = 88, .w = 40, .h = 110},
-    {.title = "Cyclic", .x = 325, .y = 88, .w = 95, .h = 110},
+    {.title = "swash", .name = "Swashplate trim", .x = 270, .y = 75, .w = 160, .h = 133},
+    {.title = "Collective", .name = "Collective trim", .x = 280, .y = 88, .w = 40, .h = 110},
+    {.title = "Cyclic", .name = "Cyclic trim", .x = 325, .y = 88, .w = 95, .h = 110},
 };
 
 // Wider than the template's box, which the longest label overruns in this font.
@@ -212,8 +213,7 @@ void CStep9::InitPage() {
     BuildChannelControls();
     BuildSwashButtons();
     auto* clean = new QPushButton(QStringLiteral("Clean"), this);
-    NameControl(clean, ServoTrimIds::Clean);
-    clean->setAccessibleName(QStringLiteral("Clean"));
+    NameControl(clean, ServoTrimIds::Clean, QStringLiteral("Clean trims"));
     clean->setGeometry(DluRect(325, 60, 50, 14));
     connect(clean, &QPushButton::clicked, this, &CStep9::Clean);
     swashLabel_ = AddStatic(kSwashLabel.id, QString::fromLatin1(kSwashLabel.text),
@@ -227,7 +227,7 @@ void CStep9::BuildGroups() {
     for (const GroupDef& g : kGroups) {
         auto* box = new QGroupBox(QString::fromLatin1(g.title), this);
         box->setObjectName(QStringLiteral("group %1").arg(QLatin1String(g.title)));
-        box->setAccessibleName(QString::fromLatin1(g.title));
+        box->setAccessibleName(QString::fromLatin1(g.name));
         box->setGeometry(DluRect(g.x, g.y, g.w, g.h));
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
         // "Collective" is longer than its narrow frame leaves room for at the skin's title indent.
@@ -272,6 +272,7 @@ void CStep9::BuildChannelControls() {
         }
         QLabel* label = AddStatic(name, DluRect(c.arrowX - 5, kChannelLabelY, kArrowWidth + 10, 10));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setBuddy(bars_[i]);
     }
 }
 

@@ -17,21 +17,33 @@ constexpr int kRefreshPeriodMs = 100;
 }  // namespace
 
 CWizardPage::CWizardPage(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent)
-    : QWidget(parent), orvex_(orvex), pageNumber_(pageNumber), title_(title) {}
+    : QWidget(parent), orvex_(orvex), pageNumber_(pageNumber), title_(title) {
+    setAccessibleName(title);
+}
 
 CWizardPage::~CWizardPage() = default;
 
 void CWizardPage::Initialise() {
     Skin::SkinWindow(this, kSkinStyleForm);
     InitPage();
+    ShowPictureTexts();
     if (HasRefreshTimer()) refreshTimer_.start(kRefreshPeriodMs, this);
 }
 
-void CWizardPage::AddPicture(int pngId, QPoint at) {
+void CWizardPage::AddPicture(int pngId, QPoint at, const QString& name, const QString& text) {
     const QPixmap pixmap = LoadPng(pngId);
     if (pixmap.isNull()) qCWarning(lcWizard) << "page" << pageNumber_ << "has no picture" << pngId;
-    pictures_.push_back({pngId, pixmap, at});
+    QLabel* description = nullptr;
+    if (!name.isEmpty())
+        description =
+            DescribePicture(this, QRect(at, pixmap.deviceIndependentSize().toSize()).intersected(rect()), name, text);
+    pictures_.push_back({pngId, pixmap, at, description});
     update();
+}
+
+void CWizardPage::ShowPictureTexts() {
+    for (const Picture& p : pictures_)
+        if (p.description) p.description->setVisible(PictureShown(p.id));
 }
 
 bool CWizardPage::PictureShown(int) const { return true; }

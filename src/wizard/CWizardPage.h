@@ -99,8 +99,11 @@ protected:
     void SendParameters() { ::SendParameters(orvex_); }
 
     // A picture drawn at its natural size with its top-left at `at` (client
-    // pixels). A missing picture draws nothing.
-    void AddPicture(int pngId, QPoint at);
+    // pixels). A missing picture draws nothing. A picture with a name is
+    // described to assistive tools: its name and the text drawn in it.
+    void AddPicture(int pngId, QPoint at, const QString& name = QString(), const QString& text = QString());
+    // The pictures' descriptions follow PictureShown (pages whose pictures change call it).
+    void ShowPictureTexts();
     // A static text drawn over the page's background and pictures; rect in
     // client pixels (DluRect for template places). Long texts wrap.
     QLabel* AddStatic(const QString& text, const QRect& rect);
@@ -118,6 +121,7 @@ private:
         int id;
         QPixmap pixmap;
         QPoint at;
+        QLabel* description;  // null for a picture without a name
     };
     void OnPortEvent(const PortNotification& n);
 

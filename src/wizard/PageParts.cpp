@@ -16,10 +16,10 @@ constexpr int kButtonPadding = 4, kButtonBorder = 1, kCaptionAir = 3;
 constexpr int kCaptionInset = kButtonPadding + kButtonBorder + kCaptionAir;
 }  // namespace
 
-QGroupBox* AddGroup(QWidget* page, const QString& title, int x, int y, int w, int h) {
+QGroupBox* AddGroup(QWidget* page, const QString& title, const QString& name, int x, int y, int w, int h) {
     auto* box = new QGroupBox(title, page);
-    box->setObjectName(title.isEmpty() ? QStringLiteral("group") : QStringLiteral("group ") + title);
-    box->setAccessibleName(title.isEmpty() ? QStringLiteral("group") : title);
+    box->setObjectName(QStringLiteral("group ") + name);
+    box->setAccessibleName(name);
     box->setGeometry(DluRect(x, y, w, h));
     box->setAttribute(Qt::WA_TransparentForMouseEvents);
     box->setStyleSheet(QStringLiteral("QGroupBox { background: transparent; }"));

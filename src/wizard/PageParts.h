@@ -13,8 +13,9 @@ class QWidget;
 namespace PageParts {
 
 // A group box (title may be empty) at a place in dialog units, behind the
-// page's controls; its inside stays see-through so pictures show.
-QGroupBox* AddGroup(QWidget* page, const QString& title, int x, int y, int w, int h);
+// page's controls; its inside stays see-through so pictures show. Assistive
+// tools call it by its name: what the controls inside it set.
+QGroupBox* AddGroup(QWidget* page, const QString& title, const QString& name, int x, int y, int w, int h);
 
 // A push button named after its control id at a place in dialog units. It
 // keeps that size whatever minimum width the skin gives buttons, and Enter

@@ -90,6 +90,9 @@ void SliderField::Initialise() {
         slider_->setValue(value_);
     }
     Skin::SkinControl(slider_, kSkinStyleSlider, 5, 1, 0, 0, 0);
+    // The page's static that names the slider is its label for assistive tools.
+    for (QLabel* label : page_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (label->text() == slider_->accessibleName()) label->setBuddy(slider_);
     DataExchange::WriteInt(edit_, value_);
     PlaceScale();
 }
