@@ -257,9 +257,10 @@ QPoint CBalloonTip::TextOrigin() const {
 }
 
 void CBalloonTip::paintEvent(QPaintEvent*) {
-    const QPalette& colours = QApplication::palette();
-    const QColor frame = colours.color(QPalette::Mid);
-    const QColor ink = colours.color(QPalette::WindowText);
+    const QColor frame = QApplication::palette().color(QPalette::Mid);
+    // The ground is always yellow, so the ink is always black: a dark
+    // desktop's light window text would vanish on it.
+    const QColor ink = Qt::black;
     const QPainterPath outline = BalloonShape();
 
     QPainter painter(this);

@@ -16,13 +16,21 @@ bool FocusFrame::eventFilter(QObject* watched, QEvent* event) {
     if (!watched->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(watched);
     switch (event->type()) {
+        case QEvent::KeyPress:
+            lastInputWasKey_ = true;
+            return false;
+        case QEvent::MouseButtonPress:
+            lastInputWasKey_ = false;
+            return false;
         case QEvent::FocusIn:
             // Per window, as Qt's styles keep it: the keyboard turns the frame on, a click turns it off.
             switch (static_cast<QFocusEvent*>(event)->reason()) {
                 case Qt::TabFocusReason:
                 case Qt::BacktabFocusReason:
                 case Qt::ShortcutFocusReason:
-                    widget->window()->setAttribute(Qt::WA_KeyboardFocusChange, true);
+                    // A window shown after a click gets its first focus with the Tab
+                    // reason too; only a key press makes it the keyboard's.
+                    if (lastInputWasKey_) widget->window()->setAttribute(Qt::WA_KeyboardFocusChange, true);
                     break;
                 case Qt::MouseFocusReason:
                     widget->window()->setAttribute(Qt::WA_KeyboardFocusChange, false);

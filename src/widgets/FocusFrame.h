@@ -24,4 +24,5 @@ protected:
 private:
     using QObject::QObject;
     bool PaintWithFrame(QWidget* control, QEvent* paint);
+    bool lastInputWasKey_ = false;
 };
