@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPolygonF>
-#include <QRegion>
 
 #include <algorithm>
 
@@ -195,9 +194,12 @@ void CBalloonTip::ShowAtAnchor() {
     resize(body.width(), body.height() + kWindowExtra);
     move(anchor_->x() - body.width() + kMarginX, anchor_->y() - body.height() + kMarginY);
     // Cut to the outline: without a compositor a see-through window would show a black box.
-    QRegion shape;
-    for (const QPolygonF& part : BalloonShape().toFillPolygons()) shape += QRegion(part.toPolygon(), Qt::WindingFill);
-    setMask(shape);
+    // Around the outline the window shows what lies beneath it. Neither a
+    // see-through window (black without a compositor) nor a mask (which a
+    // bare X server was seen to leave black) draws that everywhere.
+    backdrop_ = QPixmap();
+    if (QWidget* beneath = owner_ ? owner_->window() : nullptr)
+        backdrop_ = beneath->grab(QRect(beneath->mapFromGlobal(pos()), size()));
     show();
     raise();
     update();
@@ -264,6 +266,7 @@ void CBalloonTip::paintEvent(QPaintEvent*) {
     const QPainterPath outline = BalloonShape();
 
     QPainter painter(this);
+    if (!backdrop_.isNull()) painter.drawPixmap(0, 0, backdrop_);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillPath(outline, QColor(255, 255, 0));
     // Pens are centred on the outline; clipped to the inside, twice the width leaves a band of that width.

@@ -93,6 +93,7 @@ private:
     std::optional<QPoint> anchor_;
     QString text_;
     QPixmap icon_;
+    QPixmap backdrop_;  // what lies under the window, drawn around the outline
     QFont font_;
     QTimer showTimer_;
     QTimer watchTimer_;
