@@ -188,7 +188,10 @@ std::vector<PortEntry> ListSimulatedPorts() {
         const std::string path = dir + "/" + name;
         // A link whose simulator has gone points nowhere.
         if (!IsSymlink(path) || !Exists(path)) continue;
-        PortEntry entry{path, {}, true, path};
+        PortEntry entry;
+        entry.path = path;
+        entry.simulated = true;
+        entry.stableName = path;
         entry.label = PortLabel(entry);
         ports.push_back(std::move(entry));
     }

@@ -83,7 +83,12 @@ bool PortWatcher::Start() {
     return watching;
 }
 
-bool PortWatcher::TakeChanges() { return TakeInotify() | TakeUdev(); }
+bool PortWatcher::TakeChanges() {
+    // Both are drained every time, whatever the first one says.
+    const bool inotify = TakeInotify();
+    const bool udev = TakeUdev();
+    return inotify || udev;
+}
 
 bool PortWatcher::TakeInotify() {
     if (inotify_ < 0) return false;

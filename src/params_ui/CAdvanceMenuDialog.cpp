@@ -81,7 +81,7 @@ int RowY(GroupId g, int row) { return kGroups[g].y + Rows(g).firstY + row * Rows
 // factory value are those of the table entry.
 struct Source {
     CV name = CV::Count;
-    DeviceByte direct;
+    DeviceByte direct{};
     constexpr bool named() const { return name != CV::Count; }
 };
 constexpr Source Named(CV name) { return {.name = name}; }

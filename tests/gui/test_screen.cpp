@@ -112,10 +112,12 @@ TEST(EveryDesktop, DarkDesktopPaletteLeavesTextAndChoicesReadable) {
                 << factory.name.toStdString() << " " << w->objectName().toStdString();
         }
         // The chosen radio is told from the others by more than colour shades.
-        for (QRadioButton* r : radios)
-            if (r != radios.front() && r->isVisible())
+        for (QRadioButton* r : radios) {
+            if (r != radios.front() && r->isVisible()) {
                 EXPECT_GE(Contrast(IndicatorCentre(radios.front()), IndicatorCentre(r)), 3.0)
                     << factory.name.toStdString() << " " << r->objectName().toStdString();
+            }
+        }
     }
     ResetOrvex();
     Skin::Stop();
@@ -135,7 +137,9 @@ TEST(EveryDesktop, StatusBarAndDialogButtonsStayOnSmallAndScaledScreens) {
             const OpenedWindow opened = factory.open();
             QWidget* window = opened.window.get();
             EXPECT_TRUE(area.contains(window->frameGeometry()));
-            if (main) EXPECT_TRUE(WhollyOnScreen(static_cast<CMainFrame*>(window)->statusBar(), area));
+            if (main) {
+                EXPECT_TRUE(WhollyOnScreen(static_cast<CMainFrame*>(window)->statusBar(), area));
+            }
             for (int id : main ? std::vector<int>{} : kDialogButtons.at(factory.name)) {
                 auto* button = window->findChild<QWidget*>(ControlName(id));
                 ASSERT_NE(button, nullptr) << id;
