@@ -1,8 +1,7 @@
 // quillon: the Orvex configuration program.
 
 #include "app/CUARTApp.h"
-#include "widgets/ScreenFit.h"
-#include "widgets/WheelGuard.h"
+#include "widgets/ApplicationFilters.h"
 
 #include <QApplication>
 
@@ -15,8 +14,7 @@ int main(int argc, char** argv) {
     if (argc == 2 && std::strcmp(argv[1], "--help") == 0)
         return std::printf("usage: quillon [--version | --help]\nThe Orvex configuration program.\n") < 0;
     QApplication application(argc, argv);
-    WheelGuard::Install();
-    ScreenFit::Install();
+    InstallApplicationFilters();
     CUARTApp app;
     if (!app.InitInstance()) return 1;
     const int result = QApplication::exec();

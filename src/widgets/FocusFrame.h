@@ -4,8 +4,8 @@
 // (Tab, Backtab, a shortcut) in a window, its focused control gets a frame of
 // the palette's highlight colour, 2 pixels wide, along the inside of its edge.
 // A click in the window takes the frame away again, so the mouse user's look
-// stays as it was. One filter on the application; Install() once after the
-// application object exists (FocusOrder::Apply does it).
+// stays as it was. One filter on the application, installed with the others by
+// InstallApplicationFilters().
 
 #include <QObject>
 

@@ -1,7 +1,5 @@
 #include "widgets/FocusOrder.h"
 
-#include "widgets/FocusFrame.h"
-
 #include <QGroupBox>
 #include <QHash>
 #include <QTabBar>
@@ -121,7 +119,6 @@ void Apply(QWidget* window) {
             arrow->setFocusPolicy(Qt::NoFocus);
     const std::vector<QWidget*> chain = LayoutOrder(window);
     for (size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
-    FocusFrame::Install();
 }
 
 }  // namespace FocusOrder

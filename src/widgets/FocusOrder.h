@@ -3,8 +3,8 @@
 // (group frames, whether parents of their controls or frames drawn around
 // them, and the widgets that hold controls, such as wizard pages), and inside
 // each group from top to bottom, left to right, as the eye reads the window.
-// The scroll arrows of tab strips never take focus, and focus is shown
-// (FocusFrame). Apply once, after the window has all its controls in place.
+// The scroll arrows of tab strips never take focus; FocusFrame shows where
+// focus is. Apply once, after the window has all its controls in place.
 
 class QWidget;
 

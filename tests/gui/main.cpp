@@ -4,9 +4,8 @@
 
 #include "OffscreenScreen.h"
 #include "TestDataHome.h"
+#include "widgets/ApplicationFilters.h"
 #include "widgets/Dialogs.h"
-#include "widgets/ScreenFit.h"
-#include "widgets/WheelGuard.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -41,8 +40,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
         QLoggingCategory::setFilterRules(QStringLiteral("quillon.*.debug=false"));
     Dialogs::SetTestMode(true);
-    WheelGuard::Install();
-    ScreenFit::Install();
+    InstallApplicationFilters();
     ::testing::UnitTest::GetInstance()->listeners().Append(new UnexpectedDialogCheck);
     return RUN_ALL_TESTS();
 }

@@ -16,8 +16,8 @@
 #include "app/CUARTView.h"
 #include "app/PortComboBox.h"
 #include "params/Orvex.h"
+#include "widgets/ApplicationFilters.h"
 #include "widgets/Dialogs.h"
-#include "widgets/ScreenFit.h"
 #include "widgets/Skin.h"
 
 #include <QApplication>
@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
         QLoggingCategory::setFilterRules(QStringLiteral("quillon.*.debug=false"));
     Dialogs::SetTestMode(true);  // a message box would wait for a user
-    ScreenFit::Install();
+    InstallApplicationFilters();
     if (options.dark) QApplication::setPalette(DarkDesktopPalette());
     Skin::Start("IDR_MYTYPE1", 1, 6, 0, "MYTYPE");
     SimProcess sim({.args = {"--baud", "0"}});

@@ -1,0 +1,11 @@
+#include "widgets/ApplicationFilters.h"
+
+#include "widgets/FocusFrame.h"
+#include "widgets/ScreenFit.h"
+#include "widgets/WheelGuard.h"
+
+void InstallApplicationFilters() {
+    WheelGuard::Install();
+    FocusFrame::Install();
+    ScreenFit::Install();
+}
