@@ -122,8 +122,13 @@ void ScrollDialog(QWidget* window, const QSize& full, const QSize& client) {
     PlaceKeptButtons(kept, row, margin, full, client);
 }
 
-}  // namespace
+struct Placement {
+    QRect frame;          // where the window's frame goes
+    bool scroll = false;  // the window is smaller than it wants: its content scrolls
+};
 
+// The wanted frame rectangle kept where it lies inside the available area;
+// otherwise moved (and cut to the area's size) so that it does.
 Placement Place(const QRect& wanted, const QRect& available) {
     if (available.isEmpty() || available.contains(wanted)) return {wanted, false};
     const QSize size = wanted.size().boundedTo(available.size());
@@ -132,11 +137,24 @@ Placement Place(const QRect& wanted, const QRect& available) {
     return {QRect(QPoint(x, y), size), size != wanted.size()};
 }
 
+// Where a dialog wants to open: its frame centred on its parent's window.
 QRect CentredOn(const QRect& parentFrame, const QSize& frameSize) {
     QRect rect(QPoint(0, 0), frameSize);
     rect.moveCenter(parentFrame.center());
     return rect;
 }
+
+// The window frame around a top-level widget: the platform's once known,
+// otherwise a usual title bar and border.
+QMargins FrameMargins(const QWidget* window) {
+    if (const QWindow* handle = window->windowHandle()) {
+        const QMargins known = handle->frameMargins();
+        if (!known.isNull()) return known;
+    }
+    return kUsualFrame;
+}
+
+}  // namespace
 
 QRect AvailableGeometry(const QWidget* window) {
     if (!TestArea().isEmpty()) return TestArea();
@@ -145,14 +163,6 @@ QRect AvailableGeometry(const QWidget* window) {
 }
 
 void SetAvailableGeometryForTests(const QRect& area) { TestArea() = area; }
-
-QMargins FrameMargins(const QWidget* window) {
-    if (const QWindow* handle = window->windowHandle()) {
-        const QMargins known = handle->frameMargins();
-        if (!known.isNull()) return known;
-    }
-    return kUsualFrame;
-}
 
 void KeepInView(QWidget* button) { button->setProperty(kKeepInView, true); }
 

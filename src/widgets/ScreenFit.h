@@ -7,34 +7,17 @@
 // fits every window at its first show; Install() once after the application
 // object exists.
 
-#include <QMargins>
 #include <QRect>
 
 class QWidget;
 
 namespace ScreenFit {
 
-struct Placement {
-    QRect frame;          // where the window's frame goes
-    bool scroll = false;  // the window is smaller than it wants: its content scrolls
-};
-
-// The wanted frame rectangle kept where it lies inside the available area;
-// otherwise moved (and cut to the area's size) so that it does.
-Placement Place(const QRect& wanted, const QRect& available);
-
-// Where a dialog wants to open: its frame centred on its parent's window.
-QRect CentredOn(const QRect& parentFrame, const QSize& frameSize);
-
 // The available area of the screen the window opens on.
 QRect AvailableGeometry(const QWidget* window);
 // Makes every window fit this area instead of its screen's (an empty rect
 // gives the screens back), as on a smaller or scaled screen.
 void SetAvailableGeometryForTests(const QRect& area);
-
-// The window frame around a top-level widget: the platform's once known,
-// otherwise a usual title bar and border.
-QMargins FrameMargins(const QWidget* window);
 
 // Marks a button that closes or moves through a dialog: it stays in view
 // below the scrolling content when the dialog does not fit its screen.
