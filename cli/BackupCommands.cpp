@@ -12,17 +12,19 @@ constexpr int kAnswerTimeoutMs = 5000;
 // Asks for the parameters and waits for the reply to exactly that request.
 bool ReadParameters(CliSession& s) {
     Orvex& o = s.orvex();
-    Command::RequestParameters(o);
-    const bool answered = s.WaitForAnswer(kAnswerTimeoutMs) && o.link.ReplyBuffer[1] == ParameterReply;
+    int replyType = 0;
+    const bool answered = Command::RequestParameters(o) == SendResult::Written &&
+                          s.WaitForAnswer(kAnswerTimeoutMs, &replyType) == AnswerOutcome::Answered &&
+                          replyType == ParameterReply;
     // Back to plain answers, as at the end of a connect.
     Command::Acknowledge(o);
     return answered;
 }
 
 // Sends a frame that is already built into the image and waits for its answer.
-bool Confirmed(CliSession& s, bool written) {
+bool Confirmed(CliSession& s, SendResult sent) {
     s.orvex().LinkPort.Flush();
-    return written && s.WaitForAnswer(kAnswerTimeoutMs);
+    return sent == SendResult::Written && s.WaitForAnswer(kAnswerTimeoutMs) == AnswerOutcome::Answered;
 }
 
 // Why no answer came: the link's own failure when the adapter went away.
@@ -34,13 +36,12 @@ std::string NoAnswer(CliSession& s, const std::string& what) {
 bool SendPlan(CliSession& s, const RestorePlan& plan, std::string& error) {
     Orvex& o = s.orvex();
     o.image = plan.target;
-    if (!Confirmed(s, SendParametersWritten(o))) {
+    if (!Confirmed(s, SendParameters(o))) {
         error = NoAnswer(s, "the restore is not verified.");
         return false;
     }
     if (plan.setCondition) {
-        Command::SetCondition(o, *BytePtr(plan.target, Bytes::Condition));
-        if (!Confirmed(s, o.LinkPort.IsOpen())) {
+        if (!Confirmed(s, Command::SetCondition(o, *BytePtr(plan.target, Bytes::Condition)))) {
             error = NoAnswer(s, "the restore is not verified.");
             return false;
         }

@@ -3,18 +3,27 @@
 #include "link/LinkTrace.h"
 #include "link/PortList.h"
 #include "params/UnitHistory.h"
-#include "params/WindowReceiver.h"
-#include "protocol/FrameParser.h"
 
 #include <sys/stat.h>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <optional>
 
-CliSession::CliSession() : receiver_(o_, {}) { o_.LinkPort.AddFlags(PortRxQueue); }
+CliSession::CliSession() : receiver_(o_, {}) {
+    o_.LinkPort.AddFlags(PortRxQueue);
+    o_.session.Attach(window_.handle());
+    o_.session.Push(this);
+}
 
 CliSession::~CliSession() {
-    o_.LinkPort.SetNotifyWindow(0);
+    o_.session.Attach(0);
     o_.LinkPort.Close(500);
+}
+
+void CliSession::OnLinkLost() {
+    lost_ = true;
+    receiver_.Disconnect();
 }
 
 std::string CliSession::ResolvePort(const std::string& nameOrPath) {
@@ -26,19 +35,16 @@ std::string CliSession::ResolvePort(const std::string& nameOrPath) {
 }
 
 bool CliSession::Pump(int timeoutMs) {
-    auto n = window_.Wait(timeoutMs);
-    if (!n) return true;
-    if (n->message == WM_PORT_RECEIVE) receiver_.OnReceive(n->wParam);
-    if (n->message == WM_PORT_ERROR && n->lParam == kPortErrorGone) {
-        receiver_.Disconnect();
-        return false;
-    }
-    return true;
+    const int64_t untilDeadline = o_.session.nextDeadline() - LinkSession::NowMs();
+    lost_ = false;
+    if (const auto n = window_.Wait(static_cast<int>(std::clamp<int64_t>(untilDeadline, 0, timeoutMs))))
+        o_.session.Dispatch(*n);
+    o_.session.CheckDeadlines();
+    return !lost_;
 }
 
 bool CliSession::Connect(const std::string& port, int timeoutMs, std::string& error) {
     path_ = ResolvePort(port);
-    o_.LinkPort.SetNotifyWindow(window_.handle());
     if (!receiver_.Connect(ThePortNumbers().NumberFor(path_), path_)) {
         error = DescribeLinkFailure(path_, o_.LinkPort.LastFailure());
         return false;
@@ -67,22 +73,16 @@ int CliFail(const std::string& message) {
     return 1;
 }
 
-bool CliSession::WaitForAnswer(int timeoutMs) {
-    ReceiveStage stage;
-    FrameParser parser;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    for (;;) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0) {
-            Trace(TraceKind::Timeout, path_ + ": no answer to the last frame");
-            return false;
-        }
-        const auto n = window_.Wait(static_cast<int>(left.count()));
-        if (!n) continue;
-        if (n->message == WM_PORT_ERROR && n->lParam == kPortErrorGone) return false;
-        if (n->message == WM_PORT_RECEIVE && ReceiveEveryFrame(o_, stage, parser, n->wParam).answered) return true;
-    }
+AnswerOutcome CliSession::WaitForAnswer(int timeoutMs, int* replyType) {
+    if (!o_.LinkPort.IsOpen()) return AnswerOutcome::LinkLost;
+    std::optional<AnswerOutcome> outcome;
+    o_.session.Await(o_.link.SequenceCounter, timeoutMs, [&](AnswerOutcome o, int type) {
+        outcome = o;
+        if (replyType) *replyType = type;
+    });
+    while (!outcome) Pump(timeoutMs);
+    if (*outcome == AnswerOutcome::NoAnswer) Trace(TraceKind::Timeout, path_ + ": no answer to the last frame");
+    return *outcome;
 }
 
 UnitBackup CliSession::Snapshot() const {

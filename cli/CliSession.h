@@ -1,7 +1,8 @@
 #pragma once
 // What the command-line companion needs around the core: resolving a port
-// name, connecting with the same handshake as the program, and waiting for
-// link notifications with a deadline.
+// name, connecting with the same handshake as the program, and pumping link
+// notifications into the link session with a deadline. The main receiver is
+// the session's listener; answers are waited for through the session.
 
 #include "link/NotifyWindow.h"
 #include "params/MainReceiver.h"
@@ -16,7 +17,7 @@ constexpr int kCliConnectTimeoutMs = 5000;
 // Prints "quillon-cli: message" on standard error; the exit status 1.
 int CliFail(const std::string& message);
 
-class CliSession {
+class CliSession : private LinkListener {
 public:
     CliSession();
     ~CliSession();
@@ -28,15 +29,16 @@ public:
     // connect keeps the unit's image in the history (a failure there is only
     // reported on standard error).
     bool Connect(const std::string& port, int timeoutMs, std::string& error);
-    // Waits for one notification and hands a receive to the main receiver.
-    // Returns false when the link reported that the adapter is gone.
+    // Waits for one notification (and no longer than the session's next
+    // deadline) and hands it to the session. Returns false when the link
+    // reported that the adapter is gone.
     bool Pump(int timeoutMs);
     // Waits for the device's answer to the last frame sent: only then is the
     // frame known to have arrived (closing the port discards what the device
     // has not read yet). Every frame that comes in is looked at, so a late
-    // status report or acknowledgement cannot hide the answer. False when
-    // none came in time or the adapter went away.
-    bool WaitForAnswer(int timeoutMs);
+    // status report or acknowledgement cannot hide the answer. replyType, when
+    // given, receives the answer's reply type.
+    AnswerOutcome WaitForAnswer(int timeoutMs, int* replyType = nullptr);
     // The image and status as the unit last reported them, dated now.
     UnitBackup Snapshot() const;
 
@@ -46,8 +48,12 @@ public:
     const std::string& path() const { return path_; }
 
 private:
+    void OnLinkReceive(int portNumber) override { receiver_.OnReceive(portNumber); }
+    void OnLinkLost() override;
+
     Orvex o_;
     QueueNotifyWindow window_;
     MainReceiver receiver_;
     std::string path_;
+    bool lost_ = false;
 };

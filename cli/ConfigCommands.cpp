@@ -23,12 +23,12 @@ bool Connect(CliSession& s, const std::string& port, std::string& error) {
 bool Transmit(CliSession& s, std::string& error) {
     Orvex& o = s.orvex();
     ConfigToImage(o);
-    if (!SendParametersWritten(o)) {
+    if (SendParameters(o) != SendResult::Written) {
         error = "the config file could not be sent: " + DescribeLinkFailure(s.path(), o.LinkPort.LastFailure());
         return false;
     }
     o.LinkPort.Flush();
-    if (!s.WaitForAnswer(kAnswerTimeoutMs)) {
+    if (s.WaitForAnswer(kAnswerTimeoutMs) != AnswerOutcome::Answered) {
         error = s.path() + ": the config file was sent, but the Orvex did not confirm it";
         return false;
     }

@@ -1,7 +1,6 @@
 #include "airframe/CQuadAirplaneDialog.h"
 
 #include "params/SwashTrimMixer.h"
-#include "params/WindowReceiver.h"
 #include "widgets/CIconButton.h"
 #include "widgets/CTrimBar.h"
 #include "widgets/CVisualTheme.h"
@@ -333,16 +332,4 @@ void CQuadAirplaneDialog::accept() {
 void CQuadAirplaneDialog::reject() {
     Command::DirectionCheckOff(orvex_);
     QDialog::reject();
-}
-
-bool CQuadAirplaneDialog::event(QEvent* e) {
-    // Should the link's notice reach this dialog, its bytes are read and
-    // checked like a page's, and nothing more: the page beneath owns the
-    // refresh.
-    if (e->type() == PortEvent::Type()) {
-        const PortNotification& n = static_cast<PortEvent*>(e)->notification;
-        if (n.message == WM_PORT_RECEIVE) ReceiveForWindow(orvex_, stage_, n.wParam);
-        return true;
-    }
-    return QDialog::event(e);
 }

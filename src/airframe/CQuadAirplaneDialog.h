@@ -11,8 +11,6 @@
 // Quit and Cancel (Esc, the close box) first end any direction check.
 
 #include "params/Orvex.h"
-#include "protocol/ReceiveStage.h"
-#include "widgets/PortEvents.h"
 
 #include <QDialog>
 
@@ -54,9 +52,6 @@ public slots:
     // Cancel, Esc and the close box: the same without taking the selection.
     void reject() override;
 
-protected:
-    bool event(QEvent* e) override;
-
 private:
     void LoadValues();
     void BuildGroups();
@@ -85,5 +80,4 @@ private:
     std::array<QPushButton*, 3> compensationButtons_{};
     std::array<CTrimBar*, 4> bars_{};
     CVisualTheme* theme_ = nullptr;
-    ReceiveStage stage_{1024};
 };

@@ -2,6 +2,7 @@
 
 #include "app/CUARTDoc.h"
 #include "app/CUARTView.h"
+#include "app/FirmwareUpgrade.h"
 #include "app/UnitBackupCommands.h"
 #include "protocol/FrameTrace.h"
 #include "widgets/AppLog.h"
@@ -17,7 +18,6 @@
 #include <QProgressBar>
 #include <QSaveFile>
 #include <QStatusBar>
-#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -53,16 +53,24 @@ CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
     });
     CreateStatusPanes();
     SetStatusText(QString::fromLatin1(kNotConnected));
+    ConnectStatus(view_);
+    ConnectStatus(view_->firmwareUpgrade());
+    connect(view_, &CUARTView::transferRunningChanged, this, [this](bool running) { transmit_->setEnabled(!running); });
     // The link log runs all the time, so the moments before a fault can be saved after it.
-    SetTraceHandler([this](const TraceEntry& entry) {
-        linkLog_.Add(entry);
-        if (QThread::currentThread() == thread()) view_->OnLinkTrace(entry);
-    });
+    SetTraceHandler([this](const TraceEntry& entry) { linkLog_.Add(entry); });
     view_->OnInitialUpdate();
     FocusOrder::Apply(this);
 }
 
 CMainFrame::~CMainFrame() { SetTraceHandler({}); }
+
+// The view and the upgrade say what the status bar shows.
+template <class Source>
+void CMainFrame::ConnectStatus(Source* source) {
+    connect(source, &Source::statusTextChanged, this, &CMainFrame::SetStatusText);
+    connect(source, &Source::statusDetailChanged, this, &CMainFrame::SetStatusDetail);
+    connect(source, &Source::progressChanged, progress_, &QProgressBar::setValue);
+}
 
 void CMainFrame::OnSaveLinkLog() {
     const QString path =

@@ -77,6 +77,8 @@ private:
     // The detail as far as it fits before the progress bar, cut at the end.
     void ShowDetail();
     QAction* AddCommand(QMenu* menu, const QString& text, int id);
+    template <class Source>
+    void ConnectStatus(Source* source);
 
     std::unique_ptr<CUARTDoc> document_;
     CUARTView* view_ = nullptr;

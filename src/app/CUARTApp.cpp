@@ -4,6 +4,7 @@
 #include "app/CMainFrame.h"
 #include "params/Orvex.h"
 #include "widgets/AppLog.h"
+#include "widgets/QtLinkAdapter.h"
 #include "widgets/Skin.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ CUARTApp::~CUARTApp() = default;
 bool CUARTApp::InitInstance() {
     QApplication::setApplicationName(QStringLiteral("Quillon2.0"));
     Skin::Start("IDR_MYTYPE1", 1, 6, 0, "MYTYPE");
+    link_ = std::make_unique<QtLinkAdapter>(TheOrvex().session);
     frame_ = std::make_unique<CMainFrame>(TheOrvex());
     QObject::connect(frame_.get(), &CMainFrame::aboutRequested, [this] { OnAppAbout(); });
     frame_->show();
@@ -24,6 +26,7 @@ bool CUARTApp::InitInstance() {
 
 int CUARTApp::ExitInstance() {
     frame_.reset();
+    link_.reset();
     return 0;
 }
 

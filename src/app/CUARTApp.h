@@ -7,6 +7,7 @@
 #include <memory>
 
 class CMainFrame;
+class QtLinkAdapter;
 
 class CUARTApp {
 public:
@@ -21,5 +22,7 @@ public:
     void OnAppAbout();
 
 private:
+    // Made before the frame and gone after it: the one driver of the link session.
+    std::unique_ptr<QtLinkAdapter> link_;
     std::unique_ptr<CMainFrame> frame_;
 };

@@ -1,6 +1,5 @@
 #include "app/CUARTView.h"
 
-#include "app/CMainFrame.h"
 #include "app/FirmwareUpgrade.h"
 #include "app/PortComboBox.h"
 #include "app/UserSettings.h"
@@ -13,7 +12,6 @@
 #include "params_ui/FormControls.h"
 #include "params_ui/MainFormLayout.h"
 #include "params_ui/ParameterPanel.h"
-#include "protocol/FrameTrace.h"
 #include "widgets/AppLog.h"
 #include "widgets/CBalloonTip.h"
 #include "widgets/CPngButton.h"
@@ -118,8 +116,7 @@ CUARTView::CUARTView(Orvex& orvex, QWidget* parent)
                     },
                     [this](const std::string& text) { OnVersion(text); },
                     [this] { OnConnected(); },
-                }),
-      notify_(this) {
+                }) {
     setObjectName(QStringLiteral("id101"));
     setAccessibleName(QStringLiteral("Quillon main form"));
     // The view reads the port's receive queue rather than the driver.
@@ -133,13 +130,18 @@ CUARTView::CUARTView(Orvex& orvex, QWidget* parent)
     panel_ = std::make_unique<ParameterPanel>(this, o_);
     CreateDialogButtons();
     CreateFirmwareControls();
-    answerTimer_.setSingleShot(true);
-    answerTimer_.setInterval(kAnswerWaitMs);
-    connect(&answerTimer_, &QTimer::timeout, this, &CUARTView::OnNoAnswer);
+    firmware_ = std::make_unique<FirmwareUpgrade>(o_, this, open_, upgrade_, [this] {
+        return FirmwareUpgrade::Port{portNumber_, portPath_};
+    });
+    connect(firmware_.get(), &FirmwareUpgrade::transferRunningChanged, this, &CUARTView::SetTransferRunning);
+    o_.session.OnSilenceChanged([this](bool silent) { OnSilenceChanged(silent); });
 }
 
 CUARTView::~CUARTView() {
-    if (o_.LinkPort.GetNotifyWindow() == notify_.handle()) o_.LinkPort.SetNotifyWindow(0);
+    o_.session.CancelWait(transmitWait_);
+    firmware_.reset();
+    o_.session.OnSilenceChanged({});
+    o_.session.Remove(this);
 }
 
 void CUARTView::CreateConnectionControls() {
@@ -194,7 +196,7 @@ void CUARTView::OnInitialUpdate() {
     panel_->PlaceScales();  // the skin may have changed the sliders' metrics
     for (int p = 0; p < PresetCount; ++p) Skin::SkinWindow(panel_->presetButton(Preset(p)), kUnskinned);
 
-    TakeLink();
+    o_.session.Push(this);
     o_.LinkPort.RxQueue().SetMinNodeSize(kReceiveNodeSize);
     AddBalloonHelp();
 
@@ -204,8 +206,6 @@ void CUARTView::OnInitialUpdate() {
     combo_->setCurrentIndex(comboIndex_);
     TakeSelectedPort();
     StartPortWatch();
-
-    firmware_ = std::make_unique<FirmwareUpgrade>(*this, o_);
 }
 
 void CUARTView::AddBalloonHelp() {
@@ -226,61 +226,32 @@ void CUARTView::OnClose() {
 
 // ---- link -------------------------------------------------------------------
 
-void CUARTView::TakeLink() { o_.LinkPort.SetNotifyWindow(notify_.handle()); }
+void CUARTView::OnLinkReceive(int portNumber) { receiver_.OnReceive(portNumber); }
 
-void CUARTView::OnLinkTrace(const TraceEntry& entry) {
-    switch (entry.kind) {
-        case TraceKind::Sent:
-            awaitedSeq_ = TracedSequence(entry);
-            // The oldest unanswered frame sets the limit; later ones do not push it back.
-            if (!answerTimer_.isActive()) answerTimer_.start();
-            break;
-        case TraceKind::Received: {
-            const int seq = TracedSequence(entry);
-            if (seq < 0 || awaitedSeq_ < 0) break;
-            // A late answer to an earlier frame does not answer the last one, but
-            // the unit is alive: the last frame's wait starts over from here.
-            if (seq != awaitedSeq_) {
-                if (answerTimer_.isActive()) answerTimer_.start();
-                break;
-            }
-            answerTimer_.stop();
-            SetSilent(false);
-            break;
-        }
-        case TraceKind::Close:
-        case TraceKind::HangUp:
-            answerTimer_.stop();
-            silent_ = false;
-            break;
-        default:
-            break;
-    }
+// The adapter went away (or the other end hung up): the port is closed here,
+// on the GUI thread, and the view shows that it is no longer connected.
+void CUARTView::OnLinkLost() {
+    const std::string why = DescribeLinkFailure(o_.LinkPort.DeviceName(), o_.LinkPort.LastFailure());
+    qCWarning(lcAppLink) << "link lost:" << QString::fromStdString(why);
+    receiver_.Disconnect();
+    SetStatusText(QString::fromLatin1(kNotConnected));
+    SetStatusDetail(QString::fromStdString(why));
+    InvalidateLamps();
+    connect_->setEnabled(true);
+    emit linkStateChanged(false);
 }
 
-void CUARTView::OnNoAnswer() {
-    if (!o_.LinkPort.IsOpen()) return;
-    Trace(TraceKind::Timeout, o_.LinkPort.DeviceName() + ": no answer within " + std::to_string(kAnswerWaitMs) + " ms");
-    qCWarning(lcAppLink) << "the Orvex does not answer";
-    SetSilent(true);
-}
-
-void CUARTView::SetSilent(bool silent) {
-    if (silent_ == silent) return;
-    silent_ = silent;
+// The session's watchdog: no answer to the last frame within a second, and
+// the status bar and lamps say so until one comes; nothing is resent.
+void CUARTView::OnSilenceChanged(bool silent) {
+    if (silent) qCWarning(lcAppLink) << "the Orvex does not answer";
     if (connectStage() == 2) SetStatusText(QString::fromUtf8(silent ? kNotAnswering : kConnected));
     InvalidateLamps();
 }
 
-CByteQueue& CUARTView::accumulationQueue() { return receiver_.stage().Queue(); }
-
-void CUARTView::SetRawReceiveHook(std::function<void()> hook) { rawHook_ = std::move(hook); }
-
-FirmwareUpgrade* CUARTView::firmwareUpgrade() const { return firmware_.get(); }
-
 void CUARTView::SetTransferRunning(bool running) {
     o_.transferOwnsLink = running;
-    if (CMainFrame* f = frame()) f->transmitAction()->setEnabled(!running);
+    emit transferRunningChanged(running);
     if (!running) {
         for (const QPointer<QWidget>& w : heldBack_)
             if (w) w->setEnabled(true);
@@ -295,8 +266,6 @@ void CUARTView::SetTransferRunning(bool running) {
         heldBack_.emplace_back(w);
     }
 }
-
-CMainFrame* CUARTView::frame() const { return qobject_cast<CMainFrame*>(window()); }
 
 int CUARTView::FillPortList() {
     combo_->clear();
@@ -412,7 +381,6 @@ void CUARTView::OnConnected() {
     const int row = combo_->findData(QString::fromStdString(portPath_));
     UserSettings::SetLastPort(row >= 0 ? combo_->itemData(row, kStableNameRole).toString()
                                        : QString::fromStdString(portPath_));
-    silent_ = false;  // the handshake has just been answered
     SetStatusText(QString::fromLatin1(kConnected));
     SetStatusDetail(QString());
     InvalidateLamps();
@@ -428,43 +396,6 @@ void CUARTView::OnVersion(const std::string& text) {
     version_->setAccessibleDescription(version);
 }
 
-bool CUARTView::event(QEvent* event) {
-    if (event->type() == PortEvent::Type()) {
-        const PortNotification& n = static_cast<PortEvent*>(event)->notification;
-        if (n.message == WM_PORT_RECEIVE)
-            OnPortReceive(n.wParam);
-        else if (n.message == WM_PORT_ERROR && (n.lParam & kPortErrorGone))
-            OnPortGone(n.wParam);
-        return true;
-    }
-    return QWidget::event(event);
-}
-
-void CUARTView::OnPortReceive(int portNumber) {
-    if (!rawHook_) {
-        receiver_.OnReceive(portNumber);
-        return;
-    }
-    if (portNumber != o_.LinkPort.PortNumber()) return;
-    receiver_.stage().Drain(o_.LinkPort);
-    rawHook_();
-}
-
-// The adapter went away (or the other end hung up): the port is closed here,
-// on the GUI thread, and the view shows that it is no longer connected.
-void CUARTView::OnPortGone(int portNumber) {
-    // A notice from a session that Connect has already replaced is stale.
-    if (portNumber != o_.LinkPort.PortNumber() || !o_.LinkPort.IsOpen() || !o_.LinkPort.Gone()) return;
-    const std::string why = DescribeLinkFailure(o_.LinkPort.DeviceName(), o_.LinkPort.LastFailure());
-    qCWarning(lcAppLink) << "link lost:" << QString::fromStdString(why);
-    receiver_.Disconnect();
-    SetStatusText(QString::fromLatin1(kNotConnected));
-    SetStatusDetail(QString::fromStdString(why));
-    InvalidateLamps();
-    connect_->setEnabled(true);
-    emit linkStateChanged(false);
-}
-
 // ---- drawing ------------------------------------------------------------------
 
 void CUARTView::InvalidateLamps() {
@@ -472,7 +403,7 @@ void CUARTView::InvalidateLamps() {
     DescribeLamps();
 }
 
-bool CUARTView::LampsLit() const { return connectStage() == 2 && !silent_; }
+bool CUARTView::LampsLit() const { return connectStage() == 2 && !o_.session.silent(); }
 
 void CUARTView::DescribeLamps() {
     const QString state = LampsLit() ? QStringLiteral("Lit") : QStringLiteral("Dark");
@@ -494,13 +425,9 @@ void CUARTView::paintEvent(QPaintEvent* event) {
 
 // ---- status bar -----------------------------------------------------------------
 
-void CUARTView::SetStatusText(const QString& text) {
-    if (CMainFrame* f = frame()) f->SetStatusText(text);
-}
+void CUARTView::SetStatusText(const QString& text) { emit statusTextChanged(text); }
 
-void CUARTView::SetStatusDetail(const QString& text) {
-    if (CMainFrame* f = frame()) f->SetStatusDetail(text);
-}
+void CUARTView::SetStatusDetail(const QString& text) { emit statusDetailChanged(text); }
 
 // ---- configuration file ---------------------------------------------------------
 
@@ -579,25 +506,40 @@ void CUARTView::OnFileSave() {
     qCInfo(lcAppConfig) << "saved" << target;
 }
 
+// The success message waits for the unit's answer: a frame written is not yet
+// a frame the unit has stored.
 void CUARTView::OnFileTransmit() {
-    QProgressBar* progress = frame() ? frame()->progressBar() : nullptr;
-    if (progress) progress->setValue(0);
+    emit progressChanged(0);
     ConfigToImage(o_);
-    if (progress) progress->setValue(100);
-    const bool open = o_.LinkPort.IsOpen();
-    const bool written = SendParametersWritten(o_);
-    QString message;
-    if (written)
-        message = QStringLiteral("The config file has been Transmitted to Orvex!");
-    else if (!open)
-        message = QStringLiteral("Orvex not connected! Nothing was transmitted.");
-    else
-        message =
-            QStringLiteral("The config file could not be sent: %1")
-                .arg(QString::fromStdString(DescribeLinkFailure(o_.LinkPort.DeviceName(), o_.LinkPort.LastFailure())));
+    emit progressChanged(100);
+    const SendResult sent = SendParameters(o_);
+    if (sent != SendResult::Written) {
+        ShowTransmitOutcome(sent == SendResult::PortClosed
+                                ? QStringLiteral("Orvex not connected! Nothing was transmitted.")
+                                : QStringLiteral("The config file could not be sent: %1")
+                                      .arg(QString::fromStdString(
+                                          DescribeLinkFailure(o_.LinkPort.DeviceName(), o_.LinkPort.LastFailure()))));
+        return;
+    }
+    o_.session.CancelWait(transmitWait_);
+    transmitWait_ = o_.session.Await(o_.link.SequenceCounter, kTransmitAnswerMs, [this](AnswerOutcome outcome, int) {
+        const QString message =
+            outcome == AnswerOutcome::Answered ? QStringLiteral("The config file has been Transmitted to Orvex!")
+            : outcome == AnswerOutcome::NoAnswer
+                ? QStringLiteral(
+                      "The config file was sent, but the Orvex did not confirm it: it may not have stored "
+                      "the values.")
+                : QStringLiteral("The link to the Orvex was lost: the config file is not confirmed.");
+        // Not from inside the receive that ended the wait: the message box runs an event loop of its own.
+        QMetaObject::invokeMethod(
+            this, [this, message] { ShowTransmitOutcome(message); }, Qt::QueuedConnection);
+    });
+}
+
+void CUARTView::ShowTransmitOutcome(const QString& message) {
     qCInfo(lcAppConfig) << "transmit:" << message;
     Dialogs::Message(this, message);
-    if (progress) progress->setValue(0);
+    emit progressChanged(0);
 }
 
 // ---- dialogs ---------------------------------------------------------------------
@@ -605,11 +547,9 @@ void CUARTView::OnFileTransmit() {
 void CUARTView::OnSetup() {
     CSetupWizard wizard(o_, this);
     wizard.exec();
-    TakeLink();
 }
 
 void CUARTView::OnAdvanceMenu() {
     CAdvanceMenuDialog dialog(o_, this);
     dialog.exec();
-    TakeLink();
 }

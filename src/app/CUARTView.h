@@ -2,34 +2,27 @@
 // The main form: port list and Connect with the three connection lamps and
 // the firmware version, the parameter panel (ParameterPanel), the Setup and
 // Advance Menu buttons, the firmware upgrade buttons, and the handlers of the
-// configuration-file menu commands. It is the link's notify window while no
-// dialog has taken the link over, and it reads the link through its
-// MainReceiver.
+// configuration-file menu commands. It is the bottom listener of the link
+// session: it reads the link through its MainReceiver whenever no dialog has
+// pushed a listener of its own, and closes the port when the adapter is gone.
 //
-// The view owns a FirmwareUpgrade, made at the end of OnInitialUpdate; it
-// wires openButton() and upgradeButton() itself, reads the accumulation queue
-// (accumulationQueue()) while it has set a raw receive hook
-// (SetRawReceiveHook), and reports through frame().
+// The view owns the FirmwareUpgrade, which wires openButton() and
+// upgradeButton() itself. Both report what the status bar shows through
+// signals; the window that holds them connects them.
 
-#include "link/LinkTrace.h"
-#include "link/NotifyWindow.h"
+#include "params/LinkSession.h"
 #include "params/MainReceiver.h"
-#include "widgets/PortEvents.h"
 
 #include <QPixmap>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 class CBalloonTip;
-class CByteQueue;
-class CMainFrame;
 class FirmwareUpgrade;
 class ParameterPanel;
 class PortComboBox;
@@ -38,11 +31,13 @@ class QLabel;
 class QPushButton;
 class QSocketNotifier;
 
-class CUARTView : public QWidget {
+class CUARTView : public QWidget, public LinkListener {
     Q_OBJECT
 public:
     static constexpr int kTimeoutTicks = 200;
     static constexpr int kTimerPeriodMs = 20;
+    // How long "Transmit Conifg file" waits for the unit to confirm.
+    static constexpr int kTransmitAnswerMs = 5000;
 
     explicit CUARTView(Orvex& orvex, QWidget* parent = nullptr);
     ~CUARTView() override;
@@ -59,28 +54,18 @@ public:
     // The port chosen in the list: its number (1..1024, 0 for none) and path.
     int portNumber() const { return portNumber_; }
     const std::string& portPath() const { return portPath_; }
-    // Makes this view the window that receives the link's notifications.
-    void TakeLink();
-    // Every entry of the link log, on the GUI thread: a frame sent starts the
-    // wait for an answer, a valid answer to the last frame sent ends it. No answer within
-    // kAnswerWaitMs and the status bar and lamps say so; nothing is resent.
-    void OnLinkTrace(const TraceEntry& entry);
-    static constexpr int kAnswerWaitMs = 1000;  // ten frame times at 9600 baud
-    NotifyHandle notifyHandle() const { return notify_.handle(); }
+    // The session's listener: a receive goes to the frame parser; a lost
+    // adapter closes the port and the view says so.
+    void OnLinkReceive(int portNumber) override;
+    void OnLinkLost() override;
 
     // ---- firmware upgrade ---------------------------------------------------
     QPushButton* openButton() const { return open_; }
     QPushButton* upgradeButton() const { return upgrade_; }
-    // The bytes received so far and not yet parsed.
-    CByteQueue& accumulationQueue();
-    // While set, received bytes are gathered in the accumulation queue and the
-    // hook is called instead of the frame parser. An empty function ends it.
-    void SetRawReceiveHook(std::function<void()> hook);
-    FirmwareUpgrade* firmwareUpgrade() const;
+    FirmwareUpgrade* firmwareUpgrade() const { return firmware_.get(); }
     // While a transfer runs it owns the port: no frame is written, and the
     // controls that would send one (and Connect) are disabled.
     void SetTransferRunning(bool running);
-    CMainFrame* frame() const;
 
     // ---- controls ---------------------------------------------------------
     ParameterPanel& panel() { return *panel_; }
@@ -103,9 +88,14 @@ signals:
     void linkStateChanged(bool connected);
     // A parameter reply has been copied into the image and the panel.
     void parametersArrived();
+    // What the status bar shows: pane 0, the detail line, the progress bar.
+    void statusTextChanged(const QString& text);
+    void statusDetailChanged(const QString& text);
+    void progressChanged(int percent);
+    // A firmware transfer began (true) or ended.
+    void transferRunningChanged(bool running);
 
 protected:
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
@@ -122,13 +112,11 @@ private:
     void StartPortWatch();
     void OnPortsChanged();
 
-    void OnPortReceive(int portNumber);
-    void OnPortGone(int portNumber);
     void OnConnected();
     void OnVersion(const std::string& text);
     void StopConnectTimer();
-    void OnNoAnswer();
-    void SetSilent(bool silent);
+    void OnSilenceChanged(bool silent);
+    void ShowTransmitOutcome(const QString& message);
 
     void SetStatusText(const QString& text);
     void SetStatusDetail(const QString& text);
@@ -160,15 +148,10 @@ private:
     // resets the count, so a time-out after a port change comes
     // correspondingly sooner.
     int timerTicks_ = 0;
-    std::function<void()> rawHook_;
     std::vector<QPointer<QWidget>> heldBack_;  // disabled while a transfer runs
-    QTimer answerTimer_;
-    int awaitedSeq_ = -1;  // sequence of the last frame sent
-    bool silent_ = false;
+    LinkSession::WaitId transmitWait_ = 0;
 
     std::unique_ptr<PortWatcher> portWatcher_;
     QSocketNotifier* portNotifier_ = nullptr;
     std::unique_ptr<FirmwareUpgrade> firmware_;
-    // Last member: unregisters first, so no notification reaches a view being destroyed.
-    QtNotifyWindow notify_;
 };

@@ -1,17 +1,12 @@
 #include "app/FirmwareUpgrade.h"
 
-#include "app/CMainFrame.h"
-#include "app/CUARTView.h"
 #include "app/UserSettings.h"
 #include "firmware/FirmwareImage.h"
-#include "link/CByteQueue.h"
 #include "link/LinkError.h"
 #include "params/Orvex.h"
 #include "widgets/Dialogs.h"
-#include "widgets/PortEvents.h"
 
 #include <QLoggingCategory>
-#include <QProgressBar>
 #include <QPushButton>
 
 #include <algorithm>
@@ -31,27 +26,29 @@ int64_t NowMs() {
 
 }  // namespace
 
-FirmwareUpgrade::FirmwareUpgrade(CUARTView& view, Orvex& orvex) : view_(view), orvex_(orvex) {
+FirmwareUpgrade::FirmwareUpgrade(Orvex& orvex,
+                                 QWidget* owner,
+                                 QPushButton* open,
+                                 QPushButton* upgrade,
+                                 std::function<Port()> chosenPort)
+    : orvex_(orvex), owner_(owner), upgrade_(upgrade), chosenPort_(std::move(chosenPort)) {
     tick_.setSingleShot(true);
     // The wake-up byte and the time limits are whole seconds; a coarse timer
     // would only add slack to them.
     tick_.setTimerType(Qt::PreciseTimer);
     connect(&tick_, &QTimer::timeout, this, &FirmwareUpgrade::OnTimer);
-    connect(view_.openButton(), &QPushButton::clicked, this, &FirmwareUpgrade::OnOpen);
-    connect(view_.upgradeButton(), &QPushButton::clicked, this, [this] { sender_ ? OnCancel() : OnUpgrade(); });
+    connect(open, &QPushButton::clicked, this, &FirmwareUpgrade::OnOpen);
+    connect(upgrade_, &QPushButton::clicked, this, [this] { sender_ ? OnCancel() : OnUpgrade(); });
 }
 
 FirmwareUpgrade::~FirmwareUpgrade() {
-    if (sender_) {
-        view_.removeEventFilter(this);
-        view_.SetRawReceiveHook({});
-        orvex_.transferOwnsLink = false;
-    }
+    orvex_.session.Remove(this);
+    if (sender_) orvex_.transferOwnsLink = false;
 }
 
 void FirmwareUpgrade::OnOpen() {
     // No title of its own: the dialog's default one.
-    const QString chosen = Dialogs::OpenFileName(&view_, QString(), QString::fromLatin1(kBinFilter),
+    const QString chosen = Dialogs::OpenFileName(owner_, QString(), QString::fromLatin1(kBinFilter),
                                                  UserSettings::LastFolder(UserSettings::Folder::Firmware));
     UserSettings::RememberFolder(UserSettings::Folder::Firmware, chosen);
     if (chosen.isEmpty()) return;
@@ -61,15 +58,14 @@ void FirmwareUpgrade::OnOpen() {
 
 void FirmwareUpgrade::OnUpgrade() {
     if (sender_) return;  // the button is disabled while a transfer runs
-    view_.upgradeButton()->setEnabled(false);
+    upgrade_->setEnabled(false);
     // Whatever the link delivered before is not the loader's answer.
-    view_.accumulationQueue().Clear();
     orvex_.LinkPort.RxQueue().Clear();
     FirmwareFile file = ReadFirmwareFile(path_.toStdString());
     if (!file.problem.empty()) {
         qCWarning(lcFirmware) << QString::fromStdString(file.problem);
-        Dialogs::Message(&view_, QString::fromStdString(file.problem));
-        view_.upgradeButton()->setEnabled(true);
+        Dialogs::Message(owner_, QString::fromStdString(file.problem));
+        upgrade_->setEnabled(true);
         return;
     }
     if (!file.Ok()) {
@@ -87,50 +83,50 @@ void FirmwareUpgrade::OnUpgrade() {
 void FirmwareUpgrade::OpenPortIfClosed() {
     CSerialPort& port = orvex_.LinkPort;
     if (port.IsOpen()) return;
-    const int number = view_.portNumber();
-    if (number < 1 || number > 1024) return;
-    if (OpenLinkPort(port, number, view_.portPath())) return;
-    const std::string why = DescribeLinkFailure(view_.portPath(), port.LastFailure());
+    const Port chosen = chosenPort_();
+    if (chosen.number < 1 || chosen.number > 1024) return;
+    if (OpenLinkPort(port, chosen.number, chosen.path)) return;
+    const std::string why = DescribeLinkFailure(chosen.path, port.LastFailure());
     qCWarning(lcFirmware) << QString::fromStdString(why);
-    if (CMainFrame* frame = view_.frame()) frame->SetStatusDetail(QString::fromStdString(why));
+    emit statusDetailChanged(QString::fromStdString(why));
 }
 
 void FirmwareUpgrade::Start(std::vector<uint8_t> fileBytes) {
     CSerialPort& port = orvex_.LinkPort;
     sender_ = std::make_unique<XmodemSender>(
         [&port](const uint8_t* data, size_t n) { port.Write(data, static_cast<uint32_t>(n)); }, timings_);
-    CMainFrame* frame = view_.frame();
-    if (frame) {
-        sender_->SetStatusSink(
-            [frame](const std::string& text) { frame->SetStatusText(QString::fromStdString(text)); });
-        sender_->SetProgressSink([frame](int percent) { frame->progressBar()->setValue(percent); });
-    }
-    view_.installEventFilter(this);
-    view_.SetRawReceiveHook([this] { OnReceived(); });
-    view_.SetTransferRunning(true);
-    view_.upgradeButton()->setText(QStringLiteral("Cancel"));
-    view_.upgradeButton()->setEnabled(true);
+    sender_->SetStatusSink([this](const std::string& text) { emit statusTextChanged(QString::fromStdString(text)); });
+    sender_->SetProgressSink([this](int percent) { emit progressChanged(percent); });
+    orvex_.session.Push(this);
+    emit transferRunningChanged(true);
+    upgrade_->setText(QStringLiteral("Cancel"));
+    upgrade_->setEnabled(true);
     qCInfo(lcFirmware) << "upgrade:" << fileBytes.size() << "bytes to" << QString::fromStdString(port.DeviceName());
     sender_->Begin(std::move(fileBytes), NowMs());
     AfterSenderCall();
 }
 
-// The view has moved the received bytes into its accumulation queue; the
-// loader's answer is all of them at once.
-void FirmwareUpgrade::OnReceived() {
-    CByteQueue& queue = view_.accumulationQueue();
+// The loader's answer is every byte waiting at once.
+void FirmwareUpgrade::OnLinkReceive(int portNumber) {
+    CByteQueue& queue = orvex_.LinkPort.RxQueue();
     const uint32_t count = queue.Size();
-    if (!sender_ || count == 0) return;
+    if (!sender_ || portNumber != orvex_.LinkPort.PortNumber() || count == 0) return;
     std::vector<uint8_t> bytes(count);
     bytes.resize(queue.Take(bytes.data(), count));
     sender_->OnBytes(bytes.data(), bytes.size(), NowMs());
     AfterSenderCall();
 }
 
+void FirmwareUpgrade::OnLinkLost() {
+    if (!sender_) return;
+    sender_->OnLinkLost();
+    AfterSenderCall();
+}
+
 void FirmwareUpgrade::OnCancel() {
     if (!sender_ || ending_) return;
     qCInfo(lcFirmware) << "upgrade cancelled by the user";
-    view_.upgradeButton()->setEnabled(false);
+    upgrade_->setEnabled(false);
     sender_->Cancel();
     AfterSenderCall();
 }
@@ -139,19 +135,6 @@ void FirmwareUpgrade::OnTimer() {
     if (!sender_) return;
     sender_->OnTick(NowMs());
     AfterSenderCall();
-}
-
-// The view closes the port when the adapter goes away; the transfer learns of
-// it first, and ends at once instead of waiting for its time-out.
-bool FirmwareUpgrade::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &view_ && sender_ && event->type() == PortEvent::Type()) {
-        const PortNotification& n = static_cast<PortEvent*>(event)->notification;
-        if (n.message == WM_PORT_ERROR && (n.lParam & kPortErrorGone) && n.wParam == orvex_.LinkPort.PortNumber()) {
-            sender_->OnLinkLost();
-            AfterSenderCall();
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void FirmwareUpgrade::AfterSenderCall() {
@@ -178,21 +161,19 @@ void FirmwareUpgrade::AfterSenderCall() {
 
 void FirmwareUpgrade::End(XmodemOutcome outcome) {
     if (sender_) {
-        view_.removeEventFilter(this);
-        view_.SetRawReceiveHook({});
         // Loader bytes left over are no link frames.
-        view_.accumulationQueue().Clear();
+        orvex_.LinkPort.RxQueue().Clear();
+        orvex_.session.Remove(this);
         sender_.reset();
-        view_.SetTransferRunning(false);
-        view_.upgradeButton()->setText(QStringLiteral("Upgrade"));
-        view_.upgradeButton()->setEnabled(false);
+        emit transferRunningChanged(false);
+        upgrade_->setText(QStringLiteral("Upgrade"));
+        upgrade_->setEnabled(false);
     }
     ending_ = false;
     const QString message = QString::fromLatin1(XmodemOutcomeMessage(outcome));
     qCInfo(lcFirmware) << "upgrade ended:" << message;
     // An error from before the upgrade is no longer true once it worked.
-    if (CMainFrame* frame = view_.frame(); frame && outcome == XmodemOutcome::Complete)
-        frame->SetStatusDetail(QString());
-    Dialogs::Message(&view_, message);
-    view_.upgradeButton()->setEnabled(true);
+    if (outcome == XmodemOutcome::Complete) emit statusDetailChanged(QString());
+    Dialogs::Message(owner_, message);
+    upgrade_->setEnabled(true);
 }

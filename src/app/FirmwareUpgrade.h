@@ -3,14 +3,14 @@
 // "Upgrade" (1024) sends it to the Orvex boot loader with XMODEM-CRC.
 //
 // The transfer runs from the event loop, never in a loop of its own: the
-// XmodemSender state machine gets the loader's bytes from the view's raw
-// receive hook, its clock ticks from a single-shot timer set to the sender's
-// next deadline, and a hang-up of the port from the view's port events. So
-// the window paints while it runs. The transfer owns the port meanwhile: the
-// controls that would send a frame are disabled (CUARTView::SetTransferRunning)
-// and "Upgrade" reads "Cancel", which sends CAN to the loader and ends with
-// "Update cancel!". The button is disabled only under the one message box at
-// the end.
+// XmodemSender state machine gets the loader's raw bytes as the link
+// session's top listener, its clock ticks from a single-shot timer set to the
+// sender's next deadline, and a lost adapter from the session. So the window
+// paints while it runs. The transfer owns the port meanwhile
+// (transferRunningChanged: the view disables the controls that would send a
+// frame) and "Upgrade" reads "Cancel", which sends CAN to the loader and ends
+// with "Update cancel!". The button is disabled only under the one message box
+// at the end. Progress and status go out through signals.
 
 #include "firmware/XmodemSender.h"
 #include "params/Orvex.h"
@@ -19,15 +19,27 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
+#include <string>
 
-class CUARTView;
+class QPushButton;
+class QWidget;
 
-class FirmwareUpgrade : public QObject {
+class FirmwareUpgrade : public QObject, public LinkListener {
     Q_OBJECT
 public:
-    // Wires the view's "Open" and "Upgrade" buttons.
-    FirmwareUpgrade(CUARTView& view, Orvex& orvex);
+    // The port chosen for Connect, opened for the transfer when it is closed.
+    struct Port {
+        int number = 0;
+        std::string path;
+    };
+    // Wires "Open" and "Upgrade"; `owner` is the parent of its dialogs.
+    FirmwareUpgrade(Orvex& orvex,
+                    QWidget* owner,
+                    QPushButton* open,
+                    QPushButton* upgrade,
+                    std::function<Port()> chosenPort);
     ~FirmwareUpgrade() override;
 
     // "Open": the file dialog; OK stores the chosen path.
@@ -43,12 +55,20 @@ public:
     void SetTimings(const XmodemTimings& timings) { timings_ = timings; }
     const XmodemTimings& timings() const { return timings_; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The loader's bytes, while the transfer is the session's top listener.
+    void OnLinkReceive(int portNumber) override;
+    // The view closes the port when the adapter goes away; the transfer hears
+    // of it first and ends at once instead of waiting for its time-out.
+    void OnLinkLost() override;
+
+signals:
+    void statusTextChanged(const QString& text);
+    void statusDetailChanged(const QString& text);
+    void progressChanged(int percent);
+    void transferRunningChanged(bool running);
 
 private:
     void Start(std::vector<uint8_t> fileBytes);
-    void OnReceived();
     void OnTimer();
     // After every call into the sender: sets the timer to the next deadline,
     // or ends the transfer.
@@ -56,8 +76,10 @@ private:
     void End(XmodemOutcome outcome);
     void OpenPortIfClosed();
 
-    CUARTView& view_;
     Orvex& orvex_;
+    QWidget* owner_;
+    QPushButton* upgrade_;
+    std::function<Port()> chosenPort_;
     QString path_;
     XmodemTimings timings_;
     std::unique_ptr<XmodemSender> sender_;

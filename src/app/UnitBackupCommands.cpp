@@ -1,7 +1,6 @@
 #include "app/UnitBackupCommands.h"
 
 #include "app/CUARTView.h"
-#include "app/FirmwareUpgrade.h"
 #include "params/UnitHistory.h"
 #include "widgets/AppLog.h"
 #include "widgets/Dialogs.h"
@@ -17,15 +16,10 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 UnitBackupCommands::UnitBackupCommands(CUARTView* view, Orvex& orvex) : QObject(view), view_(view), o_(orvex) {
-    timeout_.setSingleShot(true);
-    timeout_.setInterval(kAnswerTimeoutMs);
-    connect(&timeout_, &QTimer::timeout, this, [this] {
-        Finish(step_ == Step::Backup ? QStringLiteral("The Orvex did not answer; no backup was written.")
-                                     : QStringLiteral("The Orvex did not answer; the restore is not verified."));
-    });
     connect(view_, &CUARTView::linkStateChanged, this, &UnitBackupCommands::OnLinkState);
-    connect(view_, &CUARTView::parametersArrived, this, &UnitBackupCommands::OnParameters);
 }
+
+UnitBackupCommands::~UnitBackupCommands() { o_.session.CancelWait(wait_); }
 
 UnitBackup UnitBackupCommands::Snapshot() const {
     const StatusReport& status = view_->receiver().lastStatus();
@@ -33,10 +27,7 @@ UnitBackup UnitBackupCommands::Snapshot() const {
 }
 
 void UnitBackupCommands::OnLinkState(bool connected) {
-    if (!connected) {
-        if (busy()) Finish(QStringLiteral("The link to the Orvex was lost; nothing was written."));
-        return;
-    }
+    if (!connected) return;  // a command waiting for the unit hears of it from its wait
     reply_ = o_.image;
     const HistoryResult kept = KeepInHistory(Snapshot());
     if (!kept.ok)
@@ -47,13 +38,42 @@ void UnitBackupCommands::OnLinkState(bool connected) {
 
 void UnitBackupCommands::Ask(Step step) {
     step_ = step;
-    Command::RequestParameters(o_);
-    sequence_ = o_.link.SequenceCounter;
-    timeout_.start();
+    if (Command::RequestParameters(o_) != SendResult::Written) {
+        OnAnswer(AnswerOutcome::LinkLost, 0);
+        return;
+    }
+    wait_ = o_.session.Await(o_.link.SequenceCounter, kAnswerTimeoutMs,
+                             [this](AnswerOutcome outcome, int replyType) { OnAnswer(outcome, replyType); });
+}
+
+// Only the reply to our own request counts: it is the whole image at once.
+// The rest may show a modal dialog, which must not run inside the receive
+// that ended the wait.
+void UnitBackupCommands::OnAnswer(AnswerOutcome outcome, int replyType) {
+    QString failure;
+    if (outcome == AnswerOutcome::Answered && replyType == ParameterReply) {
+        reply_ = o_.image;
+    } else if (outcome == AnswerOutcome::LinkLost) {
+        failure = QStringLiteral("The link to the Orvex was lost; nothing was written.");
+    } else {
+        failure = step_ == Step::Backup ? QStringLiteral("The Orvex did not answer; no backup was written.")
+                                        : QStringLiteral("The Orvex did not answer; the restore is not verified.");
+    }
+    QMetaObject::invokeMethod(
+        this, [this, failure] { failure.isEmpty() ? Continue() : Finish(failure); }, Qt::QueuedConnection);
+}
+
+void UnitBackupCommands::Continue() {
+    if (step_ == Step::Backup)
+        WriteBackup();
+    else if (step_ == Step::RestoreRead)
+        SendRestore();
+    else if (step_ == Step::RestoreVerify)
+        VerifyRestore();
 }
 
 void UnitBackupCommands::Finish(const QString& message) {
-    timeout_.stop();
+    o_.session.CancelWait(wait_);
     // Back to plain answers, as at the end of a connect.
     if (o_.link.ReplyRequest != RequestNone) Command::Acknowledge(o_);
     step_ = Step::Idle;
@@ -62,29 +82,9 @@ void UnitBackupCommands::Finish(const QString& message) {
     emit finished(message);
 }
 
-void UnitBackupCommands::OnParameters() {
-    // Only the reply to our own request counts: it is the whole image at once.
-    if (!busy() || view_->receiver().lastReplySequence() != sequence_ || !timeout_.isActive()) return;
-    timeout_.stop();
-    reply_ = o_.image;
-    // The rest may show a modal dialog, which must not run inside the parser.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            if (step_ == Step::Backup)
-                WriteBackup();
-            else if (step_ == Step::RestoreRead)
-                SendRestore();
-            else if (step_ == Step::RestoreVerify)
-                VerifyRestore();
-        },
-        Qt::QueuedConnection);
-}
-
 bool UnitBackupCommands::Ready() const {
     // During a firmware upgrade the line belongs to the boot loader.
-    const FirmwareUpgrade* upgrade = view_->firmwareUpgrade();
-    return !busy() && view_->connectStage() == 2 && !(upgrade && upgrade->running());
+    return !busy() && view_->connectStage() == 2 && !o_.transferOwnsLink;
 }
 
 void UnitBackupCommands::OnBackup() {

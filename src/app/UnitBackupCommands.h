@@ -1,15 +1,16 @@
 #pragma once
 // "Back up Orvex…" and "Restore Orvex from backup…" of the File menu, and the
 // history kept after every completed connect. Each command asks the unit for
-// its parameters and acts on the reply to exactly that request, so what is
-// written or compared is the unit's own image; a hang-up or a silent unit
-// ends the command with a message and nothing written.
+// its parameters and acts on the reply to exactly that request (the link
+// session's answer wait), so what is written or compared is the unit's own
+// image; a hang-up or a silent unit ends the command with a message and
+// nothing written.
 
+#include "params/LinkSession.h"
 #include "params/UnitBackup.h"
 
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 class CUARTView;
 struct Orvex;
@@ -20,6 +21,7 @@ public:
     static constexpr int kAnswerTimeoutMs = 5000;
 
     UnitBackupCommands(CUARTView* view, Orvex& orvex);
+    ~UnitBackupCommands() override;
 
     void OnBackup();
     void OnRestore();
@@ -34,8 +36,9 @@ private:
 
     bool Ready() const;
     void OnLinkState(bool connected);
-    void OnParameters();
     void Ask(Step step);
+    void OnAnswer(AnswerOutcome outcome, int replyType);
+    void Continue();
     void Finish(const QString& message);
     void WriteBackup();
     void SendRestore();
@@ -45,8 +48,7 @@ private:
     CUARTView* view_;
     Orvex& o_;
     Step step_ = Step::Idle;
-    uint8_t sequence_ = 0;
-    QTimer timeout_;
+    LinkSession::WaitId wait_ = 0;
     QString path_;
     ParameterImage reply_;  // the image of the reply acted on
     UnitBackup backup_;

@@ -22,6 +22,7 @@ void MainReceiver::Disconnect() {
     connectStage_ = 0;
     stage_.Clear();
     o_.LinkPort.Close(500);
+    o_.session.LinkClosed();
 }
 
 void MainReceiver::OnReceive(int wParam) {
@@ -36,8 +37,7 @@ void MainReceiver::OnReceive(int wParam) {
 }
 
 void MainReceiver::OnFrame(const uint8_t* body, uint8_t length) {
-    TraceReceived(o_.LinkPort.DeviceName(), body, length);
-    if (!ReplyBodyValid(body, length)) return;
+    if (!o_.NoteReply(body, length)) return;
     lastSequence_ = body[2];
     const int type = ApplyReplyPayload(o_.image, body, length);
     if (type == ParameterReply)

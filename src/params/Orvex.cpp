@@ -1,15 +1,25 @@
 #include "params/Orvex.h"
 
 #include "link/LinkTrace.h"
+#include "protocol/FrameTrace.h"
 
-int Orvex::SendCommand(int group, int code) {
+SendResult Orvex::SendCommand(int group, int code) {
     const size_t length = BuildFrame(link, image, group, code);
-    // A closed port sends nothing; the counter and ReplyPending have still moved.
-    if (!LinkPort.IsOpen() || transferOwnsLink) return 1;
-    LinkPort.Write(link.FrameBuffer, kFrameSize);
+    // Nothing is sent then; the counter and ReplyPending have still moved.
+    if (transferOwnsLink) return SendResult::TransferOwnsLink;
+    if (!LinkPort.IsOpen()) return SendResult::PortClosed;
+    if (LinkPort.Write(link.FrameBuffer, kFrameSize) < kFrameSize) return SendResult::WriteFailed;
     Trace(TraceKind::Sent, LinkPort.DeviceName(), link.FrameBuffer, kFrameSize);
     if (length == FrameLength(ParameterFrame)) unitImage = image;
-    return 1;
+    session.FrameSent(link.SequenceCounter);
+    return SendResult::Written;
+}
+
+bool Orvex::NoteReply(const uint8_t* body, size_t length) {
+    TraceReceived(LinkPort.DeviceName(), body, length);
+    if (!ReplyBodyValid(body, length)) return false;
+    session.ReplyReceived(body[2], body[1]);
+    return true;
 }
 
 Orvex& TheOrvex() {
@@ -20,7 +30,7 @@ Orvex& TheOrvex() {
 void ResetOrvex() {
     Orvex& o = TheOrvex();
     o.LinkPort.Close(500);
-    o.LinkPort.SetNotifyWindow(0);
+    o.session.Reset();
     o.LinkPort.RxQueue().Clear();
     o.link = LinkState{};
     o.image = ParameterImage{};
@@ -58,14 +68,7 @@ PanelValues PanelFromImage(const ParameterImage& image) {
     return p;
 }
 
-void SendParameters(Orvex& o) { o.SendCommand(kCommandGroup, ParameterFrame); }
-
-bool SendParametersWritten(Orvex& o) {
-    const bool open = o.LinkPort.IsOpen();
-    const uint32_t before = o.LinkPort.BytesWritten();
-    SendParameters(o);
-    return open && o.LinkPort.BytesWritten() - before >= kFrameSize;
-}
+SendResult SendParameters(Orvex& o) { return o.SendCommand(kCommandGroup, ParameterFrame); }
 
 void ResetAllParameters(Orvex& o) {
     const auto reset = [&o](const ByteDef& b) {
@@ -97,45 +100,46 @@ PanelValues ApplyPreset(Orvex& o, Preset preset) {
 
 namespace Command {
 namespace {
-void Query(Orvex& o, uint8_t request) {
+SendResult Query(Orvex& o, uint8_t request) {
     o.link.ReplyRequest = request;
-    o.SendCommand(0, QueryFrame);
+    return o.SendCommand(0, QueryFrame);
 }
-void Action(Orvex& o) { o.SendCommand(kCommandGroup, ActionFrame); }
+SendResult Action(Orvex& o) { return o.SendCommand(kCommandGroup, ActionFrame); }
 }  // namespace
 
-void RequestParameters(Orvex& o) { Query(o, RequestParameterReply); }
-void RequestStatus(Orvex& o) { Query(o, RequestStatusReply); }
-void Acknowledge(Orvex& o) { Query(o, RequestNone); }
-void WriteParameters(Orvex& o) { SendParameters(o); }
+SendResult RequestParameters(Orvex& o) { return Query(o, RequestParameterReply); }
+SendResult RequestStatus(Orvex& o) { return Query(o, RequestStatusReply); }
+SendResult Acknowledge(Orvex& o) { return Query(o, RequestNone); }
+SendResult WriteParameters(Orvex& o) { return SendParameters(o); }
 
-void SetCondition(Orvex& o, int condition) {
+SendResult SetCondition(Orvex& o, int condition) {
     *BytePtr(o.image, Def(CV::Condition).device) = static_cast<int8_t>(condition);
     o.config[CV::Condition] = static_cast<int8_t>(condition);
-    Action(o);
+    return Action(o);
 }
 
-void ResetZero(Orvex& o) {
+SendResult ResetZero(Orvex& o) {
     o.link.ZeroResetCommand = 101;
     Action(o);
     o.link.ReplyRequest = RequestParameterReply;
     o.link.ZeroResetCommand = 0;
-    Action(o);
+    return Action(o);
 }
 
-void SetFailsafe(Orvex& o) {
+SendResult SetFailsafe(Orvex& o) {
     o.link.FailsafeCommand = 11;
-    Action(o);
+    const SendResult sent = Action(o);
     o.link.FailsafeCommand = 0;
+    return sent;
 }
 
-void DirectionCheckOn(Orvex& o) {
+SendResult DirectionCheckOn(Orvex& o) {
     o.link.DirectionCheckCommand = 102;
-    Action(o);
+    return Action(o);
 }
 
-void DirectionCheckOff(Orvex& o) {
+SendResult DirectionCheckOff(Orvex& o) {
     o.link.DirectionCheckCommand = 0;
-    Action(o);
+    return Action(o);
 }
 }  // namespace Command

@@ -5,12 +5,14 @@
 //               ReplyBuffer and the ActionFrame command bytes
 //   image     - SetupBlock and TuningBlock, the device's parameter image
 //   config    - ConfigValues, the named copy
+//   session   - who receives, whether the unit answers (LinkSession.h)
 // Everything here is touched by the GUI thread only, except LinkPort's receive
 // queue (see CSerialPort.h). The program uses the one instance TheOrvex();
 // tests may build their own Orvex or reset the shared one with ResetOrvex().
 
 #include "link/CSerialPort.h"
 #include "params/ConfigValues.h"
+#include "params/LinkSession.h"
 #include "protocol/LinkFrame.h"
 
 struct Orvex {
@@ -23,10 +25,14 @@ struct Orvex {
     // While a firmware transfer runs the port carries the boot loader's
     // protocol: no frame is written.
     bool transferOwnsLink = false;
+    LinkSession session{LinkPort};
 
     // Builds a frame (see BuildFrame) and writes all 90 bytes when the port is
-    // open. Returns 1, as the device protocol's callers expect.
-    int SendCommand(int group, int code);
+    // open and no transfer owns it; the session then waits for its answer.
+    SendResult SendCommand(int group, int code);
+    // A reply body taken from the line: logged, and when valid it tells the
+    // session which frame it answers. Returns whether it is valid.
+    bool NoteReply(const uint8_t* body, size_t length);
 };
 
 Orvex& TheOrvex();
@@ -58,19 +64,18 @@ void WritePresetImage(ParameterImage& image, Preset preset);
 // panel values and their names, "TotalCoefficient", section three (without
 // ZeroPitch), and sends. Returns the new panel values (the Reset snapshot).
 PanelValues ApplyPreset(Orvex& o, Preset preset);
-void SendParameters(Orvex& o);
-// SendParameters, telling whether the whole frame went out on an open port.
-bool SendParametersWritten(Orvex& o);
+SendResult SendParameters(Orvex& o);
 
 // The named commands of the device protocol.
 namespace Command {
-void RequestParameters(Orvex& o);            // ReplyRequest 30, QueryFrame
-void RequestStatus(Orvex& o);                // ReplyRequest 40, QueryFrame
-void Acknowledge(Orvex& o);                  // ReplyRequest 0, QueryFrame
-void WriteParameters(Orvex& o);              // ParameterFrame
-void SetCondition(Orvex& o, int condition);  // 1 or 2, ActionFrame
-void ResetZero(Orvex& o);                    // two ActionFrames, the second asks for parameters
-void SetFailsafe(Orvex& o);                  // ActionFrame with 11, then back to 0
-void DirectionCheckOn(Orvex& o);             // ActionFrame with 102
-void DirectionCheckOff(Orvex& o);            // ActionFrame with 0
+// Each returns what became of its (last) frame.
+SendResult RequestParameters(Orvex& o);            // ReplyRequest 30, QueryFrame
+SendResult RequestStatus(Orvex& o);                // ReplyRequest 40, QueryFrame
+SendResult Acknowledge(Orvex& o);                  // ReplyRequest 0, QueryFrame
+SendResult WriteParameters(Orvex& o);              // ParameterFrame
+SendResult SetCondition(Orvex& o, int condition);  // 1 or 2, ActionFrame
+SendResult ResetZero(Orvex& o);                    // two ActionFrames, the second asks for parameters
+SendResult SetFailsafe(Orvex& o);                  // ActionFrame with 11, then back to 0
+SendResult DirectionCheckOn(Orvex& o);             // ActionFrame with 102
+SendResult DirectionCheckOff(Orvex& o);            // ActionFrame with 0
 }  // namespace Command

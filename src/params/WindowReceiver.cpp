@@ -13,7 +13,7 @@ WindowReceive ReceiveForWindow(Orvex& o, ReceiveStage& stage, int wParam) {
         r.gathered = true;
         bool valid = false;
         if (FindFrame(o.link, chunk.data(), chunk.size())) {
-            TraceReceived(o.LinkPort.DeviceName(), o.link.ReplyBuffer, o.link.ReplyLength);
+            o.NoteReply(o.link.ReplyBuffer, o.link.ReplyLength);
             if (CheckReply(o.link, o.image)) {
                 r.frameFound = valid = true;
                 // Decoded now: a later chunk of noise may overwrite ReplyBuffer.
@@ -36,7 +36,7 @@ WindowReceive ReceiveEveryFrame(Orvex& o, ReceiveStage& stage, FrameParser& pars
         r.gathered = true;
         std::memcpy(o.link.ReplyBuffer, body, length);
         o.link.ReplyLength = length;
-        TraceReceived(o.LinkPort.DeviceName(), body, length);
+        o.NoteReply(body, length);
         if (CheckReply(o.link, o.image)) r.frameFound = true;
     });
     parser.Feed(bytes.data(), bytes.size());

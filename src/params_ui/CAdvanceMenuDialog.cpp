@@ -405,10 +405,11 @@ CAdvanceMenuDialog::CAdvanceMenuDialog(Orvex& orvex, QWidget* parent) : QDialog(
     FocusOrder::Apply(this);
 }
 
-CAdvanceMenuDialog::~CAdvanceMenuDialog() {
-    // The main view takes the link back after exec(); until then nothing may
-    // post to a dialog that is gone (the registration ends with notify_).
-    if (orvex_.LinkPort.GetNotifyWindow() == notify_.handle()) orvex_.LinkPort.SetNotifyWindow(0);
+CAdvanceMenuDialog::~CAdvanceMenuDialog() { orvex_.session.Remove(this); }
+
+void CAdvanceMenuDialog::done(int result) {
+    orvex_.session.Remove(this);
+    QDialog::done(result);
 }
 
 // ---- construction -------------------------------------------------------------------
@@ -568,7 +569,7 @@ void CAdvanceMenuDialog::BuildButtons() {
 
 void CAdvanceMenuDialog::InitDialog() {
     Skin::SkinWindow(this, kFormStyle);
-    orvex_.LinkPort.SetNotifyWindow(notify_.handle());
+    orvex_.session.Push(this);
     conditionCombo_->setEnabled(orvex_.config[CV::AuxFunction] == 0);
     ShowGovernorMode();
     // Connected after the first display, so that showing the mode is not taken for a choice.
@@ -700,29 +701,11 @@ void CAdvanceMenuDialog::accept() {
 
 // ---- link -------------------------------------------------------------------------------
 
-bool CAdvanceMenuDialog::event(QEvent* e) {
-    if (e->type() == PortEvent::Type()) {
-        OnPortEvent(static_cast<PortEvent*>(e)->notification);
-        return true;
+void CAdvanceMenuDialog::OnLinkReceive(int portNumber) {
+    if (ReceiveEveryFrame(orvex_, stage_, parser_, portNumber).answered) {
+        RefreshFromImage();
+        Command::Acknowledge(orvex_);
     }
-    return QDialog::event(e);
-}
-
-void CAdvanceMenuDialog::OnPortEvent(const PortNotification& n) {
-    if (n.message == WM_PORT_RECEIVE) {
-        // Every frame is looked at: "Reset zero" sends two frames at once, and
-        // the parameter reply to the second must not be lost behind the
-        // acknowledgement of the first.
-        if (ReceiveEveryFrame(orvex_, stage_, parser_, n.wParam).answered) {
-            RefreshFromImage();
-            Command::Acknowledge(orvex_);
-        }
-        return;
-    }
-    // A vanished adapter must still reach the main view, which closes the
-    // port and tells the user.
-    if (n.message == WM_PORT_ERROR && n.lParam == kPortErrorGone && parentWidget())
-        QCoreApplication::postEvent(parentWidget(), new PortEvent(n));
 }
 
 void CAdvanceMenuDialog::RefreshFromImage() {

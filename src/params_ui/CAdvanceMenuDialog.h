@@ -14,7 +14,6 @@
 #include "params/Orvex.h"
 #include "protocol/FrameParser.h"
 #include "protocol/ReceiveStage.h"
-#include "widgets/PortEvents.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -27,7 +26,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class CAdvanceMenuDialog : public QDialog {
+class CAdvanceMenuDialog : public QDialog, public LinkListener {
     Q_OBJECT
 public:
     // Control ids of the dialog template.
@@ -83,15 +82,20 @@ public:
 
     int governorMode() const { return governorMode_; }
     CBalloonTip* balloon() const { return balloon_; }
-    NotifyHandle notifyHandle() const { return notify_.handle(); }
+    // The session's top listener while open: every frame that arrives is
+    // looked at, because "Reset zero" sends two frames at once and the
+    // parameter reply to the second must not be lost behind the
+    // acknowledgement of the first.
+    void OnLinkReceive(int portNumber) override;
 
 public slots:
     // OK: every field is read and range-tested first; only when all pass are
     // they written to the image, sent once and the dialog closed.
     void accept() override;
+    // The link goes back to the window beneath as the dialog closes.
+    void done(int result) override;
 
 protected:
-    bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
 private:
@@ -123,7 +127,6 @@ private:
     bool ReadFields(std::vector<int>& values);
     void WriteImage(const std::vector<int>& values);
 
-    void OnPortEvent(const PortNotification& n);
     void RefreshFromImage();
 
     Orvex& orvex_;
@@ -142,5 +145,4 @@ private:
     CBalloonTip* balloon_ = nullptr;
     ReceiveStage stage_{1024};
     FrameParser parser_;
-    QtNotifyWindow notify_{this};
 };

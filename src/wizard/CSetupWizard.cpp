@@ -25,7 +25,7 @@ constexpr int kSkinStyleTabs = 214;
 // reports, its two neighbours end them.
 struct PageChangeCommand {
     int page;
-    void (*send)(Orvex&);
+    SendResult (*send)(Orvex&);
 };
 constexpr PageChangeCommand kPageChangeCommands[] = {
     {kReceiverPage, Command::Acknowledge},
@@ -144,11 +144,12 @@ void CSetupWizard::ShowPage(int k) {
     for (CWizardPage* p : pages_) {
         if (p->pageNumber() != k) {
             p->hide();
+            o.session.Remove(p);
             continue;
         }
         p->show();
         p->raise();
-        o.LinkPort.SetNotifyWindow(p->notifyHandle());
+        o.session.Push(p);
         for (const PageChangeCommand& c : kPageChangeCommands)
             if (c.page == k) c.send(o);
     }
@@ -194,6 +195,12 @@ void CSetupWizard::OnFinish() {
 }
 
 void CSetupWizard::accept() {}
+
+// The link goes back to the window beneath as the wizard closes.
+void CSetupWizard::done(int result) {
+    for (CWizardPage* p : pages_) orvex_.session.Remove(p);
+    QDialog::done(result);
+}
 
 void CSetupWizard::reject() {
     EndLink();

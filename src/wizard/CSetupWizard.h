@@ -42,6 +42,7 @@ public:
     void accept() override;
     // The dialog's cancel operation: Cancel, Escape and the close box.
     void reject() override;
+    void done(int result) override;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

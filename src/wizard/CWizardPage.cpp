@@ -5,7 +5,6 @@
 #include "widgets/Skin.h"
 #include "wizard/WizardPages.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -21,7 +20,7 @@ CWizardPage::CWizardPage(Orvex& orvex, int pageNumber, const QString& title, QWi
     setAccessibleName(title);
 }
 
-CWizardPage::~CWizardPage() = default;
+CWizardPage::~CWizardPage() { orvex_.session.Remove(this); }
 
 void CWizardPage::Initialise() {
     Skin::SkinWindow(this, kSkinStyleForm);
@@ -63,28 +62,6 @@ QLabel* CWizardPage::AddStatic(int id, const QString& text, const QRect& rect) {
 
 void CWizardPage::AddStatics(std::span<const StaticText> texts) {
     for (const StaticText& t : texts) AddStatic(t.id, QString::fromUtf8(t.text), DluRect(t.x, t.y, t.w, t.h));
-}
-
-bool CWizardPage::event(QEvent* e) {
-    if (e->type() == PortEvent::Type()) {
-        OnPortEvent(static_cast<PortEvent*>(e)->notification);
-        return true;
-    }
-    return QWidget::event(e);
-}
-
-void CWizardPage::OnPortEvent(const PortNotification& n) {
-    if (n.message == WM_PORT_RECEIVE) {
-        OnPortReceive(n.wParam);
-        return;
-    }
-    // The page holds the link while the wizard is open; a vanished adapter
-    // must still reach the main view, which closes the port and tells the
-    // user, so pass that notice on to the window that opened the wizard.
-    if (n.message == WM_PORT_ERROR && n.lParam == kPortErrorGone) {
-        OnLinkGone();
-        if (QWidget* owner = window()->parentWidget()) QCoreApplication::postEvent(owner, new PortEvent(n));
-    }
 }
 
 void CWizardPage::OnPortReceive(int wParam) {

@@ -17,8 +17,8 @@
 // - UpdateControls() puts the page's members back into its controls after an
 //   answered frame; edit boxes go through DataExchange::RefreshInt so that a
 //   box the user is typing in is left alone.
-// - The page on screen is the link's notify window: OnPortReceive runs the
-//   shared receive procedure and, when the last frame sent was answered,
+// - The page on screen is the link session's top listener: OnPortReceive runs
+//   the shared receive procedure and, when the last frame sent was answered,
 //   OnAnswered() (image copy in copyForm(), UpdateControls, Refresh).
 // - Every message box goes through Dialogs::Message; every frame through the
 //   Command functions or SendParameters().
@@ -27,7 +27,6 @@
 #include "params/WindowReceiver.h"
 #include "protocol/ReceiveStage.h"
 #include "widgets/ControlNaming.h"
-#include "widgets/PortEvents.h"
 
 #include <QBasicTimer>
 #include <QPixmap>
@@ -37,7 +36,7 @@
 
 class QLabel;
 
-class CWizardPage : public QWidget {
+class CWizardPage : public QWidget, public LinkListener {
     Q_OBJECT
 public:
     CWizardPage(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent = nullptr);
@@ -45,7 +44,6 @@ public:
 
     int pageNumber() const { return pageNumber_; }
     QString title() const { return title_; }
-    NotifyHandle notifyHandle() const { return notify_.handle(); }
     ReceiveStage& stage() { return stage_; }
     Orvex& orvex() { return orvex_; }
     const Orvex& orvex() const { return orvex_; }
@@ -59,6 +57,10 @@ public:
     // page: it leaves its direction-check state and tells the device
     // (DirectionCheckOff). Other pages have nothing to stop.
     virtual void StopDirectionCheck() {}
+
+    // The session's listener while the page is on screen.
+    void OnLinkReceive(int portNumber) override { OnPortReceive(portNumber); }
+    void OnLinkLost() override { OnLinkGone(); }
 
     // Whether the refresh timer runs (for tests and the wizard).
     bool refreshTimerActive() const { return refreshTimer_.isActive(); }
@@ -112,7 +114,6 @@ protected:
     // Adds a page's table of static texts.
     void AddStatics(std::span<const StaticText> texts);
 
-    bool event(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void timerEvent(QTimerEvent* e) override;
 
@@ -123,8 +124,6 @@ private:
         QPoint at;
         QLabel* description;  // null for a picture without a name
     };
-    void OnPortEvent(const PortNotification& n);
-
     Orvex& orvex_;
     int pageNumber_;
     QString title_;
@@ -132,5 +131,4 @@ private:
     WindowReceive lastReceive_;
     std::vector<Picture> pictures_;
     QBasicTimer refreshTimer_;
-    QtNotifyWindow notify_{this};
 };

@@ -277,6 +277,6 @@ TEST(Commands, ConditionChangeRepeatsARunningDirectionCheck) {
 
 TEST(Commands, AFrameBuiltForAClosedPortIsNotReportedAsWritten) {
     Orvex o;
-    EXPECT_FALSE(SendParametersWritten(o));
+    EXPECT_EQ(SendParameters(o), SendResult::PortClosed);
     EXPECT_EQ(o.link.SequenceCounter, 1) << "the frame is still built";
 }

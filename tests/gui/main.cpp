@@ -4,8 +4,10 @@
 
 #include "OffscreenScreen.h"
 #include "TestDataHome.h"
+#include "params/Orvex.h"
 #include "widgets/ApplicationFilters.h"
 #include "widgets/Dialogs.h"
+#include "widgets/QtLinkAdapter.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -41,6 +43,8 @@ int main(int argc, char** argv) {
         QLoggingCategory::setFilterRules(QStringLiteral("quillon.*.debug=false"));
     Dialogs::SetTestMode(true);
     InstallApplicationFilters();
+    // Windows tested on their own find the link session driven, as in the program.
+    const QtLinkAdapter link(TheOrvex().session);
     ::testing::UnitTest::GetInstance()->listeners().Append(new UnexpectedDialogCheck);
     return RUN_ALL_TESTS();
 }

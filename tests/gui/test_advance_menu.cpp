@@ -189,7 +189,7 @@ TEST_F(AdvanceMenu, OpeningShowsTheDeviceValuesAndSendsNothing) {
     EXPECT_FALSE(Field(CAdvanceMenuDialog::IdZeroPitch)->isEnabled());
     EXPECT_EQ(Control<QComboBox>(CAdvanceMenuDialog::IdCondition)->currentIndex(), image.SetupBlock[31] - 1);
     EXPECT_EQ(Control<QComboBox>(CAdvanceMenuDialog::IdAuxFunction)->currentIndex(), image.SetupBlock[28]);
-    EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), dialog_->notifyHandle());
+    EXPECT_EQ(TheOrvex().session.listener(), static_cast<LinkListener*>(dialog_.get()));
     Close();
     EXPECT_TRUE(FramesBeforeMarker(start).empty());
 }

@@ -179,8 +179,9 @@ TEST_F(ConfigMenu, TransmitSendsTheOpenedFileOnce) {
     Dialogs::TakeRequests();
     // Opening alone sends nothing: the next frame is the transmitted one.
     frame().transmitAction()->trigger();
-    const Dialogs::Request said = OnlyRequest();
-    EXPECT_EQ(said.text, QStringLiteral("The config file has been Transmitted to Orvex!"));
+    const QList<Dialogs::Request> said = AwaitRequests();
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_EQ(said[0].text, QStringLiteral("The config file has been Transmitted to Orvex!"));
     EXPECT_EQ(frame().progressBar()->value(), 0);
     ASSERT_TRUE(WaitForFrames(5));
     const SimFrame sent = sim().frames()[4];

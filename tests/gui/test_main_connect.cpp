@@ -179,6 +179,16 @@ TEST_F(Connect, UnitThatStopsAnsweringIsShownUntilItAnswersAgainAndTheLinkLogKee
         EXPECT_NE(log.find(text), std::string::npos) << text << "\n" << log;
 }
 
+TEST_F(Connect, TheNotAnsweringWarningDoesNotRideOnTheLinkLog) {
+    ConnectToSim({"--baud", "0", "--stop-answering", "5"});
+    SetTraceHandler({});
+    Enter(MainFormIds::PitchAgilityEdit, QStringLiteral("20"));
+    EXPECT_TRUE(Until([&] {
+        return frame().statusText() ==
+               QStringLiteral("Orvex is not answering \u2014 the last change may not have reached it");
+    }));
+}
+
 TEST_F(Connect, DeviceThatHangsUpByItselfIsShownAsGone) {
     ConnectToSim({"--baud", "0", "--hangup-after", "1"});
     ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex not connected!"); }));

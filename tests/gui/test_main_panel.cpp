@@ -216,8 +216,9 @@ TEST_F(Panel, EachPresetWritesItsColumnAndBecomesTheResetSnapshot) {
     std::ofstream(file) << "[section2]\nTotalCoefficient=50\n";
     Dialogs::QueueAnswer(QString::fromStdString(file));
     frame().openAction()->trigger();
-    frame().transmitAction()->trigger();
     Dialogs::TakeRequests();
+    frame().transmitAction()->trigger();
+    ASSERT_EQ(AwaitRequests().size(), 1);
     ASSERT_TRUE(WaitForFrames(5));
     ASSERT_EQ(TuningByte(sim().frames()[4], 38), 50);
 

@@ -28,6 +28,15 @@ bool Until(const std::function<bool()>& cond, int timeoutMs) {
     return true;
 }
 
+QList<Dialogs::Request> AwaitRequests() {
+    QList<Dialogs::Request> asked;
+    EXPECT_TRUE(Until([&] {
+        asked += Dialogs::TakeRequests();
+        return !asked.isEmpty();
+    })) << "nothing was asked";
+    return asked;
+}
+
 uint8_t SetupByte(const SimFrame& frame, int k) { return frame.payload.at(static_cast<size_t>(k)); }
 uint8_t TuningByte(const SimFrame& frame, int k) { return frame.payload.at(static_cast<size_t>(32 + k)); }
 

@@ -9,6 +9,7 @@
 #include "app/CUARTView.h"
 #include "params_ui/MainFormLayout.h"
 #include "widgets/ControlNaming.h"
+#include "widgets/Dialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,9 @@ constexpr int kWaitMs = 15000;  // generous: the machine may be loaded
 
 // Processes events until cond holds or the time is up; returns cond().
 bool Until(const std::function<bool()>& cond, int timeoutMs = kWaitMs);
+// What the program has asked of the user, waiting until it asks something:
+// an outcome that waits for the unit's answer comes after the command returns.
+QList<Dialogs::Request> AwaitRequests();
 
 // Byte k of the image as a ParameterFrame carried it (payload = frame bytes 2..79).
 uint8_t SetupByte(const SimFrame& frame, int k);

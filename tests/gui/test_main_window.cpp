@@ -184,13 +184,13 @@ TEST_F(MainFrame, SetupAndAdvanceMenuHandTheLinkBackToTheView) {
         SCOPED_TRACE(id);
         QPushButton* button = Button(id);
         if (!button->isEnabled()) continue;  // that dialog is not part of this build
-        NotifyHandle whileOpen = 0;
+        LinkListener* whileOpen = nullptr;
         QWidget* dialog = nullptr;
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 dialog = modal;
-                whileOpen = TheOrvex().LinkPort.GetNotifyWindow();
+                whileOpen = TheOrvex().session.listener();
                 watch.stop();
                 QTest::keyClick(modal, Qt::Key_Escape);
             }
@@ -198,8 +198,8 @@ TEST_F(MainFrame, SetupAndAdvanceMenuHandTheLinkBackToTheView) {
         watch.start(10);
         QTest::mouseClick(button, Qt::LeftButton);  // returns once the modal dialog has closed
         ASSERT_NE(dialog, nullptr) << "no modal dialog opened";
-        EXPECT_NE(whileOpen, view().notifyHandle()) << "the dialog did not take the link";
-        EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), view().notifyHandle());
+        EXPECT_NE(whileOpen, static_cast<LinkListener*>(&view())) << "the dialog did not take the link";
+        EXPECT_EQ(TheOrvex().session.listener(), static_cast<LinkListener*>(&view()));
     }
 }
 
@@ -223,7 +223,7 @@ TEST_F(MainStart, ShowsNotConnectedWithLampsOffAndStartValues) {
                    MainFormIds::YawRateL, MainFormIds::YawRateR, MainFormIds::TailGain})
         EXPECT_EQ(Slider(id)->value(), Slider(id)->minimum()) << id;
     // The view has taken the link.
-    EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), view().notifyHandle());
+    EXPECT_EQ(TheOrvex().session.listener(), static_cast<LinkListener*>(&view()));
     EXPECT_TRUE(TheOrvex().LinkPort.Flags() & PortRxQueue);
 }
 

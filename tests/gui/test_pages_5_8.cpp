@@ -243,7 +243,7 @@ TEST_F(SwashplateTypePage, AfterAnAirframeTypeNoneIsChosenUntilAClick) {
     WhenDialogOpens([&](CQuadAirplaneDialog& dialog) {
         // The dialog runs on top; the page beneath still owns the link and
         // takes the device's answer to the dialog's frame.
-        pageKeptTheLink = TheOrvex().LinkPort.GetNotifyWindow() == page.notifyHandle();
+        pageKeptTheLink = TheOrvex().session.listener() == &page;
         auto* x = dialog.findChild<QRadioButton*>(ControlName(QuadAirplaneIds::XQuad));
         QTest::mouseClick(x, Qt::LeftButton, {}, QPoint(5, x->height() / 2));
         EXPECT_TRUE(WaitFor([] { return TheOrvex().link.ReplyPending == 0; }));

@@ -53,7 +53,7 @@ protected:
         EXPECT_EQ(wizard_->currentPage(), k);
         EXPECT_EQ(VisiblePage(), k);
         EXPECT_EQ(wizard_->tabBar()->currentIndex(), k - 1);
-        EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), wizard_->page(k)->notifyHandle());
+        EXPECT_EQ(TheOrvex().session.listener(), wizard_->page(k));
         EXPECT_EQ(Button(WizardIds::Previous)->isEnabled(), k > 1);
         EXPECT_EQ(Button(WizardIds::Next)->isEnabled(), k < 13);
         EXPECT_TRUE(Button(WizardIds::Finish)->isEnabled());
@@ -96,7 +96,7 @@ TEST_F(WizardFrame, ClickingATabOnlyMovesTheHighlight) {
     EXPECT_EQ(w.tabBar()->currentIndex(), 0);
     EXPECT_EQ(w.currentPage(), 3);
     EXPECT_EQ(VisiblePage(), 3);
-    EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), w.page(3)->notifyHandle());
+    EXPECT_EQ(TheOrvex().session.listener(), w.page(3));
     EXPECT_EQ(TheOrvex().link.SequenceCounter, sent) << "a tab click sent a frame";
     Click(WizardIds::Next);
     ExpectOnPage(4);
@@ -241,21 +241,23 @@ TEST_F(WizardFrame, FewerThanNinetyBytesWaitInThePagesQueue) {
     EXPECT_EQ(w.page(1)->stage().Queue().Size(), 0u);
 }
 
-TEST_F(WizardFrame, ANotificationPostedBeforeAPageChangeIsReadByItsPage) {
+TEST_F(WizardFrame, BytesWaitingAsThePageChangesAreReadByThePageOnScreen) {
     PtyPeer device;
     ASSERT_TRUE(ConnectLink(device.path()));
     CSetupWizard& w = OpenWizard();
     // Hold the worker's own notices back, so that the one below is the only one.
+    const NotifyHandle session = TheOrvex().LinkPort.GetNotifyWindow();
     TheOrvex().LinkPort.SetNotifyWindow(0);
     const auto reply = DeviceReply(20, 0, {});
     device.Send({reply.begin(), reply.begin() + 40});
     ASSERT_TRUE(WaitFor([] { return TheOrvex().LinkPort.RxQueue().Size() == 40; }));
-    ASSERT_TRUE(NotifyRegistry::Post(w.page(1)->notifyHandle(), {WM_PORT_RECEIVE, kTestPortNumber, 0}));
+    ASSERT_TRUE(NotifyRegistry::Post(session, {WM_PORT_RECEIVE, kTestPortNumber, 0}));
     Click(WizardIds::Next);
-    ASSERT_TRUE(WaitFor([&] { return w.page(1)->stage().Queue().Size() == 40; }));
-    EXPECT_EQ(w.page(2)->stage().Queue().Size(), 0u);
+    ASSERT_TRUE(WaitFor([&] { return w.page(2)->stage().Queue().Size() == 40; }));
+    EXPECT_EQ(w.page(1)->stage().Queue().Size(), 0u);
     EXPECT_EQ(TheOrvex().LinkPort.RxQueue().Size(), 0u);
-    EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), w.page(2)->notifyHandle());
+    EXPECT_EQ(TheOrvex().session.listener(), w.page(2));
+    TheOrvex().LinkPort.SetNotifyWindow(session);
 }
 
 TEST_F(WizardFrame, HiddenPagesKeepRefreshing) {
@@ -271,29 +273,23 @@ TEST_F(WizardFrame, HiddenPagesKeepRefreshing) {
 }
 
 namespace {
-class NoticeRecorder : public QWidget {
+// Stands for the main view beneath the wizard: the bottom listener, which closes the port.
+class LostRecorder : public LinkListener {
 public:
-    std::vector<PortNotification> notices;
-
-protected:
-    bool event(QEvent* e) override {
-        if (e->type() != PortEvent::Type()) return QWidget::event(e);
-        notices.push_back(static_cast<PortEvent*>(e)->notification);
-        return true;
-    }
+    bool lost = false;
+    void OnLinkReceive(int) override {}
+    void OnLinkLost() override { lost = true; }
 };
 }  // namespace
 
 TEST_F(WizardFrame, AVanishedAdapterIsReportedToTheWindowThatOpenedTheWizard) {
     auto device = std::make_unique<PtyPeer>();
     ASSERT_TRUE(ConnectLink(device->path()));
-    NoticeRecorder owner;
-    OpenWizard(&owner);
+    LostRecorder beneath;
+    TheOrvex().session.Push(&beneath);
+    OpenWizard();
     device.reset();  // the adapter is pulled out
-    EXPECT_TRUE(WaitFor([&] {
-        for (const PortNotification& n : owner.notices)
-            if (n.message == WM_PORT_ERROR && n.lParam == kPortErrorGone) return true;
-        return false;
-    }));
-    wizard_.reset();  // before its owner goes
+    EXPECT_TRUE(WaitFor([&] { return beneath.lost; }));
+    wizard_.reset();
+    TheOrvex().session.Remove(&beneath);
 }

@@ -32,7 +32,7 @@ TEST_F(WizardHandBack, TheMainViewReceivesAgainAfterTheWizard) {
         ASSERT_NE(w, nullptr);
         ranInside = true;
         EXPECT_TRUE(w->isModal());
-        EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), w->page(1)->notifyHandle());
+        EXPECT_EQ(TheOrvex().session.listener(), w->page(1));
         ClickIn(*w, WizardIds::Next);
         ClickIn(*w, WizardIds::Next);
         // The Monitor page, not the main view, shows the status reports now.
@@ -43,7 +43,7 @@ TEST_F(WizardHandBack, TheMainViewReceivesAgainAfterTheWizard) {
     });
     Click(MainFormIds::Setup);  // returns when the wizard has ended
     ASSERT_TRUE(ranInside);
-    EXPECT_EQ(TheOrvex().LinkPort.GetNotifyWindow(), view().notifyHandle());
+    EXPECT_EQ(TheOrvex().session.listener(), static_cast<LinkListener*>(&view()));
     EXPECT_EQ(TheOrvex().link.ReplyRequest, 0);
 
     // A status report asked for now reaches the main view's receiver.

@@ -18,6 +18,7 @@
 #include "params/Orvex.h"
 #include "widgets/ApplicationFilters.h"
 #include "widgets/Dialogs.h"
+#include "widgets/QtLinkAdapter.h"
 #include "widgets/Skin.h"
 
 #include <QApplication>
@@ -112,6 +113,7 @@ int main(int argc, char** argv) {
         QLoggingCategory::setFilterRules(QStringLiteral("quillon.*.debug=false"));
     Dialogs::SetTestMode(true);  // a message box would wait for a user
     InstallApplicationFilters();
+    const QtLinkAdapter link(TheOrvex().session);
     if (options.dark) QApplication::setPalette(DarkDesktopPalette());
     Skin::Start("IDR_MYTYPE1", 1, 6, 0, "MYTYPE");
     SimProcess sim({.args = {"--baud", "0"}});
