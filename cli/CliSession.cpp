@@ -54,7 +54,8 @@ bool CliSession::Connect(const std::string& port, int timeoutMs, std::string& er
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
-            error = path_ + ": the Orvex did not answer (is it powered and connected?)";
+            error = DescribeSilentConnect(path_, receiver_.bootLoaderSeen(),
+                                          "send it a firmware file with 'quillon-cli flash " + port + " FILE'");
             Trace(TraceKind::Timeout, path_ + ": no answer to the connect");
             return false;
         }

@@ -4,6 +4,7 @@
 #include "app/PortComboBox.h"
 #include "app/UserSettings.h"
 #include "link/LinkError.h"
+#include "link/LinkTrace.h"
 #include "link/PortList.h"
 #include "link/PortWatcher.h"
 #include "params/ConfigCompare.h"
@@ -32,6 +33,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QTimerEvent>
 
 using namespace FormControls;
@@ -359,6 +361,19 @@ void CUARTView::OnConnect() {
     StopConnectTimer();
     connectTimer_ = startTimer(kTimerPeriodMs);
     InvalidateLamps();
+    if (open)
+        QTimer::singleShot(kConnectAnswerMs, this,
+                           [this, attempt = ++connectAttempt_] { OnConnectTimeLimit(attempt); });
+}
+
+// A unit that never completes the connect is not left unexplained.
+void CUARTView::OnConnectTimeLimit(int attempt) {
+    if (attempt != connectAttempt_ || connectStage() == 2 || !o_.LinkPort.IsOpen()) return;
+    const std::string why = DescribeSilentConnect(o_.LinkPort.DeviceName(), receiver_.bootLoaderSeen(),
+                                                  "choose a firmware file and press Upgrade");
+    qCWarning(lcAppLink) << QString::fromStdString(why);
+    Trace(TraceKind::Timeout, o_.LinkPort.DeviceName() + ": no answer to the connect");
+    SetStatusDetail(QString::fromStdString(why));
 }
 
 void CUARTView::StopConnectTimer() {

@@ -38,6 +38,8 @@ public:
     static constexpr int kTimerPeriodMs = 20;
     // How long "Transmit Conifg file" waits for the unit to confirm.
     static constexpr int kTransmitAnswerMs = 5000;
+    // How long a connect waits for the first answer before it says why none came.
+    static constexpr int kConnectAnswerMs = 5000;
 
     explicit CUARTView(Orvex& orvex, QWidget* parent = nullptr);
     ~CUARTView() override;
@@ -117,6 +119,7 @@ private:
     void StopConnectTimer();
     void OnSilenceChanged(bool silent);
     void ShowTransmitOutcome(const QString& message);
+    void OnConnectTimeLimit(int attempt);
 
     void SetStatusText(const QString& text);
     void SetStatusDetail(const QString& text);
@@ -150,6 +153,7 @@ private:
     int timerTicks_ = 0;
     std::vector<QPointer<QWidget>> heldBack_;  // disabled while a transfer runs
     LinkSession::WaitId transmitWait_ = 0;
+    int connectAttempt_ = 0;
 
     std::unique_ptr<PortWatcher> portWatcher_;
     QSocketNotifier* portNotifier_ = nullptr;

@@ -3,7 +3,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 void PadFirmwareImage(std::vector<uint8_t>& bytes) {
@@ -11,20 +13,29 @@ void PadFirmwareImage(std::vector<uint8_t>& bytes) {
     bytes.resize(blocks * kXmodemBlockData, kFirmwareFillByte);
 }
 
+namespace {
+// The pilot has just chosen the file: say why it cannot be used.
+FirmwareFile Unreadable(FirmwareFile file, const std::string& path, int err) {
+    file.problem = "Cannot read \"" + path + "\": " + std::strerror(err) + ".";
+    return file;
+}
+}  // namespace
+
 FirmwareFile ReadFirmwareFile(const std::string& path) {
     FirmwareFile file;
     file.result = XmodemOutcome::NoFile;
     if (path.empty()) return file;
     // O_NONBLOCK: a FIFO or a device under the chosen name must not hang the open.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return file;
+    if (fd < 0) return Unreadable(std::move(file), path, errno);
     std::unique_ptr<FILE, int (*)(FILE*)> in(::fdopen(fd, "rb"), &std::fclose);
     if (!in) {
+        const int err = errno;
         ::close(fd);
-        return file;
+        return Unreadable(std::move(file), path, err);
     }
     struct stat st {};
-    if (::fstat(fd, &st) != 0) return file;
+    if (::fstat(fd, &st) != 0) return Unreadable(std::move(file), path, errno);
     if (!S_ISREG(st.st_mode)) {
         file.problem = "\"" + path + "\" is not a regular file.";
         return file;
@@ -33,9 +44,14 @@ FirmwareFile ReadFirmwareFile(const std::string& path) {
     // without reading all of a huge (or still growing) file.
     std::vector<uint8_t> bytes(kMaxFirmwareBytes + 1);
     size_t got = std::fread(bytes.data(), 1, bytes.size(), in.get());
-    if (std::ferror(in.get())) return file;
+    if (std::ferror(in.get())) return Unreadable(std::move(file), path, errno);
     if (got > kMaxFirmwareBytes) {
         file.result = XmodemOutcome::TooLarge;
+        return file;
+    }
+    // A failed download leaves an empty file: the loader would end up with an empty image.
+    if (got == 0) {
+        file.problem = "\"" + path + "\" is empty: it holds no firmware.";
         return file;
     }
     bytes.resize(got);

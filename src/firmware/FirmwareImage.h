@@ -29,9 +29,10 @@ struct FirmwareFile {
     bool Ok() const { return result == XmodemOutcome::Running; }
 };
 
-// Reads a firmware file whole, opened without blocking. An empty path or a file that cannot be opened
-// or read gives NoFile ("Please open firmware file!"); a file longer than
-// kMaxFirmwareBytes gives TooLarge, found after reading at most one byte past
-// the limit; anything but a regular file (a FIFO, a device, a folder) is
-// refused at once with a problem message.
+// Reads a firmware file whole, opened without blocking. An empty path gives
+// NoFile ("Please open firmware file!"); a file longer than kMaxFirmwareBytes
+// gives TooLarge, found after reading at most one byte past the limit. A file
+// that cannot be opened or read (with the reason), an empty file, and anything
+// but a regular file (a FIFO, a device, a folder) give NoFile with a problem
+// message, before anything is sent.
 FirmwareFile ReadFirmwareFile(const std::string& path);

@@ -133,8 +133,7 @@ void LinkSession::CheckDeadlines() {
     if (watchdogDeadline_ <= now) {
         watchdogDeadline_ = kNoDeadline;
         if (port_.IsOpen()) {
-            Trace(TraceKind::Timeout,
-                  port_.DeviceName() + ": no answer within " + std::to_string(kWatchdogMs) + " ms");
+            Trace(TraceKind::Timeout, port_.DeviceName() + ": no answer within " + std::to_string(kWatchdogMs) + " ms");
             SetSilent(true);
         }
     }

@@ -142,7 +142,7 @@ private:
     WaitId nextId_ = 1;
     std::vector<Reply> replies_;  // taken during a receive, for the waits after it
     int receiving_ = 0;           // depth of receive procedures running
-    int awaited_ = -1;  // sequence of the last frame written, -1 for none
+    int awaited_ = -1;            // sequence of the last frame written, -1 for none
     int64_t watchdogDeadline_ = kNoDeadline;
     bool silent_ = false;
 };

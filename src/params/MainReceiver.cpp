@@ -3,13 +3,19 @@
 #include "params/ParameterTable.h"
 #include "protocol/FrameTrace.h"
 
+#include <algorithm>
 #include <cstdio>
+
+namespace {
+constexpr uint8_t kLoaderReady = 0x43, kLoaderNak = 0x15;
+}  // namespace
 
 MainReceiver::MainReceiver(Orvex& orvex, Events events)
     : o_(orvex), events_(std::move(events)), parser_([this](const uint8_t* b, uint8_t l) { OnFrame(b, l); }) {}
 
 bool MainReceiver::Connect(int portNumber, const std::string& devicePath) {
     connectStage_ = 0;
+    bootLoaderSeen_ = false;
     if (o_.LinkPort.IsOpen()) Disconnect();
     parser_.Reset();
     o_.link.SequenceCounter = 0;
@@ -33,7 +39,15 @@ void MainReceiver::OnReceive(int wParam) {
     // of an earlier frame has shifted the stream: the last reply would then
     // straddle a 90-byte boundary with nothing following it.
     std::vector<uint8_t> chunk;
-    while (stage_.TakeAny(chunk)) parser_.Feed(chunk.data(), chunk.size());
+    while (stage_.TakeAny(chunk)) {
+        // The loader asks for a transfer with lone 'C's and refuses what it
+        // cannot take (the connect's frame among it) with NAKs; no reply of the
+        // flight controller holds nothing else.
+        if (connectStage_ == 0 &&
+            std::all_of(chunk.begin(), chunk.end(), [](uint8_t b) { return b == kLoaderReady || b == kLoaderNak; }))
+            bootLoaderSeen_ = true;
+        parser_.Feed(chunk.data(), chunk.size());
+    }
 }
 
 void MainReceiver::OnFrame(const uint8_t* body, uint8_t length) {
@@ -69,6 +83,11 @@ void MainReceiver::OnStatusReply(const uint8_t* body, uint8_t length) {
         connectStage_ = 2;
         if (events_.connected) events_.connected();
     }
+}
+
+std::string DescribeSilentConnect(const std::string& path, bool bootLoader, const std::string& next) {
+    if (bootLoader) return path + ": the Orvex is in its boot loader: " + next;
+    return path + ": the Orvex did not answer (is it powered and connected?)";
 }
 
 std::string DescribeImage(const ParameterImage& image) {

@@ -38,6 +38,9 @@ public:
     void Feed(const uint8_t* data, size_t length) { parser_.Feed(data, length); }
 
     uint8_t connectStage() const { return connectStage_; }
+    // Before the first reply of a connect only the boot loader's 'C' came in:
+    // the unit is waiting for firmware (an upgrade was interrupted).
+    bool bootLoaderSeen() const { return bootLoaderSeen_; }
     // The sequence number the last valid reply echoed.
     uint8_t lastReplySequence() const { return lastSequence_; }
     const StatusReport& lastStatus() const { return status_; }
@@ -58,7 +61,13 @@ private:
     std::string versionText_;
     uint8_t connectStage_ = 0;
     uint8_t lastSequence_ = 0;
+    bool bootLoaderSeen_ = false;
 };
+
+// Why a connect got no answer, for the user: a unit in its boot loader, or a
+// silent one. `next` is what to do about a boot loader (the program and the
+// companion name their own way to send firmware).
+std::string DescribeSilentConnect(const std::string& path, bool bootLoader, const std::string& next);
 
 // Describes the image by name, one "Name = value" line per byte.
 std::string DescribeImage(const ParameterImage& image);

@@ -13,7 +13,11 @@ QtLinkAdapter::QtLinkAdapter(LinkSession& session, QObject* parent) : QObject(pa
     session_.SetDriver({
         .deadlineChanged = [this] { ArmClock(); },
         // Read from the event loop, never from inside the window that is closing.
-        .receivePending = [this] { QMetaObject::invokeMethod(this, [this] { session_.DispatchWaiting(); }, Qt::QueuedConnection); },
+        .receivePending =
+            [this] {
+                QMetaObject::invokeMethod(
+                    this, [this] { session_.DispatchWaiting(); }, Qt::QueuedConnection);
+            },
     });
     session_.Attach(notify_.handle());
 }

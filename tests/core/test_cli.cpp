@@ -60,11 +60,17 @@ TEST(Cli, MissingPortFailsClearly) {
     EXPECT_NE(r.out.find("no such device"), std::string::npos) << r.out;
 }
 
-TEST(Cli, SilentDeviceTimesOut) {
-    SimProcess sim({.args = {"--baud", "0", "--no-status"}});
-    const CliResult r = RunCli("info " + sim.portPath());
-    EXPECT_NE(r.status, 0);
-    EXPECT_NE(r.out.find("did not answer"), std::string::npos) << r.out;
+TEST(Cli, SilentDeviceTimesOutAndALoaderIsNamed) {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"--baud", "0", "--no-status"}, "did not answer"},
+        {{"--baud", "0", "--bootloader", "--unprompted-c"}, "is in its boot loader"},
+    };
+    for (const auto& [args, said] : cases) {
+        SimProcess sim({.args = args});
+        const CliResult r = RunCli("info " + sim.portPath());
+        EXPECT_NE(r.status, 0);
+        EXPECT_NE(r.out.find(said), std::string::npos) << r.out;
+    }
 }
 
 TEST(Cli, UsageOnBadArguments) {

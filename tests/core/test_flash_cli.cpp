@@ -188,7 +188,12 @@ TEST(FlashCli, UnreadableOrOversizedFileSendsNothing) {
 
     CliResult r = RunCli("flash " + sim.portPath() + " " + Quoted(dir.file("missing.bin")));
     EXPECT_EQ(r.status, 1) << r.out;
-    EXPECT_TRUE(Contains(r.out, "Please open firmware file!")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "No such file or directory")) << r.out;
+
+    // A failed download: nothing to flash, and the loader is never woken.
+    r = RunCli("flash " + sim.portPath() + " " + Quoted(WriteFirmware(dir, {}, "empty.bin")));
+    EXPECT_EQ(r.status, 1) << r.out;
+    EXPECT_TRUE(Contains(r.out, "is empty")) << r.out;
 
     const std::string huge = WriteFirmware(dir, std::vector<uint8_t>(kMaxFirmwareBytes + 1, 0x5A), "huge.bin");
     r = RunCli("flash " + sim.portPath() + " " + Quoted(huge));

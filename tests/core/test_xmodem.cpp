@@ -526,11 +526,19 @@ protected:
     TempDir dir{"quillon-fw"};
 };
 
-TEST_F(FirmwareFileTest, NoPathOrMissingFileAsksForAFile) {
-    for (const std::string& path : {std::string(), dir.file("absent.bin"), dir.path()}) {
+TEST_F(FirmwareFileTest, NoPathAsksForAFileAndAFileThatCannotBeUsedSaysWhy) {
+    const std::string empty = WriteFile("empty.bin", {});
+    const std::pair<std::string, std::string> cases[] = {
+        {std::string(), std::string()},
+        {dir.file("absent.bin"), "Cannot read \"" + dir.file("absent.bin") + "\": No such file or directory."},
+        {dir.path(), "\"" + dir.path() + "\" is not a regular file."},
+        {empty, "\"" + empty + "\" is empty: it holds no firmware."},
+    };
+    for (const auto& [path, problem] : cases) {
         FirmwareFile f = ReadFirmwareFile(path);
         EXPECT_EQ(f.result, XmodemOutcome::NoFile) << path;
-        EXPECT_STREQ(XmodemOutcomeMessage(f.result), "Please open firmware file!");
+        EXPECT_EQ(f.problem, problem);
+        EXPECT_TRUE(f.bytes.empty());
     }
 }
 

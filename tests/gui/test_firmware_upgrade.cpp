@@ -170,7 +170,9 @@ TEST_F(FirmwareUpgradeTest, WithoutAFileNothingIsSentAndUpgradeComesBack) {
     // A chosen file that has gone since is the same case.
     const std::string path = ChooseFirmware(FirmwarePattern(10, 4));
     std::remove(path.c_str());
-    EXPECT_EQ(Upgrade(), QStringList{QStringLiteral("Please open firmware file!")});
+    EXPECT_EQ(Upgrade(),
+              QStringList{
+                  QStringLiteral("Cannot read \"%1\": No such file or directory.").arg(QString::fromStdString(path))});
     EXPECT_FALSE(TheOrvex().LinkPort.IsOpen());
     EXPECT_EQ(sim().logText().find("BOOT"), std::string::npos) << sim().logText();
 }

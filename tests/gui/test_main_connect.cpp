@@ -131,6 +131,20 @@ TEST_F(Connect, WithoutAnswerTheButtonComesBackAfterTheTimeOut) {
     ASSERT_TRUE(Until([&] { return connect->isEnabled(); }, 30000));
     EXPECT_EQ(frame().statusText(), QStringLiteral("Orvex not connected!"));
     EXPECT_TRUE(LampsShow(view(), 241));
+    EXPECT_TRUE(Until([&] { return frame().statusDetail().contains(QStringLiteral("did not answer")); }))
+        << frame().statusDetail().toStdString();
+}
+
+TEST_F(Connect, AUnitLeftInItsBootLoaderIsRecognised) {
+    StartSim({"--baud", "0", "--bootloader", "--unprompted-c"});
+    OpenFrame();
+    ChoosePort(sim().linkPath());
+    Click(MainFormIds::Connect);
+    EXPECT_TRUE(Until([&] {
+        return frame().statusDetail().endsWith(
+            QStringLiteral("the Orvex is in its boot loader: choose a firmware file and press Upgrade"));
+    })) << frame().statusDetail().toStdString();
+    EXPECT_EQ(view().connectStage(), 0);
 }
 
 TEST_F(Connect, ChoosingAPortEnablesConnectAtOnce) {
