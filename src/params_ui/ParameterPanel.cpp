@@ -3,20 +3,16 @@
 #include "params/Orvex.h"
 #include "params_ui/FormControls.h"
 #include "params_ui/MainFormLayout.h"
-#include "params_ui/PanelSlider.h"
 #include "widgets/AppLog.h"
 #include "widgets/CPngButton.h"
 #include "widgets/DataExchange.h"
 #include "widgets/Dialogs.h"
-#include "widgets/SliderSettle.h"
+#include "widgets/ValueSlider.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
-#include <QSlider>
 
 #include <algorithm>
 #include <span>
@@ -133,32 +129,22 @@ void ParameterPanel::CreateSliders(QWidget* form) {
         title->setAlignment(Qt::AlignCenter);
         title->setGeometry(DluRect(centre - 26, kColumnTitleY, 52, kColumnTitleH));
 
-        auto* slider = new PanelSlider(form);
-        NameControl(slider, def.sliderId, QString::fromLatin1(def.name));
+        const ValueSlider::Policy policy{.moved = [this, i](int) { OnDrag(i); },
+                                         .send = [this, i](int) { OnRelease(i); },
+                                         .entered = [this, i](int value) { OnEnter(i, value); },
+                                         .read =
+                                             [this, i] {
+                                                 ReadEdits();
+                                                 return panel_.value[i];
+                                             }};
+        auto* slider = new ValueSlider(form, def.sliderId, def.editId, QString::fromLatin1(def.name), policy);
         title->setBuddy(slider);
         slider->setGeometry(DluRect(centre - kSliderW / 2, kSliderY, kSliderW, kSliderH));
-        sliders_[i] = slider;
-        connect(slider, &QSlider::valueChanged, this, [this, i] { OnDrag(i); });
-        settles_[i] = new SliderSettle(slider, [this, i] { OnRelease(i); });
-        slider->installEventFilter(this);
-
+        slider->edit()->setGeometry(DluRect(centre - kEditW / 2, kEditY, kEditW, kEditH));
         const std::span<const int> marks =
             def.gainScale ? std::span<const int>(kGainMarks) : std::span<const int>(kAgilityMarks);
-        for (int value : ScaleOf(RangeOf(i), marks)) {
-            auto* label = new QLabel(QString::number(value), form);
-            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            label->setProperty("scaleValue", value);
-            label->setObjectName(QStringLiteral("scale"));
-            scales_[i].push_back(label);
-        }
-
-        auto* edit = new QLineEdit(form);
-        NameControl(edit, def.editId);
-        edit->setAccessibleName(QString::fromLatin1(def.name) + QStringLiteral(" value"));
-        edit->setAlignment(Qt::AlignCenter);
-        edit->setGeometry(DluRect(centre - kEditW / 2, kEditY, kEditW, kEditH));
-        edit->installEventFilter(this);
-        edits_[i] = edit;
+        slider->SetScale(ScaleOf(RangeOf(i), marks), kScaleW);
+        sliders_[i] = slider;
     }
     WriteEdits();
 }
@@ -187,53 +173,31 @@ void ParameterPanel::CreateButtons(QWidget* form) {
 
 void ParameterPanel::InitSliders() {
     for (int i = 0; i < 7; ++i) {
-        QSlider* slider = sliders_[i];
-        const ByteDef& range = RangeOf(i);
-        const QSignalBlocker block(slider);
-        slider->setRange(range.low, range.high);
-        slider->setPageStep(std::max(1, (range.high - range.low) / 5));
-        slider->setTickInterval(kTickFrequency);
+        sliders_[i]->SetRange(RangeOf(i).low, RangeOf(i).high, kTickFrequency);
         SetSliderPosition(i);
     }
     PlaceScales();
 }
 
 void ParameterPanel::PlaceScales() {
-    for (int i = 0; i < 7; ++i) {
-        PanelSlider* slider = sliders_[i];
-        slider->ensurePolished();
-        const int right = slider->x() - DluX(1);
-        const int height = DluY(kScaleH);
-        for (QLabel* label : scales_[i]) {
-            const int y = slider->y() + slider->HandleCentreY(label->property("scaleValue").toInt());
-            label->setGeometry(right - DluX(kScaleW), y - height / 2, DluX(kScaleW), height);
-        }
-    }
+    for (ValueSlider* slider : sliders_) slider->PlaceScale();
 }
 
 QSlider* ParameterPanel::slider(int index) const { return sliders_[index]; }
+QLineEdit* ParameterPanel::edit(int index) const { return sliders_[index]->edit(); }
 
-void ParameterPanel::SetSliderPosition(int index) {
-    const QSignalBlocker block(sliders_[index]);
-    // The slider keeps the position inside its range, as a trackbar does.
-    sliders_[index]->setValue(panel_.value[index]);
-}
+void ParameterPanel::SetSliderPosition(int index) { sliders_[index]->ShowNumber(panel_.value[index]); }
 
 void ParameterPanel::SetSliderPositions() {
     for (int i = 0; i < 7; ++i) SetSliderPosition(i);
 }
 
 void ParameterPanel::WriteEdits() {
-    for (int i = 0; i < 7; ++i) DataExchange::WriteInt(edits_[i], panel_.value[i]);
-}
-
-void ParameterPanel::RefreshEdits() {
-    for (int i = 0; i < 7; ++i) DataExchange::RefreshInt(edits_[i], panel_.value[i]);
+    for (int i = 0; i < 7; ++i) DataExchange::WriteInt(edit(i), panel_.value[i]);
 }
 
 void ParameterPanel::ReadEdits() {
-    for (int i = 0; i < 7; ++i)
-        DataExchange::ReadInt(edits_[i], panel_.value[i], RangeOf(i).low, RangeOf(i).high, form_);
+    for (int i = 0; i < 7; ++i) DataExchange::ReadInt(edit(i), panel_.value[i], RangeOf(i).low, RangeOf(i).high, form_);
 }
 
 void ParameterPanel::WriteTuningByte(int index) {
@@ -241,13 +205,9 @@ void ParameterPanel::WriteTuningByte(int index) {
 }
 
 void ParameterPanel::ShowImage() {
-    const PanelValues shown = panel_;
-    panel_ = PanelFromImage(o_.image);
-    // A key move not sent yet wins over a reply that still holds the old value.
-    for (size_t i = 0; i < settles_.size(); ++i)
-        if (settles_[i]->pending()) panel_.value[i] = shown.value[i];
-    SetSliderPositions();
-    RefreshEdits();
+    const PanelValues unit = PanelFromImage(o_.image);
+    // A held slider or a key move not sent yet wins over a reply that still holds the old value.
+    for (int i = 0; i < 7; ++i) panel_.value[i] = sliders_[i]->Refresh(unit.value[i]);
 }
 
 void ParameterPanel::ShowValues(const PanelValues& values) {
@@ -260,28 +220,19 @@ void ParameterPanel::ShowValues(const PanelValues& values) {
 // value is sent when the mouse lets go or the move has settled. The box the
 // user may be typing in elsewhere keeps its text.
 void ParameterPanel::OnDrag(int index) {
-    panel_.value[index] = sliders_[index]->value();
-    for (int i = 0; i < 7; ++i) {
-        if (i == index)
-            DataExchange::WriteInt(edits_[i], panel_.value[i]);
-        else
-            DataExchange::RefreshInt(edits_[i], panel_.value[i]);
-    }
+    panel_.value[index] = sliders_[index]->number();
+    for (int i = 0; i < 7; ++i)
+        if (i != index) DataExchange::RefreshInt(edit(i), panel_.value[i]);
 }
 
 void ParameterPanel::OnRelease(int index) {
     qCDebug(lcAppUi) << "slider" << kSliders[index].name << "released at" << panel_.value[index];
-    settles_[index]->Cancel();
     WriteTuningByte(index);
     SendParameters(o_);
 }
 
-void ParameterPanel::OnEnter(int index) {
-    ReadEdits();
-    SetSliderPosition(index);
-    const ByteDef& range = RangeOf(index);
-    int& value = panel_.value[index];
-    value = std::clamp<int>(value, range.low, range.high);
+void ParameterPanel::OnEnter(int index, int value) {
+    panel_.value[index] = value;
     WriteTuningByte(index);
     o_.config[kPanelDefs[index].name] = static_cast<int8_t>(value);
     qCDebug(lcAppUi) << kSliders[index].name << "entered as" << value;
@@ -319,22 +270,4 @@ void ParameterPanel::OnAllDataReset() {
     panel_ = PanelFromImage(o_.image);
     SetSliderPositions();
     WriteEdits();
-}
-
-bool ParameterPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const auto it = std::find(edits_.begin(), edits_.end(), watched);
-        if (it != edits_.end() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-            // One press is one entry: a held key's repeats are not new entries.
-            if (!key->isAutoRepeat()) OnEnter(static_cast<int>(it - edits_.begin()));
-            return true;
-        }
-    } else if (event->type() == QEvent::MouseButtonRelease) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        const auto it = std::find(sliders_.begin(), sliders_.end(), watched);
-        if (it != sliders_.end() && mouse->button() == Qt::LeftButton)
-            OnRelease(static_cast<int>(it - sliders_.begin()));
-    }
-    return QObject::eventFilter(watched, event);
 }

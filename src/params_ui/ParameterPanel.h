@@ -14,16 +14,13 @@
 #include <QObject>
 
 #include <array>
-#include <vector>
 
 class CPngButton;
-class QLabel;
 class QLineEdit;
 class QPushButton;
-class PanelSlider;
 class QSlider;
-class SliderSettle;
 class QWidget;
+class ValueSlider;
 struct Orvex;
 
 class ParameterPanel : public QObject {
@@ -53,11 +50,8 @@ public:
     // Controls in kPanelDefs order (pitch agility, pitch gain, roll agility,
     // roll gain, yaw rate L, yaw rate R, tail gain).
     QSlider* slider(int index) const;
-    QLineEdit* edit(int index) const { return edits_[index]; }
+    QLineEdit* edit(int index) const;
     CPngButton* presetButton(Preset preset) const { return presets_[preset]; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateGroups(QWidget* form);
@@ -66,7 +60,7 @@ private:
 
     void OnDrag(int index);
     void OnRelease(int index);
-    void OnEnter(int index);
+    void OnEnter(int index, int value);
     void OnPreset(Preset preset);
     void OnReset(ResetGroup group);
     void OnAllDataReset();
@@ -74,7 +68,6 @@ private:
     void SetSliderPosition(int index);
     void SetSliderPositions();
     void WriteEdits();
-    void RefreshEdits();
     void ReadEdits();
     void WriteTuningByte(int index);
 
@@ -82,10 +75,7 @@ private:
     Orvex& o_;
     PanelValues panel_;
     PanelValues snapshot_;
-    std::array<PanelSlider*, 7> sliders_{};
-    std::array<SliderSettle*, 7> settles_{};
-    std::array<QLineEdit*, 7> edits_{};
-    std::array<std::vector<QLabel*>, 7> scales_{};
+    std::array<ValueSlider*, 7> sliders_{};
     std::array<CPngButton*, PresetCount> presets_{};
     std::array<QPushButton*, 2> resets_{};
     QPushButton* allDataReset_ = nullptr;

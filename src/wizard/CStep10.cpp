@@ -1,10 +1,11 @@
 #include "wizard/CStep10.h"
 
+#include "widgets/ValueSlider.h"
 #include "wizard/PageParts.h"
-#include "wizard/SliderField.h"
+#include "wizard/PageSliders.h"
 
 namespace {
-constexpr SliderFieldDef kFields[2] = {
+constexpr PageSliderDef kFields[2] = {
     {.name = CV::AileronLimit,
      .sliderId = SwashplateTravelIds::AileronSlider,
      .editId = SwashplateTravelIds::AileronEdit,
@@ -59,11 +60,11 @@ constexpr QPoint kFrontViewAt(10, 180), kSideViewAt(450, 180);
 
 CStep10::CStep10(Orvex& unit, int pageNumber, const QString& title, QWidget* parent)
     : CWizardPage(unit, pageNumber, title, parent) {
-    for (size_t i = 0; i < fields_.size(); ++i) fields_[i] = new SliderField(this, kFields[i]);
+    for (size_t i = 0; i < fields_.size(); ++i) fields_[i] = PageSliders::Add(this, kFields[i]);
 }
 
-int CStep10::aileronTravel() const { return fields_[0]->value(); }
-int CStep10::elevatorTravel() const { return fields_[1]->value(); }
+int CStep10::aileronTravel() const { return fields_[0]->number(); }
+int CStep10::elevatorTravel() const { return fields_[1]->number(); }
 
 void CStep10::InitPage() {
     for (const GroupPlace& g : kGroups)
@@ -73,13 +74,13 @@ void CStep10::InitPage() {
     AddPicture(kFrontView, kFrontViewAt, QStringLiteral("Helicopter seen from the front"),
                QStringLiteral("The swashplate tilts left and right: aileron stick to both ends, no binding."));
     AddStatics(kStatics);
-    for (SliderField* f : fields_) f->Initialise();
+    for (size_t i = 0; i < fields_.size(); ++i) PageSliders::Initialise(fields_[i], kFields[i]);
 }
 
 void CStep10::Refresh() {
-    for (SliderField* f : fields_) f->Refresh();
+    for (size_t i = 0; i < fields_.size(); ++i) fields_[i]->Refresh(orvex().config[kFields[i].name]);
 }
 
 void CStep10::UpdateControls() {
-    for (SliderField* f : fields_) f->RefreshEdit();
+    for (ValueSlider* f : fields_) f->RefreshEdit();
 }

@@ -9,7 +9,7 @@
 
 #include <array>
 
-class SliderField;
+class ValueSlider;
 
 // Control ids of the swashplate travel page.
 namespace SwashplateTravelIds {
@@ -31,5 +31,5 @@ protected:
     void UpdateControls() override;
 
 private:
-    std::array<SliderField*, 2> fields_{};  // aileron, elevator
+    std::array<ValueSlider*, 2> fields_{};  // aileron, elevator
 };

@@ -1,19 +1,20 @@
 #include "wizard/CStep11.h"
 
-#include "wizard/SliderField.h"
+#include "widgets/ValueSlider.h"
+#include "wizard/PageSliders.h"
 
 namespace {
-constexpr SliderFieldDef kField = {.name = CV::TotalCoefficient,
-                                   .sliderId = CollectivePitchIds::PitchSlider,
-                                   .editId = CollectivePitchIds::PitchEdit,
-                                   .x = 365,
-                                   .y = 90,
-                                   .w = 25,
-                                   .h = 95,
-                                   .editX = 365,
-                                   .editY = 185,
-                                   .tickFrequency = 50,
-                                   .accessibleName = "Collective pitch"};
+constexpr PageSliderDef kField = {.name = CV::TotalCoefficient,
+                                  .sliderId = CollectivePitchIds::PitchSlider,
+                                  .editId = CollectivePitchIds::PitchEdit,
+                                  .x = 365,
+                                  .y = 90,
+                                  .w = 25,
+                                  .h = 95,
+                                  .editX = 365,
+                                  .editY = 185,
+                                  .tickFrequency = 50,
+                                  .accessibleName = "Collective pitch"};
 
 constexpr CWizardPage::StaticText kStatics[] = {
     {.id = 0,
@@ -31,9 +32,9 @@ constexpr QPoint kRotorHeadAt(60, 80);
 }  // namespace
 
 CStep11::CStep11(Orvex& unit, int pageNumber, const QString& title, QWidget* parent)
-    : CWizardPage(unit, pageNumber, title, parent), field_(new SliderField(this, kField)) {}
+    : CWizardPage(unit, pageNumber, title, parent), field_(PageSliders::Add(this, kField)) {}
 
-int CStep11::collectivePitch() const { return field_->value(); }
+int CStep11::collectivePitch() const { return field_->number(); }
 
 void CStep11::InitPage() {
     AddPicture(
@@ -41,5 +42,5 @@ void CStep11::InitPage() {
         QStringLiteral("Collective stick full up: blade pitch +11 degrees. Collective stick full down: blade pitch "
                        "-11 degrees."));
     AddStatics(kStatics);
-    field_->Initialise();
+    PageSliders::Initialise(field_, kField);
 }

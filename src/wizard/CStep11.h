@@ -7,7 +7,7 @@
 
 #include "wizard/CWizardPage.h"
 
-class SliderField;
+class ValueSlider;
 
 // Control ids of the collective pitch page.
 namespace CollectivePitchIds {
@@ -25,5 +25,5 @@ protected:
     void InitPage() override;
 
 private:
-    SliderField* field_ = nullptr;
+    ValueSlider* field_ = nullptr;
 };

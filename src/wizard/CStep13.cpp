@@ -1,13 +1,14 @@
 #include "wizard/CStep13.h"
 
+#include "widgets/ValueSlider.h"
 #include "wizard/PageParts.h"
-#include "wizard/SliderField.h"
+#include "wizard/PageSliders.h"
 
 #include <QPushButton>
 
 namespace {
 enum Field { Trim, LimitA, LimitB };
-constexpr SliderFieldDef kFields[3] = {
+constexpr PageSliderDef kFields[3] = {
     {.name = CV::TailPoint,
      .sliderId = TailSetupIds::TrimSlider,
      .editId = TailSetupIds::TrimEdit,
@@ -85,12 +86,12 @@ QString DirectionCaption(uint8_t direction) {
 
 CStep13::CStep13(Orvex& unit, int pageNumber, const QString& title, QWidget* parent)
     : CWizardPage(unit, pageNumber, title, parent), direction_(static_cast<uint8_t>(orvex().config[CV::ServoDirCH4])) {
-    for (size_t i = 0; i < fields_.size(); ++i) fields_[i] = new SliderField(this, kFields[i]);
+    for (size_t i = 0; i < fields_.size(); ++i) fields_[i] = PageSliders::Add(this, kFields[i]);
 }
 
-int CStep13::trim() const { return fields_[Trim]->value(); }
-int CStep13::limitA() const { return fields_[LimitA]->value(); }
-int CStep13::limitB() const { return fields_[LimitB]->value(); }
+int CStep13::trim() const { return fields_[Trim]->number(); }
+int CStep13::limitA() const { return fields_[LimitA]->number(); }
+int CStep13::limitB() const { return fields_[LimitB]->number(); }
 
 void CStep13::InitPage() {
     // The template's frame is 140 high and would reach past the page's bottom edge.
@@ -101,7 +102,7 @@ void CStep13::InitPage() {
     AddPicture(kServoHorn, kServoHornAt, QStringLiteral("Tail servo horn"),
                QStringLiteral("The servo horn stands at 90 degrees to the linkage to the tail pitch slider."));
     AddStatics(kStatics);
-    for (SliderField* f : fields_) f->Initialise();
+    for (size_t i = 0; i < fields_.size(); ++i) PageSliders::Initialise(fields_[i], kFields[i]);
 
     directionButton_ = PageParts::AddButton(this, TailSetupIds::Direction, kDirectionPlace.x(), kDirectionPlace.y(),
                                             kDirectionPlace.width(), kDirectionPlace.height());
@@ -127,10 +128,10 @@ void CStep13::ToggleDirection() {
 
 void CStep13::Refresh() {
     direction_ = static_cast<uint8_t>(orvex().config[CV::ServoDirCH4]);
-    for (SliderField* f : fields_) f->Refresh();
+    for (size_t i = 0; i < fields_.size(); ++i) fields_[i]->Refresh(orvex().config[kFields[i].name]);
     ShowDirection();
 }
 
 void CStep13::UpdateControls() {
-    for (SliderField* f : fields_) f->RefreshEdit();
+    for (ValueSlider* f : fields_) f->RefreshEdit();
 }

@@ -11,7 +11,7 @@
 #include <cstdint>
 
 class QPushButton;
-class SliderField;
+class ValueSlider;
 
 // Control ids of the tail setup page.
 namespace TailSetupIds {
@@ -40,7 +40,7 @@ private:
     void ToggleDirection();
     void ShowDirection();
 
-    std::array<SliderField*, 3> fields_{};  // trim, limit A, limit B
+    std::array<ValueSlider*, 3> fields_{};  // trim, limit A, limit B
     uint8_t direction_;
     QPushButton* directionButton_ = nullptr;
 };

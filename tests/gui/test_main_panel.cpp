@@ -104,6 +104,27 @@ TEST_F(Panel, SliderReleaseSendsOneFrameWithTheNewValue) {
     EXPECT_EQ(TuningByte(frames[5], 0), 10);  // the Reset's frame
 }
 
+// A press held on the groove steps the slider while the button is down and
+// sends nothing until it lets go, then one frame.
+TEST_F(Panel, AHeldGroovePressSendsOnceOnRelease) {
+    ConnectToSim();
+    QSlider* slider = Slider(MainFormIds::RollGain);  // roll gain, TuningBlock byte 6
+    const int oldValue = slider->value();
+    const QPoint groove(slider->width() / 2, 2);
+    ASSERT_GT(HandleCentre(slider).y(), slider->height() / 2) << "the press must miss the handle";
+    QTest::mousePress(slider, Qt::LeftButton, {}, groove);
+    QTest::qWait(1500);  // past the settle time and the groove's repeat delay
+    EXPECT_GT(slider->value(), oldValue);
+    EXPECT_EQ(sim().frames().size(), 4u) << "sent while the button was down";
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, groove);
+    ASSERT_TRUE(WaitForFrames(5));
+
+    const std::vector<SimFrame> frames = FramesUpToTailReset();
+    ASSERT_EQ(frames.size(), 6u);
+    EXPECT_EQ(TuningByte(frames[4], 6), slider->value());
+    EXPECT_EQ(TuningByte(frames[5], 0), 10);  // the Reset's frame
+}
+
 // The wheel moves only a slider that has the focus; keys and wheel together
 // are one move, sent once it settles.
 TEST_F(Panel, KeyAndWheelMovesAreSentOnceTheySettle) {

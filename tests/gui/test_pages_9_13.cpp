@@ -297,6 +297,26 @@ TEST_F(SwashplateTravel, DraggingSendsNothingAndTheReleaseSendsTheLastValue) {
     EXPECT_EQ(FramesSince(), 0u);
 }
 
+// A press held on the groove steps the slider while the button is down and
+// sends nothing until it lets go, then one frame.
+TEST_F(SwashplateTravel, AHeldGroovePressSendsOnceOnRelease) {
+    Connect();
+    OpenOnPage(kSwashTravelPage);
+    QSlider* aileron = Slider(SwashplateTravelIds::AileronSlider);
+    const QPoint groove(aileron->width() / 2, 2);
+    ASSERT_GT(HandleCentre(aileron, 80).y(), aileron->height() / 3) << "the press must miss the handle";
+    QTest::mousePress(aileron, Qt::LeftButton, {}, groove);
+    QTest::qWait(1500);  // past the settle time and the groove's repeat delay
+    EXPECT_GT(aileron->value(), 80);
+    EXPECT_EQ(FramesSince(), 0u) << "sent while the button was down";
+    QTest::mouseRelease(aileron, Qt::LeftButton, {}, groove);
+    EXPECT_EQ(SetupByte(NextFrame(), 14), aileron->value());
+
+    Enter(Edit(SwashplateTravelIds::ElevatorEdit), "60");
+    EXPECT_EQ(SetupByte(NextFrame(), 15), 60) << "the release sent more than once";
+    EXPECT_EQ(FramesSince(), 0u);
+}
+
 TEST_F(SwashplateTravel, EnterOutsideTheTwoEditBoxesSendsNothing) {
     Connect();
     OpenOnPage(kSwashTravelPage);

@@ -1,0 +1,67 @@
+#include "wizard/PageSliders.h"
+
+#include "params/Orvex.h"
+#include "widgets/DataExchange.h"
+#include "widgets/DialogUnits.h"
+#include "widgets/Skin.h"
+#include "widgets/ValueSlider.h"
+#include "wizard/CWizardPage.h"
+#include "wizard/WizardPages.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include <vector>
+
+namespace {
+constexpr int kSkinStyleSlider = 210;
+constexpr int kEditW = 30, kEditH = 14;
+constexpr int kScaleW = 18;  // dialog units
+
+// The ConfigValues entry and the device byte behind it, then the whole image to the unit.
+void StoreAndSend(Orvex& orvex, CV name, int value) {
+    orvex.config[name] = static_cast<int8_t>(value);
+    *BytePtr(orvex.image, Def(name).device) = static_cast<int8_t>(value);
+    SendParameters(orvex);
+}
+}  // namespace
+
+namespace PageSliders {
+
+ValueSlider* Add(CWizardPage* page, const PageSliderDef& def) {
+    Orvex& orvex = page->orvex();
+    const ValueSlider::Policy policy{
+        .moved = [&orvex, def](int value) { orvex.config[def.name] = static_cast<int8_t>(value); },
+        .send =
+            [&orvex, def](int value) {
+                qCDebug(lcWizard) << def.accessibleName << "released at" << value;
+                StoreAndSend(orvex, def.name, value);
+            },
+        .entered =
+            [&orvex, def](int value) {
+                qCDebug(lcWizard) << def.accessibleName << "entered as" << value;
+                StoreAndSend(orvex, def.name, value);
+            },
+        .read = {}};
+    auto* slider = new ValueSlider(page, def.sliderId, def.editId, QString::fromLatin1(def.accessibleName), policy);
+    slider->setGeometry(DluRect(def.x, def.y, def.w, def.h));
+    slider->edit()->setGeometry(DluRect(def.editX, def.editY, kEditW, kEditH));
+    const ByteDef& range = ByteOf(def.name);
+    std::vector<int> scale;
+    for (int v = range.high; v >= range.low; v -= def.tickFrequency) scale.push_back(v);
+    slider->SetScale(scale, kScaleW);
+    slider->ShowNumber(orvex.config[def.name]);
+    return slider;
+}
+
+void Initialise(ValueSlider* slider, const PageSliderDef& def) {
+    const ByteDef& range = ByteOf(def.name);
+    slider->SetRange(range.low, range.high, def.tickFrequency);
+    Skin::SkinControl(slider, kSkinStyleSlider, 5, 1, 0, 0, 0);
+    for (QLabel* label : slider->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (label->text() == slider->accessibleName()) label->setBuddy(slider);
+    DataExchange::WriteInt(slider->edit(), slider->number());
+    slider->PlaceScale();
+}
+
+}  // namespace PageSliders
