@@ -33,18 +33,24 @@ std::string NoAnswer(CliSession& s, const std::string& what) {
     return s.path() + ": the Orvex did not answer; " + what;
 }
 
+constexpr const char* kNotConfirmed =
+    "the backup was sent, but the Orvex did not confirm it and may hold part of it; the restore is not verified.";
+
 bool SendPlan(CliSession& s, const RestorePlan& plan, std::string& error) {
     Orvex& o = s.orvex();
     o.image = plan.target;
-    if (!Confirmed(s, SendParameters(o))) {
-        error = NoAnswer(s, "the restore is not verified.");
+    const SendResult sent = SendParameters(o);
+    if (sent != SendResult::Written) {
+        error = DescribeLinkFailure(s.path(), o.LinkPort.LastFailure()) + "; nothing was sent, the Orvex is unchanged.";
         return false;
     }
-    if (plan.setCondition) {
-        if (!Confirmed(s, Command::SetCondition(o, *BytePtr(plan.target, Bytes::Condition)))) {
-            error = NoAnswer(s, "the restore is not verified.");
-            return false;
-        }
+    if (!Confirmed(s, sent)) {
+        error = NoAnswer(s, kNotConfirmed);
+        return false;
+    }
+    if (plan.setCondition && !Confirmed(s, Command::SetCondition(o, *BytePtr(plan.target, Bytes::Condition)))) {
+        error = NoAnswer(s, kNotConfirmed);
+        return false;
     }
     return true;
 }
@@ -79,7 +85,10 @@ int RestoreUnit(const std::vector<std::string>& args) {
     std::fflush(stdout);
 
     if (!SendPlan(s, plan, error)) return CliFail(error);
-    if (!ReadParameters(s)) return CliFail(NoAnswer(s, "the restore is not verified."));
+    if (!ReadParameters(s))
+        return CliFail(NoAnswer(s,
+                                "the Orvex confirmed the restore, but it could not be read back; the restore is not "
+                                "verified."));
     const std::vector<ByteChange> differ = UnrestoredBytes(plan, s.orvex().image);
     if (!differ.empty())
         return CliFail("the restore did not take; these bytes read back differently (read back -> backup):\n" +

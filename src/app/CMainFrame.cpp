@@ -47,6 +47,7 @@ CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
     backupCommands_ = new UnitBackupCommands(view_, orvex);
     connect(backup_, &QAction::triggered, backupCommands_, &UnitBackupCommands::OnBackup);
     connect(restore_, &QAction::triggered, backupCommands_, &UnitBackupCommands::OnRestore);
+    connect(backupCommands_, &UnitBackupCommands::statusDetailChanged, this, &CMainFrame::SetStatusDetail);
     connect(view_, &CUARTView::linkStateChanged, this, [this](bool connected) {
         backup_->setEnabled(connected);
         restore_->setEnabled(connected);

@@ -30,15 +30,19 @@ void UnitBackupCommands::OnLinkState(bool connected) {
     if (!connected) return;  // a command waiting for the unit hears of it from its wait
     reply_ = o_.image;
     const HistoryResult kept = KeepInHistory(Snapshot());
-    if (!kept.ok)
+    if (!kept.ok) {
         qCWarning(lcAppConfig) << "history:" << Text(kept.message);
-    else if (kept.added)
+        emit statusDetailChanged(QStringLiteral("This connect is not kept in the history: %1").arg(Text(kept.message)));
+    } else if (kept.added)
         qCInfo(lcAppConfig) << "history: kept" << Text(kept.path);
 }
 
-void UnitBackupCommands::Ask(Step step) {
-    step_ = step;
-    if (Command::RequestParameters(o_) != SendResult::Written) {
+void UnitBackupCommands::Ask(Step step) { Await(step, Command::RequestParameters(o_)); }
+
+void UnitBackupCommands::Await(Step step, SendResult sent) {
+    // A backup that never left has changed nothing.
+    step_ = sent != SendResult::Written && step == Step::RestoreWrite ? Step::RestoreRead : step;
+    if (sent != SendResult::Written) {
         OnAnswer(AnswerOutcome::LinkLost, 0);
         return;
     }
@@ -46,30 +50,64 @@ void UnitBackupCommands::Ask(Step step) {
                              [this](AnswerOutcome outcome, int replyType) { OnAnswer(outcome, replyType); });
 }
 
-// Only the reply to our own request counts: it is the whole image at once.
-// The rest may show a modal dialog, which must not run inside the receive
-// that ended the wait.
+// Only the reply to our own frame counts; a request for the parameters is
+// answered by the whole image at once. The rest may show a modal dialog, which
+// must not run inside the receive that ended the wait.
 void UnitBackupCommands::OnAnswer(AnswerOutcome outcome, int replyType) {
-    QString failure;
-    if (outcome == AnswerOutcome::Answered && replyType == ParameterReply) {
-        reply_ = o_.image;
-    } else if (outcome == AnswerOutcome::LinkLost) {
-        failure = QStringLiteral("The link to the Orvex was lost; nothing was written.");
-    } else {
-        failure = step_ == Step::Backup ? QStringLiteral("The Orvex did not answer; no backup was written.")
-                                        : QStringLiteral("The Orvex did not answer; the restore is not verified.");
-    }
+    const bool readsImage = step_ == Step::Backup || step_ == Step::RestoreRead || step_ == Step::RestoreVerify;
+    if (outcome == AnswerOutcome::Answered && readsImage && replyType != ParameterReply)
+        outcome = AnswerOutcome::NoAnswer;
+    if (outcome == AnswerOutcome::Answered && readsImage) reply_ = o_.image;
+    const QString failure = outcome == AnswerOutcome::Answered ? QString() : Failure(outcome);
     QMetaObject::invokeMethod(
         this, [this, failure] { failure.isEmpty() ? Continue() : Finish(failure); }, Qt::QueuedConnection);
 }
 
+// What the unit holds after a failed step: nothing sent, sent but not
+// confirmed, or confirmed but not read back.
+QString UnitBackupCommands::Failure(AnswerOutcome outcome) const {
+    const QString why = outcome == AnswerOutcome::LinkLost ? QStringLiteral("The link to the Orvex was lost")
+                                                           : QStringLiteral("The Orvex did not answer");
+    switch (step_) {
+        case Step::Backup:
+            return why + QStringLiteral("; no backup was written.");
+        case Step::RestoreRead:
+            return why + QStringLiteral("; nothing was sent, the Orvex is unchanged.");
+        case Step::RestoreWrite:
+        case Step::RestoreCondition:
+            return why + QStringLiteral(
+                             " after the backup was sent: the Orvex did not confirm it and may hold part "
+                             "of it. The restore is not verified.");
+        default:
+            return why + QStringLiteral(
+                             " after it confirmed the restore: it could not be read back. The restore is "
+                             "not verified.");
+    }
+}
+
 void UnitBackupCommands::Continue() {
-    if (step_ == Step::Backup)
-        WriteBackup();
-    else if (step_ == Step::RestoreRead)
-        SendRestore();
-    else if (step_ == Step::RestoreVerify)
-        VerifyRestore();
+    switch (step_) {
+        case Step::Backup:
+            WriteBackup();
+            break;
+        case Step::RestoreRead:
+            SendRestore();
+            break;
+        case Step::RestoreWrite:
+            if (plan_.setCondition) {
+                Await(Step::RestoreCondition, Command::SetCondition(o_, *BytePtr(plan_.target, Bytes::Condition)));
+                break;
+            }
+            [[fallthrough]];
+        case Step::RestoreCondition:
+            Ask(Step::RestoreVerify);
+            break;
+        case Step::RestoreVerify:
+            VerifyRestore();
+            break;
+        case Step::Idle:
+            break;
+    }
 }
 
 void UnitBackupCommands::Finish(const QString& message) {
@@ -129,9 +167,7 @@ void UnitBackupCommands::SendRestore() {
         return;
     }
     o_.image = plan_.target;
-    SendParameters(o_);
-    if (plan_.setCondition) Command::SetCondition(o_, *BytePtr(plan_.target, Bytes::Condition));
-    Ask(Step::RestoreVerify);
+    Await(Step::RestoreWrite, SendParameters(o_));
 }
 
 void UnitBackupCommands::VerifyRestore() {

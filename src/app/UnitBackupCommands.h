@@ -30,13 +30,20 @@ public:
 signals:
     // A command has ended with this message (also shown to the user).
     void finished(const QString& message);
+    // The status bar's detail line: the history could not keep this connect.
+    void statusDetailChanged(const QString& text);
 
 private:
-    enum class Step { Idle, Backup, RestoreRead, RestoreVerify };
+    // A restore reads the unit, writes the backup (and the flight condition)
+    // waiting for each answer, then reads the unit back.
+    enum class Step { Idle, Backup, RestoreRead, RestoreWrite, RestoreCondition, RestoreVerify };
 
     bool Ready() const;
     void OnLinkState(bool connected);
     void Ask(Step step);
+    // Waits for the answer to the frame just sent (what `sent` says of it).
+    void Await(Step step, SendResult sent);
+    QString Failure(AnswerOutcome outcome) const;
     void OnAnswer(AnswerOutcome outcome, int replyType);
     void Continue();
     void Finish(const QString& message);

@@ -166,7 +166,7 @@ void ValueSlider::mouseReleaseEvent(QMouseEvent* event) {
 
 void ValueSlider::changeEvent(QEvent* event) {
     QSlider::changeEvent(event);
-    if (event->type() == QEvent::StyleChange) PlaceScale();  // a skin changes where the handle sits
+    if (event->type() == QEvent::StyleChange) PlaceScale();                     // a skin changes where the handle sits
     if (event->type() == QEvent::EnabledChange && !isEnabled()) held_ = false;  // no release comes
 }
 

@@ -69,3 +69,35 @@ TEST_F(UnitBackupMenu, BacksUpTheUnitAndRestoresAnotherImageVerified) {
         EXPECT_EQ(static_cast<int8_t>(stored[at]), wanted) << ByteName(d);
     }
 }
+
+// The link ends at three moments of a restore; the message says what the unit holds.
+struct RestoreStop {
+    const char* lastAnswered;  // the unit answers no frame from this one on
+    const char* said;
+};
+
+class RestoreOutcome : public MainWindowTest, public ::testing::WithParamInterface<RestoreStop> {};
+
+TEST_P(RestoreOutcome, SaysWhatTheUnitHolds) {
+    // Frames 1-4 are the connect; then the restore's read (5), its parameters (6) and the read-back (7).
+    ConnectToSim({"--baud", "0", "--stop-answering", GetParam().lastAnswered});
+    UnitBackup backup{TheOrvex().image, 105, 0, BackupDateNow(), sim().linkPath()};
+    ++*BytePtr(backup.image, Def(CV::AileronLimit).device);
+    const std::string file = runtime_.file("outcome.orvex");
+    ASSERT_TRUE(WriteBackupFile(file, backup).ok);
+    QSignalSpy finished(frame().backupCommands(), &UnitBackupCommands::finished);
+    Dialogs::QueueAnswer(QString::fromStdString(file));
+    if (std::string(GetParam().lastAnswered) != "5") Dialogs::QueueAnswer(QStringLiteral("yes"));
+    frame().restoreAction()->trigger();
+    ASSERT_TRUE(Until([&] { return finished.count() == 1; }));
+    Dialogs::TakeRequests();
+    const QString message = finished[0][0].toString();
+    EXPECT_TRUE(message.contains(QString::fromLatin1(GetParam().said))) << message.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Restore,
+                         RestoreOutcome,
+                         ::testing::Values(RestoreStop{"5", "nothing was sent, the Orvex is unchanged"},
+                                           RestoreStop{"6", "the Orvex did not confirm it and may hold part of it"},
+                                           RestoreStop{"7",
+                                                       "after it confirmed the restore: it could not be read back"}));
