@@ -13,7 +13,11 @@
 #include "params/ParameterTable.h"
 #include "protocol/FrameTrace.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -109,6 +113,25 @@ struct CommandDef {
 };
 }  // namespace
 
+namespace {
+// Appends to the trace file. A FIFO that nobody reads is refused at once
+// rather than blocking the command for ever.
+std::FILE* OpenTraceFile(const char* path, std::string& why) {
+    const int fd = ::open(path, O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) {
+        why = errno == ENXIO ? "no program is reading that FIFO" : std::strerror(errno);
+        return nullptr;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    std::FILE* file = ::fdopen(fd, "a");
+    if (!file) {
+        why = std::strerror(errno);
+        ::close(fd);
+    }
+    return file;
+}
+}  // namespace
+
 int main(int argc, char** argv) {
     const CommandDef commands[] = {
         {"ports", 0, 0, Ports, true},
@@ -125,35 +148,41 @@ int main(int argc, char** argv) {
     };
     int first = 1;
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> traceFile(nullptr, &std::fclose);
+    std::atomic<int> traceFailed{0};
     for (; first < argc && argv[first][0] == '-'; ++first) {
         if (std::strcmp(argv[first], "--version") == 0) return std::printf("quillon-cli %s\n", QUILLON_VERSION) < 0;
         if (std::strcmp(argv[first], "--help") == 0) return std::fputs(kUsage, stdout) < 0;
         if (std::strcmp(argv[first], "-v") == 0) {
             TraceTo(stderr);
         } else if (std::strcmp(argv[first], "--trace") == 0 && first + 1 < argc) {
-            traceFile.reset(std::fopen(argv[++first], "a"));
+            std::string why;
+            traceFile.reset(OpenTraceFile(argv[++first], why));
             if (!traceFile) {
-                std::fprintf(stderr, "quillon-cli: cannot write the trace to '%s'\n", argv[first]);
+                std::fprintf(stderr, "quillon-cli: cannot write the trace to '%s': %s\n", argv[first], why.c_str());
                 return 2;
             }
-            TraceTo(traceFile.get());
+            TraceTo(traceFile.get(), &traceFailed);
         } else {
             return Usage();
         }
     }
     if (argc <= first) return Usage();
     std::vector<std::string> args(argv + first + 1, argv + argc);
-    // The session's last close is logged before the file goes.
-    struct TraceOff {
-        ~TraceOff() { SetTraceHandler({}); }
-    } traceOff;
     for (const CommandDef& c : commands) {
         if (std::strcmp(argv[first], c.name) != 0) continue;
         if (const auto json = std::find(args.begin(), args.end(), "--json"); c.json && json != args.end()) {
             g_json = true;
             args.erase(json);
         }
-        return args.size() >= c.minArgs && args.size() <= c.maxArgs ? c.run(args) : Usage();
+        if (args.size() < c.minArgs || args.size() > c.maxArgs) return Usage();
+        const int status = c.run(args);
+        // The session's last close is logged before the file goes.
+        SetTraceHandler({});
+        if (traceFile && std::fclose(traceFile.release()) != 0 && traceFailed == 0) {
+            traceFailed = errno;
+            std::fprintf(stderr, "quillon-cli: the trace could not be written: %s\n", std::strerror(errno));
+        }
+        return status != 0 ? status : traceFailed != 0 ? 1 : 0;
     }
     return Usage();
 }

@@ -4,6 +4,7 @@
 #include "app/CUARTView.h"
 #include "app/FirmwareUpgrade.h"
 #include "app/UnitBackupCommands.h"
+#include "params/IniFile.h"
 #include "protocol/FrameTrace.h"
 #include "widgets/AppLog.h"
 #include "widgets/ControlNaming.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
-#include <QSaveFile>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -77,17 +77,15 @@ void CMainFrame::OnSaveLinkLog() {
     const QString path =
         Dialogs::SaveFileName(this, QStringLiteral("Save Link Log"), QStringLiteral("link log (*.log)|*.log||"));
     if (path.isEmpty()) return;
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Text);
-    for (const TraceEntry& entry : linkLog_.Entries()) {
-        if (!ok) break;
-        ok = file.write((FormatTraceEntry(entry) + "\n").c_str()) >= 0;
-    }
-    if (ok && file.commit()) {
+    std::string text;
+    for (const TraceEntry& entry : linkLog_.Entries()) text += FormatTraceEntry(entry) + "\n";
+    // Every write, the sync and the close are checked: a full disk keeps the old file and says so.
+    const FileResult saved = SaveTextAtomically(path.toStdString(), text);
+    if (saved.ok) {
         qCInfo(lcAppUi) << "link log saved to" << path;
         return;
     }
-    Dialogs::Message(this, QStringLiteral("Cannot save the link log to \"%1\": %2.").arg(path, file.errorString()));
+    Dialogs::Message(this, QString::fromStdString(saved.message));
 }
 
 QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int id) {

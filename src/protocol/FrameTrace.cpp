@@ -2,6 +2,8 @@
 
 #include "protocol/LinkFrame.h"
 
+#include <cerrno>
+#include <cstring>
 #include <ctime>
 
 namespace {
@@ -139,9 +141,13 @@ void TraceReceived(const std::string& port, const uint8_t* body, size_t length) 
     Trace(TraceKind::Received, port, raw.data(), raw.size());
 }
 
-void TraceTo(std::FILE* out) {
-    SetTraceHandler([out](const TraceEntry& entry) {
-        std::fprintf(out, "%s\n", FormatTraceEntry(entry).c_str());
-        std::fflush(out);
+void TraceTo(std::FILE* out, std::atomic<int>* failed) {
+    SetTraceHandler([out, failed](const TraceEntry& entry) {
+        if (failed && failed->load() != 0) return;
+        const bool written = std::fprintf(out, "%s\n", FormatTraceEntry(entry).c_str()) >= 0 && std::fflush(out) == 0;
+        if (written || !failed) return;
+        const int err = errno ? errno : EIO;
+        if (failed->exchange(err) == 0)
+            std::fprintf(stderr, "quillon-cli: the trace could not be written: %s\n", std::strerror(err));
     });
 }

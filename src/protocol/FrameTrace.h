@@ -4,6 +4,7 @@
 
 #include "link/LinkTrace.h"
 
+#include <atomic>
 #include <cstdio>
 #include <string>
 
@@ -13,5 +14,7 @@ void TraceReceived(const std::string& port, const uint8_t* body, size_t length);
 // The sequence number of a Sent frame or of a Received one that passes the
 // reply check; -1 for anything else.
 int TracedSequence(const TraceEntry& entry);
-// Writes every entry to out as it comes (quillon-cli --trace and -v).
-void TraceTo(std::FILE* out);
+// Writes every entry to out as it comes (quillon-cli --trace and -v). The
+// first write that fails stores its errno in *failed (when given), is told
+// once on standard error, and ends the writing.
+void TraceTo(std::FILE* out, std::atomic<int>* failed = nullptr);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -100,4 +101,23 @@ TEST(Cli, EverySessionDeliversItsLastFrameAndLogsTheLink) {
     for (const char* line : {" open ", "> ", "seq   1 query, wants parameters | 7f 2f", "< ", "parameter reply",
                              "seq   4 query, wants acknowledgement", " close "})
         EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
+}
+
+TEST(Cli, ATraceThatCannotBeWrittenIsToldAndFailsTheCommand) {
+    SimProcess sim({.args = {"--baud", "0"}});
+    const TempDir dir("cli-trace-fail");
+    const std::string fifo = dir.file("nobody-reads");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::pair<std::string, const char*> cases[] = {
+        {"/dev/full", "the trace could not be written: No space left on device"},
+        {fifo, "no program is reading that FIFO"},
+    };
+    for (const auto& [trace, said] : cases) {
+        struct stat st {};
+        // Some containers give /dev/full as a plain file.
+        if (trace == "/dev/full" && (stat(trace.c_str(), &st) != 0 || !S_ISCHR(st.st_mode))) continue;
+        const CliResult r = RunCli("--trace " + trace + " info " + sim.portPath());
+        EXPECT_NE(r.status, 0) << trace;
+        EXPECT_NE(r.out.find(said), std::string::npos) << r.out;
+    }
 }
