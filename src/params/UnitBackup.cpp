@@ -117,7 +117,13 @@ std::string BackupText(const UnitBackup& b) {
 
 std::string ChecksumLine(std::string_view content) { return Line(kChecksumKey, Hex32(Crc32(content))); }
 
-BackupParse ParseBackup(std::string_view text) {
+BackupParse ParseBackup(std::string_view text, std::string_view subject) {
+    if (!text.starts_with(kHeading)) {
+        BackupParse p;
+        p.message = std::string(subject) + " is not a backup file: it does not begin with \"" +
+                    std::string(kHeading.substr(0, kHeading.find(':'))) + "\".";
+        return p;
+    }
     std::string_view content, checksum;
     if (!SplitChecksum(text, content, checksum)) return Refuse("it ends before its checksum line (cut short?).");
     uint32_t stated = 0;
@@ -130,12 +136,9 @@ BackupParse ParseBackup(std::string_view text) {
     std::set<std::string, std::less<>> seen;
     bool formatSeen = false;
     size_t lineNo = 0;
-    for (size_t pos = 0; pos < content.size();) {
-        const size_t end = content.find('\n', pos);
-        std::string_view line = content.substr(pos, end - pos);
-        pos = end == std::string_view::npos ? content.size() : end + 1;
+    for (const TextLine& each : SplitLines(content)) {
+        const std::string_view line = each.text;
         ++lineNo;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (line.empty() || line.front() == '#') continue;
         const size_t sep = line.find(kSeparator);
         const std::string where = " (line " + std::to_string(lineNo) + ")";
@@ -176,14 +179,13 @@ FileResult WriteBackupFile(const std::string& path, const UnitBackup& backup) {
 }
 
 BackupParse ReadBackupFile(const std::string& path) {
-    const IniLoadResult loaded = IniFile::Load(path);
-    if (!loaded.status.ok) {
+    const TextFile read = TextFile::Read(path, "backup file");
+    if (!read.status.ok) {
         BackupParse p;
-        p.message = loaded.status.message;
+        p.message = read.status.message;
         return p;
     }
-    // The profile reader keeps every byte, so its text is the file's.
-    return ParseBackup(loaded.file.Text());
+    return ParseBackup(read.bytes, QuotedPath(path));
 }
 
 // ---- restoring ------------------------------------------------------------------

@@ -36,12 +36,15 @@ struct BackupParse {
     std::string message;  // why the file is refused
     UnitBackup backup;
 };
-// Refuses a wrong checksum, a missing checksum line (the file was cut short),
-// unknown, repeated or missing names and values that are not bytes.
-BackupParse ParseBackup(std::string_view text);
+// Refuses text that does not begin with the backup's heading (subject names
+// it in the message: "... is not a backup file"), a wrong checksum, a missing
+// checksum line (the file was cut short), unknown, repeated or missing names
+// and values that are not bytes.
+BackupParse ParseBackup(std::string_view text, std::string_view subject = "This");
 
 // Written atomically: a hang-up or a failure leaves no half file.
 FileResult WriteBackupFile(const std::string& path, const UnitBackup& backup);
+// Read through TextFile: a file that is no text, or other text, "is not a backup file".
 BackupParse ReadBackupFile(const std::string& path);
 
 // The current time as the backup's date text.
