@@ -87,20 +87,12 @@ struct HelpText {
     const char* text;
 };
 
-constexpr HelpText kHelpTexts[] = {
-    {MainFormIds::RollAgility,
-     "This value limits \r\nthe maximum roll \r\nrate of helicopter, \r\nthe larger the faster."},
-    {MainFormIds::PitchAgility,
-     "This value limits \r\nthe maximum pitch \r\nrate of helicopter, \r\nthe larger the faster."},
-    {MainFormIds::RollGain,
-     "This is the roll \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking in the "
-     "roll \r\ndirection, reduce this value"},
-    {MainFormIds::PitchGain,
-     "This is the pitch \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking in "
-     "the pitch \r\ndirection, reduce this value"},
-    {MainFormIds::TailGain,
-     "This is the tail rotor total gain, make it as large as possible. \r\nIf the helicopter tail is hunting in "
-     "flight, reduce this value"},
+const HelpText kHelpTexts[] = {
+    {MainFormIds::RollAgility, Help(CV::RollAgility)},
+    {MainFormIds::PitchAgility, Help(CV::PitchAgility)},
+    {MainFormIds::RollGain, Help(CV::RollGain)},
+    {MainFormIds::PitchGain, Help(CV::PitchGain)},
+    {MainFormIds::TailGain, Help(CV::YawGain)},
     {MainFormIds::Open, kFirmwareHelp},
     {MainFormIds::Connect, kConnectHelp},
 };

@@ -192,17 +192,7 @@ BackupParse ReadBackupFile(const std::string& path) {
 
 RestoreWay WayOf(DeviceByte b) {
     if (b == DeviceByte(Bytes::Condition)) return RestoreWay::ConditionAction;
-    if (b == DeviceByte(Bytes::SetupByte21) || b == DeviceByte(Bytes::ZeroPitch) ||
-        b == DeviceByte(Bytes::TuningByte44))
-        return RestoreWay::Kept;
-    return RestoreWay::ParameterFrame;
-}
-
-const char* KeptReason(DeviceByte b) {
-    if (b == DeviceByte(Bytes::Condition)) return "the condition can only be set to 1 or 2";
-    if (b == DeviceByte(Bytes::ZeroPitch))
-        return "the zero point is measured by the Orvex itself; only \"Reset zero\" changes it";
-    return "the program never writes this byte; the Orvex keeps its own value";
+    return KeptReason(b) ? RestoreWay::Kept : RestoreWay::ParameterFrame;
 }
 
 namespace {
@@ -252,7 +242,7 @@ std::vector<ByteChange> UnrestoredBytes(const RestorePlan& plan, const Parameter
 std::string DescribeChanges(const std::vector<ByteChange>& changes, std::string_view arrow) {
     std::string out;
     for (const ByteChange& c : changes)
-        out += std::string(ByteName(c.byte)) + ": " + std::to_string(c.unit) + std::string(arrow) +
+        out += std::string(Label(c.byte)) + ": " + std::to_string(c.unit) + std::string(arrow) +
                std::to_string(c.wanted) + "\n";
     return out;
 }
@@ -260,7 +250,7 @@ std::string DescribeChanges(const std::vector<ByteChange>& changes, std::string_
 std::string DescribeKept(const std::vector<ByteChange>& kept) {
     std::string out;
     for (const ByteChange& c : kept)
-        out += std::string(ByteName(c.byte)) + ": unit value " + std::to_string(c.unit) + " kept (backup " +
+        out += std::string(Label(c.byte)) + ": unit value " + std::to_string(c.unit) + " kept (backup " +
                std::to_string(c.wanted) + "): " + KeptReason(c.byte) + "\n";
     return out;
 }

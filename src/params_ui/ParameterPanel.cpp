@@ -30,7 +30,6 @@ struct SliderDef {
     int sliderId;
     int editId;
     const char* title;
-    const char* name;  // accessible name
     bool gainScale;
 };
 
@@ -39,38 +38,16 @@ constexpr SliderDef kSliders[7] = {
     {.sliderId = MainFormIds::PitchAgility,
      .editId = MainFormIds::PitchAgilityEdit,
      .title = "Agility",
-     .name = "Pitch agility",
      .gainScale = false},
-    {.sliderId = MainFormIds::PitchGain,
-     .editId = MainFormIds::PitchGainEdit,
-     .title = "Gain",
-     .name = "Pitch gain",
-     .gainScale = true},
+    {.sliderId = MainFormIds::PitchGain, .editId = MainFormIds::PitchGainEdit, .title = "Gain", .gainScale = true},
     {.sliderId = MainFormIds::RollAgility,
      .editId = MainFormIds::RollAgilityEdit,
      .title = "Agility",
-     .name = "Roll agility",
      .gainScale = false},
-    {.sliderId = MainFormIds::RollGain,
-     .editId = MainFormIds::RollGainEdit,
-     .title = "Gain",
-     .name = "Roll gain",
-     .gainScale = true},
-    {.sliderId = MainFormIds::YawRateL,
-     .editId = MainFormIds::YawRateLEdit,
-     .title = "Yaw rate L",
-     .name = "Yaw rate L",
-     .gainScale = false},
-    {.sliderId = MainFormIds::YawRateR,
-     .editId = MainFormIds::YawRateREdit,
-     .title = "Yaw rate R",
-     .name = "Yaw rate R",
-     .gainScale = false},
-    {.sliderId = MainFormIds::TailGain,
-     .editId = MainFormIds::TailGainEdit,
-     .title = "Gain",
-     .name = "Tail gain",
-     .gainScale = true},
+    {.sliderId = MainFormIds::RollGain, .editId = MainFormIds::RollGainEdit, .title = "Gain", .gainScale = true},
+    {.sliderId = MainFormIds::YawRateL, .editId = MainFormIds::YawRateLEdit, .title = "Yaw rate L", .gainScale = false},
+    {.sliderId = MainFormIds::YawRateR, .editId = MainFormIds::YawRateREdit, .title = "Yaw rate R", .gainScale = false},
+    {.sliderId = MainFormIds::TailGain, .editId = MainFormIds::TailGainEdit, .title = "Gain", .gainScale = true},
 };
 
 // The scale beside a slider names both ends of its range and these marks
@@ -133,8 +110,11 @@ void ParameterPanel::CreateSliders(QWidget* form) {
         title->setAlignment(Qt::AlignCenter);
         title->setGeometry(DluRect(centre - 26, kColumnTitleY, 52, kColumnTitleH));
 
+        const CV value = kPanelDefs[i].name;
+        const QString name = QString::fromLatin1(Label(value));
         auto* slider = new PanelSlider(form);
-        NameControl(slider, def.sliderId, QString::fromLatin1(def.name));
+        NameControl(slider, def.sliderId, name);
+        MarkValueControl(slider, ByteOf(value).name);
         title->setBuddy(slider);
         slider->setGeometry(DluRect(centre - kSliderW / 2, kSliderY, kSliderW, kSliderH));
         sliders_[i] = slider;
@@ -154,7 +134,8 @@ void ParameterPanel::CreateSliders(QWidget* form) {
 
         auto* edit = new QLineEdit(form);
         NameControl(edit, def.editId);
-        edit->setAccessibleName(QString::fromLatin1(def.name) + QStringLiteral(" value"));
+        edit->setAccessibleName(name + QStringLiteral(" value"));
+        MarkValueControl(edit, ByteOf(value).name);
         edit->setAlignment(Qt::AlignCenter);
         edit->setGeometry(DluRect(centre - kEditW / 2, kEditY, kEditW, kEditH));
         edit->installEventFilter(this);
@@ -270,7 +251,7 @@ void ParameterPanel::OnDrag(int index) {
 }
 
 void ParameterPanel::OnRelease(int index) {
-    qCDebug(lcAppUi) << "slider" << kSliders[index].name << "released at" << panel_.value[index];
+    qCDebug(lcAppUi) << "slider" << Label(kPanelDefs[index].name) << "released at" << panel_.value[index];
     settles_[index]->Cancel();
     WriteTuningByte(index);
     SendParameters(o_);
@@ -284,7 +265,7 @@ void ParameterPanel::OnEnter(int index) {
     value = std::clamp<int>(value, range.low, range.high);
     WriteTuningByte(index);
     o_.config[kPanelDefs[index].name] = static_cast<int8_t>(value);
-    qCDebug(lcAppUi) << kSliders[index].name << "entered as" << value;
+    qCDebug(lcAppUi) << Label(kPanelDefs[index].name) << "entered as" << value;
     SendParameters(o_);
     WriteEdits();
     form_->update();

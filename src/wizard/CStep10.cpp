@@ -15,7 +15,7 @@ constexpr SliderFieldDef kFields[2] = {
      .editX = 193,
      .editY = 185,
      .tickFrequency = 15,
-     .accessibleName = "Aileron travel"},
+     .caption = "Aileron travel"},
     {.name = CV::ElevatorLimit,
      .sliderId = SwashplateTravelIds::ElevatorSlider,
      .editId = SwashplateTravelIds::ElevatorEdit,
@@ -26,7 +26,7 @@ constexpr SliderFieldDef kFields[2] = {
      .editX = 449,
      .editY = 185,
      .tickFrequency = 15,
-     .accessibleName = "Elevator travel"},
+     .caption = "Elevator travel"},
 };
 
 constexpr CWizardPage::StaticText kStatics[] = {

@@ -53,10 +53,10 @@ SliderField::SliderField(CWizardPage* page, const SliderFieldDef& def)
       range_(ByteOf(def.name)),
       value_(orvex_.config[def.name]),
       page_(page) {
-    const QString name = QString::fromLatin1(def.accessibleName);
+    const QString name = QString::fromLatin1(Label(def.name));
     slider_ = new QSlider(Qt::Vertical, page);
-    NameControl(slider_, def.sliderId);
-    slider_->setAccessibleName(name);
+    NameControl(slider_, def.sliderId, name);
+    MarkValueControl(slider_, range_.name);
     slider_->setGeometry(DluRect(def.x, def.y, def.w, def.h));
     // The slider's value is the number in the box; an upright slider puts the larger values higher.
     slider_->setTickPosition(QSlider::TicksBothSides);
@@ -67,6 +67,7 @@ SliderField::SliderField(CWizardPage* page, const SliderFieldDef& def)
     edit_ = new QLineEdit(page);
     NameControl(edit_, def.editId);
     edit_->setAccessibleName(name + QStringLiteral(" value"));
+    MarkValueControl(edit_, range_.name);
     edit_->setAlignment(Qt::AlignCenter);
     edit_->setGeometry(DluRect(def.editX, def.editY, kEditW, kEditH));
     edit_->installEventFilter(this);
@@ -90,9 +91,9 @@ void SliderField::Initialise() {
         slider_->setValue(value_);
     }
     Skin::SkinControl(slider_, kSkinStyleSlider, 5, 1, 0, 0, 0);
-    // The page's static that names the slider is its label for assistive tools.
+    // The page's static over the slider is its label for assistive tools.
     for (QLabel* label : page_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        if (label->text() == slider_->accessibleName()) label->setBuddy(slider_);
+        if (label->text() == QLatin1String(def_.caption)) label->setBuddy(slider_);
     DataExchange::WriteInt(edit_, value_);
     PlaceScale();
 }
@@ -124,7 +125,7 @@ void SliderField::OnDrag() {
 }
 
 void SliderField::OnRelease() {
-    qCDebug(lcWizard) << def_.accessibleName << "released at" << value_;
+    qCDebug(lcWizard) << Label(def_.name) << "released at" << value_;
     settle_->Cancel();
     orvex_.config[def_.name] = static_cast<int8_t>(value_);
     StoreByte();
@@ -145,7 +146,7 @@ void SliderField::OnEnter() {
     // what was sent instead of the number before it.
     orvex_.config[def_.name] = static_cast<int8_t>(value_);
     StoreByte();
-    qCDebug(lcWizard) << def_.accessibleName << "entered as" << value_;
+    qCDebug(lcWizard) << Label(def_.name) << "entered as" << value_;
     SendParameters(orvex_);
     DataExchange::WriteInt(edit_, value_);
 }

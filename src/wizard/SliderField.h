@@ -33,12 +33,12 @@ class SliderSettle;
 // The value's range (validation and clamp; the slider shows the top of the
 // range at its top) is that of its table entry.
 struct SliderFieldDef {
-    CV name;                     // the ConfigValues entry; its device byte goes with it
-    int sliderId, editId;        // control ids
-    int x, y, w, h;              // slider place, dialog units
-    int editX, editY;            // edit box place, dialog units (30 x 14)
-    int tickFrequency;           // also the step of the scale labels
-    const char* accessibleName;  // "Aileron travel"
+    CV name;               // the ConfigValues entry; its device byte goes with it
+    int sliderId, editId;  // control ids
+    int x, y, w, h;        // slider place, dialog units
+    int editX, editY;      // edit box place, dialog units (30 x 14)
+    int tickFrequency;     // also the step of the scale labels
+    const char* caption;   // the page's static over the slider ("Servo trim")
 };
 
 class SliderField : public QObject {
