@@ -574,13 +574,14 @@ void CUARTView::OnFileSave() {
 void CUARTView::OnFileTransmit() {
     QProgressBar* progress = frame() ? frame()->progressBar() : nullptr;
     if (progress) progress->setValue(0);
-    ConfigToImage(o_);
+    const std::string kept = ConfigToImageForTransmit(o_.config, o_.image);
     if (progress) progress->setValue(100);
     const bool open = o_.LinkPort.IsOpen();
     const bool written = SendParametersWritten(o_);
     QString message;
     if (written)
-        message = QStringLiteral("The config file has been Transmitted to Orvex!");
+        message = QStringLiteral("The config file has been Transmitted to Orvex!") +
+                  (kept.empty() ? QString() : QStringLiteral("\n") + QString::fromStdString(kept));
     else if (!open)
         message = QStringLiteral("Orvex not connected! Nothing was transmitted.");
     else

@@ -25,7 +25,7 @@ ConfigComparison CompareConfigFile(const std::string& path, const ParameterImage
     ParameterImage sent = unit;
     c.result = OpenConfigFile(path, config, sent, panel, c.check);
     if (!c.result.ok) return c;
-    ConfigToImage(config, sent);
+    ConfigToImageForTransmit(config, sent);
     CompareBlock(BlockId::Setup, unit.SetupBlock, sent.SetupBlock, kSetupBlockSize, c.changes);
     CompareBlock(BlockId::Tuning, unit.TuningBlock, sent.TuningBlock, kTuningBlockSize, c.changes);
     return c;
