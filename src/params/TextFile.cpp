@@ -68,11 +68,12 @@ TextFile TextFile::Read(const std::string& path, std::string_view kind) {
     if (S_ISDIR(st.st_mode))
         return fail(FileResult::Failure(QuotedPath(path) + " is a folder, not a " + std::string(kind) + ".", EISDIR));
     if (!S_ISREG(st.st_mode)) return fail(FileResult::Failure(QuotedPath(path) + " is not a regular file."));
-    const FileResult tooLarge = FileResult::Failure(
-        notKind + ": it is larger than " + std::to_string(kMaxFileSize / 1024) + " KiB.", EFBIG);
+    const FileResult tooLarge =
+        FileResult::Failure(notKind + ": it is larger than " + std::to_string(kMaxFileSize / 1024) + " KiB.", EFBIG);
     if (static_cast<unsigned long long>(st.st_size) > kMaxFileSize) return fail(tooLarge);
     if (!ReadAll(fd.fd, kMaxFileSize, file.bytes)) return fail(SystemFailure("Cannot read", path));
     if (file.bytes.size() > kMaxFileSize) return fail(tooLarge);
-    if (file.bytes.find('\0') != std::string::npos) return fail(FileResult::Failure(notKind + ": it is not a text file."));
+    if (file.bytes.find('\0') != std::string::npos)
+        return fail(FileResult::Failure(notKind + ": it is not a text file."));
     return file;
 }
