@@ -22,7 +22,8 @@ bool Connect(CliSession& s, const std::string& port, std::string& error) {
 // the device. Returns false with a message when the frame did not go out.
 bool Transmit(CliSession& s, std::string& error) {
     Orvex& o = s.orvex();
-    ConfigToImage(o);
+    const std::string kept = ConfigToImageForTransmit(o.config, o.image);
+    if (!kept.empty()) std::printf("%s\n", kept.c_str());
     if (SendParameters(o) != SendResult::Written) {
         error = "the config file could not be sent: " + DescribeLinkFailure(s.path(), o.LinkPort.LastFailure());
         return false;

@@ -204,6 +204,7 @@ void CQuadAirplaneDialog::BuildDirectionButtons() {
         const int servo = static_cast<int>(i) + 1;
         auto* b = new QPushButton(this);
         NameControl(b, s.id);
+        MarkValueControl(b, ByteOf(s.direction).name);
         b->setGeometry(DluRect(kServoButtonX, s.y, kServoButtonW, kButtonH));
         Tighten(b);
         connect(b, &QPushButton::clicked, this, [this, servo] { ToggleServo(servo); });
@@ -214,6 +215,7 @@ void CQuadAirplaneDialog::BuildDirectionButtons() {
         const int axis = static_cast<int>(i);
         auto* b = new QPushButton(this);
         NameControl(b, c.id);
+        MarkValueControl(b, ByteOf(c.direction).name);
         b->setGeometry(DluRect(kCompensationX, c.y, kCompensationW, kButtonH));
         Tighten(b);
         connect(b, &QPushButton::clicked, this, [this, axis] { ToggleCompensation(axis); });
@@ -230,7 +232,8 @@ void CQuadAirplaneDialog::BuildTrims() {
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
         bars_[i] = new CTrimBar(this);
-        NameControl(bars_[i], t.barId, name + QStringLiteral(" trim"));
+        NameControl(bars_[i], t.barId, QString::fromLatin1(Label(t.trim)));
+        MarkValueControl(bars_[i], ByteOf(t.trim).name);
         bars_[i]->setGeometry(DluRect(t.x, kBarY, kBarW, kBarH));
         bars_[i]->SetRange(-kValueSpan, kValueSpan);
         bars_[i]->SetValue(trims_[i]);
@@ -276,16 +279,16 @@ void CQuadAirplaneDialog::BuildCloseButtons() {
 
 void CQuadAirplaneDialog::ShowCaptions() {
     // The accessible name carries the direction as a word, where the caption abbreviates it.
-    const auto show = [](QPushButton* b, const QString& word, const QString& what, uint8_t direction) {
+    const auto show = [](QPushButton* b, const QString& word, CV value, uint8_t direction) {
         b->setText(DirectionCaption(word, direction));
-        b->setAccessibleName(
-            QStringLiteral("%1 %2: %3").arg(word, what, QLatin1String(direction == kNormal ? "Normal" : "Reverse")));
+        b->setAccessibleName(QStringLiteral("%1: %2").arg(QLatin1String(Label(value)),
+                                                          QLatin1String(direction == kNormal ? "Normal" : "Reverse")));
     };
     for (size_t i = 0; i < servoButtons_.size(); ++i)
-        show(servoButtons_[i], QStringLiteral("Servo%1").arg(i + 1), QStringLiteral("direction"), servoDirections_[i]);
+        show(servoButtons_[i], QStringLiteral("Servo%1").arg(i + 1), kServos[i].direction, servoDirections_[i]);
     for (size_t i = 0; i < compensationButtons_.size(); ++i)
-        show(compensationButtons_[i], QString::fromLatin1(kCompensations[i].word),
-             QStringLiteral("compensation direction"), compensation_[i]);
+        show(compensationButtons_[i], QString::fromLatin1(kCompensations[i].word), kCompensations[i].direction,
+             compensation_[i]);
 }
 
 void CQuadAirplaneDialog::StoreAndSend(CV name, int8_t value) {

@@ -87,20 +87,12 @@ struct HelpText {
     const char* text;
 };
 
-constexpr HelpText kHelpTexts[] = {
-    {MainFormIds::RollAgility,
-     "This value limits \r\nthe maximum roll \r\nrate of helicopter, \r\nthe larger the faster."},
-    {MainFormIds::PitchAgility,
-     "This value limits \r\nthe maximum pitch \r\nrate of helicopter, \r\nthe larger the faster."},
-    {MainFormIds::RollGain,
-     "This is the roll \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking in the "
-     "roll \r\ndirection, reduce this value"},
-    {MainFormIds::PitchGain,
-     "This is the pitch \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking in "
-     "the pitch \r\ndirection, reduce this value"},
-    {MainFormIds::TailGain,
-     "This is the tail rotor total gain, make it as large as possible. \r\nIf the helicopter tail is hunting in "
-     "flight, reduce this value"},
+const HelpText kHelpTexts[] = {
+    {MainFormIds::RollAgility, Help(CV::RollAgility)},
+    {MainFormIds::PitchAgility, Help(CV::PitchAgility)},
+    {MainFormIds::RollGain, Help(CV::RollGain)},
+    {MainFormIds::PitchGain, Help(CV::PitchGain)},
+    {MainFormIds::TailGain, Help(CV::YawGain)},
     {MainFormIds::Open, kFirmwareHelp},
     {MainFormIds::Connect, kConnectHelp},
 };
@@ -525,7 +517,8 @@ void CUARTView::OnFileSave() {
 // a frame the unit has stored.
 void CUARTView::OnFileTransmit() {
     emit progressChanged(0);
-    ConfigToImage(o_);
+    // Values the file cannot give (a start value no unit takes) stay the unit's: the note names them.
+    const QString kept = QString::fromStdString(ConfigToImageForTransmit(o_.config, o_.image));
     emit progressChanged(100);
     const SendResult sent = SendParameters(o_);
     if (sent != SendResult::Written) {
@@ -537,18 +530,20 @@ void CUARTView::OnFileTransmit() {
         return;
     }
     o_.session.CancelWait(transmitWait_);
-    transmitWait_ = o_.session.Await(o_.link.SequenceCounter, kTransmitAnswerMs, [this](AnswerOutcome outcome, int) {
-        const QString message =
-            outcome == AnswerOutcome::Answered ? QStringLiteral("The config file has been Transmitted to Orvex!")
-            : outcome == AnswerOutcome::NoAnswer
-                ? QStringLiteral(
-                      "The config file was sent, but the Orvex did not confirm it: it may not have stored "
-                      "the values.")
-                : QStringLiteral("The link to the Orvex was lost: the config file is not confirmed.");
-        // Not from inside the receive that ended the wait: the message box runs an event loop of its own.
-        QMetaObject::invokeMethod(
-            this, [this, message] { ShowTransmitOutcome(message); }, Qt::QueuedConnection);
-    });
+    transmitWait_ =
+        o_.session.Await(o_.link.SequenceCounter, kTransmitAnswerMs, [this, kept](AnswerOutcome outcome, int) {
+            QString message = outcome == AnswerOutcome::Answered
+                                  ? QStringLiteral("The config file has been Transmitted to Orvex!")
+                              : outcome == AnswerOutcome::NoAnswer
+                                  ? QStringLiteral(
+                                        "The config file was sent, but the Orvex did not confirm it: it may not have "
+                                        "stored the values.")
+                                  : QStringLiteral("The link to the Orvex was lost: the config file is not confirmed.");
+            if (!kept.isEmpty()) message += QStringLiteral("\n") + kept;
+            // Not from inside the receive that ended the wait: the message box runs an event loop of its own.
+            QMetaObject::invokeMethod(
+                this, [this, message] { ShowTransmitOutcome(message); }, Qt::QueuedConnection);
+        });
 }
 
 void CUARTView::ShowTransmitOutcome(const QString& message) {

@@ -10,7 +10,8 @@
 #include <vector>
 
 struct ConfigChange {
-    std::string name;  // as the panels call it
+    DeviceByte byte;
+    std::string name;  // the value's label
     int unitValue;
     int fileValue;
 };
@@ -28,6 +29,3 @@ struct ConfigComparison {
 // Opens the file over the unit's values, as "Open conifg file" does after a
 // connect, and compares the image the transmit would send with the unit's.
 ConfigComparison CompareConfigFile(const std::string& path, const ParameterImage& unit);
-
-// The name the panels give a device byte (the table's name for a byte no panel shows).
-std::string PanelName(DeviceByte b);

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -54,11 +55,13 @@ constexpr std::string_view kAbsent = "\n";
 
 enum class Missing { ReadAsZero, Keep };
 
-// One key: its number into out, checked against the table row's range.
+// One key: its number into out, checked against the table row's range. A
+// named value's start value passes too: a file saved before any connect holds it.
 void ReadKey(const IniFile& ini,
              Section section,
              const char* key,
              const ByteDef& row,
+             std::optional<int> start,
              Missing missing,
              int8_t& out,
              ConfigFileCheck* check) {
@@ -70,7 +73,7 @@ void ReadKey(const IniFile& ini,
     }
     const int number = ConfigNumberFromText(text);
     const bool ranged = row.low != 0 || row.high != 0;
-    if (check && ranged && (number < row.low || number > row.high))
+    if (check && ranged && number != start && (number < row.low || number > row.high))
         check->outOfRange.push_back({key, number, row.low, row.high});
     out = LowByte(number);
 }
@@ -82,7 +85,8 @@ void ReadKeys(const IniFile& ini,
               Missing missing,
               ConfigFileCheck* check) {
     for (const ConfigDef& d : kConfigDefs)
-        if (d.section != Section::None) ReadKey(ini, d.section, d.key, ByteOf(d.device), missing, cv[d.id], check);
+        if (d.section != Section::None)
+            ReadKey(ini, d.section, d.key, ByteOf(d.device), d.start, missing, cv[d.id], check);
     for (size_t i = 0; i < kPanelDefs.size(); ++i) {
         const CV name = kPanelDefs[i].name;
         const bool absent =
@@ -90,7 +94,7 @@ void ReadKeys(const IniFile& ini,
         if (!absent || missing == Missing::ReadAsZero) panel.value[i] = cv[name];
     }
     for (const DirectKeyDef& k : kDirectKeys)
-        ReadKey(ini, kDirectKeySection, k.key, ByteOf(k.at), missing, *BytePtr(image, k.at), check);
+        ReadKey(ini, kDirectKeySection, k.key, ByteOf(k.at), std::nullopt, missing, *BytePtr(image, k.at), check);
 }
 
 std::string JoinedKeys(const std::vector<std::string>& keys) {
@@ -148,6 +152,30 @@ ConfigFileResult OpenConfigFile(const std::string& path,
     image = newImage;
     panel = newPanel;
     return {};
+}
+
+namespace {
+// A start value outside its range means no value was ever chosen for it (0
+// for the mounting direction and the swashplate type); the unit keeps its own.
+bool NeverChosen(const ConfigDef& d, int8_t value) {
+    const ByteDef& row = ByteOf(d.device);
+    return value == d.start && (row.low != 0 || row.high != 0) && (value < row.low || value > row.high);
+}
+}  // namespace
+
+std::string ConfigToImageForTransmit(const ConfigValues& cv, ParameterImage& image) {
+    std::string kept;
+    for (const ConfigDef& d : kConfigDefs) {
+        if (!d.toImage) continue;
+        if (!NeverChosen(d, cv[d.id])) {
+            *BytePtr(image, d.device) = cv[d.id];
+            continue;
+        }
+        kept +=
+            std::string(kept.empty() ? "" : ", ") + Label(d.id) + " (the file holds " + std::to_string(cv[d.id]) + ")";
+    }
+    return kept.empty() ? kept
+                        : "The Orvex keeps its own value of " + kept + ": none was chosen before the file was saved.";
 }
 
 void TakeFactoryFileValues(ConfigValues& cv, ParameterImage& image, PanelValues& panel) {

@@ -53,6 +53,13 @@ ConfigFileResult OpenConfigFile(const std::string& path,
                                 PanelValues& panel,
                                 ConfigFileCheck& check);
 
+// "Transmit Conifg file": the named values into the image, except a value
+// still at a start value outside its range (a file saved before any connect
+// holds 0 for the mounting direction and the swashplate type): no unit gets
+// it, the image keeps the unit's own. Returns the note naming the values
+// kept, empty when every value went in.
+std::string ConfigToImageForTransmit(const ConfigValues& cv, ParameterImage& image);
+
 // The table's factory value for every value a file holds: what a file's
 // missing keys keep while no unit's values have been read.
 void TakeFactoryFileValues(ConfigValues& cv, ParameterImage& image, PanelValues& panel);

@@ -73,34 +73,6 @@ bool ValidName(std::string_view name, char forbidden) {
            name.find(forbidden) == std::string_view::npos;
 }
 
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
-
-// A failed system call's result; errno is taken before anything can change it.
-FileResult SystemFailure(const std::string& what, const std::string& path) {
-    const int error = errno;
-    return FileResult::Failure(what + " " + Quoted(path) + ": " + std::strerror(error) + ".", error);
-}
-
-struct FdCloser {
-    int fd;
-    ~FdCloser() {
-        if (fd >= 0) ::close(fd);
-    }
-};
-
-// Reads at most limit + 1 bytes so that a file growing while read is still caught.
-bool ReadAll(int fd, size_t limit, std::string& out) {
-    char buffer[65536];
-    while (out.size() <= limit) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) break;
-        out.append(buffer, static_cast<size_t>(n));
-    }
-    return true;
-}
-
 bool WriteAll(int fd, std::string_view data) {
     while (!data.empty()) {
         const ssize_t n = ::write(fd, data.data(), data.size());
@@ -169,64 +141,18 @@ void SyncFolder(const std::string& folder) {
 
 IniLoadResult IniFile::Load(const std::string& path) {
     IniLoadResult result;
-    // O_NONBLOCK: a FIFO or a device under the chosen name must not hang the open.
-    FdCloser fd{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
-    if (fd.fd < 0) {
-        result.status = SystemFailure("Cannot open", path);
-        return result;
-    }
-    struct stat st {};
-    if (::fstat(fd.fd, &st) != 0) {
-        result.status = SystemFailure("Cannot open", path);
-        return result;
-    }
-    if (S_ISDIR(st.st_mode)) {
-        result.status = FileResult::Failure(Quoted(path) + " is a folder, not a configuration file.", EISDIR);
-        return result;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        result.status = FileResult::Failure(Quoted(path) + " is not a regular file.");
-        return result;
-    }
-    const std::string tooLarge = Quoted(path) + " is not a configuration file: it is larger than " +
-                                 std::to_string(kMaxFileSize / 1024) + " KiB.";
-    if (static_cast<unsigned long long>(st.st_size) > kMaxFileSize) {
-        result.status = FileResult::Failure(tooLarge, EFBIG);
-        return result;
-    }
-    std::string data;
-    if (!ReadAll(fd.fd, kMaxFileSize, data)) {
-        result.status = SystemFailure("Cannot read", path);
-        return result;
-    }
-    if (data.size() > kMaxFileSize) {
-        result.status = FileResult::Failure(tooLarge, EFBIG);
-        return result;
-    }
-    if (data.find('\0') != std::string::npos) {
-        result.status = FileResult::Failure(Quoted(path) + " is not a configuration file: it is not a text file.");
-        return result;
-    }
+    const TextFile read = TextFile::Read(path, "configuration file");
+    result.status = read.status;
+    if (!read.status.ok) return result;
 
     IniFile& ini = result.file;
-    std::string_view rest(data);
+    std::string_view rest(read.bytes);
     if (rest.starts_with(kUtf8Bom)) {
         ini.bom_ = kUtf8Bom;
         rest.remove_prefix(kUtf8Bom.size());
     }
-    while (!rest.empty()) {
-        const size_t nl = rest.find('\n');
-        std::string_view text = rest.substr(0, nl);
-        Line line;
-        if (nl != std::string_view::npos) {
-            const bool crlf = text.ends_with('\r');
-            if (crlf) text.remove_suffix(1);
-            line.ending = crlf ? "\r\n" : "\n";
-        }
-        line.text = text;
-        ini.lines_.push_back(std::move(line));
-        rest.remove_prefix(nl == std::string_view::npos ? rest.size() : nl + 1);
-    }
+    for (const TextLine& line : SplitLines(rest))
+        ini.lines_.push_back({std::string(line.text), std::string(line.ending)});
     if (!ini.lines_.empty() && !ini.lines_.front().ending.empty()) ini.newline_ = ini.lines_.front().ending;
     return result;
 }
@@ -314,15 +240,15 @@ FileResult SaveTextAtomically(const std::string& path, std::string_view text) {
     const bool exists = ::stat(target.c_str(), &st) == 0;
     if (!exists && errno != ENOENT) return SystemFailure("Cannot save", path);
     if (exists && S_ISDIR(st.st_mode))
-        return FileResult::Failure("Cannot save " + Quoted(path) + ": it is a folder.", EISDIR);
+        return FileResult::Failure("Cannot save " + QuotedPath(path) + ": it is a folder.", EISDIR);
     if (exists && !S_ISREG(st.st_mode))
-        return FileResult::Failure("Cannot save " + Quoted(path) + ": it is not a regular file.");
+        return FileResult::Failure("Cannot save " + QuotedPath(path) + ": it is not a regular file.");
     // rename() would replace a read-only file whenever its folder is writable,
     // so the file's own permission is asked before writing and again before renaming.
     const auto readOnly = [&] { return exists && ::access(target.c_str(), W_OK) != 0; };
     const auto readOnlyFailure = [&] {
         const int error = errno;
-        return FileResult::Failure("Cannot save " + Quoted(path) + ": the file is read-only.", error);
+        return FileResult::Failure("Cannot save " + QuotedPath(path) + ": the file is read-only.", error);
     };
     if (readOnly()) return readOnlyFailure();
 

@@ -18,31 +18,26 @@
 // Line endings: each line keeps its own; lines added take the ending of the
 // file's first line, "\n" in a new file.
 
+#include "params/TextFile.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
-
-struct FileResult {
-    bool ok = true;
-    std::string message;  // for the user when !ok
-    int error = 0;        // errno of a failed system call, 0 otherwise
-
-    static FileResult Failure(std::string message, int error = 0) { return {false, std::move(message), error}; }
-};
 
 struct IniLoadResult;
 
 class IniFile {
 public:
     // Larger files are refused: a configuration file is a few kilobytes.
-    static constexpr size_t kMaxFileSize = 1024 * 1024;
+    static constexpr size_t kMaxFileSize = TextFile::kMaxFileSize;
     // A value read holds at most this many characters (an 80-byte buffer).
     static constexpr size_t kValueLimit = 79;
 
-    // Reads the whole file. Fails (status.error == ENOENT) for a missing file,
-    // and for a folder, a device, an unreadable file, a file above
-    // kMaxFileSize or one holding NUL bytes (not text).
+    // Reads the whole file (TextFile). Fails (status.error == ENOENT) for a
+    // missing file, and for a folder, a device, an unreadable file, a file
+    // above kMaxFileSize or one holding NUL bytes, each "not a configuration
+    // file".
     static IniLoadResult Load(const std::string& path);
 
     std::string Get(std::string_view section, std::string_view key, std::string_view fallback = {}) const;

@@ -248,9 +248,24 @@ std::array<int, 7> PanelStartValues();
 extern const char* const kPresetMessages[PresetCount];
 extern const char* const kReceiverTypeNames[9];
 
-// The table row of a device byte, and of the byte behind a named value.
-const ByteDef& ByteOf(DeviceByte b);
-const ByteDef& ByteOf(CV id);
+// What the user reads about a value. The label is how the panels, dialogs,
+// pages, Compare and the restore summary all name it ("Tail rotor RC dead
+// band"); a byte no window shows goes by its table name. The help is its
+// balloon text (nullptr: none).
+struct ValueText {
+    DeviceByte at;
+    const char* label = nullptr;
+    const char* help = nullptr;
+    const char* kept = nullptr;  // the unit's own byte: why a restore keeps it
+};
+const char* Label(DeviceByte b);
+const char* Label(CV id);
+const char* Help(DeviceByte b);
+const char* Help(CV id);
+// Why a restore keeps the unit's value of a byte; nullptr for a byte it writes.
+const char* KeptReason(DeviceByte b);
+// The row of the byte with this table name, nullptr for none.
+const ByteDef* FindByteByName(std::string_view name);
 
 const int8_t* BytePtr(const ParameterImage& image, DeviceByte b);
 int8_t* BytePtr(ParameterImage& image, DeviceByte b);

@@ -117,7 +117,13 @@ std::string BackupText(const UnitBackup& b) {
 
 std::string ChecksumLine(std::string_view content) { return Line(kChecksumKey, Hex32(Crc32(content))); }
 
-BackupParse ParseBackup(std::string_view text) {
+BackupParse ParseBackup(std::string_view text, std::string_view subject) {
+    if (!text.starts_with(kHeading)) {
+        BackupParse p;
+        p.message = std::string(subject) + " is not a backup file: it does not begin with \"" +
+                    std::string(kHeading.substr(0, kHeading.find(':'))) + "\".";
+        return p;
+    }
     std::string_view content, checksum;
     if (!SplitChecksum(text, content, checksum)) return Refuse("it ends before its checksum line (cut short?).");
     uint32_t stated = 0;
@@ -130,12 +136,9 @@ BackupParse ParseBackup(std::string_view text) {
     std::set<std::string, std::less<>> seen;
     bool formatSeen = false;
     size_t lineNo = 0;
-    for (size_t pos = 0; pos < content.size();) {
-        const size_t end = content.find('\n', pos);
-        std::string_view line = content.substr(pos, end - pos);
-        pos = end == std::string_view::npos ? content.size() : end + 1;
+    for (const TextLine& each : SplitLines(content)) {
+        const std::string_view line = each.text;
         ++lineNo;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (line.empty() || line.front() == '#') continue;
         const size_t sep = line.find(kSeparator);
         const std::string where = " (line " + std::to_string(lineNo) + ")";
@@ -176,31 +179,20 @@ FileResult WriteBackupFile(const std::string& path, const UnitBackup& backup) {
 }
 
 BackupParse ReadBackupFile(const std::string& path) {
-    const IniLoadResult loaded = IniFile::Load(path);
-    if (!loaded.status.ok) {
+    const TextFile read = TextFile::Read(path, "backup file");
+    if (!read.status.ok) {
         BackupParse p;
-        p.message = loaded.status.message;
+        p.message = read.status.message;
         return p;
     }
-    // The profile reader keeps every byte, so its text is the file's.
-    return ParseBackup(loaded.file.Text());
+    return ParseBackup(read.bytes, QuotedPath(path));
 }
 
 // ---- restoring ------------------------------------------------------------------
 
 RestoreWay WayOf(DeviceByte b) {
     if (b == DeviceByte(Bytes::Condition)) return RestoreWay::ConditionAction;
-    if (b == DeviceByte(Bytes::SetupByte21) || b == DeviceByte(Bytes::ZeroPitch) ||
-        b == DeviceByte(Bytes::TuningByte44))
-        return RestoreWay::Kept;
-    return RestoreWay::ParameterFrame;
-}
-
-const char* KeptReason(DeviceByte b) {
-    if (b == DeviceByte(Bytes::Condition)) return "the condition can only be set to 1 or 2";
-    if (b == DeviceByte(Bytes::ZeroPitch))
-        return "the zero point is measured by the Orvex itself; only \"Reset zero\" changes it";
-    return "the program never writes this byte; the Orvex keeps its own value";
+    return KeptReason(b) ? RestoreWay::Kept : RestoreWay::ParameterFrame;
 }
 
 namespace {
@@ -250,7 +242,7 @@ std::vector<ByteChange> UnrestoredBytes(const RestorePlan& plan, const Parameter
 std::string DescribeChanges(const std::vector<ByteChange>& changes, std::string_view arrow) {
     std::string out;
     for (const ByteChange& c : changes)
-        out += std::string(ByteName(c.byte)) + ": " + std::to_string(c.unit) + std::string(arrow) +
+        out += std::string(Label(c.byte)) + ": " + std::to_string(c.unit) + std::string(arrow) +
                std::to_string(c.wanted) + "\n";
     return out;
 }
@@ -258,7 +250,7 @@ std::string DescribeChanges(const std::vector<ByteChange>& changes, std::string_
 std::string DescribeKept(const std::vector<ByteChange>& kept) {
     std::string out;
     for (const ByteChange& c : kept)
-        out += std::string(ByteName(c.byte)) + ": unit value " + std::to_string(c.unit) + " kept (backup " +
+        out += std::string(Label(c.byte)) + ": unit value " + std::to_string(c.unit) + " kept (backup " +
                std::to_string(c.wanted) + "): " + KeptReason(c.byte) + "\n";
     return out;
 }

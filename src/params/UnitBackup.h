@@ -7,7 +7,8 @@
 //
 // Restoring goes through the frames the program's own pages use: the
 // parameter frame for SetupBlock 0..30 and TuningBlock, the condition action
-// for SetupBlock 31. A few bytes are the unit's own and are kept (WayOf).
+// for SetupBlock 31. The bytes the parameter table marks as the unit's own
+// are kept (KeptReason).
 
 #include "params/IniFile.h"
 #include "params/ParameterTable.h"
@@ -36,12 +37,15 @@ struct BackupParse {
     std::string message;  // why the file is refused
     UnitBackup backup;
 };
-// Refuses a wrong checksum, a missing checksum line (the file was cut short),
-// unknown, repeated or missing names and values that are not bytes.
-BackupParse ParseBackup(std::string_view text);
+// Refuses text that does not begin with the backup's heading (subject names
+// it in the message: "... is not a backup file"), a wrong checksum, a missing
+// checksum line (the file was cut short), unknown, repeated or missing names
+// and values that are not bytes.
+BackupParse ParseBackup(std::string_view text, std::string_view subject = "This");
 
 // Written atomically: a hang-up or a failure leaves no half file.
 FileResult WriteBackupFile(const std::string& path, const UnitBackup& backup);
+// Read through TextFile: a file that is no text, or other text, "is not a backup file".
 BackupParse ReadBackupFile(const std::string& path);
 
 // The current time as the backup's date text.
@@ -57,8 +61,7 @@ enum class RestoreWay : uint8_t {
     Kept,             // no command of the program writes it
 };
 RestoreWay WayOf(DeviceByte byte);
-// Why a kept byte is kept.
-const char* KeptReason(DeviceByte byte);
+// The byte's table name, its key in the file.
 const char* ByteName(DeviceByte byte);
 // Every image byte, SetupBlock first, in table order.
 const std::vector<DeviceByte>& AllImageBytes();
@@ -82,7 +85,7 @@ std::vector<ByteChange> CompareImages(const ParameterImage& unit, const Paramete
 // The restorable bytes of the plan's target that the read-back does not hold.
 std::vector<ByteChange> UnrestoredBytes(const RestorePlan& plan, const ParameterImage& readBack);
 
-// One "Name: 3 -> 5" line per change (separator between the two values given).
+// One "Label: 3 -> 5" line per change (separator between the two values given).
 std::string DescribeChanges(const std::vector<ByteChange>& changes, std::string_view arrow = " -> ");
-// One "Name: unit value 3 kept (backup 5): reason" line per kept byte.
+// One "Label: unit value 3 kept (backup 5): reason" line per kept byte.
 std::string DescribeKept(const std::vector<ByteChange>& kept);

@@ -276,92 +276,15 @@ constexpr int kTailCompensateRow = 5;
 
 // ---- balloon help ------------------------------------------------------------------
 
-const char* const kGovernorGainHelp =
-    "Increase this value can enhance governor performance, \r\nif the rotor speed is shaking in high frequence, "
-    "\r\nreduce this value";
-
-struct HelpDef {
+// The help markers beside the two selections explain the value chosen there;
+// each field's balloon is its value's help text.
+struct HelpMarkerDef {
     int id;
-    const char* text;
+    CV value;
 };
-
-const HelpDef kHelp[] = {
-    {CAdvanceMenuDialog::IdRollP,
-     "It is equivalent to \r\nthe roll rate gain, \r\nmake it as large \r\nas possible. If the \r\nhelicopter is "
-     "shaking in \r\nthe roll direction, reduce \r\nthis value or the \r\nroll total gain."},
-    {CAdvanceMenuDialog::IdRollI,
-     "It is equivalent to \r\nthe roll angle hold \r\ngain, increase this value \r\ncan enhance the roll "
-     "\r\nangle hold performance. If \r\nthe helicopter is wagging \r\nor bouncing in the roll \r\ndirection, "
-     "reduce this value."},
-    {CAdvanceMenuDialog::IdRollD,
-     "It is equivalent to \r\nthe brake gain, increase \r\nthis value can enhance \r\nthe brake performance of "
-     "\r\nroll. If the helicopter \r\nis shaking when stop \r\nrolling in flight, \r\nreduce this value."},
-    {CAdvanceMenuDialog::IdPitchP,
-     "It is equivalent to \r\nthe pitch rate gain, \r\nmake it as large as possible. \r\nIf the helicopter is "
-     "shaking \r\nin the pitch direction, \r\nreduce this value \r\nor the pitch total gain."},
-    {CAdvanceMenuDialog::IdPitchI,
-     "It is equivalent to \r\nthe pitch angle hold \r\ngain, increase this value can \r\nenhance the pitch angle "
-     "hold \r\nperformance. If the \r\nhelicopter is wagging \r\nor bouncing in the pitch direction, \r\nreduce "
-     "this value."},
-    {CAdvanceMenuDialog::IdPitchD,
-     "It is equivalent to \r\nthe brake gain, increase \r\nthis value can enhance the \r\nbrake performance of "
-     "pitch. \r\nIf the helicopter is \r\nshaking when stop pitching \r\nin flight, reduce this value."},
-    {CAdvanceMenuDialog::IdYawP,
-     "It is equivalent to the \r\nyaw rate gain, make it as \r\nlarge as possible. If \r\nthe helicopter tail is "
-     "hunting \r\nin flight, reduce this value \r\nor the tail rotor total gain."},
-    {CAdvanceMenuDialog::IdYawI,
-     "It is equivalent to the \r\nheading hold gain, increase \r\nthis value can enhance \r\nthe heading hold "
-     "performance. \r\nIf the helicopter tail is \r\nwagging or bouncing in \r\nflight, reduce this value."},
-    {CAdvanceMenuDialog::IdYawD,
-     "It is equivalent to the \r\nbrake gain, increase this value \r\ncan enhance the brake \r\nperformance. If the "
-     "helicopter \r\ntail is shaking when stop \r\npirouette in flight, \r\nreduce this value."},
-    {CAdvanceMenuDialog::IdAccelerationL,
-     "Increase this value can \r\nincrease the acceleration \r\nof left pirouette."},
-    {CAdvanceMenuDialog::IdAccelerationR,
-     "Increase this value can \r\nincrease the acceleration \r\nof right pirouette"},
-    {CAdvanceMenuDialog::IdDecelerationL,
-     "Increase this value can \r\nincrease the deceleration \r\nof left pirouette"},
-    {CAdvanceMenuDialog::IdDecelerationR,
-     "Increase this value can \r\nincrease the deceleration \r\nof right pirouette"},
-    {CAdvanceMenuDialog::IdTailRcDeadBand,
-     "Defines a range around \r\nthe rudder stick neutral position \r\nwhere the rudder stick \r\ninput will be "
-     "ignored. "},
-    {CAdvanceMenuDialog::IdTailGyroDeadBand, "If the helicopter vibration is \r\nlow, set a small value"},
-    {CAdvanceMenuDialog::IdCollectiveToTail,
-     "Static torque compensation for \r\ncollective pitch. It can enhance \r\nthe heading hold performance "
-     "\r\nwhen change the collective pitch \r\nquickly. Larger value can enhance \r\nthe compensation. Change "
-     "the sign \r\nof the value can change \r\nthe compensation direction."},
-    {CAdvanceMenuDialog::IdCyclicToTail,
-     "Static torque compensation for \r\ncyclic pitch. It can enhance the \r\nheading hold performance when "
-     "\r\nmove the aileron and elevator sticks \r\nquickly. Larger value can \r\nenhance the compensation. "
-     "Change the sign \r\nof the value can change \r\nthe compensation direction."},
-    {CAdvanceMenuDialog::IdAcceleration, "Increase this value can increase \r\nthe acceleration of roll and pitch."},
-    {CAdvanceMenuDialog::IdDeceleration, "Increase this value can increase \r\nthe deceleration of roll and pitch."},
-    {CAdvanceMenuDialog::IdRcDeadBand,
-     "Defines a range around the \r\naileron and elevator sticks \r\nneutral position where the \r\naileron and "
-     "elevator sticks \r\ninput will be ignored."},
-    {CAdvanceMenuDialog::IdGyroDeadBand, "If the helicopter vibration \r\nis low, set a small value"},
-    {CAdvanceMenuDialog::IdAuxHelp,
-     "Switch yaw gain: switch the tail \r\nrotor gain by transmitter's AUX channel, \r\nit is the same as a common "
-     "heading \r\nhold gyro. Switch condition: switch the \r\ntwo parameter groups (Condition1 and Condition2) "
-     "\r\nof Orvex by transmitter's AUX channel, \r\nthe Orvex is working in heading hold mode."},
-    {CAdvanceMenuDialog::IdConditionHelp,
-     "When the AUX channel is selected as \r\n'Switch yaw gain', you can switch \r\nthe two parameter groups "
-     "(Condition1 and \r\nCondition2) by hand, the two \r\nparameter groups only affect the \r\nperformance of "
-     "Orvex, the setup \r\nparameters are not included."},
-    // The D gain explains itself with the P gain's text.
-    {CAdvanceMenuDialog::IdGovernorP, kGovernorGainHelp},
-    {CAdvanceMenuDialog::IdGovernorD, kGovernorGainHelp},
-    {CAdvanceMenuDialog::IdGovernorI,
-     "Increase this value can enhance governor performance, \r\nif the rotor speed is wagging in low frequence, "
-     "\r\nreduce this value"},
-    {CAdvanceMenuDialog::IdBurst,
-     "Increase this value can enhance response speed of stick, \r\nif the main rotor is shaking when move the "
-     "aileron \r\nand elevator sticks, reduce this value"},
-    {CAdvanceMenuDialog::IdCollectiveCompensate,
-     "Increase this value can enhance governor performance \r\nwhen change the collective pitch quickly"},
-    {CAdvanceMenuDialog::IdCyclicCompensate,
-     "Increase this value can enhance governor performance \r\nwhen move the aileron and elevator sticks quickly"},
+constexpr HelpMarkerDef kHelpMarkers[] = {
+    {CAdvanceMenuDialog::IdAuxHelp, CV::AuxFunction},
+    {CAdvanceMenuDialog::IdConditionHelp, CV::Condition},
 };
 
 // ---- small helpers -------------------------------------------------------------------
@@ -376,16 +299,6 @@ QLabel* AddDialogStatic(QWidget* parent, const QString& text, const QRect& rect)
     // Beside an edit box of the same height, centred on its text.
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
-}
-
-// The name a screen reader speaks for a field: its label, led by its group
-// where the label alone does not say which rotor or the governor it belongs to.
-QString AccessibleNameOf(const FieldDef& d) {
-    const QString label = QString::fromLatin1(d.label);
-    const bool shared = std::count_if(std::begin(kFields), std::end(kFields),
-                                      [&](const FieldDef& f) { return QLatin1String(f.label) == label; }) > 1;
-    if (d.group != Governor && !shared) return label;
-    return QStringLiteral("%1 %2").arg(QLatin1String(kGroups[d.group].title), label);
 }
 
 int SourceValue(const Orvex& o, const Source& s) { return s.named() ? o.config[s.name] : *BytePtr(o.image, s.direct); }
@@ -452,7 +365,8 @@ void CAdvanceMenuDialog::BuildFields() {
         f.edit->setGeometry(DluRect(x + c.editX, y, c.editW, kEditHeight));
         f.edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         f.edit->setMaxLength(6);
-        NameControl(f.edit, d.id, AccessibleNameOf(d));
+        NameControl(f.edit, d.id, QString::fromLatin1(Label(DeviceOf(d.source))));
+        MarkValueControl(f.edit, DefOf(d.source).name);
         text->setBuddy(f.edit);
         DataExchange::WriteInt(f.edit, f.value);
     }
@@ -465,7 +379,7 @@ void CAdvanceMenuDialog::BuildFields() {
     zeroPitchEdit_->setGeometry(DluRect(x + c.editX, y, c.editW, kEditHeight));
     zeroPitchEdit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     zeroPitchEdit_->setEnabled(false);
-    NameControl(zeroPitchEdit_, IdZeroPitch, QStringLiteral("Zero pitch"));
+    NameControl(zeroPitchEdit_, IdZeroPitch, QString::fromLatin1(Label(CV::ZeroPitch)));
     text->setBuddy(zeroPitchEdit_);
     DataExchange::WriteInt(zeroPitchEdit_, zeroPitch_);
 
@@ -490,6 +404,7 @@ void CAdvanceMenuDialog::BuildFields() {
 void CAdvanceMenuDialog::BuildSelections() {
     struct ComboDef {
         int id;
+        CV value;
         GroupId group;
         QStringList items;
         QComboBox* CAdvanceMenuDialog::*member;
@@ -498,12 +413,14 @@ void CAdvanceMenuDialog::BuildSelections() {
     };
     const ComboDef combos[] = {
         {IdAuxFunction,
+         CV::AuxFunction,
          AuxChannel,
          {QStringLiteral("Switch yaw gain"), QStringLiteral("Switch condition")},
          &CAdvanceMenuDialog::auxCombo_,
          &CAdvanceMenuDialog::OnAuxFunctionChosen,
          IdAuxHelp},
         {IdCondition,
+         CV::Condition,
          ConditionGroup,
          {QStringLiteral("Condition1"), QStringLiteral("Condition2")},
          &CAdvanceMenuDialog::conditionCombo_,
@@ -513,12 +430,13 @@ void CAdvanceMenuDialog::BuildSelections() {
     for (size_t i = 0; i < std::size(combos); ++i) {
         const ComboDef& d = combos[i];
         const GroupDef& g = kGroups[d.group];
-        // Inside its group, whose title labels it for assistive tools (a combo box's own name is its choice).
+        // Inside its group, whose title is its value's label (a combo box's own name is its choice).
         auto* box = findChild<QGroupBox*>(QString::fromLatin1(g.objectName));
         auto* combo = new QComboBox(box);
         combo->addItems(d.items);
         combo->setGeometry(DluRect(g.x + 8, g.y + 15, 120, kButtonHeight).translated(-box->pos()));
-        NameControl(combo, d.id, QString::fromLatin1(g.title));
+        NameControl(combo, d.id, QString::fromLatin1(Label(d.value)));
+        MarkValueControl(combo, ByteOf(d.value).name);
         // Only the user's choice acts on the device; refreshes set the index quietly.
         connect(combo, &QComboBox::activated, this, d.chosen);
         this->*d.member = combo;
@@ -607,13 +525,16 @@ void CAdvanceMenuDialog::AddBalloonHelp() {
     balloon_->setObjectName(QStringLiteral("balloon"));
     balloon_->Attach(this);
     const QPixmap icon = LoadPng(kBalloonIconId);
-    for (const HelpDef& h : kHelp) {
+    for (const Field& f : fields_)
+        if (const char* help = Help(DeviceOf(kFields[f.def].source)))
+            balloon_->AddTool(f.edit, QString::fromLatin1(help), icon);
+    for (const HelpMarkerDef& h : kHelpMarkers) {
         QWidget* control = findChild<QWidget*>(ControlName(h.id));
         if (!control) {
             qCWarning(lcAdvanceMenu) << "no control for help" << h.id;
             continue;
         }
-        balloon_->AddTool(control, QString::fromLatin1(h.text), icon);
+        balloon_->AddTool(control, QString::fromLatin1(Help(h.value)), icon);
     }
 }
 

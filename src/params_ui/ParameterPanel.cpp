@@ -26,7 +26,6 @@ struct SliderDef {
     int sliderId;
     int editId;
     const char* title;
-    const char* name;  // accessible name
     bool gainScale;
 };
 
@@ -35,38 +34,16 @@ constexpr SliderDef kSliders[7] = {
     {.sliderId = MainFormIds::PitchAgility,
      .editId = MainFormIds::PitchAgilityEdit,
      .title = "Agility",
-     .name = "Pitch agility",
      .gainScale = false},
-    {.sliderId = MainFormIds::PitchGain,
-     .editId = MainFormIds::PitchGainEdit,
-     .title = "Gain",
-     .name = "Pitch gain",
-     .gainScale = true},
+    {.sliderId = MainFormIds::PitchGain, .editId = MainFormIds::PitchGainEdit, .title = "Gain", .gainScale = true},
     {.sliderId = MainFormIds::RollAgility,
      .editId = MainFormIds::RollAgilityEdit,
      .title = "Agility",
-     .name = "Roll agility",
      .gainScale = false},
-    {.sliderId = MainFormIds::RollGain,
-     .editId = MainFormIds::RollGainEdit,
-     .title = "Gain",
-     .name = "Roll gain",
-     .gainScale = true},
-    {.sliderId = MainFormIds::YawRateL,
-     .editId = MainFormIds::YawRateLEdit,
-     .title = "Yaw rate L",
-     .name = "Yaw rate L",
-     .gainScale = false},
-    {.sliderId = MainFormIds::YawRateR,
-     .editId = MainFormIds::YawRateREdit,
-     .title = "Yaw rate R",
-     .name = "Yaw rate R",
-     .gainScale = false},
-    {.sliderId = MainFormIds::TailGain,
-     .editId = MainFormIds::TailGainEdit,
-     .title = "Gain",
-     .name = "Tail gain",
-     .gainScale = true},
+    {.sliderId = MainFormIds::RollGain, .editId = MainFormIds::RollGainEdit, .title = "Gain", .gainScale = true},
+    {.sliderId = MainFormIds::YawRateL, .editId = MainFormIds::YawRateLEdit, .title = "Yaw rate L", .gainScale = false},
+    {.sliderId = MainFormIds::YawRateR, .editId = MainFormIds::YawRateREdit, .title = "Yaw rate R", .gainScale = false},
+    {.sliderId = MainFormIds::TailGain, .editId = MainFormIds::TailGainEdit, .title = "Gain", .gainScale = true},
 };
 
 // The scale beside a slider names both ends of its range and these marks
@@ -137,7 +114,10 @@ void ParameterPanel::CreateSliders(QWidget* form) {
                                                  ReadEdits();
                                                  return panel_.value[i];
                                              }};
-        auto* slider = new ValueSlider(form, def.sliderId, def.editId, QString::fromLatin1(def.name), policy);
+        const CV value = kPanelDefs[i].name;
+        auto* slider = new ValueSlider(form, def.sliderId, def.editId, QString::fromLatin1(Label(value)), policy);
+        MarkValueControl(slider, ByteOf(value).name);
+        MarkValueControl(slider->edit(), ByteOf(value).name);
         title->setBuddy(slider);
         slider->setGeometry(DluRect(centre - kSliderW / 2, kSliderY, kSliderW, kSliderH));
         slider->edit()->setGeometry(DluRect(centre - kEditW / 2, kEditY, kEditW, kEditH));
@@ -226,7 +206,7 @@ void ParameterPanel::OnDrag(int index) {
 }
 
 void ParameterPanel::OnRelease(int index) {
-    qCDebug(lcAppUi) << "slider" << kSliders[index].name << "released at" << panel_.value[index];
+    qCDebug(lcAppUi) << "slider" << Label(kPanelDefs[index].name) << "released at" << panel_.value[index];
     WriteTuningByte(index);
     SendParameters(o_);
 }
@@ -235,7 +215,7 @@ void ParameterPanel::OnEnter(int index, int value) {
     panel_.value[index] = value;
     WriteTuningByte(index);
     o_.config[kPanelDefs[index].name] = static_cast<int8_t>(value);
-    qCDebug(lcAppUi) << kSliders[index].name << "entered as" << value;
+    qCDebug(lcAppUi) << Label(kPanelDefs[index].name) << "entered as" << value;
     SendParameters(o_);
     WriteEdits();
     form_->update();

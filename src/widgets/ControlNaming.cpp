@@ -11,6 +11,10 @@ void NameControl(QWidget* control, int id, const QString& accessibleName) {
     control->setAccessibleName(accessibleName);
 }
 
+void MarkValueControl(QWidget* control, const char* valueName) {
+    control->setProperty(kEditsValueProperty, QString::fromLatin1(valueName));
+}
+
 QLabel* AddStatic(QWidget* parent, const QString& text, const QRect& rect) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(rect);

@@ -12,6 +12,10 @@ QString ControlName(int id);
 void NameControl(QWidget* control, int id);
 // The same, with the name a screen reader speaks.
 void NameControl(QWidget* control, int id, const QString& accessibleName);
+// A control that edits a parameter value carries the value's table name
+// ("FixMode") in this property, so the control is found by what it edits.
+inline constexpr char kEditsValueProperty[] = "editsValue";
+void MarkValueControl(QWidget* control, const char* valueName);
 // A static text drawn over its parent's background and pictures, never on a
 // box of its own; rect in client pixels.
 QLabel* AddStatic(QWidget* parent, const QString& text, const QRect& rect);

@@ -16,7 +16,7 @@ constexpr PageSliderDef kFields[2] = {
      .editX = 193,
      .editY = 185,
      .tickFrequency = 15,
-     .accessibleName = "Aileron travel"},
+     .caption = "Aileron travel"},
     {.name = CV::ElevatorLimit,
      .sliderId = SwashplateTravelIds::ElevatorSlider,
      .editId = SwashplateTravelIds::ElevatorEdit,
@@ -27,7 +27,7 @@ constexpr PageSliderDef kFields[2] = {
      .editX = 449,
      .editY = 185,
      .tickFrequency = 15,
-     .accessibleName = "Elevator travel"},
+     .caption = "Elevator travel"},
 };
 
 constexpr CWizardPage::StaticText kStatics[] = {

@@ -14,7 +14,7 @@ constexpr PageSliderDef kField = {.name = CV::TotalCoefficient,
                                   .editX = 365,
                                   .editY = 185,
                                   .tickFrequency = 50,
-                                  .accessibleName = "Collective pitch"};
+                                  .caption = "Collective pitch"};
 
 constexpr CWizardPage::StaticText kStatics[] = {
     {.id = 0,

@@ -91,6 +91,7 @@ void CStep12::InitPage() {
         const QString group = QString::fromLatin1(a.group);
         PageParts::AddGroup(this, group, group, a.gx, a.gy, a.gw, a.gh);
         QPushButton* b = PageParts::AddButton(this, a.id, a.bx - kButtonGrowth, a.by, kButtonW, kButtonH);
+        MarkValueControl(b, ByteOf(a.direction).name);
         connect(b, &QPushButton::clicked, this, [this, i] { Toggle(static_cast<Axis>(i)); });
         buttons_[i] = b;
     }
@@ -117,7 +118,6 @@ void CStep12::ShowCaptions() {
         const QString caption = Caption(directions_[i]);
         if (buttons_[i]->text() == caption) continue;
         buttons_[i]->setText(caption);
-        // The group's name tells the three buttons apart for assistive tools.
-        buttons_[i]->setAccessibleName(QStringLiteral("%1 direction: %2").arg(QLatin1String(kAxes[i].group), caption));
+        buttons_[i]->setAccessibleName(QStringLiteral("%1: %2").arg(QLatin1String(Label(kAxes[i].direction)), caption));
     }
 }

@@ -19,7 +19,7 @@ constexpr PageSliderDef kFields[3] = {
      .editX = 296,
      .editY = 222,
      .tickFrequency = 50,
-     .accessibleName = "Servo trim"},
+     .caption = "Servo trim"},
     {.name = CV::TailLimitA,
      .sliderId = TailSetupIds::LimitASlider,
      .editId = TailSetupIds::LimitAEdit,
@@ -30,7 +30,7 @@ constexpr PageSliderDef kFields[3] = {
      .editX = 348,
      .editY = 222,
      .tickFrequency = 15,
-     .accessibleName = "Tail limit A"},
+     .caption = "Tail limit A"},
     {.name = CV::TailLimitB,
      .sliderId = TailSetupIds::LimitBSlider,
      .editId = TailSetupIds::LimitBEdit,
@@ -41,7 +41,7 @@ constexpr PageSliderDef kFields[3] = {
      .editX = 399,
      .editY = 221,
      .tickFrequency = 15,
-     .accessibleName = "Tail limit B"},
+     .caption = "Tail limit B"},
 };
 
 constexpr CWizardPage::StaticText kStatics[] = {
@@ -106,6 +106,7 @@ void CStep13::InitPage() {
 
     directionButton_ = PageParts::AddButton(this, TailSetupIds::Direction, kDirectionPlace.x(), kDirectionPlace.y(),
                                             kDirectionPlace.width(), kDirectionPlace.height());
+    MarkValueControl(directionButton_, ByteOf(CV::ServoDirCH4).name);
     connect(directionButton_, &QPushButton::clicked, this, &CStep13::ToggleDirection);
     ShowDirection();
 }
@@ -114,8 +115,9 @@ void CStep13::ShowDirection() {
     const QString caption = DirectionCaption(direction_);
     if (PageParts::Caption(directionButton_) == caption) return;
     PageParts::SetCaption(directionButton_, caption);
-    directionButton_->setAccessibleName(direction_ == kNormal ? QStringLiteral("Tail servo direction: Normal")
-                                                              : QStringLiteral("Tail servo direction: Reverse"));
+    directionButton_->setAccessibleName(
+        QStringLiteral("%1: %2").arg(QLatin1String(Label(CV::ServoDirCH4)),
+                                     direction_ == kNormal ? QStringLiteral("Normal") : QStringLiteral("Reverse")));
 }
 
 void CStep13::ToggleDirection() {

@@ -71,6 +71,7 @@ void CStep14::InitPage() {
     connect(checkButton_, &QPushButton::clicked, this, &CStep14::ToggleCheck);
     // The template's caption stands until a direction of 1 or -1 is known.
     directionButton_ = MakeButton(this, PirouetteIds::Direction, kDirectionPlace, kNormalCaption);
+    MarkValueControl(directionButton_, ByteOf(CV::OptimizationDir).name);
     connect(directionButton_, &QPushButton::clicked, this, &CStep14::ToggleDirection);
     ShowDirection();
     directionButton_->setEnabled(false);
@@ -112,7 +113,8 @@ void CStep14::ShowDirection() {
     if (direction_ != 1 && direction_ != -1) return;
     const QString& caption = direction_ == 1 ? kNormalCaption : kReverseCaption;
     if (PageParts::Caption(directionButton_) != caption) PageParts::SetCaption(directionButton_, caption);
-    const QString name = direction_ == 1 ? QStringLiteral("Optimization direction: Normal")
-                                         : QStringLiteral("Optimization direction: Reverse");
+    const QString name =
+        QStringLiteral("%1: %2").arg(QLatin1String(Label(CV::OptimizationDir)),
+                                     direction_ == 1 ? QStringLiteral("Normal") : QStringLiteral("Reverse"));
     if (directionButton_->accessibleName() != name) directionButton_->setAccessibleName(name);
 }

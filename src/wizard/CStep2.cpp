@@ -123,7 +123,8 @@ void CStep2::InitPage() {
     QLabel* label = AddStatic(QStringLiteral("Transmitter"), DluRect(356, 12, 45, 10));
     list_ = new QComboBox(this);
     // The list chooses the receiver system the transmitter talks to.
-    NameControl(list_, ReceiverPageIds::List, QStringLiteral("Receiver type"));
+    NameControl(list_, ReceiverPageIds::List, QString::fromLatin1(Label(CV::ReceiverType)));
+    MarkValueControl(list_, ByteOf(CV::ReceiverType).name);
     label->setBuddy(list_);
     list_->setGeometry(DluRect(404, 10, 95, 12));
     list_->setMaxVisibleItems(kSystemCount);

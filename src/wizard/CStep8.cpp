@@ -67,6 +67,7 @@ void CStep8::InitPage() {
         const int channel = static_cast<int>(i) + 1;
         buttons_[i] = new QPushButton(this);
         NameControl(buttons_[i], b.id);
+        MarkValueControl(buttons_[i], ByteOf(b.direction).name);
         buttons_[i]->setGeometry(QRect(DluPoint(b.x, b.y), DluSize(kButtonSize.width(), kButtonSize.height())));
         connect(buttons_[i], &QPushButton::clicked, this, [this, channel] { Toggle(channel); });
     }
@@ -100,9 +101,9 @@ void CStep8::ShowCaptions() {
         const QString caption = Caption(channel, directions_[i]);
         if (buttons_[i]->text() == caption) continue;
         buttons_[i]->setText(caption);
-        buttons_[i]->setAccessibleName(QStringLiteral("CH%1 direction: %2")
-                                           .arg(channel)
-                                           .arg(QLatin1String(directions_[i] == kNormal ? "Normal" : "Reverse")));
+        buttons_[i]->setAccessibleName(
+            QStringLiteral("%1: %2").arg(QLatin1String(Label(kButtons[i].direction)),
+                                         QLatin1String(directions_[i] == kNormal ? "Normal" : "Reverse")));
     }
 }
 

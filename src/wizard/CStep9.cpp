@@ -255,8 +255,8 @@ void CStep9::BuildChannelControls() {
         const int channel = static_cast<int>(i) + 1;
         const QString name = QStringLiteral("CH%1").arg(channel);
         bars_[i] = new CTrimBar(this);
-        NameControl(bars_[i], c.barId);
-        bars_[i]->setAccessibleName(name + QStringLiteral(" trim"));
+        NameControl(bars_[i], c.barId, QString::fromLatin1(Label(c.trim)));
+        MarkValueControl(bars_[i], ByteOf(c.trim).name);
         bars_[i]->setGeometry(DluRect(c.barX, kBarY, kBarWidth, kBarHeight));
         bars_[i]->SetRange(-kValueSpan, kValueSpan);
         struct Arrow {

@@ -1,6 +1,7 @@
 #include "wizard/PageSliders.h"
 
 #include "params/Orvex.h"
+#include "widgets/ControlNaming.h"
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/Skin.h"
@@ -34,16 +35,18 @@ ValueSlider* Add(CWizardPage* page, const PageSliderDef& def) {
         .moved = [&orvex, def](int value) { orvex.config[def.name] = static_cast<int8_t>(value); },
         .send =
             [&orvex, def](int value) {
-                qCDebug(lcWizard) << def.accessibleName << "released at" << value;
+                qCDebug(lcWizard) << Label(def.name) << "released at" << value;
                 StoreAndSend(orvex, def.name, value);
             },
         .entered =
             [&orvex, def](int value) {
-                qCDebug(lcWizard) << def.accessibleName << "entered as" << value;
+                qCDebug(lcWizard) << Label(def.name) << "entered as" << value;
                 StoreAndSend(orvex, def.name, value);
             },
         .read = {}};
-    auto* slider = new ValueSlider(page, def.sliderId, def.editId, QString::fromLatin1(def.accessibleName), policy);
+    auto* slider = new ValueSlider(page, def.sliderId, def.editId, QString::fromLatin1(Label(def.name)), policy);
+    MarkValueControl(slider, ByteOf(def.name).name);
+    MarkValueControl(slider->edit(), ByteOf(def.name).name);
     slider->setGeometry(DluRect(def.x, def.y, def.w, def.h));
     slider->edit()->setGeometry(DluRect(def.editX, def.editY, kEditW, kEditH));
     const ByteDef& range = ByteOf(def.name);
@@ -58,8 +61,9 @@ void Initialise(ValueSlider* slider, const PageSliderDef& def) {
     const ByteDef& range = ByteOf(def.name);
     slider->SetRange(range.low, range.high, def.tickFrequency);
     Skin::SkinControl(slider, kSkinStyleSlider, 5, 1, 0, 0, 0);
+    // The page's static over the slider is its label for assistive tools.
     for (QLabel* label : slider->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        if (label->text() == slider->accessibleName()) label->setBuddy(slider);
+        if (label->text() == QLatin1String(def.caption)) label->setBuddy(slider);
     DataExchange::WriteInt(slider->edit(), slider->number());
     slider->PlaceScale();
 }

@@ -17,12 +17,12 @@ class CWizardPage;
 class ValueSlider;
 
 struct PageSliderDef {
-    CV name;                     // the ConfigValues entry; its device byte goes with it
-    int sliderId, editId;        // control ids
-    int x, y, w, h;              // slider place, dialog units
-    int editX, editY;            // edit box place, dialog units (30 x 14)
-    int tickFrequency;           // also the step of the scale labels
-    const char* accessibleName;  // "Aileron travel"
+    CV name;               // the ConfigValues entry; its device byte goes with it
+    int sliderId, editId;  // control ids
+    int x, y, w, h;        // slider place, dialog units
+    int editX, editY;      // edit box place, dialog units (30 x 14)
+    int tickFrequency;     // also the step of the scale labels
+    const char* caption;   // the page's static over the slider ("Servo trim")
 };
 
 namespace PageSliders {

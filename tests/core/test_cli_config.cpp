@@ -5,7 +5,9 @@
 #include "FileBytes.h"
 #include "SimProcess.h"
 #include "TempDir.h"
+#include "params/ConfigFile.h"
 #include "params/IniFile.h"
+#include "params/Orvex.h"
 #include "params/ParameterTable.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +16,7 @@
 #include <array>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -291,6 +294,38 @@ TEST_F(CliConfig, DiffListsWhatLoadWouldChangeAndLoadRefusesValuesOutOfRange) {
     EXPECT_NE(r.out.find("ServoType = 9 (range 0 to 5)"), std::string::npos) << r.out;
     EXPECT_TRUE(WithCode(sim().frames(), 30).empty()) << "a compare or a refused load sent parameters";
     EXPECT_EQ(ReadBytes(imagePath()), ImageBytes(DistinctImageInRange()));
+}
+
+// A file the program saves before any connect holds the start value 0 for the
+// mounting direction and the swashplate type, with or without a preset pressed
+// offline: it opens and transmits, and the unit keeps its own two values.
+TEST_F(CliConfig, AFileSavedOfflineOpensAndTransmitsKeepingTheUnitsMounting) {
+    const Image image = DistinctImageInRange();
+    StartSim(image);
+    const std::optional<Preset> rows[] = {std::nullopt, PresetBeginner,   PresetF3C,
+                                          PresetSoft3D, Preset3DHardcore, Preset3DExtreme};
+    for (const std::optional<Preset>& preset : rows) {
+        SCOPED_TRACE(preset ? kPresetMessages[*preset] : "before any connect");
+        Orvex offline;
+        PanelValues panel;
+        if (preset) panel = ApplyPreset(offline, *preset);
+        const std::string path = dir_.file("offline.ini");
+        ASSERT_TRUE(WriteConfigFile(path, offline.config, offline.image, panel).ok);
+
+        const size_t before = sim().frames().size();
+        const CliResult r = RunCli("load " + sim().portPath() + " " + Quoted(path));
+        ASSERT_EQ(r.status, 0) << r.out;
+        EXPECT_NE(r.out.find("keeps its own value of Installation direction (the file holds 0), Swashplate type"),
+                  std::string::npos)
+            << r.out;
+        const std::vector<SimFrame> all = sim().frames();
+        const std::vector<SimFrame> sent =
+            WithCode(std::vector<SimFrame>(all.begin() + static_cast<long>(before), all.end()), 30);
+        ASSERT_EQ(sent.size(), 1u);
+        EXPECT_EQ(FrameValue(sent[0], S, 29), ImageValue(image, S, 29));
+        EXPECT_EQ(FrameValue(sent[0], S, 27), ImageValue(image, S, 27));
+        EXPECT_EQ(FrameValue(sent[0], T, 27), offline.config[CV::DeadBand3]);
+    }
 }
 
 TEST_F(CliConfig, LoadOfABinaryFileFailsAndSendsNothing) {

@@ -78,6 +78,7 @@ TEST(UnitBackupFile, RefusesWhatIsNotTheUnitsCompleteDump) {
         {"unknown name", Resealed(text, "SetupBlock.FixMode =", "SetupBlock.FixMood ="), "\"SetupBlock.FixMood\""},
         {"a byte missing", Resealed(text, "TuningBlock.HardCoef = 52\n", ""), "TuningBlock.HardCoef is missing"},
         {"not a byte", Resealed(text, "TuningBlock.HardCoef = 52\n", "TuningBlock.HardCoef = 300\n"), "\"300\""},
+        {"a foreign file", "[section1]\nPitchGain=40\n", "This is not a backup file"},
     };
     ASSERT_NE(text.find("TuningBlock.Acc1 = -18\n"), std::string::npos);
     ASSERT_NE(text.find("TuningBlock.HardCoef = 52\n"), std::string::npos);

@@ -2,11 +2,15 @@
 // lies inside its window (a wizard control inside its page) and shows its
 // whole caption; what assistive tools read of names, values, choices and help.
 
+#include "TempDir.h"
 #include "WindowFactory.h"
+#include "params/ConfigCompare.h"
 #include "params/Orvex.h"
+#include "params/UnitBackup.h"
 #include "widgets/CBalloonTip.h"
 #include "widgets/CPngButton.h"
 #include "widgets/CSignalBar.h"
+#include "widgets/ControlNaming.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
@@ -21,6 +25,7 @@
 #include <QTabBar>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -43,7 +48,65 @@ std::vector<QWidget*> ShownControls(QWidget* shown) {
     return controls;
 }
 
+// The name Compare gives every byte a transmit changes: a unit with every
+// ranged byte at the bottom of its range, a file with each one step higher.
+// Bytes no file changes (the receiver type, the AUX function, the condition)
+// go by the restore summary's name.
+std::map<std::string, std::string> CompareNames() {
+    ParameterImage unit, file;
+    for (DeviceByte b : AllImageBytes()) {
+        const ByteDef& row = ByteOf(b);
+        *BytePtr(unit, b) = static_cast<int8_t>(row.low);
+        *BytePtr(file, b) = static_cast<int8_t>(row.high > row.low ? row.low + 1 : row.low);
+    }
+    ConfigValues cv;
+    ImageToConfig(file, cv, CopyForm::MainView);
+    const TempDir dir("quillon-names");
+    EXPECT_TRUE(WriteConfigFile(dir.file("file.ini"), cv, file, PanelFromImage(file)).ok);
+    std::map<std::string, std::string> names;
+    for (DeviceByte b : AllImageBytes()) {
+        const std::string line = DescribeChanges({{b, 0, 1}});
+        names[ByteName(b)] = line.substr(0, line.find(": "));
+    }
+    for (const ConfigChange& c : CompareConfigFile(dir.file("file.ini"), unit).changes)
+        names[ByteName(c.byte)] = c.name;
+    return names;
+}
+
 }  // namespace
+
+// A value has one name: the control that edits it is called what Compare
+// calls the value (an edit box beside a slider adds " value", a toggle ": "
+// and its state). Option buttons name their option instead.
+TEST(EveryWindow, ControlsAreNamedAsCompareNamesTheValueTheyEdit) {
+    const std::map<std::string, std::string> compare = CompareNames();
+    std::set<std::string> edited;
+    for (const WindowFactory& factory : EveryWindow()) {
+        ResetOrvex();
+        OpenedWindow opened = factory.open();
+        for (QWidget* w : opened.shown->findChildren<QWidget*>()) {
+            const QString value = w->property(kEditsValueProperty).toString();
+            if (value.isEmpty()) continue;
+            SCOPED_TRACE(factory.name.toStdString() + " " + w->objectName().toStdString());
+            ASSERT_TRUE(compare.contains(value.toStdString())) << value.toStdString();
+            const QString name = QString::fromStdString(compare.at(value.toStdString()));
+            const QString spoken = w->accessibleName();
+            EXPECT_TRUE(spoken == name || spoken == name + QStringLiteral(" value") ||
+                        spoken.startsWith(name + QStringLiteral(": ")))
+                << spoken.toStdString() << " edits " << name.toStdString();
+            edited.insert(value.toStdString());
+        }
+    }
+    ResetOrvex();
+    // Every value a file holds has its control, but for the choices made with option buttons.
+    const std::set<CV> options = {CV::FixMode, CV::ServoType, CV::SwashPlateType};
+    for (const ConfigDef& d : kConfigDefs) {
+        if (d.section != Section::None && !options.contains(d.id)) {
+            EXPECT_TRUE(edited.contains(ByteOf(d.id).name)) << d.key;
+        }
+    }
+    for (const DirectKeyDef& k : kDirectKeys) EXPECT_TRUE(edited.contains(k.key)) << k.key;
+}
 
 TEST(EveryWindow, AssistiveToolsReadNamesValuesChoicesAndHelp) {
     for (const WindowFactory& factory : EveryWindow()) {

@@ -56,9 +56,10 @@ TEST_F(UnitBackupMenu, BacksUpTheUnitAndRestoresAnotherImageVerified) {
     const QList<Dialogs::Request> asked = Dialogs::TakeRequests();
     ASSERT_EQ(asked.size(), 3);
     EXPECT_EQ(asked[0].dir, QString::fromStdString(HistoryFolder()));
-    EXPECT_TRUE(asked[1].text.contains(QStringLiteral("AileronLimit: %1 → %2").arg(int(image[14])).arg(image[14] + 1)))
+    EXPECT_TRUE(
+        asked[1].text.contains(QStringLiteral("Aileron travel: %1 → %2").arg(int(image[14])).arg(image[14] + 1)))
         << asked[1].text.toStdString();
-    EXPECT_TRUE(asked[1].text.contains(QStringLiteral("ZeroPitch: unit value"))) << asked[1].text.toStdString();
+    EXPECT_TRUE(asked[1].text.contains(QStringLiteral("Zero pitch: unit value"))) << asked[1].text.toStdString();
     EXPECT_TRUE(asked[2].text.startsWith(QStringLiteral("The Orvex has been restored"))) << asked[2].text.toStdString();
 
     const std::string stored = ReadBytes(imagePath);
