@@ -2,6 +2,7 @@
 
 #include "params/SwashTrimMixer.h"
 #include "params/WindowReceiver.h"
+#include "widgets/AppLog.h"
 #include "widgets/CIconButton.h"
 #include "widgets/CTrimBar.h"
 #include "widgets/CVisualTheme.h"
@@ -15,10 +16,7 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLoggingCategory>
 #include <QRadioButton>
-
-Q_LOGGING_CATEGORY(lcAirframe, "quillon.airframe")
 
 namespace {
 constexpr int kSkinStyleForm = 218;

@@ -7,18 +7,16 @@
 #include "link/CByteQueue.h"
 #include "link/LinkError.h"
 #include "params/Orvex.h"
+#include "widgets/AppLog.h"
 #include "widgets/Dialogs.h"
 #include "widgets/PortEvents.h"
 
-#include <QLoggingCategory>
 #include <QProgressBar>
 #include <QPushButton>
 
 #include <algorithm>
 #include <chrono>
 #include <vector>
-
-Q_LOGGING_CATEGORY(lcFirmware, "quillon.firmware")
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "params_ui/CAdvanceMenuDialog.h"
 
 #include "params/WindowReceiver.h"
+#include "widgets/AppLog.h"
 #include "widgets/CBalloonTip.h"
 #include "widgets/ControlNaming.h"
 #include "widgets/DataExchange.h"
@@ -15,7 +16,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLoggingCategory>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,8 +24,6 @@
 #include <iterator>
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcAdvanceMenu, "quillon.advance")
 
 constexpr int kFormStyle = 218;
 

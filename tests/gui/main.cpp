@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
-#include <QLoggingCategory>
 #include <QTemporaryDir>
 
 namespace {
@@ -36,9 +35,6 @@ int main(int argc, char** argv) {
     const QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
-    // Debug chatter of the program's areas only when asked for (QT_LOGGING_RULES).
-    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
-        QLoggingCategory::setFilterRules(QStringLiteral("quillon.*.debug=false"));
     Dialogs::SetTestMode(true);
     InstallApplicationFilters();
     ::testing::UnitTest::GetInstance()->listeners().Append(new UnexpectedDialogCheck);
