@@ -19,7 +19,6 @@
 #include <QRadioButton>
 
 namespace {
-constexpr int kSkinStyleForm = 218;
 constexpr QSize kDialogSize(455, 275);  // dialog units
 constexpr uint8_t kNormal = 1, kReverse = 255;
 constexpr int kFirstAirframeType = 6;
@@ -131,7 +130,7 @@ CQuadAirplaneDialog::CQuadAirplaneDialog(Orvex& orvex, QWidget* parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(DluSize(kDialogSize.width(), kDialogSize.height()));
     LoadValues();
-    Skin::SkinWindow(this, kSkinStyleForm);
+    Skin::SkinWindow(this, Skin::Style::Form);
     BuildGroups();
     BuildAirframes();
     BuildDirectionButtons();

@@ -42,7 +42,6 @@ using namespace MainFormLayout;
 namespace {
 
 constexpr int kPictureId = 170, kLampOffId = 241, kLampOnId = 242;
-constexpr int kFormStyle = 218, kSliderStyle = 210, kUnskinned = 0;
 constexpr uint32_t kReceiveNodeSize = 4096;
 constexpr int kStableNameRole = Qt::UserRole + 1;  // the entry's name across replugs
 
@@ -188,11 +187,11 @@ void CUARTView::CreateFirmwareControls() {
 }
 
 void CUARTView::OnInitialUpdate() {
-    Skin::SkinWindow(this, kFormStyle);
+    Skin::SkinWindow(this, Skin::Style::Form);
     panel_->InitSliders();
-    for (int i = 0; i < 7; ++i) Skin::SkinWindow(panel_->slider(i), kSliderStyle);
+    for (int i = 0; i < 7; ++i) Skin::SkinWindow(panel_->slider(i), Skin::Style::Slider);
     panel_->PlaceScales();  // the skin may have changed the sliders' metrics
-    for (int p = 0; p < PresetCount; ++p) Skin::SkinWindow(panel_->presetButton(Preset(p)), kUnskinned);
+    for (int p = 0; p < PresetCount; ++p) Skin::SkinWindow(panel_->presetButton(Preset(p)), Skin::Style::None);
 
     TakeLink();
     o_.LinkPort.RxQueue().SetMinNodeSize(kReceiveNodeSize);

@@ -25,8 +25,6 @@
 
 namespace {
 
-constexpr int kFormStyle = 218;
-
 // ---- template: groups, fields and their places (dialog units) -------------------
 
 enum GroupId { MainRotor, TailRotor, AuxChannel, ConditionGroup, Governor, GroupCount };
@@ -565,7 +563,7 @@ void CAdvanceMenuDialog::BuildButtons() {
 // ---- initialisation ------------------------------------------------------------------
 
 void CAdvanceMenuDialog::InitDialog() {
-    Skin::SkinWindow(this, kFormStyle);
+    Skin::SkinWindow(this, Skin::Style::Form);
     orvex_.LinkPort.SetNotifyWindow(notify_.handle());
     conditionCombo_->setEnabled(orvex_.config[CV::AuxFunction] == 0);
     ShowGovernorMode();

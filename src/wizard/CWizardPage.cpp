@@ -12,7 +12,6 @@
 #include <QTimerEvent>
 
 namespace {
-constexpr int kSkinStyleForm = 218;
 constexpr int kRefreshPeriodMs = 100;
 }  // namespace
 
@@ -24,7 +23,7 @@ CWizardPage::CWizardPage(Orvex& orvex, int pageNumber, const QString& title, QWi
 CWizardPage::~CWizardPage() = default;
 
 void CWizardPage::Initialise() {
-    Skin::SkinWindow(this, kSkinStyleForm);
+    Skin::SkinWindow(this, Skin::Style::Form);
     InitPage();
     ShowPictureTexts();
     if (HasRefreshTimer()) refreshTimer_.start(kRefreshPeriodMs, this);

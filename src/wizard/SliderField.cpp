@@ -20,7 +20,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int kSkinStyleSlider = 210;
 constexpr int kEditW = 30, kEditH = 14;
 constexpr int kScaleW = 18, kScaleH = 8, kScaleGap = 1;  // dialog units
 
@@ -89,7 +88,7 @@ void SliderField::Initialise() {
         slider_->setTickInterval(def_.tickFrequency);
         slider_->setValue(value_);
     }
-    Skin::SkinControl(slider_, kSkinStyleSlider, 5, 1, 0, 0, 0);
+    Skin::SkinControl(slider_, Skin::Style::Slider, 5, 1, 0, 0, 0);
     // The page's static that names the slider is its label for assistive tools.
     for (QLabel* label : page_->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         if (label->text() == slider_->accessibleName()) label->setBuddy(slider_);
