@@ -52,7 +52,6 @@ QStringList Entries(const QComboBox* combo) {
     return entries;
 }
 
-const char* const kNotConnected = "Orvex not connected!";
 const char* const kConnected = "Orvex Connected!";
 const char* const kNotAnswering = "Orvex is not answering \u2014 the last change may not have reached it";
 

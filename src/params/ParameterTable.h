@@ -248,10 +248,6 @@ std::array<int, 7> PanelStartValues();
 extern const char* const kPresetMessages[PresetCount];
 extern const char* const kReceiverTypeNames[9];
 
-// The table row of a device byte, and of the byte behind a named value.
-const ByteDef& ByteOf(DeviceByte b);
-const ByteDef& ByteOf(CV id);
-
 const int8_t* BytePtr(const ParameterImage& image, DeviceByte b);
 int8_t* BytePtr(ParameterImage& image, DeviceByte b);
 std::optional<CV> FindConfigByKey(std::string_view key);
