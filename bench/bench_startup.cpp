@@ -12,6 +12,9 @@
 //   5. CPU of the program with the wizard's Monitor page open while the
 //      device streams its status reports.
 //
+// Every run starts the program as its main() does: the application, its
+// filters (wheel guard, focus frame, screen fit), then CUARTApp.
+//
 //   bench_startup [runs]
 
 #include "app/CMainFrame.h"
@@ -19,6 +22,7 @@
 #include "app/CUARTView.h"
 #include "app/PortComboBox.h"
 #include "params/Orvex.h"
+#include "widgets/ApplicationFilters.h"
 #include "widgets/ControlNaming.h"
 #include "widgets/Skin.h"
 #include "wizard/CSetupWizard.h"
@@ -119,6 +123,7 @@ private:
 
 int ChildStartup(int argc, char** argv) {
     QApplication application(argc, argv);
+    InstallApplicationFilters();
     CUARTApp app;
     if (!app.InitInstance()) return 1;
     FirstPaint watch;
@@ -281,6 +286,7 @@ int MeasureMonitorCpu(CMainFrame& frame, const std::string& runtime) {
 
 int MeasureLink(int argc, char** argv, int runs, const std::string& runtime) {
     QApplication application(argc, argv);
+    InstallApplicationFilters();
     CUARTApp app;
     if (!app.InitInstance()) return 1;
     CMainFrame& frame = *app.mainFrame();

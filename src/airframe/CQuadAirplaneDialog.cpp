@@ -1,6 +1,7 @@
 #include "airframe/CQuadAirplaneDialog.h"
 
 #include "params/SwashTrimMixer.h"
+#include "widgets/AppLog.h"
 #include "widgets/CIconButton.h"
 #include "widgets/CTrimBar.h"
 #include "widgets/CVisualTheme.h"
@@ -14,13 +15,9 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLoggingCategory>
 #include <QRadioButton>
 
-Q_LOGGING_CATEGORY(lcAirframe, "quillon.airframe")
-
 namespace {
-constexpr int kSkinStyleForm = 218;
 constexpr QSize kDialogSize(455, 275);  // dialog units
 constexpr uint8_t kNormal = 1, kReverse = 255;
 constexpr int kFirstAirframeType = 6;
@@ -132,7 +129,7 @@ CQuadAirplaneDialog::CQuadAirplaneDialog(Orvex& orvex, QWidget* parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(DluSize(kDialogSize.width(), kDialogSize.height()));
     LoadValues();
-    Skin::SkinWindow(this, kSkinStyleForm);
+    Skin::SkinWindow(this, Skin::Style::Form);
     BuildGroups();
     BuildAirframes();
     BuildDirectionButtons();

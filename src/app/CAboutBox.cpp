@@ -36,6 +36,6 @@ CAboutBox::CAboutBox(QWidget* parent) : QDialog(parent) {
     ok->setGeometry(DluRect(113, 40, 50, 14));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    Skin::SkinWindow(this, 218);
+    Skin::SkinWindow(this, Skin::Style::Form);
     FocusOrder::Apply(this);
 }

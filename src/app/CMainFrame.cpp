@@ -23,7 +23,6 @@
 namespace {
 constexpr int kIconId = 157;
 constexpr int kPane1Width = 110;
-const char* const kNotConnected = "Orvex not connected!";
 }  // namespace
 
 CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)

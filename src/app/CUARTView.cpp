@@ -42,7 +42,6 @@ using namespace MainFormLayout;
 namespace {
 
 constexpr int kPictureId = 170, kLampOffId = 241, kLampOnId = 242;
-constexpr int kFormStyle = 218, kSliderStyle = 210, kUnskinned = 0;
 constexpr uint32_t kReceiveNodeSize = 4096;
 constexpr int kStableNameRole = Qt::UserRole + 1;  // the entry's name across replugs
 
@@ -53,7 +52,6 @@ QStringList Entries(const QComboBox* combo) {
     return entries;
 }
 
-const char* const kNotConnected = "Orvex not connected!";
 const char* const kConnected = "Orvex Connected!";
 const char* const kNotAnswering = "Orvex is not answering \u2014 the last change may not have reached it";
 
@@ -184,11 +182,11 @@ void CUARTView::CreateFirmwareControls() {
 }
 
 void CUARTView::OnInitialUpdate() {
-    Skin::SkinWindow(this, kFormStyle);
+    Skin::SkinWindow(this, Skin::Style::Form);
     panel_->InitSliders();
-    for (int i = 0; i < 7; ++i) Skin::SkinWindow(panel_->slider(i), kSliderStyle);
+    for (int i = 0; i < 7; ++i) Skin::SkinWindow(panel_->slider(i), Skin::Style::Slider);
     panel_->PlaceScales();  // the skin may have changed the sliders' metrics
-    for (int p = 0; p < PresetCount; ++p) Skin::SkinWindow(panel_->presetButton(Preset(p)), kUnskinned);
+    for (int p = 0; p < PresetCount; ++p) Skin::SkinWindow(panel_->presetButton(Preset(p)), Skin::Style::None);
 
     o_.session.Push(this);
     o_.LinkPort.RxQueue().SetMinNodeSize(kReceiveNodeSize);

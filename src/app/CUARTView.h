@@ -31,6 +31,9 @@ class QLabel;
 class QPushButton;
 class QSocketNotifier;
 
+// The status bar's text while no unit is connected (the frame's first, the view's after a close or hang-up).
+inline constexpr const char* kNotConnected = "Orvex not connected!";
+
 class CUARTView : public QWidget, public LinkListener {
     Q_OBJECT
 public:

@@ -4,16 +4,14 @@
 #include "firmware/FirmwareImage.h"
 #include "link/LinkError.h"
 #include "params/Orvex.h"
+#include "widgets/AppLog.h"
 #include "widgets/Dialogs.h"
 
-#include <QLoggingCategory>
 #include <QPushButton>
 
 #include <algorithm>
 #include <chrono>
 #include <vector>
-
-Q_LOGGING_CATEGORY(lcFirmware, "quillon.firmware")
 
 namespace {
 

@@ -10,6 +10,12 @@
 #include <map>
 #include <set>
 
+std::string Hex32(uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%08X", value);
+    return text;
+}
+
 namespace {
 
 constexpr std::string_view kHeading = "# Orvex backup written by Quillon: every parameter byte as the unit reported it";
@@ -32,12 +38,6 @@ uint32_t Crc32(std::string_view data) {
     uint32_t crc = 0xFFFFFFFFu;
     for (char ch : data) crc = table[(crc ^ static_cast<uint8_t>(ch)) & 0xFF] ^ (crc >> 8);
     return crc ^ 0xFFFFFFFFu;
-}
-
-std::string Hex32(uint32_t value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%08X", value);
-    return text;
 }
 
 std::string Line(std::string_view key, std::string_view value) {

@@ -52,6 +52,8 @@ BackupParse ReadBackupFile(const std::string& path);
 std::string BackupDateNow();
 // CRC-32 (IEEE 802.3) of the 78 image bytes, for naming history entries.
 uint32_t ImageChecksum(const ParameterImage& image);
+// A 32-bit value as the backup and history names write it: eight upper-case hex digits.
+std::string Hex32(uint32_t value);
 
 // ---- restoring ------------------------------------------------------------------
 

@@ -1,7 +1,6 @@
 #include "params/UnitHistory.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -12,12 +11,6 @@ namespace {
 
 constexpr std::string_view kExtension = ".orvex";
 constexpr std::string_view kUnitPrefix = "unit-", kPortPrefix = "port-";
-
-std::string Hex32(uint32_t value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%08X", value);
-    return text;
-}
 
 std::string PortName(const std::string& port) {
     const std::string name = fs::path(port).filename().string();

@@ -1,6 +1,7 @@
 #include "params_ui/CAdvanceMenuDialog.h"
 
 #include "params/WindowReceiver.h"
+#include "widgets/AppLog.h"
 #include "widgets/CBalloonTip.h"
 #include "widgets/ControlNaming.h"
 #include "widgets/DataExchange.h"
@@ -15,7 +16,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLoggingCategory>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,10 +24,6 @@
 #include <iterator>
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcAdvanceMenu, "quillon.advance")
-
-constexpr int kFormStyle = 218;
 
 // ---- template: groups, fields and their places (dialog units) -------------------
 
@@ -486,7 +482,7 @@ void CAdvanceMenuDialog::BuildButtons() {
 // ---- initialisation ------------------------------------------------------------------
 
 void CAdvanceMenuDialog::InitDialog() {
-    Skin::SkinWindow(this, kFormStyle);
+    Skin::SkinWindow(this, Skin::Style::Form);
     orvex_.session.Push(this);
     conditionCombo_->setEnabled(orvex_.config[CV::AuxFunction] == 0);
     ShowGovernorMode();

@@ -15,9 +15,9 @@ public:
 
     explicit ReceiveStage(uint32_t minNodeSize = 1024) : queue_(minNodeSize) {}
 
-    // Step 2: moves everything waiting in the port's receive queue into ours.
+    // Moves everything waiting in the port's receive queue into ours.
     void Drain(CSerialPort& port);
-    // Steps 3 and 4: false while fewer than 90 bytes wait. Otherwise takes up
+    // False while fewer than a frame's 90 bytes wait. Otherwise takes up
     // to 1024 bytes (the work buffer); a longer queue is handed out in further
     // calls, so nothing overruns and nothing is lost.
     bool NextChunk(std::vector<uint8_t>& chunk);

@@ -7,8 +7,9 @@
 // shows its balloon after the same rest, F1 shows it at once (Space too on a
 // control that does nothing with Space, such as a "?" marker), and it goes
 // when focus leaves. Registered controls take Tab focus, so every help is
-// within reach of the keyboard. The window is cut to the balloon's shape, so
-// nothing around it is drawn, composited desktop or not.
+// within reach of the keyboard. The window is opaque: around the balloon's
+// outline it draws what lay beneath it when it opened, so it needs neither a
+// compositor nor a mask (which a bare X server fills black).
 //
 // The owner creates it, registers its controls with AddTool and either relays
 // its mouse events through RelayEvent or simply calls Attach once, which

@@ -1,5 +1,5 @@
 #include "widgets/CVisualTheme.h"
-#include "widgets/WidgetsLog.h"
+#include "widgets/AppLog.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -14,7 +14,6 @@ constexpr double kDialogUnitY = 2.0;
 
 constexpr int DluX(int dlu) { return static_cast<int>(dlu * kDialogUnitX + 0.5); }
 constexpr int DluY(int dlu) { return static_cast<int>(dlu * kDialogUnitY + 0.5); }
-// Horizontal conversion; kept for code that measures widths only.
 inline QRect DluRect(int x, int y, int w, int h) { return QRect(DluX(x), DluY(y), DluX(w), DluY(h)); }
 inline QPoint DluPoint(int x, int y) { return QPoint(DluX(x), DluY(y)); }
 inline QSize DluSize(int w, int h) { return QSize(DluX(w), DluY(h)); }

@@ -1,5 +1,5 @@
 #include "widgets/Dialogs.h"
-#include "widgets/WidgetsLog.h"
+#include "widgets/AppLog.h"
 
 #include <QEventLoop>
 #include <QFileDialog>

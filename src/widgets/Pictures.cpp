@@ -1,5 +1,5 @@
 #include "widgets/Pictures.h"
-#include "widgets/WidgetsLog.h"
+#include "widgets/AppLog.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,5 +1,5 @@
 #include "widgets/ScreenFit.h"
-#include "widgets/WidgetsLog.h"
+#include "widgets/AppLog.h"
 
 #include <QApplication>
 #include <QDialog>

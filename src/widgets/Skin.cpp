@@ -14,7 +14,7 @@
 
 // The embedded skin "IDR_MYTYPE1" of type "MYTYPE" is the folder of style
 // sheets in the resources: application.qss for the whole program (menus,
-// status bar, message boxes, tooltips) and one sheet per style number.
+// status bar, message boxes, tooltips) and one sheet per style.
 namespace Skin {
 namespace {
 
@@ -22,15 +22,15 @@ constexpr const char* kSkinResource = "IDR_MYTYPE1";
 constexpr const char* kSkinType = "MYTYPE";
 
 struct StyleFile {
-    int style;
+    Style style;
     const char* file;
 };
 
 constexpr StyleFile kStyleFiles[] = {
-    {218, "form.qss"},    // forms, dialogs, wizard pages
-    {214, "tabs.qss"},    // the wizard's tab strip
-    {210, "slider.qss"},  // sliders
-    {208, "button.qss"},  // an accented push button
+    {Style::Form, "form.qss"},
+    {Style::Tabs, "tabs.qss"},
+    {Style::Slider, "slider.qss"},
+    {Style::AccentButton, "button.qss"},
 };
 
 // The skin's own colours for everything its sheets leave to the palette
@@ -79,7 +79,7 @@ struct State {
     bool started = false;
     QPalette desktopPalette;  // given back when the skin stops
     QString applicationSheet;
-    QHash<int, QString> sheets;
+    QHash<int, QString> sheets;  // by style number
     QList<QPointer<QWidget>> skinned;
 };
 
@@ -97,10 +97,10 @@ QString ReadSheet(const QString& name) {
     return QString::fromUtf8(file.readAll());
 }
 
-void Apply(QWidget* widget, int style) {
+void Apply(QWidget* widget, Style style) {
     State& s = TheState();
     if (!s.started || !widget) return;
-    widget->setStyleSheet(style == 0 ? QString() : s.sheets.value(style));
+    widget->setStyleSheet(s.sheets.value(int(style)));
     s.skinned.removeIf([](const QPointer<QWidget>& w) { return w.isNull(); });
     if (!s.skinned.contains(widget)) s.skinned.append(widget);
 }
@@ -116,7 +116,7 @@ void Start(const char* resourceName, int a, int b, int c, const char* resourceTy
         return;
     }
     qCDebug(lcAppSkin) << "skin start" << resourceName << a << b << c << resourceType;
-    for (const StyleFile& f : kStyleFiles) s.sheets.insert(f.style, ReadSheet(QString::fromLatin1(f.file)));
+    for (const StyleFile& f : kStyleFiles) s.sheets.insert(int(f.style), ReadSheet(QString::fromLatin1(f.file)));
     s.applicationSheet = ReadSheet(QStringLiteral("application.qss"));
     if (qApp) {
         s.desktopPalette = QApplication::palette();
@@ -126,10 +126,10 @@ void Start(const char* resourceName, int a, int b, int c, const char* resourceTy
     s.started = true;
 }
 
-void SkinWindow(QWidget* window, int style) { Apply(window, style); }
+void SkinWindow(QWidget* window, Style style) { Apply(window, style); }
 
-void SkinControl(QWidget* control, int style, int o1, int o2, int o3, int o4, int o5) {
-    qCDebug(lcAppSkin) << "skin control" << style << o1 << o2 << o3 << o4 << o5;
+void SkinControl(QWidget* control, Style style, int o1, int o2, int o3, int o4, int o5) {
+    qCDebug(lcAppSkin) << "skin control" << int(style) << o1 << o2 << o3 << o4 << o5;
     Apply(control, style);
 }
 

@@ -18,9 +18,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int kSkinStyleForm = 218;
-constexpr int kSkinStyleTabs = 214;
-
 // What showing a page tells the device: the Monitor page asks for status
 // reports, its two neighbours end them.
 struct PageChangeCommand {
@@ -46,9 +43,9 @@ CSetupWizard::CSetupWizard(Orvex& orvex, QWidget* parent) : QDialog(parent), orv
     setWindowTitle(QStringLiteral("Setup"));
     setFixedSize(DluSize(529, 297));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    Skin::SkinWindow(this, kSkinStyleForm);
+    Skin::SkinWindow(this, Skin::Style::Form);
     BuildFrame();
-    Skin::SkinWindow(tabBar_, kSkinStyleTabs);
+    Skin::SkinWindow(tabBar_, Skin::Style::Tabs);
     MeasurePageFrame();
     for (const WizardPageDef& def : kWizardPages)
         AddPage(def.create(orvex_, def.number, QString::fromLatin1(def.title), this));

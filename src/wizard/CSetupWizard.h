@@ -4,7 +4,7 @@
 // Cancel. The page on screen is the link's notify window; showing the
 // Monitor page asks the device for status reports and showing its
 // neighbours tells it to stop. Finish and Cancel stop a running direction
-// check and set ReplyRequest back to 0. The caller runs it with exec() and
+// check and send a query with ReplyRequest 0, which ends any reports. The caller runs it with exec() and
 // takes the link back afterwards.
 
 #include "params/Orvex.h"
@@ -35,7 +35,6 @@ public:
     // Page 1..pageCount(); nullptr for other numbers.
     CWizardPage* page(int number) const;
     QTabBar* tabBar() const { return tabBar_; }
-    // The frame every page is moved into (left, top, right, bottom).
 
     // The dialog's OK operation: does nothing, so neither the Enter key nor
     // the hidden OK button ends the wizard.

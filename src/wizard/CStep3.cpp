@@ -10,7 +10,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr int kSkinStyleFailsafe = 208;
 constexpr uint32_t kMonitorQueueNodeSize = 4096;
 constexpr int kBarEnd = 125;  // bars run -125..125; values from 125 up leave them
 
@@ -180,7 +179,7 @@ void CStep3::InitPage() {
     failsafe_ = new QPushButton(QStringLiteral("Set failsafe"), this);
     NameControl(failsafe_, MonitorPageIds::Failsafe, failsafe_->text());
     failsafe_->setGeometry(DluRect(15, 140, 65, 15));
-    Skin::SkinWindow(failsafe_, kSkinStyleFailsafe);
+    Skin::SkinWindow(failsafe_, Skin::Style::AccentButton);
     connect(failsafe_, &QPushButton::clicked, this, &CStep3::OnSetFailsafe);
 
     stage().Queue().SetMinNodeSize(kMonitorQueueNodeSize);

@@ -11,7 +11,6 @@
 #include <QTimerEvent>
 
 namespace {
-constexpr int kSkinStyleForm = 218;
 constexpr int kRefreshPeriodMs = 100;
 }  // namespace
 
@@ -23,7 +22,7 @@ CWizardPage::CWizardPage(Orvex& orvex, int pageNumber, const QString& title, QWi
 CWizardPage::~CWizardPage() { orvex_.session.Remove(this); }
 
 void CWizardPage::Initialise() {
-    Skin::SkinWindow(this, kSkinStyleForm);
+    Skin::SkinWindow(this, Skin::Style::Form);
     InitPage();
     ShowPictureTexts();
     if (HasRefreshTimer()) refreshTimer_.start(kRefreshPeriodMs, this);

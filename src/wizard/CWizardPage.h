@@ -86,9 +86,10 @@ protected:
     virtual void UpdateControls() {}
     // The copy form used after an answered frame.
     virtual CopyForm copyForm() const { return CopyForm::Page; }
-    // The whole receive procedure; the Monitor page replaces step 5.
+    // The whole receive procedure: gather, find and check a frame, then OnAnswered.
     virtual void OnPortReceive(int wParam);
-    // Step 5 of the receive procedure: copy, controls, refresh.
+    // What an answered frame does: copy the image into ConfigValues, set the
+    // controls, refresh. The Monitor page shows its status report instead.
     virtual void OnAnswered();
     // The adapter went away while this page held the link.
     virtual void OnLinkGone() {}

@@ -15,7 +15,6 @@
 #include <vector>
 
 namespace {
-constexpr int kSkinStyleSlider = 210;
 constexpr int kEditW = 30, kEditH = 14;
 constexpr int kScaleW = 18;  // dialog units
 
@@ -60,7 +59,7 @@ ValueSlider* Add(CWizardPage* page, const PageSliderDef& def) {
 void Initialise(ValueSlider* slider, const PageSliderDef& def) {
     const ByteDef& range = ByteOf(def.name);
     slider->SetRange(range.low, range.high, def.tickFrequency);
-    Skin::SkinControl(slider, kSkinStyleSlider, 5, 1, 0, 0, 0);
+    Skin::SkinControl(slider, Skin::Style::Slider, 5, 1, 0, 0, 0);
     // The page's static over the slider is its label for assistive tools.
     for (QLabel* label : slider->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         if (label->text() == QLatin1String(def.caption)) label->setBuddy(slider);

@@ -14,8 +14,6 @@
 #include "wizard/CStep8.h"
 #include "wizard/CStep9.h"
 
-Q_LOGGING_CATEGORY(lcWizard, "quillon.wizard")
-
 namespace {
 template <class Page>
 CWizardPage* Make(Orvex& orvex, int number, const QString& title, QWidget* parent) {

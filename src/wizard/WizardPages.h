@@ -3,7 +3,8 @@
 // the function that creates the page. The wizard adds them in this order;
 // tab index = page number - 1.
 
-#include <QLoggingCategory>
+#include "widgets/AppLog.h"
+
 #include <QString>
 
 #include <array>
@@ -11,8 +12,6 @@
 class CWizardPage;
 struct Orvex;
 class QWidget;
-
-Q_DECLARE_LOGGING_CATEGORY(lcWizard)
 
 struct WizardPageDef {
     int number;

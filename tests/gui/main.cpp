@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
-#include <QLoggingCategory>
 #include <QTemporaryDir>
 
 namespace {
@@ -38,9 +37,6 @@ int main(int argc, char** argv) {
     const QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     QApplication app(argc, argv);
-    // Debug chatter of the program's areas only when asked for (QT_LOGGING_RULES).
-    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
-        QLoggingCategory::setFilterRules(QStringLiteral("quillon.*.debug=false"));
     Dialogs::SetTestMode(true);
     InstallApplicationFilters();
     // Windows tested on their own find the link session driven, as in the program.

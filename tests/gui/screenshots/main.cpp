@@ -25,7 +25,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QLoggingCategory>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -109,8 +108,6 @@ int main(int argc, char** argv) {
     const QDir out(options.out);
     const QString only = options.only;
     QDir().mkpath(out.path());
-    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
-        QLoggingCategory::setFilterRules(QStringLiteral("quillon.*.debug=false"));
     Dialogs::SetTestMode(true);  // a message box would wait for a user
     InstallApplicationFilters();
     const QtLinkAdapter link(TheOrvex().session);
