@@ -49,7 +49,8 @@ void OrvexDevice::run(Nanos now) {
         handle(frame, now);
     }
     if (streaming_ && now >= nextStatus_) {
-        sendStatus(now);
+        const bool silenced = options_.stopReportsAfter > 0 && statusCount_ >= uint32_t(options_.stopReportsAfter);
+        if (!silenced) sendStatus(now);
         nextStatus_ = now + kStatusPeriod;
     }
 }

@@ -91,6 +91,8 @@ const std::map<std::string, OptionDef>& OptionTable() {
         {"--noise", {false, "", FlagInto(&SimOptions::noise), false, true}},
         {"--stale-seq", {false, "", FlagInto(&SimOptions::staleSeq), false, true}},
         {"--no-status", {false, "", FlagInto(&SimOptions::noStatus), false, true}},
+        {"--stop-reports",
+         {true, "a report count 1..1000000", IntInto(&SimOptions::stopReportsAfter, 1, 1000000), false, true}},
         {"--stop-answering",
          {true, "a frame count 1..1000000", IntInto(&SimOptions::stopAnsweringAt, 1, 1000000), false, true}},
         {"--answer-again",
@@ -133,6 +135,7 @@ const char* SimUsage() {
            "  --noise                 put noise bytes between replies\n"
            "  --stale-seq             echo a wrong sequence number\n"
            "  --no-status             never send a status reply\n"
+           "  --stop-reports N        the status stream falls silent after N reports in all\n"
            "  --stop-answering N      answer nothing from the Nth valid frame on (status reports stop too)\n"
            "  --answer-again M        ... and answer again from the Mth frame on\n"
            "\n"

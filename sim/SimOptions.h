@@ -20,6 +20,7 @@ struct SimOptions {
     bool noise = false;
     bool staleSeq = false;
     bool noStatus = false;
+    int stopReportsAfter = 0;  // the status stream falls silent after this many reports
     double hangupAfterSeconds = -1;
     int stopAnsweringAt = 0;  // this valid frame and the ones after it get no answer
     int answerAgainAt = 0;    // ... until this one

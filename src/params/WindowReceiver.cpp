@@ -5,6 +5,23 @@
 
 #include <cstring>
 
+namespace {
+// The newest valid status report anywhere in a chunk. The chunk's first frame
+// is the one the procedure takes; a flood of frames must not hide the reports
+// behind it from the display.
+bool NewestStatusReport(const std::vector<uint8_t>& chunk, StatusReport& newest) {
+    bool found = false;
+    FrameParser parser([&](const uint8_t* body, uint8_t length) {
+        StatusReport report;
+        if (!ReplyBodyValid(body, length) || body[1] != StatusReply || !DecodeStatusReply(body, length, report)) return;
+        newest = report;
+        found = true;
+    });
+    parser.Feed(chunk.data(), chunk.size());
+    return found;
+}
+}  // namespace
+
 WindowReceive ReceiveForWindow(Orvex& o, ReceiveStage& stage, int wParam) {
     WindowReceive r;
     if (wParam == o.LinkPort.PortNumber()) stage.Drain(o.LinkPort);
@@ -20,6 +37,11 @@ WindowReceive ReceiveForWindow(Orvex& o, ReceiveStage& stage, int wParam) {
                 if (o.link.ReplyBuffer[1] == StatusReply)
                     r.statusReport = DecodeStatusReply(o.link.ReplyBuffer, o.link.ReplyLength, r.status);
             }
+        }
+        StatusReport newest;
+        if (NewestStatusReport(chunk, newest)) {
+            r.statusReport = valid = true;
+            r.status = newest;
         }
         if (!valid) r.noiseBytes += static_cast<uint32_t>(chunk.size());
     }

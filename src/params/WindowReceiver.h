@@ -14,7 +14,9 @@ struct WindowReceive {
     bool frameFound = false;  // a valid frame was found and applied
     bool answered = false;    // ReplyPending is clear after the scan
     // A valid status report long enough to carry every value was among the
-    // frames, and status holds the last one. Noise never sets it.
+    // frames, and status holds the newest one (the first frame of a chunk is
+    // the one applied; reports behind it in the same chunk still reach the
+    // display). Noise never sets it.
     bool statusReport = false;
     StatusReport status;
     uint32_t noiseBytes = 0;  // bytes of the scanned chunks that held no valid frame

@@ -202,11 +202,46 @@ void CStep3::InitPage() {
         gainLabels_[i] = AddStatic(g.id, QString(), DluRect(g.x, g.y, g.w, 10));
     }
     ShowGainLabels();
+
+    silence_ = AddStatic(MonitorPageIds::Silence,
+                         QStringLiteral("The Orvex sends no status reports: the values shown are not live."),
+                         DluRect(90, 142, 230, 10));
+    silence_->hide();
+    silenceTimer_.setSingleShot(true);
+    silenceTimer_.setInterval(kSilenceMs);
+    connect(&silenceTimer_, &QTimer::timeout, this, [this] { SetStale(true); });
+}
+
+// The reports are asked for while the page is on screen: from then on each
+// one must follow the last within kSilenceMs.
+void CStep3::showEvent(QShowEvent* e) {
+    CWizardPage::showEvent(e);
+    silenceTimer_.start();
+}
+
+void CStep3::hideEvent(QHideEvent* e) {
+    CWizardPage::hideEvent(e);
+    silenceTimer_.stop();
+    SetStale(false);
+}
+
+void CStep3::SetStale(bool stale) {
+    if (stale_ == stale) return;
+    stale_ = stale;
+    silence_->setVisible(stale);
+    for (size_t i = 0; i < bars_.size(); ++i) {
+        bars_[i]->setEnabled(!stale);
+        values_[i]->setEnabled(!stale);
+    }
 }
 
 void CStep3::OnAnswered() {
     // Only a valid status report moves the bars; noise and other replies do not.
-    if (lastReceive().statusReport) ShowChannels(lastReceive().status);
+    if (lastReceive().statusReport) {
+        ShowChannels(lastReceive().status);
+        SetStale(false);
+        if (isVisible()) silenceTimer_.start();
+    }
     ImageToConfig(orvex(), copyForm());
     UpdateControls();
     conditionMode_ = orvex().config[CV::AuxFunction];

@@ -5,6 +5,8 @@
 
 #include "wizard/CWizardPage.h"
 
+#include <QTimer>
+
 #include <array>
 
 class CSignalBar;
@@ -21,6 +23,7 @@ constexpr int AileronValue = 1053, ElevatorValue = 1163, RudderValue = 1056, Pit
               ThrottleValue = 1184;
 constexpr int GainName = 1063, GainEnd1 = 1060, GainEnd2 = 1058;
 constexpr int Failsafe = 1162;
+constexpr int Silence = 1200;  // shown while the status reports have stopped
 }  // namespace MonitorPageIds
 
 class CStep3 : public CWizardPage {
@@ -33,6 +36,10 @@ public:
     static int DisplayValue(int word);
 
     bool conditionMode() const { return conditionMode_ != 0; }
+    // The reports have stopped: the values shown are not live.
+    bool stale() const { return stale_; }
+    // Ten reports a second; five missed ones and the page says so.
+    static constexpr int kSilenceMs = 500;
 
 protected:
     void InitPage() override;
@@ -40,6 +47,8 @@ protected:
     // The display update replaces the image copy and refresh of other pages.
     void OnAnswered() override;
     void OnLinkGone() override;
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     void ShowChannels(const StatusReport& report);
@@ -47,10 +56,14 @@ private:
     void ShowValue(size_t channel, const QString& text);
     void ShowGainLabels();
     void OnSetFailsafe();
+    void SetStale(bool stale);
 
     int conditionMode_;
     std::array<CSignalBar*, 6> bars_{};
     std::array<QLabel*, 6> values_{};
     std::array<QLabel*, 3> gainLabels_{};
     QPushButton* failsafe_ = nullptr;
+    QLabel* silence_ = nullptr;
+    QTimer silenceTimer_;
+    bool stale_ = false;
 };

@@ -171,6 +171,18 @@ TEST_F(MonitorPage, BarsGoBackToZeroWhenTheAdapterGoes) {
         WaitFor([&] { return BarValues() == std::vector<int>(6, 0) && Values() == std::vector<QString>(6, "0"); }));
 }
 
+TEST_F(MonitorPage, ValuesAreMarkedNotLiveWhenTheReportsStop) {
+    // One report answers the connect; the stream gives twenty more, then falls silent.
+    SimProcess sim({.args = {"--baud", "0", "--stop-reports", "21"}});
+    ASSERT_TRUE(ConnectLink(sim.portPath()));
+    OpenOnMonitorPage();
+    auto& page = static_cast<CStep3&>(Page());
+    auto* note = page.findChild<QLabel*>(ControlName(Silence));
+    ASSERT_TRUE(WaitFor([&] { return page.stale(); }));
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_FALSE(page.findChild<QLabel*>(ControlName(kValues[0]))->isEnabled());
+}
+
 TEST(MonitorDisplayValue, TruncatesTowardZeroAndWrapsToEightBits) {
     EXPECT_EQ(CStep3::DisplayValue(3800), 0);
     EXPECT_EQ(CStep3::DisplayValue(4850), 100);
