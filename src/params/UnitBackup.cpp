@@ -59,6 +59,14 @@ BackupParse Refuse(std::string message) {
     return p;
 }
 
+std::string WithLfEnds(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) out += text[i];
+    return out;
+}
+
 // The text above the checksum line and the checksum it names; false when the
 // last line is not a checksum line.
 bool SplitChecksum(std::string_view text, std::string_view& content, std::string_view& checksum) {
@@ -127,7 +135,8 @@ BackupParse ParseBackup(std::string_view text, std::string_view subject) {
     std::string_view content, checksum;
     if (!SplitChecksum(text, content, checksum)) return Refuse("it ends before its checksum line (cut short?).");
     uint32_t stated = 0;
-    if (!ParseNumber(checksum, stated, 16) || stated != Crc32(content))
+    // A copy through a system that writes CRLF line ends changes no value.
+    if (!ParseNumber(checksum, stated, 16) || (stated != Crc32(content) && stated != Crc32(WithLfEnds(content))))
         return Refuse("its checksum does not match its content (the file was changed or damaged).");
 
     std::map<std::string, DeviceByte, std::less<>> byName;

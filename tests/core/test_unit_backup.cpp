@@ -55,14 +55,19 @@ std::string Quoted(const std::string& s) { return "'" + s + "'"; }
 
 }  // namespace
 
-TEST(UnitBackupFile, ReadsBackEveryByteAndTheHeader) {
+TEST(UnitBackupFile, ReadsBackEveryByteAndTheHeaderWhateverTheLineEnds) {
     const UnitBackup b = Sample();
-    const BackupParse p = ParseBackup(BackupText(b));
-    ASSERT_TRUE(p.ok) << p.message;
-    EXPECT_EQ(p.backup.image, b.image);
-    EXPECT_EQ(p.backup.version, b.version);
-    EXPECT_EQ(p.backup.statusValue, b.statusValue);
-    EXPECT_EQ(p.backup.date, b.date);
+    // A copy through a system that writes CRLF changes no value.
+    std::string crlf;
+    for (char c : BackupText(b)) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const std::string& text : {BackupText(b), crlf}) {
+        const BackupParse p = ParseBackup(text);
+        ASSERT_TRUE(p.ok) << p.message;
+        EXPECT_EQ(p.backup.image, b.image);
+        EXPECT_EQ(p.backup.version, b.version);
+        EXPECT_EQ(p.backup.statusValue, b.statusValue);
+        EXPECT_EQ(p.backup.date, b.date);
+    }
 }
 
 TEST(UnitBackupFile, RefusesWhatIsNotTheUnitsCompleteDump) {
