@@ -170,6 +170,16 @@ TEST_F(ConfigMenu, TransmitWithoutDeviceSaysNothingWasSent) {
     EXPECT_EQ(frame().progressBar()->value(), 0);
 }
 
+TEST_F(ConfigMenu, TransmitToAUnitThatDoesNotAnswerClaimsNothing) {
+    // Frames 1-4 are the connect; the transmitted fifth is never answered.
+    ConnectToSim({"--baud", "0", "--stop-answering", "5"});
+    frame().transmitAction()->trigger();
+    const QList<Dialogs::Request> said = AwaitRequests();
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].text.startsWith(QStringLiteral("The config file was sent, but the Orvex did not confirm it")))
+        << said[0].text.toStdString();
+}
+
 TEST_F(ConfigMenu, TransmitSendsTheOpenedFileOnce) {
     ConnectToSim();
     const std::string file = runtime_.file("send.ini");
