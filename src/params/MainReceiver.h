@@ -22,7 +22,7 @@ public:
 
     MainReceiver(Orvex& orvex, Events events);
 
-    // Connect steps 2 to 7 without the widgets: close the port if open and
+    // The connect without the widgets: close the port if open and
     // clear our queue, reset the parser and SequenceCounter, open the port
     // (when portNumber is 1..1024), ask for the parameters. Returns whether
     // the port is open; LinkPort.LastFailure() says why not.
