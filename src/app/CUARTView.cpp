@@ -334,6 +334,9 @@ void CUARTView::OnPortChosen() {
 
 void CUARTView::OnConnect() {
     if (o_.transferOwnsLink) return;
+    // Disabling the focused button would hand the focus on to the next control, a
+    // slider whose arrow keys change the unit: the port list takes it instead.
+    if (connect_->hasFocus()) combo_->setFocus(Qt::OtherFocusReason);
     connect_->setEnabled(false);
     const bool wasOpen = o_.LinkPort.IsOpen();
     SetStatusText(QString::fromLatin1(kNotConnected));

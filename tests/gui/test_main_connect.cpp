@@ -12,6 +12,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -145,6 +146,19 @@ TEST_F(Connect, AUnitLeftInItsBootLoaderIsRecognised) {
             QStringLiteral("the Orvex is in its boot loader: choose a firmware file and press Upgrade"));
     })) << frame().statusDetail().toStdString();
     EXPECT_EQ(view().connectStage(), 0);
+}
+
+TEST_F(Connect, ConnectFromTheKeyboardLeavesTheFocusOnThePortList) {
+    StartSim();
+    OpenFrame();
+    ChoosePort(sim().linkPath());
+    frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
+    Button(MainFormIds::Connect)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Button(MainFormIds::Connect), Qt::Key_Space);
+    // Never a slider, whose arrow keys would change the unit.
+    EXPECT_EQ(QApplication::focusWidget(), view().portList());
+    ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }));
 }
 
 TEST_F(Connect, ChoosingAPortEnablesConnectAtOnce) {
