@@ -205,17 +205,30 @@ void CStep3::InitPage() {
 
     silence_ = AddStatic(MonitorPageIds::Silence,
                          QStringLiteral("The Orvex sends no status reports: the values shown are not live."),
-                         DluRect(90, 142, 230, 10));
+                         DluRect(90, 134, 180, 20));
     silence_->hide();
     silenceTimer_.setSingleShot(true);
     silenceTimer_.setInterval(kSilenceMs);
-    connect(&silenceTimer_, &QTimer::timeout, this, [this] { SetStale(true); });
+    connect(&silenceTimer_, &QTimer::timeout, this, &CStep3::OnSilenceCheck);
+}
+
+// Silent means nothing came from the unit at all: a report cut by the 90-byte
+// chunks of the receive procedure is not yet a unit that stopped reporting.
+void CStep3::OnSilenceCheck() {
+    const uint32_t read = orvex().LinkPort.BytesRead();
+    if (read != bytesAtCheck_) {
+        bytesAtCheck_ = read;
+        silenceTimer_.start();
+        return;
+    }
+    SetStale(true);
 }
 
 // The reports are asked for while the page is on screen: from then on each
 // one must follow the last within kSilenceMs.
 void CStep3::showEvent(QShowEvent* e) {
     CWizardPage::showEvent(e);
+    bytesAtCheck_ = orvex().LinkPort.BytesRead();
     silenceTimer_.start();
 }
 

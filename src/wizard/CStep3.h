@@ -36,7 +36,7 @@ public:
     static int DisplayValue(int word);
 
     bool conditionMode() const { return conditionMode_ != 0; }
-    // The reports have stopped: the values shown are not live.
+    // The unit has sent nothing for kSilenceMs: the values shown are not live.
     bool stale() const { return stale_; }
     // Ten reports a second; five missed ones and the page says so.
     static constexpr int kSilenceMs = 500;
@@ -57,6 +57,7 @@ private:
     void ShowGainLabels();
     void OnSetFailsafe();
     void SetStale(bool stale);
+    void OnSilenceCheck();
 
     int conditionMode_;
     std::array<CSignalBar*, 6> bars_{};
@@ -66,4 +67,5 @@ private:
     QLabel* silence_ = nullptr;
     QTimer silenceTimer_;
     bool stale_ = false;
+    uint32_t bytesAtCheck_ = 0;  // the port's count of bytes read at the last check
 };

@@ -178,6 +178,8 @@ TEST_F(MonitorPage, ValuesAreMarkedNotLiveWhenTheReportsStop) {
     OpenOnMonitorPage();
     auto& page = static_cast<CStep3&>(Page());
     auto* note = page.findChild<QLabel*>(ControlName(Silence));
+    ASSERT_TRUE(WaitFor([&] { return Value(0) != "0"; }));
+    EXPECT_FALSE(note->isVisible()) << "live values marked not live";
     ASSERT_TRUE(WaitFor([&] { return page.stale(); }));
     EXPECT_TRUE(note->isVisible());
     EXPECT_FALSE(page.findChild<QLabel*>(ControlName(kValues[0]))->isEnabled());
