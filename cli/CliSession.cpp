@@ -1,5 +1,6 @@
 #include "cli/CliSession.h"
 
+#include "cli/StopSignals.h"
 #include "link/LinkTrace.h"
 #include "link/PortList.h"
 #include "params/UnitHistory.h"
@@ -37,8 +38,8 @@ std::string CliSession::ResolvePort(const std::string& nameOrPath) {
 bool CliSession::Pump(int timeoutMs) {
     const int64_t untilDeadline = o_.session.nextDeadline() - LinkSession::NowMs();
     lost_ = false;
-    if (const auto n = window_.Wait(static_cast<int>(std::clamp<int64_t>(untilDeadline, 0, timeoutMs))))
-        o_.session.Dispatch(*n);
+    const int64_t wait = std::min<int64_t>(std::clamp<int64_t>(untilDeadline, 0, timeoutMs), kStopSliceMs);
+    if (const auto n = window_.Wait(static_cast<int>(wait))) o_.session.Dispatch(*n);
     o_.session.CheckDeadlines();
     return !lost_;
 }
@@ -53,6 +54,10 @@ bool CliSession::Connect(const std::string& port, int timeoutMs, std::string& er
     while (receiver_.connectStage() < 2) {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (StopSignal() != 0) {
+            error = path_ + ": the connect was interrupted";
+            return false;
+        }
         if (left.count() <= 0) {
             error = DescribeSilentConnect(path_, receiver_.bootLoaderSeen(),
                                           "send it a firmware file with 'quillon-cli flash " + port + " FILE'");
@@ -77,11 +82,19 @@ int CliFail(const std::string& message) {
 AnswerOutcome CliSession::WaitForAnswer(int timeoutMs, int* replyType) {
     if (!o_.LinkPort.IsOpen()) return AnswerOutcome::LinkLost;
     std::optional<AnswerOutcome> outcome;
-    o_.session.Await(o_.link.SequenceCounter, timeoutMs, [&](AnswerOutcome o, int type) {
-        outcome = o;
-        if (replyType) *replyType = type;
-    });
-    while (!outcome) Pump(timeoutMs);
+    const LinkSession::WaitId wait =
+        o_.session.Await(o_.link.SequenceCounter, timeoutMs, [&](AnswerOutcome o, int type) {
+            outcome = o;
+            if (replyType) *replyType = type;
+        });
+    while (!outcome) {
+        if (StopSignal() != 0) {
+            // Interrupted: the answer is not waited for any longer.
+            o_.session.CancelWait(wait);
+            return AnswerOutcome::NoAnswer;
+        }
+        Pump(timeoutMs);
+    }
     if (*outcome == AnswerOutcome::NoAnswer) Trace(TraceKind::Timeout, path_ + ": no answer to the last frame");
     return *outcome;
 }

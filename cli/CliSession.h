@@ -25,19 +25,20 @@ public:
     // A device path, or the name of a port registered by orvex-sim.
     static std::string ResolvePort(const std::string& nameOrPath);
 
-    // Runs the connect handshake; false with a message on failure. A completed
-    // connect keeps the unit's image in the history (a failure there is only
-    // reported on standard error).
+    // Runs the connect handshake; false with a message on failure or a stop
+    // signal. A completed connect keeps the unit's image in the history (a
+    // failure there is only reported on standard error).
     bool Connect(const std::string& port, int timeoutMs, std::string& error);
     // Waits for one notification (and no longer than the session's next
-    // deadline) and hands it to the session. Returns false when the link
-    // reported that the adapter is gone.
+    // deadline or kStopSliceMs) and hands it to the session. Returns false
+    // when the link reported that the adapter is gone.
     bool Pump(int timeoutMs);
     // Waits for the device's answer to the last frame sent: only then is the
     // frame known to have arrived (closing the port discards what the device
     // has not read yet). Every frame that comes in is looked at, so a late
     // status report or acknowledgement cannot hide the answer. replyType, when
-    // given, receives the answer's reply type.
+    // given, receives the answer's reply type. A stop signal ends the wait
+    // as NoAnswer.
     AnswerOutcome WaitForAnswer(int timeoutMs, int* replyType = nullptr);
     // The image and status as the unit last reported them, dated now.
     UnitBackup Snapshot() const;

@@ -1,6 +1,7 @@
 #include "cli/Flash.h"
 
 #include "cli/CliSession.h"
+#include "cli/StopSignals.h"
 #include "firmware/FirmwareImage.h"
 #include "link/CSerialPort.h"
 #include "link/LinkError.h"
@@ -12,9 +13,6 @@
 #include <cstdio>
 
 namespace {
-
-// Even with no deadline pending the loop looks at the port this often.
-constexpr int64_t kLongestWaitMs = 1000;
 
 int64_t NowMs() {
     using namespace std::chrono;
@@ -69,8 +67,10 @@ XmodemOutcome RunFirmwareTransfer(CSerialPort& port,
     if (observe) observe(sender);
     // The port posts a hang-up after the bytes that came before it, so an
     // answer that arrived just before the line dropped still counts.
+    // A stop signal stops the transfer as the Cancel button does.
     while (!sender.Finished()) {
-        const int64_t wait = std::clamp<int64_t>(sender.NextDeadline() - NowMs(), 0, kLongestWaitMs);
+        if (StopSignal() != 0) sender.Cancel();
+        const int64_t wait = std::clamp<int64_t>(sender.NextDeadline() - NowMs(), 0, kStopSliceMs);
         if (const auto n = window.Wait(static_cast<int>(wait))) {
             if (n->message == WM_PORT_RECEIVE && n->wParam == port.PortNumber()) {
                 takeReceived();

@@ -17,8 +17,9 @@ int Flash(const std::vector<std::string>& args);
 
 // Runs one transfer to its end on a port that is open, reads through its
 // receive queue and notifies window. Waits only for the window's
-// notifications and the sender's next deadline. observe, when set, is called
-// after every step of the sender (bytes taken, clock tick, hang-up).
+// notifications and the sender's next deadline; a stop signal cancels it.
+// observe, when set, is called after every step of the sender (bytes taken,
+// clock tick, hang-up).
 XmodemOutcome RunFirmwareTransfer(CSerialPort& port,
                                   QueueNotifyWindow& window,
                                   std::vector<uint8_t> fileBytes,

@@ -1,13 +1,13 @@
 #include "cli/Monitor.h"
 
 #include "cli/CliSession.h"
+#include "cli/StopSignals.h"
 #include "link/LinkTrace.h"
 #include "params/ParameterTable.h"
 #include "params/WindowReceiver.h"
 #include "protocol/StatusReport.h"
 
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -15,24 +15,12 @@ namespace {
 // The device reports about ten times a second; this long without a report
 // means it is not reporting at all.
 constexpr int kSilenceLimitMs = 5000;
-constexpr int kWaitSliceMs = 200;  // how often an interrupt is noticed
 constexpr long kMaxCount = 1000000;
 constexpr int kStopAnswerMs = 1000;  // how long the device may take to confirm the stop
 
-volatile std::sig_atomic_t interrupted = 0;
-extern "C" void OnInterrupt(int) { interrupted = 1; }
-
-void CatchInterrupts() {
-    struct sigaction sa {};
-    sa.sa_handler = OnInterrupt;
-    sigemptyset(&sa.sa_mask);
-    sigaction(SIGINT, &sa, nullptr);
-    sigaction(SIGTERM, &sa, nullptr);
-}
-
 struct MonitorArgs {
     std::string port;
-    long count = 0;  // 0: until interrupted
+    long count = 0;  // 0: until a stop signal
 };
 
 bool ParseCount(const std::string& text, long& count) {
@@ -73,14 +61,14 @@ void PrintReport(const StatusReport& r, bool conditionMode) {
     std::fflush(stdout);
 }
 
-// Shows reports until interrupted, count reached, the port gone or the device
+// Shows reports until a stop signal, count reached, the port gone or the device
 // silent. Returns the exit status.
 int ShowReports(CliSession& s, ReceiveStage& stage, long count, uint64_t& noiseBytes) {
     Orvex& o = s.orvex();
     auto lastReport = std::chrono::steady_clock::now();
     long shown = 0;
-    while (!interrupted && (count == 0 || shown < count)) {
-        const auto n = s.window().Wait(kWaitSliceMs);
+    while (StopSignal() == 0 && (count == 0 || shown < count)) {
+        const auto n = s.window().Wait(kStopSliceMs);
         if (n && n->message == WM_PORT_ERROR && n->lParam == kPortErrorGone) {
             std::fprintf(stderr, "\nquillon-cli: %s: the port is gone\n", s.path().c_str());
             return 1;
@@ -117,7 +105,7 @@ void StopReports(CliSession& s, ReceiveStage& stage) {
     o.LinkPort.Flush();
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kStopAnswerMs);
     while (std::chrono::steady_clock::now() < deadline) {
-        const auto n = s.window().Wait(kWaitSliceMs);
+        const auto n = s.window().Wait(kStopSliceMs);
         if (!n) continue;
         if (n->message == WM_PORT_ERROR && n->lParam == kPortErrorGone) return;
         if (n->message == WM_PORT_RECEIVE && ReceiveForWindow(o, stage, n->wParam).answered) return;
@@ -134,7 +122,6 @@ int Monitor(const std::vector<std::string>& args) {
         std::fprintf(stderr, "quillon-cli: %s\n", error.c_str());
         return 1;
     }
-    CatchInterrupts();
     ReceiveStage stage(4096);  // the Monitor page's queue size
     Command::RequestStatus(s.orvex());
     uint64_t noiseBytes = 0;

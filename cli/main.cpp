@@ -9,6 +9,7 @@
 #include "cli/Flash.h"
 #include "cli/Json.h"
 #include "cli/Monitor.h"
+#include "cli/StopSignals.h"
 #include "link/PortList.h"
 #include "params/ParameterTable.h"
 #include "protocol/FrameTrace.h"
@@ -175,6 +176,7 @@ int main(int argc, char** argv) {
             args.erase(json);
         }
         if (args.size() < c.minArgs || args.size() > c.maxArgs) return Usage();
+        CatchStopSignals();
         const int status = c.run(args);
         // The session's last close is logged before the file goes.
         SetTraceHandler({});
@@ -182,6 +184,7 @@ int main(int argc, char** argv) {
             traceFailed = errno;
             std::fprintf(stderr, "quillon-cli: the trace could not be written: %s\n", std::strerror(errno));
         }
+        if (const int signal = StopSignal()) return 128 + signal;
         return status != 0 ? status : traceFailed != 0 ? 1 : 0;
     }
     return Usage();

@@ -30,6 +30,33 @@ bool MakeDir(const std::string& path, std::string& error) {
     return true;
 }
 
+// Points a link at target through a hidden temporary link, so anyone listing
+// the ports sees the old link or the new one, never none.
+bool ReplaceLink(const std::string& ports, const std::string& name, const std::string& target, std::string& error) {
+    const std::string link = ports + "/" + name;
+    const std::string temp = ports + "/." + name + ".new." + std::to_string(getpid());
+    ::unlink(temp.c_str());
+    if (symlink(target.c_str(), temp.c_str()) != 0) {
+        error = "cannot create link " + temp + ": " + std::strerror(errno);
+        return false;
+    }
+    if (rename(temp.c_str(), link.c_str()) != 0) {
+        error = "cannot create link " + link + ": " + std::strerror(errno);
+        ::unlink(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+// Unlinks path if it is a link to text.
+void RemoveLinkTo(const std::string& path, const std::string& text) {
+    char buffer[4096];
+    const ssize_t n = readlink(path.c_str(), buffer, sizeof buffer - 1);
+    if (n < 0) return;
+    buffer[n] = '\0';
+    if (text == buffer) ::unlink(path.c_str());
+}
+
 }  // namespace
 
 std::string RuntimeDir() {
@@ -48,33 +75,23 @@ bool PortRegistration::add(const std::string& name, const std::string& target, s
         error = link + " exists and is not a symbolic link; not replacing it";
         return false;
     }
-    // A link left behind by a simulator that was killed is replaced; the
-    // rename makes the switch atomic for anyone listing the ports.
-    const std::string temp = ports + "/." + name + ".new." + std::to_string(getpid());
-    ::unlink(temp.c_str());
-    if (symlink(target.c_str(), temp.c_str()) != 0) {
-        error = "cannot create link " + temp + ": " + std::strerror(errno);
-        return false;
-    }
-    if (rename(temp.c_str(), link.c_str()) != 0) {
-        error = "cannot create link " + link + ": " + std::strerror(errno);
-        ::unlink(temp.c_str());
-        return false;
-    }
+    // A link left behind by a simulator that was killed is replaced. The
+    // owner's pid goes first, in a hidden link beside it (.<name>.pid -> the
+    // pid), so the port list can tell a link whose simulator has gone.
+    const std::string pid = std::to_string(getpid());
+    if (!ReplaceLink(ports, "." + name + ".pid", pid, error) || !ReplaceLink(ports, name, target, error)) return false;
     linkPath_ = link;
+    pidPath_ = ports + "/." + name + ".pid";
+    pid_ = pid;
     target_ = target;
     return true;
 }
 
 void PortRegistration::remove() {
     if (linkPath_.empty()) return;
-    char buffer[4096];
-    ssize_t n = readlink(linkPath_.c_str(), buffer, sizeof buffer - 1);
-    if (n >= 0) {
-        buffer[n] = '\0';
-        // Another simulator may have taken the name over since; leave its link.
-        if (target_ == buffer) ::unlink(linkPath_.c_str());
-    }
+    // Another simulator may have taken the name over since; leave its links.
+    RemoveLinkTo(linkPath_, target_);
+    RemoveLinkTo(pidPath_, pid_);
     linkPath_.clear();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Makes the simulated port discoverable: a symbolic link
-// <runtime>/orvex/ports/<name> -> the pty slave, removed again at exit.
+// <runtime>/orvex/ports/<name> -> the pty slave, and beside it
+// .<name>.pid -> the simulator's pid, both removed again at exit.
 
 #include <string>
 
@@ -19,13 +20,15 @@ public:
     // Creates the directories (0700) and the link; on failure returns false
     // and sets error.
     bool add(const std::string& name, const std::string& target, std::string& error);
-    // Removes the link if it still points at our target. Async-signal-safe
-    // enough for an exit path: only readlink and unlink.
+    // Removes the links that are still ours. Async-signal-safe enough for an
+    // exit path: only readlink and unlink.
     void remove();
     const std::string& linkPath() const { return linkPath_; }
 
 private:
     std::string linkPath_;
+    std::string pidPath_;
+    std::string pid_;
     std::string target_;
 };
 

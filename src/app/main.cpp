@@ -1,6 +1,7 @@
 // quillon: the Orvex configuration program.
 
 #include "app/CUARTApp.h"
+#include "app/StopSignalWatcher.h"
 #include "widgets/ApplicationFilters.h"
 
 #include <QApplication>
@@ -15,9 +16,11 @@ int main(int argc, char** argv) {
         return std::printf("usage: quillon [--version | --help]\nThe Orvex configuration program.\n") < 0;
     QApplication application(argc, argv);
     InstallApplicationFilters();
+    const StopSignalWatcher stopSignals;
     CUARTApp app;
     if (!app.InitInstance()) return 1;
     const int result = QApplication::exec();
     app.ExitInstance();
-    return result;
+    // Ended by a signal: the status a shell expects of it.
+    return stopSignals.caught() != 0 ? 128 + stopSignals.caught() : result;
 }

@@ -105,6 +105,60 @@ std::map<std::string, std::string> StableNames(const std::string& devDir) {
     return names;
 }
 
+std::string ReadLink(const std::string& path) {
+    char target[PATH_MAX];
+    const ssize_t n = readlink(path.c_str(), target, sizeof target);
+    return n > 0 ? std::string(target, static_cast<size_t>(n)) : std::string();
+}
+
+// Whether pid runs (and is not a dead, unreaped process): /proc/<pid>/stat
+// reads "<pid> (<name>) <state> ...".
+bool Runs(const std::string& pid) {
+    std::ifstream file("/proc/" + pid + "/stat");
+    std::string stat;
+    std::getline(file, stat);
+    const size_t close = stat.rfind(')');
+    return close != std::string::npos && close + 2 < stat.size() && stat[close + 2] != 'Z';
+}
+
+// Whether pid holds the master of /dev/pts/<n>, as far as the kernel tells
+// (the master's fdinfo has "tty-index: <n>"); true when it does not tell.
+bool HoldsPty(const std::string& pid, const std::string& ptsPath) {
+    const std::string prefix = "/dev/pts/";
+    if (ptsPath.rfind(prefix, 0) != 0) return true;
+    const std::string index = ptsPath.substr(prefix.size());
+    const std::string dir = "/proc/" + pid + "/fdinfo";
+    bool told = false;
+    for (const std::string& fd : DirectoryNames(dir)) {
+        std::ifstream info(dir + "/" + fd);
+        for (std::string line; std::getline(info, line);) {
+            if (line.rfind("tty-index:", 0) != 0) continue;
+            std::string value = line.substr(10);
+            value.erase(0, value.find_first_not_of(" \t"));
+            if (value == index) return true;
+            told = true;
+        }
+    }
+    return !told;
+}
+
+// orvex-sim leaves .<name>.pid -> its pid beside its link <name>. A link whose
+// simulator was killed is removed (unless another simulator took the name
+// over meanwhile): its pty number may belong to another terminal by now.
+bool LeftByAKilledSimulator(const std::string& dir, const std::string& name) {
+    const std::string link = dir + "/" + name;
+    const std::string pidLink = dir + "/." + name + ".pid";
+    const std::string target = ReadLink(link);
+    const std::string pid = ReadLink(pidLink);
+    if (pid.empty()) return false;  // registered before simulators told their pid
+    if (pid.find_first_not_of("0123456789") == std::string::npos && Runs(pid) && HoldsPty(pid, target)) return false;
+    if (ReadLink(pidLink) == pid && ReadLink(link) == target) {
+        ::unlink(link.c_str());
+        ::unlink(pidLink.c_str());
+    }
+    return true;
+}
+
 std::string UserName() {
     const uid_t uid = getuid();
     passwd pw{};
@@ -186,8 +240,8 @@ std::vector<PortEntry> ListSimulatedPorts() {
     std::vector<PortEntry> ports;
     for (const std::string& name : names) {
         const std::string path = dir + "/" + name;
-        // A link whose simulator has gone points nowhere.
-        if (!IsSymlink(path) || !Exists(path)) continue;
+        // A link whose simulator has gone points nowhere, or its pid is gone.
+        if (!IsSymlink(path) || !Exists(path) || LeftByAKilledSimulator(dir, name)) continue;
         PortEntry entry;
         entry.path = path;
         entry.simulated = true;

@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
+#include <unistd.h>
+#include <csignal>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -69,19 +73,39 @@ TEST(CliMonitor, ShowsTheRequestedNumberOfReportsAndStopsTheDevice) {
     EXPECT_EQ(req.back(), 0);
 }
 
-TEST(CliMonitor, AnInterruptEndsItAndTheDeviceStopsReporting) {
+// Ctrl+C, or the session's end: the monitor ends as at its count, the device is
+// told to stop, the port is free for the next opener at once, and the exit
+// status is the one a shell expects of a program ended by that signal.
+class CliMonitorSignal : public testing::TestWithParam<int> {};
+
+TEST_P(CliMonitorSignal, EndsItTheDeviceStopsReportingAndThePortIsFree) {
+    const int signal = GetParam();
     SimProcess sim({.args = {"--baud", "0"}});
-    // Read until two report lines have shown, then interrupt as Ctrl+C does.
+    // Read until two report lines have shown, then send the signal.
     const InterruptedCli r = RunCliUntilInterrupted(
-        {"monitor", sim.portPath()}, [](const std::string& text) { return ReportLines(text).size() >= 2; }, kWaitMs);
+        {"monitor", sim.portPath()}, [](const std::string& text) { return ReportLines(text).size() >= 2; }, kWaitMs,
+        signal);
     const std::string& text = r.out;
     const int status = r.waitStatus;
     EXPECT_GE(ReportLines(text).size(), 2u) << text;
     ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(WEXITSTATUS(status), 128 + signal);
     ASSERT_TRUE(sim.waitForLog("status-stream off", kWaitMs)) << sim.logText();
     EXPECT_EQ(QueryRequests(sim).back(), 0);
+    // The exclusive flag is gone (root ignores it, so it is asked for), the lock too.
+    const int fd = open(sim.portPath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    int exclusive = -1;
+    EXPECT_EQ(ioctl(fd, TIOCGEXCL, &exclusive), 0);
+    EXPECT_EQ(exclusive, 0);
+    close(fd);
+    const CliResult info = RunCli("info " + sim.portPath());
+    EXPECT_EQ(info.status, 0) << info.out;
 }
+
+INSTANTIATE_TEST_SUITE_P(Signals, CliMonitorSignal, testing::Values(SIGINT, SIGTERM), [](const auto& info) {
+    return std::string(info.param == SIGINT ? "SIGINT" : "SIGTERM");
+});
 
 TEST(CliMonitor, ABadCountIsRefusedBeforeConnecting) {
     SimProcess sim({.args = {"--baud", "0"}});

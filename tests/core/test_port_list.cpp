@@ -8,8 +8,10 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -36,6 +38,19 @@ std::vector<std::string> Paths(const std::vector<PortEntry>& entries) {
     std::vector<std::string> paths;
     for (const PortEntry& e : entries) paths.push_back(e.path);
     return paths;
+}
+
+// The pid of a child that was killed with SIGKILL and reaped.
+pid_t KilledProcess() {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        pause();
+        _exit(0);
+    }
+    kill(pid, SIGKILL);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return pid;
 }
 
 // Points XDG_RUNTIME_DIR somewhere for one test and puts it back afterwards.
@@ -67,6 +82,11 @@ protected:
     void Register(const std::string& name, const fs::path& target) {
         fs::create_directories(PortsDir());
         fs::create_symlink(target, PortsDir() / name);
+    }
+    // As orvex-sim registers: its pid in .<name>.pid beside the link.
+    void Register(const std::string& name, const fs::path& target, pid_t owner) {
+        Register(name, target);
+        Register("." + name + ".pid", std::to_string(owner));
     }
 
     fs::path runtime_;
@@ -226,15 +246,18 @@ TEST_F(SimulatedPorts, RegisteredLinksFollowTheRealPortsSortedByName) {
     const fs::path target = runtime_ / "pty-standing-in";
     Touch(target);
     Register("orvex10", target);
-    Register("orvex2", target);
+    Register("orvex2", target, getpid());
     Register("left-behind", runtime_ / "no-such-pty");
-    Register(".orvex3.new.42", target);  // a registration still being made
+    Register("killed", target, KilledProcess());  // its pty number taken by another since
+    Register(".orvex3.new.42", target);           // a registration still being made
     Touch(PortsDir() / "not-a-link");
     EXPECT_EQ(SimPortsDir(), (runtime_ / "orvex" / "ports").string());
 
     const std::vector<PortEntry> sims = ListSimulatedPorts();
     const std::vector<std::string> expected = {(PortsDir() / "orvex2").string(), (PortsDir() / "orvex10").string()};
     EXPECT_EQ(Paths(sims), expected);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(PortsDir() / "killed")));
+    EXPECT_FALSE(fs::exists(fs::symlink_status(PortsDir() / ".killed.pid")));
     for (const PortEntry& p : sims) {
         EXPECT_TRUE(p.simulated);
         EXPECT_EQ(p.label, fs::path(p.path).filename().string() + " (simulated Orvex)");

@@ -776,12 +776,15 @@ TEST(SimPort, RegistersNamedLinkInPrivateDirectoriesAndRemovesItAtExit) {
     const std::string link = sim.process.linkPath();
     EXPECT_EQ(link, sim.process.runtimeDir() + "/orvex/ports/bench-7");
     EXPECT_EQ(std::filesystem::read_symlink(link).string(), sim.process.portPath());
+    const std::string pidLink = sim.process.runtimeDir() + "/orvex/ports/.bench-7.pid";
+    EXPECT_EQ(std::filesystem::read_symlink(pidLink).string(), std::to_string(sim.process.pid()));
     struct stat st {};
     ASSERT_EQ(stat((sim.process.runtimeDir() + "/orvex/ports").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
     sim.process.terminate();
     EXPECT_TRUE(WIFEXITED(sim.process.exitStatus()) && WEXITSTATUS(sim.process.exitStatus()) == 0);
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(pidLink)));
 }
 
 TEST(SimOptions, BadOptionsAreRefusedWithAMessageNamingThem) {

@@ -39,7 +39,8 @@ void AppendAvailable(int fd, std::string& text) {
 
 InterruptedCli RunCliUntilInterrupted(const std::vector<std::string>& argv,
                                       const std::function<bool(const std::string&)>& interruptWhen,
-                                      int timeoutMs) {
+                                      int timeoutMs,
+                                      int signal) {
     InterruptedCli r;
     UseTestDataHome();
     int out[2];
@@ -70,7 +71,7 @@ InterruptedCli RunCliUntilInterrupted(const std::vector<std::string>& argv,
         if (r.out.size() == before) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     if (!interruptWhen(r.out)) ADD_FAILURE() << "quillon-cli did not print what was awaited in time:\n" << r.out;
-    kill(pid, SIGINT);
+    kill(pid, signal);
     while (waitpid(pid, &r.waitStatus, 0) < 0 && errno == EINTR) {}
     close(out[0]);
     return r;

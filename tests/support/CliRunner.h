@@ -2,6 +2,7 @@
 // Runs quillon-cli as a user does, for the command-line tests: its exit status
 // and what it printed.
 
+#include <csignal>
 #include <functional>
 #include <string>
 #include <vector>
@@ -22,7 +23,8 @@ struct InterruptedCli {
 
 // Runs quillon-cli with argv (no shell), reading its standard output until
 // interruptWhen(output so far) holds or timeoutMs passes (which fails the
-// test), then sends SIGINT as Ctrl+C does and waits for it to end.
+// test), then sends signal (SIGINT: as Ctrl+C does) and waits for it to end.
 InterruptedCli RunCliUntilInterrupted(const std::vector<std::string>& argv,
                                       const std::function<bool(const std::string&)>& interruptWhen,
-                                      int timeoutMs);
+                                      int timeoutMs,
+                                      int signal = SIGINT);
