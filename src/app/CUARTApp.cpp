@@ -15,6 +15,9 @@ CUARTApp::~CUARTApp() = default;
 
 bool CUARTApp::InitInstance() {
     QApplication::setApplicationName(QStringLiteral("Quillon2.0"));
+    // Docks and Wayland shells match the window to its menu entry by this name
+    // (the app id) and by the window class, which is the application name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillon.Quillon"));
     Skin::Start("IDR_MYTYPE1", 1, 6, 0, "MYTYPE");
     link_ = std::make_unique<QtLinkAdapter>(TheOrvex().session);
     frame_ = std::make_unique<CMainFrame>(TheOrvex());
