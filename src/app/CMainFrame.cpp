@@ -13,7 +13,10 @@
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
 
+#include <sys/utsname.h>
+
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -73,10 +76,12 @@ void CMainFrame::ConnectStatus(Source* source) {
 }
 
 void CMainFrame::OnSaveLinkLog() {
-    const QString path =
+    const QString chosen =
         Dialogs::SaveFileName(this, QStringLiteral("Save Link Log"), QStringLiteral("link log (*.log)|*.log||"));
+    if (chosen.isEmpty()) return;
+    const QString path = Dialogs::WithSuffix(this, chosen, QStringLiteral(".log"), QStringLiteral("Save Link Log"));
     if (path.isEmpty()) return;
-    std::string text;
+    std::string text = LinkLogHeader();
     for (const TraceEntry& entry : linkLog_.Entries()) text += FormatTraceEntry(entry) + "\n";
     // Every write, the sync and the close are checked: a full disk keeps the old file and says so.
     const FileResult saved = SaveTextAtomically(path.toStdString(), text);
@@ -85,6 +90,18 @@ void CMainFrame::OnSaveLinkLog() {
         return;
     }
     Dialogs::Message(this, QString::fromStdString(saved.message));
+}
+
+// What support needs to read a log sent to it: the program, the system, the unit and the port.
+std::string CMainFrame::LinkLogHeader() const {
+    struct utsname system {};
+    ::uname(&system);
+    const std::string version = view_->receiver().versionText();
+    const std::string port = view_->portPath();
+    return "# Quillon link log\n# program: quillon " + QCoreApplication::applicationVersion().toStdString() + " (Qt " +
+           std::string(qVersion()) + ")\n" + "# system: " + system.sysname + " " + system.release + " " +
+           system.machine + "\n" + "# port: " + (port.empty() ? "none chosen" : port) + "\n" +
+           "# firmware: " + (version.empty() ? "not read" : version) + "\n";
 }
 
 QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int id) {

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <memory>
+#include <string>
 
 class CUARTDoc;
 class CUARTView;
@@ -77,6 +78,7 @@ private:
     // The detail as far as it fits before the progress bar, cut at the end.
     void ShowDetail();
     QAction* AddCommand(QMenu* menu, const QString& text, int id);
+    std::string LinkLogHeader() const;
     template <class Source>
     void ConnectStatus(Source* source);
 

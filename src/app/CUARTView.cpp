@@ -498,13 +498,10 @@ void CUARTView::OnFileSave() {
         Dialogs::Message(this, QString::fromLatin1(kFileNameTooShort));
         return;
     }
-    const std::string path = SavePathWithExtension(chosen.toStdString());
-    const QString target = QString::fromStdString(path);
-    // The dialog asked about the name as typed; the name with ".ini" added may be another, existing file.
-    if (target != chosen && QFileInfo::exists(target) &&
-        !Dialogs::Question(this, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(target),
-                           QStringLiteral("Save Config File")))
-        return;
+    const QString target =
+        Dialogs::WithSuffix(this, chosen, QStringLiteral(".ini"), QStringLiteral("Save Config File"));
+    if (target.isEmpty()) return;
+    const std::string path = target.toStdString();
     const ConfigFileResult result = WriteConfigFile(path, o_.config, o_.image, panel_->values());
     if (!result.ok) {
         qCWarning(lcAppConfig) << "save failed:" << QString::fromStdString(result.message);

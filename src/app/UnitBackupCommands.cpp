@@ -127,7 +127,11 @@ bool UnitBackupCommands::Ready() const {
 
 void UnitBackupCommands::OnBackup() {
     if (!Ready()) return;
-    path_ = Dialogs::SaveFileName(view_, QString::fromLatin1(kBackupTitle), QString::fromLatin1(kBackupFilter));
+    const QString chosen =
+        Dialogs::SaveFileName(view_, QString::fromLatin1(kBackupTitle), QString::fromLatin1(kBackupFilter));
+    if (chosen.isEmpty()) return;
+    // The restore dialog lists *.orvex files.
+    path_ = Dialogs::WithSuffix(view_, chosen, QStringLiteral(".orvex"), QString::fromLatin1(kBackupTitle));
     if (path_.isEmpty()) return;
     Ask(Step::Backup);
 }

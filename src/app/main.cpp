@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     QApplication application(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
     // Qt has taken its own options (-platform, -style ...); anything left is a mistake.
     if (const QStringList rest = QApplication::arguments().mid(1); !rest.isEmpty()) {
         std::fprintf(stderr, "quillon: unknown option '%s'\nusage: quillon [--version | --help]\n",

@@ -3,6 +3,7 @@
 
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
@@ -123,6 +124,15 @@ bool Question(QWidget* parent, const QString& text, const QString& title) {
     }
     return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
            QMessageBox::Yes;
+}
+
+QString WithSuffix(QWidget* parent, const QString& chosen, const QString& suffix, const QString& title) {
+    if (chosen.endsWith(suffix, Qt::CaseInsensitive)) return chosen;
+    const QString target = chosen + suffix;
+    if (QFileInfo::exists(target) &&
+        !Question(parent, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(target), title))
+        return QString();
+    return target;
 }
 
 QString QtFilter(const QString& filter) {

@@ -31,6 +31,11 @@ QString OpenFileName(QWidget* parent, const QString& title, const QString& filte
 QString SaveFileName(QWidget* parent, const QString& title, const QString& filter, const QString& dir = QString());
 // Yes / No; true for Yes.
 bool Question(QWidget* parent, const QString& text, const QString& title);
+// The name chosen in a save dialog with `suffix` (".log") added when it does
+// not end in it (in any case). The dialog asked about the name as typed: when
+// the name with the suffix is another, existing file, this asks before it is
+// replaced, and gives "" when the answer is No.
+QString WithSuffix(QWidget* parent, const QString& chosen, const QString& suffix, const QString& title);
 
 // Turns a filter written as "conif file (*.ini)|*.ini||" or "Bin File|*.bin|"
 // into the Qt form ("conif file (*.ini)", "Bin File (*.bin)"; pairs joined by

@@ -197,13 +197,15 @@ TEST_F(Connect, UnitThatStopsAnsweringIsShownUntilItAnswersAgainAndTheLinkLogKee
     ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }));
     EXPECT_TRUE(LampsShow(view(), 242));
 
+    // Typed without its extension: the log gets it, as the dialog's filter shows.
     const std::string saved = runtime_.file("link.log");
-    Dialogs::QueueAnswer(QString::fromStdString(saved));
+    Dialogs::QueueAnswer(QString::fromStdString(runtime_.file("link")));
     frame().saveLinkLogAction()->trigger();
     ASSERT_EQ(Dialogs::TakeRequests().size(), 1);
     std::ifstream in(saved);
     const std::string log((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    for (const char* text : {" open ", "seq   5 parameters", "time-out", "seq   6 acknowledgement"})
+    for (const char* text : {"# program: quillon ", "# firmware: V1.05", " open ", "seq   5 parameters", "time-out",
+                             "seq   6 acknowledgement"})
         EXPECT_NE(log.find(text), std::string::npos) << text << "\n" << log;
 }
 
