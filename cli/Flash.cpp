@@ -5,6 +5,7 @@
 #include "firmware/FirmwareImage.h"
 #include "link/CSerialPort.h"
 #include "link/LinkError.h"
+#include "link/LinkTrace.h"
 #include "link/NotifyWindow.h"
 #include "link/PortList.h"
 
@@ -55,12 +56,18 @@ XmodemOutcome RunFirmwareTransfer(CSerialPort& port,
                                   std::vector<uint8_t> fileBytes,
                                   const XmodemTimings& timings,
                                   const std::function<void(const XmodemSender&)>& observe) {
-    XmodemSender sender([&port](const uint8_t* data, size_t n) { port.Write(data, static_cast<uint32_t>(n)); },
-                        timings);
+    XmodemSender sender(
+        [&port](const uint8_t* data, size_t n) {
+            port.Write(data, static_cast<uint32_t>(n));
+            Trace(TraceKind::Sent, port.DeviceName(), data, n);
+        },
+        timings);
     // Whatever the port held before is not the loader's answer.
     port.RxQueue().Clear();
     const auto takeReceived = [&] {
         const std::vector<uint8_t> bytes = TakeReceived(port);
+        // One entry a byte: the loader answers with single bytes.
+        for (uint8_t b : bytes) Trace(TraceKind::Received, port.DeviceName(), &b, 1);
         sender.OnBytes(bytes.data(), bytes.size(), NowMs());
     };
     sender.Begin(std::move(fileBytes), NowMs());

@@ -3,6 +3,7 @@
 #include "app/UserSettings.h"
 #include "firmware/FirmwareImage.h"
 #include "link/LinkError.h"
+#include "link/LinkTrace.h"
 #include "params/Orvex.h"
 #include "widgets/AppLog.h"
 #include "widgets/Dialogs.h"
@@ -92,7 +93,11 @@ void FirmwareUpgrade::OpenPortIfClosed() {
 void FirmwareUpgrade::Start(std::vector<uint8_t> fileBytes) {
     CSerialPort& port = orvex_.LinkPort;
     sender_ = std::make_unique<XmodemSender>(
-        [&port](const uint8_t* data, size_t n) { port.Write(data, static_cast<uint32_t>(n)); }, timings_);
+        [&port](const uint8_t* data, size_t n) {
+            port.Write(data, static_cast<uint32_t>(n));
+            Trace(TraceKind::Sent, port.DeviceName(), data, n);
+        },
+        timings_);
     sender_->SetStatusSink([this](const std::string& text) { emit statusTextChanged(QString::fromStdString(text)); });
     sender_->SetProgressSink([this](int percent) { emit progressChanged(percent); });
     orvex_.session.Push(this);
@@ -111,6 +116,8 @@ void FirmwareUpgrade::OnLinkReceive(int portNumber) {
     if (!sender_ || portNumber != orvex_.LinkPort.PortNumber() || count == 0) return;
     std::vector<uint8_t> bytes(count);
     bytes.resize(queue.Take(bytes.data(), count));
+    // One entry a byte: the loader answers with single bytes.
+    for (uint8_t b : bytes) Trace(TraceKind::Received, orvex_.LinkPort.DeviceName(), &b, 1);
     sender_->OnBytes(bytes.data(), bytes.size(), NowMs());
     AfterSenderCall();
 }

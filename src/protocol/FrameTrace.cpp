@@ -81,9 +81,32 @@ bool FrameBody(const std::vector<uint8_t>& raw, size_t& begin, size_t& length) {
     return false;
 }
 
+// The boot loader's side of a firmware transfer: XMODEM-CRC bytes, not frames.
+std::string DescribeLoaderBytes(const TraceEntry& entry) {
+    const std::vector<uint8_t>& b = entry.bytes;
+    if (entry.kind == TraceKind::Sent && b.size() == 133 && b[0] == 0x01) return "XMODEM block " + std::to_string(b[1]);
+    if (b.size() != 1) return "not a frame";
+    switch (b[0]) {
+        case 0x04:
+            return "XMODEM end of transfer (EOT)";
+        case 0x06:
+            return "loader ACK";
+        case 0x15:
+            return "loader NAK";
+        case 0x18:
+            return "cancel (CAN)";
+        case 0x43:
+            return "loader ready (C)";
+        case 0x64:
+            return "loader wake-up";
+        default:
+            return "not a frame";
+    }
+}
+
 std::string DescribeFrame(const TraceEntry& entry) {
     size_t begin = 0, n = 0;
-    if (!FrameBody(entry.bytes, begin, n)) return "not a frame";
+    if (!FrameBody(entry.bytes, begin, n)) return DescribeLoaderBytes(entry);
     const uint8_t* body = entry.bytes.data() + begin;
     char text[96];
     if (entry.kind == TraceKind::Sent) {

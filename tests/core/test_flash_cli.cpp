@@ -129,8 +129,13 @@ TEST(FlashCli, SendsTheImageToTheLoaderWithProgress) {
     const std::string file = WriteFirmware(dir, firmware);
     SimProcess sim({.args = {"--bootloader", "--baud", "0", "--firmware-out", dir.file("loader.bin")}});
 
-    const CliResult r = RunCli("flash " + sim.portPath() + " " + Quoted(file));
+    const CliResult r = RunCli("--trace " + dir.file("flash.log") + " flash " + sim.portPath() + " " + Quoted(file));
     EXPECT_EQ(r.status, 0) << r.out;
+    // The support log holds the transfer too, not only the open and close.
+    const std::vector<uint8_t> log = ReadFileBytes(dir.file("flash.log"));
+    const std::string trace(log.begin(), log.end());
+    for (const char* entry : {"loader wake-up", "loader ready (C)", "XMODEM block 8", "loader ACK", "(EOT)"})
+        EXPECT_TRUE(Contains(trace, entry)) << entry << "\n" << trace;
     EXPECT_TRUE(Contains(r.out, "Firmware Update: transfered packets:1/total packets:8")) << r.out;
     EXPECT_TRUE(Contains(r.out, "Firmware Update: transfered packets:8/total packets:8  100%")) << r.out;
     EXPECT_TRUE(Contains(r.out, "Firmware update complete!")) << r.out;
