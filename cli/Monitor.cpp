@@ -1,6 +1,7 @@
 #include "cli/Monitor.h"
 
 #include "cli/CliSession.h"
+#include "cli/ReportScanner.h"
 #include "cli/StopSignals.h"
 #include "link/LinkTrace.h"
 #include "params/ParameterTable.h"
@@ -63,26 +64,29 @@ void PrintReport(const StatusReport& r, bool conditionMode) {
 
 // Shows reports until a stop signal, count reached, the port gone or the device
 // silent. Returns the exit status.
-int ShowReports(CliSession& s, ReceiveStage& stage, long count, uint64_t& noiseBytes) {
+int ShowReports(CliSession& s, long count, uint64_t& noiseBytes) {
     Orvex& o = s.orvex();
     auto lastReport = std::chrono::steady_clock::now();
     long shown = 0;
+    ReportScanner scanner([&](const StatusReport& report) {
+        if (count != 0 && shown >= count) return;
+        PrintReport(report, o.config[CV::AuxFunction] != 0);
+        lastReport = std::chrono::steady_clock::now();
+        ++shown;
+    });
+    ReceiveStage stage(4096);  // the Monitor page's queue size
+    std::vector<uint8_t> bytes;
     while (StopSignal() == 0 && (count == 0 || shown < count)) {
         const auto n = s.window().Wait(kStopSliceMs);
         if (n && n->message == WM_PORT_ERROR && n->lParam == kPortErrorGone) {
             std::fprintf(stderr, "\nquillon-cli: %s: the port is gone\n", s.path().c_str());
             return 1;
         }
-        if (n && n->message == WM_PORT_RECEIVE) {
-            // Only a valid status report is shown and counted; the rest is noise.
-            const WindowReceive r = ReceiveForWindow(o, stage, n->wParam);
-            noiseBytes += r.noiseBytes;
-            if (r.answered && r.statusReport) {
-                PrintReport(r.status, o.config[CV::AuxFunction] != 0);
-                lastReport = std::chrono::steady_clock::now();
-                ++shown;
-                continue;
-            }
+        if (n && n->message == WM_PORT_RECEIVE && n->wParam == o.LinkPort.PortNumber()) {
+            // Every valid status report is shown; only bytes in no valid frame are noise.
+            stage.Drain(o.LinkPort);
+            while (stage.TakeAny(bytes)) scanner.Feed(bytes.data(), bytes.size());
+            noiseBytes = scanner.noiseBytes();
         }
         if (std::chrono::steady_clock::now() - lastReport > std::chrono::milliseconds(kSilenceLimitMs)) {
             std::fprintf(stderr, "%squillon-cli: %s: the Orvex sends no status reports\n", shown ? "\n" : "",
@@ -125,7 +129,7 @@ int Monitor(const std::vector<std::string>& args) {
     ReceiveStage stage(4096);  // the Monitor page's queue size
     Command::RequestStatus(s.orvex());
     uint64_t noiseBytes = 0;
-    const int status = ShowReports(s, stage, a.count, noiseBytes);
+    const int status = ShowReports(s, a.count, noiseBytes);
     // Whatever ended the monitor, the device is told to stop reporting.
     StopReports(s, stage);
     if (noiseBytes > 0)

@@ -53,6 +53,8 @@ TEST(CliMonitor, ShowsTheRequestedNumberOfReportsAndStopsTheDevice) {
     SimProcess sim({.args = {"--baud", "0"}});
     const CliResult r = RunCli("monitor " + sim.portPath() + " --count 5");
     ASSERT_EQ(r.status, 0) << r.out;
+    // A clean line: every byte belongs to a valid frame.
+    EXPECT_EQ(r.out.find("were dropped"), std::string::npos) << r.out;
     const auto lines = ReportLines(r.out);
     ASSERT_EQ(lines.size(), 5u) << r.out;
     bool moved = false;
