@@ -69,46 +69,38 @@ std::function<bool(SimOptions&, const std::string&)> FlagInto(bool SimOptions::*
 }
 
 const std::map<std::string, OptionDef>& OptionTable() {
+    // clang-format off
     static const std::map<std::string, OptionDef> table = {
-        {"--help", {false, "", FlagInto(&SimOptions::help)}},
-        {"--name",
-         {true, "a name without '/'",
-          [](SimOptions& o, const std::string& v) {
-              if (!ValidPortName(v)) return false;
-              o.name = v;
-              return true;
-          }}},
-        {"--baud",
-         {true, "a baud rate 0..4000000",
-          [](SimOptions& o, const std::string& v) { return ParseLong(v, 0, 4000000, o.baud); }}},
-        {"--log", {true, "a file path", TextInto(&SimOptions::logPath)}},
-        {"--image", {true, "a file path", TextInto(&SimOptions::imagePath), false, true}},
-        {"--version", {true, "a number -32768..32767", IntInto(&SimOptions::version, -32768, 32767)}},
-        {"--drop-reply", {true, "a count 1..1000000", IntInto(&SimOptions::dropEvery, 1, 1000000), false, true}},
-        {"--corrupt-checksum",
-         {true, "a count 1..1000000", IntInto(&SimOptions::corruptEvery, 1, 1000000), false, true}},
-        {"--split-replies", {true, "milliseconds 0..60000", IntInto(&SimOptions::splitGapMs, 0, 60000), false, true}},
-        {"--noise", {false, "", FlagInto(&SimOptions::noise), false, true}},
-        {"--stale-seq", {false, "", FlagInto(&SimOptions::staleSeq), false, true}},
-        {"--no-status", {false, "", FlagInto(&SimOptions::noStatus), false, true}},
-        {"--stop-reports",
-         {true, "a report count 1..1000000", IntInto(&SimOptions::stopReportsAfter, 1, 1000000), false, true}},
-        {"--stop-answering",
-         {true, "a frame count 1..1000000", IntInto(&SimOptions::stopAnsweringAt, 1, 1000000), false, true}},
-        {"--answer-again",
-         {true, "a frame count 1..1000000", IntInto(&SimOptions::answerAgainAt, 1, 1000000), false, true}},
-        {"--hangup-after",
-         {true, "seconds, e.g. 2 or 0.5",
-          [](SimOptions& o, const std::string& v) { return ParseSeconds(v, o.hangupAfterSeconds); }}},
-        {"--bootloader", {false, "", FlagInto(&SimOptions::bootloader)}},
-        {"--firmware-out", {true, "a file path", TextInto(&SimOptions::firmwareOut), true}},
-        {"--unprompted-c", {false, "", FlagInto(&SimOptions::unpromptedC), true}},
-        {"--nak-block", {true, "a block number 1..1000000", IntInto(&SimOptions::nakBlock, 1, 1000000), true}},
-        {"--cancel-block", {true, "a block number 1..1000000", IntInto(&SimOptions::cancelBlock, 1, 1000000), true}},
-        {"--silent-block", {true, "a block number 1..1000000", IntInto(&SimOptions::silentBlock, 1, 1000000), true}},
-        {"--bad-handshake", {false, "", FlagInto(&SimOptions::badHandshake), true}},
-        {"--hangup-block", {true, "a block number 1..1000000", IntInto(&SimOptions::hangupBlock, 1, 1000000), true}},
+        {"--help",             {false, "",                          FlagInto(&SimOptions::help)}},
+        {"--name",             {true,  "a name without '/'",        [](SimOptions& o, const std::string& v) {
+                                                                        if (!ValidPortName(v)) return false;
+                                                                        o.name = v;
+                                                                        return true;
+                                                                    }}},
+        {"--baud",             {true,  "a baud rate 0..4000000",    [](SimOptions& o, const std::string& v) { return ParseLong(v, 0, 4000000, o.baud); }}},
+        {"--log",              {true,  "a file path",               TextInto(&SimOptions::logPath)}},
+        {"--image",            {true,  "a file path",               TextInto(&SimOptions::imagePath),                  false, true}},
+        {"--version",          {true,  "a number -32768..32767",    IntInto(&SimOptions::version, -32768, 32767)}},
+        {"--drop-reply",       {true,  "a count 1..1000000",        IntInto(&SimOptions::dropEvery, 1, 1000000),       false, true}},
+        {"--corrupt-checksum", {true,  "a count 1..1000000",        IntInto(&SimOptions::corruptEvery, 1, 1000000),    false, true}},
+        {"--split-replies",    {true,  "milliseconds 0..60000",     IntInto(&SimOptions::splitGapMs, 0, 60000),        false, true}},
+        {"--noise",            {false, "",                          FlagInto(&SimOptions::noise),                      false, true}},
+        {"--stale-seq",        {false, "",                          FlagInto(&SimOptions::staleSeq),                   false, true}},
+        {"--no-status",        {false, "",                          FlagInto(&SimOptions::noStatus),                   false, true}},
+        {"--stop-reports",     {true,  "a report count 1..1000000", IntInto(&SimOptions::stopReportsAfter, 1, 1000000), false, true}},
+        {"--stop-answering",   {true,  "a frame count 1..1000000",  IntInto(&SimOptions::stopAnsweringAt, 1, 1000000), false, true}},
+        {"--answer-again",     {true,  "a frame count 1..1000000",  IntInto(&SimOptions::answerAgainAt, 1, 1000000),   false, true}},
+        {"--hangup-after",     {true,  "seconds, e.g. 2 or 0.5",    [](SimOptions& o, const std::string& v) { return ParseSeconds(v, o.hangupAfterSeconds); }}},
+        {"--bootloader",       {false, "",                          FlagInto(&SimOptions::bootloader)}},
+        {"--firmware-out",     {true,  "a file path",               TextInto(&SimOptions::firmwareOut),                true}},
+        {"--unprompted-c",     {false, "",                          FlagInto(&SimOptions::unpromptedC),                true}},
+        {"--nak-block",        {true,  "a block number 1..1000000", IntInto(&SimOptions::nakBlock, 1, 1000000),        true}},
+        {"--cancel-block",     {true,  "a block number 1..1000000", IntInto(&SimOptions::cancelBlock, 1, 1000000),     true}},
+        {"--silent-block",     {true,  "a block number 1..1000000", IntInto(&SimOptions::silentBlock, 1, 1000000),     true}},
+        {"--bad-handshake",    {false, "",                          FlagInto(&SimOptions::badHandshake),               true}},
+        {"--hangup-block",     {true,  "a block number 1..1000000", IntInto(&SimOptions::hangupBlock, 1, 1000000),     true}},
     };
+    // clang-format on
     return table;
 }
 

@@ -84,32 +84,14 @@ struct TrimDef {
     int barId, upId, downId;
     int x, labelX;
 };
+// clang-format off
 constexpr TrimDef kTrims[4] = {
-    {.trim = CV::ServoAdjustCH1,
-     .barId = QuadAirplaneIds::Ch1Bar,
-     .upId = QuadAirplaneIds::Ch1Up,
-     .downId = QuadAirplaneIds::Ch1Down,
-     .x = 116,
-     .labelX = 114},
-    {.trim = CV::ServoAdjustCH2,
-     .barId = QuadAirplaneIds::Ch2Bar,
-     .upId = QuadAirplaneIds::Ch2Up,
-     .downId = QuadAirplaneIds::Ch2Down,
-     .x = 149,
-     .labelX = 146},
-    {.trim = CV::ServoAdjustCH3,
-     .barId = QuadAirplaneIds::Ch3Bar,
-     .upId = QuadAirplaneIds::Ch3Up,
-     .downId = QuadAirplaneIds::Ch3Down,
-     .x = 182,
-     .labelX = 178},
-    {.trim = CV::TailPoint,
-     .barId = QuadAirplaneIds::Ch4Bar,
-     .upId = QuadAirplaneIds::Ch4Up,
-     .downId = QuadAirplaneIds::Ch4Down,
-     .x = 215,
-     .labelX = 210},
+    {.trim = CV::ServoAdjustCH1, .barId = QuadAirplaneIds::Ch1Bar, .upId = QuadAirplaneIds::Ch1Up, .downId = QuadAirplaneIds::Ch1Down, .x = 116, .labelX = 114},
+    {.trim = CV::ServoAdjustCH2, .barId = QuadAirplaneIds::Ch2Bar, .upId = QuadAirplaneIds::Ch2Up, .downId = QuadAirplaneIds::Ch2Down, .x = 149, .labelX = 146},
+    {.trim = CV::ServoAdjustCH3, .barId = QuadAirplaneIds::Ch3Bar, .upId = QuadAirplaneIds::Ch3Up, .downId = QuadAirplaneIds::Ch3Down, .x = 182, .labelX = 178},
+    {.trim = CV::TailPoint,      .barId = QuadAirplaneIds::Ch4Bar, .upId = QuadAirplaneIds::Ch4Up, .downId = QuadAirplaneIds::Ch4Down, .x = 215, .labelX = 210},
 };
+// clang-format on
 constexpr int kLabelY = 163, kUpY = 174, kBarY = 184, kDownY = 246;
 constexpr int kBarW = 10, kBarH = 60, kArrowW = 10, kArrowH = 9;
 constexpr int kUpIcon = 206, kDownIcon = 205;

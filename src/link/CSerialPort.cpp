@@ -40,10 +40,14 @@ struct ModemEvent {
     uint32_t line;
     uint32_t event;
 };
-constexpr ModemEvent kModemEvents[] = {{sp::kModemCts, EV_CTS},
-                                       {sp::kModemDsr, EV_DSR},
-                                       {sp::kModemRing, EV_RING},
-                                       {sp::kModemRlsd, EV_RLSD}};
+// clang-format off
+constexpr ModemEvent kModemEvents[] = {
+    {sp::kModemCts,  EV_CTS},
+    {sp::kModemDsr,  EV_DSR},
+    {sp::kModemRing, EV_RING},
+    {sp::kModemRlsd, EV_RLSD},
+};
+// clang-format on
 
 int Earliest(int a, int b) {
     if (a < 0) return b;
@@ -521,10 +525,16 @@ void CSerialPort::OnCommEvent(uint32_t events) {
         uint32_t event;
         void (CSerialPort::*handler)();
     };
+    // clang-format off
     static constexpr Hook kHooks[] = {
-        {EV_RXFLAG, &CSerialPort::OnRxFlag}, {EV_CTS, &CSerialPort::OnCts},   {EV_DSR, &CSerialPort::OnDsr},
-        {EV_RING, &CSerialPort::OnRing},     {EV_RLSD, &CSerialPort::OnRlsd}, {EV_BREAK, &CSerialPort::OnBreak},
+        {EV_RXFLAG, &CSerialPort::OnRxFlag},
+        {EV_CTS,    &CSerialPort::OnCts},
+        {EV_DSR,    &CSerialPort::OnDsr},
+        {EV_RING,   &CSerialPort::OnRing},
+        {EV_RLSD,   &CSerialPort::OnRlsd},
+        {EV_BREAK,  &CSerialPort::OnBreak},
     };
+    // clang-format on
     for (const Hook& hook : kHooks)
         if (events & hook.event) (this->*hook.handler)();
     if (events & EV_ERR) OnError(pendingErrorBits_);

@@ -246,175 +246,117 @@ constexpr const char* kNeverWritten = "the program never writes this byte; the O
 // Columns: byte, label (as its panel, dialog or page shows it, led by its
 // group where the window's group tells it apart), balloon help, and why a
 // restore keeps the unit's own value.
+// clang-format off
 const ValueText kValueTexts[] = {
-    {.at = ServoAdjustCH1, .label = "CH1 servo trim"},
-    {.at = ServoAdjustCH2, .label = "CH2 servo trim"},
-    {.at = ServoAdjustCH3, .label = "CH3 servo trim"},
-    {.at = TailPoint, .label = "Tail servo trim (CH4)"},
-    {.at = ServoDirCH1, .label = "CH1 servo direction"},
-    {.at = ServoDirCH2, .label = "CH2 servo direction"},
-    {.at = ServoDirCH3, .label = "CH3 servo direction"},
-    {.at = ServoDirCH4, .label = "Tail servo direction (CH4)"},
-    {.at = TailLimitA, .label = "Tail limit A"},
-    {.at = TailLimitB, .label = "Tail limit B"},
-    {.at = AileronLimit, .label = "Aileron travel"},
-    {.at = ElevatorLimit, .label = "Elevator travel"},
-    {.at = YawDir, .label = "Yaw gyro direction"},
-    {.at = RollDir, .label = "Roll gyro direction"},
-    {.at = PitchDir, .label = "Pitch gyro direction"},
-    {.at = ServoType, .label = "Servo type"},
-    {.at = SetupByte21, .kept = kNeverWritten},
-    {.at = ReceiverType, .label = "Receiver type"},
-    {.at = GovernorMode, .label = "Governor mode"},
-    {.at = SwashPlateType, .label = "Swashplate type"},
-    {.at = AuxFunction,
-     .label = "AUX channel function",
-     .help =
-         "Switch yaw gain: switch the tail \r\nrotor gain by transmitter's AUX channel, \r\nit is the same as a common "
-         "heading \r\nhold gyro. Switch condition: switch the \r\ntwo parameter groups (Condition1 and Condition2) "
-         "\r\nof Orvex by transmitter's AUX channel, \r\nthe Orvex is working in heading hold mode."},
-    {.at = FixMode, .label = "Installation direction"},
-    {.at = OptimizationDir, .label = "Optimization direction"},
-    {.at = Condition,
-     .label = "Condition",
-     .help = "When the AUX channel is selected as \r\n'Switch yaw gain', you can switch \r\nthe two parameter groups "
-             "(Condition1 and \r\nCondition2) by hand, the two \r\nparameter groups only affect the \r\nperformance of "
-             "Orvex, the setup \r\nparameters are not included.",
+    {.at = ServoAdjustCH1,   .label = "CH1 servo trim"},
+    {.at = ServoAdjustCH2,   .label = "CH2 servo trim"},
+    {.at = ServoAdjustCH3,   .label = "CH3 servo trim"},
+    {.at = TailPoint,        .label = "Tail servo trim (CH4)"},
+    {.at = ServoDirCH1,      .label = "CH1 servo direction"},
+    {.at = ServoDirCH2,      .label = "CH2 servo direction"},
+    {.at = ServoDirCH3,      .label = "CH3 servo direction"},
+    {.at = ServoDirCH4,      .label = "Tail servo direction (CH4)"},
+    {.at = TailLimitA,       .label = "Tail limit A"},
+    {.at = TailLimitB,       .label = "Tail limit B"},
+    {.at = AileronLimit,     .label = "Aileron travel"},
+    {.at = ElevatorLimit,    .label = "Elevator travel"},
+    {.at = YawDir,           .label = "Yaw gyro direction"},
+    {.at = RollDir,          .label = "Roll gyro direction"},
+    {.at = PitchDir,         .label = "Pitch gyro direction"},
+    {.at = ServoType,        .label = "Servo type"},
+    {.at = SetupByte21,                                                 .kept = kNeverWritten},
+    {.at = ReceiverType,     .label = "Receiver type"},
+    {.at = GovernorMode,     .label = "Governor mode"},
+    {.at = SwashPlateType,   .label = "Swashplate type"},
+    {.at = AuxFunction,      .label = "AUX channel function",
+     .help = "Switch yaw gain: switch the tail \r\nrotor gain by transmitter's AUX channel, \r\nit is the same as a common heading \r\n"
+             "hold gyro. Switch condition: switch the \r\ntwo parameter groups (Condition1 and Condition2) \r\nof Orvex by transmitter's AUX channel, \r\n"
+             "the Orvex is working in heading hold mode."},
+    {.at = FixMode,          .label = "Installation direction"},
+    {.at = OptimizationDir,  .label = "Optimization direction"},
+    {.at = Condition,        .label = "Condition",
+     .help = "When the AUX channel is selected as \r\n'Switch yaw gain', you can switch \r\nthe two parameter groups (Condition1 and \r\n"
+             "Condition2) by hand, the two \r\nparameter groups only affect the \r\nperformance of Orvex, the setup \r\nparameters are not included.",
      .kept = "the condition can only be set to 1 or 2"},
-    {.at = YawGain,
-     .label = "Tail gain",
-     .help =
-         "This is the tail rotor total gain, make it as large as possible. \r\nIf the helicopter tail is hunting in "
-         "flight, reduce this value"},
-    {.at = TailGainP,
-     .label = "Yaw P gain",
-     .help =
-         "It is equivalent to the \r\nyaw rate gain, make it as \r\nlarge as possible. If \r\nthe helicopter tail is "
-         "hunting \r\nin flight, reduce this value \r\nor the tail rotor total gain."},
-    {.at = TailGainI,
-     .label = "Yaw I gain",
-     .help = "It is equivalent to the \r\nheading hold gain, increase \r\nthis value can enhance \r\nthe heading hold "
-             "performance. \r\nIf the helicopter tail is \r\nwagging or bouncing in \r\nflight, reduce this value."},
-    {.at = TailGainD,
-     .label = "Yaw D gain",
-     .help = "It is equivalent to the \r\nbrake gain, increase this value \r\ncan enhance the brake \r\nperformance. "
-             "If the "
-             "helicopter \r\ntail is shaking when stop \r\npirouette in flight, \r\nreduce this value."},
-    {.at = RollGain,
-     .label = "Roll gain",
-     .help = "This is the roll \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking "
-             "in the "
-             "roll \r\ndirection, reduce this value"},
-    {.at = RollGainP,
-     .label = "Roll P gain",
-     .help =
-         "It is equivalent to \r\nthe roll rate gain, \r\nmake it as large \r\nas possible. If the \r\nhelicopter is "
-         "shaking in \r\nthe roll direction, reduce \r\nthis value or the \r\nroll total gain."},
-    {.at = RollGainI,
-     .label = "Roll I gain",
-     .help = "It is equivalent to \r\nthe roll angle hold \r\ngain, increase this value \r\ncan enhance the roll "
-             "\r\nangle hold performance. If \r\nthe helicopter is wagging \r\nor bouncing in the roll \r\ndirection, "
-             "reduce this value."},
-    {.at = RollGainD,
-     .label = "Roll D gain",
-     .help = "It is equivalent to \r\nthe brake gain, increase \r\nthis value can enhance \r\nthe brake performance of "
-             "\r\nroll. If the helicopter \r\nis shaking when stop \r\nrolling in flight, \r\nreduce this value."},
-    {.at = PitchGain,
-     .label = "Pitch gain",
-     .help =
-         "This is the pitch \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking in "
-         "the pitch \r\ndirection, reduce this value"},
-    {.at = PitchGainP,
-     .label = "Pitch P gain",
-     .help = "It is equivalent to \r\nthe pitch rate gain, \r\nmake it as large as possible. \r\nIf the helicopter is "
-             "shaking \r\nin the pitch direction, \r\nreduce this value \r\nor the pitch total gain."},
-    {.at = PitchGainI,
-     .label = "Pitch I gain",
-     .help =
-         "It is equivalent to \r\nthe pitch angle hold \r\ngain, increase this value can \r\nenhance the pitch angle "
-         "hold \r\nperformance. If the \r\nhelicopter is wagging \r\nor bouncing in the pitch direction, \r\nreduce "
-         "this value."},
-    {.at = PitchGainD,
-     .label = "Pitch D gain",
-     .help = "It is equivalent to \r\nthe brake gain, increase \r\nthis value can enhance the \r\nbrake performance of "
-             "pitch. \r\nIf the helicopter is \r\nshaking when stop pitching \r\nin flight, reduce this value."},
-    {.at = Acc3,
-     .label = "Tail rotor acceleration L",
-     .help = "Increase this value can \r\nincrease the acceleration \r\nof left pirouette."},
-    {.at = Acc4,
-     .label = "Tail rotor acceleration R",
-     .help = "Increase this value can \r\nincrease the acceleration \r\nof right pirouette"},
-    {.at = Acc5,
-     .label = "Tail rotor deceleration R",
-     .help = "Increase this value can \r\nincrease the deceleration \r\nof right pirouette"},
-    {.at = Acc6,
-     .label = "Tail rotor deceleration L",
-     .help = "Increase this value can \r\nincrease the deceleration \r\nof left pirouette"},
-    {.at = Acc1,
-     .label = "Main rotor acceleration",
-     .help = "Increase this value can increase \r\nthe acceleration of roll and pitch."},
-    {.at = Acc2,
-     .label = "Main rotor deceleration",
-     .help = "Increase this value can increase \r\nthe deceleration of roll and pitch."},
-    {.at = RPMGainP, .label = "Governor P gain", .help = kGovernorGainHelp},
-    {.at = RPMGainI,
-     .label = "Governor I gain",
-     .help =
-         "Increase this value can enhance governor performance, \r\nif the rotor speed is wagging in low frequence, "
-         "\r\nreduce this value"},
-    {.at = RPMGainD, .label = "Governor D gain", .help = kGovernorGainHelp},
-    {.at = DeadBand3,
-     .label = "Tail rotor RC dead band",
-     .help =
-         "Defines a range around \r\nthe rudder stick neutral position \r\nwhere the rudder stick \r\ninput will be "
-         "ignored. "},
-    {.at = DeadBand4,
-     .label = "Tail rotor gyro dead band",
-     .help = "If the helicopter vibration is \r\nlow, set a small value"},
-    {.at = DeadBand1,
-     .label = "Main rotor RC dead band",
-     .help =
-         "Defines a range around the \r\naileron and elevator sticks \r\nneutral position where the \r\naileron and "
-         "elevator sticks \r\ninput will be ignored."},
-    {.at = DeadBand2,
-     .label = "Main rotor gyro dead band",
-     .help = "If the helicopter vibration \r\nis low, set a small value"},
-    {.at = YawAgility, .label = "Yaw rate L"},
-    {.at = YawRight, .label = "Yaw rate R"},
-    {.at = PitchAgility,
-     .label = "Pitch agility",
+    {.at = YawGain,          .label = "Tail gain",
+     .help = "This is the tail rotor total gain, make it as large as possible. \r\nIf the helicopter tail is hunting in flight, reduce this value"},
+    {.at = TailGainP,        .label = "Yaw P gain",
+     .help = "It is equivalent to the \r\nyaw rate gain, make it as \r\nlarge as possible. If \r\nthe helicopter tail is hunting \r\n"
+             "in flight, reduce this value \r\nor the tail rotor total gain."},
+    {.at = TailGainI,        .label = "Yaw I gain",
+     .help = "It is equivalent to the \r\nheading hold gain, increase \r\nthis value can enhance \r\nthe heading hold performance. \r\n"
+             "If the helicopter tail is \r\nwagging or bouncing in \r\nflight, reduce this value."},
+    {.at = TailGainD,        .label = "Yaw D gain",
+     .help = "It is equivalent to the \r\nbrake gain, increase this value \r\ncan enhance the brake \r\nperformance. If the helicopter \r\n"
+             "tail is shaking when stop \r\npirouette in flight, \r\nreduce this value."},
+    {.at = RollGain,         .label = "Roll gain",
+     .help = "This is the roll \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking in the roll \r\n"
+             "direction, reduce this value"},
+    {.at = RollGainP,        .label = "Roll P gain",
+     .help = "It is equivalent to \r\nthe roll rate gain, \r\nmake it as large \r\nas possible. If the \r\nhelicopter is shaking in \r\n"
+             "the roll direction, reduce \r\nthis value or the \r\nroll total gain."},
+    {.at = RollGainI,        .label = "Roll I gain",
+     .help = "It is equivalent to \r\nthe roll angle hold \r\ngain, increase this value \r\ncan enhance the roll \r\nangle hold performance. If \r\n"
+             "the helicopter is wagging \r\nor bouncing in the roll \r\ndirection, reduce this value."},
+    {.at = RollGainD,        .label = "Roll D gain",
+     .help = "It is equivalent to \r\nthe brake gain, increase \r\nthis value can enhance \r\nthe brake performance of \r\nroll. If the helicopter \r\n"
+             "is shaking when stop \r\nrolling in flight, \r\nreduce this value."},
+    {.at = PitchGain,        .label = "Pitch gain",
+     .help = "This is the pitch \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking in the pitch \r\n"
+             "direction, reduce this value"},
+    {.at = PitchGainP,       .label = "Pitch P gain",
+     .help = "It is equivalent to \r\nthe pitch rate gain, \r\nmake it as large as possible. \r\nIf the helicopter is shaking \r\nin the pitch direction, \r\n"
+             "reduce this value \r\nor the pitch total gain."},
+    {.at = PitchGainI,       .label = "Pitch I gain",
+     .help = "It is equivalent to \r\nthe pitch angle hold \r\ngain, increase this value can \r\nenhance the pitch angle hold \r\nperformance. If the \r\n"
+             "helicopter is wagging \r\nor bouncing in the pitch direction, \r\nreduce this value."},
+    {.at = PitchGainD,       .label = "Pitch D gain",
+     .help = "It is equivalent to \r\nthe brake gain, increase \r\nthis value can enhance the \r\nbrake performance of pitch. \r\nIf the helicopter is \r\n"
+             "shaking when stop pitching \r\nin flight, reduce this value."},
+    {.at = Acc3,             .label = "Tail rotor acceleration L",      .help = "Increase this value can \r\nincrease the acceleration \r\nof left pirouette."},
+    {.at = Acc4,             .label = "Tail rotor acceleration R",      .help = "Increase this value can \r\nincrease the acceleration \r\nof right pirouette"},
+    {.at = Acc5,             .label = "Tail rotor deceleration R",      .help = "Increase this value can \r\nincrease the deceleration \r\nof right pirouette"},
+    {.at = Acc6,             .label = "Tail rotor deceleration L",      .help = "Increase this value can \r\nincrease the deceleration \r\nof left pirouette"},
+    {.at = Acc1,             .label = "Main rotor acceleration",        .help = "Increase this value can increase \r\nthe acceleration of roll and pitch."},
+    {.at = Acc2,             .label = "Main rotor deceleration",        .help = "Increase this value can increase \r\nthe deceleration of roll and pitch."},
+    {.at = RPMGainP,         .label = "Governor P gain",                .help = kGovernorGainHelp},
+    {.at = RPMGainI,         .label = "Governor I gain",
+     .help = "Increase this value can enhance governor performance, \r\nif the rotor speed is wagging in low frequence, \r\nreduce this value"},
+    {.at = RPMGainD,         .label = "Governor D gain",                .help = kGovernorGainHelp},
+    {.at = DeadBand3,        .label = "Tail rotor RC dead band",
+     .help = "Defines a range around \r\nthe rudder stick neutral position \r\nwhere the rudder stick \r\ninput will be ignored. "},
+    {.at = DeadBand4,        .label = "Tail rotor gyro dead band",      .help = "If the helicopter vibration is \r\nlow, set a small value"},
+    {.at = DeadBand1,        .label = "Main rotor RC dead band",
+     .help = "Defines a range around the \r\naileron and elevator sticks \r\nneutral position where the \r\naileron and elevator sticks \r\n"
+             "input will be ignored."},
+    {.at = DeadBand2,        .label = "Main rotor gyro dead band",      .help = "If the helicopter vibration \r\nis low, set a small value"},
+    {.at = YawAgility,       .label = "Yaw rate L"},
+    {.at = YawRight,         .label = "Yaw rate R"},
+    {.at = PitchAgility,     .label = "Pitch agility",
      .help = "This value limits \r\nthe maximum pitch \r\nrate of helicopter, \r\nthe larger the faster."},
-    {.at = RollAgility,
-     .label = "Roll agility",
+    {.at = RollAgility,      .label = "Roll agility",
      .help = "This value limits \r\nthe maximum roll \r\nrate of helicopter, \r\nthe larger the faster."},
-    {.at = HardCoef,
-     .label = "Burst Coefficient",
-     .help = "Increase this value can enhance response speed of stick, \r\nif the main rotor is shaking when move the "
-             "aileron \r\nand elevator sticks, reduce this value"},
+    {.at = HardCoef,         .label = "Burst Coefficient",
+     .help = "Increase this value can enhance response speed of stick, \r\nif the main rotor is shaking when move the aileron \r\n"
+             "and elevator sticks, reduce this value"},
     {.at = TotalCoefficient, .label = "Collective pitch"},
-    {.at = ZeroPitch,
-     .label = "Zero pitch",
+    {.at = ZeroPitch,        .label = "Zero pitch",
      .kept = "the zero point is measured by the Orvex itself; only \"Reset zero\" changes it"},
-    {.at = TailCompsate1,
-     .label = "Collective to tail",
-     .help = "Static torque compensation for \r\ncollective pitch. It can enhance \r\nthe heading hold performance "
-             "\r\nwhen change the collective pitch \r\nquickly. Larger value can enhance \r\nthe compensation. Change "
-             "the sign \r\nof the value can change \r\nthe compensation direction."},
-    {.at = TailCompsate2,
-     .label = "Cyclic to tail",
-     .help = "Static torque compensation for \r\ncyclic pitch. It can enhance the \r\nheading hold performance when "
-             "\r\nmove the aileron and elevator sticks \r\nquickly. Larger value can \r\nenhance the compensation. "
-             "Change the sign \r\nof the value can change \r\nthe compensation direction."},
-    {.at = RPMCompensate1,
-     .label = "Governor collective compensate",
+    {.at = TailCompsate1,    .label = "Collective to tail",
+     .help = "Static torque compensation for \r\ncollective pitch. It can enhance \r\nthe heading hold performance \r\nwhen change the collective pitch \r\n"
+             "quickly. Larger value can enhance \r\nthe compensation. Change the sign \r\nof the value can change \r\nthe compensation direction."},
+    {.at = TailCompsate2,    .label = "Cyclic to tail",
+     .help = "Static torque compensation for \r\ncyclic pitch. It can enhance the \r\nheading hold performance when \r\n"
+             "move the aileron and elevator sticks \r\nquickly. Larger value can \r\nenhance the compensation. Change the sign \r\nof the value can change \r\n"
+             "the compensation direction."},
+    {.at = RPMCompensate1,   .label = "Governor collective compensate",
      .help = "Increase this value can enhance governor performance \r\nwhen change the collective pitch quickly"},
-    {.at = RPMCompensate2,
-     .label = "Governor cyclic compensate",
-     .help =
-         "Increase this value can enhance governor performance \r\nwhen move the aileron and elevator sticks quickly"},
-    {.at = TuningByte44, .kept = kNeverWritten},
-    {.at = RPMTotalGain, .label = "Governor total gain"},
+    {.at = RPMCompensate2,   .label = "Governor cyclic compensate",
+     .help = "Increase this value can enhance governor performance \r\nwhen move the aileron and elevator sticks quickly"},
+    {.at = TuningByte44,                                                .kept = kNeverWritten},
+    {.at = RPMTotalGain,     .label = "Governor total gain"},
 };
+// clang-format on
 
 const ValueText* TextOf(DeviceByte b) {
     for (const ValueText& t : kValueTexts)

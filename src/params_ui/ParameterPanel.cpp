@@ -30,21 +30,17 @@ struct SliderDef {
 };
 
 // In panel order (kPanelDefs).
+// clang-format off
 constexpr SliderDef kSliders[7] = {
-    {.sliderId = MainFormIds::PitchAgility,
-     .editId = MainFormIds::PitchAgilityEdit,
-     .title = "Agility",
-     .gainScale = false},
-    {.sliderId = MainFormIds::PitchGain, .editId = MainFormIds::PitchGainEdit, .title = "Gain", .gainScale = true},
-    {.sliderId = MainFormIds::RollAgility,
-     .editId = MainFormIds::RollAgilityEdit,
-     .title = "Agility",
-     .gainScale = false},
-    {.sliderId = MainFormIds::RollGain, .editId = MainFormIds::RollGainEdit, .title = "Gain", .gainScale = true},
-    {.sliderId = MainFormIds::YawRateL, .editId = MainFormIds::YawRateLEdit, .title = "Yaw rate L", .gainScale = false},
-    {.sliderId = MainFormIds::YawRateR, .editId = MainFormIds::YawRateREdit, .title = "Yaw rate R", .gainScale = false},
-    {.sliderId = MainFormIds::TailGain, .editId = MainFormIds::TailGainEdit, .title = "Gain", .gainScale = true},
+    {.sliderId = MainFormIds::PitchAgility, .editId = MainFormIds::PitchAgilityEdit, .title = "Agility",    .gainScale = false},
+    {.sliderId = MainFormIds::PitchGain,    .editId = MainFormIds::PitchGainEdit,    .title = "Gain",       .gainScale = true},
+    {.sliderId = MainFormIds::RollAgility,  .editId = MainFormIds::RollAgilityEdit,  .title = "Agility",    .gainScale = false},
+    {.sliderId = MainFormIds::RollGain,     .editId = MainFormIds::RollGainEdit,     .title = "Gain",       .gainScale = true},
+    {.sliderId = MainFormIds::YawRateL,     .editId = MainFormIds::YawRateLEdit,     .title = "Yaw rate L", .gainScale = false},
+    {.sliderId = MainFormIds::YawRateR,     .editId = MainFormIds::YawRateREdit,     .title = "Yaw rate R", .gainScale = false},
+    {.sliderId = MainFormIds::TailGain,     .editId = MainFormIds::TailGainEdit,     .title = "Gain",       .gainScale = true},
 };
+// clang-format on
 
 // The scale beside a slider names both ends of its range and these marks
 // between them, from the top.

@@ -86,10 +86,14 @@ void CSetupWizard::BuildFrame() {
     pane->lower();
     // Clicking a title only moves the highlight; Previous and Next change pages.
 
-    const ButtonDef buttons[] = {{WizardIds::Cancel, "Cancel", 10},
-                                 {WizardIds::Previous, "Previous", 65},
-                                 {WizardIds::Next, "Next", 420},
-                                 {WizardIds::Finish, "Finish", 475}};
+    // clang-format off
+    const ButtonDef buttons[] = {
+        {WizardIds::Cancel,   "Cancel",    10},
+        {WizardIds::Previous, "Previous",  65},
+        {WizardIds::Next,     "Next",     420},
+        {WizardIds::Finish,   "Finish",   475},
+    };
+    // clang-format on
     QPushButton** targets[] = {&cancel_, &previous_, &next_, &finish_};
     for (size_t i = 0; i < std::size(buttons); ++i) {
         auto* b = new QPushButton(QString::fromLatin1(buttons[i].text), this);

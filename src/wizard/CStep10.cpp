@@ -5,54 +5,36 @@
 #include "wizard/PageSliders.h"
 
 namespace {
+// clang-format off
 constexpr PageSliderDef kFields[2] = {
-    {.name = CV::AileronLimit,
-     .sliderId = SwashplateTravelIds::AileronSlider,
-     .editId = SwashplateTravelIds::AileronEdit,
-     .x = 196,
-     .y = 90,
-     .w = 25,
-     .h = 95,
-     .editX = 193,
-     .editY = 185,
-     .tickFrequency = 15,
-     .caption = "Aileron travel"},
-    {.name = CV::ElevatorLimit,
-     .sliderId = SwashplateTravelIds::ElevatorSlider,
-     .editId = SwashplateTravelIds::ElevatorEdit,
-     .x = 450,
-     .y = 90,
-     .w = 25,
-     .h = 95,
-     .editX = 449,
-     .editY = 185,
-     .tickFrequency = 15,
-     .caption = "Elevator travel"},
+    {.name = CV::AileronLimit,  .sliderId = SwashplateTravelIds::AileronSlider,  .editId = SwashplateTravelIds::AileronEdit,
+     .x = 196, .y = 90, .w = 25, .h = 95, .editX = 193, .editY = 185, .tickFrequency = 15, .caption = "Aileron travel"},
+    {.name = CV::ElevatorLimit, .sliderId = SwashplateTravelIds::ElevatorSlider, .editId = SwashplateTravelIds::ElevatorEdit,
+     .x = 450, .y = 90, .w = 25, .h = 95, .editX = 449, .editY = 185, .tickFrequency = 15, .caption = "Elevator travel"},
 };
+// clang-format on
 
+// clang-format off
 constexpr CWizardPage::StaticText kStatics[] = {
-    {.id = 0,
-     .x = 5,
-     .y = 10,
-     .w = 495,
-     .h = 12,
+    {.id = 0, .x =   5, .y = 10, .w = 495, .h = 12,
      .text = "Move the aileron stick to end position, adjust the \"Aileron travel\" to make sure no binding occurs."},
-    {.id = 0,
-     .x = 5,
-     .y = 25,
-     .w = 495,
-     .h = 12,
+    {.id = 0, .x =   5, .y = 25, .w = 495, .h = 12,
      .text = "Move the elevator stick to end position, adjust the \"Elevator travel\" to make sure no binding occurs."},
-    {.id = 0, .x = 180, .y = 75, .w = 60, .h = 10, .text = "Aileron travel"},
-    {.id = 0, .x = 435, .y = 75, .w = 60, .h = 10, .text = "Elevator travel"},
+    {.id = 0, .x = 180, .y = 75, .w =  60, .h = 10, .text = "Aileron travel"},
+    {.id = 0, .x = 435, .y = 75, .w =  60, .h = 10, .text = "Elevator travel"},
 };
+// clang-format on
 
 struct GroupPlace {
     const char* name;
     int x, y, w, h;
 };
-constexpr GroupPlace kGroups[] = {{.name = "Aileron travel, front view", .x = 5, .y = 40, .w = 240, .h = 175},
-                                  {.name = "Elevator travel, side view", .x = 250, .y = 40, .w = 250, .h = 175}};
+// clang-format off
+constexpr GroupPlace kGroups[] = {
+    {.name = "Aileron travel, front view", .x =   5, .y = 40, .w = 240, .h = 175},
+    {.name = "Elevator travel, side view", .x = 250, .y = 40, .w = 250, .h = 175},
+};
+// clang-format on
 
 constexpr int kFrontView = 250, kSideView = 214;
 constexpr QPoint kFrontViewAt(10, 180), kSideViewAt(450, 180);

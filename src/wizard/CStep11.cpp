@@ -16,16 +16,14 @@ constexpr PageSliderDef kField = {.name = CV::TotalCoefficient,
                                   .tickFrequency = 50,
                                   .caption = "Collective pitch"};
 
+// clang-format off
 constexpr CWizardPage::StaticText kStatics[] = {
-    {.id = 0,
-     .x = 5,
-     .y = 12,
-     .w = 445,
-     .h = 15,
-     .text = "Move the collective stick to up and down position, adjust the \"Collective pitch\" to meet your request. "
-             "Change the sign of \"Collective pitch\" can change the moving direction of collective pitch."},
-    {.id = 0, .x = 355, .y = 75, .w = 60, .h = 10, .text = "Collective pitch"},
+    {.id = 0, .x =   5, .y = 12, .w = 445, .h = 15,
+     .text = "Move the collective stick to up and down position, adjust the \"Collective pitch\" to meet your request. Change the sign of \"Collective pitch\" "
+             "can change the moving direction of collective pitch."},
+    {.id = 0, .x = 355, .y = 75, .w =  60, .h = 10, .text = "Collective pitch"},
 };
+// clang-format on
 
 constexpr int kRotorHead = 218;
 constexpr QPoint kRotorHeadAt(60, 80);

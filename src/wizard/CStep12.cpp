@@ -13,35 +13,13 @@ struct AxisDef {
     int gx, gy, gw, gh;  // group box
     int bx, by;          // button, top-left of the template's place
 };
+// clang-format off
 constexpr AxisDef kAxes[3] = {
-    {.id = GyroDirIds::Roll,
-     .direction = CV::RollDir,
-     .group = "Roll",
-     .gx = 5,
-     .gy = 132,
-     .gw = 265,
-     .gh = 115,
-     .bx = 225,
-     .by = 228},
-    {.id = GyroDirIds::Pitch,
-     .direction = CV::PitchDir,
-     .group = "Pitch",
-     .gx = 115,
-     .gy = 0,
-     .gw = 385,
-     .gh = 130,
-     .bx = 460,
-     .by = 105},
-    {.id = GyroDirIds::Yaw,
-     .direction = CV::YawDir,
-     .group = "Yaw",
-     .gx = 280,
-     .gy = 132,
-     .gw = 220,
-     .gh = 115,
-     .bx = 460,
-     .by = 228},
+    {.id = GyroDirIds::Roll,  .direction = CV::RollDir,  .group = "Roll",  .gx =   5, .gy = 132, .gw = 265, .gh = 115, .bx = 225, .by = 228},
+    {.id = GyroDirIds::Pitch, .direction = CV::PitchDir, .group = "Pitch", .gx = 115, .gy =   0, .gw = 385, .gh = 130, .bx = 460, .by = 105},
+    {.id = GyroDirIds::Yaw,   .direction = CV::YawDir,   .group = "Yaw",   .gx = 280, .gy = 132, .gw = 220, .gh = 115, .bx = 460, .by = 228},
 };
+// clang-format on
 // The template's buttons are 30 wide; these grow 6 to the left so "Reverse"
 // fits in the program's font beside the skin's padding.
 constexpr int kButtonW = 36, kButtonH = 14, kButtonGrowth = 6;
@@ -59,20 +37,13 @@ struct PictureDef {
     const char* name;
     const char* text;
 };
+// clang-format off
 constexpr PictureDef kPictures[] = {
-    {220,
-     {10, 270},
-     "Roll check",
-     "Seen from behind: tilt the helicopter to the right, the swashplate must tilt to the left."},
-    {221,
-     {530, 275},
-     "Yaw check",
-     "Seen from above: swing the tail to the right, the tail rotor must push it back to the left."},
-    {222,
-     {320, 10},
-     "Pitch check",
-     "Seen from the left side: push the nose down, the swashplate must tilt back (nose up)."},
+    {220, { 10, 270}, "Roll check",  "Seen from behind: tilt the helicopter to the right, the swashplate must tilt to the left."},
+    {221, {530, 275}, "Yaw check",   "Seen from above: swing the tail to the right, the tail rotor must push it back to the left."},
+    {222, {320,  10}, "Pitch check", "Seen from the left side: push the nose down, the swashplate must tilt back (nose up)."},
 };
+// clang-format on
 
 QString Caption(int direction) { return direction == 1 ? QStringLiteral("Normal") : QStringLiteral("Reverse"); }
 }  // namespace

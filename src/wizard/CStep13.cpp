@@ -8,70 +8,32 @@
 
 namespace {
 enum Field { Trim, LimitA, LimitB };
+// clang-format off
 constexpr PageSliderDef kFields[3] = {
-    {.name = CV::TailPoint,
-     .sliderId = TailSetupIds::TrimSlider,
-     .editId = TailSetupIds::TrimEdit,
-     .x = 296,
-     .y = 136,
-     .w = 25,
-     .h = 85,
-     .editX = 296,
-     .editY = 222,
-     .tickFrequency = 50,
-     .caption = "Servo trim"},
-    {.name = CV::TailLimitA,
-     .sliderId = TailSetupIds::LimitASlider,
-     .editId = TailSetupIds::LimitAEdit,
-     .x = 349,
-     .y = 136,
-     .w = 25,
-     .h = 85,
-     .editX = 348,
-     .editY = 222,
-     .tickFrequency = 15,
-     .caption = "Tail limit A"},
-    {.name = CV::TailLimitB,
-     .sliderId = TailSetupIds::LimitBSlider,
-     .editId = TailSetupIds::LimitBEdit,
-     .x = 400,
-     .y = 135,
-     .w = 25,
-     .h = 85,
-     .editX = 399,
-     .editY = 221,
-     .tickFrequency = 15,
-     .caption = "Tail limit B"},
+    {.name = CV::TailPoint,  .sliderId = TailSetupIds::TrimSlider,   .editId = TailSetupIds::TrimEdit,
+     .x = 296, .y = 136, .w = 25, .h = 85, .editX = 296, .editY = 222, .tickFrequency = 50, .caption = "Servo trim"},
+    {.name = CV::TailLimitA, .sliderId = TailSetupIds::LimitASlider, .editId = TailSetupIds::LimitAEdit,
+     .x = 349, .y = 136, .w = 25, .h = 85, .editX = 348, .editY = 222, .tickFrequency = 15, .caption = "Tail limit A"},
+    {.name = CV::TailLimitB, .sliderId = TailSetupIds::LimitBSlider, .editId = TailSetupIds::LimitBEdit,
+     .x = 400, .y = 135, .w = 25, .h = 85, .editX = 399, .editY = 221, .tickFrequency = 15, .caption = "Tail limit B"},
 };
+// clang-format on
 
+// clang-format off
 constexpr CWizardPage::StaticText kStatics[] = {
-    {.id = 0,
-     .x = 2,
-     .y = 5,
-     .w = 498,
-     .h = 14,
-     .text = "1.Move the rudder stick, adjust the \"Servo reverse\" to make sure the tail servo adds same direction "
-             "rotation pitch to the tail rotor blades."},
-    {.id = 0,
-     .x = 2,
-     .y = 20,
-     .w = 498,
-     .h = 25,
-     .text = "2. Adjust the value of \"servo trim\" and the horn position to make it perpendicular to the linkage, "
-             "then set the tail pitch to be approximately 8 degree in the direction that compensates the main rotor "
-             "torque by "
-             "adjusting the linkage length."},
-    {.id = 0,
-     .x = 2,
-     .y = 46,
-     .w = 498,
-     .h = 25,
-     .text = "3. Dial the switch to AVCS mode, move rudder stick to left and right end positions, adjust the values of "
-             "\"Tail limit A\" and \"Tail limit B\" until no binding occurs in each direction."},
-    {.id = 0, .x = 286, .y = 124, .w = 45, .h = 10, .text = "Servo trim"},
-    {.id = 0, .x = 339, .y = 124, .w = 45, .h = 10, .text = "Tail limit A"},
-    {.id = 0, .x = 390, .y = 124, .w = 45, .h = 10, .text = "Tail limit B"},
+    {.id = 0, .x =   2, .y =   5, .w = 498, .h = 14,
+     .text = "1.Move the rudder stick, adjust the \"Servo reverse\" to make sure the tail servo adds same direction rotation pitch to the tail rotor blades."},
+    {.id = 0, .x =   2, .y =  20, .w = 498, .h = 25,
+     .text = "2. Adjust the value of \"servo trim\" and the horn position to make it perpendicular to the linkage, then set the tail pitch to be approximately "
+             "8 degree in the direction that compensates the main rotor torque by adjusting the linkage length."},
+    {.id = 0, .x =   2, .y =  46, .w = 498, .h = 25,
+     .text = "3. Dial the switch to AVCS mode, move rudder stick to left and right end positions, adjust the values of \"Tail limit A\" and \"Tail limit B\" "
+             "until no binding occurs in each direction."},
+    {.id = 0, .x = 286, .y = 124, .w =  45, .h = 10, .text = "Servo trim"},
+    {.id = 0, .x = 339, .y = 124, .w =  45, .h = 10, .text = "Tail limit A"},
+    {.id = 0, .x = 390, .y = 124, .w =  45, .h = 10, .text = "Tail limit B"},
 };
+// clang-format on
 
 constexpr QRect kDirectionPlace(75, 191, 70, 50);  // dialog units
 constexpr uint8_t kNormal = 1, kReverse = 255;

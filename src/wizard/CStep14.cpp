@@ -6,35 +6,18 @@
 #include <QPushButton>
 
 namespace {
+// clang-format off
 constexpr CWizardPage::StaticText kStatics[] = {
-    {.id = 0,
-     .x = 5,
-     .y = 10,
-     .w = 220,
-     .h = 25,
-     .text = "1.Click \"Check optimization direction\",the swashplate tilts to a direction. Now you can consider the "
-             "swashplate to be a compass, the direction of tilt is the compass orientation."},
-    {.id = 0,
-     .x = 5,
-     .y = 41,
-     .w = 225,
-     .h = 20,
-     .text = "2.Pick up helicopter and rotate it around its main shaft for 90 degrees, check the swashplate compass "
-             "orientation."},
-    {.id = 0,
-     .x = 5,
-     .y = 67,
-     .w = 215,
-     .h = 20,
-     .text = "3.If it maintains it's orientation, the sign of \"Optimization direction\" is right."},
-    {.id = 0,
-     .x = 5,
-     .y = 93,
-     .w = 195,
-     .h = 20,
-     .text = "4.If it goes to the opposite orientation, reverse the sign of \"Optimization direction\"."},
-    {.id = 0, .x = 5, .y = 119, .w = 190, .h = 8, .text = "5.Click\"Quit check\" when complete."},
+    {.id = 0, .x = 5, .y =  10, .w = 220, .h = 25,
+     .text = "1.Click \"Check optimization direction\",the swashplate tilts to a direction. Now you can consider the swashplate to be a compass, the direction "
+             "of tilt is the compass orientation."},
+    {.id = 0, .x = 5, .y =  41, .w = 225, .h = 20,
+     .text = "2.Pick up helicopter and rotate it around its main shaft for 90 degrees, check the swashplate compass orientation."},
+    {.id = 0, .x = 5, .y =  67, .w = 215, .h = 20, .text = "3.If it maintains it's orientation, the sign of \"Optimization direction\" is right."},
+    {.id = 0, .x = 5, .y =  93, .w = 195, .h = 20, .text = "4.If it goes to the opposite orientation, reverse the sign of \"Optimization direction\"."},
+    {.id = 0, .x = 5, .y = 119, .w = 190, .h =  8, .text = "5.Click\"Quit check\" when complete."},
 };
+// clang-format on
 
 constexpr QRect kCheckPlace(52, 143, 75, 40), kDirectionPlace(137, 143, 75, 40);  // dialog units
 

@@ -15,15 +15,24 @@ struct LineDef {
     int id;
     int y;
 };
+// clang-format off
 constexpr LineDef kLines[kLineCount] = {
-    {.id = ReceiverPageIds::Line1, .y = 5},    {.id = ReceiverPageIds::Line2, .y = 18},
-    {.id = ReceiverPageIds::Line3, .y = 31},   {.id = ReceiverPageIds::Line4, .y = 44},
-    {.id = ReceiverPageIds::Line5, .y = 57},   {.id = ReceiverPageIds::Line6, .y = 70},
-    {.id = ReceiverPageIds::Line7, .y = 83},   {.id = ReceiverPageIds::Line8, .y = 96},
-    {.id = ReceiverPageIds::Line9, .y = 109},  {.id = ReceiverPageIds::Line10, .y = 121},
-    {.id = ReceiverPageIds::Line11, .y = 133}, {.id = ReceiverPageIds::Line12, .y = 146},
-    {.id = ReceiverPageIds::Line13, .y = 158}, {.id = ReceiverPageIds::Line14, .y = 171},
+    {.id = ReceiverPageIds::Line1,  .y =   5},
+    {.id = ReceiverPageIds::Line2,  .y =  18},
+    {.id = ReceiverPageIds::Line3,  .y =  31},
+    {.id = ReceiverPageIds::Line4,  .y =  44},
+    {.id = ReceiverPageIds::Line5,  .y =  57},
+    {.id = ReceiverPageIds::Line6,  .y =  70},
+    {.id = ReceiverPageIds::Line7,  .y =  83},
+    {.id = ReceiverPageIds::Line8,  .y =  96},
+    {.id = ReceiverPageIds::Line9,  .y = 109},
+    {.id = ReceiverPageIds::Line10, .y = 121},
+    {.id = ReceiverPageIds::Line11, .y = 133},
+    {.id = ReceiverPageIds::Line12, .y = 146},
+    {.id = ReceiverPageIds::Line13, .y = 158},
+    {.id = ReceiverPageIds::Line14, .y = 171},
 };
+// clang-format on
 
 using TextSet = const char* const[kLineCount];
 
@@ -76,19 +85,19 @@ struct WiringText {
     const char* name;
     const char* text;
 };
+// clang-format off
 constexpr WiringText kWiringTexts[] = {
     {kConventionalPicture, "Wiring of a conventional receiver",
-     "Receiver channels 1 AIL, 2 ELE, 3 THR, 4 RUD, 5 GYRO, 6 PIT. Leads: plug each receiver channel into the Orvex "
-     "input of the same name; the throttle goes straight to the speed controller. Outputs CH1, CH2, CH3 drive the "
-     "swashplate servos, TAIL the tail servo. The DATA port takes the USB data cable."},
-    {kSbusPicture, "Wiring of an S-Bus receiver",
-     "The short end of the S-Bus adapter cable goes to the receiver's S.BUS port, the long end to the RUD port of the "
-     "Orvex-S; the receiver's other ports are unused. Outputs CH1, CH2, CH3 and TAIL drive the servos."},
-    {kSatellitePicture, "Wiring of a satellite receiver",
-     "Binding: the dual male connector cable joins the AIL and PIT/ELE/AUX ports, the satellite's DSM2/DSMJ adapter "
-     "cable goes to the RUD port. Flying: the satellite stays on the RUD port, the AIL and PIT/ELE/AUX ports are left "
-     "free."},
+     "Receiver channels 1 AIL, 2 ELE, 3 THR, 4 RUD, 5 GYRO, 6 PIT. Leads: plug each receiver channel into the Orvex input of the same name; the throttle goes "
+     "straight to the speed controller. Outputs CH1, CH2, CH3 drive the swashplate servos, TAIL the tail servo. The DATA port takes the USB data cable."},
+    {kSbusPicture,         "Wiring of an S-Bus receiver",
+     "The short end of the S-Bus adapter cable goes to the receiver's S.BUS port, the long end to the RUD port of the Orvex-S; the receiver's other ports are "
+     "unused. Outputs CH1, CH2, CH3 and TAIL drive the servos."},
+    {kSatellitePicture,    "Wiring of a satellite receiver",
+     "Binding: the dual male connector cable joins the AIL and PIT/ELE/AUX ports, the satellite's DSM2/DSMJ adapter cable goes to the RUD port. Flying: the "
+     "satellite stays on the RUD port, the AIL and PIT/ELE/AUX ports are left free."},
 };
+// clang-format on
 
 const TextSet& TextSetFor(int selection) {
     if (selection == kConventionalSelection) return kNoText;

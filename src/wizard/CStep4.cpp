@@ -7,18 +7,15 @@
 #include <QLabel>
 
 namespace {
+// clang-format off
 constexpr CWizardPage::StaticText kStatics[] = {
-    {.id = 1035, .x = 0, .y = 5, .w = 150, .h = 15, .text = "1.Installation direction of gyro."},
-    {.id = 1038,
-     .x = 0,
-     .y = 20,
-     .w = 200,
-     .h = 15,
-     .text = "2.Click the button as your Quillon mounting, red is selected ."},
-    {.id = 1044, .x = 47, .y = 100, .w = 110, .h = 10, .text = "Installation direction 1"},
+    {.id = 1035, .x =   0, .y =   5, .w = 150, .h = 15, .text = "1.Installation direction of gyro."},
+    {.id = 1038, .x =   0, .y =  20, .w = 200, .h = 15, .text = "2.Click the button as your Quillon mounting, red is selected ."},
+    {.id = 1044, .x =  47, .y = 100, .w = 110, .h = 10, .text = "Installation direction 1"},
     {.id = 1045, .x = 207, .y = 100, .w = 110, .h = 10, .text = "Installation direction 2"},
     {.id = 1046, .x = 370, .y = 100, .w = 110, .h = 10, .text = "Installation direction 3"},
 };
+// clang-format on
 
 // One button per direction 1..3: control id, place (dialog units), picture
 // strip, the static naming it, and what its picture shows.
@@ -29,26 +26,16 @@ struct DirectionButtonDef {
     int labelId;
     const char* name;
 };
+// clang-format off
 constexpr DirectionButtonDef kButtons[3] = {
-    {.id = InstallationPageIds::Direction1,
-     .x = 42,
-     .y = 115,
-     .strip = 187,
-     .labelId = 1044,
+    {.id = InstallationPageIds::Direction1, .x =  42, .y = 115, .strip = 187, .labelId = 1044,
      .name = "Installation direction 1: flat, label up, connectors to the tail"},
-    {.id = InstallationPageIds::Direction2,
-     .x = 202,
-     .y = 115,
-     .strip = 188,
-     .labelId = 1045,
+    {.id = InstallationPageIds::Direction2, .x = 202, .y = 115, .strip = 188, .labelId = 1045,
      .name = "Installation direction 2: flat, label up, connectors to the nose"},
-    {.id = InstallationPageIds::Direction3,
-     .x = 365,
-     .y = 115,
-     .strip = 189,
-     .labelId = 1046,
+    {.id = InstallationPageIds::Direction3, .x = 365, .y = 115, .strip = 189, .labelId = 1046,
      .name = "Installation direction 3: upright on the side of the frame"},
 };
+// clang-format on
 constexpr QSize kButtonFrame(198, 133);  // one frame of a 792 x 133 strip
 
 bool IsDirection(int d) { return d >= 1 && d <= 3; }

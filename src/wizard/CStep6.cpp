@@ -4,20 +4,12 @@
 #include "widgets/DialogUnits.h"
 
 namespace {
+// clang-format off
 constexpr CWizardPage::StaticText kStatics[] = {
-    {.id = 1035,
-     .x = 0,
-     .y = 5,
-     .w = 400,
-     .h = 10,
-     .text = "1.Select the servo type of your helicopter , red is selected"},
-    {.id = 0,
-     .x = 0,
-     .y = 20,
-     .w = 400,
-     .h = 10,
-     .text = "2.If your aircraft is a quadrotor, please select 1 or 3 item."},
+    {.id = 1035, .x = 0, .y =  5, .w = 400, .h = 10, .text = "1.Select the servo type of your helicopter , red is selected"},
+    {.id =    0, .x = 0, .y = 20, .w = 400, .h = 10, .text = "2.If your aircraft is a quadrotor, please select 1 or 3 item."},
 };
+// clang-format on
 
 // One button per servo type 0..5 (the row is the type): control id, picture
 // strip with the button's line of text, and that text for screen readers.
@@ -27,24 +19,16 @@ struct ServoTypeButtonDef {
     int strip;
     const char* text;
 };
+// clang-format off
 constexpr ServoTypeButtonDef kButtons[6] = {
     {.id = ServoTypeIds::Type1, .strip = 231, .text = "All the tail and swashplate servos are 1520us analog"},
-    {.id = ServoTypeIds::Type2,
-     .strip = 232,
-     .text = "Tail servo is 1520us digital, swashplate servos are 1520us analog"},
-    {.id = ServoTypeIds::Type3,
-     .strip = 233,
-     .text = "Tail servo is 1520us digital, swashplate servos are 1520us digital"},
-    {.id = ServoTypeIds::Type4,
-     .strip = 234,
-     .text = "Tail servo is 760us digital, swashplate servos are 1520us analog"},
-    {.id = ServoTypeIds::Type5,
-     .strip = 235,
-     .text = "Tail servo is 760us digital, swashplate servos are 1520us digital"},
-    {.id = ServoTypeIds::Type6,
-     .strip = 236,
-     .text = "Tail servo is 960us digital, swashplate servos are 1520us digital"},
+    {.id = ServoTypeIds::Type2, .strip = 232, .text = "Tail servo is 1520us digital, swashplate servos are 1520us analog"},
+    {.id = ServoTypeIds::Type3, .strip = 233, .text = "Tail servo is 1520us digital, swashplate servos are 1520us digital"},
+    {.id = ServoTypeIds::Type4, .strip = 234, .text = "Tail servo is 760us digital, swashplate servos are 1520us analog"},
+    {.id = ServoTypeIds::Type5, .strip = 235, .text = "Tail servo is 760us digital, swashplate servos are 1520us digital"},
+    {.id = ServoTypeIds::Type6, .strip = 236, .text = "Tail servo is 960us digital, swashplate servos are 1520us digital"},
 };
+// clang-format on
 constexpr int kButtonX = 130, kFirstButtonY = 33, kButtonPitchY = 31;  // dialog units
 constexpr QSize kButtonFrame(454, 35);                                 // one frame of a 1816 x 35 strip
 constexpr int kCautionPicture = 239;

@@ -7,15 +7,12 @@
 #include <QLabel>
 
 namespace {
+// clang-format off
 constexpr CWizardPage::StaticText kStatics[] = {
-    {.id = 1035,
-     .x = 6,
-     .y = 5,
-     .w = 400,
-     .h = 10,
-     .text = "Select the swashplate type of your helicopter , red is selected"},
-    {.id = 0, .x = 275, .y = 120, .w = 60, .h = 10, .text = "Longitudinal axis"},
+    {.id = 1035, .x =   6, .y =   5, .w = 400, .h = 10, .text = "Select the swashplate type of your helicopter , red is selected"},
+    {.id =    0, .x = 275, .y = 120, .w =  60, .h = 10, .text = "Longitudinal axis"},
 };
+// clang-format on
 
 // One button per swashplate type 1..5 (the row is the type - 1): control id,
 // place (dialog units), caption (the tooltip), strip and the label under it.
@@ -27,28 +24,15 @@ struct SwashButtonDef {
     int strip;
     const char* label;
 };
+// clang-format off
 constexpr SwashButtonDef kButtons[5] = {
-    {.id = SwashplateTypeIds::Mix, .x = 95, .y = 20, .caption = "MIX", .strip = 191, .label = "Mechanical mixer"},
-    {.id = SwashplateTypeIds::Ccpm120,
-     .x = 217,
-     .y = 20,
-     .caption = "120CCPM",
-     .strip = 192,
-     .label = "120 degree CCPM"},
-    {.id = SwashplateTypeIds::Ccpm135,
-     .x = 339,
-     .y = 20,
-     .caption = "135CCPM",
-     .strip = 193,
-     .label = "135 degree CCPM"},
-    {.id = SwashplateTypeIds::Ccpm140,
-     .x = 95,
-     .y = 115,
-     .caption = "140CCPM",
-     .strip = 194,
-     .label = "140 degree CCPM"},
-    {.id = SwashplateTypeIds::Ccpm90, .x = 340, .y = 115, .caption = "90CCPM", .strip = 195, .label = "90 degree CCPM"},
+    {.id = SwashplateTypeIds::Mix,     .x =  95, .y =  20, .caption = "MIX",     .strip = 191, .label = "Mechanical mixer"},
+    {.id = SwashplateTypeIds::Ccpm120, .x = 217, .y =  20, .caption = "120CCPM", .strip = 192, .label = "120 degree CCPM"},
+    {.id = SwashplateTypeIds::Ccpm135, .x = 339, .y =  20, .caption = "135CCPM", .strip = 193, .label = "135 degree CCPM"},
+    {.id = SwashplateTypeIds::Ccpm140, .x =  95, .y = 115, .caption = "140CCPM", .strip = 194, .label = "140 degree CCPM"},
+    {.id = SwashplateTypeIds::Ccpm90,  .x = 340, .y = 115, .caption = "90CCPM",  .strip = 195, .label = "90 degree CCPM"},
 };
+// clang-format on
 constexpr QSize kButtonFrame(133, 133);  // one frame of a 532 x 133 strip
 constexpr int kLabelGap = 4;             // pixels between a button and its label
 
