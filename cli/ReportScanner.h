@@ -23,6 +23,6 @@ private:
     std::function<void(const StatusReport&)> onReport_;
     FrameParser parser_;
     uint64_t noise_ = 0;
-    uint64_t pending_ = 0;      // bytes since the last valid frame ended
-    size_t paddingLeft_ = 0;    // zeros after a valid frame that still belong to it
+    uint64_t pending_ = 0;    // bytes since the last valid frame ended
+    size_t paddingLeft_ = 0;  // zeros after a valid frame that still belong to it
 };
