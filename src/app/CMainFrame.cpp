@@ -4,6 +4,7 @@
 #include "app/CUARTView.h"
 #include "app/FirmwareUpgrade.h"
 #include "app/UnitBackupCommands.h"
+#include "app/UserSettings.h"
 #include "params/IniFile.h"
 #include "protocol/FrameTrace.h"
 #include "widgets/AppLog.h"
@@ -17,9 +18,11 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -37,7 +40,7 @@ CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
     setWindowTitle(QStringLiteral("Quillon 2.0"));
     setWindowIcon(LoadIcon(kIconId));
     setFixedSize(kWidth, kHeight);
-    move(kLeft, kTop);
+    move(PlaceToOpen());
 
     CreateMenus();
     view_ = new CUARTView(orvex, this);
@@ -211,7 +214,20 @@ void CMainFrame::PlaceProgressBar() {
     ShowDetail();
 }
 
+// The fixed place on the first run; afterwards where the user left the window,
+// as long as it still lies whole on one of the screens (a screen may have gone).
+QPoint CMainFrame::PlaceToOpen() const {
+    const std::optional<QPoint> last = UserSettings::MainWindowPlace();
+    if (!last) return {kLeft, kTop};
+    // The frame around the client area, a generous guess before the window manager has drawn it.
+    const QRect whole(*last, QSize(kWidth + 20, kHeight + 60));
+    for (const QScreen* screen : QGuiApplication::screens())
+        if (screen->availableGeometry().contains(whole)) return *last;
+    return {kLeft, kTop};
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    UserSettings::SetMainWindowPlace(pos());
     view_->OnClose();
     QMainWindow::closeEvent(event);
     Skin::Stop();

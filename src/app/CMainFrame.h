@@ -79,6 +79,7 @@ private:
     void ShowDetail();
     QAction* AddCommand(QMenu* menu, const QString& text, int id);
     std::string LinkLogHeader() const;
+    QPoint PlaceToOpen() const;
     template <class Source>
     void ConnectStatus(Source* source);
 

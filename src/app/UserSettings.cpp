@@ -19,6 +19,14 @@ QString LastPort() { return Store().value(QStringLiteral("ports/last")).toString
 
 void SetLastPort(const QString& stableName) { Store().setValue(QStringLiteral("ports/last"), stableName); }
 
+std::optional<QPoint> MainWindowPlace() {
+    const QVariant place = Store().value(QStringLiteral("window/place"));
+    if (!place.canConvert<QPoint>()) return std::nullopt;
+    return place.toPoint();
+}
+
+void SetMainWindowPlace(const QPoint& place) { Store().setValue(QStringLiteral("window/place"), place); }
+
 QString LastFolder(Folder folder) { return Store().value(FolderKey(folder)).toString(); }
 
 void RememberFolder(Folder folder, const QString& chosenFile) {

@@ -1,9 +1,13 @@
 #pragma once
 // What Quillon keeps between runs, in the user's configuration folder
 // ($XDG_CONFIG_HOME/quillon/quillon.conf): the last connected port, by its
-// stable name, and the folders the file dialogs were last left in.
+// stable name, the folders the file dialogs were last left in, and where the
+// main window was last closed.
 
+#include <QPoint>
 #include <QString>
+
+#include <optional>
 
 namespace UserSettings {
 
@@ -15,5 +19,8 @@ void SetLastPort(const QString& stableName);
 QString LastFolder(Folder folder);
 // Keeps the folder of a file the user chose; an empty path (cancelled) keeps nothing.
 void RememberFolder(Folder folder, const QString& chosenFile);
+// The main window's place when it was last closed; nothing before the first close.
+std::optional<QPoint> MainWindowPlace();
+void SetMainWindowPlace(const QPoint& place);
 
 }  // namespace UserSettings

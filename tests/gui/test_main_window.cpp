@@ -4,6 +4,7 @@
 #include "test_main_support.h"
 
 #include "app/CAboutBox.h"
+#include "app/UserSettings.h"
 #include "params/Orvex.h"
 #include "params_ui/ParameterPanel.h"
 #include "widgets/CBalloonTip.h"
@@ -45,7 +46,17 @@ QList<QWidget*> FormControls(CUARTView& view) {
 
 using MainFrame = MainWindowTest;
 
+TEST_F(MainFrame, OpensWhereItWasLastClosedWhenThatFitsTheScreen) {
+    OpenFrame().move(300, 200);
+    frame().close();
+    EXPECT_EQ(OpenFrame().pos(), QPoint(300, 200));
+    frame().move(100, 100);
+    frame().close();
+}
+
 TEST_F(MainFrame, OpensAtFixedPlaceAndSizeWithItsCaption) {
+    // A place left on a screen that has gone counts for nothing.
+    UserSettings::SetMainWindowPlace(QPoint(5000, 5000));
     CMainFrame& f = OpenFrame();
     EXPECT_EQ(f.pos(), QPoint(100, 100));
     EXPECT_EQ(f.size(), QSize(1000, 700));
