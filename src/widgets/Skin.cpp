@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFont>
 #include <QHash>
 #include <QList>
 #include <QPalette>
@@ -78,6 +79,7 @@ QPalette LightPalette() {
 struct State {
     bool started = false;
     QPalette desktopPalette;  // given back when the skin stops
+    QFont desktopFont;        // likewise
     QString applicationSheet;
     QHash<int, QString> sheets;  // by style number
     QList<QPointer<QWidget>> skinned;
@@ -121,9 +123,17 @@ void Start(const char* resourceName, int a, int b, int c, const char* resourceTy
     if (qApp) {
         s.desktopPalette = QApplication::palette();
         QApplication::setPalette(LightPalette());
+        s.desktopFont = QApplication::font();
+        QApplication::setFont(LayoutFont());
         qApp->setStyleSheet(s.applicationSheet);
     }
     s.started = true;
+}
+
+QFont LayoutFont() {
+    QFont font(QStringLiteral("DejaVu Sans"), kLayoutPointSize);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
 }
 
 void SkinWindow(QWidget* window, Style style) { Apply(window, style); }
@@ -141,6 +151,7 @@ void Stop() {
     if (qApp) {
         qApp->setStyleSheet(QString());
         QApplication::setPalette(s.desktopPalette);
+        QApplication::setFont(s.desktopFont);
     }
     s = State{};
     qCDebug(lcAppSkin) << "skin stopped";

@@ -2,14 +2,20 @@
 // The skin library: one coherent look for every window. Start loads the
 // embedded skin resource ("IDR_MYTYPE1", type "MYTYPE": the style sheets in
 // :/skin/); skinning a window or control applies the style sheet of its
-// `Style`. Start also gives the application the skin's own light palette,
-// whatever the desktop's, and Stop gives the desktop's palette back. No result
+// `Style`. Start also gives the application the skin's own light palette and
+// the font the fixed layout is measured for (LayoutFont), whatever the
+// desktop's, so no desktop font can cut a text; Stop gives both back. No result
 // of these calls is used: the program behaves the same with the skin left out (for
 // example when Start was never called, as in most tests).
 
+class QFont;
 class QWidget;
 
 namespace Skin {
+// The fixed layout's font: DejaVu Sans (a dependency of the program) at 9 points.
+constexpr int kLayoutPointSize = 9;
+QFont LayoutFont();
+
 // The skin's style numbers.
 enum class Style {
     None = 0,            // self-drawn buttons: no skin

@@ -250,8 +250,13 @@ TEST_F(MainStart, SkinChangesTheLookButNotTheControls) {
     const QRect plainGeometry = Slider(MainFormIds::RollGain)->geometry();
     const QString plainText = Edit(MainFormIds::RollGainEdit)->text();
     frame_.reset();
+    // A desktop font the fixed layout was not made for (a GTK desktop gives "Sans 10").
+    const QFont before = QApplication::font();
+    const QFont desktop(QStringLiteral("Sans"), 10);
+    QApplication::setFont(desktop);
     Skin::Start("IDR_MYTYPE1", 1, 6, 0, "MYTYPE");
     ASSERT_TRUE(Skin::Started());
+    EXPECT_EQ(QApplication::font(), Skin::LayoutFont());
     OpenFrame();
     EXPECT_FALSE(view().styleSheet().isEmpty());
     EXPECT_FALSE(Slider(MainFormIds::RollGain)->styleSheet().isEmpty());
@@ -261,6 +266,8 @@ TEST_F(MainStart, SkinChangesTheLookButNotTheControls) {
     frame().close();
     EXPECT_FALSE(Skin::Started());
     EXPECT_TRUE(qApp->styleSheet().isEmpty());
+    EXPECT_EQ(QApplication::font(), desktop);
+    QApplication::setFont(before);
 }
 
 TEST(AboutBox, ShowsTheProgramTextAndClosesWithOk) {
