@@ -11,11 +11,13 @@
 #include "widgets/CPngButton.h"
 #include "widgets/CSignalBar.h"
 #include "widgets/ControlNaming.h"
+#include "widgets/Skin.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -168,7 +170,8 @@ TEST(EveryWindow, AssistiveToolsReadNamesValuesChoicesAndHelp) {
     ResetOrvex();
 }
 
-TEST(EveryWindow, EveryControlIsNamedInsideItsWindowAndNoTextIsCut) {
+namespace {
+void ExpectEveryControlNamedInsideAndUncut() {
     for (const WindowFactory& factory : EveryWindow()) {
         ResetOrvex();
         const OpenedWindow opened = factory.open();
@@ -195,4 +198,17 @@ TEST(EveryWindow, EveryControlIsNamedInsideItsWindowAndNoTextIsCut) {
         }
     }
     ResetOrvex();
+}
+}  // namespace
+
+TEST(EveryWindow, EveryControlIsNamedInsideItsWindowAndNoTextIsCut) {
+    ExpectEveryControlNamedInsideAndUncut();
+    // As the program runs on a desktop whose font is larger (a GTK desktop gives
+    // "Sans 10", a low-vision one more): the skin brings the layout's own font.
+    const QFont before = QApplication::font();
+    QApplication::setFont(QFont(QStringLiteral("Sans"), 12));
+    Skin::Start("IDR_MYTYPE1", 1, 6, 0, "MYTYPE");
+    ExpectEveryControlNamedInsideAndUncut();
+    Skin::Stop();
+    QApplication::setFont(before);
 }
