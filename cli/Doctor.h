@@ -1,6 +1,7 @@
 #pragma once
-// quillon-cli doctor: checks what usually keeps a connect from working and
-// says how to fix each; 0 only when nothing blocks a connect.
+// quillon-cli doctor [PORT]: opens the ports as a connect does and says what
+// keeps each shut and how to fix it. 0 when PORT opens or, without one, when
+// any listed port does.
 
 #include <string>
 #include <vector>

@@ -41,7 +41,7 @@ const char* const kUsage =
     "       quillon-cli backup PORT FILE\n"
     "       quillon-cli restore PORT FILE\n"
     "       quillon-cli history [PORT]\n"
-    "       quillon-cli doctor\n"
+    "       quillon-cli doctor [PORT]\n"
     "       quillon-cli --version | --help\n"
     "PORT is a device path (/dev/ttyUSB0) or the name of a simulated port.\n"
     "--trace FILE logs every frame and every open and close of the port to FILE, -v to stderr.\n";
@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
         {"load", 2, 2, LoadConfig},
         {"diff", 2, 2, [](const auto& a) { return DiffConfig(a, g_json); }, true},
         {"flash", 2, 2, Flash},
-        {"doctor", 0, 0, Doctor},
+        {"doctor", 0, 1, Doctor},
         {"backup", 2, 2, BackupUnit},
         {"restore", 2, 2, RestoreUnit},
         {"history", 0, 1, ListUnitHistory},

@@ -7,7 +7,7 @@ _quillon_cli() {
         return
     fi
     local command=${COMP_WORDS[1]}
-    if [ "$COMP_CWORD" -eq 2 ] && [[ $command =~ ^(info|monitor|save|load|diff|flash|backup|restore|history)$ ]]; then
+    if [ "$COMP_CWORD" -eq 2 ] && [[ $command =~ ^(info|monitor|save|load|diff|flash|backup|restore|history|doctor)$ ]]; then
         local runtime=${XDG_RUNTIME_DIR:-/tmp/runtime-$USER}
         local ports=$(ls /dev/serial/by-id/* /dev/ttyUSB* /dev/ttyACM* /dev/ttyS* 2>/dev/null; ls "$runtime/orvex/ports" 2>/dev/null)
         COMPREPLY=($(compgen -W "$ports" -- "$cur"))

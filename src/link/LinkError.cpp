@@ -33,6 +33,25 @@ LinkError MapErrno(int err) {
     }
 }
 
+bool InGroup(gid_t gid) {
+    if (getegid() == gid) return true;
+    const int n = getgroups(0, nullptr);
+    std::vector<gid_t> groups(n > 0 ? n : 0);
+    if (n > 0 && getgroups(n, groups.data()) != n) return false;
+    for (gid_t g : groups)
+        if (g == gid) return true;
+    return false;
+}
+
+// Nobody is told to join root: that is no fix but the keys to the machine.
+std::string GroupThatWouldHelp(const std::string& device) {
+    struct stat st {};
+    if (stat(device.c_str(), &st) != 0 || !S_ISCHR(st.st_mode) || st.st_gid == 0) return {};
+    if ((st.st_mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP) || InGroup(st.st_gid)) return {};
+    const group* g = getgrgid(st.st_gid);
+    return g ? g->gr_name : std::to_string(st.st_gid);
+}
+
 namespace {
 
 const char* OperationText(LinkOp op) {
@@ -55,26 +74,6 @@ const char* OperationText(LinkOp op) {
             break;
     }
     return "failed";
-}
-
-bool InGroup(gid_t gid) {
-    if (getegid() == gid) return true;
-    const int n = getgroups(0, nullptr);
-    std::vector<gid_t> groups(n > 0 ? n : 0);
-    if (n > 0 && getgroups(n, groups.data()) != n) return false;
-    for (gid_t g : groups)
-        if (g == gid) return true;
-    return false;
-}
-
-// Joining a group helps only for a character device whose group may read and
-// write it and that the user is not in yet; the name of that group.
-std::string GroupThatWouldHelp(const std::string& device) {
-    struct stat st {};
-    if (stat(device.c_str(), &st) != 0 || !S_ISCHR(st.st_mode)) return {};
-    if ((st.st_mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP) || InGroup(st.st_gid)) return {};
-    const group* g = getgrgid(st.st_gid);
-    return g ? g->gr_name : std::to_string(st.st_gid);
 }
 
 std::string PermissionText(const std::string& device) {

@@ -2,6 +2,7 @@
 // The small set of link errors the rest of the program sees. Every errno from
 // the port is mapped here, in one place.
 
+#include <sys/types.h>
 #include <string>
 
 enum class LinkError {
@@ -27,3 +28,10 @@ LinkError MapErrno(int err);
 // user to the dialout group" (the advice only where joining the device's
 // group would help).
 std::string DescribeLinkFailure(const std::string& device, const LinkFailure& failure);
+
+// Whether this process has gid among its groups (effective or supplementary).
+bool InGroup(gid_t gid);
+// The group to join so that the device opens: only for a character device
+// whose group may read and write it, that is not root and that the user is
+// not in yet; empty otherwise.
+std::string GroupThatWouldHelp(const std::string& device);

@@ -13,11 +13,11 @@
 #include <cstdio>
 #include <thread>
 
-CliResult RunCli(const std::string& args, const std::string& runtimeDir) {
+CliResult RunCli(const std::string& args, const std::string& runtimeDir, const std::string& runner) {
     UseTestDataHome();
     std::string cmd;
     if (!runtimeDir.empty()) cmd = "XDG_RUNTIME_DIR='" + runtimeDir + "' ";
-    cmd += std::string(QUILLON_CLI_PATH) + " " + args + " 2>&1";
+    cmd += runner + QUILLON_CLI_PATH + " " + args + " 2>&1";
     CliResult r;
     FILE* p = popen(cmd.c_str(), "r");
     if (!p) return r;

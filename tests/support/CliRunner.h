@@ -13,8 +13,9 @@ struct CliResult {
 };
 
 // Runs "quillon-cli <args>" through the shell (so args may hold quoted words),
-// optionally with its own XDG_RUNTIME_DIR, and waits for it to end.
-CliResult RunCli(const std::string& args, const std::string& runtimeDir = {});
+// optionally with its own XDG_RUNTIME_DIR and behind a command such as
+// "runuser -u nobody -- ", and waits for it to end.
+CliResult RunCli(const std::string& args, const std::string& runtimeDir = {}, const std::string& runner = {});
 
 struct InterruptedCli {
     int waitStatus = -1;  // as waitpid() gives it, so a death by signal shows
