@@ -67,6 +67,7 @@ a setup wizard with a live receiver monitor, configuration files and
 firmware upgrades. Includes quillon-cli and the simulated device orvex-sim.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${packaging}/deb/strip-comments.cmake)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
