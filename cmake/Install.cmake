@@ -15,10 +15,22 @@ set(packaging ${PROJECT_SOURCE_DIR}/packaging)
 set(generated ${PROJECT_BINARY_DIR}/packaging)
 
 install(TARGETS quillon-cli orvex-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Compressed with gzip -9n, as Debian wants: no name or time stamp, so a
+# rebuild gives the same bytes.
+function(quillon_gzip source target)
+  configure_file(${source} ${target} @ONLY)
+  execute_process(COMMAND gzip -9nkf ${target} COMMAND_ERROR_IS_FATAL ANY)
+endfunction()
 foreach(page quillon quillon-cli orvex-sim)
-  configure_file(${packaging}/man/${page}.1 ${generated}/${page}.1 @ONLY)
-  install(FILES ${generated}/${page}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  quillon_gzip(${packaging}/man/${page}.1 ${generated}/${page}.1)
+  install(FILES ${generated}/${page}.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
+# A native package: its changelog is changelog.gz.
+quillon_gzip(${packaging}/deb/changelog ${generated}/changelog)
+set(docdir ${CMAKE_INSTALL_DATADIR}/doc/quillon)
+install(FILES ${generated}/changelog.gz ${packaging}/deb/copyright DESTINATION ${docdir})
+install(FILES ${packaging}/deb/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME quillon)
 install(FILES ${packaging}/quillon-cli.bash DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
         RENAME quillon-cli)
 if(QUILLON_INSTALL_UDEV_RULE)
@@ -46,14 +58,16 @@ endif()
 
 set(CPACK_PACKAGE_NAME quillon)
 set(CPACK_PACKAGE_VENDOR "Quillon")
-set(CPACK_PACKAGE_CONTACT "Quillon developers <quillon@localhost>")
+set(CPACK_PACKAGE_CONTACT "Quillon developers <quillon@users.noreply.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "set up and tune the Orvex flybarless flight controller")
+# Lines of at most 80 characters, as lintian wants.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quillon configures the Orvex over a USB serial adapter: tuning, presets, a setup wizard with a live
-receiver monitor, configuration files and firmware upgrades. Includes quillon-cli and the simulated
-device orvex-sim.")
+    "Quillon configures the Orvex over a USB serial adapter: tuning, presets,
+a setup wizard with a live receiver monitor, configuration files and
+firmware upgrades. Includes quillon-cli and the simulated device orvex-sim.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${packaging}/deb/strip-comments.cmake)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
@@ -61,4 +75,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quillon.invalid")
+# Reload udev after install and removal, so a plugged-in adapter follows the rule.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${packaging}/deb/postinst;${packaging}/deb/postrm")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)
