@@ -71,8 +71,9 @@ set(CPACK_PRE_BUILD_SCRIPTS ${packaging}/deb/strip-comments.cmake)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt finds its platform plugins at run time, so no library link names them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt finds its platform plugins at run time, so no library link names them;
+# the skin sets the font the fixed layout is measured for.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quillon.invalid")
 # Reload udev after install and removal, so a plugged-in adapter follows the rule.
