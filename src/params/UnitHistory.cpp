@@ -1,6 +1,9 @@
 #include "params/UnitHistory.h"
 
+#include "link/PortList.h"
+
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -20,7 +23,8 @@ std::string PortName(const std::string& port) {
 // A counter or an unset field changes or stays 0; a serial number repeats.
 bool CouldIdentify(uint32_t value) { return value != 0 && value != 0xFFFFFFFFu; }
 
-// The entry files of one folder, oldest first (names start with the time).
+// The entry files of one folder, oldest first: names start with the time to the
+// second, then a sequence number that orders the entries of one second.
 std::vector<fs::path> Entries(const fs::path& folder) {
     std::vector<fs::path> out;
     std::error_code ec;
@@ -30,22 +34,46 @@ std::vector<fs::path> Entries(const fs::path& folder) {
     return out;
 }
 
-std::string EntryName(const UnitBackup& b) {
+// The sequence number of an entry named "STAMP-NNNNNN-CHECKSUM.orvex"; 0 for
+// the names of earlier versions, which had none.
+unsigned long SequenceOf(const fs::path& entry) {
+    const std::string name = entry.stem().string();
+    const size_t first = name.find('-'), last = name.rfind('-');
+    if (first == std::string::npos || first == last) return 0;
+    return std::strtoul(name.substr(first + 1, last - first - 1).c_str(), nullptr, 10);
+}
+
+std::string EntryName(const UnitBackup& b, const std::vector<fs::path>& entries) {
     std::string stamp = b.date;
     std::erase_if(stamp, [](char c) { return c == '-' || c == ':'; });
-    return stamp + "-" + Hex32(ImageChecksum(b.image)) + std::string(kExtension);
+    unsigned long sequence = 0;
+    for (const fs::path& e : entries) sequence = std::max(sequence, SequenceOf(e));
+    char number[16];
+    std::snprintf(number, sizeof number, "%06lu", sequence + 1);
+    return stamp + "-" + number + "-" + Hex32(ImageChecksum(b.image)) + std::string(kExtension);
 }
 
 bool SameImage(const fs::path& entry, const UnitBackup& b) {
     return entry.filename().string().ends_with("-" + Hex32(ImageChecksum(b.image)) + std::string(kExtension));
 }
 
+// The adapter's name that stays across replugs (its /dev/serial/by-id link),
+// else the path.
+std::string StableName(const std::string& port) {
+    for (const PortEntry& e : ListPorts())
+        if (e.path == port) return e.stableName;
+    return port;
+}
+
 // The folder of the unit. A value seen before on this port identifies the
-// unit: the port's entries with it move into the unit's own folder.
+// unit: the port's entries with it move into the unit's own folder. The value
+// alone names no unit (the protocol does not call it a serial number, and two
+// units may give the same one): the adapter's stable name goes with it.
 fs::path UnitFolder(const fs::path& root, const UnitBackup& b, std::error_code& ec) {
     const fs::path byPort = root / (std::string(kPortPrefix) + PortName(b.port));
     if (!CouldIdentify(b.statusValue)) return byPort;
-    const fs::path byUnit = root / (std::string(kUnitPrefix) + Hex32(b.statusValue));
+    const fs::path byUnit =
+        root / (std::string(kUnitPrefix) + Hex32(b.statusValue) + "@" + PortName(StableName(b.port)));
     std::vector<fs::path> seen;
     for (const fs::path& e : Entries(byPort)) {
         const BackupParse p = ReadBackupFile(e.string());
@@ -82,12 +110,13 @@ HistoryResult KeepInHistory(const UnitBackup& backup, const std::string& root) {
     if (!ec) fs::create_directories(folder, ec);
     if (ec)
         return {false, "Cannot keep the unit's history in " + folder.string() + ": " + ec.message() + ".", {}, false};
-    for (const fs::path& e : Entries(folder))
+    const std::vector<fs::path> entries = Entries(folder);
+    for (const fs::path& e : entries)
         if (SameImage(e, backup)) {
             r.path = e.string();
             return r;
         }
-    r.path = (folder / EntryName(backup)).string();
+    r.path = (folder / EntryName(backup, entries)).string();
     const FileResult saved = WriteBackupFile(r.path, backup);
     if (!saved.ok) return {false, saved.message, {}, false};
     r.added = true;

@@ -3,8 +3,9 @@
 // unit's image is kept as a backup file in <XDG data home>/quillon/history/,
 // one folder per unit and one file per distinct image, so connecting again
 // without a change adds nothing. A unit's folder is named by the status
-// reply's 32-bit value once that value has shown itself to identify the unit
-// (the same value at two connects), otherwise by the port.
+// reply's 32-bit value, together with the adapter's stable name, once that
+// value has shown itself to identify the unit (the same value at two connects
+// on that adapter), otherwise by the port.
 
 #include "params/UnitBackup.h"
 
@@ -27,7 +28,7 @@ struct HistoryResult {
 HistoryResult KeepInHistory(const UnitBackup& backup, const std::string& root = HistoryFolder());
 
 struct HistoryEntry {
-    std::string unit;  // the folder: "unit-XXXXXXXX" or "port-NAME"
+    std::string unit;  // the folder: "unit-XXXXXXXX@ADAPTER" or "port-NAME"
     std::string path;
     UnitBackup backup;
 };

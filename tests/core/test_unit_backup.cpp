@@ -106,15 +106,16 @@ TEST(UnitHistory, KeepsOneEntryPerDistinctImageAndPrunesTheOldest) {
     EXPECT_FALSE(again.added);
     EXPECT_EQ(again.path, first.path);
 
+    // All within one second, as quick reconnects are: the order is still the order they came in.
+    b.date = "2026-02-01T00:00:00Z";
     for (int i = 1; i <= static_cast<int>(kHistoryPerUnit); ++i) {
         b.image.TuningBlock[0] = static_cast<int8_t>(i);
-        b.date = "2026-02-" + std::string(i < 10 ? "0" : "") + std::to_string(i % 28 + 1) +
-                 "T00:00:" + (i < 10 ? "0" : "") + std::to_string(i) + "Z";
         ASSERT_TRUE(KeepInHistory(b, root.path()).added) << i;
     }
     const std::vector<HistoryEntry> kept = ListHistory("/dev/ttyUSB0", root.path());
     ASSERT_EQ(kept.size(), kHistoryPerUnit);
     EXPECT_FALSE(std::filesystem::exists(first.path)) << "the oldest entry goes first";
+    for (size_t i = 0; i < kept.size(); ++i) EXPECT_EQ(kept[i].backup.image.TuningBlock[0], int(i) + 1) << i;
     EXPECT_EQ(kept.front().unit, "port-ttyUSB0");
     EXPECT_TRUE(ListHistory("/dev/ttyUSB1", root.path()).empty());
 }
@@ -129,8 +130,13 @@ TEST(UnitHistory, AValueSeenAtTwoConnectsNamesTheUnit) {
     b.image.TuningBlock[0] = 2;
     const HistoryResult third = KeepInHistory(b, root.path());
     ASSERT_TRUE(third.ok) << third.message;
-    EXPECT_NE(third.path.find("/unit-12345678/"), std::string::npos) << third.path;
+    EXPECT_NE(third.path.find("/unit-12345678@ttyUSB1/"), std::string::npos) << third.path;
     EXPECT_EQ(ListHistory("/dev/ttyUSB1", root.path()).size(), 2u);
+    // The same value on another adapter is another unit: the histories stay apart.
+    b.port = "/dev/ttyUSB0";
+    b.image.TuningBlock[0] = 3;
+    const HistoryResult other = KeepInHistory(b, root.path());
+    EXPECT_NE(other.path.find("/unit-12345678@ttyUSB0/"), std::string::npos) << other.path;
 }
 
 class UnitBackupCli : public ::testing::Test {
