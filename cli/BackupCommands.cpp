@@ -1,6 +1,7 @@
 #include "cli/BackupCommands.h"
 
 #include "cli/CliSession.h"
+#include "cli/Json.h"
 #include "link/LinkError.h"
 #include "params/UnitHistory.h"
 
@@ -97,9 +98,34 @@ int RestoreUnit(const std::vector<std::string>& args) {
     return 0;
 }
 
-int ListUnitHistory(const std::vector<std::string>& args) {
-    const std::string port = args.empty() ? std::string() : CliSession::ResolvePort(args[0]);
+namespace {
+Json HistoryJson(const std::string& typed, const std::string& port, const std::vector<HistoryEntry>& entries) {
+    Json doc = JsonDocument();
+    if (!typed.empty()) PutPort(doc, port, typed);
+    PutName(doc, "folder", HistoryFolder());
+    Json items = Json::array();
+    for (const HistoryEntry& e : entries) {
+        Json item;
+        PutName(item, "unit", e.unit);
+        item["date"] = e.backup.date;
+        item["firmware"] = FormatVersion(e.backup.version);
+        PutName(item, "path", e.path);
+        PutName(item, "port", e.backup.port);
+        items.push_back(item);
+    }
+    doc["entries"] = items;
+    return doc;
+}
+}  // namespace
+
+int ListUnitHistory(const std::vector<std::string>& args, bool json) {
+    const std::string typed = args.empty() ? std::string() : args[0];
+    const std::string port = typed.empty() ? std::string() : CliSession::ResolvePort(typed);
     const std::vector<HistoryEntry> entries = ListHistory(port);
+    if (json) {
+        PrintJson(HistoryJson(typed, port, entries));
+        return 0;
+    }
     if (entries.empty()) {
         std::printf("No history in %s\n", HistoryFolder().c_str());
         return 0;

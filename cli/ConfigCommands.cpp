@@ -8,11 +8,20 @@
 #include "params/ConfigFile.h"
 
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 // The device answers a parameter frame at once; at 9600 baud that takes well
 // under a second.
 constexpr int kAnswerTimeoutMs = 5000;
+
+// The menu's dialogs always give a full path: a name typed here is measured as
+// the full path it stands for, so "cfg1" in the current folder is accepted.
+bool NameLongEnough(const std::string& name) {
+    std::error_code failed;
+    const std::string full = std::filesystem::absolute(name, failed).string();
+    return PathLongEnough(failed ? name : full);
+}
 
 bool Connect(CliSession& s, const std::string& port, std::string& error) {
     return s.Connect(port, kCliConnectTimeoutMs, error);
@@ -40,7 +49,7 @@ bool Transmit(CliSession& s, std::string& error) {
 int SaveConfig(const std::vector<std::string>& args) {
     const std::string& port = args[0];
     const std::string& chosen = args[1];
-    if (!PathLongEnough(chosen)) return CliFail(kFileNameTooShort);
+    if (!NameLongEnough(chosen)) return CliFail(kFileNameTooShort);
     const std::string path = SavePathWithExtension(chosen);
 
     CliSession s;
@@ -72,7 +81,7 @@ bool FileAcceptable(const std::string& path, std::string& error) {
 
 // What load and diff do first: the file is looked at before the device is touched.
 bool CheckFileAndConnect(CliSession& s, const std::string& port, const std::string& path, std::string& error) {
-    if (!PathLongEnough(path)) {
+    if (!NameLongEnough(path)) {
         error = kFileNameTooShort;
         return false;
     }
@@ -102,17 +111,26 @@ int LoadConfig(const std::vector<std::string>& args) {
 }
 
 namespace {
-std::string ComparisonJson(const std::string& port, const std::string& path, const ConfigComparison& c) {
-    std::vector<std::string> changes, missing;
-    for (const ConfigChange& change : c.changes)
-        changes.push_back(JsonObject({{"name", JsonString(change.name)},
-                                      {"unit", std::to_string(change.unitValue)},
-                                      {"file", std::to_string(change.fileValue)}}));
-    for (const std::string& key : c.check.missing) missing.push_back(JsonString(key));
-    return JsonObject({{"port", JsonString(port)},
-                       {"file", JsonString(path)},
-                       {"changes", JsonArray(changes)},
-                       {"missing", JsonArray(missing)}});
+Json ComparisonJson(const std::string& port, const CliSession& s, const std::string& path, const ConfigComparison& c) {
+    Json doc = JsonDocument();
+    PutPort(doc, s.path(), port);
+    PutName(doc, "file", path);
+    Json changes = Json::array(), missing = Json::array();
+    for (const ConfigChange& change : c.changes) {
+        Json item;
+        PutKeyAndLabel(item, change.byte);
+        item["unit"] = change.unitValue;
+        item["file"] = change.fileValue;
+        changes.push_back(item);
+    }
+    for (const std::string& key : c.check.missing) {
+        Json item;
+        PutKeyAndLabel(item, key);
+        missing.push_back(item);
+    }
+    doc["changes"] = changes;
+    doc["missing"] = missing;
+    return doc;
 }
 }  // namespace
 
@@ -124,7 +142,9 @@ int DiffConfig(const std::vector<std::string>& args, bool json) {
     if (!CheckFileAndConnect(s, port, path, error)) return CliFail(error);
     const ConfigComparison comparison = CompareConfigFile(path, s.orvex().image);
     if (!comparison.result.ok) return CliFail(comparison.result.message);
-    const std::string text = json ? ComparisonJson(port, path, comparison) : comparison.Text();
-    std::printf("%s\n", text.c_str());
+    if (json)
+        PrintJson(ComparisonJson(port, s, path, comparison));
+    else
+        std::printf("%s\n", comparison.Text().c_str());
     return 0;
 }

@@ -2,31 +2,69 @@
 
 #include <cstdio>
 
-std::string JsonString(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out += c;
-        }
+namespace {
+bool IsUtf8(const std::string& text) {
+    try {
+        (void)Json(text).dump();
+        return true;
+    } catch (const Json::type_error&) {
+        return false;
     }
-    return out + "\"";
 }
 
-std::string JsonObject(const std::vector<std::pair<std::string, std::string>>& members) {
-    std::string out = "{";
-    for (const auto& [key, value] : members) out += (out.size() > 1 ? ", " : "") + JsonString(key) + ": " + value;
-    return out + "}";
+std::string Hex(const std::string& bytes) {
+    std::string out;
+    char pair[3];
+    for (const unsigned char c : bytes) {
+        std::snprintf(pair, sizeof pair, "%02x", c);
+        out += pair;
+    }
+    return out;
 }
 
-std::string JsonArray(const std::vector<std::string>& items) {
-    std::string out = "[";
-    for (const std::string& item : items) out += (out.size() > 1 ? ", " : "") + item;
-    return out + "]";
+// The key the file sets the byte with: the named value that goes out to the
+// unit, else a key read straight into the image.
+const char* KeyOf(DeviceByte byte) {
+    for (const ConfigDef& d : kConfigDefs)
+        if (d.section != Section::None && d.toImage && d.device == byte) return d.key;
+    for (const DirectKeyDef& d : kDirectKeys)
+        if (d.at == byte) return d.key;
+    return nullptr;
+}
+}  // namespace
+
+Json JsonDocument() { return Json{{"format", kJsonFormat}}; }
+
+void PutName(Json& object, const std::string& field, const std::string& name) {
+    if (IsUtf8(name)) {
+        object[field] = name;
+        return;
+    }
+    object[field] = Json::parse(Json(name).dump(-1, ' ', false, Json::error_handler_t::replace));
+    object[field + "_bytes"] = Hex(name);
+}
+
+void PutPort(Json& object, const std::string& path, const std::string& typed) {
+    PutName(object, "port", path);
+    PutName(object, "port_name", typed);
+}
+
+void PutKeyAndLabel(Json& object, DeviceByte byte) {
+    const char* key = KeyOf(byte);
+    object["key"] = key ? Json(key) : Json();
+    object["label"] = Label(byte);
+}
+
+void PutKeyAndLabel(Json& object, const std::string& key) {
+    object["key"] = key;
+    for (const ConfigDef& d : kConfigDefs)
+        if (d.section != Section::None && key == d.key) object["label"] = Label(d.id);
+    for (const DirectKeyDef& d : kDirectKeys)
+        if (key == d.key) object["label"] = Label(d.at);
+    if (!object.contains("label")) object["label"] = key;
+}
+
+void PrintJson(const Json& document) {
+    // Any text that slipped past PutName still comes out as UTF-8.
+    std::printf("%s\n", document.dump(2, ' ', false, Json::error_handler_t::replace).c_str());
 }

@@ -14,73 +14,61 @@
 #include "params/ParameterTable.h"
 #include "protocol/FrameTrace.h"
 
+#include <CLI/CLI.hpp>
+
 #include <fcntl.h>
 #include <unistd.h>
-#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 bool g_json = false;  // --json: the answer as one JSON document
 
-const char* const kUsage =
-    "usage: quillon-cli [--trace FILE | -v] COMMAND ...\n"
-    "       quillon-cli ports [--json]\n"
-    "       quillon-cli info PORT [--json]\n"
-    "       quillon-cli monitor PORT [--count N]\n"
-    "       quillon-cli save PORT FILE\n"
-    "       quillon-cli load PORT FILE\n"
-    "       quillon-cli diff PORT FILE [--json]\n"
-    "       quillon-cli flash PORT FILE\n"
-    "       quillon-cli backup PORT FILE\n"
-    "       quillon-cli restore PORT FILE\n"
-    "       quillon-cli history [PORT]\n"
-    "       quillon-cli doctor [PORT]\n"
-    "       quillon-cli --version | --help\n"
-    "PORT is a device path (/dev/ttyUSB0) or the name of a simulated port.\n"
-    "--trace FILE logs every frame and every open and close of the port to FILE, -v to stderr.\n";
-
-int Usage() {
-    std::fputs(kUsage, stderr);
-    return 2;
-}
-
-std::string PortJson(const PortEntry& p) {
-    return JsonObject({{"path", JsonString(p.path)},
-                       {"label", JsonString(p.label)},
-                       {"stable_name", JsonString(p.stableName)},
-                       {"simulated", p.simulated ? "true" : "false"},
-                       {"product", JsonString(p.product)},
-                       {"maker", JsonString(p.maker)},
-                       {"serial", JsonString(p.serial)},
-                       {"usb_id", JsonString(p.usbId)}});
+Json PortJson(const PortEntry& p) {
+    Json item;
+    PutName(item, "path", p.path);
+    PutName(item, "label", p.label);
+    PutName(item, "stable_name", p.stableName);
+    item["simulated"] = p.simulated;
+    item["product"] = p.product;
+    item["maker"] = p.maker;
+    item["serial"] = p.serial;
+    item["usb_id"] = p.usbId;
+    return item;
 }
 
 int Ports(const std::vector<std::string>&) {
-    std::vector<std::string> items;
+    Json doc = JsonDocument();
+    doc["ports"] = Json::array();
     for (const PortEntry& p : ListPorts()) {
         if (g_json)
-            items.push_back(PortJson(p));
+            doc["ports"].push_back(PortJson(p));
         else
             std::printf("%s\n", p.label.c_str());
     }
-    if (g_json) std::printf("%s\n", JsonArray(items).c_str());
+    if (g_json) PrintJson(doc);
     return 0;
 }
 
-template <size_t N, typename Name>
-std::string BlockJson(const int8_t (&block)[N], Name name) {
-    std::vector<std::string> items;
-    for (size_t i = 0; i < N; ++i)
-        items.push_back(JsonObject(
-            {{"index", std::to_string(i)}, {"name", JsonString(name(i))}, {"value", std::to_string(block[i])}}));
-    return JsonArray(items);
+template <size_t N>
+Json BlockJson(const int8_t (&block)[N], BlockId id) {
+    Json items = Json::array();
+    for (size_t i = 0; i < N; ++i) {
+        const DeviceByte at(id, static_cast<uint8_t>(i));
+        Json item{{"index", i}, {"name", ByteOf(at).name}};
+        PutKeyAndLabel(item, at);
+        item["value"] = block[i];
+        items.push_back(item);
+    }
+    return items;
 }
 
 int Info(const std::vector<std::string>& args) {
@@ -96,25 +84,158 @@ int Info(const std::vector<std::string>& args) {
         return 0;
     }
     const ParameterImage& image = s.orvex().image;
-    std::printf(
-        "%s\n",
-        JsonObject({{"port", JsonString(s.path())},
-                    {"firmware", JsonString(s.receiver().versionText())},
-                    {"setup", BlockJson(image.SetupBlock, [](size_t i) { return kSetupBytes[i].name; })},
-                    {"tuning", BlockJson(image.TuningBlock, [](size_t i) { return kTuningBytes[i].def.name; })}})
-            .c_str());
+    Json doc = JsonDocument();
+    PutPort(doc, s.path(), args[0]);
+    doc["firmware"] = s.receiver().versionText();
+    doc["setup"] = BlockJson(image.SetupBlock, BlockId::Setup);
+    doc["tuning"] = BlockJson(image.TuningBlock, BlockId::Tuning);
+    PrintJson(doc);
     return 0;
 }
 
 struct CommandDef {
     const char* name;
-    size_t minArgs, maxArgs;
+    std::vector<const char*> positionals;  // "[PORT]": may be left out
+    const char* summary;
     std::function<int(const std::vector<std::string>&)> run;
     bool json = false;  // takes --json
 };
-}  // namespace
 
-namespace {
+// monitor --count N, checked by the monitor itself.
+std::optional<std::string> g_count;
+
+const std::vector<CommandDef>& Commands() {
+    static const std::vector<CommandDef> commands = {
+        {"ports", {}, "Lists the ports as the program's port list does.", Ports, true},
+        {"info", {"PORT"}, "Connects and prints the firmware version and the parameter image.", Info, true},
+        {"monitor",
+         {"PORT"},
+         "Prints the six receiver channels live until interrupted (or N reports).",
+         [](std::vector<std::string> a) {
+             if (g_count) a.insert(a.end(), {"--count", *g_count});
+             return Monitor(a);
+         }},
+        {"save", {"PORT", "FILE"}, "Writes the Orvex's parameters to the configuration FILE.", SaveConfig},
+        {"load", {"PORT", "FILE"}, "Sends the configuration FILE to the Orvex.", LoadConfig},
+        {"diff",
+         {"PORT", "FILE"},
+         "Lists every value that load would change, sending nothing.",
+         [](const auto& a) { return DiffConfig(a, g_json); },
+         true},
+        {"flash", {"PORT", "FILE"}, "Sends the firmware FILE to the boot loader.", Flash},
+        {"backup", {"PORT", "FILE"}, "Writes every byte of the Orvex's parameter image to FILE.", BackupUnit},
+        {"restore", {"PORT", "FILE"}, "Sends a backup FILE back to the Orvex and verifies it.", RestoreUnit},
+        {"history",
+         {"[PORT]"},
+         "Lists the parameter images kept after every completed connect.",
+         [](const auto& a) { return ListUnitHistory(a, g_json); },
+         true},
+        {"doctor", {"[PORT]"}, "Checks what usually keeps a connect from working and says how to fix it.", Doctor},
+    };
+    return commands;
+}
+
+constexpr const char* kPortHelp =
+    "PORT is a device path (/dev/ttyUSB0) or the name of a simulated port.\n"
+    "--trace FILE logs every frame and every open and close of the port to FILE, -v to stderr;\n"
+    "both may stand anywhere on the line. -- ends the options.\n"
+    "Exit status: 0 success, 1 failure, 2 bad arguments.\n";
+
+std::string Synopsis(const CommandDef& c) {
+    std::string line = c.name;
+    for (const char* p : c.positionals) line += std::string(" ") + p;
+    if (c.json) line += " [--json]";
+    if (std::strcmp(c.name, "monitor") == 0) line += " [--count N]";
+    return line;
+}
+
+std::string Usage() {
+    std::string text = "usage: quillon-cli [--trace FILE | -v] COMMAND ...\n";
+    for (const CommandDef& c : Commands()) text += "       quillon-cli " + Synopsis(c) + "\n";
+    text +=
+        "       quillon-cli help [COMMAND] | COMMAND --help\n"
+        "       quillon-cli --version | --help\n";
+    return text + kPortHelp;
+}
+
+// One line saying what was wrong, one saying where the help is; status 2.
+int UsageError(const std::string& what, const std::string& command = {}) {
+    const std::string prefix = command.empty() ? "quillon-cli" : "quillon-cli " + command;
+    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", prefix.c_str(), what.c_str(),
+                 prefix.c_str());
+    return 2;
+}
+
+struct Parsed {
+    std::string trace;
+    bool verbose = false, version = false;
+    std::string helpTopic;
+    // The positionals of each command, as given.
+    std::map<std::string, std::vector<std::string>> values;
+    std::map<std::string, std::vector<const CLI::Option*>> options;
+};
+
+void AddCommand(CLI::App& app, const CommandDef& c, Parsed& parsed) {
+    CLI::App* sub = app.add_subcommand(c.name, c.summary);
+    std::vector<std::string>& values = parsed.values[c.name];
+    values.resize(c.positionals.size());
+    for (size_t i = 0; i < c.positionals.size(); ++i) {
+        const std::string name = c.positionals[i];
+        const bool optional = name.front() == '[';
+        const std::string bare = optional ? name.substr(1, name.size() - 2) : name;
+        CLI::Option* o =
+            sub->add_option(bare, values[i], bare == "PORT" ? "device path or simulated port name" : "file name");
+        o->type_name("");
+        if (!optional) o->required();
+        parsed.options[c.name].push_back(o);
+    }
+    if (c.json) sub->add_flag("--json", g_json, "the answer as one JSON document (see quillon-cli(1))");
+    if (std::strcmp(c.name, "monitor") == 0)
+        sub->add_option("--count", g_count, "stop after N reports")->type_name("N");
+    sub->footer(kPortHelp);
+}
+
+void BuildParser(CLI::App& app, Parsed& parsed) {
+    app.allow_extras();          // unknown words are named by CheckExtras
+    app.fallthrough();           // global options after the command
+    app.require_subcommand(-1);  // at most one command
+    app.add_option("--trace", parsed.trace, "append the link log to FILE")->type_name("FILE");
+    app.add_flag("-v", parsed.verbose, "write the link log to stderr");
+    app.add_flag("--version", parsed.version, "print the version");
+    for (const CommandDef& c : Commands()) AddCommand(app, c, parsed);
+    app.add_subcommand("help", "Describes one command, or all.")
+        ->add_option("COMMAND", parsed.helpTopic, "the command to describe")
+        ->type_name("");
+}
+
+const CommandDef* Selected(const CLI::App& app) {
+    for (const CommandDef& c : Commands())
+        if (app.got_subcommand(c.name)) return &c;
+    return nullptr;
+}
+
+// Words the parser did not take: the first is named.
+int CheckExtras(const CLI::App& app) {
+    std::vector<std::string> extras = app.remaining(true);
+    // The parser keeps the "--" that ended the options among them.
+    std::erase(extras, "--");
+    if (extras.empty()) return 0;
+    const std::string& word = extras.front();
+    const CommandDef* c = Selected(app);
+    const std::string command = c ? c->name : "";
+    if (word.size() > 1 && word[0] == '-')
+        return UsageError("unknown option '" + word.substr(0, word.find('=')) + "'", command);
+    if (!c && !app.got_subcommand("help")) return UsageError("unknown command '" + word + "'");
+    return UsageError("unexpected argument '" + word + "'", command);
+}
+
+int PrintHelp(const CLI::App& app, const std::string& topic) {
+    if (topic.empty()) return std::fputs(Usage().c_str(), stdout) < 0;
+    for (const CommandDef& c : Commands())
+        if (topic == c.name) return std::fputs(app.get_subcommand(c.name)->help("quillon-cli").c_str(), stdout) < 0;
+    return UsageError("unknown command '" + topic + "'");
+}
+
 // Appends to the trace file. A FIFO that nobody reads is refused at once
 // rather than blocking the command for ever.
 std::FILE* OpenTraceFile(const char* path, std::string& why) {
@@ -131,61 +252,65 @@ std::FILE* OpenTraceFile(const char* path, std::string& why) {
     }
     return file;
 }
-}  // namespace
 
-int main(int argc, char** argv) {
-    const CommandDef commands[] = {
-        {"ports", 0, 0, Ports, true},
-        {"info", 1, 1, Info, true},
-        {"monitor", 1, 3, Monitor},
-        {"save", 2, 2, SaveConfig},
-        {"load", 2, 2, LoadConfig},
-        {"diff", 2, 2, [](const auto& a) { return DiffConfig(a, g_json); }, true},
-        {"flash", 2, 2, Flash},
-        {"doctor", 0, 1, Doctor},
-        {"backup", 2, 2, BackupUnit},
-        {"restore", 2, 2, RestoreUnit},
-        {"history", 0, 1, ListUnitHistory},
-    };
-    int first = 1;
+int RunCommand(const CommandDef& c, std::vector<std::string> args, const Parsed& parsed) {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> traceFile(nullptr, &std::fclose);
     std::atomic<int> traceFailed{0};
-    for (; first < argc && argv[first][0] == '-'; ++first) {
-        if (std::strcmp(argv[first], "--version") == 0) return std::printf("quillon-cli %s\n", QUILLON_VERSION) < 0;
-        if (std::strcmp(argv[first], "--help") == 0) return std::fputs(kUsage, stdout) < 0;
-        if (std::strcmp(argv[first], "-v") == 0) {
-            TraceTo(stderr);
-        } else if (std::strcmp(argv[first], "--trace") == 0 && first + 1 < argc) {
-            std::string why;
-            traceFile.reset(OpenTraceFile(argv[++first], why));
-            if (!traceFile) {
-                std::fprintf(stderr, "quillon-cli: cannot write the trace to '%s': %s\n", argv[first], why.c_str());
-                return 2;
-            }
-            TraceTo(traceFile.get(), &traceFailed);
-        } else {
-            return Usage();
+    if (parsed.verbose) TraceTo(stderr);
+    if (!parsed.trace.empty()) {
+        std::string why;
+        traceFile.reset(OpenTraceFile(parsed.trace.c_str(), why));
+        if (!traceFile) {
+            std::fprintf(stderr, "quillon-cli: cannot write the trace to '%s': %s\n", parsed.trace.c_str(),
+                         why.c_str());
+            return 2;
         }
+        TraceTo(traceFile.get(), &traceFailed);
     }
-    if (argc <= first) return Usage();
-    std::vector<std::string> args(argv + first + 1, argv + argc);
-    for (const CommandDef& c : commands) {
-        if (std::strcmp(argv[first], c.name) != 0) continue;
-        if (const auto json = std::find(args.begin(), args.end(), "--json"); c.json && json != args.end()) {
-            g_json = true;
-            args.erase(json);
-        }
-        if (args.size() < c.minArgs || args.size() > c.maxArgs) return Usage();
-        CatchStopSignals();
-        const int status = c.run(args);
-        // The session's last close is logged before the file goes.
-        SetTraceHandler({});
-        if (traceFile && std::fclose(traceFile.release()) != 0 && traceFailed == 0) {
-            traceFailed = errno;
-            std::fprintf(stderr, "quillon-cli: the trace could not be written: %s\n", std::strerror(errno));
-        }
-        if (const int signal = StopSignal()) return 128 + signal;
-        return status != 0 ? status : traceFailed != 0 ? 1 : 0;
+    CatchStopSignals();
+    const int status = c.run(args);
+    // The session's last close is logged before the file goes.
+    SetTraceHandler({});
+    if (traceFile && std::fclose(traceFile.release()) != 0 && traceFailed == 0) {
+        traceFailed = errno;
+        std::fprintf(stderr, "quillon-cli: the trace could not be written: %s\n", std::strerror(errno));
     }
-    return Usage();
+    if (const int signal = StopSignal()) return 128 + signal;
+    return status != 0 ? status : traceFailed != 0 ? 1 : 0;
 }
+
+int RunCommandLine(int argc, char** argv) {
+    CLI::App app("The command-line companion of Quillon for the Orvex.", "quillon-cli");
+    Parsed parsed;
+    BuildParser(app, parsed);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        const CommandDef* c = Selected(app);
+        return PrintHelp(app, c ? c->name : "");
+    } catch (const CLI::ParseError& e) {
+        const CommandDef* c = Selected(app);
+        return UsageError(e.what(), c ? c->name : "");
+    }
+    if (const int status = CheckExtras(app)) return status;
+    if (parsed.version) return std::printf("quillon-cli %s\n", QUILLON_VERSION) < 0;
+    if (app.got_subcommand("help")) return PrintHelp(app, parsed.helpTopic);
+    const CommandDef* c = Selected(app);
+    if (!c) return UsageError("no command given");
+    std::vector<std::string> args;
+    for (size_t i = 0; i < c->positionals.size(); ++i)
+        if (parsed.options[c->name][i]->count() > 0) args.push_back(parsed.values[c->name][i]);
+    return RunCommand(*c, args, parsed);
+}
+
+// Output that could not be written (a full disk, a closed pipe) is a failure.
+int CheckStdout(int status) {
+    const bool flushed = std::fflush(stdout) == 0;
+    const int error = errno;
+    if (flushed && !std::ferror(stdout)) return status;
+    std::fprintf(stderr, "quillon-cli: the output could not be written: %s\n", std::strerror(flushed ? EIO : error));
+    return status != 0 ? status : 1;
+}
+}  // namespace
+
+int main(int argc, char** argv) { return CheckStdout(RunCommandLine(argc, argv)); }

@@ -1,22 +1,44 @@
 # bash completion for quillon-cli
 _quillon_cli() {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
-    local commands="ports info monitor save load diff flash backup restore history doctor --trace -v --version --help"
-    if [ "$COMP_CWORD" -eq 1 ]; then
-        COMPREPLY=($(compgen -W "$commands" -- "$cur"))
+    local commands="ports info monitor save load diff flash backup restore history doctor help"
+    case $prev in
+        --trace) COMPREPLY=($(compgen -f -- "$cur")); return ;;
+        --count) return ;;
+    esac
+    # The command is the first word that is not an option (--trace takes a FILE);
+    # arg counts the words after it.
+    local i command="" arg=0
+    for ((i = 1; i < COMP_CWORD; i++)); do
+        case ${COMP_WORDS[i]} in
+            --trace) i=$((i + 1)) ;;
+            -*) ;;
+            *) if [ -z "$command" ]; then command=${COMP_WORDS[i]}; else arg=$((arg + 1)); fi ;;
+        esac
+    done
+    if [ -z "$command" ]; then
+        COMPREPLY=($(compgen -W "$commands --trace -v --version --help" -- "$cur"))
         return
     fi
-    local command=${COMP_WORDS[1]}
-    if [ "$COMP_CWORD" -eq 2 ] && [[ $command =~ ^(info|monitor|save|load|diff|flash|backup|restore|history|doctor)$ ]]; then
+    if [[ $cur == -* ]]; then
+        local options="--help --trace -v"
+        case $command in
+            ports|info|diff|history) options+=" --json" ;;
+            monitor) options+=" --count" ;;
+        esac
+        COMPREPLY=($(compgen -W "$options" -- "$cur"))
+        return
+    fi
+    if [ "$command" = help ]; then
+        [ "$arg" -eq 0 ] && COMPREPLY=($(compgen -W "$commands" -- "$cur"))
+        return
+    fi
+    if [ "$arg" -eq 0 ] && [[ $command =~ ^(info|monitor|save|load|diff|flash|backup|restore|history|doctor)$ ]]; then
         local runtime=${XDG_RUNTIME_DIR:-/tmp/runtime-$USER}
         local ports=$(ls /dev/serial/by-id/* /dev/ttyUSB* /dev/ttyACM* /dev/ttyS* 2>/dev/null; ls "$runtime/orvex/ports" 2>/dev/null)
         COMPREPLY=($(compgen -W "$ports" -- "$cur"))
-        return
+    elif [ "$arg" -eq 1 ] && [[ $command =~ ^(save|load|diff|flash|backup|restore)$ ]]; then
+        COMPREPLY=($(compgen -f -- "$cur"))
     fi
-    case $command in
-        ports|info|diff) COMPREPLY=($(compgen -W "--json" -- "$cur")) ;;
-        monitor) COMPREPLY=($(compgen -W "--count" -- "$cur")) ;;
-        save|load|flash|backup|restore) COMPREPLY=($(compgen -f -- "$cur")) ;;
-    esac
 }
 complete -o filenames -F _quillon_cli quillon-cli

@@ -9,6 +9,7 @@ PACKAGES=(
   googletest libgtest-dev libgmock-dev
   clang libclang-rt-14-dev clang-format
   socat lrzsz
+  libcli11-dev nlohmann-json3-dev
   xvfb xauth
   desktop-file-utils appstream dpkg-dev file
   fonts-dejavu-core fonts-wqy-microhei

@@ -5,6 +5,7 @@
 #include "FileBytes.h"
 #include "SimProcess.h"
 #include "TempDir.h"
+#include "cli/Json.h"
 #include "params/ConfigFile.h"
 #include "params/IniFile.h"
 #include "params/Orvex.h"
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -284,8 +286,18 @@ TEST_F(CliConfig, DiffListsWhatLoadWouldChangeAndLoadRefusesValuesOutOfRange) {
     for (const char* line : {"Pitch gain: 10 → 88", "Swashplate type: 1 → 4", "Pitch agility: 25 → 50",
                              "Collective to tail: 32 → -100", "Governor P gain: 16 → 33"})
         EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
-    r = RunCli("diff " + sim().portPath() + " " + Quoted(path) + " --json");
-    EXPECT_NE(r.out.find("{\"name\": \"Pitch gain\", \"unit\": 10, \"file\": 88}"), std::string::npos) << r.out;
+    // A name that is not UTF-8 still gives valid JSON, with its bytes beside it.
+    const std::string latin1 = dir_.file("plan\xe9.ini");
+    std::filesystem::copy_file(path, latin1);
+    r = RunCli("diff " + sim().portPath() + " " + Quoted(latin1) + " --json");
+    ASSERT_EQ(r.status, 0) << r.out;
+    const Json diff = Json::parse(r.out);
+    EXPECT_EQ(diff.at("port"), sim().portPath());
+    EXPECT_EQ(diff.at("file"), dir_.file("plan\ufffd.ini"));
+    EXPECT_EQ(diff.at("file_bytes").get<std::string>().substr(2 * dir_.path().size()), "2f706c616ee92e696e69");
+    const Json pitchGain = {{"key", "PitchGain"}, {"label", "Pitch gain"}, {"unit", 10}, {"file", 88}};
+    EXPECT_NE(std::find(diff.at("changes").begin(), diff.at("changes").end(), pitchGain), diff.at("changes").end())
+        << r.out;
 
     ASSERT_TRUE(loaded.file.Set("section2", "ServoType", "9"));
     ASSERT_TRUE(loaded.file.Save(path).ok);
@@ -350,11 +362,13 @@ TEST_F(CliConfig, LoadOfAMissingFileFailsAndSendsNothing) {
     EXPECT_TRUE(sim().frames().empty()) << sim().logText();
 }
 
-TEST_F(CliConfig, ShortFileNamesAreRefusedAsTheMenuRefusesThem) {
-    for (const char* command : {"save", "load"}) {
+// The menu's length rule is for the full path a typed name stands for.
+TEST_F(CliConfig, ShortFileNamesAreTakenFromTheCurrentFolder) {
+    for (const auto& [command, said] : {std::pair{"save", "no such device"}, std::pair{"load", "a.i"}}) {
         const CliResult r = RunCli(std::string(command) + " /dev/quillon-no-such-port a.i");
         EXPECT_NE(r.status, 0) << command;
-        EXPECT_NE(r.out.find("File name is too short!"), std::string::npos) << command << ": " << r.out;
+        EXPECT_EQ(r.out.find("File name is too short!"), std::string::npos) << command << ": " << r.out;
+        EXPECT_NE(r.out.find(said), std::string::npos) << command << ": " << r.out;
     }
 }
 
