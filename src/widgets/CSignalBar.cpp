@@ -36,13 +36,13 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) return QString::number(bar()->value());
+        if (t == QAccessible::Value) return QString::number(bar()->readValue());
         return QAccessibleWidget::text(t);
     }
-    QVariant currentValue() const override { return bar()->value(); }
+    QVariant currentValue() const override { return bar()->readValue(); }
     void setCurrentValue(const QVariant&) override {}
-    QVariant maximumValue() const override { return bar()->maximum(); }
-    QVariant minimumValue() const override { return bar()->minimum(); }
+    QVariant maximumValue() const override { return bar()->readMaximum(); }
+    QVariant minimumValue() const override { return bar()->readMinimum(); }
     QVariant minimumStepSize() const override { return 1; }
 
 private:
@@ -82,7 +82,7 @@ int CSignalBar::SetValue(int v) {
     lastRegion_ = QRegion(lastInvalidated_) + CentreSliver(oldBar, oldValue, newBar, value_);
     if (!lastRegion_.isEmpty()) update(lastRegion_);
     if (value_ != oldValue && QAccessible::isActive()) {
-        QAccessibleValueChangeEvent changed(this, value_);
+        QAccessibleValueChangeEvent changed(this, readValue());
         QAccessible::updateAccessibility(&changed);
     }
     return inRange;

@@ -23,6 +23,12 @@ public:
     int value() const { return value_; }
     int minimum() const { return minimum_; }
     int maximum() const { return maximum_; }
+    // A bar drawn mirrored (-1) shows the negative of the number the page
+    // prints beside it; assistive tools read that number, not the drawing's.
+    void SetReadSign(int sign) { readSign_ = sign < 0 ? -1 : 1; }
+    int readValue() const { return readSign_ * value_; }
+    int readMinimum() const { return readSign_ < 0 ? -maximum_ : minimum_; }
+    int readMaximum() const { return readSign_ < 0 ? -minimum_ : maximum_; }
     // The strip from the old to the new bar end that SetValue last repainted (empty: none).
     QRect lastInvalidated() const { return lastInvalidated_; }
     // That strip plus the rows (or columns) at the centre where the two bars' inner ends differ.
@@ -54,6 +60,7 @@ private:
     int minimum_ = -100;
     int maximum_ = 100;
     int value_ = 0;
+    int readSign_ = 1;
     QPixmap background_;
     QRect lastInvalidated_;
     QRegion lastRegion_;

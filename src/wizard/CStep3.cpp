@@ -117,6 +117,7 @@ void CStep3::InitPage() {
         const ChannelDef& c = kChannels[i];
         bars_[i]->setGeometry(c.horizontal ? DluRect(c.x, c.y, 65, 8) : DluRect(c.x, c.y, 10, 60));
         bars_[i]->SetRange(-kBarEnd, kBarEnd);
+        bars_[i]->SetReadSign(c.sign);
         bars_[i]->SetValue(0);
         values_[i] = AddStatic(c.valueId, QStringLiteral("0"), DluRect(c.valueX, c.valueY, 22, 10));
         // The bare number is told apart by its channel; the description carries the number.

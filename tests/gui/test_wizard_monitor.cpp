@@ -8,6 +8,7 @@
 #include "widgets/Dialogs.h"
 #include "wizard/CStep3.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -81,6 +82,11 @@ TEST_F(MonitorPage, ShowsTheDisplayValuesWithTheirEdgeCases) {
     EXPECT_EQ(Values(), (std::vector<QString>{"100", "100", "100", "-100", "100", "0"}));
     // Aileron, elevator, rudder and the gain channel are shown negated.
     EXPECT_EQ(BarValues(), (std::vector<int>{-100, -100, -100, -100, -100, 0}));
+    // Assistive tools read the number the page prints, with its sign, not the drawing's.
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(Bar(i))->valueInterface()->currentValue().toInt(),
+                  Value(i).toInt())
+            << i;
 
     // 3830 and 3770 truncate toward zero; 5113 and 5143 (125, 127) are shown
     // but leave their bars; 5144 wraps to -128; 2450 gives -128 as well.
