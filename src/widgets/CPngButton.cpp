@@ -1,10 +1,45 @@
 #include "widgets/CPngButton.h"
 #include "widgets/Pictures.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+// What assistive tools may do with a picture button: press it, as a click
+// does. The stock button interface also offers "toggle", which flips the
+// checked state past the owner: a choice would read as made while the unit
+// kept its own. The checked state is read-only; it follows SetChosen.
+class PngButtonAccessible : public QAccessibleWidget {
+public:
+    explicit PngButtonAccessible(CPngButton* button) : QAccessibleWidget(button, QAccessible::Button) {}
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = button()->isCheckable();
+        s.checked = button()->isChecked();
+        s.pressed = button()->isDown();
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override {
+        if (name == pressAction() && button()->isEnabled()) button()->click();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    CPngButton* button() const { return static_cast<CPngButton*>(object()); }
+};
+
+QAccessibleInterface* PngButtonFactory(const QString&, QObject* object) {
+    if (auto* button = qobject_cast<CPngButton*>(object)) return new PngButtonAccessible(button);
+    return nullptr;
+}
+}  // namespace
+
 CPngButton::CPngButton(QWidget* parent) : QAbstractButton(parent) {
+    static const bool factoryInstalled = (QAccessible::installFactory(PngButtonFactory), true);
+    (void)factoryInstalled;
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

@@ -346,3 +346,22 @@ TEST_F(Panel, AllDataResetSendsTheFactoryImage) {
     // The preset buttons keep their chosen state.
     EXPECT_TRUE(Control<CPngButton>(MainFormIds::Extreme3D)->chosen());
 }
+
+TEST_F(Panel, AssistiveToolsPressAPresetAsAClickDoesAndCannotFlipItsChoice) {
+    ConnectToSim();
+    auto* f3c = Control<CPngButton>(MainFormIds::F3C);
+    QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(f3c)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    // "Toggle" would flip the checked state past the panel: the unit would keep its values.
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    for (const PresetButton& preset : kPresets) EXPECT_FALSE(Control<CPngButton>(preset.id)->isChecked()) << preset.id;
+    EXPECT_TRUE(Messages().isEmpty());
+
+    const size_t sent = sim().frames().size();
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    const QList<Dialogs::Request> messages = Messages();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages[0].text, QStringLiteral("F-3C Mode!"));
+    EXPECT_TRUE(f3c->isChecked());
+    EXPECT_TRUE(WaitForFrames(sent + 1));
+}
