@@ -8,14 +8,13 @@
 #include <cstdio>
 
 namespace {
-constexpr int kAnswerTimeoutMs = 5000;
 
 // Asks for the parameters and waits for the reply to exactly that request.
 bool ReadParameters(CliSession& s) {
     Orvex& o = s.orvex();
     int replyType = 0;
     const bool answered = Command::RequestParameters(o) == SendResult::Written &&
-                          s.WaitForAnswer(kAnswerTimeoutMs, &replyType) == AnswerOutcome::Answered &&
+                          s.WaitForAnswer(LinkSession::kCommandAnswerMs, &replyType) == AnswerOutcome::Answered &&
                           replyType == ParameterReply;
     // Back to plain answers, as at the end of a connect.
     Command::Acknowledge(o);
@@ -25,7 +24,7 @@ bool ReadParameters(CliSession& s) {
 // Sends a frame that is already built into the image and waits for its answer.
 bool Confirmed(CliSession& s, SendResult sent) {
     s.orvex().LinkPort.Flush();
-    return sent == SendResult::Written && s.WaitForAnswer(kAnswerTimeoutMs) == AnswerOutcome::Answered;
+    return sent == SendResult::Written && s.WaitForAnswer(LinkSession::kCommandAnswerMs) == AnswerOutcome::Answered;
 }
 
 // Why no answer came: the link's own failure when the adapter went away.

@@ -12,7 +12,7 @@
 #include <string>
 
 // How long a connect may take before the command gives up.
-constexpr int kCliConnectTimeoutMs = 5000;
+constexpr int kCliConnectTimeoutMs = LinkSession::kCommandAnswerMs;
 
 // Prints "quillon-cli: message" on standard error; the exit status 1.
 int CliFail(const std::string& message);

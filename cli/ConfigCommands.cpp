@@ -11,9 +11,6 @@
 #include <filesystem>
 
 namespace {
-// The device answers a parameter frame at once; at 9600 baud that takes well
-// under a second.
-constexpr int kAnswerTimeoutMs = 5000;
 
 // The menu's dialogs always give a full path: a name typed here is measured as
 // the full path it stands for, so "cfg1" in the current folder is accepted.
@@ -38,7 +35,7 @@ bool Transmit(CliSession& s, std::string& error) {
         return false;
     }
     o.LinkPort.Flush();
-    if (s.WaitForAnswer(kAnswerTimeoutMs) != AnswerOutcome::Answered) {
+    if (s.WaitForAnswer(LinkSession::kCommandAnswerMs) != AnswerOutcome::Answered) {
         error = s.path() + ": the config file was sent, but the Orvex did not confirm it";
         return false;
     }

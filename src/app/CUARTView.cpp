@@ -355,7 +355,7 @@ void CUARTView::OnConnect() {
     connectTimer_ = startTimer(kTimerPeriodMs);
     InvalidateLamps();
     if (open)
-        QTimer::singleShot(kConnectAnswerMs, this,
+        QTimer::singleShot(LinkSession::kCommandAnswerMs, this,
                            [this, attempt = ++connectAttempt_] { OnConnectTimeLimit(attempt); });
 }
 
@@ -528,8 +528,8 @@ void CUARTView::OnFileTransmit() {
         return;
     }
     o_.session.CancelWait(transmitWait_);
-    transmitWait_ =
-        o_.session.Await(o_.link.SequenceCounter, kTransmitAnswerMs, [this, kept](AnswerOutcome outcome, int) {
+    transmitWait_ = o_.session.Await(
+        o_.link.SequenceCounter, LinkSession::kCommandAnswerMs, [this, kept](AnswerOutcome outcome, int) {
             QString message = outcome == AnswerOutcome::Answered
                                   ? QStringLiteral("The config file has been Transmitted to Orvex!")
                               : outcome == AnswerOutcome::NoAnswer

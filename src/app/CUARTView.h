@@ -39,10 +39,6 @@ class CUARTView : public QWidget, public LinkListener {
 public:
     static constexpr int kTimeoutTicks = 200;
     static constexpr int kTimerPeriodMs = 20;
-    // How long "Transmit Conifg file" waits for the unit to confirm.
-    static constexpr int kTransmitAnswerMs = 5000;
-    // How long a connect waits for the first answer before it says why none came.
-    static constexpr int kConnectAnswerMs = 5000;
 
     explicit CUARTView(Orvex& orvex, QWidget* parent = nullptr);
     ~CUARTView() override;

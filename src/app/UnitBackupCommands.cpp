@@ -46,7 +46,7 @@ void UnitBackupCommands::Await(Step step, SendResult sent) {
         OnAnswer(AnswerOutcome::LinkLost, 0);
         return;
     }
-    wait_ = o_.session.Await(o_.link.SequenceCounter, kAnswerTimeoutMs,
+    wait_ = o_.session.Await(o_.link.SequenceCounter, LinkSession::kCommandAnswerMs,
                              [this](AnswerOutcome outcome, int replyType) { OnAnswer(outcome, replyType); });
 }
 

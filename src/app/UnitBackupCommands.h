@@ -18,8 +18,6 @@ struct Orvex;
 class UnitBackupCommands : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kAnswerTimeoutMs = 5000;
-
     UnitBackupCommands(CUARTView* view, Orvex& orvex);
     ~UnitBackupCommands() override;
 

@@ -56,6 +56,9 @@ protected:
 class LinkSession {
 public:
     static constexpr int kWatchdogMs = 1000;  // ten frame times at 9600 baud
+    // How long a command (a connect, a transmit, a backup's read) waits for
+    // the unit's answer before it says none came: the unit answers at once.
+    static constexpr int kCommandAnswerMs = 5000;
     static constexpr int64_t kNoDeadline = std::numeric_limits<int64_t>::max();
     // outcome, and the reply type (AckReply, ParameterReply, StatusReply) when answered
     using WaitDone = std::function<void(AnswerOutcome outcome, int replyType)>;
