@@ -10,7 +10,10 @@
 //   4. from sending a frame a silent unit never answers to the status bar
 //      saying so;
 //   5. CPU of the program with the wizard's Monitor page open while the
-//      device streams its status reports.
+//      device streams its status reports;
+//   6. Edit > Undo at 9600 baud: from the command to the unit's answer to the
+//      undo's frame, beside the line's minimum (the frame out, the answer
+//      back: two frame times, 187.5 ms).
 //
 // Every run starts the program as its main() does: the application, its
 // filters (wheel guard, focus frame, screen fit), then CUARTApp.
@@ -247,6 +250,39 @@ int MeasureSilence(CMainFrame& frame, const std::string& runtime) {
     return 0;
 }
 
+// 6. Undo of a change the unit has confirmed, until it confirms the undo.
+int MeasureUndo(CMainFrame& frame, const std::string& runtime) {
+    constexpr double kMinimumMs = 2 * 90 * 10 * 1000 / 9600.0;
+    Sim sim;
+    if (!sim.Start(runtime, "9600") || !ChoosePort(*frame.view(), sim.link) || Handshake(frame) < 0) {
+        std::printf("undo: could not connect\n");
+        return 1;
+    }
+    Orvex& o = TheOrvex();
+    const auto lastConfirmed = [&o] {
+        return !o.changes.entries().empty() && o.changes.entries().back().confirmation == Confirmation::Confirmed;
+    };
+    std::vector<double> times;
+    for (int i = 0; i < 5; ++i) {
+        *BytePtr(o.image, Bytes::RollGain) = static_cast<int8_t>(50 + i);
+        SendParameters(o);
+        if (!WaitUntil(lastConfirmed)) break;
+        const auto start = Clock::now();
+        frame.undoAction()->trigger();
+        if (!WaitUntil(lastConfirmed) || o.changes.entries().back().kind != ChangeKind::Undo) break;
+        times.push_back(Ms(Clock::now() - start));
+    }
+    if (times.size() != 5) {
+        std::printf("undo: not confirmed (%s)\n", qPrintable(frame.statusDetail()));
+        return 1;
+    }
+    std::printf(
+        "undo to the unit's confirmation at 9600 baud: median %.1f ms, best %.1f ms (5 runs); line minimum "
+        "%.1f ms; ratio %.3f\n",
+        Median(times), *std::min_element(times.begin(), times.end()), kMinimumMs, Median(times) / kMinimumMs);
+    return 0;
+}
+
 double CpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -322,7 +358,8 @@ int MeasureLink(int argc, char** argv, int runs, const std::string& runtime) {
                 median, *std::min_element(times.begin(), times.end()), runs, kLineMinimumMs, median / kLineMinimumMs);
         }
     }
-    if (result == 0) result = MeasureSilence(frame, runtime) | MeasureMonitorCpu(frame, runtime);
+    if (result == 0)
+        result = MeasureSilence(frame, runtime) | MeasureMonitorCpu(frame, runtime) | MeasureUndo(frame, runtime);
     frame.close();
     app.ExitInstance();
     return result;

@@ -1,7 +1,9 @@
 #include "app/CMainFrame.h"
 
+#include "app/CChangesWindow.h"
 #include "app/CUARTDoc.h"
 #include "app/CUARTView.h"
+#include "app/ChangeCommands.h"
 #include "app/FirmwareUpgrade.h"
 #include "app/UnitBackupCommands.h"
 #include "app/UserSettings.h"
@@ -57,6 +59,7 @@ CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
         backup_->setEnabled(connected);
         restore_->setEnabled(connected);
     });
+    ConnectEditMenu(orvex);
     CreateStatusPanes();
     SetStatusText(QString::fromLatin1(kNotConnected));
     ConnectStatus(view_);
@@ -134,6 +137,7 @@ void CMainFrame::CreateMenus() {
     // Ctrl+Q where the platform names no Quit key (the offscreen and Windows schemes).
     const QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
     exit_->setShortcuts(quit.isEmpty() ? QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Q)} : quit);
+    CreateEditMenu();
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
     help->setObjectName(QStringLiteral("menuHelp"));
     about_ = AddCommand(help, QStringLiteral("About Quillon2.0"), MenuIds::About);
@@ -143,6 +147,58 @@ void CMainFrame::CreateMenus() {
 
     connect(exit_, &QAction::triggered, this, &QWidget::close);
     connect(about_, &QAction::triggered, this, &CMainFrame::aboutRequested);
+}
+
+void CMainFrame::CreateEditMenu() {
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
+    edit->setObjectName(QStringLiteral("menuEdit"));
+    undo_ = edit->addAction(QStringLiteral("&Undo"));
+    undo_->setObjectName(QStringLiteral("undoChange"));
+    undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redo_ = edit->addAction(QStringLiteral("&Redo"));
+    redo_->setObjectName(QStringLiteral("redoChange"));
+    redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addSeparator();
+    revert_ = edit->addAction(QStringLiteral("Revert to the Orvex as connected"));
+    revert_->setObjectName(QStringLiteral("revertToConnect"));
+    changes_ = edit->addAction(QStringLiteral("&Changes..."));
+    changes_->setObjectName(QStringLiteral("showChanges"));
+}
+
+void CMainFrame::ConnectEditMenu(Orvex& orvex) {
+    changeCommands_ = new ChangeCommands(view_, orvex);
+    connect(undo_, &QAction::triggered, changeCommands_, &ChangeCommands::OnUndo);
+    connect(redo_, &QAction::triggered, changeCommands_, &ChangeCommands::OnRedo);
+    connect(revert_, &QAction::triggered, backupCommands_, &UnitBackupCommands::OnRevert);
+    connect(changes_, &QAction::triggered, this, &CMainFrame::OnChanges);
+    connect(backupCommands_, &UnitBackupCommands::historyKept, changeCommands_, &ChangeCommands::SetKeepPath);
+    connect(changeCommands_, &ChangeCommands::statusDetailChanged, this, &CMainFrame::SetStatusDetail);
+    connect(changeCommands_, &ChangeCommands::logChanged, this, &CMainFrame::UpdateEditMenu);
+    connect(view_, &CUARTView::linkStateChanged, this, &CMainFrame::UpdateEditMenu);
+    UpdateEditMenu();
+}
+
+// The commands name what they would take back, and offer only what can be.
+void CMainFrame::UpdateEditMenu() {
+    const ChangeLog& log = changeCommands_->log();
+    const ChangeEntry* undo = log.NextUndo();
+    const ChangeEntry* redo = log.NextRedo();
+    undo_->setText(undo ? QStringLiteral("&Undo %1").arg(QString::fromStdString(DescribeEntry(*undo)))
+                        : QStringLiteral("&Undo"));
+    redo_->setText(redo ? QStringLiteral("&Redo %1").arg(QString::fromStdString(DescribeEntry(*redo)))
+                        : QStringLiteral("&Redo"));
+    undo_->setEnabled(undo != nullptr);
+    redo_->setEnabled(redo != nullptr);
+    revert_->setEnabled(log.begun());
+}
+
+CChangesWindow* CMainFrame::changesWindow() const { return changesWindow_; }
+
+void CMainFrame::OnChanges() {
+    if (!changesWindow_) changesWindow_ = new CChangesWindow(*changeCommands_, this);
+    changesWindow_->show();
+    changesWindow_->raise();
+    changesWindow_->activateWindow();
 }
 
 void CMainFrame::CreateStatusPanes() {

@@ -9,6 +9,7 @@
 #include "params/Orvex.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -16,6 +17,8 @@
 
 class CUARTDoc;
 class CUARTView;
+class ChangeCommands;
+class CChangesWindow;
 class QAction;
 class QLabel;
 class QProgressBar;
@@ -55,6 +58,13 @@ public:
     QAction* backupAction() const { return backup_; }
     QAction* restoreAction() const { return restore_; }
     UnitBackupCommands* backupCommands() const { return backupCommands_; }
+    QAction* undoAction() const { return undo_; }
+    QAction* redoAction() const { return redo_; }
+    QAction* revertAction() const { return revert_; }
+    QAction* changesAction() const { return changes_; }
+    ChangeCommands* changeCommands() const { return changeCommands_; }
+    // The Changes window once Edit > Changes... has opened it.
+    CChangesWindow* changesWindow() const;
     QAction* exitAction() const { return exit_; }
     QAction* aboutAction() const { return about_; }
     QAction* saveLinkLogAction() const { return saveLinkLog_; }
@@ -78,6 +88,10 @@ private:
     // The detail as far as it fits before the progress bar, cut at the end.
     void ShowDetail();
     QAction* AddCommand(QMenu* menu, const QString& text, int id);
+    void CreateEditMenu();
+    void ConnectEditMenu(Orvex& orvex);
+    void UpdateEditMenu();
+    void OnChanges();
     std::string LinkLogHeader() const;
     QPoint PlaceToOpen() const;
     template <class Source>
@@ -97,6 +111,12 @@ private:
     QAction* backup_ = nullptr;
     QAction* restore_ = nullptr;
     UnitBackupCommands* backupCommands_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    QAction* revert_ = nullptr;
+    QAction* changes_ = nullptr;
+    ChangeCommands* changeCommands_ = nullptr;
+    QPointer<CChangesWindow> changesWindow_;
     QAction* exit_ = nullptr;
     QAction* about_ = nullptr;
     QAction* saveLinkLog_ = nullptr;

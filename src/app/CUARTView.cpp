@@ -464,6 +464,7 @@ void CUARTView::OnFileOpen() {
         return;
     }
     qCInfo(lcAppConfig) << "opened" << chosen;
+    openedFile_ = QFileInfo(chosen).fileName();
     o_.config = config;
     o_.image = image;
     panel_->ShowValues(values);
@@ -518,7 +519,10 @@ void CUARTView::OnFileTransmit() {
     // Values the file cannot give (a start value no unit takes) stay the unit's: the note names them.
     const QString kept = QString::fromStdString(ConfigToImageForTransmit(o_.config, o_.image));
     emit progressChanged(100);
-    const SendResult sent = SendParameters(o_);
+    const SendResult sent = [this] {
+        ChangeLog::Origin origin(o_.changes, ("Config file " + openedFile_).trimmed().toStdString());
+        return SendParameters(o_);
+    }();
     if (sent != SendResult::Written) {
         ShowTransmitOutcome(sent == SendResult::PortClosed
                                 ? QStringLiteral("Orvex not connected! Nothing was transmitted.")
@@ -543,6 +547,8 @@ void CUARTView::OnFileTransmit() {
                 this, [this, message] { ShowTransmitOutcome(message); }, Qt::QueuedConnection);
         });
 }
+
+void CUARTView::ShowUnitValues() { panel_->ShowValues(PanelFromImage(o_.image)); }
 
 void CUARTView::ShowTransmitOutcome(const QString& message) {
     qCInfo(lcAppConfig) << "transmit:" << message;

@@ -83,6 +83,8 @@ public:
     void OnFileCompare();
     void OnSetup();
     void OnAdvanceMenu();
+    // The panel shows the image's values (after an undo or redo).
+    void ShowUnitValues();
 
 signals:
     // The connect handshake completed (true), or a connect began or the link was lost (false).
@@ -145,6 +147,7 @@ private:
     int comboIndex_ = 0;
     int portNumber_ = 0;
     std::string portPath_;
+    QString openedFile_;  // the config file last opened, which a transmit sends
     int connectTimer_ = 0;
     // Timer messages of the view, counted over its life: Connect never
     // resets the count, so a time-out after a port change comes

@@ -178,7 +178,10 @@ void FirmwareUpgrade::End(XmodemOutcome outcome) {
     const QString message = QString::fromLatin1(XmodemOutcomeMessage(outcome));
     qCInfo(lcFirmware) << "upgrade ended:" << message;
     // An error from before the upgrade is no longer true once it worked.
-    if (outcome == XmodemOutcome::Complete) emit statusDetailChanged(QString());
+    if (outcome == XmodemOutcome::Complete) {
+        emit statusDetailChanged(QString());
+        orvex_.changes.Answer(orvex_.changes.RecordAction("Firmware upgrade"), true);
+    }
     Dialogs::Message(owner_, message);
     upgrade_->setEnabled(true);
 }

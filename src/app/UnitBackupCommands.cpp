@@ -15,6 +15,19 @@ const char* const kBackupFilter = "Orvex backup (*.orvex)|*.orvex|All files (*)|
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
+const UnitBackupCommands::RestoreTexts UnitBackupCommands::kFromBackup = {
+    kRestoreTitle,
+    "The Orvex already holds every restorable value of the backup.",
+    "The Orvex has been restored: every restorable byte reads back as in the backup.",
+    "The restore did not take; these bytes read back differently (read back → backup):",
+};
+const UnitBackupCommands::RestoreTexts UnitBackupCommands::kToConnect = {
+    "Revert to the Orvex as connected",
+    "The Orvex already holds every value it held when it connected.",
+    "The Orvex has been reverted: every restorable byte reads back as it was when it connected.",
+    "The revert did not take; these bytes read back differently (read back → at the connect):",
+};
+
 UnitBackupCommands::UnitBackupCommands(CUARTView* view, Orvex& orvex) : QObject(view), view_(view), o_(orvex) {
     connect(view_, &CUARTView::linkStateChanged, this, &UnitBackupCommands::OnLinkState);
 }
@@ -33,8 +46,10 @@ void UnitBackupCommands::OnLinkState(bool connected) {
     if (!kept.ok) {
         qCWarning(lcAppConfig) << "history:" << Text(kept.message);
         emit statusDetailChanged(QStringLiteral("This connect is not kept in the history: %1").arg(Text(kept.message)));
-    } else if (kept.added)
-        qCInfo(lcAppConfig) << "history: kept" << Text(kept.path);
+        return;
+    }
+    if (kept.added) qCInfo(lcAppConfig) << "history: kept" << Text(kept.path);
+    emit historyKept(Text(kept.path));
 }
 
 void UnitBackupCommands::Ask(Step step) { Await(step, Command::RequestParameters(o_)); }
@@ -112,6 +127,7 @@ void UnitBackupCommands::Continue() {
 
 void UnitBackupCommands::Finish(const QString& message) {
     o_.session.CancelWait(wait_);
+    origin_.reset();
     // Back to plain answers, as at the end of a connect.
     if (o_.link.ReplyRequest != RequestNone) Command::Acknowledge(o_);
     step_ = Step::Idle;
@@ -154,31 +170,54 @@ void UnitBackupCommands::OnRestore() {
         return;
     }
     backup_ = file.backup;
+    StartRestore(backup_.image, kFromBackup);
+}
+
+// The image read at this connect, through the same read, write and read-back as a backup.
+void UnitBackupCommands::OnRevert() {
+    if (!Ready() || !o_.changes.begun()) {
+        Dialogs::Message(view_, QStringLiteral("Orvex not connected! Nothing was reverted."));
+        return;
+    }
+    StartRestore(o_.changes.connectImage(), kToConnect);
+}
+
+void UnitBackupCommands::StartRestore(const ParameterImage& image, const RestoreTexts& texts) {
+    backup_.image = image;
+    texts_ = &texts;
     Ask(Step::RestoreRead);
+}
+
+QString UnitBackupCommands::RestoreQuestion() const {
+    QString text = texts_ == &kFromBackup
+                       ? QStringLiteral("Restore the Orvex from the backup of %1 (firmware %2)?\n\n")
+                             .arg(Text(backup_.date), Text(FormatVersion(backup_.version)))
+                       : QStringLiteral("Revert the Orvex to the values it held when it connected?\n\n");
+    const QString target = texts_ == &kFromBackup ? QStringLiteral("backup") : QStringLiteral("at the connect");
+    text += plan_.changes.empty()
+                ? QString::fromUtf8(texts_->nothing) + QStringLiteral("\n")
+                : QStringLiteral("Changes (Orvex → %1):\n").arg(target) + Text(DescribeChanges(plan_.changes, " → "));
+    if (!plan_.kept.empty()) text += QStringLiteral("\nKept:\n") + Text(DescribeKept(plan_.kept));
+    return text;
 }
 
 void UnitBackupCommands::SendRestore() {
     step_ = Step::Idle;
     plan_ = PlanRestore(reply_, backup_.image);
-    QString text = QStringLiteral("Restore the Orvex from the backup of %1 (firmware %2)?\n\n")
-                       .arg(Text(backup_.date), Text(FormatVersion(backup_.version)));
-    text += plan_.changes.empty()
-                ? QStringLiteral("The Orvex already holds every restorable value of the backup.\n")
-                : QStringLiteral("Changes (Orvex → backup):\n") + Text(DescribeChanges(plan_.changes, " → "));
-    if (!plan_.kept.empty()) text += QStringLiteral("\nKept:\n") + Text(DescribeKept(plan_.kept));
-    if (!Dialogs::Question(view_, text, QString::fromLatin1(kRestoreTitle))) {
+    if (!Dialogs::Question(view_, RestoreQuestion(), QString::fromUtf8(texts_->title))) {
         Command::Acknowledge(o_);
         return;
     }
     o_.image = plan_.target;
+    // The write and the condition action are one change of the log.
+    origin_.emplace(o_.changes, texts_ == &kFromBackup ? "Restore from backup" : "Revert to the connect",
+                    ChangeKind::Change, true);
     Await(Step::RestoreWrite, SendParameters(o_));
 }
 
 void UnitBackupCommands::VerifyRestore() {
     const std::vector<ByteChange> differ = UnrestoredBytes(plan_, reply_);
-    Finish(differ.empty() ? QStringLiteral("The Orvex has been restored: every restorable byte reads back as in the "
-                                           "backup.")
-                          : QStringLiteral("The restore did not take; these bytes read back differently "
-                                           "(read back → backup):\n") +
-                                Text(DescribeChanges(differ, " → ")));
+    Finish(differ.empty()
+               ? QString::fromUtf8(texts_->done)
+               : QString::fromUtf8(texts_->differs) + QStringLiteral("\n") + Text(DescribeChanges(differ, " → ")));
 }

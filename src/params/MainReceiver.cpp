@@ -29,6 +29,7 @@ void MainReceiver::Disconnect() {
     stage_.Clear();
     o_.LinkPort.Close(500);
     o_.session.LinkClosed();
+    o_.changes.End();
 }
 
 void MainReceiver::OnReceive(int wParam) {
@@ -81,6 +82,7 @@ void MainReceiver::OnStatusReply(const uint8_t* body, uint8_t length) {
     if (connectStage_ == 1) {
         Command::Acknowledge(o_);
         connectStage_ = 2;
+        o_.changes.Begin(o_.unitImage);
         if (events_.connected) events_.connected();
     }
 }

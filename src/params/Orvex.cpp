@@ -10,14 +10,39 @@ SendResult Orvex::SendCommand(int group, int code) {
     if (!LinkPort.IsOpen()) return SendResult::PortClosed;
     if (LinkPort.Write(link.FrameBuffer, kFrameSize) < kFrameSize) return SendResult::WriteFailed;
     Trace(TraceKind::Sent, LinkPort.DeviceName(), link.FrameBuffer, kFrameSize);
-    if (length == FrameLength(ParameterFrame)) unitImage = image;
+    RecordChange(length);
     session.FrameSent(link.SequenceCounter);
     return SendResult::Written;
+}
+
+// The parameter frame carries every byte but the condition, the action frame
+// the condition and the one-shot commands.
+void Orvex::RecordChange(size_t length) {
+    uint64_t entry = 0;
+    if (length == FrameLength(ParameterFrame)) {
+        entry = changes.Record(unitImage, image, false);
+        const int8_t condition = *BytePtr(unitImage, Bytes::Condition);
+        unitImage = image;
+        *BytePtr(unitImage, Bytes::Condition) = condition;
+    } else if (length == FrameLength(ActionFrame)) {
+        if (link.ZeroResetCommand != 0)
+            entry = changes.RecordAction("Reset zero (the Orvex measures the new zero point)");
+        else if (link.FailsafeCommand != 0)
+            entry = changes.RecordAction("Failsafe set (the Orvex keeps the receiver's positions)");
+        else
+            entry = changes.Record(unitImage, image, true);
+        *BytePtr(unitImage, Bytes::Condition) = *BytePtr(image, Bytes::Condition);
+    }
+    if (entry == 0) return;
+    session.Await(link.SequenceCounter, LinkSession::kCommandAnswerMs, [this, entry](AnswerOutcome outcome, int) {
+        changes.Answer(entry, outcome == AnswerOutcome::Answered);
+    });
 }
 
 bool Orvex::NoteReply(const uint8_t* body, size_t length) {
     TraceReceived(LinkPort.DeviceName(), body, length);
     if (!ReplyBodyValid(body, length)) return false;
+    ApplyReplyPayload(unitImage, body, length);
     session.ReplyReceived(body[2], body[1]);
     return true;
 }
@@ -35,6 +60,7 @@ void ResetOrvex() {
     o.link = LinkState{};
     o.image = ParameterImage{};
     o.unitImage = ParameterImage{};
+    o.changes.Reset();
     o.transferOwnsLink = false;
     o.config = ConfigValues{};
 }

@@ -6,11 +6,13 @@
 //   image     - SetupBlock and TuningBlock, the device's parameter image
 //   config    - ConfigValues, the named copy
 //   session   - who receives, whether the unit answers (LinkSession.h)
+//   changes   - what the program changed on the unit since it connected
 // Everything here is touched by the GUI thread only, except LinkPort's receive
 // queue (see CSerialPort.h). The program uses the one instance TheOrvex();
 // tests may build their own Orvex or reset the shared one with ResetOrvex().
 
 #include "link/CSerialPort.h"
+#include "params/ChangeLog.h"
 #include "params/ConfigValues.h"
 #include "params/LinkSession.h"
 #include "protocol/LinkFrame.h"
@@ -22,6 +24,9 @@ struct Orvex {
     ConfigValues config;
     // The image the unit is known to hold: the last one it sent or was sent.
     ParameterImage unitImage;
+    // Every frame that changes the unit's values is entered here as it is
+    // written, against unitImage, and marked when the unit answers it.
+    ChangeLog changes;
     // While a firmware transfer runs the port carries the boot loader's
     // protocol: no frame is written.
     bool transferOwnsLink = false;
@@ -31,8 +36,12 @@ struct Orvex {
     // open and no transfer owns it; the session then waits for its answer.
     SendResult SendCommand(int group, int code);
     // A reply body taken from the line: logged, and when valid it tells the
-    // session which frame it answers. Returns whether it is valid.
+    // session which frame it answers and unitImage what the unit reports.
+    // Returns whether it is valid.
     bool NoteReply(const uint8_t* body, size_t length);
+
+private:
+    void RecordChange(size_t length);
 };
 
 Orvex& TheOrvex();

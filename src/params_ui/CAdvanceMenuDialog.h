@@ -130,6 +130,7 @@ private:
     void RefreshFromImage();
 
     Orvex& orvex_;
+    ChangeLog::Origin origin_{orvex_.changes, "Advance Menu"};
     std::vector<Field> fields_;
     int auxIndex_ = 0;
     int conditionIndex_ = 0;

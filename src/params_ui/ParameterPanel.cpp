@@ -220,6 +220,7 @@ void ParameterPanel::OnEnter(int index, int value) {
 void ParameterPanel::OnPreset(Preset preset) {
     Dialogs::Message(form_, QString::fromLatin1(kPresetMessages[preset]));
     for (int k = 0; k < PresetCount; ++k) presets_[k]->SetChosen(k == preset);
+    ChangeLog::Origin origin(o_.changes, std::string("Preset ") + kPresets[preset].caption);
     panel_ = ApplyPreset(o_, preset);
     snapshot_ = panel_;
     SetSliderPositions();
@@ -242,6 +243,7 @@ void ParameterPanel::OnReset(ResetGroup group) {
 }
 
 void ParameterPanel::OnAllDataReset() {
+    ChangeLog::Origin origin(o_.changes, "All data reset");
     ResetAllParameters(o_);
     panel_ = PanelFromImage(o_.image);
     SetSliderPositions();

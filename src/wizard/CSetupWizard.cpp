@@ -151,6 +151,7 @@ void CSetupWizard::ShowPage(int k) {
         p->show();
         p->raise();
         o.session.Push(p);
+        origin_.Rename("Setup: " + p->title().toStdString());
         for (const PageChangeCommand& c : kPageChangeCommands)
             if (c.page == k) c.send(o);
     }

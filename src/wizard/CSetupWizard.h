@@ -61,6 +61,7 @@ private:
     void EndLink();
 
     Orvex& orvex_;
+    ChangeLog::Origin origin_{orvex_.changes, "Setup"};  // renamed after the page shown
     QWidget* tabControl_ = nullptr;
     QTabBar* tabBar_ = nullptr;
     QPushButton* cancel_ = nullptr;

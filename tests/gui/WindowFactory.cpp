@@ -2,6 +2,7 @@
 
 #include "airframe/CQuadAirplaneDialog.h"
 #include "app/CAboutBox.h"
+#include "app/CChangesWindow.h"
 #include "app/CMainFrame.h"
 #include "params/Orvex.h"
 #include "params_ui/CAdvanceMenuDialog.h"
@@ -9,6 +10,7 @@
 #include "wizard/CSetupWizard.h"
 #include "wizard/CWizardPage.h"
 
+#include <QAction>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
@@ -53,12 +55,41 @@ OpenedWindow WizardOn(int k) {
     return opened;
 }
 
+// Edit > Changes... after a preset, two slider moves and the undo of the second.
+OpenedWindow ChangesWindow() {
+    OpenedWindow opened = Show<CMainFrame>();
+    Orvex& o = TheOrvex();
+    ChangeLog& log = o.changes;
+    log.Begin(o.image);
+    const auto change = [&](const char* origin, ChangeKind kind, const std::vector<std::pair<CV, int>>& values) {
+        ChangeLog::Origin from(log, origin, kind);
+        ParameterImage sent = o.image;
+        for (auto [name, value] : values) *BytePtr(sent, Def(name).device) = static_cast<int8_t>(value);
+        log.Answer(log.Record(o.image, sent, false), true);
+        o.image = sent;
+    };
+    change("Preset F-3C", ChangeKind::Change,
+           {{CV::RollGain, 40}, {CV::PitchGain, 40}, {CV::YawGain, 45}, {CV::RollAgility, 50}});
+    change(ChangeLog::kMainPanel, ChangeKind::Change, {{CV::RollGain, 63}});
+    change(ChangeLog::kMainPanel, ChangeKind::Change, {{CV::PitchGain, 55}});
+    std::string why;
+    const auto undo = log.PlanUndo(log.NextUndo()->id, o.image, &why);
+    change("Undo", ChangeKind::Undo, {{CV::PitchGain, 40}});
+    if (undo) log.Taken(*undo);
+    auto& frame = static_cast<CMainFrame&>(*opened.window);
+    frame.changesAction()->trigger();
+    opened.shown = frame.changesWindow();
+    static_cast<void>(QTest::qWaitForWindowExposed(opened.shown));
+    return opened;
+}
+
 std::vector<WindowFactory> Build() {
     std::vector<WindowFactory> windows = {
         {QStringLiteral("main"), Show<CMainFrame>},
         {QStringLiteral("advance-menu"), Show<CAdvanceMenuDialog>},
         {QStringLiteral("quad-airplane"), Show<CQuadAirplaneDialog>},
         {QStringLiteral("about"), Show<CAboutBox>},
+        {QStringLiteral("changes"), ChangesWindow},
     };
     const int pages = CSetupWizard(TheOrvex()).pageCount();
     for (int k = 1; k <= pages; ++k)

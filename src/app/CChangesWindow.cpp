@@ -1,0 +1,103 @@
+#include "app/CChangesWindow.h"
+
+#include "app/ChangeCommands.h"
+#include "params/IniFile.h"
+#include "widgets/Dialogs.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+const char* const kTitle = "Changes";
+constexpr int kIdRole = Qt::UserRole;
+
+// Time, from, value, old → new, confirmed.
+QStringList Row(const ChangeEntry& e) {
+    QStringList labels, moves;
+    for (const ValueChange& v : e.values) {
+        labels << QString::fromUtf8(Label(v.byte));
+        moves << QStringLiteral("%1 → %2").arg(v.before).arg(v.after);
+    }
+    const QString value = e.action.empty() ? labels.join(QStringLiteral(", ")) : QString::fromStdString(e.action);
+    QString confirmed = QString::fromLatin1(ConfirmationText(e.confirmation));
+    if (!e.reversible) confirmed += QStringLiteral(", cannot be taken back");
+    return {QString::fromStdString(ClockText(e.timeMs)), QString::fromStdString(e.origin), value,
+            moves.join(QStringLiteral(", ")), confirmed};
+}
+}  // namespace
+
+CChangesWindow::CChangesWindow(ChangeCommands& commands, QWidget* parent)
+    : QDialog(parent), commands_(commands), table_(new QTableWidget(this)) {
+    setObjectName(QStringLiteral("changesWindow"));
+    setWindowTitle(QString::fromLatin1(kTitle));
+    setModal(false);
+    table_->setObjectName(QStringLiteral("changesTable"));
+    table_->setAccessibleName(QStringLiteral("Changes sent to the Orvex since it connected"));
+    table_->setColumnCount(5);
+    table_->setHorizontalHeaderLabels({QStringLiteral("Time"), QStringLiteral("From"), QStringLiteral("Value"),
+                                       QStringLiteral("Old → new"), QStringLiteral("Confirmed")});
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setTabKeyNavigation(false);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setStretchLastSection(true);
+
+    auto* buttons = new QDialogButtonBox(this);
+    undo_ = buttons->addButton(QStringLiteral("&Undo this change"), QDialogButtonBox::ActionRole);
+    undo_->setObjectName(QStringLiteral("undoChosen"));
+    save_ = buttons->addButton(QStringLiteral("&Save as text..."), QDialogButtonBox::ActionRole);
+    save_->setObjectName(QStringLiteral("saveChanges"));
+    QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
+    close->setObjectName(QStringLiteral("closeChanges"));
+    connect(undo_, &QPushButton::clicked, this, &CChangesWindow::OnUndo);
+    connect(save_, &QPushButton::clicked, this, &CChangesWindow::OnSave);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(table_, &QTableWidget::itemSelectionChanged, this,
+            [this] { undo_->setEnabled(ChosenEntry() != 0 && commands_.log().begun()); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_);
+    layout->addWidget(buttons);
+    resize(760, 360);
+    connect(&commands_, &ChangeCommands::logChanged, this, &CChangesWindow::Fill);
+    Fill();
+}
+
+void CChangesWindow::Fill() {
+    const uint64_t chosen = ChosenEntry();
+    const std::vector<ChangeEntry>& entries = commands_.log().entries();
+    table_->setRowCount(static_cast<int>(entries.size()));
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        const QStringList cells = Row(entries[r]);
+        for (int c = 0; c < cells.size(); ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            item->setData(kIdRole, QVariant::fromValue<qulonglong>(entries[r].id));
+            table_->setItem(r, c, item);
+        }
+        if (entries[r].id == chosen) table_->selectRow(r);
+    }
+    table_->resizeColumnsToContents();
+    undo_->setEnabled(ChosenEntry() != 0 && commands_.log().begun());
+    save_->setEnabled(!entries.empty());
+}
+
+uint64_t CChangesWindow::ChosenEntry() const {
+    const QList<QTableWidgetItem*> items = table_->selectedItems();
+    return items.isEmpty() ? 0 : items.front()->data(kIdRole).toULongLong();
+}
+
+void CChangesWindow::OnUndo() { commands_.UndoEntry(ChosenEntry(), this); }
+
+void CChangesWindow::OnSave() {
+    const QString title = QStringLiteral("Save Changes");
+    const QString chosen = Dialogs::SaveFileName(this, title, QStringLiteral("text file (*.txt)|*.txt||"));
+    if (chosen.isEmpty()) return;
+    const QString path = Dialogs::WithSuffix(this, chosen, QStringLiteral(".txt"), title);
+    if (path.isEmpty()) return;
+    const FileResult saved = SaveTextAtomically(path.toStdString(), commands_.log().Text());
+    if (!saved.ok) Dialogs::Message(this, QString::fromStdString(saved.message));
+}
