@@ -2,58 +2,17 @@
 
 #include "cli/CliSession.h"
 #include "cli/Json.h"
-#include "link/LinkError.h"
+#include "cli/VerifiedWrite.h"
 #include "params/UnitHistory.h"
 
 #include <cstdio>
 
 namespace {
-
-// Asks for the parameters and waits for the reply to exactly that request.
-bool ReadParameters(CliSession& s) {
-    Orvex& o = s.orvex();
-    int replyType = 0;
-    const bool answered = Command::RequestParameters(o) == SendResult::Written &&
-                          s.WaitForAnswer(LinkSession::kCommandAnswerMs, &replyType) == AnswerOutcome::Answered &&
-                          replyType == ParameterReply;
-    // Back to plain answers, as at the end of a connect.
-    Command::Acknowledge(o);
-    return answered;
-}
-
-// Sends a frame that is already built into the image and waits for its answer.
-bool Confirmed(CliSession& s, SendResult sent) {
-    s.orvex().LinkPort.Flush();
-    return sent == SendResult::Written && s.WaitForAnswer(LinkSession::kCommandAnswerMs) == AnswerOutcome::Answered;
-}
-
-// Why no answer came: the link's own failure when the adapter went away.
-std::string NoAnswer(CliSession& s, const std::string& what) {
-    if (s.orvex().LinkPort.Gone()) return DescribeLinkFailure(s.path(), s.orvex().LinkPort.LastFailure()) + "; " + what;
-    return s.path() + ": the Orvex did not answer; " + what;
-}
-
-constexpr const char* kNotConfirmed =
-    "the backup was sent, but the Orvex did not confirm it and may hold part of it; the restore is not verified.";
-
-bool SendPlan(CliSession& s, const RestorePlan& plan, std::string& error) {
-    Orvex& o = s.orvex();
-    o.image = plan.target;
-    const SendResult sent = SendParameters(o);
-    if (sent != SendResult::Written) {
-        error = DescribeLinkFailure(s.path(), o.LinkPort.LastFailure()) + "; nothing was sent, the Orvex is unchanged.";
-        return false;
-    }
-    if (!Confirmed(s, sent)) {
-        error = NoAnswer(s, kNotConfirmed);
-        return false;
-    }
-    if (plan.setCondition && !Confirmed(s, Command::SetCondition(o, *BytePtr(plan.target, Bytes::Condition)))) {
-        error = NoAnswer(s, kNotConfirmed);
-        return false;
-    }
-    return true;
-}
+constexpr WriteTexts kRestoreTexts = {
+    "the backup was sent, but the Orvex did not confirm it and may hold part of it; the restore is not verified.",
+    "the Orvex confirmed the restore, but it could not be read back; the restore is not verified.",
+    "the restore did not take; these bytes read back differently (read back -> backup):\n",
+};
 }  // namespace
 
 int BackupUnit(const std::vector<std::string>& args) {
@@ -84,15 +43,8 @@ int RestoreUnit(const std::vector<std::string>& args) {
     if (!plan.kept.empty()) std::printf("Kept:\n%s", DescribeKept(plan.kept).c_str());
     std::fflush(stdout);
 
-    if (!SendPlan(s, plan, error)) return CliFail(error);
-    if (!ReadParameters(s))
-        return CliFail(NoAnswer(s,
-                                "the Orvex confirmed the restore, but it could not be read back; the restore is not "
-                                "verified."));
-    const std::vector<ByteChange> differ = UnrestoredBytes(plan, s.orvex().image);
-    if (!differ.empty())
-        return CliFail("the restore did not take; these bytes read back differently (read back -> backup):\n" +
-                       DescribeChanges(differ));
+    const WriteOutcome written = WriteVerified(s, plan, kRestoreTexts);
+    if (written.stage != WriteStage::Verified) return CliFail(written.error);
     std::printf("Restored and verified: every restorable byte reads back as in the backup.\n");
     return 0;
 }

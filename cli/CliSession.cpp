@@ -79,6 +79,13 @@ int CliFail(const std::string& message) {
     return 1;
 }
 
+int CliUsageError(const std::string& what, const std::string& command) {
+    const std::string prefix = command.empty() ? "quillon-cli" : "quillon-cli " + command;
+    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", prefix.c_str(), what.c_str(),
+                 prefix.c_str());
+    return 2;
+}
+
 AnswerOutcome CliSession::WaitForAnswer(int timeoutMs, int* replyType) {
     if (!o_.LinkPort.IsOpen()) return AnswerOutcome::LinkLost;
     std::optional<AnswerOutcome> outcome;

@@ -16,6 +16,9 @@ constexpr int kCliConnectTimeoutMs = LinkSession::kCommandAnswerMs;
 
 // Prints "quillon-cli: message" on standard error; the exit status 1.
 int CliFail(const std::string& message);
+// A wrong command line: "quillon-cli COMMAND: what" and where the help is on
+// standard error; the exit status 2.
+int CliUsageError(const std::string& what, const std::string& command = {});
 
 class CliSession : private LinkListener {
 public:

@@ -1,6 +1,7 @@
 #include "cli/Json.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 bool IsUtf8(const std::string& text) {
@@ -21,16 +22,6 @@ std::string Hex(const std::string& bytes) {
     }
     return out;
 }
-
-// The key the file sets the byte with: the named value that goes out to the
-// unit, else a key read straight into the image.
-const char* KeyOf(DeviceByte byte) {
-    for (const ConfigDef& d : kConfigDefs)
-        if (d.section != Section::None && d.toImage && d.device == byte) return d.key;
-    for (const DirectKeyDef& d : kDirectKeys)
-        if (d.at == byte) return d.key;
-    return nullptr;
-}
 }  // namespace
 
 Json JsonDocument() { return Json{{"format", kJsonFormat}}; }
@@ -50,18 +41,15 @@ void PutPort(Json& object, const std::string& path, const std::string& typed) {
 }
 
 void PutKeyAndLabel(Json& object, DeviceByte byte) {
-    const char* key = KeyOf(byte);
+    const char* key = FileKeyOf(byte);
     object["key"] = key ? Json(key) : Json();
     object["label"] = Label(byte);
 }
 
 void PutKeyAndLabel(Json& object, const std::string& key) {
     object["key"] = key;
-    for (const ConfigDef& d : kConfigDefs)
-        if (d.section != Section::None && key == d.key) object["label"] = Label(d.id);
-    for (const DirectKeyDef& d : kDirectKeys)
-        if (key == d.key) object["label"] = Label(d.at);
-    if (!object.contains("label")) object["label"] = key;
+    const std::optional<NamedValue> value = FindValueByName(key);
+    object["label"] = value ? Label(value->at) : key.c_str();
 }
 
 void PrintJson(const Json& document) {

@@ -10,6 +10,7 @@
 #include "cli/Json.h"
 #include "cli/Monitor.h"
 #include "cli/StopSignals.h"
+#include "cli/ValueCommands.h"
 #include "link/PortList.h"
 #include "params/ParameterTable.h"
 #include "protocol/FrameTrace.h"
@@ -27,6 +28,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -95,7 +97,7 @@ int Info(const std::vector<std::string>& args) {
 
 struct CommandDef {
     const char* name;
-    std::vector<const char*> positionals;  // "[PORT]": may be left out
+    std::vector<const char*> positionals;  // "[PORT]": may be left out; "NAME...": one or more, last
     const char* summary;
     std::function<int(const std::vector<std::string>&)> run;
     bool json = false;  // takes --json
@@ -115,6 +117,16 @@ const std::vector<CommandDef>& Commands() {
              if (g_count) a.insert(a.end(), {"--count", *g_count});
              return Monitor(a);
          }},
+        {"get",
+         {"PORT", "NAME..."},
+         "Prints the Orvex's values, each NAME a configuration-file key or a label.",
+         [](const auto& a) { return GetValues(a, g_json); },
+         true},
+        {"set",
+         {"PORT", "NAME=VALUE..."},
+         "Sets the values in one frame; succeeds only when the Orvex confirms and reads them back.",
+         [](const auto& a) { return SetValues(a, g_json); },
+         true},
         {"save", {"PORT", "FILE"}, "Writes the Orvex's parameters to the configuration FILE.", SaveConfig},
         {"load", {"PORT", "FILE"}, "Sends the configuration FILE to the Orvex.", LoadConfig},
         {"diff",
@@ -158,22 +170,22 @@ std::string Usage() {
     return text + kPortHelp;
 }
 
-// One line saying what was wrong, one saying where the help is; status 2.
-int UsageError(const std::string& what, const std::string& command = {}) {
-    const std::string prefix = command.empty() ? "quillon-cli" : "quillon-cli " + command;
-    std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", prefix.c_str(), what.c_str(),
-                 prefix.c_str());
-    return 2;
-}
-
 struct Parsed {
     std::string trace;
     bool verbose = false, version = false;
     std::string helpTopic;
-    // The positionals of each command, as given.
-    std::map<std::string, std::vector<std::string>> values;
+    bool valueNames = false;
+    // The positionals of each command, as given; the words of a last "NAME..." in more.
+    std::map<std::string, std::vector<std::string>> values, more;
     std::map<std::string, std::vector<const CLI::Option*>> options;
 };
+
+const char* PositionalHelp(const std::string& name) {
+    if (name == "PORT") return "device path or simulated port name";
+    if (name == "FILE") return "file name";
+    if (name == "NAME") return "a value's configuration-file key or label, in any letter case";
+    return "a value's key or label, '=' and a whole number within its range";
+}
 
 void AddCommand(CLI::App& app, const CommandDef& c, Parsed& parsed) {
     CLI::App* sub = app.add_subcommand(c.name, c.summary);
@@ -182,9 +194,12 @@ void AddCommand(CLI::App& app, const CommandDef& c, Parsed& parsed) {
     for (size_t i = 0; i < c.positionals.size(); ++i) {
         const std::string name = c.positionals[i];
         const bool optional = name.front() == '[';
-        const std::string bare = optional ? name.substr(1, name.size() - 2) : name;
-        CLI::Option* o =
-            sub->add_option(bare, values[i], bare == "PORT" ? "device path or simulated port name" : "file name");
+        const bool many = name.ends_with("...");
+        const std::string bare = optional ? name.substr(1, name.size() - 2)
+                                 : many   ? name.substr(0, name.size() - 3)
+                                          : name;
+        CLI::Option* o = many ? sub->add_option(bare, parsed.more[c.name], PositionalHelp(bare))
+                              : sub->add_option(bare, values[i], PositionalHelp(bare));
         o->type_name("");
         if (!optional) o->required();
         parsed.options[c.name].push_back(o);
@@ -202,6 +217,8 @@ void BuildParser(CLI::App& app, Parsed& parsed) {
     app.add_option("--trace", parsed.trace, "append the link log to FILE")->type_name("FILE");
     app.add_flag("-v", parsed.verbose, "write the link log to stderr");
     app.add_flag("--version", parsed.version, "print the version");
+    // For the shell's completion: every value name get and set take, one a line.
+    app.add_flag("--value-names", parsed.valueNames)->group("");
     for (const CommandDef& c : Commands()) AddCommand(app, c, parsed);
     app.add_subcommand("help", "Describes one command, or all.")
         ->add_option("COMMAND", parsed.helpTopic, "the command to describe")
@@ -224,16 +241,16 @@ int CheckExtras(const CLI::App& app) {
     const CommandDef* c = Selected(app);
     const std::string command = c ? c->name : "";
     if (word.size() > 1 && word[0] == '-')
-        return UsageError("unknown option '" + word.substr(0, word.find('=')) + "'", command);
-    if (!c && !app.got_subcommand("help")) return UsageError("unknown command '" + word + "'");
-    return UsageError("unexpected argument '" + word + "'", command);
+        return CliUsageError("unknown option '" + word.substr(0, word.find('=')) + "'", command);
+    if (!c && !app.got_subcommand("help")) return CliUsageError("unknown command '" + word + "'");
+    return CliUsageError("unexpected argument '" + word + "'", command);
 }
 
 int PrintHelp(const CLI::App& app, const std::string& topic) {
     if (topic.empty()) return std::fputs(Usage().c_str(), stdout) < 0;
     for (const CommandDef& c : Commands())
         if (topic == c.name) return std::fputs(app.get_subcommand(c.name)->help("quillon-cli").c_str(), stdout) < 0;
-    return UsageError("unknown command '" + topic + "'");
+    return CliUsageError("unknown command '" + topic + "'");
 }
 
 // Appends to the trace file. A FIFO that nobody reads is refused at once
@@ -290,16 +307,22 @@ int RunCommandLine(int argc, char** argv) {
         return PrintHelp(app, c ? c->name : "");
     } catch (const CLI::ParseError& e) {
         const CommandDef* c = Selected(app);
-        return UsageError(e.what(), c ? c->name : "");
+        return CliUsageError(e.what(), c ? c->name : "");
     }
     if (const int status = CheckExtras(app)) return status;
     if (parsed.version) return std::printf("quillon-cli %s\n", QUILLON_VERSION) < 0;
+    if (parsed.valueNames) {
+        for (const char* name : ValueNames()) std::printf("%s\n", name);
+        return 0;
+    }
     if (app.got_subcommand("help")) return PrintHelp(app, parsed.helpTopic);
     const CommandDef* c = Selected(app);
-    if (!c) return UsageError("no command given");
+    if (!c) return CliUsageError("no command given");
     std::vector<std::string> args;
     for (size_t i = 0; i < c->positionals.size(); ++i)
-        if (parsed.options[c->name][i]->count() > 0) args.push_back(parsed.values[c->name][i]);
+        if (parsed.options[c->name][i]->count() > 0 && !std::string_view(c->positionals[i]).ends_with("..."))
+            args.push_back(parsed.values[c->name][i]);
+    args.insert(args.end(), parsed.more[c->name].begin(), parsed.more[c->name].end());
     return RunCommand(*c, args, parsed);
 }
 

@@ -1,7 +1,7 @@
 # bash completion for quillon-cli
 _quillon_cli() {
     local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
-    local commands="ports info monitor save load diff flash backup restore history doctor help"
+    local commands="ports info monitor get set save load diff flash backup restore history doctor help"
     case $prev in
         --trace) COMPREPLY=($(compgen -f -- "$cur")); return ;;
         --count) return ;;
@@ -23,7 +23,7 @@ _quillon_cli() {
     if [[ $cur == -* ]]; then
         local options="--help --trace -v"
         case $command in
-            ports|info|diff|history) options+=" --json" ;;
+            ports|info|get|set|diff|history) options+=" --json" ;;
             monitor) options+=" --count" ;;
         esac
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
@@ -33,12 +33,24 @@ _quillon_cli() {
         [ "$arg" -eq 0 ] && COMPREPLY=($(compgen -W "$commands" -- "$cur"))
         return
     fi
-    if [ "$arg" -eq 0 ] && [[ $command =~ ^(info|monitor|save|load|diff|flash|backup|restore|history|doctor)$ ]]; then
+    if [ "$arg" -eq 0 ] && [[ $command =~ ^(info|monitor|get|set|save|load|diff|flash|backup|restore|history|doctor)$ ]]; then
         local runtime=${XDG_RUNTIME_DIR:-/tmp/runtime-$USER}
         local ports=$(ls /dev/serial/by-id/* /dev/ttyUSB* /dev/ttyACM* /dev/ttyS* 2>/dev/null; ls "$runtime/orvex/ports" 2>/dev/null)
         COMPREPLY=($(compgen -W "$ports" -- "$cur"))
     elif [ "$arg" -eq 1 ] && [[ $command =~ ^(save|load|diff|flash|backup|restore)$ ]]; then
         COMPREPLY=($(compgen -f -- "$cur"))
+    elif [ "$arg" -ge 1 ] && [[ $command =~ ^(get|set)$ ]]; then
+        # The value names come from quillon-cli's own table, keys and labels
+        # alike, in any letter case; readline quotes the blanks of a label.
+        local name typed=${cur//\\/} suffix="" IFS=$'\n'
+        typed=${typed#[\"\']}
+        if [ "$command" = set ]; then
+            suffix="="
+            compopt -o nospace 2>/dev/null
+        fi
+        for name in $("${COMP_WORDS[0]}" --value-names 2>/dev/null); do
+            [[ ${name,,} == "${typed,,}"* ]] && COMPREPLY+=("$name$suffix")
+        done
     fi
 }
 complete -o filenames -F _quillon_cli quillon-cli

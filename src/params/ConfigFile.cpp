@@ -72,9 +72,7 @@ void ReadKey(const IniFile& ini,
         return;
     }
     const int number = ConfigNumberFromText(text);
-    const bool ranged = row.low != 0 || row.high != 0;
-    if (check && ranged && number != start && (number < row.low || number > row.high))
-        check->outOfRange.push_back({key, number, row.low, row.high});
+    if (check) check->CheckRange(key, number, row, start);
     out = LowByte(number);
 }
 
@@ -105,14 +103,23 @@ std::string JoinedKeys(const std::vector<std::string>& keys) {
 
 }  // namespace
 
+void ConfigFileCheck::CheckRange(const char* key, int number, const ByteDef& row, std::optional<int> start) {
+    const bool ranged = row.low != 0 || row.high != 0;
+    if (ranged && number != start && (number < row.low || number > row.high))
+        outOfRange.push_back({key, number, row.low, row.high});
+}
+
+std::string ConfigFileCheck::OutOfRangeLines() const {
+    std::string out;
+    for (const OutOfRange& v : outOfRange)
+        out += v.key + " = " + std::to_string(v.value) + " (range " + std::to_string(v.low) + " to " +
+               std::to_string(v.high) + ")\n";
+    return out;
+}
+
 std::string ConfigFileCheck::Message() const {
     std::string out;
-    if (Refused()) {
-        out = "The config file was not taken: these values are outside their range.\n";
-        for (const OutOfRange& v : outOfRange)
-            out += v.key + " = " + std::to_string(v.value) + " (range " + std::to_string(v.low) + " to " +
-                   std::to_string(v.high) + ")\n";
-    }
+    if (Refused()) out = "The config file was not taken: these values are outside their range.\n" + OutOfRangeLines();
     if (!missing.empty()) {
         if (!out.empty()) out += "\n";
         out += Refused() ? "The file also lacks these keys: "

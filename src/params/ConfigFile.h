@@ -7,6 +7,7 @@
 #include "params/ConfigValues.h"
 #include "params/IniFile.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,11 @@ struct ConfigFileCheck {
     std::vector<OutOfRange> outOfRange;
 
     bool Refused() const { return !outOfRange.empty(); }
+    // Adds number for key to outOfRange when it lies outside the row's range;
+    // a byte without a range, and a named value's start value, never do.
+    void CheckRange(const char* key, int number, const ByteDef& row, std::optional<int> start = std::nullopt);
+    // One "key = value (range low to high)" line per value outside its range.
+    std::string OutOfRangeLines() const;
     // Everything found, in one message for the user; empty when all is well.
     std::string Message() const;
 };

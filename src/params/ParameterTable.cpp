@@ -225,14 +225,6 @@ int8_t* BytePtr(ParameterImage& image, DeviceByte b) {
     return b.block == BlockId::Setup ? &image.SetupBlock[b.index] : &image.TuningBlock[b.index];
 }
 
-std::optional<CV> FindConfigByKey(std::string_view key) {
-    for (const ConfigDef& d : kConfigDefs)
-        if (d.section != Section::None && key.size() == std::strlen(d.key) &&
-            strncasecmp(key.data(), d.key, key.size()) == 0)
-            return d.id;
-    return std::nullopt;
-}
-
 // ---- what the user reads: labels, balloon help, bytes the unit keeps -------------
 
 namespace {
@@ -391,4 +383,50 @@ const ByteDef* FindByteByName(std::string_view name) {
     for (const TuningByteDef& b : kTuningBytes)
         if (name == b.def.name) return &b.def;
     return nullptr;
+}
+
+// ---- values by name: the file keys and the labels --------------------------------
+
+namespace {
+bool SameName(std::string_view typed, const char* name) {
+    return typed.size() == std::strlen(name) && strncasecmp(typed.data(), name, typed.size()) == 0;
+}
+
+// Every key a configuration file holds, in file order, with the byte it sets.
+template <typename Visit>
+void ForEachFileKey(Visit visit) {
+    for (const ConfigDef& d : kConfigDefs)
+        if (d.section != Section::None) visit(d.key, d.device);
+    for (const DirectKeyDef& d : kDirectKeys) visit(d.key, d.at);
+}
+}  // namespace
+
+const char* FileKeyOf(DeviceByte byte) {
+    for (const ConfigDef& d : kConfigDefs)
+        if (d.section != Section::None && d.toImage && d.device == byte) return d.key;
+    for (const DirectKeyDef& d : kDirectKeys)
+        if (d.at == byte) return d.key;
+    return nullptr;
+}
+
+std::optional<NamedValue> FindValueByName(std::string_view name) {
+    std::optional<NamedValue> byKey, byLabel;
+    ForEachFileKey([&](const char* key, DeviceByte at) {
+        if (!byKey && SameName(name, key)) byKey = NamedValue{at, key};
+        const char* sending = FileKeyOf(at);
+        if (!byLabel && SameName(name, Label(at))) byLabel = NamedValue{at, sending ? sending : key};
+    });
+    return byKey ? byKey : byLabel;
+}
+
+std::vector<const char*> ValueNames() {
+    std::vector<const char*> names;
+    const auto add = [&names](const char* name) {
+        for (const char* known : names)
+            if (SameName(name, known)) return;
+        names.push_back(name);
+    };
+    ForEachFileKey([&](const char* key, DeviceByte) { add(key); });
+    ForEachFileKey([&](const char*, DeviceByte at) { add(Label(at)); });
+    return names;
 }

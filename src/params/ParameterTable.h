@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 enum class BlockId : uint8_t { Setup, Tuning };
 
@@ -269,4 +270,19 @@ const ByteDef* FindByteByName(std::string_view name);
 
 const int8_t* BytePtr(const ParameterImage& image, DeviceByte b);
 int8_t* BytePtr(ParameterImage& image, DeviceByte b);
-std::optional<CV> FindConfigByKey(std::string_view key);
+
+// A value a configuration file holds (a named value's or a direct key), by
+// the name a user gives it: its file key or its label, in any letter case.
+// key is the file key it goes by: the one named, or for a label the key that
+// sends its byte.
+struct NamedValue {
+    DeviceByte at;
+    const char* key;
+};
+std::optional<NamedValue> FindValueByName(std::string_view name);
+// Every name FindValueByName takes, each once whatever its letter case: the
+// file keys in file order, then the labels.
+std::vector<const char*> ValueNames();
+// The file key that sets the byte: the named value that goes out to the unit,
+// else a key read straight into the image; nullptr for a byte no file holds.
+const char* FileKeyOf(DeviceByte byte);

@@ -118,6 +118,8 @@ TEST(Cli, UsageOnBadArguments) {
         {"--bogus", 2, "quillon-cli: unknown option '--bogus'"},
         {"monitor x --json", 2, "unknown option '--json'"},
         {"info a b", 2, "unexpected argument 'b'"},
+        // A value out of range is refused before the port is opened (it would say "no such device").
+        {"set /dev/quillon-no-such-port 'pitch GAIN=200'", 2, "PitchGain = 200 (range 10 to 125)"},
         {"info --help", 0, "Usage: quillon-cli info [OPTIONS] PORT"},
         {"help diff", 0, "Usage: quillon-cli diff [OPTIONS] PORT FILE"},
         {"-h", 0, "quillon-cli doctor [PORT]"},

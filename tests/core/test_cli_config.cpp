@@ -140,9 +140,11 @@ std::vector<SimFrame> WithCode(const std::vector<SimFrame>& frames, int code) {
 
 class CliConfig : public ::testing::Test {
 protected:
-    void StartSim(const Image& image) {
+    void StartSim(const Image& image, const std::vector<std::string>& faults = {}) {
         WriteBytes(imagePath(), ImageBytes(image));
-        sim_ = std::make_unique<SimProcess>(SimProcess::Options{.args = {"--baud", "0", "--image", imagePath()}});
+        std::vector<std::string> args = {"--baud", "0", "--image", imagePath()};
+        args.insert(args.end(), faults.begin(), faults.end());
+        sim_ = std::make_unique<SimProcess>(SimProcess::Options{.args = args});
     }
     std::string imagePath() const { return dir_.file("device.img"); }
     SimProcess& sim() { return *sim_; }
@@ -306,6 +308,40 @@ TEST_F(CliConfig, DiffListsWhatLoadWouldChangeAndLoadRefusesValuesOutOfRange) {
     EXPECT_NE(r.out.find("ServoType = 9 (range 0 to 5)"), std::string::npos) << r.out;
     EXPECT_TRUE(WithCode(sim().frames(), 30).empty()) << "a compare or a refused load sent parameters";
     EXPECT_EQ(ReadBytes(imagePath()), ImageBytes(DistinctImageInRange()));
+}
+
+TEST_F(CliConfig, SetSendsEveryValueInOneFrameAndPrintsOldToNew) {
+    const Image image = DistinctImageInRange();
+    StartSim(image);
+    const CliResult r = RunCli("set " + sim().portPath() + " 'roll GAIN=77' TailCompsate1=-100");
+    ASSERT_EQ(r.status, 0) << r.out;
+    EXPECT_NE(r.out.find("Roll gain (RollGain): " + std::to_string(ImageValue(image, T, 6)) + " → 77\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(
+        r.out.find("Collective to tail (TailCompsate1): " + std::to_string(ImageValue(image, T, 40)) + " → -100\n"),
+        std::string::npos)
+        << r.out;
+    const std::vector<SimFrame> sent = WithCode(sim().frames(), 30);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(FrameValue(sent[0], T, 6), 77);
+    EXPECT_EQ(FrameValue(sent[0], T, 40), -100);
+    EXPECT_EQ(FrameValue(sent[0], T, 7), ImageValue(image, T, 7));
+
+    const CliResult got = RunCli("get " + sim().portPath() + " RollGain 'Collective to tail' --json");
+    ASSERT_EQ(got.status, 0) << got.out;
+    const Json values = Json::parse(got.out).at("values");
+    EXPECT_EQ(values.at(0).at("value"), 77) << got.out;
+    EXPECT_EQ(values.at(1).at("value"), -100) << got.out;
+}
+
+// The connect takes four frames; the fifth, the parameter frame, is not answered.
+TEST_F(CliConfig, SetFailsWhenTheUnitDoesNotConfirm) {
+    StartSim(DistinctImageInRange(), {"--stop-answering", "5"});
+    const CliResult r = RunCli("set " + sim().portPath() + " RollGain=77");
+    EXPECT_EQ(r.status, 1) << r.out;
+    EXPECT_NE(r.out.find("did not confirm them"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("→"), std::string::npos) << r.out;
 }
 
 // A file the program saves before any connect holds the start value 0 for the

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <string>
 
@@ -33,6 +34,33 @@ TEST(ParameterTable, NamesAndKeysAreUnique) {
     for (const auto& d : kConfigDefs) EXPECT_TRUE(keys.insert(d.key).second) << d.key;
     for (const auto& d : kDirectKeys) EXPECT_TRUE(keys.insert(d.key).second) << d.key;
     EXPECT_EQ(keys.size(), 7u + 20 + 26 + 3 + 7);
+}
+
+// A key and a label, in any letter case, name the same value; a label goes by
+// the key that sends its byte; a value no file holds has no name.
+TEST(ParameterTable, ValuesAreFoundByKeyOrLabel) {
+    struct Row {
+        const char* name;
+        std::optional<DeviceByte> at;
+        const char* key;
+    };
+    const Row rows[] = {
+        {"RollGain", Bytes::RollGain, "RollGain"},
+        {"rOLL gAIN", Bytes::RollGain, "RollGain"},
+        {"collective to TAIL", Bytes::TailCompsate1, "TailCompsate1"},
+        {"GOVERNOR P GAIN", Bytes::RPMGainP, "RPMGainP"},
+        {"pitchagility", Bytes::PitchAgility, "PitchAgility"},
+        {"Pitch agility", Bytes::PitchAgility, "SpinSpeed1"},
+        {"Zero pitch", std::nullopt, nullptr},
+        {"Roll gain ", std::nullopt, nullptr},
+    };
+    for (const Row& row : rows) {
+        const std::optional<NamedValue> found = FindValueByName(row.name);
+        ASSERT_EQ(found.has_value(), row.at.has_value()) << row.name;
+        if (!found) continue;
+        EXPECT_EQ(found->at, *row.at) << row.name;
+        EXPECT_STREQ(found->key, row.key) << row.name;
+    }
 }
 
 TEST(ParameterTable, ConfigDefsAreInEnumOrder) {
