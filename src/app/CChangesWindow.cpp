@@ -4,9 +4,10 @@
 #include "params/IniFile.h"
 #include "widgets/Dialogs.h"
 
-#include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -46,12 +47,12 @@ CChangesWindow::CChangesWindow(ChangeCommands& commands, QWidget* parent)
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
 
-    auto* buttons = new QDialogButtonBox(this);
-    undo_ = buttons->addButton(QStringLiteral("&Undo this change"), QDialogButtonBox::ActionRole);
+    NameScrollParts();
+    undo_ = new QPushButton(QStringLiteral("Undo this change"), this);
     undo_->setObjectName(QStringLiteral("undoChosen"));
-    save_ = buttons->addButton(QStringLiteral("&Save as text..."), QDialogButtonBox::ActionRole);
+    save_ = new QPushButton(QStringLiteral("Save as text..."), this);
     save_->setObjectName(QStringLiteral("saveChanges"));
-    QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
+    auto* close = new QPushButton(QStringLiteral("Close"), this);
     close->setObjectName(QStringLiteral("closeChanges"));
     connect(undo_, &QPushButton::clicked, this, &CChangesWindow::OnUndo);
     connect(save_, &QPushButton::clicked, this, &CChangesWindow::OnSave);
@@ -59,12 +60,32 @@ CChangesWindow::CChangesWindow(ChangeCommands& commands, QWidget* parent)
     connect(table_, &QTableWidget::itemSelectionChanged, this,
             [this] { undo_->setEnabled(ChosenEntry() != 0 && commands_.log().begun()); });
 
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* b : {undo_, save_, close}) {
+        b->setAccessibleName(b->text());
+        buttons->addWidget(b);
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
     resize(760, 360);
     connect(&commands_, &ChangeCommands::logChanged, this, &CChangesWindow::Fill);
     Fill();
+}
+
+// The table's scroll bars, their holders and the column heads are parts of it.
+void CChangesWindow::NameScrollParts() {
+    for (QWidget* part : table_->findChildren<QWidget*>()) {
+        if (!part->accessibleName().isEmpty()) continue;
+        if (auto* bar = qobject_cast<QScrollBar*>(part))
+            part->setAccessibleName(bar->orientation() == Qt::Vertical ? QStringLiteral("Scroll up and down")
+                                                                       : QStringLiteral("Scroll left and right"));
+        else if (qobject_cast<QHeaderView*>(part))
+            part->setAccessibleName(QStringLiteral("Column headings"));
+        else
+            part->setAccessibleName(table_->accessibleName());
+    }
 }
 
 void CChangesWindow::Fill() {

@@ -18,6 +18,7 @@ public:
     QPushButton* undoButton() const { return undo_; }
 
 private:
+    void NameScrollParts();
     void Fill();
     uint64_t ChosenEntry() const;
     void OnUndo();

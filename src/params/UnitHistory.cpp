@@ -87,10 +87,16 @@ fs::path UnitFolder(const fs::path& root, const UnitBackup& b, std::error_code& 
     return byUnit;
 }
 
+// An entry goes with the change logs kept beside it ("<entry>.changes-<time>.txt").
 void Prune(const fs::path& folder) {
     std::vector<fs::path> entries = Entries(folder);
     std::error_code ec;
-    for (size_t i = 0; i + kHistoryPerUnit < entries.size(); ++i) fs::remove(entries[i], ec);
+    for (size_t i = 0; i + kHistoryPerUnit < entries.size(); ++i) {
+        const std::string logs = entries[i].stem().string() + ".changes-";
+        for (const fs::directory_entry& e : fs::directory_iterator(folder, ec))
+            if (e.path().filename().string().rfind(logs, 0) == 0) fs::remove(e.path(), ec);
+        fs::remove(entries[i], ec);
+    }
 }
 
 }  // namespace

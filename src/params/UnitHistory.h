@@ -24,7 +24,8 @@ struct HistoryResult {
     bool added = false;   // false: the unit's history already held it
 };
 
-// Keeps the image; entries beyond kHistoryPerUnit are removed, oldest first.
+// Keeps the image; entries beyond kHistoryPerUnit are removed, oldest first,
+// with the change logs the program kept beside them.
 HistoryResult KeepInHistory(const UnitBackup& backup, const std::string& root = HistoryFolder());
 
 struct HistoryEntry {

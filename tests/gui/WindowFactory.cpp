@@ -57,7 +57,9 @@ OpenedWindow WizardOn(int k) {
 
 // Edit > Changes... after a preset, two slider moves and the undo of the second.
 OpenedWindow ChangesWindow() {
-    OpenedWindow opened = Show<CMainFrame>();
+    // The window belongs to a main frame, which stays hidden and lives until the next one.
+    static std::unique_ptr<CMainFrame> owner;
+    owner = std::make_unique<CMainFrame>(TheOrvex());
     Orvex& o = TheOrvex();
     ChangeLog& log = o.changes;
     log.Begin(o.image);
@@ -76,9 +78,8 @@ OpenedWindow ChangesWindow() {
     const auto undo = log.PlanUndo(log.NextUndo()->id, o.image, &why);
     change("Undo", ChangeKind::Undo, {{CV::PitchGain, 40}});
     if (undo) log.Taken(*undo);
-    auto& frame = static_cast<CMainFrame&>(*opened.window);
-    frame.changesAction()->trigger();
-    opened.shown = frame.changesWindow();
+    owner->changesAction()->trigger();
+    OpenedWindow opened{std::unique_ptr<QWidget>(owner->changesWindow()), owner->changesWindow()};
     static_cast<void>(QTest::qWaitForWindowExposed(opened.shown));
     return opened;
 }

@@ -78,12 +78,13 @@ TEST_F(MainFrame, OpensAtFixedPlaceAndSizeWithItsCaption) {
     EXPECT_EQ(view().geometry().bottom() + 1, f.statusBar()->geometry().top());
 }
 
-TEST_F(MainFrame, MenusHoldTheFileAndHelpCommands) {
+TEST_F(MainFrame, MenusHoldTheFileEditAndHelpCommands) {
     CMainFrame& f = OpenFrame();
     const QList<QAction*> top = f.menuBar()->actions();
-    ASSERT_EQ(top.size(), 2);
+    ASSERT_EQ(top.size(), 3);
     EXPECT_EQ(top[0]->text(), QStringLiteral("File(&F)"));
-    EXPECT_EQ(top[1]->text(), QStringLiteral("Help(&H)"));
+    EXPECT_EQ(top[1]->text(), QStringLiteral("Edit(&E)"));
+    EXPECT_EQ(top[2]->text(), QStringLiteral("Help(&H)"));
     EXPECT_EQ(
         MenuTexts(top[0]->menu()),
         (QStringList{QStringLiteral("Open conifg file"), QStringLiteral("Save Config file"),
@@ -91,6 +92,9 @@ TEST_F(MainFrame, MenusHoldTheFileAndHelpCommands) {
                      QStringLiteral("-"), QStringLiteral("Back up Orvex…"),
                      QStringLiteral("Restore Orvex from backup…"), QStringLiteral("-"), QStringLiteral("Exit(&X)")}));
     EXPECT_EQ(MenuTexts(top[1]->menu()),
+              (QStringList{QStringLiteral("&Undo"), QStringLiteral("&Redo"), QStringLiteral("-"),
+                           QStringLiteral("Revert to the Orvex as connected"), QStringLiteral("&Changes...")}));
+    EXPECT_EQ(MenuTexts(top[2]->menu()),
               (QStringList{QStringLiteral("About Quillon2.0"), QStringLiteral("Save Link Log...")}));
 }
 
