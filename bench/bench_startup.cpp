@@ -12,8 +12,9 @@
 //   5. CPU of the program with the wizard's Monitor page open while the
 //      device streams its status reports;
 //   6. Edit > Undo at 9600 baud: from the command to the unit's answer to the
-//      undo's frame, beside the line's minimum (the frame out, the answer
-//      back: two frame times, 187.5 ms).
+//      undo's frame, beside the line's minimum: the parameter frame proper
+//      out (87 bytes; its padding follows while the unit answers) and the
+//      acknowledgement's 9 bytes back, 100 ms.
 //
 // Every run starts the program as its main() does: the application, its
 // filters (wheel guard, focus frame, screen fit), then CUARTApp.
@@ -252,7 +253,7 @@ int MeasureSilence(CMainFrame& frame, const std::string& runtime) {
 
 // 6. Undo of a change the unit has confirmed, until it confirms the undo.
 int MeasureUndo(CMainFrame& frame, const std::string& runtime) {
-    constexpr double kMinimumMs = 2 * 90 * 10 * 1000 / 9600.0;
+    constexpr double kMinimumMs = (87 + 9) * 10 * 1000 / 9600.0;
     Sim sim;
     if (!sim.Start(runtime, "9600") || !ChoosePort(*frame.view(), sim.link) || Handshake(frame) < 0) {
         std::printf("undo: could not connect\n");

@@ -49,7 +49,8 @@ std::string UnknownName(const std::string& name) {
     std::stable_sort(near.begin(), near.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::string text = "unknown value '" + name + "'";
     if (near.empty()) return text + " (a value is named by its configuration-file key or its label)";
-    for (size_t i = 0; i < near.size() && i < 3; ++i) text += (i == 0 ? "; closest: '" : ", '") + std::string(near[i].second) + "'";
+    for (size_t i = 0; i < near.size() && i < 3; ++i)
+        text += (i == 0 ? "; closest: '" : ", '") + std::string(near[i].second) + "'";
     return text;
 }
 

@@ -11,9 +11,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 const char* const kTitle = "Changes";
 constexpr int kIdRole = Qt::UserRole;
+constexpr int kNamedValues = 3;     // a longer change is counted in its row and listed in its tooltip
+constexpr int kWidestColumn = 280;  // pixels
 
 // Time, from, value, old → new, confirmed.
 QStringList Row(const ChangeEntry& e) {
@@ -22,11 +26,22 @@ QStringList Row(const ChangeEntry& e) {
         labels << QString::fromUtf8(Label(v.byte));
         moves << QStringLiteral("%1 → %2").arg(v.before).arg(v.after);
     }
+    if (labels.size() > kNamedValues) {
+        labels = QStringList{QStringLiteral("%1 values").arg(labels.size())};
+        moves = QStringList{QStringLiteral("(listed in the tooltip)")};
+    }
     const QString value = e.action.empty() ? labels.join(QStringLiteral(", ")) : QString::fromStdString(e.action);
     QString confirmed = QString::fromLatin1(ConfirmationText(e.confirmation));
     if (!e.reversible) confirmed += QStringLiteral(", cannot be taken back");
     return {QString::fromStdString(ClockText(e.timeMs)), QString::fromStdString(e.origin), value,
             moves.join(QStringLiteral(", ")), confirmed};
+}
+// Every value of the change on a line of its own.
+QString Details(const ChangeEntry& e) {
+    QStringList lines;
+    for (const ValueChange& v : e.values)
+        lines << QStringLiteral("%1: %2 → %3").arg(QString::fromUtf8(Label(v.byte))).arg(v.before).arg(v.after);
+    return lines.isEmpty() ? QString::fromStdString(DescribeEntry(e)) : lines.join(QLatin1Char('\n'));
 }
 }  // namespace
 
@@ -97,11 +112,14 @@ void CChangesWindow::Fill() {
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setData(kIdRole, QVariant::fromValue<qulonglong>(entries[r].id));
+            item->setToolTip(Details(entries[r]));
             table_->setItem(r, c, item);
         }
         if (entries[r].id == chosen) table_->selectRow(r);
     }
     table_->resizeColumnsToContents();
+    for (int c = 0; c < table_->columnCount(); ++c)
+        table_->setColumnWidth(c, std::min(table_->columnWidth(c), kWidestColumn));
     undo_->setEnabled(ChosenEntry() != 0 && commands_.log().begun());
     save_->setEnabled(!entries.empty());
 }

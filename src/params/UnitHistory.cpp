@@ -65,6 +65,16 @@ std::string StableName(const std::string& port) {
     return port;
 }
 
+// An entry's change logs lie beside it ("<entry>.changes-<time>.txt") and go where it goes.
+std::vector<fs::path> ChangeLogsOf(const fs::path& entry) {
+    const std::string prefix = entry.stem().string() + ".changes-";
+    std::vector<fs::path> logs;
+    std::error_code ec;
+    for (const fs::directory_entry& e : fs::directory_iterator(entry.parent_path(), ec))
+        if (e.path().filename().string().rfind(prefix, 0) == 0) logs.push_back(e.path());
+    return logs;
+}
+
 // The folder of the unit. A value seen before on this port identifies the
 // unit: the port's entries with it move into the unit's own folder. The value
 // alone names no unit (the protocol does not call it a serial number, and two
@@ -82,19 +92,19 @@ fs::path UnitFolder(const fs::path& root, const UnitBackup& b, std::error_code& 
     std::error_code probe;
     if (seen.empty() && !fs::is_directory(byUnit, probe)) return byPort;
     fs::create_directories(byUnit, ec);
-    for (const fs::path& e : seen) fs::rename(e, byUnit / e.filename(), ec);
+    for (const fs::path& e : seen) {
+        for (const fs::path& log : ChangeLogsOf(e)) fs::rename(log, byUnit / log.filename(), ec);
+        fs::rename(e, byUnit / e.filename(), ec);
+    }
     fs::remove(byPort, probe);  // only if nothing else is left in it
     return byUnit;
 }
 
-// An entry goes with the change logs kept beside it ("<entry>.changes-<time>.txt").
 void Prune(const fs::path& folder) {
     std::vector<fs::path> entries = Entries(folder);
     std::error_code ec;
     for (size_t i = 0; i + kHistoryPerUnit < entries.size(); ++i) {
-        const std::string logs = entries[i].stem().string() + ".changes-";
-        for (const fs::directory_entry& e : fs::directory_iterator(folder, ec))
-            if (e.path().filename().string().rfind(logs, 0) == 0) fs::remove(e.path(), ec);
+        for (const fs::path& log : ChangeLogsOf(entries[i])) fs::remove(log, ec);
         fs::remove(entries[i], ec);
     }
 }
