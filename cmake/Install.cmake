@@ -74,6 +74,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt finds its platform plugins at run time, so no library link names them;
 # the skin sets the font the fixed layout is measured for.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+# Qt's own dialogs (file dialog, message box buttons) in the pilot's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://quillon.invalid")
 # Reload udev after install and removal, so a plugged-in adapter follows the rule.

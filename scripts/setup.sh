@@ -6,6 +6,7 @@ set -euo pipefail
 PACKAGES=(
   g++ cmake ninja-build pkg-config libudev-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   googletest libgtest-dev libgmock-dev
   clang libclang-rt-14-dev clang-format
   socat lrzsz
