@@ -5,6 +5,7 @@
 #include "app/CUARTView.h"
 #include "app/ChangeCommands.h"
 #include "app/FirmwareUpgrade.h"
+#include "app/LanguageChoice.h"
 #include "app/UnitBackupCommands.h"
 #include "app/UserSettings.h"
 #include "params/IniFile.h"
@@ -18,6 +19,7 @@
 
 #include <sys/utsname.h>
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -61,6 +63,7 @@ CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
     });
     ConnectEditMenu(orvex);
     CreateStatusPanes();
+    RetranslateUi();
     SetStatusText(QString::fromLatin1(kNotConnected));
     ConnectStatus(view_);
     ConnectStatus(view_->firmwareUpgrade());
@@ -82,10 +85,10 @@ void CMainFrame::ConnectStatus(Source* source) {
 }
 
 void CMainFrame::OnSaveLinkLog() {
-    const QString chosen =
-        Dialogs::SaveFileName(this, QStringLiteral("Save Link Log"), QStringLiteral("link log (*.log)|*.log||"));
+    const QString title = tr("Save Link Log");
+    const QString chosen = Dialogs::SaveFileName(this, title, tr("link log (*.log)|*.log||"));
     if (chosen.isEmpty()) return;
-    const QString path = Dialogs::WithSuffix(this, chosen, QStringLiteral(".log"), QStringLiteral("Save Link Log"));
+    const QString path = Dialogs::WithSuffix(this, chosen, QStringLiteral(".log"), title);
     if (path.isEmpty()) return;
     std::string text = LinkLogHeader();
     for (const TraceEntry& entry : linkLog_.Entries()) text += FormatTraceEntry(entry) + "\n";
@@ -110,59 +113,122 @@ std::string CMainFrame::LinkLogHeader() const {
            "# firmware: " + (version.empty() ? "not read" : version) + "\n";
 }
 
-QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int id) {
-    QAction* action = menu->addAction(text);
-    action->setObjectName(ControlName(id));
+QAction* CMainFrame::AddCommand(QMenu* menu, const QString& name) {
+    QAction* action = menu->addAction(QString());
+    action->setObjectName(name);
     return action;
 }
 
+QAction* CMainFrame::AddCommand(QMenu* menu, int id) { return AddCommand(menu, ControlName(id)); }
+
+QMenu* CMainFrame::AddMenu(const QString& name) {
+    QMenu* menu = menuBar()->addMenu(QString());
+    menu->setObjectName(name);
+    return menu;
+}
+
 void CMainFrame::CreateMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File(&F)"));
-    file->setObjectName(QStringLiteral("menuFile"));
-    open_ = AddCommand(file, QStringLiteral("Open conifg file"), MenuIds::Open);
+    fileMenu_ = AddMenu(QStringLiteral("menuFile"));
+    QMenu* file = fileMenu_;
+    open_ = AddCommand(file, MenuIds::Open);
     open_->setShortcut(QKeySequence::Open);
-    save_ = AddCommand(file, QStringLiteral("Save Config file"), MenuIds::Save);
+    save_ = AddCommand(file, MenuIds::Save);
     save_->setShortcut(QKeySequence::Save);
-    transmit_ = AddCommand(file, QStringLiteral("Transmit Conifg file"), MenuIds::Transmit);
-    compare_ = AddCommand(file, QStringLiteral("Compare config file with Orvex\u2026"), MenuIds::Compare);
+    transmit_ = AddCommand(file, MenuIds::Transmit);
+    compare_ = AddCommand(file, MenuIds::Compare);
     file->addSeparator();
-    backup_ = file->addAction(QStringLiteral("Back up Orvex…"));
-    backup_->setObjectName(QStringLiteral("backupOrvex"));
-    restore_ = file->addAction(QStringLiteral("Restore Orvex from backup…"));
-    restore_->setObjectName(QStringLiteral("restoreOrvex"));
+    backup_ = AddCommand(file, QStringLiteral("backupOrvex"));
+    restore_ = AddCommand(file, QStringLiteral("restoreOrvex"));
     backup_->setEnabled(false);
     restore_->setEnabled(false);
     file->addSeparator();
-    exit_ = AddCommand(file, QStringLiteral("Exit(&X)"), MenuIds::Exit);
+    exit_ = AddCommand(file, MenuIds::Exit);
     // Ctrl+Q where the platform names no Quit key (the offscreen and Windows schemes).
     const QList<QKeySequence> quit = QKeySequence::keyBindings(QKeySequence::Quit);
     exit_->setShortcuts(quit.isEmpty() ? QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Q)} : quit);
     CreateEditMenu();
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
-    help->setObjectName(QStringLiteral("menuHelp"));
-    about_ = AddCommand(help, QStringLiteral("About Quillon2.0"), MenuIds::About);
-    saveLinkLog_ = help->addAction(QStringLiteral("Save Link Log..."));
-    saveLinkLog_->setObjectName(QStringLiteral("saveLinkLog"));
+    helpMenu_ = AddMenu(QStringLiteral("menuHelp"));
+    about_ = AddCommand(helpMenu_, MenuIds::About);
+    saveLinkLog_ = AddCommand(helpMenu_, QStringLiteral("saveLinkLog"));
     connect(saveLinkLog_, &QAction::triggered, this, &CMainFrame::OnSaveLinkLog);
+    CreateLanguageMenu();
 
     connect(exit_, &QAction::triggered, this, &QWidget::close);
     connect(about_, &QAction::triggered, this, &CMainFrame::aboutRequested);
 }
 
 void CMainFrame::CreateEditMenu() {
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
-    edit->setObjectName(QStringLiteral("menuEdit"));
-    undo_ = edit->addAction(QStringLiteral("&Undo"));
-    undo_->setObjectName(QStringLiteral("undoChange"));
+    editMenu_ = AddMenu(QStringLiteral("menuEdit"));
+    QMenu* edit = editMenu_;
+    undo_ = AddCommand(edit, QStringLiteral("undoChange"));
     undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    redo_ = edit->addAction(QStringLiteral("&Redo"));
-    redo_->setObjectName(QStringLiteral("redoChange"));
+    redo_ = AddCommand(edit, QStringLiteral("redoChange"));
     redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit->addSeparator();
-    revert_ = edit->addAction(QStringLiteral("Revert to the Orvex as connected"));
-    revert_->setObjectName(QStringLiteral("revertToConnect"));
-    changes_ = edit->addAction(QStringLiteral("&Changes..."));
-    changes_->setObjectName(QStringLiteral("showChanges"));
+    revert_ = AddCommand(edit, QStringLiteral("revertToConnect"));
+    changes_ = AddCommand(edit, QStringLiteral("showChanges"));
+}
+
+// Help > Language: each language named in its own words, the one in use checked.
+void CMainFrame::CreateLanguageMenu() {
+    languageMenu_ = helpMenu_->addMenu(QString());
+    languageMenu_->setObjectName(QStringLiteral("menuLanguage"));
+    auto* group = new QActionGroup(languageMenu_);
+    group->setExclusive(true);
+    for (const LanguageChoice::LanguageDef& d : LanguageChoice::kLanguages) {
+        QAction* action = AddCommand(languageMenu_, QStringLiteral("language_%1").arg(QLatin1String(d.code)));
+        action->setText(QString::fromUtf8(d.name));
+        action->setCheckable(true);
+        action->setChecked(d.language == LanguageChoice::Current());
+        group->addAction(action);
+        languageActions_[static_cast<size_t>(d.language)] = action;
+        const LanguageChoice::Language language = d.language;
+        connect(action, &QAction::triggered, this, [this, language] { OnLanguage(language); });
+    }
+}
+
+void CMainFrame::OnLanguage(LanguageChoice::Language language) {
+    if (language == LanguageChoice::Current()) return;
+    LanguageChoice::Choose(language);
+    // Said in the new language. The windows that cannot retranslate yet are named in the README.
+    Dialogs::Message(this, tr("Some windows show the chosen language only after Quillon is started again."));
+}
+
+QAction* CMainFrame::languageAction(LanguageChoice::Language language) const {
+    return languageActions_[static_cast<size_t>(language)];
+}
+
+// The Edit menu's Undo and Redo name what they take back (UpdateEditMenu).
+void CMainFrame::RetranslateUi() {
+    struct CommandText {
+        QAction* CMainFrame::*action;
+        const char* text;
+    };
+    static constexpr CommandText kCommandTexts[] = {
+        {&CMainFrame::open_, QT_TRANSLATE_NOOP("CMainFrame", "Open conifg file")},
+        {&CMainFrame::save_, QT_TRANSLATE_NOOP("CMainFrame", "Save Config file")},
+        {&CMainFrame::transmit_, QT_TRANSLATE_NOOP("CMainFrame", "Transmit Conifg file")},
+        {&CMainFrame::compare_, QT_TRANSLATE_NOOP("CMainFrame", "Compare config file with Orvex…")},
+        {&CMainFrame::backup_, QT_TRANSLATE_NOOP("CMainFrame", "Back up Orvex…")},
+        {&CMainFrame::restore_, QT_TRANSLATE_NOOP("CMainFrame", "Restore Orvex from backup…")},
+        {&CMainFrame::exit_, QT_TRANSLATE_NOOP("CMainFrame", "Exit(&X)")},
+        {&CMainFrame::revert_, QT_TRANSLATE_NOOP("CMainFrame", "Revert to the Orvex as connected")},
+        {&CMainFrame::changes_, QT_TRANSLATE_NOOP("CMainFrame", "&Changes...")},
+        {&CMainFrame::about_, QT_TRANSLATE_NOOP("CMainFrame", "About Quillon2.0")},
+        {&CMainFrame::saveLinkLog_, QT_TRANSLATE_NOOP("CMainFrame", "Save Link Log...")},
+    };
+    fileMenu_->setTitle(tr("File(&F)"));
+    editMenu_->setTitle(tr("Edit(&E)"));
+    helpMenu_->setTitle(tr("Help(&H)"));
+    languageMenu_->setTitle(tr("Language"));
+    for (const CommandText& c : kCommandTexts) (this->*c.action)->setText(tr(c.text));
+    progress_->setAccessibleName(tr("Progress"));
+    UpdateEditMenu();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && progress_) RetranslateUi();
+    QMainWindow::changeEvent(event);
 }
 
 void CMainFrame::ConnectEditMenu(Orvex& orvex) {
@@ -183,10 +249,8 @@ void CMainFrame::UpdateEditMenu() {
     const ChangeLog& log = changeCommands_->log();
     const ChangeEntry* undo = log.NextUndo();
     const ChangeEntry* redo = log.NextRedo();
-    undo_->setText(undo ? QStringLiteral("&Undo %1").arg(QString::fromStdString(DescribeEntry(*undo)))
-                        : QStringLiteral("&Undo"));
-    redo_->setText(redo ? QStringLiteral("&Redo %1").arg(QString::fromStdString(DescribeEntry(*redo)))
-                        : QStringLiteral("&Redo"));
+    undo_->setText(undo ? tr("&Undo %1").arg(QString::fromStdString(DescribeEntry(*undo))) : tr("&Undo"));
+    redo_->setText(redo ? tr("&Redo %1").arg(QString::fromStdString(DescribeEntry(*redo))) : tr("&Redo"));
     undo_->setEnabled(undo != nullptr);
     redo_->setEnabled(redo != nullptr);
     revert_->setEnabled(log.begun());
@@ -220,7 +284,6 @@ void CMainFrame::CreateStatusPanes() {
 
     progress_ = new QProgressBar(bar);
     progress_->setObjectName(QStringLiteral("id123"));
-    progress_->setAccessibleName(QStringLiteral("Progress"));
     progress_->setRange(0, 100);
     progress_->setValue(0);
     progress_->setTextVisible(false);

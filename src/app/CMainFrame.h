@@ -5,6 +5,7 @@
 // second pane, and a smooth progress bar laid over the second pane and 300
 // pixels to its left (the firmware upgrade and "Transmit Conifg file" use it).
 
+#include "app/LanguageChoice.h"
 #include "link/LinkTrace.h"
 #include "params/Orvex.h"
 
@@ -12,6 +13,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -21,6 +23,7 @@ class ChangeCommands;
 class CChangesWindow;
 class QAction;
 class QLabel;
+class QMenu;
 class QProgressBar;
 class UnitBackupCommands;
 
@@ -68,6 +71,8 @@ public:
     QAction* exitAction() const { return exit_; }
     QAction* aboutAction() const { return about_; }
     QAction* saveLinkLogAction() const { return saveLinkLog_; }
+    // Help > Language's entry for a language.
+    QAction* languageAction(LanguageChoice::Language language) const;
     // Help > "Save Link Log...": the last kLinkLogEntries entries of the link log to a file.
     void OnSaveLinkLog();
     static constexpr size_t kLinkLogEntries = 4000;
@@ -78,6 +83,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -87,8 +93,15 @@ private:
     void PlaceProgressBar();
     // The detail as far as it fits before the progress bar, cut at the end.
     void ShowDetail();
-    QAction* AddCommand(QMenu* menu, const QString& text, int id);
+    QMenu* AddMenu(const QString& name);
+    // A command named after its menu id, or by a name; RetranslateUi gives it its text.
+    QAction* AddCommand(QMenu* menu, int id);
+    QAction* AddCommand(QMenu* menu, const QString& name);
     void CreateEditMenu();
+    void CreateLanguageMenu();
+    void OnLanguage(LanguageChoice::Language language);
+    // Every text of the menus and of the frame's own panes, in the language in use.
+    void RetranslateUi();
     void ConnectEditMenu(Orvex& orvex);
     void UpdateEditMenu();
     void OnChanges();
@@ -98,6 +111,11 @@ private:
     void ConnectStatus(Source* source);
 
     std::unique_ptr<CUARTDoc> document_;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QMenu* languageMenu_ = nullptr;
+    std::array<QAction*, LanguageChoice::kLanguages.size()> languageActions_{};
     CUARTView* view_ = nullptr;
     QLabel* pane0_ = nullptr;
     QLabel* detail_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/CAboutBox.h"
 #include "app/CMainFrame.h"
+#include "app/LanguageChoice.h"
 #include "params/Orvex.h"
 #include "widgets/AppLog.h"
 #include "widgets/QtLinkAdapter.h"
@@ -18,6 +19,8 @@ bool CUARTApp::InitInstance() {
     // Docks and Wayland shells match the window to its menu entry by this name
     // (the app id) and by the window class, which is the application name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillon.Quillon"));
+    // Before the first window, so every window starts in the pilot's language.
+    LanguageChoice::Apply(LanguageChoice::Preferred());
     Skin::Start("IDR_MYTYPE1", 1, 6, 0, "MYTYPE");
     link_ = std::make_unique<QtLinkAdapter>(TheOrvex().session);
     frame_ = std::make_unique<CMainFrame>(TheOrvex());

@@ -1,5 +1,6 @@
 #pragma once
-// The application: starts the skin before any window exists, creates the
+// The application: installs the pilot's language (LanguageChoice: process-wide
+// translators) and starts the skin before any window exists, creates the
 // main frame (which creates the document and the view) and shows it; shows
 // the About box. Closing the frame closes the port and stops the skin; the
 // shared port object closes the port again at exit if it is still open.

@@ -27,6 +27,10 @@ std::optional<QPoint> MainWindowPlace() {
 
 void SetMainWindowPlace(const QPoint& place) { Store().setValue(QStringLiteral("window/place"), place); }
 
+QString Language() { return Store().value(QStringLiteral("ui/language")).toString(); }
+
+void SetLanguage(const QString& code) { Store().setValue(QStringLiteral("ui/language"), code); }
+
 QString LastFolder(Folder folder) { return Store().value(FolderKey(folder)).toString(); }
 
 void RememberFolder(Folder folder, const QString& chosenFile) {

@@ -1,8 +1,8 @@
 #pragma once
 // What Quillon keeps between runs, in the user's configuration folder
 // ($XDG_CONFIG_HOME/quillon/quillon.conf): the last connected port, by its
-// stable name, the folders the file dialogs were last left in, and where the
-// main window was last closed.
+// stable name, the folders the file dialogs were last left in, where the
+// main window was last closed and the language chosen in Help > Language.
 
 #include <QPoint>
 #include <QString>
@@ -22,5 +22,8 @@ void RememberFolder(Folder folder, const QString& chosenFile);
 // The main window's place when it was last closed; nothing before the first close.
 std::optional<QPoint> MainWindowPlace();
 void SetMainWindowPlace(const QPoint& place);
+// The code of the chosen language ("en", "zh_CN"); "" follows the desktop.
+QString Language();
+void SetLanguage(const QString& code);
 
 }  // namespace UserSettings

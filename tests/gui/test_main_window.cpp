@@ -94,8 +94,10 @@ TEST_F(MainFrame, MenusHoldTheFileEditAndHelpCommands) {
     EXPECT_EQ(MenuTexts(top[1]->menu()),
               (QStringList{QStringLiteral("&Undo"), QStringLiteral("&Redo"), QStringLiteral("-"),
                            QStringLiteral("Revert to the Orvex as connected"), QStringLiteral("&Changes...")}));
-    EXPECT_EQ(MenuTexts(top[2]->menu()),
-              (QStringList{QStringLiteral("About Quillon2.0"), QStringLiteral("Save Link Log...")}));
+    EXPECT_EQ(MenuTexts(top[2]->menu()), (QStringList{QStringLiteral("About Quillon2.0"),
+                                                      QStringLiteral("Save Link Log..."), QStringLiteral("Language")}));
+    EXPECT_EQ(MenuTexts(top[2]->menu()->actions()[2]->menu()),
+              (QStringList{QStringLiteral("English"), QStringLiteral("简体中文")}));
 }
 
 TEST_F(MainFrame, StatusBarCarriesTextPaneAndProgressBarOverTheSecondPane) {
