@@ -13,7 +13,7 @@ status=0
 for ts in translations/*.ts; do
   copy="$work/$(basename "$ts")"
   cp "$ts" "$copy"
-  "$LUPDATE" -silent -locations none "${sources[@]}" -ts "$copy" >/dev/null
+  "$LUPDATE" -silent -locations none -I src "${sources[@]}" -ts "$copy" >/dev/null
   unfinished=$(grep -c 'type="unfinished"' "$copy" || true)
   vanished=$(grep -c 'type="vanished"\|type="obsolete"' "$copy" || true)
   total=$(grep -c '<source>' "$copy" || true)

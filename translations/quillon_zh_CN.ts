@@ -1,4 +1,479 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en_US">
+<context>
+    <name>CAboutBox</name>
+    <message>
+        <source>about Quillon2.0</source>
+        <translation>关于 Quillon2.0</translation>
+    </message>
+    <message>
+        <source>Quillon icon</source>
+        <translation>Quillon 图标</translation>
+    </message>
+    <message>
+        <source>Quillon Softeware V2.0</source>
+        <translation>Quillon 软件 V2.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>CChangesWindow</name>
+    <message>
+        <source>, cannot be taken back</source>
+        <translation>，无法撤销</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>更改记录</translation>
+    </message>
+    <message>
+        <source>Changes sent to the Orvex since it connected</source>
+        <translation>连接以来发送给 Orvex 的更改</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>来源</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>Old → new</source>
+        <translation>旧值 → 新值</translation>
+    </message>
+    <message>
+        <source>Confirmed</source>
+        <translation>已确认</translation>
+    </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>保存更改记录</translation>
+    </message>
+    <message>
+        <source>text file (*.txt)|*.txt||</source>
+        <translation>文本文件 (*.txt)|*.txt||</translation>
+    </message>
+    <message>
+        <source>%1 values</source>
+        <translation>%1 个参数</translation>
+    </message>
+    <message>
+        <source>(listed in the tooltip)</source>
+        <translation>（详见提示）</translation>
+    </message>
+    <message>
+        <source>Undo this change</source>
+        <translation>撤销此更改</translation>
+    </message>
+    <message>
+        <source>Save as text...</source>
+        <translation>另存为文本...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Scroll up and down</source>
+        <translation>上下滚动</translation>
+    </message>
+    <message>
+        <source>Scroll left and right</source>
+        <translation>左右滚动</translation>
+    </message>
+    <message>
+        <source>Column headings</source>
+        <translation>列标题</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Save Link Log</source>
+        <translation>保存通信日志</translation>
+    </message>
+    <message>
+        <source>link log (*.log)|*.log||</source>
+        <translation>通信日志 (*.log)|*.log||</translation>
+    </message>
+    <message>
+        <source>Some windows show the chosen language only after Quillon is started again.</source>
+        <translation>部分窗口需在重新启动 Quillon 后才显示所选语言。</translation>
+    </message>
+    <message>
+        <source>Open conifg file</source>
+        <translation>打开配置文件</translation>
+    </message>
+    <message>
+        <source>Save Config file</source>
+        <translation>保存配置文件</translation>
+    </message>
+    <message>
+        <source>Transmit Conifg file</source>
+        <translation>发送配置文件</translation>
+    </message>
+    <message>
+        <source>Compare config file with Orvex…</source>
+        <translation>将配置文件与 Orvex 比较…</translation>
+    </message>
+    <message>
+        <source>Back up Orvex…</source>
+        <translation>备份 Orvex…</translation>
+    </message>
+    <message>
+        <source>Restore Orvex from backup…</source>
+        <translation>从备份恢复 Orvex…</translation>
+    </message>
+    <message>
+        <source>Exit(&amp;X)</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert to the Orvex as connected</source>
+        <translation>恢复到连接时的 Orvex 设置</translation>
+    </message>
+    <message>
+        <source>&amp;Changes...</source>
+        <translation>更改记录(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>About Quillon2.0</source>
+        <translation>关于 Quillon2.0</translation>
+    </message>
+    <message>
+        <source>Save Link Log...</source>
+        <translation>保存通信日志...</translation>
+    </message>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言 (Language)</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>撤销 %1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>重做 %1(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+</context>
+<context>
+    <name>CQuadAirplaneDialog</name>
+    <message>
+        <source>&apos;+&apos;Quadrotor</source>
+        <translation>&apos;+&apos;型四旋翼</translation>
+    </message>
+    <message>
+        <source>&apos;X&apos;Quadrotor</source>
+        <translation>&apos;X&apos;型四旋翼</translation>
+    </message>
+    <message>
+        <source>Conventional</source>
+        <translation>常规布局</translation>
+    </message>
+    <message>
+        <source>Delta</source>
+        <translation>三角翼</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>机型配置</translation>
+    </message>
+    <message>
+        <source>Servo Dir</source>
+        <translation>舵机方向</translation>
+    </message>
+    <message>
+        <source>Servo adjust</source>
+        <translation>舵机微调</translation>
+    </message>
+    <message>
+        <source>Compensate dir</source>
+        <translation>补偿方向</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>横滚</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>俯仰</translation>
+    </message>
+    <message>
+        <source>Yaw</source>
+        <translation>航向</translation>
+    </message>
+    <message>
+        <source>(Norm)</source>
+        <translation>(正)</translation>
+    </message>
+    <message>
+        <source>(Reverse)</source>
+        <translation>(反)</translation>
+    </message>
+    <message>
+        <source>Quadrotor and Airplane setup</source>
+        <translation>四旋翼与固定翼设置</translation>
+    </message>
+    <message>
+        <source>CH%1</source>
+        <translation>CH%1</translation>
+    </message>
+    <message>
+        <source> up</source>
+        <translation> 增加</translation>
+    </message>
+    <message>
+        <source> down</source>
+        <translation> 减少</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>正向</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>反向</translation>
+    </message>
+    <message>
+        <source>Servo%1</source>
+        <translation>舵机%1</translation>
+    </message>
+</context>
+<context>
+    <name>ChangeCommands</name>
+    <message>
+        <source> Nothing was redone.</source>
+        <translation>未重做任何更改。</translation>
+    </message>
+    <message>
+        <source> Nothing was undone.</source>
+        <translation>未撤销任何更改。</translation>
+    </message>
+    <message>
+        <source>Orvex not connected!</source>
+        <translation>Orvex 未连接！</translation>
+    </message>
+    <message>
+        <source>A firmware upgrade is running.</source>
+        <translation>固件升级正在进行。</translation>
+    </message>
+    <message>
+        <source>The Orvex is not answering.</source>
+        <translation>Orvex 没有应答。</translation>
+    </message>
+    <message>
+        <source>Close the open window first.</source>
+        <translation>请先关闭已打开的窗口。</translation>
+    </message>
+    <message>
+        <source>%1 would go back to %2, outside its range %3 to %4. Send %2 to the Orvex?</source>
+        <translation>%1 将恢复为 %2，超出其范围 %3 至 %4。仍将 %2 发送给 Orvex 吗？</translation>
+    </message>
+    <message>
+        <source>Undo </source>
+        <translation>撤销 </translation>
+    </message>
+    <message>
+        <source>Redo </source>
+        <translation>重做 </translation>
+    </message>
+    <message>
+        <source> could not be sent: the Orvex is unchanged.</source>
+        <translation> 无法发送：Orvex 未改变。</translation>
+    </message>
+    <message>
+        <source>: confirmed by the Orvex.</source>
+        <translation>：Orvex 已确认。</translation>
+    </message>
+    <message>
+        <source>: the Orvex did not confirm it and may still hold the other value.</source>
+        <translation>：Orvex 未确认，可能仍保持原来的值。</translation>
+    </message>
+    <message>
+        <source>: sent, waiting for the Orvex.</source>
+        <translation>：已发送，等待 Orvex 应答。</translation>
+    </message>
+    <message>
+        <source>The log of changes could not be kept: %1</source>
+        <translation>无法保存更改记录：%1</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareUpgrade</name>
+    <message>
+        <source>Bin File|*.bin|</source>
+        <translation>Bin 文件|*.bin|</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>升级</translation>
+    </message>
+</context>
+<context>
+    <name>UnitBackupCommands</name>
+    <message>
+        <source>Back up Orvex</source>
+        <translation>备份 Orvex</translation>
+    </message>
+    <message>
+        <source>Restore Orvex from backup</source>
+        <translation>从备份恢复 Orvex</translation>
+    </message>
+    <message>
+        <source>Orvex backup (*.orvex)|*.orvex|All files (*)|*||</source>
+        <translation>Orvex 备份 (*.orvex)|*.orvex|所有文件 (*)|*||</translation>
+    </message>
+    <message>
+        <source>The Orvex already holds every restorable value of the backup.</source>
+        <translation>Orvex 已保存备份中所有可恢复的值。</translation>
+    </message>
+    <message>
+        <source>The Orvex has been restored: every restorable byte reads back as in the backup.</source>
+        <translation>Orvex 已恢复：所有可恢复的字节回读结果与备份一致。</translation>
+    </message>
+    <message>
+        <source>The restore did not take; these bytes read back differently (read back → backup):</source>
+        <translation>恢复未生效；以下字节回读结果不同（回读值 → 备份值）：</translation>
+    </message>
+    <message>
+        <source>Revert to the Orvex as connected</source>
+        <translation>恢复到连接时的 Orvex 设置</translation>
+    </message>
+    <message>
+        <source>The Orvex already holds every value it held when it connected.</source>
+        <translation>Orvex 已保存连接时的所有值。</translation>
+    </message>
+    <message>
+        <source>The Orvex has been reverted: every restorable byte reads back as it was when it connected.</source>
+        <translation>Orvex 已还原：所有可恢复的字节回读结果与连接时一致。</translation>
+    </message>
+    <message>
+        <source>The revert did not take; these bytes read back differently (read back → at the connect):</source>
+        <translation>还原未生效；以下字节回读结果不同（回读值 → 连接时的值）：</translation>
+    </message>
+    <message>
+        <source>This connect is not kept in the history: %1</source>
+        <translation>本次连接未保存到历史记录：%1</translation>
+    </message>
+    <message>
+        <source>The link to the Orvex was lost</source>
+        <translation>与 Orvex 的连接已断开</translation>
+    </message>
+    <message>
+        <source>The Orvex did not answer</source>
+        <translation>Orvex 没有应答</translation>
+    </message>
+    <message>
+        <source>; no backup was written.</source>
+        <translation>；未写入备份。</translation>
+    </message>
+    <message>
+        <source>; nothing was sent, the Orvex is unchanged.</source>
+        <translation>；未发送任何数据，Orvex 未改变。</translation>
+    </message>
+    <message>
+        <source> after the backup was sent: the Orvex did not confirm it and may hold part of it. The restore is not verified.</source>
+        <translation>（备份已发送）：Orvex 未确认，可能只保存了其中一部分。恢复未经校验。</translation>
+    </message>
+    <message>
+        <source> after it confirmed the restore: it could not be read back. The restore is not verified.</source>
+        <translation>（Orvex 已确认恢复）：但无法回读。恢复未经校验。</translation>
+    </message>
+    <message>
+        <source>The Orvex has been backed up to %1</source>
+        <translation>Orvex 已备份到 %1</translation>
+    </message>
+    <message>
+        <source>Orvex not connected! Nothing was reverted.</source>
+        <translation>Orvex 未连接！未还原任何设置。</translation>
+    </message>
+    <message>
+        <source>Restore the Orvex from the backup of %1 (firmware %2)?
+
+</source>
+        <translation>要从 %1 的备份（固件 %2）恢复 Orvex 吗？
+
+</translation>
+    </message>
+    <message>
+        <source>Revert the Orvex to the values it held when it connected?
+
+</source>
+        <translation>要将 Orvex 还原为连接时的值吗？
+
+</translation>
+    </message>
+    <message>
+        <source>backup</source>
+        <translation>备份值</translation>
+    </message>
+    <message>
+        <source>at the connect</source>
+        <translation>连接时的值</translation>
+    </message>
+    <message>
+        <source>Changes (Orvex → %1):
+</source>
+        <translation>更改（Orvex → %1）：
+</translation>
+    </message>
+    <message>
+        <source>
+Kept:
+</source>
+        <translation>
+保持不变：
+</translation>
+    </message>
+</context>
 </TS>

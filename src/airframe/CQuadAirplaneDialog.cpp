@@ -13,6 +13,8 @@
 #include "widgets/Skin.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -31,10 +33,22 @@ struct AirframeDef {
     QPoint at;
 };
 constexpr AirframeDef kAirframes[4] = {
-    {.radioId = QuadAirplaneIds::PlusQuad, .caption = "'+'Quadrotor", .png = 259, .at = {10, 25}},
-    {.radioId = QuadAirplaneIds::XQuad, .caption = "'X'Quadrotor", .png = 258, .at = {230, 25}},
-    {.radioId = QuadAirplaneIds::Conventional, .caption = "Conventional", .png = 256, .at = {460, 30}},
-    {.radioId = QuadAirplaneIds::Delta, .caption = "Delta", .png = 257, .at = {670, 20}},
+    {.radioId = QuadAirplaneIds::PlusQuad,
+     .caption = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "\'+\'Quadrotor"),
+     .png = 259,
+     .at = {10, 25}},
+    {.radioId = QuadAirplaneIds::XQuad,
+     .caption = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "\'X\'Quadrotor"),
+     .png = 258,
+     .at = {230, 25}},
+    {.radioId = QuadAirplaneIds::Conventional,
+     .caption = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Conventional"),
+     .png = 256,
+     .at = {460, 30}},
+    {.radioId = QuadAirplaneIds::Delta,
+     .caption = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Delta"),
+     .png = 257,
+     .at = {670, 20}},
 };
 constexpr int kRadioTop = 200;  // pixels, under the pictures
 
@@ -43,10 +57,10 @@ struct GroupDef {
     int x, y, w, h;
 };
 constexpr GroupDef kGroups[] = {
-    {.title = "Configuration", .x = 5, .y = 0, .w = 445, .h = 140},
-    {.title = "Servo Dir", .x = 6, .y = 149, .w = 74, .h = 120},
-    {.title = "Servo adjust", .x = 101, .y = 149, .w = 135, .h = 120},
-    {.title = "Compensate dir", .x = 275, .y = 149, .w = 65, .h = 120},
+    {.title = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Configuration"), .x = 5, .y = 0, .w = 445, .h = 140},
+    {.title = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Servo Dir"), .x = 6, .y = 149, .w = 74, .h = 120},
+    {.title = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Servo adjust"), .x = 101, .y = 149, .w = 135, .h = 120},
+    {.title = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Compensate dir"), .x = 275, .y = 149, .w = 65, .h = 120},
 };
 
 // Servo 1..4: direction button and its place, direction value.
@@ -71,9 +85,18 @@ struct CompensationDef {
     const char* word;
 };
 constexpr CompensationDef kCompensations[3] = {
-    {.id = QuadAirplaneIds::Roll, .y = 164, .direction = CV::RollDir, .word = "Roll"},
-    {.id = QuadAirplaneIds::Pitch, .y = 204, .direction = CV::PitchDir, .word = "Pitch"},
-    {.id = QuadAirplaneIds::Yaw, .y = 244, .direction = CV::YawDir, .word = "Yaw"},
+    {.id = QuadAirplaneIds::Roll,
+     .y = 164,
+     .direction = CV::RollDir,
+     .word = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Roll")},
+    {.id = QuadAirplaneIds::Pitch,
+     .y = 204,
+     .direction = CV::PitchDir,
+     .word = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Pitch")},
+    {.id = QuadAirplaneIds::Yaw,
+     .y = 244,
+     .direction = CV::YawDir,
+     .word = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Yaw")},
 };
 constexpr int kCompensationX = 282, kCompensationW = 50;
 
@@ -98,15 +121,17 @@ constexpr int kUpIcon = 206, kDownIcon = 205;
 constexpr int kHoverLightening = 30;
 
 QString DirectionCaption(const QString& word, uint8_t direction) {
-    return word + (direction == kNormal ? QStringLiteral("(Norm)") : QStringLiteral("(Reverse)"));
+    return word + (direction == kNormal ? CQuadAirplaneDialog::tr("(Norm)") : CQuadAirplaneDialog::tr("(Reverse)"));
 }
+
+// The parameter table's label in the language in use.
+QString LabelText(CV value) { return QCoreApplication::translate("ParameterTable", Label(value)); }
 
 uint8_t Toggled(uint8_t direction) { return direction == kNormal ? kReverse : kNormal; }
 }  // namespace
 
 CQuadAirplaneDialog::CQuadAirplaneDialog(Orvex& orvex, QWidget* parent)
     : QDialog(parent), orvex_(orvex), theme_(new CVisualTheme(this)) {
-    setWindowTitle(QStringLiteral("Quadrotor and Airplane setup"));
     setObjectName(QStringLiteral("id253"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(DluSize(kDialogSize.width(), kDialogSize.height()));
@@ -117,8 +142,47 @@ CQuadAirplaneDialog::CQuadAirplaneDialog(Orvex& orvex, QWidget* parent)
     BuildDirectionButtons();
     BuildTrims();
     BuildCloseButtons();
-    ShowCaptions();
+    RetranslateUi();
     FocusOrder::Apply(this);
+}
+
+void CQuadAirplaneDialog::RetranslateUi() {
+    setWindowTitle(tr("Quadrotor and Airplane setup"));
+    for (size_t i = 0; i < std::size(kGroups); ++i) {
+        groups_[i]->setTitle(tr(kGroups[i].title));
+        groups_[i]->setAccessibleName(groups_[i]->title());
+    }
+    for (size_t i = 0; i < std::size(kAirframes); ++i) {
+        const QString caption = tr(kAirframes[i].caption);
+        pictures_[i]->setAccessibleName(caption);
+        QAbstractButton* radio = airframes_->button(static_cast<int>(i));
+        radio->setText(caption);
+        radio->setAccessibleName(caption);
+        // Centred under its picture, as wide as its caption.
+        const QSize hint = radio->sizeHint();
+        const int centre = pictures_[i]->x() + pictures_[i]->width() / 2;
+        radio->setGeometry(QRect(QPoint(centre - hint.width() / 2, kRadioTop), hint));
+    }
+    for (size_t i = 0; i < std::size(kTrims); ++i) {
+        const QString name = tr("CH%1").arg(i + 1);
+        trimLabels_[i]->setText(name);
+        bars_[i]->setAccessibleName(LabelText(kTrims[i].trim));
+        for (const bool up : {true, false}) {
+            CIconButton* arrow = arrows_[i][up ? 0 : 1];
+            arrow->setAccessibleName(name + (up ? tr(" up") : tr(" down")));
+            arrow->SetHelpText(name);
+        }
+    }
+    quit_->setText(tr("Quit"));
+    quit_->setAccessibleName(quit_->text());
+    cancel_->setText(tr("Cancel"));
+    cancel_->setAccessibleName(cancel_->text());
+    ShowCaptions();
+}
+
+void CQuadAirplaneDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && quit_) RetranslateUi();
+    QDialog::changeEvent(event);
 }
 
 CQuadAirplaneDialog::~CQuadAirplaneDialog() = default;
@@ -134,11 +198,11 @@ void CQuadAirplaneDialog::LoadValues() {
 }
 
 void CQuadAirplaneDialog::BuildGroups() {
-    for (const GroupDef& g : kGroups) {
-        auto* box = new QGroupBox(QString::fromLatin1(g.title), this);
-        box->setObjectName(QStringLiteral("group %1").arg(QLatin1String(g.title)));
-        box->setAccessibleName(QString::fromLatin1(g.title));
-        box->setGeometry(DluRect(g.x, g.y, g.w, g.h));
+    for (size_t i = 0; i < std::size(kGroups); ++i) {
+        const GroupDef& g = kGroups[i];
+        groups_[i] = new QGroupBox(this);
+        groups_[i]->setObjectName(QStringLiteral("group %1").arg(QLatin1String(g.title)));
+        groups_[i]->setGeometry(DluRect(g.x, g.y, g.w, g.h));
     }
 }
 
@@ -152,16 +216,14 @@ void CQuadAirplaneDialog::BuildAirframes() {
         if (picture.isNull()) qCWarning(lcAirframe) << "no picture" << a.png;
         auto* shown = new QLabel(this);
         shown->setObjectName(QStringLiteral("picture%1").arg(a.png));
-        shown->setAccessibleName(QString::fromLatin1(a.caption));
         shown->setPixmap(picture);
-        shown->setGeometry(QRect(a.at, picture.isNull() ? QSize(0, 0) : picture.deviceIndependentSize().toSize()));
+        // Without its picture, a place of the usual width keeps the radio under where it would be.
+        shown->setGeometry(QRect(a.at, picture.isNull() ? QSize(200, 0) : picture.deviceIndependentSize().toSize()));
         shown->setStyleSheet(QStringLiteral("background: transparent;"));
+        pictures_[i] = shown;
 
-        auto* radio = new QRadioButton(QString::fromLatin1(a.caption), this);
-        NameControl(radio, a.radioId, QString::fromLatin1(a.caption));
-        const QSize hint = radio->sizeHint();
-        const int centre = a.at.x() + (picture.isNull() ? 100 : picture.width() / 2);
-        radio->setGeometry(QRect(QPoint(centre - hint.width() / 2, kRadioTop), hint));
+        auto* radio = new QRadioButton(this);
+        NameControl(radio, a.radioId);
         radio->setChecked(static_cast<int>(i) == airframeSelection_);
         const int index = static_cast<int>(i);
         airframes_->addButton(radio, index);
@@ -206,12 +268,12 @@ void CQuadAirplaneDialog::BuildTrims() {
     for (size_t i = 0; i < std::size(kTrims); ++i) {
         const TrimDef& t = kTrims[i];
         const int channel = static_cast<int>(i) + 1;
-        const QString name = QStringLiteral("CH%1").arg(channel);
-        QLabel* label = AddStatic(this, name, DluRect(t.labelX - 2, kLabelY, 18, 9));
+        QLabel* label = AddStatic(this, QString(), DluRect(t.labelX - 2, kLabelY, 18, 9));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        trimLabels_[i] = label;
 
         bars_[i] = new CTrimBar(this);
-        NameControl(bars_[i], t.barId, QString::fromLatin1(Label(t.trim)));
+        NameControl(bars_[i], t.barId);
         MarkValueControl(bars_[i], ByteOf(t.trim).name);
         bars_[i]->setGeometry(DluRect(t.x, kBarY, kBarW, kBarH));
         bars_[i]->SetRange(-kValueSpan, kValueSpan);
@@ -224,7 +286,8 @@ void CQuadAirplaneDialog::BuildTrims() {
         };
         for (const Arrow& a : {Arrow{t.upId, kUpY, kUpIcon, true}, Arrow{t.downId, kDownY, kDownIcon, false}}) {
             auto* b = new CIconButton(this);
-            NameControl(b, a.id, name + (a.up ? QStringLiteral(" up") : QStringLiteral(" down")));
+            NameControl(b, a.id);
+            arrows_[i][a.up ? 0 : 1] = b;
             b->setGeometry(DluRect(t.x, a.y, kArrowW, kArrowH));
             b->setAutoDefault(false);
             // The arrows are smaller than the skin's smallest push button.
@@ -232,7 +295,6 @@ void CQuadAirplaneDialog::BuildTrims() {
             b->LoadFaceIcon(a.icon);
             b->AttachTheme(theme_);
             b->ShiftFaceColour(CIconButton::HoverBackground, kHoverLightening, false);
-            b->SetHelpText(name);
             const bool up = a.up;
             connect(b, &CIconButton::clicked, this, [this, channel, up] { StepTrim(channel, up); });
         }
@@ -240,34 +302,34 @@ void CQuadAirplaneDialog::BuildTrims() {
 }
 
 void CQuadAirplaneDialog::BuildCloseButtons() {
-    auto* quit = new QPushButton(QStringLiteral("Quit"), this);
-    NameControl(quit, QuadAirplaneIds::Quit, QStringLiteral("Quit"));
+    auto* quit = new QPushButton(this);
+    NameControl(quit, QuadAirplaneIds::Quit);
     quit->setGeometry(DluRect(369, 189, 71, 45));
     quit->setDefault(true);
     connect(quit, &QPushButton::clicked, this, &CQuadAirplaneDialog::accept);
     ScreenFit::KeepInView(quit);
 
     // The template's Cancel: never shown; Esc and the close box reach it.
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    NameControl(cancel, QuadAirplaneIds::Cancel, QStringLiteral("Cancel"));
+    auto* cancel = new QPushButton(this);
+    NameControl(cancel, QuadAirplaneIds::Cancel);
     cancel->setGeometry(DluRect(385, 219, 50, 14));
     cancel->setAutoDefault(false);
     cancel->hide();
     connect(cancel, &QPushButton::clicked, this, &CQuadAirplaneDialog::reject);
+    quit_ = quit;
+    cancel_ = cancel;
 }
 
 void CQuadAirplaneDialog::ShowCaptions() {
     // The accessible name carries the direction as a word, where the caption abbreviates it.
     const auto show = [](QPushButton* b, const QString& word, CV value, uint8_t direction) {
         b->setText(DirectionCaption(word, direction));
-        b->setAccessibleName(QStringLiteral("%1: %2").arg(QLatin1String(Label(value)),
-                                                          QLatin1String(direction == kNormal ? "Normal" : "Reverse")));
+        b->setAccessibleName(tr("%1: %2").arg(LabelText(value), direction == kNormal ? tr("Normal") : tr("Reverse")));
     };
     for (size_t i = 0; i < servoButtons_.size(); ++i)
-        show(servoButtons_[i], QStringLiteral("Servo%1").arg(i + 1), kServos[i].direction, servoDirections_[i]);
+        show(servoButtons_[i], tr("Servo%1").arg(i + 1), kServos[i].direction, servoDirections_[i]);
     for (size_t i = 0; i < compensationButtons_.size(); ++i)
-        show(compensationButtons_[i], QString::fromLatin1(kCompensations[i].word), kCompensations[i].direction,
-             compensation_[i]);
+        show(compensationButtons_[i], tr(kCompensations[i].word), kCompensations[i].direction, compensation_[i]);
 }
 
 void CQuadAirplaneDialog::StoreAndSend(CV name, int8_t value) {

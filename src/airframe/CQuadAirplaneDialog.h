@@ -20,6 +20,8 @@ class CIconButton;
 class CTrimBar;
 class CVisualTheme;
 class QButtonGroup;
+class QGroupBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -52,7 +54,12 @@ public slots:
     // Cancel, Esc and the close box: the same without taking the selection.
     void reject() override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Every text and accessible name in the language in use.
+    void RetranslateUi();
     void LoadValues();
     void BuildGroups();
     void BuildAirframes();
@@ -80,5 +87,11 @@ private:
     std::array<QPushButton*, 4> servoButtons_{};
     std::array<QPushButton*, 3> compensationButtons_{};
     std::array<CTrimBar*, 4> bars_{};
+    std::array<QGroupBox*, 4> groups_{};
+    std::array<QLabel*, 4> pictures_{};
+    std::array<QLabel*, 4> trimLabels_{};
+    std::array<std::array<CIconButton*, 2>, 4> arrows_{};  // up, down
+    QPushButton* quit_ = nullptr;
+    QPushButton* cancel_ = nullptr;
     CVisualTheme* theme_ = nullptr;
 };

@@ -3,8 +3,21 @@
 
 #include <QDialog>
 
+class QLabel;
+class QPushButton;
+
 class CAboutBox : public QDialog {
     Q_OBJECT
 public:
     explicit CAboutBox(QWidget* parent = nullptr);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void RetranslateUi();
+
+    QLabel* icon_;
+    QLabel* text_;
+    QPushButton* ok_;
 };

@@ -4,6 +4,8 @@
 #include "params/IniFile.h"
 #include "widgets/Dialogs.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -14,25 +16,27 @@
 #include <algorithm>
 
 namespace {
-const char* const kTitle = "Changes";
 constexpr int kIdRole = Qt::UserRole;
 constexpr int kNamedValues = 3;     // a longer change is counted in its row and listed in its tooltip
 constexpr int kWidestColumn = 280;  // pixels
+
+// The parameter table's label in the language in use.
+QString LabelText(DeviceByte b) { return QCoreApplication::translate("ParameterTable", Label(b)); }
 
 // Time, from, value, old → new, confirmed.
 QStringList Row(const ChangeEntry& e) {
     QStringList labels, moves;
     for (const ValueChange& v : e.values) {
-        labels << QString::fromUtf8(Label(v.byte));
+        labels << LabelText(v.byte);
         moves << QStringLiteral("%1 → %2").arg(v.before).arg(v.after);
     }
     if (labels.size() > kNamedValues) {
-        labels = QStringList{QStringLiteral("%1 values").arg(labels.size())};
-        moves = QStringList{QStringLiteral("(listed in the tooltip)")};
+        labels = QStringList{CChangesWindow::tr("%1 values").arg(labels.size())};
+        moves = QStringList{CChangesWindow::tr("(listed in the tooltip)")};
     }
     const QString value = e.action.empty() ? labels.join(QStringLiteral(", ")) : QString::fromStdString(e.action);
     QString confirmed = QString::fromLatin1(ConfirmationText(e.confirmation));
-    if (!e.reversible) confirmed += QStringLiteral(", cannot be taken back");
+    if (!e.reversible) confirmed += CChangesWindow::tr(", cannot be taken back");
     return {QString::fromStdString(ClockText(e.timeMs)), QString::fromStdString(e.origin), value,
             moves.join(QStringLiteral(", ")), confirmed};
 }
@@ -40,7 +44,7 @@ QStringList Row(const ChangeEntry& e) {
 QString Details(const ChangeEntry& e) {
     QStringList lines;
     for (const ValueChange& v : e.values)
-        lines << QStringLiteral("%1: %2 → %3").arg(QString::fromUtf8(Label(v.byte))).arg(v.before).arg(v.after);
+        lines << QStringLiteral("%1: %2 → %3").arg(LabelText(v.byte)).arg(v.before).arg(v.after);
     return lines.isEmpty() ? QString::fromStdString(DescribeEntry(e)) : lines.join(QLatin1Char('\n'));
 }
 }  // namespace
@@ -48,13 +52,9 @@ QString Details(const ChangeEntry& e) {
 CChangesWindow::CChangesWindow(ChangeCommands& commands, QWidget* parent)
     : QDialog(parent), commands_(commands), table_(new QTableWidget(this)) {
     setObjectName(QStringLiteral("changesWindow"));
-    setWindowTitle(QString::fromLatin1(kTitle));
     setModal(false);
     table_->setObjectName(QStringLiteral("changesTable"));
-    table_->setAccessibleName(QStringLiteral("Changes sent to the Orvex since it connected"));
     table_->setColumnCount(5);
-    table_->setHorizontalHeaderLabels({QStringLiteral("Time"), QStringLiteral("From"), QStringLiteral("Value"),
-                                       QStringLiteral("Old → new"), QStringLiteral("Confirmed")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -62,42 +62,55 @@ CChangesWindow::CChangesWindow(ChangeCommands& commands, QWidget* parent)
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
 
-    NameScrollParts();
-    undo_ = new QPushButton(QStringLiteral("Undo this change"), this);
+    undo_ = new QPushButton(this);
     undo_->setObjectName(QStringLiteral("undoChosen"));
-    save_ = new QPushButton(QStringLiteral("Save as text..."), this);
+    save_ = new QPushButton(this);
     save_->setObjectName(QStringLiteral("saveChanges"));
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("closeChanges"));
+    close_ = new QPushButton(this);
+    close_->setObjectName(QStringLiteral("closeChanges"));
     connect(undo_, &QPushButton::clicked, this, &CChangesWindow::OnUndo);
     connect(save_, &QPushButton::clicked, this, &CChangesWindow::OnSave);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(close_, &QPushButton::clicked, this, &QDialog::close);
     connect(table_, &QTableWidget::itemSelectionChanged, this,
             [this] { undo_->setEnabled(ChosenEntry() != 0 && commands_.log().begun()); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* b : {undo_, save_, close}) {
-        b->setAccessibleName(b->text());
-        buttons->addWidget(b);
-    }
+    for (QPushButton* b : {undo_, save_, close_}) buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
     layout->addLayout(buttons);
     resize(760, 360);
     connect(&commands_, &ChangeCommands::logChanged, this, &CChangesWindow::Fill);
+    RetranslateUi();
+}
+
+// The rows carry texts of their own (", cannot be taken back"), so they are filled again.
+void CChangesWindow::RetranslateUi() {
+    setWindowTitle(tr("Changes"));
+    table_->setAccessibleName(tr("Changes sent to the Orvex since it connected"));
+    table_->setHorizontalHeaderLabels({tr("Time"), tr("From"), tr("Value"), tr("Old → new"), tr("Confirmed")});
+    NameScrollParts();
+    undo_->setText(tr("Undo this change"));
+    save_->setText(tr("Save as text..."));
+    close_->setText(tr("Close"));
+    for (QPushButton* b : {undo_, save_, close_}) b->setAccessibleName(b->text());
     Fill();
+}
+
+void CChangesWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) RetranslateUi();
+    QDialog::changeEvent(event);
 }
 
 // The table's scroll bars, their holders and the column heads are parts of it.
 void CChangesWindow::NameScrollParts() {
     for (QWidget* part : table_->findChildren<QWidget*>()) {
-        if (!part->accessibleName().isEmpty()) continue;
         if (auto* bar = qobject_cast<QScrollBar*>(part))
-            part->setAccessibleName(bar->orientation() == Qt::Vertical ? QStringLiteral("Scroll up and down")
-                                                                       : QStringLiteral("Scroll left and right"));
+            part->setAccessibleName(bar->orientation() == Qt::Vertical ? tr("Scroll up and down")
+                                                                       : tr("Scroll left and right"));
         else if (qobject_cast<QHeaderView*>(part))
-            part->setAccessibleName(QStringLiteral("Column headings"));
+            part->setAccessibleName(tr("Column headings"));
         else
             part->setAccessibleName(table_->accessibleName());
     }
@@ -132,8 +145,8 @@ uint64_t CChangesWindow::ChosenEntry() const {
 void CChangesWindow::OnUndo() { commands_.UndoEntry(ChosenEntry(), this); }
 
 void CChangesWindow::OnSave() {
-    const QString title = QStringLiteral("Save Changes");
-    const QString chosen = Dialogs::SaveFileName(this, title, QStringLiteral("text file (*.txt)|*.txt||"));
+    const QString title = tr("Save Changes");
+    const QString chosen = Dialogs::SaveFileName(this, title, tr("text file (*.txt)|*.txt||"));
     if (chosen.isEmpty()) return;
     const QString path = Dialogs::WithSuffix(this, chosen, QStringLiteral(".txt"), title);
     if (path.isEmpty()) return;

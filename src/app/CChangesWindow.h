@@ -17,7 +17,12 @@ public:
     QTableWidget* table() const { return table_; }
     QPushButton* undoButton() const { return undo_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Every text and accessible name in the language in use.
+    void RetranslateUi();
     void NameScrollParts();
     void Fill();
     uint64_t ChosenEntry() const;
@@ -28,4 +33,5 @@ private:
     QTableWidget* table_;
     QPushButton* undo_;
     QPushButton* save_;
+    QPushButton* close_;
 };

@@ -49,7 +49,7 @@ void ChangeCommands::OnUndo() {
 void ChangeCommands::OnRedo() {
     const QString refused = Refusal();
     if (!refused.isEmpty()) {
-        Dialogs::Message(view_, refused + QStringLiteral(" Nothing was redone."));
+        Dialogs::Message(view_, refused + tr(" Nothing was redone."));
         return;
     }
     std::string why;
@@ -59,7 +59,7 @@ void ChangeCommands::OnRedo() {
 void ChangeCommands::UndoEntry(uint64_t id, QWidget* asker) {
     const QString refused = Refusal();
     if (!refused.isEmpty()) {
-        Dialogs::Message(asker, refused + QStringLiteral(" Nothing was undone."));
+        Dialogs::Message(asker, refused + tr(" Nothing was undone."));
         return;
     }
     std::string why;
@@ -67,10 +67,10 @@ void ChangeCommands::UndoEntry(uint64_t id, QWidget* asker) {
 }
 
 QString ChangeCommands::Refusal() const {
-    if (!o_.changes.begun() || !o_.LinkPort.IsOpen()) return QStringLiteral("Orvex not connected!");
-    if (o_.transferOwnsLink) return QStringLiteral("A firmware upgrade is running.");
-    if (o_.session.silent()) return QStringLiteral("The Orvex is not answering.");
-    if (QApplication::activeModalWidget()) return QStringLiteral("Close the open window first.");
+    if (!o_.changes.begun() || !o_.LinkPort.IsOpen()) return tr("Orvex not connected!");
+    if (o_.transferOwnsLink) return tr("A firmware upgrade is running.");
+    if (o_.session.silent()) return tr("The Orvex is not answering.");
+    if (QApplication::activeModalWidget()) return tr("Close the open window first.");
     return {};
 }
 
@@ -89,7 +89,7 @@ bool ChangeCommands::ConfirmOutOfRange(const ChangeLog::Step& step, QWidget* ask
     for (const ValueChange& v : step.values) {
         if (InRange(v.byte, v.after)) continue;
         const ByteDef& range = ByteOf(v.byte);
-        const QString text = QStringLiteral("%1 would go back to %2, outside its range %3 to %4. Send %2 to the Orvex?")
+        const QString text = tr("%1 would go back to %2, outside its range %3 to %4. Send %2 to the Orvex?")
                                  .arg(QString::fromUtf8(Label(v.byte)))
                                  .arg(v.after)
                                  .arg(range.low)
@@ -101,7 +101,7 @@ bool ChangeCommands::ConfirmOutOfRange(const ChangeLog::Step& step, QWidget* ask
 
 bool ChangeCommands::Send(const ChangeLog::Step& step, QWidget* asker) {
     const bool undo = step.kind == ChangeKind::Undo;
-    const QString what = (undo ? QStringLiteral("Undo ") : QStringLiteral("Redo ")) + StepText(step);
+    const QString what = (undo ? tr("Undo ") : tr("Redo ")) + StepText(step);
     QElapsedTimer clock;
     clock.start();
     bool condition = false, parameters = false;
@@ -121,7 +121,7 @@ bool ChangeCommands::Send(const ChangeLog::Step& step, QWidget* asker) {
         // The unit keeps what it had, and so do the controls.
         for (const ValueChange& v : step.values) *BytePtr(o_.image, v.byte) = v.before;
         ImageToConfig(o_, CopyForm::MainView);
-        Dialogs::Message(asker, what + QStringLiteral(" could not be sent: the Orvex is unchanged."));
+        Dialogs::Message(asker, what + tr(" could not be sent: the Orvex is unchanged."));
         return false;
     }
     o_.changes.Taken(step);
@@ -133,11 +133,11 @@ bool ChangeCommands::Send(const ChangeLog::Step& step, QWidget* asker) {
             const bool answered = outcome == AnswerOutcome::Answered;
             qCInfo(lcAppConfig) << what << (answered ? "confirmed after" : "not confirmed after") << clock.elapsed()
                                 << "ms";
-            emit statusDetailChanged(answered ? what + QStringLiteral(": confirmed by the Orvex.")
-                                              : what + QStringLiteral(": the Orvex did not confirm it and may still "
-                                                                      "hold the other value."));
+            emit statusDetailChanged(answered ? what + tr(": confirmed by the Orvex.")
+                                              : what + tr(": the Orvex did not confirm it and may still hold the "
+                                                          "other value."));
         }));
-    emit statusDetailChanged(what + QStringLiteral(": sent, waiting for the Orvex."));
+    emit statusDetailChanged(what + tr(": sent, waiting for the Orvex."));
     return true;
 }
 
@@ -159,5 +159,5 @@ void ChangeCommands::KeepLog() {
     qCWarning(lcAppConfig) << "change log:" << Text(kept.message);
     if (failureReported_) return;
     failureReported_ = true;
-    emit statusDetailChanged(QStringLiteral("The log of changes could not be kept: %1").arg(Text(kept.message)));
+    emit statusDetailChanged(tr("The log of changes could not be kept: %1").arg(Text(kept.message)));
 }

@@ -16,7 +16,7 @@
 
 namespace {
 
-const char* const kBinFilter = "Bin File|*.bin|";
+const char* const kBinFilter = QT_TRANSLATE_NOOP("FirmwareUpgrade", "Bin File|*.bin|");
 
 int64_t NowMs() {
     using namespace std::chrono;
@@ -47,7 +47,7 @@ FirmwareUpgrade::~FirmwareUpgrade() {
 
 void FirmwareUpgrade::OnOpen() {
     // No title of its own: the dialog's default one.
-    const QString chosen = Dialogs::OpenFileName(owner_, QString(), QString::fromLatin1(kBinFilter),
+    const QString chosen = Dialogs::OpenFileName(owner_, QString(), tr(kBinFilter),
                                                  UserSettings::LastFolder(UserSettings::Folder::Firmware));
     UserSettings::RememberFolder(UserSettings::Folder::Firmware, chosen);
     if (chosen.isEmpty()) return;
@@ -102,7 +102,7 @@ void FirmwareUpgrade::Start(std::vector<uint8_t> fileBytes) {
     sender_->SetProgressSink([this](int percent) { emit progressChanged(percent); });
     orvex_.session.Push(this);
     emit transferRunningChanged(true);
-    upgrade_->setText(QStringLiteral("Cancel"));
+    upgrade_->setText(tr("Cancel"));
     upgrade_->setEnabled(true);
     qCInfo(lcFirmware) << "upgrade:" << fileBytes.size() << "bytes to" << QString::fromStdString(port.DeviceName());
     sender_->Begin(std::move(fileBytes), NowMs());
@@ -171,7 +171,7 @@ void FirmwareUpgrade::End(XmodemOutcome outcome) {
         orvex_.session.Remove(this);
         sender_.reset();
         emit transferRunningChanged(false);
-        upgrade_->setText(QStringLiteral("Upgrade"));
+        upgrade_->setText(tr("Upgrade"));
         upgrade_->setEnabled(false);
     }
     ending_ = false;

@@ -8,24 +8,29 @@
 #include <QDir>
 
 namespace {
-const char* const kBackupTitle = "Back up Orvex";
-const char* const kRestoreTitle = "Restore Orvex from backup";
-const char* const kBackupFilter = "Orvex backup (*.orvex)|*.orvex|All files (*)|*||";
+const char* const kBackupTitle = QT_TRANSLATE_NOOP("UnitBackupCommands", "Back up Orvex");
+const char* const kRestoreTitle = QT_TRANSLATE_NOOP("UnitBackupCommands", "Restore Orvex from backup");
+const char* const kBackupFilter =
+    QT_TRANSLATE_NOOP("UnitBackupCommands", "Orvex backup (*.orvex)|*.orvex|All files (*)|*||");
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 const UnitBackupCommands::RestoreTexts UnitBackupCommands::kFromBackup = {
     kRestoreTitle,
-    "The Orvex already holds every restorable value of the backup.",
-    "The Orvex has been restored: every restorable byte reads back as in the backup.",
-    "The restore did not take; these bytes read back differently (read back → backup):",
+    QT_TRANSLATE_NOOP("UnitBackupCommands", "The Orvex already holds every restorable value of the backup."),
+    QT_TRANSLATE_NOOP("UnitBackupCommands",
+                      "The Orvex has been restored: every restorable byte reads back as in the backup."),
+    QT_TRANSLATE_NOOP("UnitBackupCommands",
+                      "The restore did not take; these bytes read back differently (read back → backup):"),
 };
 const UnitBackupCommands::RestoreTexts UnitBackupCommands::kToConnect = {
-    "Revert to the Orvex as connected",
-    "The Orvex already holds every value it held when it connected.",
-    "The Orvex has been reverted: every restorable byte reads back as it was when it connected.",
-    "The revert did not take; these bytes read back differently (read back → at the connect):",
+    QT_TRANSLATE_NOOP("UnitBackupCommands", "Revert to the Orvex as connected"),
+    QT_TRANSLATE_NOOP("UnitBackupCommands", "The Orvex already holds every value it held when it connected."),
+    QT_TRANSLATE_NOOP("UnitBackupCommands",
+                      "The Orvex has been reverted: every restorable byte reads back as it was when it connected."),
+    QT_TRANSLATE_NOOP("UnitBackupCommands",
+                      "The revert did not take; these bytes read back differently (read back → at the connect):"),
 };
 
 UnitBackupCommands::UnitBackupCommands(CUARTView* view, Orvex& orvex) : QObject(view), view_(view), o_(orvex) {
@@ -45,7 +50,7 @@ void UnitBackupCommands::OnLinkState(bool connected) {
     const HistoryResult kept = KeepInHistory(Snapshot());
     if (!kept.ok) {
         qCWarning(lcAppConfig) << "history:" << Text(kept.message);
-        emit statusDetailChanged(QStringLiteral("This connect is not kept in the history: %1").arg(Text(kept.message)));
+        emit statusDetailChanged(tr("This connect is not kept in the history: %1").arg(Text(kept.message)));
         return;
     }
     if (kept.added) qCInfo(lcAppConfig) << "history: kept" << Text(kept.path);
@@ -81,22 +86,20 @@ void UnitBackupCommands::OnAnswer(AnswerOutcome outcome, int replyType) {
 // What the unit holds after a failed step: nothing sent, sent but not
 // confirmed, or confirmed but not read back.
 QString UnitBackupCommands::Failure(AnswerOutcome outcome) const {
-    const QString why = outcome == AnswerOutcome::LinkLost ? QStringLiteral("The link to the Orvex was lost")
-                                                           : QStringLiteral("The Orvex did not answer");
+    const QString why =
+        outcome == AnswerOutcome::LinkLost ? tr("The link to the Orvex was lost") : tr("The Orvex did not answer");
     switch (step_) {
         case Step::Backup:
-            return why + QStringLiteral("; no backup was written.");
+            return why + tr("; no backup was written.");
         case Step::RestoreRead:
-            return why + QStringLiteral("; nothing was sent, the Orvex is unchanged.");
+            return why + tr("; nothing was sent, the Orvex is unchanged.");
         case Step::RestoreWrite:
         case Step::RestoreCondition:
-            return why + QStringLiteral(
-                             " after the backup was sent: the Orvex did not confirm it and may hold part "
-                             "of it. The restore is not verified.");
+            return why + tr(" after the backup was sent: the Orvex did not confirm it and may hold part of it. "
+                            "The restore is not verified.");
         default:
-            return why + QStringLiteral(
-                             " after it confirmed the restore: it could not be read back. The restore is "
-                             "not verified.");
+            return why + tr(" after it confirmed the restore: it could not be read back. The restore is not "
+                            "verified.");
     }
 }
 
@@ -143,26 +146,24 @@ bool UnitBackupCommands::Ready() const {
 
 void UnitBackupCommands::OnBackup() {
     if (!Ready()) return;
-    const QString chosen =
-        Dialogs::SaveFileName(view_, QString::fromLatin1(kBackupTitle), QString::fromLatin1(kBackupFilter));
+    const QString chosen = Dialogs::SaveFileName(view_, tr(kBackupTitle), tr(kBackupFilter));
     if (chosen.isEmpty()) return;
     // The restore dialog lists *.orvex files.
-    path_ = Dialogs::WithSuffix(view_, chosen, QStringLiteral(".orvex"), QString::fromLatin1(kBackupTitle));
+    path_ = Dialogs::WithSuffix(view_, chosen, QStringLiteral(".orvex"), tr(kBackupTitle));
     if (path_.isEmpty()) return;
     Ask(Step::Backup);
 }
 
 void UnitBackupCommands::WriteBackup() {
     const FileResult saved = WriteBackupFile(path_.toStdString(), Snapshot());
-    Finish(saved.ok ? QStringLiteral("The Orvex has been backed up to %1").arg(path_) : Text(saved.message));
+    Finish(saved.ok ? tr("The Orvex has been backed up to %1").arg(path_) : Text(saved.message));
 }
 
 void UnitBackupCommands::OnRestore() {
     if (!Ready()) return;
     const QString folder = Text(HistoryFolder());
     QDir().mkpath(folder);
-    const QString chosen =
-        Dialogs::OpenFileName(view_, QString::fromLatin1(kRestoreTitle), QString::fromLatin1(kBackupFilter), folder);
+    const QString chosen = Dialogs::OpenFileName(view_, tr(kRestoreTitle), tr(kBackupFilter), folder);
     if (chosen.isEmpty()) return;
     const BackupParse file = ReadBackupFile(chosen.toStdString());
     if (!file.ok) {
@@ -176,7 +177,7 @@ void UnitBackupCommands::OnRestore() {
 // The image read at this connect, through the same read, write and read-back as a backup.
 void UnitBackupCommands::OnRevert() {
     if (!Ready() || !o_.changes.begun()) {
-        Dialogs::Message(view_, QStringLiteral("Orvex not connected! Nothing was reverted."));
+        Dialogs::Message(view_, tr("Orvex not connected! Nothing was reverted."));
         return;
     }
     StartRestore(o_.changes.connectImage(), kToConnect);
@@ -189,22 +190,21 @@ void UnitBackupCommands::StartRestore(const ParameterImage& image, const Restore
 }
 
 QString UnitBackupCommands::RestoreQuestion() const {
-    QString text = texts_ == &kFromBackup
-                       ? QStringLiteral("Restore the Orvex from the backup of %1 (firmware %2)?\n\n")
-                             .arg(Text(backup_.date), Text(FormatVersion(backup_.version)))
-                       : QStringLiteral("Revert the Orvex to the values it held when it connected?\n\n");
-    const QString target = texts_ == &kFromBackup ? QStringLiteral("backup") : QStringLiteral("at the connect");
+    QString text = texts_ == &kFromBackup ? tr("Restore the Orvex from the backup of %1 (firmware %2)?\n\n")
+                                                .arg(Text(backup_.date), Text(FormatVersion(backup_.version)))
+                                          : tr("Revert the Orvex to the values it held when it connected?\n\n");
+    const QString target = texts_ == &kFromBackup ? tr("backup") : tr("at the connect");
     text += plan_.changes.empty()
-                ? QString::fromUtf8(texts_->nothing) + QStringLiteral("\n")
-                : QStringLiteral("Changes (Orvex → %1):\n").arg(target) + Text(DescribeChanges(plan_.changes, " → "));
-    if (!plan_.kept.empty()) text += QStringLiteral("\nKept:\n") + Text(DescribeKept(plan_.kept));
+                ? tr(texts_->nothing) + QStringLiteral("\n")
+                : tr("Changes (Orvex → %1):\n").arg(target) + Text(DescribeChanges(plan_.changes, " → "));
+    if (!plan_.kept.empty()) text += tr("\nKept:\n") + Text(DescribeKept(plan_.kept));
     return text;
 }
 
 void UnitBackupCommands::SendRestore() {
     step_ = Step::Idle;
     plan_ = PlanRestore(reply_, backup_.image);
-    if (!Dialogs::Question(view_, RestoreQuestion(), QString::fromUtf8(texts_->title))) {
+    if (!Dialogs::Question(view_, RestoreQuestion(), tr(texts_->title))) {
         Command::Acknowledge(o_);
         return;
     }
@@ -217,7 +217,6 @@ void UnitBackupCommands::SendRestore() {
 
 void UnitBackupCommands::VerifyRestore() {
     const std::vector<ByteChange> differ = UnrestoredBytes(plan_, reply_);
-    Finish(differ.empty()
-               ? QString::fromUtf8(texts_->done)
-               : QString::fromUtf8(texts_->differs) + QStringLiteral("\n") + Text(DescribeChanges(differ, " → ")));
+    Finish(differ.empty() ? tr(texts_->done)
+                          : tr(texts_->differs) + QStringLiteral("\n") + Text(DescribeChanges(differ, " → ")));
 }
