@@ -189,6 +189,10 @@
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
     </message>
+    <message>
+        <source>Quillon 2.0</source>
+        <translation>Quillon 2.0</translation>
+    </message>
 </context>
 <context>
     <name>CQuadAirplaneDialog</name>

@@ -41,7 +41,6 @@ CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
                       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       document_(std::make_unique<CUARTDoc>()) {
     setObjectName(QStringLiteral("mainFrame"));
-    setWindowTitle(QStringLiteral("Quillon 2.0"));
     setWindowIcon(LoadIcon(kIconId));
     setFixedSize(kWidth, kHeight);
     move(PlaceToOpen());
@@ -217,6 +216,7 @@ void CMainFrame::RetranslateUi() {
         {&CMainFrame::about_, QT_TRANSLATE_NOOP("CMainFrame", "About Quillon2.0")},
         {&CMainFrame::saveLinkLog_, QT_TRANSLATE_NOOP("CMainFrame", "Save Link Log...")},
     };
+    setWindowTitle(tr("Quillon 2.0"));
     fileMenu_->setTitle(tr("File(&F)"));
     editMenu_->setTitle(tr("Edit(&E)"));
     helpMenu_->setTitle(tr("Help(&H)"));

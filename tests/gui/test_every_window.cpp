@@ -4,6 +4,7 @@
 
 #include "TempDir.h"
 #include "WindowFactory.h"
+#include "app/LanguageChoice.h"
 #include "params/ConfigCompare.h"
 #include "params/Orvex.h"
 #include "params/UnitBackup.h"
@@ -211,4 +212,13 @@ TEST(EveryWindow, EveryControlIsNamedInsideItsWindowAndNoTextIsCut) {
     ExpectEveryControlNamedInsideAndUncut();
     Skin::Stop();
     QApplication::setFont(before);
+}
+
+// The translated windows in Simplified Chinese; the others keep English until they are converted.
+TEST(EveryWindow, InSimplifiedChineseEveryControlIsNamedAndNoTextIsCut) {
+    LanguageChoice::Apply(LanguageChoice::Language::SimplifiedChinese);
+    const bool loaded = QApplication::translate("CMainFrame", "Open conifg file") == QStringLiteral("打开配置文件");
+    if (loaded) ExpectEveryControlNamedInsideAndUncut();
+    LanguageChoice::Apply(LanguageChoice::Language::English);
+    EXPECT_TRUE(loaded);
 }
