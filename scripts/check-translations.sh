@@ -8,7 +8,11 @@ cd "$(dirname "$0")/.."
 LUPDATE=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mapfile -t sources < <(find src/widgets src/params_ui src/airframe src/wizard src/app -name '*.cpp' -o -name '*.h' | sort)
+# The same sources as the update_translations target (src/app/CMakeLists.txt).
+mapfile -t sources < <(
+  find src/widgets src/params_ui src/airframe src/wizard src/app -name '*.cpp' -o -name '*.h'
+  find src/params -name '*.cpp'
+)
 status=0
 for ts in translations/*.ts; do
   copy="$work/$(basename "$ts")"

@@ -364,6 +364,249 @@
     </message>
 </context>
 <context>
+    <name>ParameterTable</name>
+    <message>
+        <source>CH1 servo trim</source>
+        <translation>CH1 舵机微调</translation>
+    </message>
+    <message>
+        <source>CH2 servo trim</source>
+        <translation>CH2 舵机微调</translation>
+    </message>
+    <message>
+        <source>CH3 servo trim</source>
+        <translation>CH3 舵机微调</translation>
+    </message>
+    <message>
+        <source>Tail servo trim (CH4)</source>
+        <translation>尾舵机微调 (CH4)</translation>
+    </message>
+    <message>
+        <source>CH1 servo direction</source>
+        <translation>CH1 舵机方向</translation>
+    </message>
+    <message>
+        <source>CH2 servo direction</source>
+        <translation>CH2 舵机方向</translation>
+    </message>
+    <message>
+        <source>CH3 servo direction</source>
+        <translation>CH3 舵机方向</translation>
+    </message>
+    <message>
+        <source>Tail servo direction (CH4)</source>
+        <translation>尾舵机方向 (CH4)</translation>
+    </message>
+    <message>
+        <source>Tail limit A</source>
+        <translation>尾舵限位 A</translation>
+    </message>
+    <message>
+        <source>Tail limit B</source>
+        <translation>尾舵限位 B</translation>
+    </message>
+    <message>
+        <source>Aileron travel</source>
+        <translation>副翼行程</translation>
+    </message>
+    <message>
+        <source>Elevator travel</source>
+        <translation>升降行程</translation>
+    </message>
+    <message>
+        <source>Yaw gyro direction</source>
+        <translation>航向陀螺仪方向</translation>
+    </message>
+    <message>
+        <source>Roll gyro direction</source>
+        <translation>横滚陀螺仪方向</translation>
+    </message>
+    <message>
+        <source>Pitch gyro direction</source>
+        <translation>俯仰陀螺仪方向</translation>
+    </message>
+    <message>
+        <source>Servo type</source>
+        <translation>舵机类型</translation>
+    </message>
+    <message>
+        <source>Receiver type</source>
+        <translation>接收机类型</translation>
+    </message>
+    <message>
+        <source>Governor mode</source>
+        <translation>定速模式</translation>
+    </message>
+    <message>
+        <source>Swashplate type</source>
+        <translation>十字盘类型</translation>
+    </message>
+    <message>
+        <source>AUX channel function</source>
+        <translation>AUX 通道功能</translation>
+    </message>
+    <message>
+        <source>Installation direction</source>
+        <translation>安装方向</translation>
+    </message>
+    <message>
+        <source>Optimization direction</source>
+        <translation>优化方向</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>参数组</translation>
+    </message>
+    <message>
+        <source>Tail gain</source>
+        <translation>尾舵感度</translation>
+    </message>
+    <message>
+        <source>Yaw P gain</source>
+        <translation>航向 P 感度</translation>
+    </message>
+    <message>
+        <source>Yaw I gain</source>
+        <translation>航向 I 感度</translation>
+    </message>
+    <message>
+        <source>Yaw D gain</source>
+        <translation>航向 D 感度</translation>
+    </message>
+    <message>
+        <source>Roll gain</source>
+        <translation>横滚感度</translation>
+    </message>
+    <message>
+        <source>Roll P gain</source>
+        <translation>横滚 P 感度</translation>
+    </message>
+    <message>
+        <source>Roll I gain</source>
+        <translation>横滚 I 感度</translation>
+    </message>
+    <message>
+        <source>Roll D gain</source>
+        <translation>横滚 D 感度</translation>
+    </message>
+    <message>
+        <source>Pitch gain</source>
+        <translation>俯仰感度</translation>
+    </message>
+    <message>
+        <source>Pitch P gain</source>
+        <translation>俯仰 P 感度</translation>
+    </message>
+    <message>
+        <source>Pitch I gain</source>
+        <translation>俯仰 I 感度</translation>
+    </message>
+    <message>
+        <source>Pitch D gain</source>
+        <translation>俯仰 D 感度</translation>
+    </message>
+    <message>
+        <source>Tail rotor acceleration L</source>
+        <translation>尾旋翼左加速</translation>
+    </message>
+    <message>
+        <source>Tail rotor acceleration R</source>
+        <translation>尾旋翼右加速</translation>
+    </message>
+    <message>
+        <source>Tail rotor deceleration R</source>
+        <translation>尾旋翼右减速</translation>
+    </message>
+    <message>
+        <source>Tail rotor deceleration L</source>
+        <translation>尾旋翼左减速</translation>
+    </message>
+    <message>
+        <source>Main rotor acceleration</source>
+        <translation>主旋翼加速</translation>
+    </message>
+    <message>
+        <source>Main rotor deceleration</source>
+        <translation>主旋翼减速</translation>
+    </message>
+    <message>
+        <source>Governor P gain</source>
+        <translation>定速 P 感度</translation>
+    </message>
+    <message>
+        <source>Governor I gain</source>
+        <translation>定速 I 感度</translation>
+    </message>
+    <message>
+        <source>Governor D gain</source>
+        <translation>定速 D 感度</translation>
+    </message>
+    <message>
+        <source>Tail rotor RC dead band</source>
+        <translation>尾旋翼遥控死区</translation>
+    </message>
+    <message>
+        <source>Tail rotor gyro dead band</source>
+        <translation>尾旋翼陀螺仪死区</translation>
+    </message>
+    <message>
+        <source>Main rotor RC dead band</source>
+        <translation>主旋翼遥控死区</translation>
+    </message>
+    <message>
+        <source>Main rotor gyro dead band</source>
+        <translation>主旋翼陀螺仪死区</translation>
+    </message>
+    <message>
+        <source>Yaw rate L</source>
+        <translation>左自旋速率</translation>
+    </message>
+    <message>
+        <source>Yaw rate R</source>
+        <translation>右自旋速率</translation>
+    </message>
+    <message>
+        <source>Pitch agility</source>
+        <translation>俯仰灵敏度</translation>
+    </message>
+    <message>
+        <source>Roll agility</source>
+        <translation>横滚灵敏度</translation>
+    </message>
+    <message>
+        <source>Burst Coefficient</source>
+        <translation>爆发系数</translation>
+    </message>
+    <message>
+        <source>Collective pitch</source>
+        <translation>总距</translation>
+    </message>
+    <message>
+        <source>Zero pitch</source>
+        <translation>零螺距</translation>
+    </message>
+    <message>
+        <source>Collective to tail</source>
+        <translation>总距补偿尾舵</translation>
+    </message>
+    <message>
+        <source>Cyclic to tail</source>
+        <translation>循环螺距补偿尾舵</translation>
+    </message>
+    <message>
+        <source>Governor collective compensate</source>
+        <translation>定速总距补偿</translation>
+    </message>
+    <message>
+        <source>Governor cyclic compensate</source>
+        <translation>定速循环螺距补偿</translation>
+    </message>
+    <message>
+        <source>Governor total gain</source>
+        <translation>定速总感度</translation>
+    </message>
+</context>
+<context>
     <name>UnitBackupCommands</name>
     <message>
         <source>Back up Orvex</source>

@@ -1,5 +1,7 @@
 #include "params/ParameterTable.h"
 
+#include "params/Translatable.h"
+
 #include <strings.h>
 #include <cstring>
 
@@ -236,117 +238,117 @@ const char* const kGovernorGainHelp =
 constexpr const char* kNeverWritten = "the program never writes this byte; the Orvex keeps its own value";
 
 // Columns: byte, label (as its panel, dialog or page shows it, led by its
-// group where the window's group tells it apart), balloon help, and why a
-// restore keeps the unit's own value.
+// group where the window's group tells it apart; marked for the windows'
+// translations), balloon help, and why a restore keeps the unit's own value.
 // clang-format off
 const ValueText kValueTexts[] = {
-    {.at = ServoAdjustCH1,   .label = "CH1 servo trim"},
-    {.at = ServoAdjustCH2,   .label = "CH2 servo trim"},
-    {.at = ServoAdjustCH3,   .label = "CH3 servo trim"},
-    {.at = TailPoint,        .label = "Tail servo trim (CH4)"},
-    {.at = ServoDirCH1,      .label = "CH1 servo direction"},
-    {.at = ServoDirCH2,      .label = "CH2 servo direction"},
-    {.at = ServoDirCH3,      .label = "CH3 servo direction"},
-    {.at = ServoDirCH4,      .label = "Tail servo direction (CH4)"},
-    {.at = TailLimitA,       .label = "Tail limit A"},
-    {.at = TailLimitB,       .label = "Tail limit B"},
-    {.at = AileronLimit,     .label = "Aileron travel"},
-    {.at = ElevatorLimit,    .label = "Elevator travel"},
-    {.at = YawDir,           .label = "Yaw gyro direction"},
-    {.at = RollDir,          .label = "Roll gyro direction"},
-    {.at = PitchDir,         .label = "Pitch gyro direction"},
-    {.at = ServoType,        .label = "Servo type"},
+    {.at = ServoAdjustCH1,   .label = QT_TRANSLATE_NOOP("ParameterTable", "CH1 servo trim")},
+    {.at = ServoAdjustCH2,   .label = QT_TRANSLATE_NOOP("ParameterTable", "CH2 servo trim")},
+    {.at = ServoAdjustCH3,   .label = QT_TRANSLATE_NOOP("ParameterTable", "CH3 servo trim")},
+    {.at = TailPoint,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail servo trim (CH4)")},
+    {.at = ServoDirCH1,      .label = QT_TRANSLATE_NOOP("ParameterTable", "CH1 servo direction")},
+    {.at = ServoDirCH2,      .label = QT_TRANSLATE_NOOP("ParameterTable", "CH2 servo direction")},
+    {.at = ServoDirCH3,      .label = QT_TRANSLATE_NOOP("ParameterTable", "CH3 servo direction")},
+    {.at = ServoDirCH4,      .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail servo direction (CH4)")},
+    {.at = TailLimitA,       .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail limit A")},
+    {.at = TailLimitB,       .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail limit B")},
+    {.at = AileronLimit,     .label = QT_TRANSLATE_NOOP("ParameterTable", "Aileron travel")},
+    {.at = ElevatorLimit,    .label = QT_TRANSLATE_NOOP("ParameterTable", "Elevator travel")},
+    {.at = YawDir,           .label = QT_TRANSLATE_NOOP("ParameterTable", "Yaw gyro direction")},
+    {.at = RollDir,          .label = QT_TRANSLATE_NOOP("ParameterTable", "Roll gyro direction")},
+    {.at = PitchDir,         .label = QT_TRANSLATE_NOOP("ParameterTable", "Pitch gyro direction")},
+    {.at = ServoType,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Servo type")},
     {.at = SetupByte21,                                                 .kept = kNeverWritten},
-    {.at = ReceiverType,     .label = "Receiver type"},
-    {.at = GovernorMode,     .label = "Governor mode"},
-    {.at = SwashPlateType,   .label = "Swashplate type"},
-    {.at = AuxFunction,      .label = "AUX channel function",
+    {.at = ReceiverType,     .label = QT_TRANSLATE_NOOP("ParameterTable", "Receiver type")},
+    {.at = GovernorMode,     .label = QT_TRANSLATE_NOOP("ParameterTable", "Governor mode")},
+    {.at = SwashPlateType,   .label = QT_TRANSLATE_NOOP("ParameterTable", "Swashplate type")},
+    {.at = AuxFunction,      .label = QT_TRANSLATE_NOOP("ParameterTable", "AUX channel function"),
      .help = "Switch yaw gain: switch the tail \r\nrotor gain by transmitter's AUX channel, \r\nit is the same as a common heading \r\n"
              "hold gyro. Switch condition: switch the \r\ntwo parameter groups (Condition1 and Condition2) \r\nof Orvex by transmitter's AUX channel, \r\n"
              "the Orvex is working in heading hold mode."},
-    {.at = FixMode,          .label = "Installation direction"},
-    {.at = OptimizationDir,  .label = "Optimization direction"},
-    {.at = Condition,        .label = "Condition",
+    {.at = FixMode,          .label = QT_TRANSLATE_NOOP("ParameterTable", "Installation direction")},
+    {.at = OptimizationDir,  .label = QT_TRANSLATE_NOOP("ParameterTable", "Optimization direction")},
+    {.at = Condition,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Condition"),
      .help = "When the AUX channel is selected as \r\n'Switch yaw gain', you can switch \r\nthe two parameter groups (Condition1 and \r\n"
              "Condition2) by hand, the two \r\nparameter groups only affect the \r\nperformance of Orvex, the setup \r\nparameters are not included.",
      .kept = "the condition can only be set to 1 or 2"},
-    {.at = YawGain,          .label = "Tail gain",
+    {.at = YawGain,          .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail gain"),
      .help = "This is the tail rotor total gain, make it as large as possible. \r\nIf the helicopter tail is hunting in flight, reduce this value"},
-    {.at = TailGainP,        .label = "Yaw P gain",
+    {.at = TailGainP,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Yaw P gain"),
      .help = "It is equivalent to the \r\nyaw rate gain, make it as \r\nlarge as possible. If \r\nthe helicopter tail is hunting \r\n"
              "in flight, reduce this value \r\nor the tail rotor total gain."},
-    {.at = TailGainI,        .label = "Yaw I gain",
+    {.at = TailGainI,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Yaw I gain"),
      .help = "It is equivalent to the \r\nheading hold gain, increase \r\nthis value can enhance \r\nthe heading hold performance. \r\n"
              "If the helicopter tail is \r\nwagging or bouncing in \r\nflight, reduce this value."},
-    {.at = TailGainD,        .label = "Yaw D gain",
+    {.at = TailGainD,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Yaw D gain"),
      .help = "It is equivalent to the \r\nbrake gain, increase this value \r\ncan enhance the brake \r\nperformance. If the helicopter \r\n"
              "tail is shaking when stop \r\npirouette in flight, \r\nreduce this value."},
-    {.at = RollGain,         .label = "Roll gain",
+    {.at = RollGain,         .label = QT_TRANSLATE_NOOP("ParameterTable", "Roll gain"),
      .help = "This is the roll \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking in the roll \r\n"
              "direction, reduce this value"},
-    {.at = RollGainP,        .label = "Roll P gain",
+    {.at = RollGainP,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Roll P gain"),
      .help = "It is equivalent to \r\nthe roll rate gain, \r\nmake it as large \r\nas possible. If the \r\nhelicopter is shaking in \r\n"
              "the roll direction, reduce \r\nthis value or the \r\nroll total gain."},
-    {.at = RollGainI,        .label = "Roll I gain",
+    {.at = RollGainI,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Roll I gain"),
      .help = "It is equivalent to \r\nthe roll angle hold \r\ngain, increase this value \r\ncan enhance the roll \r\nangle hold performance. If \r\n"
              "the helicopter is wagging \r\nor bouncing in the roll \r\ndirection, reduce this value."},
-    {.at = RollGainD,        .label = "Roll D gain",
+    {.at = RollGainD,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Roll D gain"),
      .help = "It is equivalent to \r\nthe brake gain, increase \r\nthis value can enhance \r\nthe brake performance of \r\nroll. If the helicopter \r\n"
              "is shaking when stop \r\nrolling in flight, \r\nreduce this value."},
-    {.at = PitchGain,        .label = "Pitch gain",
+    {.at = PitchGain,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Pitch gain"),
      .help = "This is the pitch \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking in the pitch \r\n"
              "direction, reduce this value"},
-    {.at = PitchGainP,       .label = "Pitch P gain",
+    {.at = PitchGainP,       .label = QT_TRANSLATE_NOOP("ParameterTable", "Pitch P gain"),
      .help = "It is equivalent to \r\nthe pitch rate gain, \r\nmake it as large as possible. \r\nIf the helicopter is shaking \r\nin the pitch direction, \r\n"
              "reduce this value \r\nor the pitch total gain."},
-    {.at = PitchGainI,       .label = "Pitch I gain",
+    {.at = PitchGainI,       .label = QT_TRANSLATE_NOOP("ParameterTable", "Pitch I gain"),
      .help = "It is equivalent to \r\nthe pitch angle hold \r\ngain, increase this value can \r\nenhance the pitch angle hold \r\nperformance. If the \r\n"
              "helicopter is wagging \r\nor bouncing in the pitch direction, \r\nreduce this value."},
-    {.at = PitchGainD,       .label = "Pitch D gain",
+    {.at = PitchGainD,       .label = QT_TRANSLATE_NOOP("ParameterTable", "Pitch D gain"),
      .help = "It is equivalent to \r\nthe brake gain, increase \r\nthis value can enhance the \r\nbrake performance of pitch. \r\nIf the helicopter is \r\n"
              "shaking when stop pitching \r\nin flight, reduce this value."},
-    {.at = Acc3,             .label = "Tail rotor acceleration L",      .help = "Increase this value can \r\nincrease the acceleration \r\nof left pirouette."},
-    {.at = Acc4,             .label = "Tail rotor acceleration R",      .help = "Increase this value can \r\nincrease the acceleration \r\nof right pirouette"},
-    {.at = Acc5,             .label = "Tail rotor deceleration R",      .help = "Increase this value can \r\nincrease the deceleration \r\nof right pirouette"},
-    {.at = Acc6,             .label = "Tail rotor deceleration L",      .help = "Increase this value can \r\nincrease the deceleration \r\nof left pirouette"},
-    {.at = Acc1,             .label = "Main rotor acceleration",        .help = "Increase this value can increase \r\nthe acceleration of roll and pitch."},
-    {.at = Acc2,             .label = "Main rotor deceleration",        .help = "Increase this value can increase \r\nthe deceleration of roll and pitch."},
-    {.at = RPMGainP,         .label = "Governor P gain",                .help = kGovernorGainHelp},
-    {.at = RPMGainI,         .label = "Governor I gain",
+    {.at = Acc3,             .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail rotor acceleration L"),      .help = "Increase this value can \r\nincrease the acceleration \r\nof left pirouette."},
+    {.at = Acc4,             .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail rotor acceleration R"),      .help = "Increase this value can \r\nincrease the acceleration \r\nof right pirouette"},
+    {.at = Acc5,             .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail rotor deceleration R"),      .help = "Increase this value can \r\nincrease the deceleration \r\nof right pirouette"},
+    {.at = Acc6,             .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail rotor deceleration L"),      .help = "Increase this value can \r\nincrease the deceleration \r\nof left pirouette"},
+    {.at = Acc1,             .label = QT_TRANSLATE_NOOP("ParameterTable", "Main rotor acceleration"),        .help = "Increase this value can increase \r\nthe acceleration of roll and pitch."},
+    {.at = Acc2,             .label = QT_TRANSLATE_NOOP("ParameterTable", "Main rotor deceleration"),        .help = "Increase this value can increase \r\nthe deceleration of roll and pitch."},
+    {.at = RPMGainP,         .label = QT_TRANSLATE_NOOP("ParameterTable", "Governor P gain"),                .help = kGovernorGainHelp},
+    {.at = RPMGainI,         .label = QT_TRANSLATE_NOOP("ParameterTable", "Governor I gain"),
      .help = "Increase this value can enhance governor performance, \r\nif the rotor speed is wagging in low frequence, \r\nreduce this value"},
-    {.at = RPMGainD,         .label = "Governor D gain",                .help = kGovernorGainHelp},
-    {.at = DeadBand3,        .label = "Tail rotor RC dead band",
+    {.at = RPMGainD,         .label = QT_TRANSLATE_NOOP("ParameterTable", "Governor D gain"),                .help = kGovernorGainHelp},
+    {.at = DeadBand3,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail rotor RC dead band"),
      .help = "Defines a range around \r\nthe rudder stick neutral position \r\nwhere the rudder stick \r\ninput will be ignored. "},
-    {.at = DeadBand4,        .label = "Tail rotor gyro dead band",      .help = "If the helicopter vibration is \r\nlow, set a small value"},
-    {.at = DeadBand1,        .label = "Main rotor RC dead band",
+    {.at = DeadBand4,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail rotor gyro dead band"),      .help = "If the helicopter vibration is \r\nlow, set a small value"},
+    {.at = DeadBand1,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Main rotor RC dead band"),
      .help = "Defines a range around the \r\naileron and elevator sticks \r\nneutral position where the \r\naileron and elevator sticks \r\n"
              "input will be ignored."},
-    {.at = DeadBand2,        .label = "Main rotor gyro dead band",      .help = "If the helicopter vibration \r\nis low, set a small value"},
-    {.at = YawAgility,       .label = "Yaw rate L"},
-    {.at = YawRight,         .label = "Yaw rate R"},
-    {.at = PitchAgility,     .label = "Pitch agility",
+    {.at = DeadBand2,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Main rotor gyro dead band"),      .help = "If the helicopter vibration \r\nis low, set a small value"},
+    {.at = YawAgility,       .label = QT_TRANSLATE_NOOP("ParameterTable", "Yaw rate L")},
+    {.at = YawRight,         .label = QT_TRANSLATE_NOOP("ParameterTable", "Yaw rate R")},
+    {.at = PitchAgility,     .label = QT_TRANSLATE_NOOP("ParameterTable", "Pitch agility"),
      .help = "This value limits \r\nthe maximum pitch \r\nrate of helicopter, \r\nthe larger the faster."},
-    {.at = RollAgility,      .label = "Roll agility",
+    {.at = RollAgility,      .label = QT_TRANSLATE_NOOP("ParameterTable", "Roll agility"),
      .help = "This value limits \r\nthe maximum roll \r\nrate of helicopter, \r\nthe larger the faster."},
-    {.at = HardCoef,         .label = "Burst Coefficient",
+    {.at = HardCoef,         .label = QT_TRANSLATE_NOOP("ParameterTable", "Burst Coefficient"),
      .help = "Increase this value can enhance response speed of stick, \r\nif the main rotor is shaking when move the aileron \r\n"
              "and elevator sticks, reduce this value"},
-    {.at = TotalCoefficient, .label = "Collective pitch"},
-    {.at = ZeroPitch,        .label = "Zero pitch",
+    {.at = TotalCoefficient, .label = QT_TRANSLATE_NOOP("ParameterTable", "Collective pitch")},
+    {.at = ZeroPitch,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Zero pitch"),
      .kept = "the zero point is measured by the Orvex itself; only \"Reset zero\" changes it"},
-    {.at = TailCompsate1,    .label = "Collective to tail",
+    {.at = TailCompsate1,    .label = QT_TRANSLATE_NOOP("ParameterTable", "Collective to tail"),
      .help = "Static torque compensation for \r\ncollective pitch. It can enhance \r\nthe heading hold performance \r\nwhen change the collective pitch \r\n"
              "quickly. Larger value can enhance \r\nthe compensation. Change the sign \r\nof the value can change \r\nthe compensation direction."},
-    {.at = TailCompsate2,    .label = "Cyclic to tail",
+    {.at = TailCompsate2,    .label = QT_TRANSLATE_NOOP("ParameterTable", "Cyclic to tail"),
      .help = "Static torque compensation for \r\ncyclic pitch. It can enhance the \r\nheading hold performance when \r\n"
              "move the aileron and elevator sticks \r\nquickly. Larger value can \r\nenhance the compensation. Change the sign \r\nof the value can change \r\n"
              "the compensation direction."},
-    {.at = RPMCompensate1,   .label = "Governor collective compensate",
+    {.at = RPMCompensate1,   .label = QT_TRANSLATE_NOOP("ParameterTable", "Governor collective compensate"),
      .help = "Increase this value can enhance governor performance \r\nwhen change the collective pitch quickly"},
-    {.at = RPMCompensate2,   .label = "Governor cyclic compensate",
+    {.at = RPMCompensate2,   .label = QT_TRANSLATE_NOOP("ParameterTable", "Governor cyclic compensate"),
      .help = "Increase this value can enhance governor performance \r\nwhen move the aileron and elevator sticks quickly"},
     {.at = TuningByte44,                                                .kept = kNeverWritten},
-    {.at = RPMTotalGain,     .label = "Governor total gain"},
+    {.at = RPMTotalGain,     .label = QT_TRANSLATE_NOOP("ParameterTable", "Governor total gain")},
 };
 // clang-format on
 
