@@ -46,8 +46,7 @@ const TranslatedWindow kTranslated[] = {
 
 bool Untranslated(const QObject* o, const QStringList& parts) {
     for (; o; o = o->parent())
-        if (parts.contains(o->objectName()) || parts.contains(QLatin1String(o->metaObject()->className())))
-            return true;
+        if (parts.contains(o->objectName()) || parts.contains(QLatin1String(o->metaObject()->className()))) return true;
     return false;
 }
 
