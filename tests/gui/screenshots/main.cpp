@@ -14,6 +14,7 @@
 #include "SimProcess.h"
 #include "app/CMainFrame.h"
 #include "app/CUARTView.h"
+#include "app/LanguageChoice.h"
 #include "app/PortComboBox.h"
 #include "params/Orvex.h"
 #include "widgets/ApplicationFilters.h"
@@ -40,7 +41,7 @@ constexpr int kConnect = 1000;
 constexpr int kWaitMs = 10000;
 
 struct Options {
-    QString out, only;
+    QString out, only, lang;  // lang: a language code of LanguageChoice ("zh_CN"), "" for English
     QSize screen{1920, 1200};
     bool dark = false;
 };
@@ -67,6 +68,8 @@ bool ParseOptions(int argc, char** argv, Options& o) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
         if (arg == QStringLiteral("--dark")) {
             o.dark = true;
+        } else if (arg == QStringLiteral("--lang") && i + 1 < argc) {
+            o.lang = QString::fromLocal8Bit(argv[++i]);
         } else if (arg == QStringLiteral("--screen") && i + 1 < argc) {
             const QStringList wh = QString::fromLocal8Bit(argv[++i]).split(QLatin1Char('x'));
             o.screen = wh.size() == 2 ? QSize(wh[0].toInt(), wh[1].toInt()) : QSize();
@@ -99,7 +102,8 @@ bool ConnectMainWindow(CMainFrame& frame, const std::string& path) {
 int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: %s <output folder> [window name] [--screen WxH] [--dark]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <output folder> [window name] [--screen WxH] [--dark] [--lang CODE]\n",
+                     argv[0]);
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -113,6 +117,8 @@ int main(int argc, char** argv) {
     const QtLinkAdapter link(TheOrvex().session);
     if (options.dark) QApplication::setPalette(DarkDesktopPalette());
     Skin::Start("IDR_MYTYPE1", 1, 6, 0, "MYTYPE");
+    for (const LanguageChoice::LanguageDef& d : LanguageChoice::kLanguages)
+        if (options.lang == QLatin1String(d.code)) LanguageChoice::Apply(d.language);
     SimProcess sim({.args = {"--baud", "0"}});
     setenv("XDG_RUNTIME_DIR", sim.runtimeDir().c_str(), 1);  // where the COM list finds the simulator
 
