@@ -127,8 +127,7 @@ QMenu* CMainFrame::AddMenu(const QString& name) {
 }
 
 void CMainFrame::CreateMenus() {
-    fileMenu_ = AddMenu(QStringLiteral("menuFile"));
-    QMenu* file = fileMenu_;
+    QMenu* file = fileMenu_ = AddMenu(QStringLiteral("menuFile"));
     open_ = AddCommand(file, MenuIds::Open);
     open_->setShortcut(QKeySequence::Open);
     save_ = AddCommand(file, MenuIds::Save);
@@ -157,8 +156,7 @@ void CMainFrame::CreateMenus() {
 }
 
 void CMainFrame::CreateEditMenu() {
-    editMenu_ = AddMenu(QStringLiteral("menuEdit"));
-    QMenu* edit = editMenu_;
+    QMenu* edit = editMenu_ = AddMenu(QStringLiteral("menuEdit"));
     undo_ = AddCommand(edit, QStringLiteral("undoChange"));
     undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     redo_ = AddCommand(edit, QStringLiteral("redoChange"));
@@ -187,8 +185,10 @@ void CMainFrame::CreateLanguageMenu() {
 }
 
 void CMainFrame::OnLanguage(LanguageChoice::Language language) {
-    if (language == LanguageChoice::Current()) return;
+    // Chosen even when it is the one in use: the desktop's language may change later.
+    const bool changes = language != LanguageChoice::Current();
     LanguageChoice::Choose(language);
+    if (!changes) return;
     // Said in the new language. The windows that cannot retranslate yet are named in the README.
     Dialogs::Message(this, tr("Some windows show the chosen language only after Quillon is started again."));
 }

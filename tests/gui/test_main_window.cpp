@@ -4,6 +4,7 @@
 #include "test_main_support.h"
 
 #include "app/CAboutBox.h"
+#include "app/LanguageChoice.h"
 #include "app/UserSettings.h"
 #include "params/Orvex.h"
 #include "params_ui/ParameterPanel.h"
@@ -98,6 +99,26 @@ TEST_F(MainFrame, MenusHoldTheFileEditAndHelpCommands) {
                                                       QStringLiteral("Save Link Log..."), QStringLiteral("Language")}));
     EXPECT_EQ(MenuTexts(top[2]->menu()->actions()[2]->menu()),
               (QStringList{QStringLiteral("English"), QStringLiteral("简体中文")}));
+}
+
+// Help > Language: the menus change at once, the choice is kept, and the
+// windows that cannot change yet are announced in the new language.
+TEST_F(MainFrame, HelpLanguageTranslatesTheMenusAtOnceAndIsRemembered) {
+    CMainFrame& f = OpenFrame();
+    f.languageAction(LanguageChoice::Language::SimplifiedChinese)->trigger();
+    const QString chinese = f.openAction()->text();
+    const QString kept = UserSettings::Language();
+    f.languageAction(LanguageChoice::Language::English)->trigger();
+    EXPECT_EQ(chinese, QStringLiteral("打开配置文件"));
+    EXPECT_EQ(kept, QStringLiteral("zh_CN"));
+    EXPECT_EQ(f.openAction()->text(), QStringLiteral("Open conifg file"));
+    EXPECT_EQ(UserSettings::Language(), QStringLiteral("en"));
+    const QList<Dialogs::Request> said = Dialogs::TakeRequests();
+    ASSERT_EQ(said.size(), 2);
+    EXPECT_EQ(said[0].text, QStringLiteral("部分窗口需在重新启动 Quillon 后才显示所选语言。"));
+    EXPECT_EQ(said[1].text,
+              QStringLiteral("Some windows show the chosen language only after Quillon is started again."));
+    UserSettings::SetLanguage(QString());
 }
 
 TEST_F(MainFrame, StatusBarCarriesTextPaneAndProgressBarOverTheSecondPane) {
