@@ -72,8 +72,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt finds its platform plugins at run time, so no library link names them;
-# the skin sets the font the fixed layout is measured for.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+# the skin sets the font the fixed layout is measured for; the Chinese windows
+# draw their texts in WenQuanYi Micro Hei (the font of the Chinese pictures).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core, fonts-wqy-microhei")
 # Qt's own dialogs (file dialog, message box buttons) in the pilot's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "qt6-wayland")

@@ -14,6 +14,7 @@ PACKAGES=(
   xvfb xauth
   desktop-file-utils appstream dpkg-dev file
   fonts-dejavu-core fonts-wqy-microhei
+  python3 librsvg2-bin
 )
 
 missing=()

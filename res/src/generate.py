@@ -6,9 +6,11 @@ chosen frame of a picture button and for warnings. Picture buttons are strips of
 four equal frames side by side: normal, mouse over, pressed, chosen.
 Run render.sh (one folder up) to turn the SVGs into res/png/<id>.png.
 """
+import json
 import math
 import os
 import struct
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -29,6 +31,35 @@ AMBER = "#e89a1c"
 WHITE = "#ffffff"
 SANS = "DejaVu Sans"
 NARROW = "DejaVu Sans Condensed"
+CJK = "WenQuanYi Micro Hei"  # after DejaVu in a translated picture's font list (fonts-wqy-microhei)
+
+# ------------------------------------------------------------- languages ----
+# English is the source: every text is written below as drawn in English. Each other
+# language has one table, texts_<lang>.json, mapping every English text that holds a
+# letter to its own (names such as ORVEX, CH1 or S-Bus map to themselves).
+LANGUAGES = ("zh_CN",)
+_lang = {"code": None, "table": {}, "missing": set(), "used": set(), "changed": False}
+
+
+def load_table(code):
+    with open(os.path.join(HERE, "texts_%s.json" % code), encoding="utf-8") as f:
+        return json.load(f)
+
+
+def use_language(code):
+    """code None is English; the texts looked up from now on are collected for the check."""
+    _lang.update(code=code, table=load_table(code) if code else {}, missing=set(), used=set())
+
+
+def tr(s):
+    if _lang["code"] is None or not any(c.isascii() and c.isalpha() for c in s):
+        return s
+    _lang["used"].add(s)
+    if s not in _lang["table"]:
+        _lang["missing"].add(s)
+        return s
+    _lang["changed"] |= _lang["table"][s] != s
+    return _lang["table"][s]
 
 # --------------------------------------------------------- text metrics ----
 FONT_DIR = "/usr/share/fonts/truetype/dejavu"
@@ -92,22 +123,32 @@ class Metrics:
     def width(self, text, size):
         units = 0
         for ch in text:
+            if wide(ch) and ord(ch) not in self.cmap:  # drawn from the CJK font, one em wide
+                units += self.upem
+                continue
             glyph = self.cmap.get(ord(ch), 0)
             units += self.advance[min(glyph, len(self.advance) - 1)]
         return units * size / self.upem
+
+
+def wide(ch):
+    """A CJK ideograph, kana or full-width sign: one em in the CJK font."""
+    return ord(ch) >= 0x2E80
 
 
 _metrics = {}
 
 
 def text_width(text, size, weight="normal", family=SANS):
+    text = tr(text)
     key = (family, weight)
     if key not in _metrics:
         path = os.path.join(FONT_DIR, FONT_FILES[key])
         _metrics[key] = Metrics(path) if os.path.exists(path) else None
     m = _metrics[key]
     if m is None:  # no font file here: a safe over-estimate
-        return len(text) * size * (0.62 if weight == "bold" else 0.58)
+        narrow = sum(1 for ch in text if not wide(ch))
+        return narrow * size * (0.62 if weight == "bold" else 0.58) + (len(text) - narrow) * size
     return m.width(text, size)
 
 
@@ -145,8 +186,10 @@ def svg(w, h, body, defs=""):
 
 
 def text(x, y, s, size=12, anchor="start", weight="normal", fill=INK, family=SANS, **kw):
+    if _lang["code"]:
+        family += ", " + CJK
     return '<text %s>%s</text>' % (attrs(x=num(x), y=num(y), font_family=family, font_size=num(size),
-                                         font_weight=weight, text_anchor=anchor, fill=fill, **kw), esc(s))
+                                         font_weight=weight, text_anchor=anchor, fill=fill, **kw), esc(tr(s)))
 
 
 def fitted_text(x, y, s, max_width, size=12, anchor="start", weight="normal", fill=INK, family=SANS):
@@ -1442,10 +1485,46 @@ def airframe_delta():
 
 
 # ================================================================ writing ====
-def main():
+def write(folder, pid, source):
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, "%d.svg" % pid), "w", encoding="utf-8") as f:
+        f.write(source)
+
+
+def translate(code, check_only):
+    """Writes <code>/<id>.svg for each picture whose texts change; False when the table is not in step."""
+    use_language(code)
+    folder = os.path.join(HERE, code)
+    written = set()
     for pid, fn in sorted(FILES.items()):
-        with open(os.path.join(HERE, "%d.svg" % pid), "w", encoding="utf-8") as f:
-            f.write(fn())
+        _lang["changed"] = False
+        source = fn()
+        if _lang["changed"]:
+            written.add("%d.svg" % pid)
+            if not check_only:
+                write(folder, pid, source)
+    if not check_only and os.path.isdir(folder):
+        for name in set(os.listdir(folder)) - written:  # a picture that lost its text
+            os.remove(os.path.join(folder, name))
+    unused = set(_lang["table"]) - _lang["used"]
+    for s in sorted(_lang["missing"]):
+        print("generate.py: %s has no entry for %s" % (code, json.dumps(s, ensure_ascii=False)), file=sys.stderr)
+    for s in sorted(unused):
+        print("generate.py: %s has an entry no picture draws: %s" % (code, json.dumps(s, ensure_ascii=False)),
+              file=sys.stderr)
+    print("generate.py: %s: %d texts, %d pictures" % (code, len(_lang["used"]), len(written)))
+    return not _lang["missing"] and not unused
+
+
+def main():
+    """--check writes nothing and fails when a language's table is not in step with the pictures."""
+    check_only = "--check" in sys.argv[1:]
+    if not check_only:
+        use_language(None)
+        for pid, fn in sorted(FILES.items()):
+            write(HERE, pid, fn())
+    in_step = all([translate(code, check_only) for code in LANGUAGES])
+    sys.exit(0 if in_step else 1)
 
 
 if __name__ == "__main__":

@@ -2,6 +2,7 @@
 
 #include "app/UserSettings.h"
 #include "widgets/AppLog.h"
+#include "widgets/Pictures.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -56,11 +57,13 @@ Language Preferred() {
 }
 
 void Apply(Language language) {
+    // The pictures first: a window that follows the LanguageChange event loads them again.
+    const QString code = QString::fromLatin1(Def(language).code);
+    SetPictureLanguage(code);
     Remove(ours);
     Remove(qts);
     current = language;
     if (language == Language::English) return;
-    const QString code = QString::fromLatin1(Def(language).code);
     Install(ours, QStringLiteral("quillon_") + code, QStringLiteral(":/i18n"));
     Install(qts, QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }

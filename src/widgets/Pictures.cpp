@@ -2,6 +2,7 @@
 #include "widgets/AppLog.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QHash>
 #include <QPainter>
 #include <QWidget>
@@ -22,9 +23,27 @@ QHash<int, QPixmap>& Cache() {
     return cache;
 }
 
+QString& Language() {
+    static QString code;
+    return code;
+}
+
 }  // namespace
 
-QString PngPath(int id) { return QStringLiteral(":/png/%1.png").arg(id); }
+void SetPictureLanguage(const QString& code) {
+    const QString chosen = code == QLatin1String("en") ? QString() : code;
+    if (chosen == Language()) return;
+    Language() = chosen;
+    Cache().clear();  // loaded again in the new language as they are asked for
+}
+
+QString PngPath(int id) {
+    if (!Language().isEmpty()) {
+        const QString translated = QStringLiteral(":/png/%1/%2.png").arg(Language()).arg(id);
+        if (QFile::exists(translated)) return translated;
+    }
+    return QStringLiteral(":/png/%1.png").arg(id);
+}
 
 QPixmap LoadPng(int id) {
     // Pixmaps are implicitly shared, so handing out copies of the cached one is cheap.

@@ -109,6 +109,33 @@ TEST(Pictures, EveryPictureInTheResourcesDecodes) {
     }
 }
 
+TEST(Pictures, EveryTranslatedPictureHasTheSizeOfTheEnglishOne) {
+    const QDir translated(QStringLiteral(":/png/zh_CN"));
+    const QStringList names = translated.entryList({QStringLiteral("*.png")}, QDir::Files);
+    EXPECT_FALSE(names.isEmpty());
+    for (const QString& name : names) {
+        const QSize english = QImageReader(QStringLiteral(":/png/") + name).size();
+        EXPECT_TRUE(english.isValid()) << name.toStdString() << " has no English picture";
+        EXPECT_EQ(QImageReader(translated.filePath(name)).size(), english) << name.toStdString();
+    }
+}
+
+TEST(Pictures, TheLoaderTakesThePictureOfTheLanguageAndFallsBackToEnglish) {
+    constexpr int kWithText = 170, kWithoutText = 241;
+    SetPictureLanguage(QStringLiteral("zh_CN"));
+    const auto loads = [](int id, const char* path) {
+        return LoadPng(id).toImage() == QPixmap(QString::fromLatin1(path)).toImage();
+    };
+    SetPictureLanguage(QStringLiteral("zh_CN"));
+    EXPECT_EQ(PngPath(kWithText), QStringLiteral(":/png/zh_CN/170.png"));
+    EXPECT_TRUE(loads(kWithText, ":/png/zh_CN/170.png"));
+    EXPECT_EQ(PngPath(kWithoutText), QStringLiteral(":/png/241.png"));
+    EXPECT_TRUE(loads(kWithoutText, ":/png/241.png"));
+    SetPictureLanguage(QStringLiteral("en"));
+    EXPECT_EQ(PngPath(kWithText), QStringLiteral(":/png/170.png"));
+    EXPECT_TRUE(loads(kWithText, ":/png/170.png"));
+}
+
 // ---- CPngButton ----------------------------------------------------------------
 
 class PngButtonTest : public ::testing::Test {
