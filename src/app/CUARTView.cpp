@@ -13,6 +13,7 @@
 #include "params_ui/FormControls.h"
 #include "params_ui/MainFormLayout.h"
 #include "params_ui/ParameterPanel.h"
+#include "widgets/Announcer.h"
 #include "widgets/AppLog.h"
 #include "widgets/CBalloonTip.h"
 #include "widgets/CPngButton.h"
@@ -433,9 +434,17 @@ void CUARTView::paintEvent(QPaintEvent* event) {
 
 // ---- status bar -----------------------------------------------------------------
 
-void CUARTView::SetStatusText(const QString& text) { emit statusTextChanged(text); }
+// A change of the connection state and every reason given are spoken once.
+void CUARTView::SetStatusText(const QString& text) {
+    if (text != statusText_) Announcer::Of(this)->Announce(text);
+    statusText_ = text;
+    emit statusTextChanged(text);
+}
 
-void CUARTView::SetStatusDetail(const QString& text) { emit statusDetailChanged(text); }
+void CUARTView::SetStatusDetail(const QString& text) {
+    Announcer::Of(this)->Announce(text);
+    emit statusDetailChanged(text);
+}
 
 // ---- configuration file ---------------------------------------------------------
 

@@ -128,6 +128,7 @@ private:
     void DescribeLamps();
 
     Orvex& o_;
+    QString statusText_ = QString::fromLatin1(kNotConnected);  // what the status bar says
     MainReceiver receiver_;
     std::unique_ptr<ParameterPanel> panel_;
     QPixmap picture_, lampOff_, lampOn_;

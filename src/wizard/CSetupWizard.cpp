@@ -1,6 +1,7 @@
 #include "wizard/CSetupWizard.h"
 
 #include "params/Orvex.h"
+#include "widgets/Announcer.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/Dialogs.h"
 #include "widgets/FocusOrder.h"
@@ -163,6 +164,9 @@ void CSetupWizard::ShowPage(int k) {
     } else {
         SetButtons(MiddlePage);
     }
+    if (CWizardPage* shown = page(currentPage_))
+        Announcer::Of(this)->Announce(
+            QStringLiteral("%1, page %2 of %3").arg(shown->title()).arg(currentPage_).arg(pageCount()));
     qCDebug(lcWizard) << "page" << currentPage_ << "on screen, ReplyRequest" << o.link.ReplyRequest;
 }
 
