@@ -22,20 +22,28 @@ constexpr QSize kDialogSize(455, 275);  // dialog units
 constexpr uint8_t kNormal = 1, kReverse = 255;
 constexpr int kFirstAirframeType = 6;
 
-// The airframe types 6..9 in radio order: radio id, caption, picture and where
-// it is drawn (client pixels).
+// The airframe types 6..9 in radio order: radio id, caption, the name a
+// screen reader speaks, picture, where it is drawn (client pixels) and what it shows.
 struct AirframeDef {
     int radioId;
     const char* caption;
+    const char* spoken;
     int png;
     QPoint at;
+    const char* layout;
 };
+// clang-format off
 constexpr AirframeDef kAirframes[4] = {
-    {.radioId = QuadAirplaneIds::PlusQuad, .caption = "'+'Quadrotor", .png = 259, .at = {10, 25}},
-    {.radioId = QuadAirplaneIds::XQuad, .caption = "'X'Quadrotor", .png = 258, .at = {230, 25}},
-    {.radioId = QuadAirplaneIds::Conventional, .caption = "Conventional", .png = 256, .at = {460, 30}},
-    {.radioId = QuadAirplaneIds::Delta, .caption = "Delta", .png = 257, .at = {670, 20}},
+    {.radioId = QuadAirplaneIds::PlusQuad,     .caption = "'+'Quadrotor",  .spoken = "Plus quadrotor",        .png = 259, .at = {10, 25},
+     .layout = "Seen from above, front up: CH1 front motor, CH2 right, CH3 rear, CH4 left."},
+    {.radioId = QuadAirplaneIds::XQuad,        .caption = "'X'Quadrotor",  .spoken = "X quadrotor",           .png = 258, .at = {230, 25},
+     .layout = "Seen from above, front up: CH1 front right motor, CH2 rear right, CH3 rear left, CH4 front left."},
+    {.radioId = QuadAirplaneIds::Conventional, .caption = "Conventional",  .spoken = "Conventional airplane", .png = 256, .at = {460, 30},
+     .layout = "Seen from above: CH1 both ailerons, CH2 elevator, CH3 throttle, CH4 rudder."},
+    {.radioId = QuadAirplaneIds::Delta,        .caption = "Delta",         .spoken = "Delta wing",            .png = 257, .at = {670, 20},
+     .layout = "Seen from above: CH1 left elevon, CH2 right elevon, CH3 throttle, CH4 rudder."},
 };
+// clang-format on
 constexpr int kRadioTop = 200;  // pixels, under the pictures
 
 struct GroupDef {
@@ -152,13 +160,14 @@ void CQuadAirplaneDialog::BuildAirframes() {
         if (picture.isNull()) qCWarning(lcAirframe) << "no picture" << a.png;
         auto* shown = new QLabel(this);
         shown->setObjectName(QStringLiteral("picture%1").arg(a.png));
-        shown->setAccessibleName(QString::fromLatin1(a.caption));
+        shown->setAccessibleName(QStringLiteral("%1 layout").arg(QLatin1String(a.spoken)));
+        shown->setAccessibleDescription(QString::fromLatin1(a.layout));
         shown->setPixmap(picture);
         shown->setGeometry(QRect(a.at, picture.isNull() ? QSize(0, 0) : picture.deviceIndependentSize().toSize()));
         shown->setStyleSheet(QStringLiteral("background: transparent;"));
 
         auto* radio = new QRadioButton(QString::fromLatin1(a.caption), this);
-        NameControl(radio, a.radioId, QString::fromLatin1(a.caption));
+        NameControl(radio, a.radioId, QString::fromLatin1(a.spoken));
         const QSize hint = radio->sizeHint();
         const int centre = a.at.x() + (picture.isNull() ? 100 : picture.width() / 2);
         radio->setGeometry(QRect(QPoint(centre - hint.width() / 2, kRadioTop), hint));

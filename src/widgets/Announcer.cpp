@@ -37,6 +37,7 @@ void Announcer::Announce(const QString& text) {
 }
 
 void Announcer::Speak() {
+    if (pending_.isEmpty()) return;  // withdrawn
     const QString text = pending_.join(QLatin1Char(' '));
     pending_.clear();
     if (text == accessibleName() && isVisible()) return;

@@ -16,6 +16,8 @@ public:
     // The announcer of widget's window, made on first use.
     static Announcer* Of(QWidget* widget);
     void Announce(const QString& text);
+    // A text not yet spoken is dropped (a page passed before its title was spoken).
+    void Withdraw(const QString& text) { pending_.removeAll(text); }
 
     // What was spoken last and how many times anything was.
     QString lastText() const { return accessibleName(); }

@@ -1,5 +1,6 @@
 #include "widgets/ControlNaming.h"
 
+#include <QAccessible>
 #include <QLabel>
 
 QString ControlName(int id) { return QStringLiteral("id%1").arg(id); }
@@ -33,4 +34,15 @@ QLabel* DescribePicture(QWidget* parent, const QRect& rect, const QString& name,
     label->setAccessibleDescription(text);
     label->lower();  // behind the controls that lie on the picture
     return label;
+}
+
+void RenewForReaders(QWidget* root) {
+    if (!QAccessible::isActive()) return;
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* w : widgets)
+        if (QAccessibleInterface* old = QAccessible::queryAccessibleInterface(w))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
+    QAccessibleEvent reorder(root->parentWidget() ? root->parentWidget() : root, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&reorder);
 }

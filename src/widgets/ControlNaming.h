@@ -23,3 +23,10 @@ QLabel* AddStatic(QWidget* parent, const QString& text, const QRect& rect);
 // nothing: assistive tools read the picture's name and, as its description,
 // the text drawn inside it.
 QLabel* DescribePicture(QWidget* parent, const QRect& rect, const QString& name, const QString& text);
+// A screen reader keeps the states it first read of an object, and Qt tells it
+// "showing" but never "visible" when a hidden widget is shown: what it first
+// read hidden (a wizard page behind the one on screen) would stay invisible to
+// its flat review. Called as root is shown, this gives root and everything in
+// it fresh accessible objects, which the reader reads anew; with no reader
+// listening it does nothing.
+void RenewForReaders(QWidget* root);

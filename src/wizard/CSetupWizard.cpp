@@ -164,9 +164,12 @@ void CSetupWizard::ShowPage(int k) {
     } else {
         SetButtons(MiddlePage);
     }
-    if (CWizardPage* shown = page(currentPage_))
-        Announcer::Of(this)->Announce(
-            QStringLiteral("%1, page %2 of %3").arg(shown->title()).arg(currentPage_).arg(pageCount()));
+    if (CWizardPage* shown = page(currentPage_)) {
+        Announcer* announcer = Announcer::Of(this);
+        announcer->Withdraw(pageAnnouncement_);
+        pageAnnouncement_ = QStringLiteral("%1, page %2 of %3").arg(shown->title()).arg(currentPage_).arg(pageCount());
+        announcer->Announce(pageAnnouncement_);
+    }
     qCDebug(lcWizard) << "page" << currentPage_ << "on screen, ReplyRequest" << o.link.ReplyRequest;
 }
 

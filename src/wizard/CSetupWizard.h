@@ -69,5 +69,6 @@ private:
     QPushButton* finish_ = nullptr;
     std::vector<CWizardPage*> pages_;
     int currentPage_ = 0;
-    QRect pageFrame_;  // left, top, right, bottom as the tab strip gives them
+    QString pageAnnouncement_;  // the page shown, as told to a screen reader
+    QRect pageFrame_;           // left, top, right, bottom as the tab strip gives them
 };

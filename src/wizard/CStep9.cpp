@@ -100,7 +100,7 @@ CStep9::CStep9(Orvex& unit, int pageNumber, const QString& title, QWidget* paren
 }
 
 void CStep9::InitPage() {
-    for (int png : CStep8::kSwashPictures) AddPicture(png, kSwashPictureAt);
+    CStep8::AddSwashPictures(this, kSwashPictureAt);
     // Frames first, so the buttons lie on top of them.
     BuildGroups();
     BuildChannelControls();

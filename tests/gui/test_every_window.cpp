@@ -7,11 +7,13 @@
 #include "params/ConfigCompare.h"
 #include "params/Orvex.h"
 #include "params/UnitBackup.h"
+#include "widgets/Announcer.h"
 #include "widgets/CBalloonTip.h"
 #include "widgets/CPngButton.h"
 #include "widgets/CSignalBar.h"
 #include "widgets/ControlNaming.h"
 #include "widgets/Skin.h"
+#include "wizard/CWizardPage.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
@@ -19,6 +21,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +44,14 @@ bool IsFurniture(QWidget* w) {
 }
 
 QAccessibleInterface* Accessible(QWidget* w) { return QAccessible::queryAccessibleInterface(w); }
+
+// The objects a reader's flat review reaches: the accessible tree of the
+// window, not entering what it says is invisible.
+void Reach(QAccessibleInterface* a, std::set<QObject*>& reached) {
+    if (!a || a->state().invisible) return;
+    reached.insert(a->object());
+    for (int i = 0; i < a->childCount(); ++i) Reach(a->child(i), reached);
+}
 
 // The window's own controls that are on show.
 std::vector<QWidget*> ShownControls(QWidget* shown) {
@@ -163,6 +174,22 @@ TEST(EveryWindow, AssistiveToolsReadNamesValuesChoicesAndHelp) {
             for (int i = 0; i < tabs->count(); ++i)
                 EXPECT_EQ(Accessible(tabs)->child(i)->state().selected, i == tabs->currentIndex())
                     << factory.name.toStdString() << " tab " << i;
+        // Every text and picture on show is reached by a reader, with its words.
+        std::set<QObject*> reached;
+        Reach(Accessible(opened.window.get()), reached);
+        for (QWidget* w : controls)
+            if (auto* label = qobject_cast<QLabel*>(w); label && label->isVisible()) {
+                const std::string where = factory.name.toStdString() + " " + w->objectName().toStdString();
+                EXPECT_TRUE(reached.contains(label)) << where;
+                if (!label->text().isEmpty()) {
+                    EXPECT_FALSE(Accessible(label)->text(QAccessible::Name).isEmpty()) << where;
+                }
+            }
+        // A page shown is announced by its title.
+        if (auto* page = qobject_cast<CWizardPage*>(opened.shown)) {
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(Announcer::Of(page)->lastText().startsWith(page->title())) << factory.name.toStdString();
+        }
         // Every balloon's text is also some control's description.
         for (CBalloonTip* balloon : opened.shown->findChildren<CBalloonTip*>())
             EXPECT_GE(described, balloon->toolCount()) << factory.name.toStdString();
