@@ -269,8 +269,8 @@ void CQuadAirplaneDialog::ShowCaptions() {
     // The accessible name carries the direction as a word, where the caption abbreviates it.
     const auto show = [](QPushButton* b, const QString& word, CV value, uint8_t direction) {
         b->setText(DirectionCaption(word, direction));
-        b->setAccessibleName(QStringLiteral("%1: %2").arg(QLatin1String(Label(value)),
-                                                          QLatin1String(direction == kNormal ? "Normal" : "Reverse")));
+        Rename(b, QStringLiteral("%1: %2").arg(QLatin1String(Label(value)),
+                                               QLatin1String(direction == kNormal ? "Normal" : "Reverse")));
     };
     for (size_t i = 0; i < servoButtons_.size(); ++i)
         show(servoButtons_[i], QStringLiteral("Servo%1").arg(i + 1), kServos[i].direction, servoDirections_[i]);

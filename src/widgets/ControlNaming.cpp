@@ -1,4 +1,5 @@
 #include "widgets/ControlNaming.h"
+#include "widgets/Announcer.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -10,6 +11,12 @@ void NameControl(QWidget* control, int id) { control->setObjectName(ControlName(
 void NameControl(QWidget* control, int id, const QString& accessibleName) {
     NameControl(control, id);
     control->setAccessibleName(accessibleName);
+}
+
+void Rename(QWidget* control, const QString& accessibleName) {
+    if (control->accessibleName() == accessibleName) return;
+    control->setAccessibleName(accessibleName);
+    if (control->hasFocus()) Announcer::Of(control)->Announce(accessibleName);
 }
 
 void MarkValueControl(QWidget* control, const char* valueName) {

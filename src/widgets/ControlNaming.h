@@ -12,6 +12,10 @@ QString ControlName(int id);
 void NameControl(QWidget* control, int id);
 // The same, with the name a screen reader speaks.
 void NameControl(QWidget* control, int id, const QString& accessibleName);
+// A reader does not speak the new name of a push button that has the focus
+// ("CH1 servo direction: Reverse" after a press): Rename sets the name and,
+// when it changed on the focused control, announces it.
+void Rename(QWidget* control, const QString& accessibleName);
 // A control that edits a parameter value carries the value's table name
 // ("FixMode") in this property, so the control is found by what it edits.
 inline constexpr char kEditsValueProperty[] = "editsValue";

@@ -110,9 +110,9 @@ void CStep8::ShowCaptions() {
         const QString caption = Caption(channel, directions_[i]);
         if (buttons_[i]->text() == caption) continue;
         buttons_[i]->setText(caption);
-        buttons_[i]->setAccessibleName(
-            QStringLiteral("%1: %2").arg(QLatin1String(Label(kButtons[i].direction)),
-                                         QLatin1String(directions_[i] == kNormal ? "Normal" : "Reverse")));
+        Rename(buttons_[i],
+               QStringLiteral("%1: %2").arg(QLatin1String(Label(kButtons[i].direction)),
+                                            QLatin1String(directions_[i] == kNormal ? "Normal" : "Reverse")));
     }
 }
 
