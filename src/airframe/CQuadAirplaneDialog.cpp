@@ -225,7 +225,7 @@ void CQuadAirplaneDialog::BuildTrims() {
         bars_[i]->setGeometry(DluRect(t.x, kBarY, kBarW, kBarH));
         bars_[i]->SetRange(-kValueSpan, kValueSpan);
         bars_[i]->SetValue(trims_[i]);
-        label->setBuddy(bars_[i]);
+        LabelFor(label, bars_[i]);
 
         struct Arrow {
             int id, y, icon;

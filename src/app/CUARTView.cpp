@@ -144,9 +144,8 @@ void CUARTView::CreateConnectionControls() {
 
     combo_ = new PortComboBox(this);
     NameControl(combo_, MainFormIds::PortList);
-    combo_->setAccessibleName(QStringLiteral("COM port"));
+    NameWithChoice(combo_, QStringLiteral("COM port"));
     combo_->setGeometry(kPortCombo.px());
-    label->setBuddy(combo_);
     connect(combo_, &PortComboBox::aboutToDropDown, this, &CUARTView::OnDropDown);
     connect(combo_, &QComboBox::activated, this, &CUARTView::OnPortChosen);
 

@@ -2,6 +2,7 @@
 #include "widgets/Announcer.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QLabel>
 
 QString ControlName(int id) { return QStringLiteral("id%1").arg(id); }
@@ -17,6 +18,20 @@ void Rename(QWidget* control, const QString& accessibleName) {
     if (control->accessibleName() == accessibleName) return;
     control->setAccessibleName(accessibleName);
     if (control->hasFocus()) Announcer::Of(control)->Announce(accessibleName);
+}
+
+void LabelFor(QLabel* label, QWidget* control) {
+    if (label->text().remove(QLatin1Char('&')).compare(control->accessibleName(), Qt::CaseInsensitive) == 0)
+        label->setBuddy(control);
+}
+
+void NameWithChoice(QComboBox* combo, const QString& accessibleName) {
+    const auto name = [combo, accessibleName] {
+        const QString choice = combo->currentText();
+        combo->setAccessibleName(choice.isEmpty() ? accessibleName : accessibleName + QStringLiteral(": ") + choice);
+    };
+    name();
+    QObject::connect(combo, &QComboBox::currentTextChanged, combo, name);
 }
 
 void MarkValueControl(QWidget* control, const char* valueName) {

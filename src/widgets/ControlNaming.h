@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QComboBox;
 class QLabel;
 class QRect;
 class QWidget;
@@ -16,6 +17,14 @@ void NameControl(QWidget* control, int id, const QString& accessibleName);
 // ("CH1 servo direction: Reverse" after a press): Rename sets the name and,
 // when it changed on the focused control, announces it.
 void Rename(QWidget* control, const QString& accessibleName);
+// A reader speaks a label related to a control in place of the control's own
+// name ("Gain" for "Roll gain"): the relation is made only where the label
+// says what the name says.
+void LabelFor(QLabel* label, QWidget* control);
+// Qt drops a combo box's value where a label is related, and a reader names
+// the box by its role alone: the name carries the choice ("COM port:
+// orvex-sim (simulated Orvex)") as it changes, and no label is related.
+void NameWithChoice(QComboBox* combo, const QString& accessibleName);
 // A control that edits a parameter value carries the value's table name
 // ("FixMode") in this property, so the control is found by what it edits.
 inline constexpr char kEditsValueProperty[] = "editsValue";

@@ -126,7 +126,7 @@ void CStep3::InitPage() {
     // The statics naming a channel are its bar's label for assistive tools.
     for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         for (size_t i = 0; i < bars_.size(); ++i)
-            if (label->text() == QLatin1String(kChannels[i].name)) label->setBuddy(bars_[i]);
+            if (label->text() == QLatin1String(kChannels[i].name)) LabelFor(label, bars_[i]);
     for (size_t i = 0; i < gainLabels_.size(); ++i) {
         const GainLabelDef& g = kGainLabels[i];
         gainLabels_[i] = AddStatic(g.id, QString(), DluRect(g.x, g.y, g.w, 10));

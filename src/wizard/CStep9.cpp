@@ -165,7 +165,7 @@ void CStep9::BuildChannelControls() {
         }
         QLabel* label = AddStatic(name, DluRect(c.arrowX - 5, kChannelLabelY, kArrowWidth + 10, 10));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setBuddy(bars_[i]);
+        LabelFor(label, bars_[i]);
     }
 }
 

@@ -141,9 +141,15 @@ TEST(EveryWindow, AssistiveToolsReadNamesValuesChoicesAndHelp) {
                 EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << where;
                 ++focusableNames[a->text(QAccessible::Name)];
             }
-            // On Linux a combo box reads as its choice; what it chooses comes from its label.
-            if (qobject_cast<QComboBox*>(w)) {
-                EXPECT_FALSE(a->relations(QAccessible::Label).isEmpty()) << where;
+            // A combo box's name carries its choice; no label is read in its place.
+            if (auto* combo = qobject_cast<QComboBox*>(w)) {
+                EXPECT_TRUE(a->text(QAccessible::Name).endsWith(combo->currentText())) << where;
+                EXPECT_TRUE(a->relations(QAccessible::Label).isEmpty()) << where;
+            }
+            // A label read in place of a control's name says what the name says.
+            for (const auto& [label, relation] : a->relations(QAccessible::Label)) {
+                EXPECT_EQ(label->text(QAccessible::Name).compare(a->text(QAccessible::Name), Qt::CaseInsensitive), 0)
+                    << where << " " << label->text(QAccessible::Name).toStdString();
             }
             if (auto* edit = qobject_cast<QLineEdit*>(w)) boxes[edit->accessibleName()] = edit->text().toInt();
             if (auto* b = qobject_cast<CPngButton*>(w)) {
