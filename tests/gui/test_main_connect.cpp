@@ -56,6 +56,9 @@ TEST_F(Connect, HandshakeShowsConnectedVersionAndLitLamps) {
         << frame().statusDetail().toStdString();
     EXPECT_EQ(view().connectStage(), 2);
     EXPECT_EQ(Control<QLabel>(MainFormIds::Version)->text(), QStringLiteral("V1.05"));
+    // Read where Tab reaches it, with what it says.
+    EXPECT_EQ(Control<QLabel>(MainFormIds::Version)->accessibleName(), QStringLiteral("Firmware version: V1.05"));
+    EXPECT_TRUE(Control<QLabel>(MainFormIds::Version)->focusPolicy() & Qt::TabFocus);
     EXPECT_TRUE(Button(MainFormIds::Connect)->isEnabled());
     EXPECT_TRUE(Until([&] { return LampsShow(view(), 242); }));
     EXPECT_TRUE(frame().statusDetail().isEmpty());
