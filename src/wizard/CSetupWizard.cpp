@@ -58,6 +58,8 @@ CSetupWizard::CSetupWizard(Orvex& orvex, QWidget* parent) : QDialog(parent), orv
     currentPage_ = 1;
     ShowPage(1);
     FocusOrder::Apply(this);
+    // Not on Cancel, where Space would end the wizard at once.
+    FocusOnPage();
 }
 
 CSetupWizard::~CSetupWizard() {
@@ -175,8 +177,22 @@ void CSetupWizard::ShowPage(int k) {
 
 void CSetupWizard::SetButtons(ButtonPosition position) {
     for (QPushButton* b : {cancel_, previous_, next_, finish_}) b->setEnabled(true);
-    if (position == FirstPage) previous_->setEnabled(false);
-    if (position == LastPage) next_->setEnabled(false);
+    // A button disabled under the focus would hand it on (Next to Finish): the page takes it instead.
+    QPushButton* disabled = position == FirstPage ? previous_ : position == LastPage ? next_ : nullptr;
+    if (!disabled) return;
+    if (disabled->hasFocus()) FocusOnPage();
+    disabled->setEnabled(false);
+}
+
+void CSetupWizard::FocusOnPage() {
+    CWizardPage* shown = page(currentPage_);
+    if (!shown) return;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        if (shown->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(shown)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    (currentPage_ < pageCount() ? next_ : previous_)->setFocus(Qt::OtherFocusReason);
 }
 
 void CSetupWizard::OnNext() {

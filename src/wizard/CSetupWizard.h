@@ -54,6 +54,8 @@ private:
     void AddPage(CWizardPage* page);
     void ShowPage(int k);
     void SetButtons(ButtonPosition position);
+    // The first control of the page on screen takes the focus (Next or Previous on a page without one).
+    void FocusOnPage();
     void OnPrevious();
     void OnNext();
     void OnFinish();
