@@ -203,12 +203,10 @@ CAdvanceMenuDialog::CAdvanceMenuDialog(Orvex& orvex, QWidget* parent) : QDialog(
     InitDialog();
     FocusOrder::Apply(this);
     // The first box opens selected, so a number typed replaces its value ("90", not "8090").
-    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
-        if (w->focusPolicy() & Qt::TabFocus) {
-            w->setFocus(Qt::OtherFocusReason);
-            if (auto* box = qobject_cast<QLineEdit*>(w)) box->selectAll();
-            break;
-        }
+    if (QWidget* first = FocusOrder::First(this, this)) {
+        first->setFocus(Qt::OtherFocusReason);
+        if (auto* box = qobject_cast<QLineEdit*>(first)) box->selectAll();
+    }
 }
 
 CAdvanceMenuDialog::~CAdvanceMenuDialog() { orvex_.session.Remove(this); }

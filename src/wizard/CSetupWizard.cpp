@@ -187,12 +187,9 @@ void CSetupWizard::SetButtons(ButtonPosition position) {
 void CSetupWizard::FocusOnPage() {
     CWizardPage* shown = page(currentPage_);
     if (!shown) return;
-    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
-        if (shown->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(shown)) {
-            w->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    (currentPage_ < pageCount() ? next_ : previous_)->setFocus(Qt::OtherFocusReason);
+    QWidget* first = FocusOrder::First(this, shown);
+    if (!first) first = currentPage_ < pageCount() ? next_ : previous_;
+    first->setFocus(Qt::OtherFocusReason);
 }
 
 void CSetupWizard::OnNext() {
