@@ -77,6 +77,8 @@ void CSetupWizard::BuildFrame() {
     tabBar_->setUsesScrollButtons(false);
     tabBar_->setElideMode(Qt::ElideMiddle);
     tabBar_->setDrawBase(false);
+    // Its arrow keys would only move the highlight while the page stays: Previous and Next turn pages.
+    tabBar_->setFocusPolicy(Qt::NoFocus);
     for (const WizardPageDef& def : kWizardPages) {
         const int index = tabBar_->addTab(QString::fromLatin1(def.title));
         tabBar_->setTabToolTip(index, tabBar_->tabText(index));
@@ -171,6 +173,8 @@ void CSetupWizard::ShowPage(int k) {
         announcer->Withdraw(pageAnnouncement_);
         pageAnnouncement_ = QStringLiteral("%1, page %2 of %3").arg(shown->title()).arg(currentPage_).arg(pageCount());
         announcer->Announce(pageAnnouncement_);
+        // The tab list says which page is on screen, whatever the highlight.
+        tabBar_->setAccessibleName(QStringLiteral("Pages, showing %1").arg(pageAnnouncement_));
     }
     qCDebug(lcWizard) << "page" << currentPage_ << "on screen, ReplyRequest" << o.link.ReplyRequest;
 }

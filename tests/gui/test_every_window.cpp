@@ -195,6 +195,9 @@ TEST(EveryWindow, AssistiveToolsReadNamesValuesChoicesAndHelp) {
         if (auto* page = qobject_cast<CWizardPage*>(opened.shown)) {
             QCoreApplication::processEvents();
             EXPECT_TRUE(Announcer::Of(page)->lastText().startsWith(page->title())) << factory.name.toStdString();
+            // And so is the tab list, whatever tab is highlighted.
+            QTabBar* tabs = opened.window->findChild<QTabBar*>();
+            EXPECT_TRUE(Accessible(tabs)->text(QAccessible::Name).contains(page->title()));
         }
         // Every balloon's text is also some control's description.
         for (CBalloonTip* balloon : opened.shown->findChildren<CBalloonTip*>())
