@@ -288,6 +288,42 @@
         <source>Servo%1</source>
         <translation>舵机%1</translation>
     </message>
+    <message>
+        <source>Plus quadrotor</source>
+        <translation>十字形四旋翼</translation>
+    </message>
+    <message>
+        <source>Seen from above, front up: CH1 front motor, CH2 right, CH3 rear, CH4 left.</source>
+        <translation>俯视，机头朝上：CH1 前电机，CH2 右，CH3 后，CH4 左。</translation>
+    </message>
+    <message>
+        <source>X quadrotor</source>
+        <translation>X 形四旋翼</translation>
+    </message>
+    <message>
+        <source>Seen from above, front up: CH1 front right motor, CH2 rear right, CH3 rear left, CH4 front left.</source>
+        <translation>俯视，机头朝上：CH1 右前电机，CH2 右后，CH3 左后，CH4 左前。</translation>
+    </message>
+    <message>
+        <source>Conventional airplane</source>
+        <translation>常规布局固定翼</translation>
+    </message>
+    <message>
+        <source>Seen from above: CH1 both ailerons, CH2 elevator, CH3 throttle, CH4 rudder.</source>
+        <translation>俯视：CH1 两侧副翼，CH2 升降舵，CH3 油门，CH4 方向舵。</translation>
+    </message>
+    <message>
+        <source>Delta wing</source>
+        <translation>三角翼</translation>
+    </message>
+    <message>
+        <source>Seen from above: CH1 left elevon, CH2 right elevon, CH3 throttle, CH4 rudder.</source>
+        <translation>俯视：CH1 左升降副翼，CH2 右升降副翼，CH3 油门，CH4 方向舵。</translation>
+    </message>
+    <message>
+        <source>%1 layout</source>
+        <translation>%1 布局</translation>
+    </message>
 </context>
 <context>
     <name>ChangeCommands</name>

@@ -25,6 +25,7 @@ BLUE = "#2f7fd8"
 BLUE_D = "#1f5fa8"
 BLUE_L = "#d6e8fb"
 RED = "#d83a3a"
+RED_TEXT = "#b42626"  # red for text: 4.5:1 and more on the page's light face
 RED_D = "#a82424"
 GREEN = "#2fb36a"
 AMBER = "#e89a1c"
@@ -1411,8 +1412,8 @@ def pirouette_warning():
     rest = "if the check is not completed within 40 seconds, the swashplate returns to level."
     size = 12.5
     x2 = 4 + text_width(first, size, "bold")
-    o = [text(4, 15, first, size, "start", "bold", RED),
-         text(x2, 15, rest, size, "start", "bold", RED),
+    o = [text(4, 15, first, size, "start", "bold", RED_TEXT),
+         text(x2, 15, rest, size, "start", "bold", RED_TEXT),
          fitted_text(4, 34, "Then click \u201cQuit check\u201d and \u201cCheck optimization direction\u201d "
                      "to enter the check again.", w - 8, size, "start", "normal", "#111111")]
     return svg(w, h, "\n".join(o))

@@ -24,32 +24,30 @@ constexpr QSize kDialogSize(455, 275);  // dialog units
 constexpr uint8_t kNormal = 1, kReverse = 255;
 constexpr int kFirstAirframeType = 6;
 
-// The airframe types 6..9 in radio order: radio id, caption, picture and where
-// it is drawn (client pixels).
+// The airframe types 6..9 in radio order: radio id, caption, the name a
+// screen reader speaks, picture, where it is drawn (client pixels) and what it shows.
 struct AirframeDef {
     int radioId;
     const char* caption;
+    const char* spoken;
     int png;
     QPoint at;
+    const char* layout;
 };
+// clang-format off
 constexpr AirframeDef kAirframes[4] = {
-    {.radioId = QuadAirplaneIds::PlusQuad,
-     .caption = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "\'+\'Quadrotor"),
-     .png = 259,
-     .at = {10, 25}},
-    {.radioId = QuadAirplaneIds::XQuad,
-     .caption = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "\'X\'Quadrotor"),
-     .png = 258,
-     .at = {230, 25}},
-    {.radioId = QuadAirplaneIds::Conventional,
-     .caption = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Conventional"),
-     .png = 256,
-     .at = {460, 30}},
-    {.radioId = QuadAirplaneIds::Delta,
-     .caption = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Delta"),
-     .png = 257,
-     .at = {670, 20}},
+    // clang-format off
+    {.radioId = QuadAirplaneIds::PlusQuad,     .caption = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "\'+\'Quadrotor"), .spoken = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Plus quadrotor"),        .png = 259, .at = {10, 25},
+     .layout = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Seen from above, front up: CH1 front motor, CH2 right, CH3 rear, CH4 left.")},
+    {.radioId = QuadAirplaneIds::XQuad,        .caption = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "\'X\'Quadrotor"), .spoken = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "X quadrotor"),           .png = 258, .at = {230, 25},
+     .layout = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Seen from above, front up: CH1 front right motor, CH2 rear right, CH3 rear left, CH4 front left.")},
+    {.radioId = QuadAirplaneIds::Conventional, .caption = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Conventional"),   .spoken = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Conventional airplane"), .png = 256, .at = {460, 30},
+     .layout = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Seen from above: CH1 both ailerons, CH2 elevator, CH3 throttle, CH4 rudder.")},
+    {.radioId = QuadAirplaneIds::Delta,        .caption = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Delta"),          .spoken = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Delta wing"),            .png = 257, .at = {670, 20},
+     .layout = QT_TRANSLATE_NOOP("CQuadAirplaneDialog", "Seen from above: CH1 left elevon, CH2 right elevon, CH3 throttle, CH4 rudder.")},
+    // clang-format on
 };
+// clang-format on
 constexpr int kRadioTop = 200;  // pixels, under the pictures
 
 struct GroupDef {
@@ -154,10 +152,12 @@ void CQuadAirplaneDialog::RetranslateUi() {
     }
     for (size_t i = 0; i < std::size(kAirframes); ++i) {
         const QString caption = tr(kAirframes[i].caption);
-        pictures_[i]->setAccessibleName(caption);
+        const QString spoken = tr(kAirframes[i].spoken);
+        pictures_[i]->setAccessibleName(tr("%1 layout").arg(spoken));
+        pictures_[i]->setAccessibleDescription(tr(kAirframes[i].layout));
         QAbstractButton* radio = airframes_->button(static_cast<int>(i));
         radio->setText(caption);
-        radio->setAccessibleName(caption);
+        radio->setAccessibleName(spoken);
         // Centred under its picture, as wide as its caption.
         const QSize hint = radio->sizeHint();
         const int centre = pictures_[i]->x() + pictures_[i]->width() / 2;
@@ -278,7 +278,7 @@ void CQuadAirplaneDialog::BuildTrims() {
         bars_[i]->setGeometry(DluRect(t.x, kBarY, kBarW, kBarH));
         bars_[i]->SetRange(-kValueSpan, kValueSpan);
         bars_[i]->SetValue(trims_[i]);
-        label->setBuddy(bars_[i]);
+        LabelFor(label, bars_[i]);
 
         struct Arrow {
             int id, y, icon;
@@ -324,7 +324,7 @@ void CQuadAirplaneDialog::ShowCaptions() {
     // The accessible name carries the direction as a word, where the caption abbreviates it.
     const auto show = [](QPushButton* b, const QString& word, CV value, uint8_t direction) {
         b->setText(DirectionCaption(word, direction));
-        b->setAccessibleName(tr("%1: %2").arg(LabelText(value), direction == kNormal ? tr("Normal") : tr("Reverse")));
+        Rename(b, tr("%1: %2").arg(LabelText(value), direction == kNormal ? tr("Normal") : tr("Reverse")));
     };
     for (size_t i = 0; i < servoButtons_.size(); ++i)
         show(servoButtons_[i], tr("Servo%1").arg(i + 1), kServos[i].direction, servoDirections_[i]);

@@ -301,7 +301,7 @@ QString CMainFrame::statusText() const { return pane0_->text(); }
 void CMainFrame::SetStatusDetail(const QString& text) {
     detailText_ = text;
     detail_->setToolTip(text);
-    detail_->setAccessibleDescription(text);
+    detail_->setAccessibleName(text);  // whole, where the pane shows it cut
     detail_->setVisible(!text.isEmpty());
     ShowDetail();
 }

@@ -13,6 +13,7 @@
 #include "params_ui/FormControls.h"
 #include "params_ui/MainFormLayout.h"
 #include "params_ui/ParameterPanel.h"
+#include "widgets/Announcer.h"
 #include "widgets/AppLog.h"
 #include "widgets/CBalloonTip.h"
 #include "widgets/CPngButton.h"
@@ -143,9 +144,8 @@ void CUARTView::CreateConnectionControls() {
 
     combo_ = new PortComboBox(this);
     NameControl(combo_, MainFormIds::PortList);
-    combo_->setAccessibleName(QStringLiteral("COM port"));
+    NameWithChoice(combo_, QStringLiteral("COM port"));
     combo_->setGeometry(kPortCombo.px());
-    label->setBuddy(combo_);
     connect(combo_, &PortComboBox::aboutToDropDown, this, &CUARTView::OnDropDown);
     connect(combo_, &QComboBox::activated, this, &CUARTView::OnPortChosen);
 
@@ -154,7 +154,9 @@ void CUARTView::CreateConnectionControls() {
 
     version_ = new QLabel(this);
     NameControl(version_, MainFormIds::Version);
-    version_->setAccessibleName(QStringLiteral("Firmware version"));
+    // Tab reaches it, so a reader reads it where it stands.
+    version_->setFocusPolicy(Qt::TabFocus);
+    ShowVersionName();
     version_->setGeometry(kVersion.px());
     version_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // Drawn straight onto the form, whatever the form's background.
@@ -163,8 +165,8 @@ void CUARTView::CreateConnectionControls() {
 
     // The lamps are painted by the view; these stand-ins tell assistive tools whether they are lit.
     for (size_t i = 0; i < lamps_.size(); ++i)
-        lamps_[i] = DescribePicture(this, QRect(kLampPoints[i], lampOff_.deviceIndependentSize().toSize()),
-                                    QStringLiteral("Connection lamp %1").arg(i + 1), QString());
+        lamps_[i] = DescribePicture(this, QRect(kLampPoints[i], lampOff_.deviceIndependentSize().toSize()), QString(),
+                                    QString());
     DescribeLamps();
 }
 
@@ -400,8 +402,13 @@ void CUARTView::OnVersion(const std::string& text) {
     const QString version = QString::fromStdString(text);
     if (version_->text() == version) return;
     version_->setText(version);
-    // The name says what the label is, the description what it reads.
-    version_->setAccessibleDescription(version);
+    ShowVersionName();
+}
+
+// The name says what the label is and what it reads.
+void CUARTView::ShowVersionName() {
+    const QString shown = version_->text().isEmpty() ? QStringLiteral("not read") : version_->text();
+    Rename(version_, QStringLiteral("Firmware version: %1").arg(shown));
 }
 
 // ---- drawing ------------------------------------------------------------------
@@ -414,9 +421,9 @@ void CUARTView::InvalidateLamps() {
 bool CUARTView::LampsLit() const { return connectStage() == 2 && !o_.session.silent(); }
 
 void CUARTView::DescribeLamps() {
-    const QString state = LampsLit() ? QStringLiteral("Lit") : QStringLiteral("Dark");
-    for (QLabel* lamp : lamps_)
-        if (lamp->accessibleDescription() != state) lamp->setAccessibleDescription(state);
+    const QString state = LampsLit() ? QStringLiteral("lit") : QStringLiteral("dark");
+    for (size_t i = 0; i < lamps_.size(); ++i)
+        Rename(lamps_[i], QStringLiteral("Connection lamp %1: %2").arg(i + 1).arg(state));
 }
 
 void CUARTView::paintEvent(QPaintEvent* event) {
@@ -433,9 +440,17 @@ void CUARTView::paintEvent(QPaintEvent* event) {
 
 // ---- status bar -----------------------------------------------------------------
 
-void CUARTView::SetStatusText(const QString& text) { emit statusTextChanged(text); }
+// A change of the connection state and every reason given are spoken once.
+void CUARTView::SetStatusText(const QString& text) {
+    if (text != statusText_) Announcer::Of(this)->Announce(text);
+    statusText_ = text;
+    emit statusTextChanged(text);
+}
 
-void CUARTView::SetStatusDetail(const QString& text) { emit statusDetailChanged(text); }
+void CUARTView::SetStatusDetail(const QString& text) {
+    Announcer::Of(this)->Announce(text);
+    emit statusDetailChanged(text);
+}
 
 // ---- configuration file ---------------------------------------------------------
 

@@ -126,10 +126,12 @@ private:
     void SetStatusDetail(const QString& text);
     void InvalidateLamps();
     bool LampsLit() const;
-    // The lamps' state for assistive tools.
+    // The lamps' state and the version for assistive tools, in their names.
     void DescribeLamps();
+    void ShowVersionName();
 
     Orvex& o_;
+    QString statusText_ = QString::fromLatin1(kNotConnected);  // what the status bar says
     MainReceiver receiver_;
     std::unique_ptr<ParameterPanel> panel_;
     QPixmap picture_, lampOff_, lampOn_;

@@ -5,6 +5,7 @@
 #include "link/LinkError.h"
 #include "link/LinkTrace.h"
 #include "params/Orvex.h"
+#include "widgets/Announcer.h"
 #include "widgets/AppLog.h"
 #include "widgets/Dialogs.h"
 
@@ -99,14 +100,33 @@ void FirmwareUpgrade::Start(std::vector<uint8_t> fileBytes) {
         },
         timings_);
     sender_->SetStatusSink([this](const std::string& text) { emit statusTextChanged(QString::fromStdString(text)); });
-    sender_->SetProgressSink([this](int percent) { emit progressChanged(percent); });
+    sender_->SetProgressSink([this](int percent) {
+        AnnounceProgress(percent);
+        emit progressChanged(percent);
+    });
+    spokenQuarter_ = -1;
     orvex_.session.Push(this);
     emit transferRunningChanged(true);
-    upgrade_->setText(tr("Cancel"));
+    SetUpgradeText(tr("Cancel"));
     upgrade_->setEnabled(true);
     qCInfo(lcFirmware) << "upgrade:" << fileBytes.size() << "bytes to" << QString::fromStdString(port.DeviceName());
     sender_->Begin(std::move(fileBytes), NowMs());
     AfterSenderCall();
+}
+
+// A reader hears the start and each quarter of the transfer, not every block.
+void FirmwareUpgrade::AnnounceProgress(int percent) {
+    const int quarter = percent / 25;
+    if (quarter <= spokenQuarter_) return;
+    spokenQuarter_ = quarter;
+    Announcer::Of(owner_)->Announce(quarter == 0 ? QStringLiteral("Firmware Update started")
+                                                 : QStringLiteral("Firmware Update: %1%").arg(quarter * 25));
+}
+
+// The button's name for assistive tools is what it says.
+void FirmwareUpgrade::SetUpgradeText(const QString& text) {
+    upgrade_->setText(text);
+    upgrade_->setAccessibleName(text);
 }
 
 // The loader's answer is every byte waiting at once.
@@ -171,7 +191,7 @@ void FirmwareUpgrade::End(XmodemOutcome outcome) {
         orvex_.session.Remove(this);
         sender_.reset();
         emit transferRunningChanged(false);
-        upgrade_->setText(tr("Upgrade"));
+        SetUpgradeText(tr("Upgrade"));
         upgrade_->setEnabled(false);
     }
     ending_ = false;

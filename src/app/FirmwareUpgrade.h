@@ -75,6 +75,8 @@ private:
     void AfterSenderCall();
     void End(XmodemOutcome outcome);
     void OpenPortIfClosed();
+    void AnnounceProgress(int percent);
+    void SetUpgradeText(const QString& text);
 
     Orvex& orvex_;
     QWidget* owner_;
@@ -85,4 +87,5 @@ private:
     std::unique_ptr<XmodemSender> sender_;
     QTimer tick_;
     bool ending_ = false;
+    int spokenQuarter_ = -1;  // the last quarter of the transfer announced
 };

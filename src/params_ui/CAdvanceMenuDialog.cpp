@@ -202,6 +202,11 @@ CAdvanceMenuDialog::CAdvanceMenuDialog(Orvex& orvex, QWidget* parent) : QDialog(
     BuildControls();
     InitDialog();
     FocusOrder::Apply(this);
+    // The first box opens selected, so a number typed replaces its value ("90", not "8090").
+    if (QWidget* first = FocusOrder::First(this, this)) {
+        first->setFocus(Qt::OtherFocusReason);
+        if (auto* box = qobject_cast<QLineEdit*>(first)) box->selectAll();
+    }
 }
 
 CAdvanceMenuDialog::~CAdvanceMenuDialog() { orvex_.session.Remove(this); }
@@ -253,7 +258,7 @@ void CAdvanceMenuDialog::BuildFields() {
         f.edit->setMaxLength(6);
         NameControl(f.edit, d.id, QString::fromLatin1(Label(DeviceOf(d.source))));
         MarkValueControl(f.edit, DefOf(d.source).name);
-        text->setBuddy(f.edit);
+        LabelFor(text, f.edit);
         DataExchange::WriteInt(f.edit, f.value);
     }
 
@@ -266,7 +271,7 @@ void CAdvanceMenuDialog::BuildFields() {
     zeroPitchEdit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     zeroPitchEdit_->setEnabled(false);
     NameControl(zeroPitchEdit_, IdZeroPitch, QString::fromLatin1(Label(CV::ZeroPitch)));
-    text->setBuddy(zeroPitchEdit_);
+    LabelFor(text, zeroPitchEdit_);
     DataExchange::WriteInt(zeroPitchEdit_, zeroPitch_);
 
     auto* resetZero = new QPushButton(QStringLiteral("Reset zero"), this);
@@ -308,12 +313,12 @@ void CAdvanceMenuDialog::BuildSelections() {
     for (size_t i = 0; i < std::size(combos); ++i) {
         const ComboDef& d = combos[i];
         const GroupDef& g = kGroups[d.group];
-        // Inside its group, whose title is its value's label (a combo box's own name is its choice).
-        auto* box = findChild<QGroupBox*>(QString::fromLatin1(g.objectName));
-        auto* combo = new QComboBox(box);
+        // Drawn in its group but not its child: a reader would take the group's
+        // title for the box's name and drop its value.
+        auto* combo = new QComboBox(this);
         combo->addItems(d.items);
-        combo->setGeometry(DluRect(g.x + 8, g.y + 15, 120, kButtonHeight).translated(-box->pos()));
-        NameControl(combo, d.id, QString::fromLatin1(Label(d.value)));
+        combo->setGeometry(DluRect(g.x + 8, g.y + 15, 120, kButtonHeight));
+        NameControl(combo, d.id);
         MarkValueControl(combo, ByteOf(d.value).name);
         // Only the user's choice acts on the device; refreshes set the index quietly.
         connect(combo, &QComboBox::activated, this, d.chosen);
@@ -326,6 +331,7 @@ void CAdvanceMenuDialog::BuildSelections() {
     }
     auxCombo_->setCurrentIndex(auxIndex_);
     conditionCombo_->setCurrentIndex(conditionIndex_);
+    for (const ComboDef& d : combos) NameWithChoice(this->*d.member, QString::fromLatin1(Label(d.value)));
 }
 
 void CAdvanceMenuDialog::BuildGovernor() {

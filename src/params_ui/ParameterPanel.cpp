@@ -114,7 +114,7 @@ void ParameterPanel::CreateSliders(QWidget* form) {
         auto* slider = new ValueSlider(form, def.sliderId, def.editId, QString::fromLatin1(Label(value)), policy);
         MarkValueControl(slider, ByteOf(value).name);
         MarkValueControl(slider->edit(), ByteOf(value).name);
-        title->setBuddy(slider);
+        LabelFor(title, slider);
         slider->setGeometry(DluRect(centre - kSliderW / 2, kSliderY, kSliderW, kSliderH));
         slider->edit()->setGeometry(DluRect(centre - kEditW / 2, kEditY, kEditW, kEditH));
         const std::span<const int> marks =

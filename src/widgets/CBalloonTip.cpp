@@ -1,14 +1,17 @@
 #include "widgets/CBalloonTip.h"
+#include "widgets/Announcer.h"
 
 #include <QApplication>
 #include <QChildEvent>
 #include <QCursor>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPolygonF>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -192,7 +195,16 @@ void CBalloonTip::ShowAtAnchor() {
     if (!anchor_) return;
     const QSize body = BodySize();
     resize(body.width(), body.height() + kWindowExtra);
-    move(anchor_->x() - body.width() + kMarginX, anchor_->y() - body.height() + kMarginY);
+    QPoint at(anchor_->x() - body.width() + kMarginX, anchor_->y() - body.height() + kMarginY);
+    // Kept on the screen: above a control near its left or top edge the balloon would lie beyond it.
+    const QScreen* screen = QGuiApplication::screenAt(*anchor_);
+    if (!screen && owner_) screen = owner_->screen();  // the control itself lies beyond the screen's edge
+    if (screen) {
+        const QRect room = screen->availableGeometry();
+        at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - width())));
+        at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - height())));
+    }
+    move(at);
     // Cut to the outline: without a compositor a see-through window would show a black box.
     // Around the outline the window shows what lies beneath it. Neither a
     // see-through window (black without a compositor) nor a mask (which a
@@ -203,8 +215,12 @@ void CBalloonTip::ShowAtAnchor() {
     show();
     raise();
     update();
-    // A balloon for the focus stays until focus leaves; the cursor has nothing to do with it.
-    if (!focusTool_) watchTimer_.start();
+    // A balloon for the focus stays until focus leaves; the cursor has nothing to
+    // do with it. A reader hears it: its own window takes no focus.
+    if (!focusTool_)
+        watchTimer_.start();
+    else if (owner_)
+        Announcer::Of(owner_)->Announce(DisplayText());
 }
 
 void CBalloonTip::Watch() {

@@ -36,10 +36,10 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) return QString::number(bar()->readValue());
+        if (t == QAccessible::Value) return QString::number(bar()->toldValue());
         return QAccessibleWidget::text(t);
     }
-    QVariant currentValue() const override { return bar()->readValue(); }
+    QVariant currentValue() const override { return bar()->toldValue(); }
     void setCurrentValue(const QVariant&) override {}
     QVariant maximumValue() const override { return bar()->readMaximum(); }
     QVariant minimumValue() const override { return bar()->readMinimum(); }
@@ -81,11 +81,17 @@ int CSignalBar::SetValue(int v) {
     lastInvalidated_ = ChangedStrip(oldBar, oldValue, newBar, value_);
     lastRegion_ = QRegion(lastInvalidated_) + CentreSliver(oldBar, oldValue, newBar, value_);
     if (!lastRegion_.isEmpty()) update(lastRegion_);
-    if (value_ != oldValue && QAccessible::isActive()) {
-        QAccessibleValueChangeEvent changed(this, readValue());
+    if (!paced_) TellValue();
+    return inRange;
+}
+
+void CSignalBar::TellValue() {
+    if (toldValue_ == readValue()) return;
+    toldValue_ = readValue();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent changed(this, toldValue_);
         QAccessible::updateAccessibility(&changed);
     }
-    return inRange;
 }
 
 QSize CSignalBar::sizeHint() const {

@@ -29,6 +29,13 @@ public:
     int readValue() const { return readSign_ * value_; }
     int readMinimum() const { return readSign_ < 0 ? -maximum_ : minimum_; }
     int readMaximum() const { return readSign_ < 0 ? -minimum_ : maximum_; }
+    // A bar that moves with every one of ten reports a second would flood a
+    // screen reader: a paced bar tells assistive tools only the value its
+    // owner publishes with TellValue(), which raises one event when it changed.
+    void SetPaced(bool paced) { paced_ = paced; }
+    void TellValue();
+    // What assistive tools read: readValue() as last told.
+    int toldValue() const { return toldValue_; }
     // The strip from the old to the new bar end that SetValue last repainted (empty: none).
     QRect lastInvalidated() const { return lastInvalidated_; }
     // That strip plus the rows (or columns) at the centre where the two bars' inner ends differ.
@@ -61,6 +68,8 @@ private:
     int maximum_ = 100;
     int value_ = 0;
     int readSign_ = 1;
+    bool paced_ = false;
+    int toldValue_ = 0;
     QPixmap background_;
     QRect lastInvalidated_;
     QRegion lastRegion_;

@@ -1,5 +1,8 @@
 #include "widgets/ControlNaming.h"
+#include "widgets/Announcer.h"
 
+#include <QAccessible>
+#include <QComboBox>
 #include <QLabel>
 
 QString ControlName(int id) { return QStringLiteral("id%1").arg(id); }
@@ -9,6 +12,26 @@ void NameControl(QWidget* control, int id) { control->setObjectName(ControlName(
 void NameControl(QWidget* control, int id, const QString& accessibleName) {
     NameControl(control, id);
     control->setAccessibleName(accessibleName);
+}
+
+void Rename(QWidget* control, const QString& accessibleName) {
+    if (control->accessibleName() == accessibleName) return;
+    control->setAccessibleName(accessibleName);
+    if (control->hasFocus()) Announcer::Of(control)->Announce(accessibleName);
+}
+
+void LabelFor(QLabel* label, QWidget* control) {
+    if (label->text().remove(QLatin1Char('&')).compare(control->accessibleName(), Qt::CaseInsensitive) == 0)
+        label->setBuddy(control);
+}
+
+void NameWithChoice(QComboBox* combo, const QString& accessibleName) {
+    const auto name = [combo, accessibleName] {
+        const QString choice = combo->currentText();
+        combo->setAccessibleName(choice.isEmpty() ? accessibleName : accessibleName + QStringLiteral(": ") + choice);
+    };
+    name();
+    QObject::connect(combo, &QComboBox::currentTextChanged, combo, name);
 }
 
 void MarkValueControl(QWidget* control, const char* valueName) {
@@ -33,4 +56,15 @@ QLabel* DescribePicture(QWidget* parent, const QRect& rect, const QString& name,
     label->setAccessibleDescription(text);
     label->lower();  // behind the controls that lie on the picture
     return label;
+}
+
+void RenewForReaders(QWidget* root) {
+    if (!QAccessible::isActive()) return;
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* w : widgets)
+        if (QAccessibleInterface* old = QAccessible::queryAccessibleInterface(w))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
+    QAccessibleEvent reorder(root->parentWidget() ? root->parentWidget() : root, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&reorder);
 }

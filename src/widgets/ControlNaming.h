@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QComboBox;
 class QLabel;
 class QRect;
 class QWidget;
@@ -12,6 +13,18 @@ QString ControlName(int id);
 void NameControl(QWidget* control, int id);
 // The same, with the name a screen reader speaks.
 void NameControl(QWidget* control, int id, const QString& accessibleName);
+// A reader does not speak the new name of a push button that has the focus
+// ("CH1 servo direction: Reverse" after a press): Rename sets the name and,
+// when it changed on the focused control, announces it.
+void Rename(QWidget* control, const QString& accessibleName);
+// A reader speaks a label related to a control in place of the control's own
+// name ("Gain" for "Roll gain"): the relation is made only where the label
+// says what the name says.
+void LabelFor(QLabel* label, QWidget* control);
+// Qt drops a combo box's value where a label is related, and a reader names
+// the box by its role alone: the name carries the choice ("COM port:
+// orvex-sim (simulated Orvex)") as it changes, and no label is related.
+void NameWithChoice(QComboBox* combo, const QString& accessibleName);
 // A control that edits a parameter value carries the value's table name
 // ("FixMode") in this property, so the control is found by what it edits.
 inline constexpr char kEditsValueProperty[] = "editsValue";
@@ -23,3 +36,10 @@ QLabel* AddStatic(QWidget* parent, const QString& text, const QRect& rect);
 // nothing: assistive tools read the picture's name and, as its description,
 // the text drawn inside it.
 QLabel* DescribePicture(QWidget* parent, const QRect& rect, const QString& name, const QString& text);
+// A screen reader keeps the states it first read of an object, and Qt tells it
+// "showing" but never "visible" when a hidden widget is shown: what it first
+// read hidden (a wizard page behind the one on screen) would stay invisible to
+// its flat review. Called as root is shown, this gives root and everything in
+// it fresh accessible objects, which the reader reads anew; with no reader
+// listening it does nothing.
+void RenewForReaders(QWidget* root);

@@ -1,4 +1,5 @@
 #include "widgets/Dialogs.h"
+#include "widgets/Announcer.h"
 #include "widgets/AppLog.h"
 
 #include <QEventLoop>
@@ -98,6 +99,8 @@ QString AskFileName(Kind kind, QWidget* parent, const QString& title, const QStr
 }  // namespace
 
 void Message(QWidget* parent, const QString& text, const QString& title) {
+    // A reader that speaks only the box's title and its OK button still hears the message.
+    if (parent) Announcer::Of(parent)->Announce(text);
     if (TheState().testMode) {
         TheState().requests.append({Kind::Message, title, text, QString(), QString()});
         RunWhileAnswering();

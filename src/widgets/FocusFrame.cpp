@@ -75,5 +75,8 @@ bool FocusFrame::PaintWithFrame(QWidget* control, QEvent* paint) {
     painter.setBrush(Qt::NoBrush);
     const qreal inset = kWidth / 2.0;
     painter.drawRect(QRectF(control->rect()).adjusted(inset, inset, -inset, -inset));
+    // A white line inside it: the highlight alone hardly shows on a red or blue face.
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(QRectF(control->rect()).adjusted(kWidth + 0.5, kWidth + 0.5, -kWidth - 0.5, -kWidth - 0.5));
     return true;
 }

@@ -122,3 +122,11 @@ void Apply(QWidget* window) {
 }
 
 }  // namespace FocusOrder
+
+QWidget* FocusOrder::First(QWidget* window, QWidget* within) {
+    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
+        if ((within == window || within->isAncestorOf(w)) && (w->focusPolicy() & Qt::TabFocus) && w->isEnabled() &&
+            w->isVisibleTo(within))
+            return w;
+    return nullptr;
+}

@@ -10,4 +10,7 @@ class QWidget;
 
 namespace FocusOrder {
 void Apply(QWidget* window);
+// The first control in window's Tab chain inside `within` (a page, or the
+// window itself) that Tab can reach now; null when there is none.
+QWidget* First(QWidget* window, QWidget* within);
 }  // namespace FocusOrder

@@ -1,6 +1,7 @@
 #include "wizard/CSetupWizard.h"
 
 #include "params/Orvex.h"
+#include "widgets/Announcer.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/Dialogs.h"
 #include "widgets/FocusOrder.h"
@@ -57,6 +58,8 @@ CSetupWizard::CSetupWizard(Orvex& orvex, QWidget* parent) : QDialog(parent), orv
     currentPage_ = 1;
     ShowPage(1);
     FocusOrder::Apply(this);
+    // Not on Cancel, where Space would end the wizard at once.
+    FocusOnPage();
 }
 
 CSetupWizard::~CSetupWizard() {
@@ -74,6 +77,8 @@ void CSetupWizard::BuildFrame() {
     tabBar_->setUsesScrollButtons(false);
     tabBar_->setElideMode(Qt::ElideMiddle);
     tabBar_->setDrawBase(false);
+    // Its arrow keys would only move the highlight while the page stays: Previous and Next turn pages.
+    tabBar_->setFocusPolicy(Qt::NoFocus);
     for (const WizardPageDef& def : kWizardPages) {
         const int index = tabBar_->addTab(QString::fromLatin1(def.title));
         tabBar_->setTabToolTip(index, tabBar_->tabText(index));
@@ -164,13 +169,32 @@ void CSetupWizard::ShowPage(int k) {
     } else {
         SetButtons(MiddlePage);
     }
+    if (CWizardPage* shown = page(currentPage_)) {
+        Announcer* announcer = Announcer::Of(this);
+        announcer->Withdraw(pageAnnouncement_);
+        pageAnnouncement_ = QStringLiteral("%1, page %2 of %3").arg(shown->title()).arg(currentPage_).arg(pageCount());
+        announcer->Announce(pageAnnouncement_);
+        // The tab list says which page is on screen, whatever the highlight.
+        tabBar_->setAccessibleName(QStringLiteral("Pages, showing %1").arg(pageAnnouncement_));
+    }
     qCDebug(lcWizard) << "page" << currentPage_ << "on screen, ReplyRequest" << o.link.ReplyRequest;
 }
 
 void CSetupWizard::SetButtons(ButtonPosition position) {
     for (QPushButton* b : {cancel_, previous_, next_, finish_}) b->setEnabled(true);
-    if (position == FirstPage) previous_->setEnabled(false);
-    if (position == LastPage) next_->setEnabled(false);
+    // A button disabled under the focus would hand it on (Next to Finish): the page takes it instead.
+    QPushButton* disabled = position == FirstPage ? previous_ : position == LastPage ? next_ : nullptr;
+    if (!disabled) return;
+    if (disabled->hasFocus()) FocusOnPage();
+    disabled->setEnabled(false);
+}
+
+void CSetupWizard::FocusOnPage() {
+    CWizardPage* shown = page(currentPage_);
+    if (!shown) return;
+    QWidget* first = FocusOrder::First(this, shown);
+    if (!first) first = currentPage_ < pageCount() ? next_ : previous_;
+    first->setFocus(Qt::OtherFocusReason);
 }
 
 void CSetupWizard::OnNext() {

@@ -54,6 +54,8 @@ private:
     void AddPage(CWizardPage* page);
     void ShowPage(int k);
     void SetButtons(ButtonPosition position);
+    // The first control of the page on screen takes the focus (Next or Previous on a page without one).
+    void FocusOnPage();
     void OnPrevious();
     void OnNext();
     void OnFinish();
@@ -70,5 +72,6 @@ private:
     QPushButton* finish_ = nullptr;
     std::vector<CWizardPage*> pages_;
     int currentPage_ = 0;
-    QRect pageFrame_;  // left, top, right, bottom as the tab strip gives them
+    QString pageAnnouncement_;  // the page shown, as told to a screen reader
+    QRect pageFrame_;           // left, top, right, bottom as the tab strip gives them
 };

@@ -89,6 +89,6 @@ void CStep12::ShowCaptions() {
         const QString caption = Caption(directions_[i]);
         if (buttons_[i]->text() == caption) continue;
         buttons_[i]->setText(caption);
-        buttons_[i]->setAccessibleName(QStringLiteral("%1: %2").arg(QLatin1String(Label(kAxes[i].direction)), caption));
+        Rename(buttons_[i], QStringLiteral("%1: %2").arg(QLatin1String(Label(kAxes[i].direction)), caption));
     }
 }

@@ -76,8 +76,8 @@ void CStep13::InitPage() {
 void CStep13::ShowDirection() {
     const QString caption = DirectionCaption(direction_);
     if (PageParts::Caption(directionButton_) == caption) return;
-    PageParts::SetCaption(directionButton_, caption);
-    directionButton_->setAccessibleName(
+    PageParts::SetCaption(
+        directionButton_, caption,
         QStringLiteral("%1: %2").arg(QLatin1String(Label(CV::ServoDirCH4)),
                                      direction_ == kNormal ? QStringLiteral("Normal") : QStringLiteral("Reverse")));
 }

@@ -95,9 +95,9 @@ void CStep14::ShowDirection() {
     // Any other value leaves the caption as it is.
     if (direction_ != 1 && direction_ != -1) return;
     const QString& caption = direction_ == 1 ? kNormalCaption : kReverseCaption;
-    if (PageParts::Caption(directionButton_) != caption) PageParts::SetCaption(directionButton_, caption);
     const QString name =
         QStringLiteral("%1: %2").arg(QLatin1String(Label(CV::OptimizationDir)),
                                      direction_ == 1 ? QStringLiteral("Normal") : QStringLiteral("Reverse"));
-    if (directionButton_->accessibleName() != name) directionButton_->setAccessibleName(name);
+    if (PageParts::Caption(directionButton_) != caption) PageParts::SetCaption(directionButton_, caption, name);
+    Rename(directionButton_, name);
 }

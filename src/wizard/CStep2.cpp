@@ -129,17 +129,17 @@ void CStep2::InitPage() {
         AddPicture(kWiringTexts[i].png, at[i], QString::fromLatin1(kWiringTexts[i].name),
                    QString::fromLatin1(kWiringTexts[i].text));
 
-    QLabel* label = AddStatic(QStringLiteral("Transmitter"), DluRect(356, 12, 45, 10));
+    AddStatic(QStringLiteral("Transmitter"), DluRect(356, 12, 45, 10));
     list_ = new QComboBox(this);
     // The list chooses the receiver system the transmitter talks to.
-    NameControl(list_, ReceiverPageIds::List, QString::fromLatin1(Label(CV::ReceiverType)));
+    NameControl(list_, ReceiverPageIds::List);
     MarkValueControl(list_, ByteOf(CV::ReceiverType).name);
-    label->setBuddy(list_);
     list_->setGeometry(DluRect(404, 10, 95, 12));
     list_->setMaxVisibleItems(kSystemCount);
     for (int i = 0; i < kSystemCount; ++i)
         list_->addItem(QString::fromLatin1(kReceiverTypeNames[ExchangeListAndCode(i)]));
     connect(list_, &QComboBox::activated, this, &CStep2::OnSelectionChanged);
+    NameWithChoice(list_, QString::fromLatin1(Label(CV::ReceiverType)));
 
     for (const LineDef& l : kLines) lines_.push_back(AddStatic(l.id, QString(), DluRect(5, l.y, 345, 10)));
     UpdateControls();

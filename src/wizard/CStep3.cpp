@@ -97,6 +97,7 @@ CStep3::CStep3(Orvex& unit, int pageNumber, const QString& title, QWidget* paren
         const ChannelDef& c = kChannels[i];
         bars_[i] = c.horizontal ? static_cast<CSignalBar*>(new CHorizontalTrimBar(this)) : new CTrimBar(this);
         NameControl(bars_[i], c.barId, QStringLiteral("%1 signal").arg(QLatin1String(c.name)));
+        bars_[i]->SetPaced(true);
     }
 }
 
@@ -120,14 +121,12 @@ void CStep3::InitPage() {
         bars_[i]->SetReadSign(c.sign);
         bars_[i]->SetValue(0);
         values_[i] = AddStatic(c.valueId, QStringLiteral("0"), DluRect(c.valueX, c.valueY, 22, 10));
-        // The bare number is told apart by its channel; the description carries the number.
-        values_[i]->setAccessibleName(QStringLiteral("%1 value").arg(QLatin1String(c.name)));
-        values_[i]->setAccessibleDescription(values_[i]->text());
     }
+    TellAllChannels();
     // The statics naming a channel are its bar's label for assistive tools.
     for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         for (size_t i = 0; i < bars_.size(); ++i)
-            if (label->text() == QLatin1String(kChannels[i].name)) label->setBuddy(bars_[i]);
+            if (label->text() == QLatin1String(kChannels[i].name)) LabelFor(label, bars_[i]);
     for (size_t i = 0; i < gainLabels_.size(); ++i) {
         const GainLabelDef& g = kGainLabels[i];
         gainLabels_[i] = AddStatic(g.id, QString(), DluRect(g.x, g.y, g.w, 10));
@@ -141,6 +140,25 @@ void CStep3::InitPage() {
     silenceTimer_.setSingleShot(true);
     silenceTimer_.setInterval(kSilenceMs);
     connect(&silenceTimer_, &QTimer::timeout, this, &CStep3::OnSilenceCheck);
+    tellTimer_.setInterval(kTellMs);
+    connect(&tellTimer_, &QTimer::timeout, this, &CStep3::TellNextChannel);
+}
+
+// The bare number is told apart by its channel ("Aileron: -39").
+void CStep3::TellChannel(size_t channel) {
+    bars_[channel]->TellValue();
+    QLabel* value = values_[channel];
+    const QString name = QStringLiteral("%1: %2").arg(QLatin1String(kChannels[channel].name), value->text());
+    if (value->accessibleName() != name) value->setAccessibleName(name);
+}
+
+void CStep3::TellAllChannels() {
+    for (size_t i = 0; i < bars_.size(); ++i) TellChannel(i);
+}
+
+void CStep3::TellNextChannel() {
+    TellChannel(nextTold_);
+    nextTold_ = (nextTold_ + 1) % bars_.size();
 }
 
 // Silent means nothing came from the unit at all: a report cut by the 90-byte
@@ -161,11 +179,14 @@ void CStep3::showEvent(QShowEvent* e) {
     CWizardPage::showEvent(e);
     bytesAtCheck_ = orvex().LinkPort.BytesRead();
     silenceTimer_.start();
+    TellAllChannels();
+    tellTimer_.start();
 }
 
 void CStep3::hideEvent(QHideEvent* e) {
     CWizardPage::hideEvent(e);
     silenceTimer_.stop();
+    tellTimer_.stop();
     SetStale(false);
 }
 
@@ -210,9 +231,7 @@ void CStep3::OnLinkGone() {
 
 void CStep3::ShowValue(size_t channel, const QString& text) {
     QLabel* value = values_[channel];
-    if (value->text() == text) return;
-    value->setText(text);
-    value->setAccessibleDescription(text);
+    if (value->text() != text) value->setText(text);
 }
 
 void CStep3::ShowGainLabels() {

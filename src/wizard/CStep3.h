@@ -40,6 +40,10 @@ public:
     bool stale() const { return stale_; }
     // Ten reports a second; five missed ones and the page says so.
     static constexpr int kSilenceMs = 500;
+    // Assistive tools are told one channel at a time, in turn, this often: a
+    // reader gets at most two changes (bar and number) per tick, and each
+    // channel is told again after six ticks.
+    static constexpr int kTellMs = 400;
 
 protected:
     void InitPage() override;
@@ -52,8 +56,13 @@ protected:
 
 private:
     void ShowChannels(const StatusReport& report);
-    // The number shown for a channel, also as its label's description.
+    // The number shown for a channel.
     void ShowValue(size_t channel, const QString& text);
+    // Publishes a channel to assistive tools (bar value, number's name): all
+    // of them, or the next in turn.
+    void TellChannel(size_t channel);
+    void TellAllChannels();
+    void TellNextChannel();
     void ShowGainLabels();
     void OnSetFailsafe();
     void SetStale(bool stale);
@@ -66,6 +75,8 @@ private:
     QPushButton* failsafe_ = nullptr;
     QLabel* silence_ = nullptr;
     QTimer silenceTimer_;
+    QTimer tellTimer_;
+    size_t nextTold_ = 0;
     bool stale_ = false;
     uint32_t bytesAtCheck_ = 0;  // the port's count of bytes read at the last check
 };

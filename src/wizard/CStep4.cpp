@@ -56,7 +56,7 @@ void CStep4::InitPage() {
         buttons_[i]->SetImage(b.strip);
         buttons_[i]->setAccessibleName(QString::fromLatin1(b.name));
         buttons_[i]->setCheckable(true);  // one of three: the red frame is its checked state
-        if (auto* label = findChild<QLabel*>(ControlName(b.labelId))) label->setBuddy(buttons_[i]);
+        if (auto* label = findChild<QLabel*>(ControlName(b.labelId))) LabelFor(label, buttons_[i]);
         connect(buttons_[i], &CPngButton::clicked, this, [this, d] { ChooseDirection(d); });
     }
     SelectButton(direction_);

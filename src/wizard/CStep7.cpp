@@ -69,7 +69,7 @@ void CStep7::InitPage() {
         const QPoint under(DluX(b.x), DluY(b.y) + kButtonFrame.height() + kLabelGap);
         QLabel* label = AddStatic(QString::fromLatin1(b.label), QRect(under, QSize(kButtonFrame.width(), DluY(10))));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setBuddy(buttons_[i]);
+        LabelFor(label, buttons_[i]);
     }
     quadAirplane_ = new CPngButton(QString::fromLatin1(kQuadAirplaneText), this);
     NameControl(quadAirplane_, SwashplateTypeIds::QuadAirplane);

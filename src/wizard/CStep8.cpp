@@ -33,14 +33,18 @@ constexpr QPoint kSwashPictureAt(370, 170);
 constexpr int kServoPicture = 203;
 constexpr QPoint kServoAt[3] = {{135, 90}, {670, 90}, {135, 300}};
 
-constexpr CStep8::SwashPicture kMechanicalMixer = {198, "Swashplate type:Mechanical mixer"};
+// clang-format off
+constexpr CStep8::SwashPicture kMechanicalMixer = {198, "Swashplate type:Mechanical mixer",
+    "Seen from above, front up: CH1 aileron servo on the right, CH2 elevator servo on the left, CH3 pitch servo at the "
+    "rear, the mechanical mixer in the middle."};
 constexpr CStep8::SwashPicture kSwashPictureTable[5] = {
     kMechanicalMixer,
-    {200, "Swashplate type:120 CCPM"},
-    {201, "Swashplate type:135 CCPM"},
-    {202, "Swashplate type:140 CCPM"},
-    {199, "Swashplate type:90 CCPM"},
+    {200, "Swashplate type:120 CCPM", "Seen from above, front up: CH1 front right, CH2 front left, CH3 at the rear, 120 degrees apart."},
+    {201, "Swashplate type:135 CCPM", "Seen from above, front up: CH1 front right, CH2 front left, CH3 at the rear, 135 degrees from each."},
+    {202, "Swashplate type:140 CCPM", "Seen from above, front up: CH1 front right, CH2 front left, CH3 at the rear, 140 degrees from each."},
+    {199, "Swashplate type:90 CCPM",  "Seen from above, front up: CH1 on the right, CH2 on the left, CH3 at the rear, 90 degrees from each."},
 };
+// clang-format on
 
 QString Caption(int channel, uint8_t direction) {
     return QStringLiteral("CH%1(%2)").arg(channel).arg(QLatin1String(direction == kNormal ? "Normal" : "Reverse"));
@@ -59,8 +63,13 @@ CStep8::CStep8(Orvex& unit, int pageNumber, const QString& title, QWidget* paren
         directions_[i] = static_cast<uint8_t>(orvex().config[kButtons[i].direction]);
 }
 
+void CStep8::AddSwashPictures(CWizardPage* page, QPoint at) {
+    for (const SwashPicture& p : kSwashPictureTable)
+        page->AddPicture(p.png, at, QStringLiteral("Servo positions"), QString::fromLatin1(p.servos));
+}
+
 void CStep8::InitPage() {
-    for (int png : kSwashPictures) AddPicture(png, kSwashPictureAt);
+    AddSwashPictures(this, kSwashPictureAt);
     for (QPoint at : kServoAt) AddPicture(kServoPicture, at);
     for (size_t i = 0; i < buttons_.size(); ++i) {
         const ChannelButtonDef& b = kButtons[i];
@@ -101,9 +110,9 @@ void CStep8::ShowCaptions() {
         const QString caption = Caption(channel, directions_[i]);
         if (buttons_[i]->text() == caption) continue;
         buttons_[i]->setText(caption);
-        buttons_[i]->setAccessibleName(
-            QStringLiteral("%1: %2").arg(QLatin1String(Label(kButtons[i].direction)),
-                                         QLatin1String(directions_[i] == kNormal ? "Normal" : "Reverse")));
+        Rename(buttons_[i],
+               QStringLiteral("%1: %2").arg(QLatin1String(Label(kButtons[i].direction)),
+                                            QLatin1String(directions_[i] == kNormal ? "Normal" : "Reverse")));
     }
 }
 

@@ -27,12 +27,14 @@ public:
     struct SwashPicture {
         int png;
         const char* label;
+        const char* servos;  // where the servos sit, for assistive tools
     };
     static SwashPicture SwashPictureOf(int swashPlateType);
     // Shows the picture and label of the unit's swashplate type on a page
     // (this one and the Servo trim page); repaints only when the picture changes.
     static void ShowSwashType(CWizardPage* page, QLabel* label, int& shownPicture);
-    static constexpr std::array<int, 5> kSwashPictures{198, 200, 201, 202, 199};
+    // Adds the five swashplate pictures to a page, each described to assistive tools.
+    static void AddSwashPictures(CWizardPage* page, QPoint at);
 
     // 1 normal, 255 reverse (other values show as reverse).
     uint8_t direction(int channel) const { return directions_.at(static_cast<size_t>(channel - 1)); }

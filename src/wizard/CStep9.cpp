@@ -100,7 +100,7 @@ CStep9::CStep9(Orvex& unit, int pageNumber, const QString& title, QWidget* paren
 }
 
 void CStep9::InitPage() {
-    for (int png : CStep8::kSwashPictures) AddPicture(png, kSwashPictureAt);
+    CStep8::AddSwashPictures(this, kSwashPictureAt);
     // Frames first, so the buttons lie on top of them.
     BuildGroups();
     BuildChannelControls();
@@ -165,7 +165,7 @@ void CStep9::BuildChannelControls() {
         }
         QLabel* label = AddStatic(name, DluRect(c.arrowX - 5, kChannelLabelY, kArrowWidth + 10, 10));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setBuddy(bars_[i]);
+        LabelFor(label, bars_[i]);
     }
 }
 

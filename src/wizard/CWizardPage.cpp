@@ -86,6 +86,12 @@ void CWizardPage::paintEvent(QPaintEvent* e) {
     for (const Picture* p : shown) painter.drawPixmap(p->at, p->pixmap);
 }
 
+// The page's texts, cautions and pictures reach a reader's flat review.
+void CWizardPage::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    RenewForReaders(this);
+}
+
 void CWizardPage::timerEvent(QTimerEvent* e) {
     Refresh();
     QWidget::timerEvent(e);

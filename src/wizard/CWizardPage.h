@@ -62,6 +62,11 @@ public:
     void OnLinkReceive(int portNumber) override { OnPortReceive(portNumber); }
     void OnLinkLost() override { OnLinkGone(); }
 
+    // A picture drawn at its natural size with its top-left at `at` (client
+    // pixels). A missing picture draws nothing. A picture with a name is
+    // described to assistive tools: its name and the text drawn in it.
+    void AddPicture(int pngId, QPoint at, const QString& name = QString(), const QString& text = QString());
+
     // Whether the refresh timer runs (for tests and the wizard).
     bool refreshTimerActive() const { return refreshTimer_.isActive(); }
 
@@ -101,10 +106,6 @@ protected:
 
     void SendParameters() { ::SendParameters(orvex_); }
 
-    // A picture drawn at its natural size with its top-left at `at` (client
-    // pixels). A missing picture draws nothing. A picture with a name is
-    // described to assistive tools: its name and the text drawn in it.
-    void AddPicture(int pngId, QPoint at, const QString& name = QString(), const QString& text = QString());
     // The pictures' descriptions follow PictureShown (pages whose pictures change call it).
     void ShowPictureTexts();
     // A static text drawn over the page's background and pictures; rect in
@@ -117,6 +118,7 @@ protected:
 
     void paintEvent(QPaintEvent* e) override;
     void timerEvent(QTimerEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     struct Picture {

@@ -37,8 +37,8 @@ QPushButton* AddButton(QWidget* page, int id, int x, int y, int w, int h) {
     return b;
 }
 
-void SetCaption(QPushButton* button, const QString& caption) {
-    button->setAccessibleName(caption);
+void SetCaption(QPushButton* button, const QString& caption, const QString& accessibleName) {
+    Rename(button, accessibleName.isEmpty() ? caption : accessibleName);
     button->ensurePolished();
     const QFontMetrics metrics(button->font());
     const int room = button->width() - 2 * kCaptionInset;

@@ -24,7 +24,8 @@ QPushButton* AddButton(QWidget* page, int id, int x, int y, int w, int h);
 
 // Sets the caption, broken into lines at spaces where it is too wide for the
 // button. The accessible name is the caption.
-void SetCaption(QPushButton* button, const QString& caption);
+// The caption is also the accessible name unless one is given.
+void SetCaption(QPushButton* button, const QString& caption, const QString& accessibleName = QString());
 // The caption as set, on one line.
 QString Caption(const QPushButton* button);
 

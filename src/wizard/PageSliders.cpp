@@ -62,7 +62,7 @@ void Initialise(ValueSlider* slider, const PageSliderDef& def) {
     Skin::SkinControl(slider, Skin::Style::Slider, 5, 1, 0, 0, 0);
     // The page's static over the slider is its label for assistive tools.
     for (QLabel* label : slider->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        if (label->text() == QLatin1String(def.caption)) label->setBuddy(slider);
+        if (label->text() == QLatin1String(def.caption)) LabelFor(label, slider);
     DataExchange::WriteInt(slider->edit(), slider->number());
     slider->PlaceScale();
 }

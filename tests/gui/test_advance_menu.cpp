@@ -190,6 +190,10 @@ TEST_F(AdvanceMenu, OpeningShowsTheDeviceValuesAndSendsNothing) {
     EXPECT_EQ(Control<QComboBox>(CAdvanceMenuDialog::IdCondition)->currentIndex(), image.SetupBlock[31] - 1);
     EXPECT_EQ(Control<QComboBox>(CAdvanceMenuDialog::IdAuxFunction)->currentIndex(), image.SetupBlock[28]);
     EXPECT_EQ(TheOrvex().session.listener(), static_cast<LinkListener*>(dialog_.get()));
+    // The first box has the focus with its value selected: a number typed replaces it.
+    auto* first = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->selectedText(), first->text());
     Close();
     EXPECT_TRUE(FramesBeforeMarker(start).empty());
 }

@@ -8,11 +8,13 @@
 #include "params/ConfigCompare.h"
 #include "params/Orvex.h"
 #include "params/UnitBackup.h"
+#include "widgets/Announcer.h"
 #include "widgets/CBalloonTip.h"
 #include "widgets/CPngButton.h"
 #include "widgets/CSignalBar.h"
 #include "widgets/ControlNaming.h"
 #include "widgets/Skin.h"
+#include "wizard/CWizardPage.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
@@ -20,6 +22,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,6 +45,14 @@ bool IsFurniture(QWidget* w) {
 }
 
 QAccessibleInterface* Accessible(QWidget* w) { return QAccessible::queryAccessibleInterface(w); }
+
+// The objects a reader's flat review reaches: the accessible tree of the
+// window, not entering what it says is invisible.
+void Reach(QAccessibleInterface* a, std::set<QObject*>& reached) {
+    if (!a || a->state().invisible) return;
+    reached.insert(a->object());
+    for (int i = 0; i < a->childCount(); ++i) Reach(a->child(i), reached);
+}
 
 // The window's own controls that are on show.
 std::vector<QWidget*> ShownControls(QWidget* shown) {
@@ -131,9 +142,15 @@ TEST(EveryWindow, AssistiveToolsReadNamesValuesChoicesAndHelp) {
                 EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << where;
                 ++focusableNames[a->text(QAccessible::Name)];
             }
-            // On Linux a combo box reads as its choice; what it chooses comes from its label.
-            if (qobject_cast<QComboBox*>(w)) {
-                EXPECT_FALSE(a->relations(QAccessible::Label).isEmpty()) << where;
+            // A combo box's name carries its choice; no label is read in its place.
+            if (auto* combo = qobject_cast<QComboBox*>(w)) {
+                EXPECT_TRUE(a->text(QAccessible::Name).endsWith(combo->currentText())) << where;
+                EXPECT_TRUE(a->relations(QAccessible::Label).isEmpty()) << where;
+            }
+            // A label read in place of a control's name says what the name says.
+            for (const auto& [label, relation] : a->relations(QAccessible::Label)) {
+                EXPECT_EQ(label->text(QAccessible::Name).compare(a->text(QAccessible::Name), Qt::CaseInsensitive), 0)
+                    << where << " " << label->text(QAccessible::Name).toStdString();
             }
             if (auto* edit = qobject_cast<QLineEdit*>(w)) boxes[edit->accessibleName()] = edit->text().toInt();
             if (auto* b = qobject_cast<CPngButton*>(w)) {
@@ -164,6 +181,25 @@ TEST(EveryWindow, AssistiveToolsReadNamesValuesChoicesAndHelp) {
             for (int i = 0; i < tabs->count(); ++i)
                 EXPECT_EQ(Accessible(tabs)->child(i)->state().selected, i == tabs->currentIndex())
                     << factory.name.toStdString() << " tab " << i;
+        // Every text and picture on show is reached by a reader, with its words.
+        std::set<QObject*> reached;
+        Reach(Accessible(opened.window.get()), reached);
+        for (QWidget* w : controls)
+            if (auto* label = qobject_cast<QLabel*>(w); label && label->isVisible()) {
+                const std::string where = factory.name.toStdString() + " " + w->objectName().toStdString();
+                EXPECT_TRUE(reached.contains(label)) << where;
+                if (!label->text().isEmpty()) {
+                    EXPECT_FALSE(Accessible(label)->text(QAccessible::Name).isEmpty()) << where;
+                }
+            }
+        // A page shown is announced by its title.
+        if (auto* page = qobject_cast<CWizardPage*>(opened.shown)) {
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(Announcer::Of(page)->lastText().startsWith(page->title())) << factory.name.toStdString();
+            // And so is the tab list, whatever tab is highlighted.
+            QTabBar* tabs = opened.window->findChild<QTabBar*>();
+            EXPECT_TRUE(Accessible(tabs)->text(QAccessible::Name).contains(page->title()));
+        }
         // Every balloon's text is also some control's description.
         for (CBalloonTip* balloon : opened.shown->findChildren<CBalloonTip*>())
             EXPECT_GE(described, balloon->toolCount()) << factory.name.toStdString();

@@ -8,9 +8,11 @@
 #include "app/PortComboBox.h"
 #include "link/PortList.h"
 #include "params/Orvex.h"
+#include "widgets/Announcer.h"
 #include "widgets/Dialogs.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -54,9 +56,17 @@ TEST_F(Connect, HandshakeShowsConnectedVersionAndLitLamps) {
         << frame().statusDetail().toStdString();
     EXPECT_EQ(view().connectStage(), 2);
     EXPECT_EQ(Control<QLabel>(MainFormIds::Version)->text(), QStringLiteral("V1.05"));
+    // Read where Tab reaches it, with what it says.
+    EXPECT_EQ(Control<QLabel>(MainFormIds::Version)->accessibleName(), QStringLiteral("Firmware version: V1.05"));
+    EXPECT_TRUE(Control<QLabel>(MainFormIds::Version)->focusPolicy() & Qt::TabFocus);
     EXPECT_TRUE(Button(MainFormIds::Connect)->isEnabled());
     EXPECT_TRUE(Until([&] { return LampsShow(view(), 242); }));
     EXPECT_TRUE(frame().statusDetail().isEmpty());
+    // A screen reader speaks the new state: a notification shown with it as its name.
+    Announcer* announcer = Announcer::Of(&frame());
+    EXPECT_TRUE(Until([&] { return announcer->lastText() == QStringLiteral("Orvex Connected!"); }));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(announcer)->role(), QAccessible::Notification);
+    EXPECT_TRUE(announcer->isVisible());
 
     // RequestParameters, Acknowledge, RequestStatus, Acknowledge.
     ASSERT_TRUE(WaitForFrames(4));
@@ -182,6 +192,10 @@ TEST_F(Connect, HangUpOfTheDeviceTurnsTheLampsOff) {
     EXPECT_TRUE(frame().statusDetail().contains(QString::fromStdString(sim().linkPath())))
         << frame().statusDetail().toStdString();
     EXPECT_TRUE(Button(MainFormIds::Connect)->isEnabled());
+    // Spoken once, state and reason together.
+    EXPECT_TRUE(Until([&] {
+        return Announcer::Of(&frame())->lastText() == QStringLiteral("Orvex not connected! ") + frame().statusDetail();
+    })) << Announcer::Of(&frame())->lastText().toStdString();
 }
 
 TEST_F(Connect, UnitThatStopsAnsweringIsShownUntilItAnswersAgainAndTheLinkLogKeepsIt) {

@@ -7,6 +7,7 @@
 #include "airframe/CQuadAirplaneDialog.h"
 #include "params/Orvex.h"
 #include "test_wizard_support.h"
+#include "widgets/Announcer.h"
 #include "widgets/CIconButton.h"
 #include "widgets/CPngButton.h"
 #include "widgets/CTrimBar.h"
@@ -316,6 +317,10 @@ TEST_F(ServoReversePage, ZeroShowsReverseAndOneClickSetsNormal) {
     ClickOn(7, ServoReverseIds::Ch2);
     EXPECT_EQ(Caption(ServoReverseIds::Ch2), "CH2(Normal)");
     EXPECT_EQ(TheOrvex().config[CV::ServoDirCH2], 1);
+    // A reader hears the new direction of the button just pressed.
+    QApplication::processEvents();
+    EXPECT_TRUE(Announcer::Of(&Page(7))->lastText().endsWith("CH2 servo direction: Normal"))
+        << Announcer::Of(&Page(7))->lastText().toStdString();
     const SimFrame f = Sent(1);
     EXPECT_EQ(f.code, kParameterCode);
     EXPECT_EQ(f.payload.at(7), 1);

@@ -1,6 +1,7 @@
 // The reusable widgets driven as the user would: picture buttons, signal
 // bars, icon buttons with and without a visual style, and the balloon tip.
 
+#include "widgets/Announcer.h"
 #include "widgets/CBalloonTip.h"
 #include "widgets/CHorizontalTrimBar.h"
 #include "widgets/CIconButton.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -534,6 +536,7 @@ class BalloonTest : public ::testing::Test {
 protected:
     void SetUp() override {
         host.resize(420, 260);
+        host.move(300, 200);  // room for a balloon on every side
         tool = new QFrame(&host);
         tool->setGeometry(20, 20, 120, 60);
         inner = new QLabel(QStringLiteral("Gain"), tool);
@@ -650,9 +653,15 @@ TEST_F(BalloonTest, TabShowsTheBalloonAfterTheRestF1AtOnceAndLeavingHidesIt) {
 
     QTest::keyClick(tool, Qt::Key_Tab);
     EXPECT_FALSE(balloon.isVisible());
+    host.move(-100, -100);  // the control near the screen's corner: the balloon stays on the screen
     QTest::keyClick(lines, Qt::Key_F1);
     EXPECT_TRUE(balloon.isVisible());
     EXPECT_EQ(balloon.text(), QStringLiteral("one\r\ntwo\r\nthree"));
+    EXPECT_TRUE(host.screen()->availableGeometry().contains(balloon.frameGeometry()))
+        << balloon.frameGeometry().x() << "," << balloon.frameGeometry().y();
+    // And a reader hears it.
+    QApplication::processEvents();
+    EXPECT_TRUE(Announcer::Of(&host)->lastText().contains(QStringLiteral("two")));
     QTest::keyClick(lines, Qt::Key_Tab);
     EXPECT_FALSE(balloon.isVisible());
 }

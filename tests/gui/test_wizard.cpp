@@ -9,6 +9,7 @@
 #include "widgets/PortEvents.h"
 #include "wizard/CStep4.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
@@ -292,4 +293,22 @@ TEST_F(WizardFrame, AVanishedAdapterIsReportedToTheWindowThatOpenedTheWizard) {
     EXPECT_TRUE(WaitFor([&] { return beneath.lost; }));
     wizard_.reset();
     TheOrvex().session.Remove(&beneath);
+}
+
+// Keys never land where they act by surprise: the wizard opens on its page,
+// not on Cancel, and the last page keeps the focus when Next goes grey.
+TEST_F(WizardFrame, FocusStartsOnThePageAndStaysOffFinish) {
+    CSetupWizard& w = OpenWizard();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    // The first page has no control of its own: Next, which only turns the page.
+    EXPECT_EQ(QApplication::focusWidget(), Button(WizardIds::Next));
+    for (int k = 1; k < w.pageCount(); ++k) {
+        Button(WizardIds::Next)->setFocus();
+        QTest::keyClick(Button(WizardIds::Next), Qt::Key_Space);
+    }
+    ExpectOnPage(w.pageCount());
+    EXPECT_NE(QApplication::focusWidget(), Button(WizardIds::Finish));
+    EXPECT_NE(QApplication::focusWidget(), Button(WizardIds::Cancel));
 }
