@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -167,6 +168,9 @@ void CQuadAirplaneDialog::RetranslateUi() {
         const QString name = tr("CH%1").arg(i + 1);
         trimLabels_[i]->setText(name);
         bars_[i]->setAccessibleName(LabelText(kTrims[i].trim));
+        // Tied only while the label says what the bar's name says (in every language).
+        trimLabels_[i]->setBuddy(nullptr);
+        LabelFor(trimLabels_[i], bars_[i]);
         for (const bool up : {true, false}) {
             CIconButton* arrow = arrows_[i][up ? 0 : 1];
             arrow->setAccessibleName(name + (up ? tr(" up") : tr(" down")));
@@ -224,6 +228,7 @@ void CQuadAirplaneDialog::BuildAirframes() {
 
         auto* radio = new QRadioButton(this);
         NameControl(radio, a.radioId);
+        radio->installEventFilter(this);
         radio->setChecked(static_cast<int>(i) == airframeSelection_);
         const int index = static_cast<int>(i);
         airframes_->addButton(radio, index);
@@ -278,7 +283,6 @@ void CQuadAirplaneDialog::BuildTrims() {
         bars_[i]->setGeometry(DluRect(t.x, kBarY, kBarW, kBarH));
         bars_[i]->SetRange(-kValueSpan, kValueSpan);
         bars_[i]->SetValue(trims_[i]);
-        LabelFor(label, bars_[i]);
 
         struct Arrow {
             int id, y, icon;
@@ -336,6 +340,21 @@ void CQuadAirplaneDialog::StoreAndSend(CV name, int8_t value) {
     orvex_.config[name] = value;
     *BytePtr(orvex_.image, Def(name).device) = value;
     SendParameters(orvex_);
+}
+
+// The arrow keys only move among the airframe choices, which a screen reader
+// explores with them; a click or Space chooses one, and that is sent.
+bool CQuadAirplaneDialog::eventFilter(QObject* watched, QEvent* event) {
+    auto* radio = qobject_cast<QAbstractButton*>(watched);
+    if (event->type() != QEvent::KeyPress || !radio || airframes_->id(radio) < 0)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const int step = key == Qt::Key_Left || key == Qt::Key_Up      ? -1
+                     : key == Qt::Key_Right || key == Qt::Key_Down ? 1
+                                                                   : 0;
+    if (step == 0) return false;
+    if (QAbstractButton* next = airframes_->button(airframes_->id(radio) + step)) next->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 void CQuadAirplaneDialog::ChooseAirframe(int index) {

@@ -343,6 +343,7 @@ void CUARTView::OnConnect() {
     const bool wasOpen = o_.LinkPort.IsOpen();
     SetStatusText(QString::fromLatin1(kNotConnected));
     SetStatusDetail(QString());
+    OnVersion({});  // the version of the unit connected before is no longer true
     qCInfo(lcAppLink) << "connect" << portNumber_ << QString::fromStdString(portPath_);
     emit linkStateChanged(false);
     const bool open = receiver_.Connect(portNumber_, portPath_);

@@ -16,6 +16,7 @@ MainReceiver::MainReceiver(Orvex& orvex, Events events)
 bool MainReceiver::Connect(int portNumber, const std::string& devicePath) {
     connectStage_ = 0;
     bootLoaderSeen_ = false;
+    versionText_.clear();
     if (o_.LinkPort.IsOpen()) Disconnect();
     parser_.Reset();
     o_.link.SequenceCounter = 0;

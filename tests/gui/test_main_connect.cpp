@@ -126,8 +126,10 @@ TEST_F(Connect, ConnectShowsNotConnectedAndDarkLampsWhileItStartsOver) {
     EXPECT_FALSE(connect->isEnabled());
     EXPECT_EQ(view().connectStage(), 0);
     EXPECT_TRUE(LampsShow(view(), 241));
+    EXPECT_EQ(Control<QLabel>(MainFormIds::Version)->text(), QString()) << "no version of a unit not connected";
     ASSERT_TRUE(Until([&] { return frame().statusText() == QStringLiteral("Orvex Connected!"); }));
     EXPECT_TRUE(connect->isEnabled());
+    EXPECT_EQ(Control<QLabel>(MainFormIds::Version)->text(), QStringLiteral("V1.05"));
 }
 
 TEST_F(Connect, WithoutAnswerTheButtonComesBackAfterTheTimeOut) {

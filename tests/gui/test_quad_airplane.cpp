@@ -8,6 +8,7 @@
 #include "widgets/CIconButton.h"
 #include "widgets/CTrimBar.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QPushButton>
 #include <QRadioButton>
@@ -108,6 +109,19 @@ TEST_F(QuadAirplaneDialog, XQuadrotorSendsOneFrameWithByte27Seven) {
         ClickOn(kRadios[i]);
         EXPECT_EQ(Sent(2 + i).payload.at(27), types[i]);
     }
+    // Arrow keys explore the choices without changing the unit; Space chooses.
+    auto* delta = Control<QRadioButton>(kRadios[3]);
+    dialog_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
+    delta->setFocus(Qt::TabFocusReason);
+    const uint8_t sequence = TheOrvex().link.SequenceCounter;
+    QTest::keyClick(delta, Qt::Key_Left);
+    EXPECT_EQ(QApplication::focusWidget(), Control<QWidget>(kRadios[2]));
+    EXPECT_EQ(TheOrvex().link.SequenceCounter, sequence);
+    EXPECT_EQ(Checked(), std::vector<int>{kRadios[3]});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(Checked(), std::vector<int>{kRadios[2]});
+    EXPECT_EQ(Sent(6).payload.at(27), 8);
 }
 
 TEST_F(QuadAirplaneDialog, ServoDirectionsToggleAndAreSent) {
