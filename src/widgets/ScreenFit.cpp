@@ -16,6 +16,7 @@ namespace {
 
 constexpr const char* kKeepInView = "screenFitKeepInView";
 constexpr const char* kFitted = "screenFitDone";
+constexpr const char* kFrameChecked = "screenFitFrameChecked";
 // X11 tells the frame only once the window is mapped: until then a usual
 // title bar and border are assumed.
 constexpr QMargins kUsualFrame(4, 30, 4, 4);
@@ -28,16 +29,36 @@ QRect& TestArea() {
     return area;
 }
 
+// The window manager tells the real frame once it has framed the window. Some
+// place the client where the frame was meant to go (with a scale factor, or
+// beside desktop panels), which leaves the title bar off the screen or under a
+// panel: once the frame is known (the window moved or became active), the
+// frame is brought into view, once.
+void KeepFrameInView(QWidget* window) {
+    const QWindow* handle = window->windowHandle();
+    if (!handle || handle->frameMargins().isNull()) return;
+    window->setProperty(kFrameChecked, true);
+    const QRect available = AvailableGeometry(window);
+    const QRect frame = window->frameGeometry();
+    if (available.isEmpty() || (frame.top() >= available.top() && frame.left() >= available.left())) return;
+    const QPoint into(std::max(0, available.left() - frame.left()), std::max(0, available.top() - frame.top()));
+    qCInfo(lcWidgets) << window->metaObject()->className() << "frame" << frame << "moved by" << into << "into"
+                      << available;
+    window->move(window->pos() + into);
+}
+
 class ShowFilter : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show && watched->isWidgetType()) {
-            auto* w = static_cast<QWidget*>(watched);
-            if (w->isWindow() && !w->property(kFitted).toBool()) Fit(w);
-        }
+        if (!watched->isWidgetType()) return false;
+        auto* w = static_cast<QWidget*>(watched);
+        if (!w->isWindow()) return false;
+        if (event->type() == QEvent::Show && !w->property(kFitted).toBool()) Fit(w);
+        const bool framed = event->type() == QEvent::Move || event->type() == QEvent::WindowActivate;
+        if (framed && w->property(kFitted).toBool() && !w->property(kFrameChecked).toBool()) KeepFrameInView(w);
         return false;
     }
 };
