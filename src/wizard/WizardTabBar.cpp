@@ -133,11 +133,13 @@ QSize WizardTabBar::tabSizeHint(int index) const {
 
 void WizardTabBar::initStyleOption(QStyleOptionTab* option, int index) const {
     QTabBar::initStyleOption(option, index);
-    if (index != currentIndex() || option->text == tabText(index)) return;
+    if (index != currentIndex()) return;
+    // The chosen tab's title is bold, so it may need more than the room its tab has for text.
+    option->text = tabText(index);
+    const int room = style()->subElementRect(QStyle::SE_TabBarTabText, option, this).width();
     QFont bold = font();
     bold.setBold(true);
-    option->text =
-        QFontMetrics(bold).elidedText(tabText(index), elideMode(), fontMetrics().horizontalAdvance(option->text));
+    option->text = QFontMetrics(bold).elidedText(tabText(index), elideMode(), room);
 }
 
 int WizardTabBar::WidthLimit() const {
