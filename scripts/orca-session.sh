@@ -13,6 +13,8 @@
 #   wait SECONDS  sleep
 #   mark NAME     a heading in the report; speech after it is listed under it
 #   include FILE  the steps of another key script (beside this one)
+#   repeat N STEP, repeat FIRST-LAST STEP   the step N times; {n} in the
+#                 step (and in an included file) is the repeat's number
 #   focus [ROLE:]NAME  focus the program's control of that accessible name
 #                 through the accessibility bus (a known place to start from)
 # For each KEYSCRIPT the out folder (default /tmp/orca-reports) gets
@@ -77,27 +79,40 @@ free_display() {
 
 now() { date +%s.%N; }
 
-# Plays one key script; every step goes to $steps as "EPOCH KIND TEXT".
+# One step; every step goes to the steps file as "EPOCH KIND TEXT". {n} in a
+# step stands for the number of the repeat it runs in.
+step() { # <kind> <arg> <key script> <steps file>
+    local kind=$1 arg=${2//\{n\}/${n:-}} steps=$4 count rest first last
+    case $kind in
+        '' | '#'*) ;;
+        key)
+            echo "$(now) key $arg" >>"$steps"
+            # shellcheck disable=SC2086 # "key Tab Tab" presses two keys
+            xdotool key --delay 60 $arg
+            ;;
+        type) echo "$(now) type $arg" >>"$steps"; xdotool type --delay 80 "$arg" ;;
+        wait) sleep "$arg" ;;
+        mark) echo "$(now) mark $arg" >>"$steps" ;;
+        focus)
+            echo "$(now) focus $arg" >>"$steps"
+            echo "$(now) note $(/usr/bin/python3 "$here/orca/focus.py" "$arg" 2>&1)" >>"$steps"
+            ;;
+        include) play "$(dirname "$3")/$arg" "$steps" ;;
+        repeat) # repeat COUNT|FIRST-LAST STEP...
+            local n # the steps it runs see this one
+            read -r count rest <<<"$2"
+            first=${count%-*} last=${count#*-}
+            [ "$count" = "$last" ] && first=1
+            for ((n = first; n <= last; n++)); do step "${rest%% *}" "${rest#* }" "$3" "$steps" || return; done
+            ;;
+        *) echo "unknown step '$kind' in $3" >&2; return 2 ;;
+    esac
+}
+
 play() { # <key script> <steps file>
     local kind arg
     while read -r kind arg || [ -n "$kind" ]; do
-        case $kind in
-            '' | '#'*) continue ;;
-            key)
-                echo "$(now) key $arg" >>"$2"
-                # shellcheck disable=SC2086 # "key Tab Tab" presses two keys
-                xdotool key --delay 60 $arg
-                ;;
-            type) echo "$(now) type $arg" >>"$2"; xdotool type --delay 80 "$arg" ;;
-            wait) sleep "$arg" ;;
-            mark) echo "$(now) mark $arg" >>"$2" ;;
-            focus)
-                echo "$(now) focus $arg" >>"$2"
-                echo "$(now) note $(/usr/bin/python3 "$here/orca/focus.py" "$arg" 2>&1)" >>"$2"
-                ;;
-            include) play "$(dirname "$1")/$arg" "$2" || return ;;
-            *) echo "unknown step '$kind' in $1" >&2; return 2 ;;
-        esac
+        step "$kind" "$arg" "$1" "$2" || return
     done <"$1"
 }
 
@@ -166,7 +181,7 @@ EOF
     xvfb=$!
     for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
     echo "$name: session on :$display in $work"
-    export -f session play now stop
+    export -f session step play now stop
     export here
     HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/home/.config" \
         XDG_DATA_HOME="$work/home/.local/share" DISPLAY=":$display" TZ=UTC LANG=C.UTF-8 \
