@@ -60,7 +60,7 @@ if [ "$(id -u)" -eq 0 ]; then
             runuser -u "$user" -- test -x "$dir" || chmod o+x "$dir"
         done
     done
-    chown "$user": "$out"
+    chown -R "$user": "$out"
     exec runuser -u "$user" -- env PATH="$PATH" "$0" --build "$build" --out "$out" "${scripts[@]}"
 fi
 
