@@ -139,11 +139,16 @@ session() { # <work folder> <key script>
     echo "$(now) mark start" >>"$work/steps"
     QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$build/src/app/quillon" >"$work/quillon.out" 2>&1 &
     pids+=($!)
+    local program=$!
     xdotool search --sync --onlyvisible --name '^Quillon 2.0$' windowactivate --sync >/dev/null 2>&1 || true
     sleep 3 # the window's first speech
     play "$2" "$work/steps" || true
     sleep 3 # the last step's speech
     echo "$(now) mark end" >>"$work/steps"
+    if ! kill -0 "$program" 2>/dev/null; then # a crash shows as 128 + the signal
+        wait "$program"
+        echo "quillon ended before the key script did: status $?" | tee -a "$work/quillon.out" >&2
+    fi
     stop "${pids[@]}"
 }
 
@@ -190,7 +195,7 @@ EOF
     stop "$xvfb"
     cp "$work/orca.log" "$out/$name.orca.log"
     cp "$work/steps" "$out/$name.steps"
-    tail -n +1 "$work"/{sim,quillon,orca}.out >"$out/$name.stderr" 2>/dev/null || true
+    tail -n +1 "$work"/{sim,quillon,orca}.out "$work/session.err" >"$out/$name.stderr" 2>/dev/null || true
     /usr/bin/python3 "$here/orca-report.py" "$work/steps" "$work/orca.log" \
         --merged "$out/$name.log" >"$out/$name.report.txt"
     echo "$name: $out/$name.report.txt"
