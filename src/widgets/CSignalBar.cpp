@@ -26,10 +26,18 @@ int OuterEnd(const QRect& bar, int value, Qt::Orientation growth, QSize client) 
     return vertical ? bar.bottom() : bar.right();
 }
 
-// What assistive tools see of a bar: a meter with its value; it cannot be set from there.
+// What assistive tools see of a bar: a read-only level with its name and value.
+// Not a progress bar: screen readers announce every progress bar on screen by
+// number ("Progress bar 1, -21 percent") at intervals, without its name.
 class SignalBarAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
 public:
-    explicit SignalBarAccessible(CSignalBar* bar) : QAccessibleWidget(bar, QAccessible::ProgressBar) {}
+    explicit SignalBarAccessible(CSignalBar* bar) : QAccessibleWidget(bar, QAccessible::Slider) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        return s;
+    }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
