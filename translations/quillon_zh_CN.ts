@@ -411,6 +411,10 @@
         <source>Pirouette optimization</source>
         <translation>自旋优化</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
 </context>
 <context>
     <name>CStep1</name>

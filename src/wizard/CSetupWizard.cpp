@@ -115,7 +115,7 @@ void CSetupWizard::BuildFrame() {
 
     // The template's OK button: never shown, and its operation does nothing.
     auto* ok = new QPushButton(this);
-    ok->setProperty(kSourceText, QStringLiteral("OK"));
+    ok->setProperty(kSourceText, QStringLiteral(QT_TR_NOOP("OK")));
     NameControl(ok, WizardIds::Ok);
     ok->hide();
     connect(ok, &QPushButton::clicked, this, &CSetupWizard::accept);
