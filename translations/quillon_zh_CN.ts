@@ -326,6 +326,979 @@
     </message>
 </context>
 <context>
+    <name>CSetupWizard</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>上一步</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>设置向导</translation>
+    </message>
+    <message>
+        <source>%1, page %2 of %3</source>
+        <translation>%1，第 %2 页，共 %3 页</translation>
+    </message>
+    <message>
+        <source>Pages, showing %1</source>
+        <translation>页面，当前：%1</translation>
+    </message>
+    <message>
+        <source>Setup finished!</source>
+        <translation>设置完成！</translation>
+    </message>
+    <message>
+        <source>Transmitter</source>
+        <translation>遥控器</translation>
+    </message>
+    <message>
+        <source>Receiver</source>
+        <translation>接收机</translation>
+    </message>
+    <message>
+        <source>Monitor</source>
+        <translation>信号监视</translation>
+    </message>
+    <message>
+        <source>Installation</source>
+        <translation>安装</translation>
+    </message>
+    <message>
+        <source>Servo type</source>
+        <translation>舵机类型</translation>
+    </message>
+    <message>
+        <source>Swashplate type</source>
+        <translation>十字盘类型</translation>
+    </message>
+    <message>
+        <source>Servo reverse</source>
+        <translation>舵机反向</translation>
+    </message>
+    <message>
+        <source>Servo trim</source>
+        <translation>舵机微调</translation>
+    </message>
+    <message>
+        <source>Swashplate travel</source>
+        <translation>十字盘行程</translation>
+    </message>
+    <message>
+        <source>Collective pitch</source>
+        <translation>总距</translation>
+    </message>
+    <message>
+        <source>Tail setup</source>
+        <translation>尾舵设置</translation>
+    </message>
+    <message>
+        <source>Gyro dir</source>
+        <translation>陀螺仪方向</translation>
+    </message>
+    <message>
+        <source>Pirouette optimization</source>
+        <translation>自旋优化</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>CStep1</name>
+    <message>
+        <source>1.Power on the transmitter and create a new helicopter model, set the trims and sub-trims of all the channels to be zero. Set the swashplate mode as a no mixing mode(Futaba:H1; JR:1 servo NORM)in your transmitter.</source>
+        <translation>1.打开遥控器电源，新建一个直升机模型，把所有通道的微调和中立微调都设为零。在遥控器中把十字盘类型设为无混控模式（Futaba：H1；JR：1 servo NORM）。</translation>
+    </message>
+    <message>
+        <source>2.Make sure all the mixing functions related to swashplate and tail are turned off. Do not adjust the collective pitch curve now, remain it as a straight line.</source>
+        <translation>2.确认与十字盘和尾舵有关的混控功能全部关闭。现在不要调整总距曲线，保持为一条直线。</translation>
+    </message>
+    <message>
+        <source>3.Take DX7 and 8FG for example, conservative configuration shown below.</source>
+        <translation>3.以 DX7 和 8FG 为例，保守设置如下图所示。</translation>
+    </message>
+    <message>
+        <source>Model type</source>
+        <translation>模型类型</translation>
+    </message>
+    <message>
+        <source>Helicopter, H-1</source>
+        <translation>直升机，H-1</translation>
+    </message>
+    <message>
+        <source>Swash type</source>
+        <translation>十字盘类型</translation>
+    </message>
+    <message>
+        <source>1 servo normal</source>
+        <translation>1 舵机普通</translation>
+    </message>
+    <message>
+        <source>H-1 (no mixing)</source>
+        <translation>H-1 (无混控)</translation>
+    </message>
+    <message>
+        <source>Sub-trims</source>
+        <translation>中立微调</translation>
+    </message>
+    <message>
+        <source>0 on all channels</source>
+        <translation>所有通道为 0</translation>
+    </message>
+    <message>
+        <source>End points</source>
+        <translation>行程端点</translation>
+    </message>
+    <message>
+        <source>Dual rates</source>
+        <translation>大小舵 (D/R)</translation>
+    </message>
+    <message>
+        <source>Exponential</source>
+        <translation>指数 (EXP)</translation>
+    </message>
+    <message>
+        <source>soft, 20%</source>
+        <translation>柔和，20%</translation>
+    </message>
+    <message>
+        <source>Gyro sensitivity</source>
+        <translation>陀螺仪感度</translation>
+    </message>
+    <message>
+        <source>Pitch curve</source>
+        <translation>螺距曲线</translation>
+    </message>
+    <message>
+        <source>straight line</source>
+        <translation>直线</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3.</source>
+        <translation>%1：%2，%3。</translation>
+    </message>
+    <message>
+        <source>DX7 conservative example</source>
+        <translation>DX7 保守示例</translation>
+    </message>
+    <message>
+        <source>8FG conservative example</source>
+        <translation>8FG 保守示例</translation>
+    </message>
+</context>
+<context>
+    <name>CStep10</name>
+    <message>
+        <source>Aileron travel</source>
+        <translation>副翼行程</translation>
+    </message>
+    <message>
+        <source>Elevator travel</source>
+        <translation>升降行程</translation>
+    </message>
+    <message>
+        <source>Move the aileron stick to end position, adjust the &quot;Aileron travel&quot; to make sure no binding occurs.</source>
+        <translation>把副翼摇杆推到两端，调整“副翼行程”，确保不发生卡滞。</translation>
+    </message>
+    <message>
+        <source>Move the elevator stick to end position, adjust the &quot;Elevator travel&quot; to make sure no binding occurs.</source>
+        <translation>把升降摇杆推到两端，调整“升降行程”，确保不发生卡滞。</translation>
+    </message>
+    <message>
+        <source>Aileron travel, front view</source>
+        <translation>副翼行程，前视</translation>
+    </message>
+    <message>
+        <source>Elevator travel, side view</source>
+        <translation>升降行程，侧视</translation>
+    </message>
+    <message>
+        <source>Helicopter seen from the side</source>
+        <translation>从侧面看直升机</translation>
+    </message>
+    <message>
+        <source>The swashplate tilts forward and back: elevator stick to both ends, no binding.</source>
+        <translation>十字盘前后倾斜：升降摇杆推到两端，不得卡滞。</translation>
+    </message>
+    <message>
+        <source>Helicopter seen from the front</source>
+        <translation>从前面看直升机</translation>
+    </message>
+    <message>
+        <source>The swashplate tilts left and right: aileron stick to both ends, no binding.</source>
+        <translation>十字盘左右倾斜：副翼摇杆推到两端，不得卡滞。</translation>
+    </message>
+</context>
+<context>
+    <name>CStep11</name>
+    <message>
+        <source>Collective pitch</source>
+        <translation>总距</translation>
+    </message>
+    <message>
+        <source>Move the collective stick to up and down position, adjust the &quot;Collective pitch&quot; to meet your request. Change the sign of &quot;Collective pitch&quot; can change the moving direction of collective pitch.</source>
+        <translation>把总距摇杆推到最高和最低，调整“总距”以满足你的需要。改变“总距”的正负号可以改变总距的运动方向。</translation>
+    </message>
+    <message>
+        <source>Main rotor head</source>
+        <translation>主旋翼头</translation>
+    </message>
+    <message>
+        <source>Collective stick full up: blade pitch +11 degrees. Collective stick full down: blade pitch -11 degrees.</source>
+        <translation>总距摇杆推到最高：桨叶螺距 +11 度。总距摇杆推到最低：桨叶螺距 -11 度。</translation>
+    </message>
+</context>
+<context>
+    <name>CStep12</name>
+    <message>
+        <source>Roll</source>
+        <translation>横滚</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>俯仰</translation>
+    </message>
+    <message>
+        <source>Yaw</source>
+        <translation>航向</translation>
+    </message>
+    <message>
+        <source>1.Check the gyro compensation direction of roll.</source>
+        <translation>1.检查横滚的陀螺仪补偿方向。</translation>
+    </message>
+    <message>
+        <source>2.Check the gyro compensation direction of pitch.</source>
+        <translation>2.检查俯仰的陀螺仪补偿方向。</translation>
+    </message>
+    <message>
+        <source>3.Check the gyro compensation direction of yaw.</source>
+        <translation>3.检查航向的陀螺仪补偿方向。</translation>
+    </message>
+    <message>
+        <source>Roll check</source>
+        <translation>横滚检查</translation>
+    </message>
+    <message>
+        <source>Seen from behind: tilt the helicopter to the right, the swashplate must tilt to the left.</source>
+        <translation>从后面看：把直升机向右倾斜，十字盘必须向左倾斜。</translation>
+    </message>
+    <message>
+        <source>Yaw check</source>
+        <translation>航向检查</translation>
+    </message>
+    <message>
+        <source>Seen from above: swing the tail to the right, the tail rotor must push it back to the left.</source>
+        <translation>从上面看：把机尾向右摆动，尾旋翼必须把机尾推回左边。</translation>
+    </message>
+    <message>
+        <source>Pitch check</source>
+        <translation>俯仰检查</translation>
+    </message>
+    <message>
+        <source>Seen from the left side: push the nose down, the swashplate must tilt back (nose up).</source>
+        <translation>从左侧看：把机头压低，十字盘必须向后倾斜 (抬头)。</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>正向</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>反向</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>CStep13</name>
+    <message>
+        <source>Servo trim</source>
+        <translation>舵机微调</translation>
+    </message>
+    <message>
+        <source>Tail limit A</source>
+        <translation>尾舵限位 A</translation>
+    </message>
+    <message>
+        <source>Tail limit B</source>
+        <translation>尾舵限位 B</translation>
+    </message>
+    <message>
+        <source>1.Move the rudder stick, adjust the &quot;Servo reverse&quot; to make sure the tail servo adds same direction rotation pitch to the tail rotor blades.</source>
+        <translation>1.拨动方向摇杆，调整“舵机反向”，确保尾舵机使尾旋翼桨叶产生同方向的螺距。</translation>
+    </message>
+    <message>
+        <source>2. Adjust the value of &quot;servo trim&quot; and the horn position to make it perpendicular to the linkage, then set the tail pitch to be approximately 8 degree in the direction that compensates the main rotor torque by adjusting the linkage length.</source>
+        <translation>2. 调整“舵机微调”的数值和舵臂位置，使舵臂与拉杆垂直，然后调整拉杆长度，使尾桨螺距在抵消主旋翼反扭力的方向上约为 8 度。</translation>
+    </message>
+    <message>
+        <source>3. Dial the switch to AVCS mode, move rudder stick to left and right end positions, adjust the values of &quot;Tail limit A&quot; and &quot;Tail limit B&quot; until no binding occurs in each direction.</source>
+        <translation>3. 把开关拨到 AVCS 模式，把方向摇杆推到左右两端，调整“尾舵限位 A”和“尾舵限位 B”的数值，直到两个方向都不发生卡滞。</translation>
+    </message>
+    <message>
+        <source>Tail servo(Normal)</source>
+        <translation>尾舵机(正向)</translation>
+    </message>
+    <message>
+        <source>Tail servo(Reverse)</source>
+        <translation>尾舵机(反向)</translation>
+    </message>
+    <message>
+        <source>Tail rotor from above</source>
+        <translation>从上面看尾旋翼</translation>
+    </message>
+    <message>
+        <source>The pushrod from the tail servo moves the pitch slider in and out on the tail boom and the blade pitch changes; tail blade at about 8 degrees.</source>
+        <translation>来自尾舵机的拉杆带动变距滑套沿尾管来回移动，桨叶螺距随之改变；尾桨约 8 度。</translation>
+    </message>
+    <message>
+        <source>Tail servo horn</source>
+        <translation>尾舵机舵臂</translation>
+    </message>
+    <message>
+        <source>The servo horn stands at 90 degrees to the linkage to the tail pitch slider.</source>
+        <translation>舵臂与连到尾变距滑套的拉杆成 90 度。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>正向</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>反向</translation>
+    </message>
+    <message>
+        <source>Tail servo travel</source>
+        <translation>尾舵机行程</translation>
+    </message>
+</context>
+<context>
+    <name>CStep14</name>
+    <message>
+        <source>1.Click &quot;Check optimization direction&quot;,the swashplate tilts to a direction. Now you can consider the swashplate to be a compass, the direction of tilt is the compass orientation.</source>
+        <translation>1.点击“检查优化方向”，十字盘会向一个方向倾斜。现在可以把十字盘看作一个指南针，倾斜的方向就是指南针所指的方位。</translation>
+    </message>
+    <message>
+        <source>2.Pick up helicopter and rotate it around its main shaft for 90 degrees, check the swashplate compass orientation.</source>
+        <translation>2.拿起直升机，绕主轴转动 90 度，检查十字盘指南针的方位。</translation>
+    </message>
+    <message>
+        <source>3.If it maintains it&apos;s orientation, the sign of &quot;Optimization direction&quot; is right.</source>
+        <translation>3.如果保持原来的方位，“优化方向”的符号正确。</translation>
+    </message>
+    <message>
+        <source>4.If it goes to the opposite orientation, reverse the sign of &quot;Optimization direction&quot;.</source>
+        <translation>4.如果转到相反的方位，请反转“优化方向”的符号。</translation>
+    </message>
+    <message>
+        <source>5.Click&quot;Quit check&quot; when complete.</source>
+        <translation>5.完成后点击“退出检查”。</translation>
+    </message>
+    <message>
+        <source>Check optimization direction</source>
+        <translation>检查优化方向</translation>
+    </message>
+    <message>
+        <source>Quit check</source>
+        <translation>退出检查</translation>
+    </message>
+    <message>
+        <source>Optimization direction(Normal)</source>
+        <translation>优化方向(正向)</translation>
+    </message>
+    <message>
+        <source>Optimization direction(Reverse)</source>
+        <translation>优化方向(反向)</translation>
+    </message>
+    <message>
+        <source>How the check works</source>
+        <translation>检查的方法</translation>
+    </message>
+    <message>
+        <source>1. The swashplate tilts: it is a compass. 2. Turn the helicopter 90° around its main shaft. 3. Tilt keeps its compass direction: sign is right. Tilt turns to the opposite side: reverse “Optimization direction”.</source>
+        <translation>1. 十字盘倾斜：它就像一个指南针。2. 把直升机绕主轴转动 90°。3. 倾斜保持原来的方位：符号正确。倾斜转到相反一侧：请反转“优化方向”。</translation>
+    </message>
+    <message>
+        <source>Direction check warning</source>
+        <translation>方向检查警告</translation>
+    </message>
+    <message>
+        <source>Warning: if the check is not completed within 40 seconds, the swashplate returns to level. Then click “Quit check” and “Check optimization direction” to enter the check again.</source>
+        <translation>警告：如果在 40 秒内未完成检查，十字盘会回到水平位置。然后点击“退出检查”和“检查优化方向”重新进入检查。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>正向</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>反向</translation>
+    </message>
+</context>
+<context>
+    <name>CStep2</name>
+    <message>
+        <source>Enter the &apos;FUNCTION&apos; menu of your transmitter, define the sequence of the channels as below:</source>
+        <translation>进入遥控器的“FUNCTION”菜单，按下表设定通道顺序：</translation>
+    </message>
+    <message>
+        <source>                        Mode 2    Mode 1</source>
+        <translation>                        模式 2    模式 1</translation>
+    </message>
+    <message>
+        <source>1  AILERON       J1   T1     J1   T1</source>
+        <translation>1  副翼            J1   T1     J1   T1</translation>
+    </message>
+    <message>
+        <source>2  ELEVAROR    J2   T2     J3   T3</source>
+        <translation>2  升降            J2   T2     J3   T3</translation>
+    </message>
+    <message>
+        <source>3  THROTTLE    J3   T3     J2   T2</source>
+        <translation>3  油门            J3   T3     J2   T2</translation>
+    </message>
+    <message>
+        <source>4  RUDDER        J4   T4     J4   T4</source>
+        <translation>4  方向            J4   T4     J4   T4</translation>
+    </message>
+    <message>
+        <source>5  GYRO            --    --      --    --</source>
+        <translation>5  陀螺仪         --    --      --    --</translation>
+    </message>
+    <message>
+        <source>6  PITCH           J3   --      J2   --</source>
+        <translation>6  螺距            J3   --      J2   --</translation>
+    </message>
+    <message>
+        <source>Plug the short end of the S-Bus adapter cable to your receiver&apos;s
+S-Bus port,and plug the long end to the Orvex-S&apos;s RUD port.</source>
+        <translation>把 S-Bus 转接线的短端插入接收机的 S-Bus 端口，长端插入 Orvex-S 的 RUD 端口。</translation>
+    </message>
+    <message>
+        <source>DSM2-1：transmitter is DX 7 etc.(can bind by Orvex-S)</source>
+        <translation>DSM2-1：遥控器为 DX 7 等（可由 Orvex-S 对频）</translation>
+    </message>
+    <message>
+        <source>DSM2-2：transmitter is DX 8,DSX9 etc.(recommend to bind by 6 or 7 channels receiver)</source>
+        <translation>DSM2-2：遥控器为 DX 8、DSX9 等（建议用 6 或 7 通道接收机对频）</translation>
+    </message>
+    <message>
+        <source>DSM2-3：transmitter is DX 8,DSX9 etc.(recommend to bind by 9 channels receiver)</source>
+        <translation>DSM2-3：遥控器为 DX 8、DSX9 等（建议用 9 通道接收机对频）</translation>
+    </message>
+    <message>
+        <source>DSM2-4：transmitter with DM 8,DM9 module.(recommend to bind by 6 or 7 channels receiver)</source>
+        <translation>DSM2-4：遥控器带 DM 8、DM9 高频头（建议用 6 或 7 通道接收机对频）</translation>
+    </message>
+    <message>
+        <source>DSMJ:      transmitter is DSMJ format.(can bind by Orvex-S)</source>
+        <translation>DSMJ：      遥控器为 DSMJ 制式（可由 Orvex-S 对频）</translation>
+    </message>
+    <message>
+        <source>DSMX-1：transmitter is DX 8 etc.(11ms mode, recommend to bind by matched receiver)</source>
+        <translation>DSMX-1：遥控器为 DX 8 等（11ms 模式，建议用配套接收机对频）</translation>
+    </message>
+    <message>
+        <source>DSMX-2：transmitter is DX 8 etc.(22ms mode, recommend to bind by matched receiver)</source>
+        <translation>DSMX-2：遥控器为 DX 8 等（22ms 模式，建议用配套接收机对频）</translation>
+    </message>
+    <message>
+        <source>Binding method (left figure): plug the dual male connecter
+cable to the ‘PIT/ELE/AUX’ port and ‘AIL’ port, plug the
+DSM2/DSMJ adapter cable to the &apos;RUD&apos; port, power on
+the Orvex-S, it will enter binding mode, now bind as your
+transmitter manual. After binding, remove the dual male
+After binding, remove the dual male connecter cable from
+the &apos;PIT/ELE/AUX&apos; port and &apos;AIL&apos; port.</source>
+        <translation>对频方法（左图）：用双公头线连接“PIT/ELE/AUX”端口和“AIL”端口，把 DSM2/DSMJ 转接线插入“RUD”端口，接通 Orvex-S 电源，它会进入对频模式，然后按遥控器说明书对频。对频完成后，从“PIT/ELE/AUX”端口和“AIL”端口拔下双公头线。</translation>
+    </message>
+    <message>
+        <source>Wiring of a conventional receiver</source>
+        <translation>普通接收机的接线</translation>
+    </message>
+    <message>
+        <source>Receiver channels 1 AIL, 2 ELE, 3 THR, 4 RUD, 5 GYRO, 6 PIT. Leads: plug each receiver channel into the Orvex input of the same name; the throttle goes straight to the speed controller. Outputs CH1, CH2, CH3 drive the swashplate servos, TAIL the tail servo. The DATA port takes the USB data cable.</source>
+        <translation>接收机通道 1 AIL、2 ELE、3 THR、4 RUD、5 GYRO、6 PIT。连线：接收机的每个通道插入 Orvex 同名的输入口；油门通道直接接电调。输出口 CH1、CH2、CH3 驱动十字盘舵机，TAIL 驱动尾舵机。DATA 口接 USB 数据线。</translation>
+    </message>
+    <message>
+        <source>Wiring of an S-Bus receiver</source>
+        <translation>S-Bus 接收机的接线</translation>
+    </message>
+    <message>
+        <source>The short end of the S-Bus adapter cable goes to the receiver&apos;s S.BUS port, the long end to the RUD port of the Orvex-S; the receiver&apos;s other ports are unused. Outputs CH1, CH2, CH3 and TAIL drive the servos.</source>
+        <translation>S-Bus 转接线的短端接接收机的 S.BUS 端口，长端接 Orvex-S 的 RUD 端口；接收机的其他端口不用。输出口 CH1、CH2、CH3 和 TAIL 驱动舵机。</translation>
+    </message>
+    <message>
+        <source>Wiring of a satellite receiver</source>
+        <translation>卫星接收机的接线</translation>
+    </message>
+    <message>
+        <source>Binding: the dual male connector cable joins the AIL and PIT/ELE/AUX ports, the satellite&apos;s DSM2/DSMJ adapter cable goes to the RUD port. Flying: the satellite stays on the RUD port, the AIL and PIT/ELE/AUX ports are left free.</source>
+        <translation>对频：双公头线连接 AIL 和 PIT/ELE/AUX 端口，卫星接收机的 DSM2/DSMJ 转接线接 RUD 端口。飞行：卫星接收机留在 RUD 端口，AIL 和 PIT/ELE/AUX 端口空着。</translation>
+    </message>
+    <message>
+        <source>Conventional receiver</source>
+        <translation>普通接收机</translation>
+    </message>
+    <message>
+        <source>Transmitter</source>
+        <translation>遥控器</translation>
+    </message>
+</context>
+<context>
+    <name>CStep3</name>
+    <message>
+        <source>Aileron</source>
+        <translation>副翼</translation>
+    </message>
+    <message>
+        <source>Elevator</source>
+        <translation>升降</translation>
+    </message>
+    <message>
+        <source>Rudder</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>Collective pitch</source>
+        <translation>总距</translation>
+    </message>
+    <message>
+        <source>Gain channel</source>
+        <translation>感度通道</translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>油门</translation>
+    </message>
+    <message>
+        <source>1.Move the sticks, the signals on the screen should change with the sticks separately.</source>
+        <translation>1.拨动摇杆，屏幕上的各路信号应分别随摇杆变化。</translation>
+    </message>
+    <message>
+        <source>2.If a signal moves against its stick, reverse that channel with the &quot;Servo reverse&quot; function of the transmitter.</source>
+        <translation>2.如果某路信号与摇杆方向相反，请用遥控器的“舵机反向”功能反转该通道。</translation>
+    </message>
+    <message>
+        <source>3.With the sticks centred, bring every signal to 0 with the sub-trim or trim of the transmitter.</source>
+        <translation>3.摇杆居中时，用遥控器的中立微调或微调把每路信号调到 0。</translation>
+    </message>
+    <message>
+        <source>4.At full stick throw, bring the signals to 100 with the end point (EPA) setting of the transmitter.</source>
+        <translation>4.摇杆打满时，用遥控器的行程端点 (EPA) 设置把信号调到 100。</translation>
+    </message>
+    <message>
+        <source>5.With the gain switch in AVCS position the gain channel must show &quot;AVCS Mode&quot;, in normal position &quot;Normal Mode&quot;.</source>
+        <translation>5.感度开关在 AVCS 位置时，感度通道必须显示“AVCS Mode”，在普通位置时显示“Normal Mode”。</translation>
+    </message>
+    <message>
+        <source>   A tail gain of about 36% is recommended to begin with.</source>
+        <translation>   建议尾舵感度先从 36% 左右开始。</translation>
+    </message>
+    <message>
+        <source>6.Failsafe: users can set the failsafe values for throttle and collective pitch when using DSM2/DSMJ/DSMX satellite receiver. Hold both sticks in the failsafe position and press &quot;Set failsafe&quot;.</source>
+        <translation>6.失控保护：使用 DSM2/DSMJ/DSMX 卫星接收机时，可以设定油门和总距的失控保护值。把两个摇杆保持在失控保护位置，然后按“设置失控保护”。</translation>
+    </message>
+    <message>
+        <source>The default of failsafe is: motor is shut down, collective pitch and other channels are neutral.</source>
+        <translation>失控保护的默认值：电机关闭，总距和其他通道回中。</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>推</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>拉</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Tail Gain</source>
+        <translation>尾舵感度</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>参数组</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>普通</translation>
+    </message>
+    <message>
+        <source>Condition1</source>
+        <translation>参数组1</translation>
+    </message>
+    <message>
+        <source>AVCS</source>
+        <translation>AVCS</translation>
+    </message>
+    <message>
+        <source>Condition2</source>
+        <translation>参数组2</translation>
+    </message>
+    <message>
+        <source>Transmitter sticks, mode 2</source>
+        <translation>遥控器摇杆，模式 2 (美国手)</translation>
+    </message>
+    <message>
+        <source>Left stick: throttle and collective pitch up and down, rudder left and right. Right stick: elevator up and down, aileron left and right.</source>
+        <translation>左摇杆：上下为油门和总距，左右为方向。右摇杆：上下为升降，左右为副翼。</translation>
+    </message>
+    <message>
+        <source>Set failsafe</source>
+        <translation>设置失控保护</translation>
+    </message>
+    <message>
+        <source>%1 signal</source>
+        <translation>%1 信号</translation>
+    </message>
+    <message>
+        <source>The Orvex sends no status reports: the values shown are not live.</source>
+        <translation>Orvex 没有发送状态报告：显示的数值不是实时的。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>CStep4</name>
+    <message>
+        <source>1.Installation direction of gyro.</source>
+        <translation>1.陀螺仪的安装方向。</translation>
+    </message>
+    <message>
+        <source>2.Click the button as your Quillon mounting, red is selected .</source>
+        <translation>2.按你的安装方式点击对应按钮，红色为已选中。</translation>
+    </message>
+    <message>
+        <source>Installation direction 1</source>
+        <translation>安装方向 1</translation>
+    </message>
+    <message>
+        <source>Installation direction 2</source>
+        <translation>安装方向 2</translation>
+    </message>
+    <message>
+        <source>Installation direction 3</source>
+        <translation>安装方向 3</translation>
+    </message>
+    <message>
+        <source>Installation direction 1: flat, label up, connectors to the tail</source>
+        <translation>安装方向 1：平放，标签朝上，插头朝向机尾</translation>
+    </message>
+    <message>
+        <source>Installation direction 2: flat, label up, connectors to the nose</source>
+        <translation>安装方向 2：平放，标签朝上，插头朝向机头</translation>
+    </message>
+    <message>
+        <source>Installation direction 3: upright on the side of the frame</source>
+        <translation>安装方向 3：竖直装在机架侧面</translation>
+    </message>
+    <message>
+        <source>Direction %1</source>
+        <translation>方向 %1</translation>
+    </message>
+</context>
+<context>
+    <name>CStep6</name>
+    <message>
+        <source>1.Select the servo type of your helicopter , red is selected</source>
+        <translation>1.选择直升机的舵机类型，红色为已选中</translation>
+    </message>
+    <message>
+        <source>2.If your aircraft is a quadrotor, please select 1 or 3 item.</source>
+        <translation>2.如果是四旋翼飞行器，请选择第 1 或第 3 项。</translation>
+    </message>
+    <message>
+        <source>All the tail and swashplate servos are 1520us analog</source>
+        <translation>尾舵机和十字盘舵机均为 1520us 模拟舵机</translation>
+    </message>
+    <message>
+        <source>Tail servo is 1520us digital, swashplate servos are 1520us analog</source>
+        <translation>尾舵机为 1520us 数字，十字盘舵机为 1520us 模拟</translation>
+    </message>
+    <message>
+        <source>Tail servo is 1520us digital, swashplate servos are 1520us digital</source>
+        <translation>尾舵机为 1520us 数字，十字盘舵机为 1520us 数字</translation>
+    </message>
+    <message>
+        <source>Tail servo is 760us digital, swashplate servos are 1520us analog</source>
+        <translation>尾舵机为 760us 数字，十字盘舵机为 1520us 模拟</translation>
+    </message>
+    <message>
+        <source>Tail servo is 760us digital, swashplate servos are 1520us digital</source>
+        <translation>尾舵机为 760us 数字，十字盘舵机为 1520us 数字</translation>
+    </message>
+    <message>
+        <source>Tail servo is 960us digital, swashplate servos are 1520us digital</source>
+        <translation>尾舵机为 960us 数字，十字盘舵机为 1520us 数字</translation>
+    </message>
+    <message>
+        <source>Servo type caution</source>
+        <translation>舵机类型注意事项</translation>
+    </message>
+    <message>
+        <source>Caution: a digital or narrow-pulse (760us / 960us) setting can burn servos that are not made for it. If unsure, choose the first item (1520us analog) and check the servo makers&apos; data before changing it.</source>
+        <translation>注意：数字或窄脉宽 (760us / 960us) 设置可能烧毁不支持它的舵机。如不确定，请选择第一项 (1520us 模拟)，更改前先查阅舵机厂商的资料。</translation>
+    </message>
+</context>
+<context>
+    <name>CStep7</name>
+    <message>
+        <source>Select the swashplate type of your helicopter , red is selected</source>
+        <translation>选择直升机的十字盘类型，红色为已选中</translation>
+    </message>
+    <message>
+        <source>Longitudinal axis</source>
+        <translation>纵轴</translation>
+    </message>
+    <message>
+        <source>MIX</source>
+        <translation>混控</translation>
+    </message>
+    <message>
+        <source>Mechanical mixer</source>
+        <translation>机械混控</translation>
+    </message>
+    <message>
+        <source>120CCPM</source>
+        <translation>120CCPM</translation>
+    </message>
+    <message>
+        <source>120 degree CCPM</source>
+        <translation>120 度 CCPM</translation>
+    </message>
+    <message>
+        <source>135CCPM</source>
+        <translation>135CCPM</translation>
+    </message>
+    <message>
+        <source>135 degree CCPM</source>
+        <translation>135 度 CCPM</translation>
+    </message>
+    <message>
+        <source>140CCPM</source>
+        <translation>140CCPM</translation>
+    </message>
+    <message>
+        <source>140 degree CCPM</source>
+        <translation>140 度 CCPM</translation>
+    </message>
+    <message>
+        <source>90CCPM</source>
+        <translation>90CCPM</translation>
+    </message>
+    <message>
+        <source>90 degree CCPM</source>
+        <translation>90 度 CCPM</translation>
+    </message>
+    <message>
+        <source>Quadrotor and Airplane</source>
+        <translation>四旋翼和固定翼</translation>
+    </message>
+    <message>
+        <source>Forward direction of the helicopter</source>
+        <translation>直升机的前进方向</translation>
+    </message>
+</context>
+<context>
+    <name>CStep8</name>
+    <message>
+        <source>Swashplate type:Mechanical mixer</source>
+        <translation>十字盘类型：机械混控</translation>
+    </message>
+    <message>
+        <source>Seen from above, front up: CH1 aileron servo on the right, CH2 elevator servo on the left, CH3 pitch servo at the rear, the mechanical mixer in the middle.</source>
+        <translation>从上面看，机头朝上：CH1 副翼舵机在右侧，CH2 升降舵机在左侧，CH3 螺距舵机在后方，机械混控在中间。</translation>
+    </message>
+    <message>
+        <source>Swashplate type:120 CCPM</source>
+        <translation>十字盘类型：120 CCPM</translation>
+    </message>
+    <message>
+        <source>Seen from above, front up: CH1 front right, CH2 front left, CH3 at the rear, 120 degrees apart.</source>
+        <translation>从上面看，机头朝上：CH1 在右前，CH2 在左前，CH3 在后方，彼此相隔 120 度。</translation>
+    </message>
+    <message>
+        <source>Swashplate type:135 CCPM</source>
+        <translation>十字盘类型：135 CCPM</translation>
+    </message>
+    <message>
+        <source>Seen from above, front up: CH1 front right, CH2 front left, CH3 at the rear, 135 degrees from each.</source>
+        <translation>从上面看，机头朝上：CH1 在右前，CH2 在左前，CH3 在后方，与两者各相隔 135 度。</translation>
+    </message>
+    <message>
+        <source>Swashplate type:140 CCPM</source>
+        <translation>十字盘类型：140 CCPM</translation>
+    </message>
+    <message>
+        <source>Seen from above, front up: CH1 front right, CH2 front left, CH3 at the rear, 140 degrees from each.</source>
+        <translation>从上面看，机头朝上：CH1 在右前，CH2 在左前，CH3 在后方，与两者各相隔 140 度。</translation>
+    </message>
+    <message>
+        <source>Swashplate type:90 CCPM</source>
+        <translation>十字盘类型：90 CCPM</translation>
+    </message>
+    <message>
+        <source>Seen from above, front up: CH1 on the right, CH2 on the left, CH3 at the rear, 90 degrees from each.</source>
+        <translation>从上面看，机头朝上：CH1 在右侧，CH2 在左侧，CH3 在后方，与两者各相隔 90 度。</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>正向</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>反向</translation>
+    </message>
+    <message>
+        <source>CH%1(%2)</source>
+        <translation>CH%1(%2)</translation>
+    </message>
+    <message>
+        <source>Servo positions</source>
+        <translation>舵机位置</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>CStep9</name>
+    <message>
+        <source>Collective +5</source>
+        <translation>总距 +5</translation>
+    </message>
+    <message>
+        <source>Collective +1</source>
+        <translation>总距 +1</translation>
+    </message>
+    <message>
+        <source>Collective -1</source>
+        <translation>总距 -1</translation>
+    </message>
+    <message>
+        <source>Collective -5</source>
+        <translation>总距 -5</translation>
+    </message>
+    <message>
+        <source>Pitch -5</source>
+        <translation>俯仰 -5</translation>
+    </message>
+    <message>
+        <source>Pitch -1</source>
+        <translation>俯仰 -1</translation>
+    </message>
+    <message>
+        <source>Pitch +1</source>
+        <translation>俯仰 +1</translation>
+    </message>
+    <message>
+        <source>Pitch +5</source>
+        <translation>俯仰 +5</translation>
+    </message>
+    <message>
+        <source>Roll -5</source>
+        <translation>横滚 -5</translation>
+    </message>
+    <message>
+        <source>Roll -1</source>
+        <translation>横滚 -1</translation>
+    </message>
+    <message>
+        <source>Roll +1</source>
+        <translation>横滚 +1</translation>
+    </message>
+    <message>
+        <source>Roll +5</source>
+        <translation>横滚 +5</translation>
+    </message>
+    <message>
+        <source>swash</source>
+        <translation>十字盘</translation>
+    </message>
+    <message>
+        <source>Swashplate trim</source>
+        <translation>十字盘微调</translation>
+    </message>
+    <message>
+        <source>Collective</source>
+        <translation>总距</translation>
+    </message>
+    <message>
+        <source>Collective trim</source>
+        <translation>总距微调</translation>
+    </message>
+    <message>
+        <source>Cyclic</source>
+        <translation>循环螺距</translation>
+    </message>
+    <message>
+        <source>Cyclic trim</source>
+        <translation>循环螺距微调</translation>
+    </message>
+    <message>
+        <source>CH%1</source>
+        <translation>CH%1</translation>
+    </message>
+    <message>
+        <source>%1 up</source>
+        <translation>%1 向上</translation>
+    </message>
+    <message>
+        <source>%1 down</source>
+        <translation>%1 向下</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>清零</translation>
+    </message>
+    <message>
+        <source>Clean trims</source>
+        <translation>微调清零</translation>
+    </message>
+</context>
+<context>
     <name>ChangeCommands</name>
     <message>
         <source> Nothing was redone.</source>
@@ -397,6 +1370,13 @@
     <message>
         <source>Upgrade</source>
         <translation>升级</translation>
+    </message>
+</context>
+<context>
+    <name>PageSliders</name>
+    <message>
+        <source>%1 value</source>
+        <translation>%1 数值</translation>
     </message>
 </context>
 <context>
@@ -757,6 +1737,13 @@ Kept:
         <translation>
 保持不变：
 </translation>
+    </message>
+</context>
+<context>
+    <name>WizardTabBar</name>
+    <message>
+        <source>Pages</source>
+        <translation>页面</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,7 @@
 #include "wizard/WizardPages.h"
 #include "wizard/WizardTabBar.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -36,12 +37,13 @@ struct ButtonDef {
     const char* text;
     int x;
 };
+// The English caption a button keeps, translated on every language change.
+constexpr const char* kSourceText = "sourceText";
 constexpr int kButtonY = 280, kButtonWidth = 50, kButtonHeight = 14;
 
 }  // namespace
 
 CSetupWizard::CSetupWizard(Orvex& orvex, QWidget* parent) : QDialog(parent), orvex_(orvex) {
-    setWindowTitle(QStringLiteral("Setup"));
     setFixedSize(DluSize(529, 297));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     Skin::SkinWindow(this, Skin::Style::Form);
@@ -56,6 +58,7 @@ CSetupWizard::CSetupWizard(Orvex& orvex, QWidget* parent) : QDialog(parent), orv
         b->setDefault(false);
     }
     currentPage_ = 1;
+    RetranslateUi();
     ShowPage(1);
     FocusOrder::Apply(this);
     // Not on Cancel, where Space would end the wizard at once.
@@ -79,10 +82,7 @@ void CSetupWizard::BuildFrame() {
     tabBar_->setDrawBase(false);
     // Its arrow keys would only move the highlight while the page stays: Previous and Next turn pages.
     tabBar_->setFocusPolicy(Qt::NoFocus);
-    for (const WizardPageDef& def : kWizardPages) {
-        const int index = tabBar_->addTab(QString::fromLatin1(def.title));
-        tabBar_->setTabToolTip(index, tabBar_->tabText(index));
-    }
+    for (size_t i = 0; i < kWizardPages.size(); ++i) tabBar_->addTab(QString());
     tabBar_->setCurrentIndex(0);
     tabBar_->setGeometry(0, 0, tabControl_->width(), tabBar_->sizeHint().height());
     auto* pane = new QFrame(tabControl_);
@@ -92,16 +92,17 @@ void CSetupWizard::BuildFrame() {
     // Clicking a title only moves the highlight; Previous and Next change pages.
 
     // clang-format off
-    const ButtonDef buttons[] = {
-        {WizardIds::Cancel,   "Cancel",    10},
-        {WizardIds::Previous, "Previous",  65},
-        {WizardIds::Next,     "Next",     420},
-        {WizardIds::Finish,   "Finish",   475},
+    constexpr ButtonDef buttons[] = {
+        {WizardIds::Cancel,   QT_TR_NOOP("Cancel"),    10},
+        {WizardIds::Previous, QT_TR_NOOP("Previous"),  65},
+        {WizardIds::Next,     QT_TR_NOOP("Next"),     420},
+        {WizardIds::Finish,   QT_TR_NOOP("Finish"),   475},
     };
     // clang-format on
     QPushButton** targets[] = {&cancel_, &previous_, &next_, &finish_};
     for (size_t i = 0; i < std::size(buttons); ++i) {
-        auto* b = new QPushButton(QString::fromLatin1(buttons[i].text), this);
+        auto* b = new QPushButton(this);
+        b->setProperty(kSourceText, QString::fromLatin1(buttons[i].text));
         NameControl(b, buttons[i].id);
         b->setGeometry(DluRect(buttons[i].x, kButtonY, kButtonWidth, kButtonHeight));
         ScreenFit::KeepInView(b);
@@ -113,10 +114,28 @@ void CSetupWizard::BuildFrame() {
     connect(finish_, &QPushButton::clicked, this, &CSetupWizard::OnFinish);
 
     // The template's OK button: never shown, and its operation does nothing.
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(this);
+    ok->setProperty(kSourceText, QStringLiteral(QT_TR_NOOP("OK")));
     NameControl(ok, WizardIds::Ok);
     ok->hide();
     connect(ok, &QPushButton::clicked, this, &CSetupWizard::accept);
+}
+
+void CSetupWizard::RetranslateUi() {
+    setWindowTitle(tr("Setup"));
+    for (QPushButton* b : findChildren<QPushButton*>(Qt::FindDirectChildrenOnly))
+        b->setText(tr(b->property(kSourceText).toString().toUtf8().constData()));
+    for (CWizardPage* p : pages_) {
+        const int index = p->pageNumber() - 1;
+        tabBar_->setTabText(index, p->title());
+        tabBar_->setTabToolTip(index, p->title());
+    }
+    AnnouncePage();
+}
+
+void CSetupWizard::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange && currentPage_ > 0) RetranslateUi();
+    QDialog::changeEvent(e);
 }
 
 void CSetupWizard::MeasurePageFrame() {
@@ -156,7 +175,7 @@ void CSetupWizard::ShowPage(int k) {
         p->show();
         p->raise();
         o.session.Push(p);
-        origin_.Rename("Setup: " + p->title().toStdString());
+        origin_.Rename("Setup: " + p->englishTitle().toStdString());
         for (const PageChangeCommand& c : kPageChangeCommands)
             if (c.page == k) c.send(o);
     }
@@ -169,15 +188,19 @@ void CSetupWizard::ShowPage(int k) {
     } else {
         SetButtons(MiddlePage);
     }
-    if (CWizardPage* shown = page(currentPage_)) {
-        Announcer* announcer = Announcer::Of(this);
-        announcer->Withdraw(pageAnnouncement_);
-        pageAnnouncement_ = QStringLiteral("%1, page %2 of %3").arg(shown->title()).arg(currentPage_).arg(pageCount());
-        announcer->Announce(pageAnnouncement_);
-        // The tab list says which page is on screen, whatever the highlight.
-        tabBar_->setAccessibleName(QStringLiteral("Pages, showing %1").arg(pageAnnouncement_));
-    }
+    AnnouncePage();
     qCDebug(lcWizard) << "page" << currentPage_ << "on screen, ReplyRequest" << o.link.ReplyRequest;
+}
+
+void CSetupWizard::AnnouncePage() {
+    CWizardPage* shown = page(currentPage_);
+    if (!shown) return;
+    Announcer* announcer = Announcer::Of(this);
+    announcer->Withdraw(pageAnnouncement_);
+    pageAnnouncement_ = tr("%1, page %2 of %3").arg(shown->title()).arg(currentPage_).arg(pageCount());
+    announcer->Announce(pageAnnouncement_);
+    // The tab list says which page is on screen, whatever the highlight.
+    tabBar_->setAccessibleName(tr("Pages, showing %1").arg(pageAnnouncement_));
 }
 
 void CSetupWizard::SetButtons(ButtonPosition position) {
@@ -215,7 +238,7 @@ void CSetupWizard::EndLink() {
 }
 
 void CSetupWizard::OnFinish() {
-    Dialogs::Message(this, QStringLiteral("Setup finished!"));
+    Dialogs::Message(this, tr("Setup finished!"));
     EndLink();
     QDialog::done(QDialog::Accepted);
 }

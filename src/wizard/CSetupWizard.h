@@ -45,11 +45,16 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     enum ButtonPosition { FirstPage = 0, MiddlePage = 1, LastPage = 2 };
 
     void BuildFrame();
+    // The title, buttons, tab titles and the page announcement in the language shown.
+    void RetranslateUi();
+    // Tells a screen reader, and the tab list, which page is on screen.
+    void AnnouncePage();
     void MeasurePageFrame();
     void AddPage(CWizardPage* page);
     void ShowPage(int k);

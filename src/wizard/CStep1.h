@@ -12,4 +12,5 @@ public:
 
 protected:
     void InitPage() override;
+    void RetranslatePage() override;
 };

@@ -9,6 +9,7 @@
 
 #include <array>
 
+class QGroupBox;
 class ValueSlider;
 
 // Control ids of the swashplate travel page.
@@ -26,10 +27,12 @@ public:
 
 protected:
     void InitPage() override;
+    void RetranslatePage() override;
     bool HasRefreshTimer() const override { return true; }
     void Refresh() override;
     void UpdateControls() override;
 
 private:
     std::array<ValueSlider*, 2> fields_{};  // aileron, elevator
+    std::array<QGroupBox*, 2> groups_{};    // front and side view
 };

@@ -23,6 +23,7 @@ public:
 
 protected:
     void InitPage() override;
+    void RetranslatePage() override;
 
 private:
     ValueSlider* field_ = nullptr;

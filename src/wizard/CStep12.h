@@ -9,6 +9,7 @@
 
 #include <array>
 
+class QGroupBox;
 class QPushButton;
 
 // Control ids of the gyro direction page, one button per axis.
@@ -27,6 +28,7 @@ public:
 
 protected:
     void InitPage() override;
+    void RetranslatePage() override;
     bool HasRefreshTimer() const override { return true; }
     void Refresh() override;
 
@@ -36,4 +38,5 @@ private:
 
     std::array<int, 3> directions_{};
     std::array<QPushButton*, 3> buttons_{};
+    std::array<QGroupBox*, 3> groups_{};
 };

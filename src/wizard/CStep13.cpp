@@ -6,32 +6,35 @@
 
 #include <QPushButton>
 
+#include <QCoreApplication>
+#include <QGroupBox>
+
 namespace {
 enum Field { Trim, LimitA, LimitB };
 // clang-format off
 constexpr PageSliderDef kFields[3] = {
     {.name = CV::TailPoint,  .sliderId = TailSetupIds::TrimSlider,   .editId = TailSetupIds::TrimEdit,
-     .x = 296, .y = 136, .w = 25, .h = 85, .editX = 296, .editY = 222, .tickFrequency = 50, .caption = "Servo trim"},
+     .x = 296, .y = 136, .w = 25, .h = 85, .editX = 296, .editY = 222, .tickFrequency = 50, .caption = QT_TRANSLATE_NOOP("CStep13", "Servo trim")},
     {.name = CV::TailLimitA, .sliderId = TailSetupIds::LimitASlider, .editId = TailSetupIds::LimitAEdit,
-     .x = 349, .y = 136, .w = 25, .h = 85, .editX = 348, .editY = 222, .tickFrequency = 15, .caption = "Tail limit A"},
+     .x = 349, .y = 136, .w = 25, .h = 85, .editX = 348, .editY = 222, .tickFrequency = 15, .caption = QT_TRANSLATE_NOOP("CStep13", "Tail limit A")},
     {.name = CV::TailLimitB, .sliderId = TailSetupIds::LimitBSlider, .editId = TailSetupIds::LimitBEdit,
-     .x = 400, .y = 135, .w = 25, .h = 85, .editX = 399, .editY = 221, .tickFrequency = 15, .caption = "Tail limit B"},
+     .x = 400, .y = 135, .w = 25, .h = 85, .editX = 399, .editY = 221, .tickFrequency = 15, .caption = QT_TRANSLATE_NOOP("CStep13", "Tail limit B")},
 };
 // clang-format on
 
 // clang-format off
 constexpr CWizardPage::StaticText kStatics[] = {
     {.id = 0, .x =   2, .y =   5, .w = 498, .h = 14,
-     .text = "1.Move the rudder stick, adjust the \"Servo reverse\" to make sure the tail servo adds same direction rotation pitch to the tail rotor blades."},
+     .text = QT_TRANSLATE_NOOP("CStep13", "1.Move the rudder stick, adjust the \"Servo reverse\" to make sure the tail servo adds same direction rotation pitch to the tail rotor blades.")},
     {.id = 0, .x =   2, .y =  20, .w = 498, .h = 25,
-     .text = "2. Adjust the value of \"servo trim\" and the horn position to make it perpendicular to the linkage, then set the tail pitch to be approximately "
-             "8 degree in the direction that compensates the main rotor torque by adjusting the linkage length."},
+     .text = QT_TRANSLATE_NOOP("CStep13", "2. Adjust the value of \"servo trim\" and the horn position to make it perpendicular to the linkage, then set the tail pitch to be approximately "
+             "8 degree in the direction that compensates the main rotor torque by adjusting the linkage length.")},
     {.id = 0, .x =   2, .y =  46, .w = 498, .h = 25,
-     .text = "3. Dial the switch to AVCS mode, move rudder stick to left and right end positions, adjust the values of \"Tail limit A\" and \"Tail limit B\" "
-             "until no binding occurs in each direction."},
-    {.id = 0, .x = 286, .y = 124, .w =  45, .h = 10, .text = "Servo trim"},
-    {.id = 0, .x = 339, .y = 124, .w =  45, .h = 10, .text = "Tail limit A"},
-    {.id = 0, .x = 390, .y = 124, .w =  45, .h = 10, .text = "Tail limit B"},
+     .text = QT_TRANSLATE_NOOP("CStep13", "3. Dial the switch to AVCS mode, move rudder stick to left and right end positions, adjust the values of \"Tail limit A\" and \"Tail limit B\" "
+             "until no binding occurs in each direction.")},
+    {.id = 0, .x = 286, .y = 124, .w =  45, .h = 10, .text = QT_TRANSLATE_NOOP("CStep13", "Servo trim")},
+    {.id = 0, .x = 339, .y = 124, .w =  45, .h = 10, .text = QT_TRANSLATE_NOOP("CStep13", "Tail limit A")},
+    {.id = 0, .x = 390, .y = 124, .w =  45, .h = 10, .text = QT_TRANSLATE_NOOP("CStep13", "Tail limit B")},
 };
 // clang-format on
 
@@ -42,7 +45,8 @@ constexpr int kTailRotor = 224, kServoHorn = 225;
 constexpr QPoint kTailRotorAt(30, 100), kServoHornAt(265, 365);
 
 QString DirectionCaption(uint8_t direction) {
-    return direction == kNormal ? QStringLiteral("Tail servo(Normal)") : QStringLiteral("Tail servo(Reverse)");
+    return direction == kNormal ? QCoreApplication::translate("CStep13", "Tail servo(Normal)")
+                                : QCoreApplication::translate("CStep13", "Tail servo(Reverse)");
 }
 }  // namespace
 
@@ -57,12 +61,12 @@ int CStep13::limitB() const { return fields_[LimitB]->number(); }
 
 void CStep13::InitPage() {
     // The template's frame is 140 high and would reach past the page's bottom edge.
-    PageParts::AddGroup(this, QString(), QStringLiteral("Tail servo travel"), 270, 109, 185, 138);
-    AddPicture(kTailRotor, kTailRotorAt, QStringLiteral("Tail rotor from above"),
-               QStringLiteral("The pushrod from the tail servo moves the pitch slider in and out on the tail boom and "
-                              "the blade pitch changes; tail blade at about 8 degrees."));
-    AddPicture(kServoHorn, kServoHornAt, QStringLiteral("Tail servo horn"),
-               QStringLiteral("The servo horn stands at 90 degrees to the linkage to the tail pitch slider."));
+    group_ = PageParts::AddGroup(this, QString(), QString(), 270, 109, 185, 138);
+    AddPicture(kTailRotor, kTailRotorAt, QT_TR_NOOP("Tail rotor from above"),
+               QT_TR_NOOP("The pushrod from the tail servo moves the pitch slider in and out on the tail boom and "
+                          "the blade pitch changes; tail blade at about 8 degrees."));
+    AddPicture(kServoHorn, kServoHornAt, QT_TR_NOOP("Tail servo horn"),
+               QT_TR_NOOP("The servo horn stands at 90 degrees to the linkage to the tail pitch slider."));
     AddStatics(kStatics);
     for (size_t i = 0; i < fields_.size(); ++i) PageSliders::Initialise(fields_[i], kFields[i]);
 
@@ -78,8 +82,13 @@ void CStep13::ShowDirection() {
     if (PageParts::Caption(directionButton_) == caption) return;
     PageParts::SetCaption(
         directionButton_, caption,
-        QStringLiteral("%1: %2").arg(QLatin1String(Label(CV::ServoDirCH4)),
-                                     direction_ == kNormal ? QStringLiteral("Normal") : QStringLiteral("Reverse")));
+        tr("%1: %2").arg(PageParts::LabelText(CV::ServoDirCH4), direction_ == kNormal ? tr("Normal") : tr("Reverse")));
+}
+
+void CStep13::RetranslatePage() {
+    group_->setAccessibleName(tr("Tail servo travel"));
+    for (size_t i = 0; i < fields_.size(); ++i) PageSliders::Retranslate(fields_[i], kFields[i]);
+    ShowDirection();
 }
 
 void CStep13::ToggleDirection() {

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 
+class QGroupBox;
 class QPushButton;
 class ValueSlider;
 
@@ -32,6 +33,7 @@ public:
 
 protected:
     void InitPage() override;
+    void RetranslatePage() override;
     bool HasRefreshTimer() const override { return true; }
     void Refresh() override;
     void UpdateControls() override;
@@ -43,4 +45,5 @@ private:
     std::array<ValueSlider*, 3> fields_{};  // trim, limit A, limit B
     uint8_t direction_;
     QPushButton* directionButton_ = nullptr;
+    QGroupBox* group_ = nullptr;
 };

@@ -35,6 +35,7 @@ public:
 
 protected:
     void InitPage() override;
+    void RetranslatePage() override;
     bool HasRefreshTimer() const override { return true; }
     void Refresh() override;
 
@@ -47,4 +48,7 @@ private:
     uint8_t checkState_ = kCheckIdle;
     QPushButton* checkButton_ = nullptr;
     QPushButton* directionButton_ = nullptr;
+    // The captions shown, in English: each is shown again in a new language.
+    const char* checkCaption_;
+    const char* directionCaption_;
 };

@@ -33,6 +33,7 @@ public:
 protected:
     void InitPage() override;
     void UpdateControls() override;
+    void RetranslatePage() override;
     bool PictureShown(int pngId) const override;
 
 private:
@@ -41,5 +42,6 @@ private:
 
     int selection_;
     QComboBox* list_ = nullptr;
+    QLabel* transmitter_ = nullptr;
     std::vector<QLabel*> lines_;
 };

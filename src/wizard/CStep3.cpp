@@ -25,51 +25,51 @@ struct ChannelDef {
 };
 // clang-format off
 constexpr ChannelDef kChannels[6] = {
-    {.name = "Aileron",          .barId = MonitorPageIds::AileronBar,  .horizontal = true,  .x = 372, .y = 160, .sign = -1,
+    {.name = QT_TRANSLATE_NOOP("CStep3", "Aileron"),          .barId = MonitorPageIds::AileronBar,  .horizontal = true,  .x = 372, .y = 160, .sign = -1,
      .valueId = MonitorPageIds::AileronValue,  .valueX = 400, .valueY = 149},
-    {.name = "Elevator",         .barId = MonitorPageIds::ElevatorBar, .horizontal = false, .x = 142, .y = 170, .sign = -1,
+    {.name = QT_TRANSLATE_NOOP("CStep3", "Elevator"),         .barId = MonitorPageIds::ElevatorBar, .horizontal = false, .x = 142, .y = 170, .sign = -1,
      .valueId = MonitorPageIds::ElevatorValue, .valueX = 157, .valueY = 196},
-    {.name = "Rudder",           .barId = MonitorPageIds::RudderBar,   .horizontal = true,  .x = 372, .y = 195, .sign = -1,
+    {.name = QT_TRANSLATE_NOOP("CStep3", "Rudder"),           .barId = MonitorPageIds::RudderBar,   .horizontal = true,  .x = 372, .y = 195, .sign = -1,
      .valueId = MonitorPageIds::RudderValue,   .valueX = 402, .valueY = 185},
-    {.name = "Collective pitch", .barId = MonitorPageIds::PitchBar,    .horizontal = false, .x =  82, .y = 170, .sign = +1,
+    {.name = QT_TRANSLATE_NOOP("CStep3", "Collective pitch"), .barId = MonitorPageIds::PitchBar,    .horizontal = false, .x =  82, .y = 170, .sign = +1,
      .valueId = MonitorPageIds::PitchValue,    .valueX =  97, .valueY = 196},
-    {.name = "Gain channel",     .barId = MonitorPageIds::GainBar,     .horizontal = true,  .x = 372, .y = 230, .sign = -1,
+    {.name = QT_TRANSLATE_NOOP("CStep3", "Gain channel"),     .barId = MonitorPageIds::GainBar,     .horizontal = true,  .x = 372, .y = 230, .sign = -1,
      .valueId = MonitorPageIds::GainValue,     .valueX = 402, .valueY = 220},
-    {.name = "Throttle",         .barId = MonitorPageIds::ThrottleBar, .horizontal = false, .x =  22, .y = 170, .sign = +1,
+    {.name = QT_TRANSLATE_NOOP("CStep3", "Throttle"),         .barId = MonitorPageIds::ThrottleBar, .horizontal = false, .x =  22, .y = 170, .sign = +1,
      .valueId = MonitorPageIds::ThrottleValue, .valueX =  37, .valueY = 196},
 };
 // clang-format on
 
 // clang-format off
 constexpr CWizardPage::StaticText kStatics[] = {
-    {.id = 1038, .x =   5, .y =   5, .w = 495, .h = 10, .text = "1.Move the sticks, the signals on the screen should change with the sticks separately."},
+    {.id = 1038, .x =   5, .y =   5, .w = 495, .h = 10, .text = QT_TRANSLATE_NOOP("CStep3", "1.Move the sticks, the signals on the screen should change with the sticks separately.")},
     {.id = 1065, .x =   5, .y =  17, .w = 495, .h = 10,
-     .text = "2.If a signal moves against its stick, reverse that channel with the \"Servo reverse\" function of the transmitter."},
+     .text = QT_TRANSLATE_NOOP("CStep3", "2.If a signal moves against its stick, reverse that channel with the \"Servo reverse\" function of the transmitter.")},
     {.id = 1037, .x =   5, .y =  29, .w = 495, .h = 10,
-     .text = "3.With the sticks centred, bring every signal to 0 with the sub-trim or trim of the transmitter."},
+     .text = QT_TRANSLATE_NOOP("CStep3", "3.With the sticks centred, bring every signal to 0 with the sub-trim or trim of the transmitter.")},
     {.id = 1064, .x =   5, .y =  41, .w = 495, .h = 10,
-     .text = "4.At full stick throw, bring the signals to 100 with the end point (EPA) setting of the transmitter."},
+     .text = QT_TRANSLATE_NOOP("CStep3", "4.At full stick throw, bring the signals to 100 with the end point (EPA) setting of the transmitter.")},
     {.id =    0, .x =   5, .y =  53, .w = 495, .h = 10,
-     .text = "5.With the gain switch in AVCS position the gain channel must show \"AVCS Mode\", in normal position \"Normal Mode\"."},
-    {.id =    0, .x =   5, .y =  65, .w = 495, .h = 10, .text = "   A tail gain of about 36% is recommended to begin with."},
+     .text = QT_TRANSLATE_NOOP("CStep3", "5.With the gain switch in AVCS position the gain channel must show \"AVCS Mode\", in normal position \"Normal Mode\".")},
+    {.id =    0, .x =   5, .y =  65, .w = 495, .h = 10, .text = QT_TRANSLATE_NOOP("CStep3", "   A tail gain of about 36% is recommended to begin with.")},
     {.id =    0, .x =   5, .y =  79, .w = 495, .h = 20,
-     .text = "6.Failsafe: users can set the failsafe values for throttle and collective pitch when using DSM2/DSMJ/DSMX satellite receiver. Hold both sticks "
-             "in the failsafe position and press \"Set failsafe\"."},
+     .text = QT_TRANSLATE_NOOP("CStep3", "6.Failsafe: users can set the failsafe values for throttle and collective pitch when using DSM2/DSMJ/DSMX satellite receiver. Hold both sticks "
+             "in the failsafe position and press \"Set failsafe\".")},
     {.id =    0, .x =   5, .y = 101, .w = 495, .h = 10,
-     .text = "The default of failsafe is: motor is shut down, collective pitch and other channels are neutral."},
-    {.id =    0, .x =  19, .y = 160, .w =  40, .h = 10, .text = "Throttle"},
-    {.id = 1048, .x =  62, .y = 160, .w =  60, .h = 10, .text = "Collective pitch"},
-    {.id = 1044, .x = 130, .y = 160, .w =  40, .h = 10, .text = "Elevator"},
-    {.id = 1049, .x =  97, .y = 170, .w =  20, .h = 10, .text = "Up"},
-    {.id = 1051, .x =  97, .y = 225, .w =  25, .h = 10, .text = "Down"},
-    {.id = 1045, .x = 157, .y = 170, .w =  25, .h = 10, .text = "Push"},
-    {.id = 1047, .x = 157, .y = 225, .w =  25, .h = 10, .text = "Pull"},
-    {.id = 1061, .x = 335, .y = 159, .w =  35, .h = 10, .text = "Aileron"},
-    {.id = 1062, .x = 335, .y = 194, .w =  35, .h = 10, .text = "Rudder"},
-    {.id = 1052, .x = 370, .y = 149, .w =  25, .h = 10, .text = "Left"},
-    {.id = 1054, .x = 430, .y = 149, .w =  25, .h = 10, .text = "Right"},
-    {.id = 1055, .x = 365, .y = 185, .w =  25, .h = 10, .text = "Left"},
-    {.id = 1057, .x = 432, .y = 185, .w =  25, .h = 10, .text = "Right"},
+     .text = QT_TRANSLATE_NOOP("CStep3", "The default of failsafe is: motor is shut down, collective pitch and other channels are neutral.")},
+    {.id =    0, .x =  19, .y = 160, .w =  40, .h = 10, .text = QT_TRANSLATE_NOOP("CStep3", "Throttle")},
+    {.id = 1048, .x =  62, .y = 160, .w =  60, .h = 10, .text = QT_TRANSLATE_NOOP("CStep3", "Collective pitch")},
+    {.id = 1044, .x = 130, .y = 160, .w =  40, .h = 10, .text = QT_TRANSLATE_NOOP("CStep3", "Elevator")},
+    {.id = 1049, .x =  97, .y = 170, .w =  20, .h = 10, .text = QT_TRANSLATE_NOOP("CStep3", "Up")},
+    {.id = 1051, .x =  97, .y = 225, .w =  25, .h = 10, .text = QT_TRANSLATE_NOOP("CStep3", "Down")},
+    {.id = 1045, .x = 157, .y = 170, .w =  25, .h = 10, .text = QT_TRANSLATE_NOOP("CStep3", "Push")},
+    {.id = 1047, .x = 157, .y = 225, .w =  25, .h = 10, .text = QT_TRANSLATE_NOOP("CStep3", "Pull")},
+    {.id = 1061, .x = 335, .y = 159, .w =  35, .h = 10, .text = QT_TRANSLATE_NOOP("CStep3", "Aileron")},
+    {.id = 1062, .x = 335, .y = 194, .w =  35, .h = 10, .text = QT_TRANSLATE_NOOP("CStep3", "Rudder")},
+    {.id = 1052, .x = 370, .y = 149, .w =  25, .h = 10, .text = QT_TRANSLATE_NOOP("CStep3", "Left")},
+    {.id = 1054, .x = 430, .y = 149, .w =  25, .h = 10, .text = QT_TRANSLATE_NOOP("CStep3", "Right")},
+    {.id = 1055, .x = 365, .y = 185, .w =  25, .h = 10, .text = QT_TRANSLATE_NOOP("CStep3", "Left")},
+    {.id = 1057, .x = 432, .y = 185, .w =  25, .h = 10, .text = QT_TRANSLATE_NOOP("CStep3", "Right")},
 };
 // clang-format on
 
@@ -81,9 +81,24 @@ struct GainLabelDef {
     const char* condition;
 };
 constexpr GainLabelDef kGainLabels[3] = {
-    {.id = MonitorPageIds::GainName, .x = 323, .y = 229, .w = 47, .normal = "Tail Gain", .condition = "Condition"},
-    {.id = MonitorPageIds::GainEnd1, .x = 350, .y = 219, .w = 45, .normal = "Normal", .condition = "Condition1"},
-    {.id = MonitorPageIds::GainEnd2, .x = 427, .y = 219, .w = 45, .normal = "AVCS", .condition = "Condition2"},
+    {.id = MonitorPageIds::GainName,
+     .x = 323,
+     .y = 229,
+     .w = 47,
+     .normal = QT_TRANSLATE_NOOP("CStep3", "Tail Gain"),
+     .condition = QT_TRANSLATE_NOOP("CStep3", "Condition")},
+    {.id = MonitorPageIds::GainEnd1,
+     .x = 350,
+     .y = 219,
+     .w = 45,
+     .normal = QT_TRANSLATE_NOOP("CStep3", "Normal"),
+     .condition = QT_TRANSLATE_NOOP("CStep3", "Condition1")},
+    {.id = MonitorPageIds::GainEnd2,
+     .x = 427,
+     .y = 219,
+     .w = 45,
+     .normal = QT_TRANSLATE_NOOP("CStep3", "AVCS"),
+     .condition = QT_TRANSLATE_NOOP("CStep3", "Condition2")},
 };
 
 constexpr int kTransmitterPicture = 186;
@@ -96,19 +111,19 @@ CStep3::CStep3(Orvex& unit, int pageNumber, const QString& title, QWidget* paren
     for (size_t i = 0; i < bars_.size(); ++i) {
         const ChannelDef& c = kChannels[i];
         bars_[i] = c.horizontal ? static_cast<CSignalBar*>(new CHorizontalTrimBar(this)) : new CTrimBar(this);
-        NameControl(bars_[i], c.barId, QStringLiteral("%1 signal").arg(QLatin1String(c.name)));
+        NameControl(bars_[i], c.barId);
         bars_[i]->SetPaced(true);
     }
 }
 
 void CStep3::InitPage() {
-    AddPicture(kTransmitterPicture, QPoint(370, 280), QStringLiteral("Transmitter sticks, mode 2"),
-               QStringLiteral("Left stick: throttle and collective pitch up and down, rudder left and right. Right "
-                              "stick: elevator up and down, aileron left and right."));
+    AddPicture(kTransmitterPicture, QPoint(370, 280), QT_TR_NOOP("Transmitter sticks, mode 2"),
+               QT_TR_NOOP("Left stick: throttle and collective pitch up and down, rudder left and right. Right "
+                          "stick: elevator up and down, aileron left and right."));
     AddStatics(kStatics);
 
-    failsafe_ = new QPushButton(QStringLiteral("Set failsafe"), this);
-    NameControl(failsafe_, MonitorPageIds::Failsafe, failsafe_->text());
+    failsafe_ = new QPushButton(this);
+    NameControl(failsafe_, MonitorPageIds::Failsafe);
     failsafe_->setGeometry(DluRect(15, 140, 65, 15));
     Skin::SkinWindow(failsafe_, Skin::Style::AccentButton);
     connect(failsafe_, &QPushButton::clicked, this, &CStep3::OnSetFailsafe);
@@ -122,20 +137,18 @@ void CStep3::InitPage() {
         bars_[i]->SetValue(0);
         values_[i] = AddStatic(c.valueId, QStringLiteral("0"), DluRect(c.valueX, c.valueY, 22, 10));
     }
-    TellAllChannels();
+    RetranslatePage();
     // The statics naming a channel are its bar's label for assistive tools.
     for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         for (size_t i = 0; i < bars_.size(); ++i)
-            if (label->text() == QLatin1String(kChannels[i].name)) LabelFor(label, bars_[i]);
+            if (label->text() == Tr(kChannels[i].name)) LabelFor(label, bars_[i]);
     for (size_t i = 0; i < gainLabels_.size(); ++i) {
         const GainLabelDef& g = kGainLabels[i];
         gainLabels_[i] = AddStatic(g.id, QString(), DluRect(g.x, g.y, g.w, 10));
     }
     ShowGainLabels();
 
-    silence_ = AddStatic(MonitorPageIds::Silence,
-                         QStringLiteral("The Orvex sends no status reports: the values shown are not live."),
-                         DluRect(90, 134, 180, 20));
+    silence_ = AddStatic(MonitorPageIds::Silence, QString(), DluRect(90, 134, 180, 20));
     silence_->hide();
     silenceTimer_.setSingleShot(true);
     silenceTimer_.setInterval(kSilenceMs);
@@ -144,11 +157,20 @@ void CStep3::InitPage() {
     connect(&tellTimer_, &QTimer::timeout, this, &CStep3::TellNextChannel);
 }
 
+void CStep3::RetranslatePage() {
+    failsafe_->setText(tr("Set failsafe"));
+    failsafe_->setAccessibleName(failsafe_->text());
+    for (size_t i = 0; i < bars_.size(); ++i) bars_[i]->setAccessibleName(tr("%1 signal").arg(Tr(kChannels[i].name)));
+    if (silence_) silence_->setText(tr("The Orvex sends no status reports: the values shown are not live."));
+    TellAllChannels();
+    if (gainLabels_[0]) ShowGainLabels();
+}
+
 // The bare number is told apart by its channel ("Aileron: -39").
 void CStep3::TellChannel(size_t channel) {
     bars_[channel]->TellValue();
     QLabel* value = values_[channel];
-    const QString name = QStringLiteral("%1: %2").arg(QLatin1String(kChannels[channel].name), value->text());
+    const QString name = tr("%1: %2").arg(Tr(kChannels[channel].name), value->text());
     if (value->accessibleName() != name) value->setAccessibleName(name);
 }
 
@@ -236,7 +258,7 @@ void CStep3::ShowValue(size_t channel, const QString& text) {
 
 void CStep3::ShowGainLabels() {
     for (size_t i = 0; i < gainLabels_.size(); ++i) {
-        const QString text = QString::fromLatin1(conditionMode_ ? kGainLabels[i].condition : kGainLabels[i].normal);
+        const QString text = Tr(conditionMode_ ? kGainLabels[i].condition : kGainLabels[i].normal);
         if (gainLabels_[i]->text() != text) gainLabels_[i]->setText(text);
     }
 }

@@ -47,6 +47,7 @@ public:
 
 protected:
     void InitPage() override;
+    void RetranslatePage() override;
     CopyForm copyForm() const override { return CopyForm::Monitor; }
     // The display update replaces the image copy and refresh of other pages.
     void OnAnswered() override;

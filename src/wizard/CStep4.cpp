@@ -9,11 +9,11 @@
 namespace {
 // clang-format off
 constexpr CWizardPage::StaticText kStatics[] = {
-    {.id = 1035, .x =   0, .y =   5, .w = 150, .h = 15, .text = "1.Installation direction of gyro."},
-    {.id = 1038, .x =   0, .y =  20, .w = 200, .h = 15, .text = "2.Click the button as your Quillon mounting, red is selected ."},
-    {.id = 1044, .x =  47, .y = 100, .w = 110, .h = 10, .text = "Installation direction 1"},
-    {.id = 1045, .x = 207, .y = 100, .w = 110, .h = 10, .text = "Installation direction 2"},
-    {.id = 1046, .x = 370, .y = 100, .w = 110, .h = 10, .text = "Installation direction 3"},
+    {.id = 1035, .x =   0, .y =   5, .w = 150, .h = 15, .text = QT_TRANSLATE_NOOP("CStep4", "1.Installation direction of gyro.")},
+    {.id = 1038, .x =   0, .y =  20, .w = 200, .h = 15, .text = QT_TRANSLATE_NOOP("CStep4", "2.Click the button as your Quillon mounting, red is selected .")},
+    {.id = 1044, .x =  47, .y = 100, .w = 110, .h = 10, .text = QT_TRANSLATE_NOOP("CStep4", "Installation direction 1")},
+    {.id = 1045, .x = 207, .y = 100, .w = 110, .h = 10, .text = QT_TRANSLATE_NOOP("CStep4", "Installation direction 2")},
+    {.id = 1046, .x = 370, .y = 100, .w = 110, .h = 10, .text = QT_TRANSLATE_NOOP("CStep4", "Installation direction 3")},
 };
 // clang-format on
 
@@ -29,11 +29,11 @@ struct DirectionButtonDef {
 // clang-format off
 constexpr DirectionButtonDef kButtons[3] = {
     {.id = InstallationPageIds::Direction1, .x =  42, .y = 115, .strip = 187, .labelId = 1044,
-     .name = "Installation direction 1: flat, label up, connectors to the tail"},
+     .name = QT_TRANSLATE_NOOP("CStep4", "Installation direction 1: flat, label up, connectors to the tail")},
     {.id = InstallationPageIds::Direction2, .x = 202, .y = 115, .strip = 188, .labelId = 1045,
-     .name = "Installation direction 2: flat, label up, connectors to the nose"},
+     .name = QT_TRANSLATE_NOOP("CStep4", "Installation direction 2: flat, label up, connectors to the nose")},
     {.id = InstallationPageIds::Direction3, .x = 365, .y = 115, .strip = 189, .labelId = 1046,
-     .name = "Installation direction 3: upright on the side of the frame"},
+     .name = QT_TRANSLATE_NOOP("CStep4", "Installation direction 3: upright on the side of the frame")},
 };
 // clang-format on
 constexpr QSize kButtonFrame(198, 133);  // one frame of a 792 x 133 strip
@@ -54,7 +54,7 @@ void CStep4::InitPage() {
         // The frame's size even when the strip is missing, so the button stays usable.
         buttons_[i]->setGeometry(QRect(DluPoint(b.x, b.y), kButtonFrame));
         buttons_[i]->SetImage(b.strip);
-        buttons_[i]->setAccessibleName(QString::fromLatin1(b.name));
+        buttons_[i]->setAccessibleName(Tr(b.name));
         buttons_[i]->setCheckable(true);  // one of three: the red frame is its checked state
         if (auto* label = findChild<QLabel*>(ControlName(b.labelId))) LabelFor(label, buttons_[i]);
         connect(buttons_[i], &CPngButton::clicked, this, [this, d] { ChooseDirection(d); });
@@ -62,9 +62,13 @@ void CStep4::InitPage() {
     SelectButton(direction_);
 }
 
+void CStep4::RetranslatePage() {
+    for (size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->setAccessibleName(Tr(kButtons[i].name));
+}
+
 void CStep4::ChooseDirection(int d) {
     // The message comes first: nothing is stored or sent until it is closed.
-    Dialogs::Message(this, QStringLiteral("Direction %1").arg(d));
+    Dialogs::Message(this, tr("Direction %1").arg(d));
     SelectButton(d);
     direction_ = static_cast<int8_t>(d);
     orvex().config[CV::FixMode] = direction_;

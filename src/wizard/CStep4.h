@@ -23,6 +23,7 @@ public:
 
 protected:
     void InitPage() override;
+    void RetranslatePage() override;
     bool HasRefreshTimer() const override { return true; }
     void Refresh() override;
 

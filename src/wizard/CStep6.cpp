@@ -6,8 +6,8 @@
 namespace {
 // clang-format off
 constexpr CWizardPage::StaticText kStatics[] = {
-    {.id = 1035, .x = 0, .y =  5, .w = 400, .h = 10, .text = "1.Select the servo type of your helicopter , red is selected"},
-    {.id =    0, .x = 0, .y = 20, .w = 400, .h = 10, .text = "2.If your aircraft is a quadrotor, please select 1 or 3 item."},
+    {.id = 1035, .x = 0, .y =  5, .w = 400, .h = 10, .text = QT_TRANSLATE_NOOP("CStep6", "1.Select the servo type of your helicopter , red is selected")},
+    {.id =    0, .x = 0, .y = 20, .w = 400, .h = 10, .text = QT_TRANSLATE_NOOP("CStep6", "2.If your aircraft is a quadrotor, please select 1 or 3 item.")},
 };
 // clang-format on
 
@@ -21,12 +21,12 @@ struct ServoTypeButtonDef {
 };
 // clang-format off
 constexpr ServoTypeButtonDef kButtons[6] = {
-    {.id = ServoTypeIds::Type1, .strip = 231, .text = "All the tail and swashplate servos are 1520us analog"},
-    {.id = ServoTypeIds::Type2, .strip = 232, .text = "Tail servo is 1520us digital, swashplate servos are 1520us analog"},
-    {.id = ServoTypeIds::Type3, .strip = 233, .text = "Tail servo is 1520us digital, swashplate servos are 1520us digital"},
-    {.id = ServoTypeIds::Type4, .strip = 234, .text = "Tail servo is 760us digital, swashplate servos are 1520us analog"},
-    {.id = ServoTypeIds::Type5, .strip = 235, .text = "Tail servo is 760us digital, swashplate servos are 1520us digital"},
-    {.id = ServoTypeIds::Type6, .strip = 236, .text = "Tail servo is 960us digital, swashplate servos are 1520us digital"},
+    {.id = ServoTypeIds::Type1, .strip = 231, .text = QT_TRANSLATE_NOOP("CStep6", "All the tail and swashplate servos are 1520us analog")},
+    {.id = ServoTypeIds::Type2, .strip = 232, .text = QT_TRANSLATE_NOOP("CStep6", "Tail servo is 1520us digital, swashplate servos are 1520us analog")},
+    {.id = ServoTypeIds::Type3, .strip = 233, .text = QT_TRANSLATE_NOOP("CStep6", "Tail servo is 1520us digital, swashplate servos are 1520us digital")},
+    {.id = ServoTypeIds::Type4, .strip = 234, .text = QT_TRANSLATE_NOOP("CStep6", "Tail servo is 760us digital, swashplate servos are 1520us analog")},
+    {.id = ServoTypeIds::Type5, .strip = 235, .text = QT_TRANSLATE_NOOP("CStep6", "Tail servo is 760us digital, swashplate servos are 1520us digital")},
+    {.id = ServoTypeIds::Type6, .strip = 236, .text = QT_TRANSLATE_NOOP("CStep6", "Tail servo is 960us digital, swashplate servos are 1520us digital")},
 };
 // clang-format on
 constexpr int kButtonX = 130, kFirstButtonY = 33, kButtonPitchY = 31;  // dialog units
@@ -51,15 +51,18 @@ void CStep6::InitPage() {
         buttons_[i]->setGeometry(QRect(DluPoint(kButtonX, kFirstButtonY + t * kButtonPitchY), kButtonFrame));
         buttons_[i]->SetImage(b.strip);
         // The text is part of the picture: no caption and so no tooltip, but a name.
-        buttons_[i]->setAccessibleName(QString::fromLatin1(b.text));
         buttons_[i]->setCheckable(true);  // one of six: the red frame is its checked state
         connect(buttons_[i], &CPngButton::clicked, this, [this, t] { ChooseServoType(t); });
     }
-    AddPicture(kCautionPicture, kCautionAt, QStringLiteral("Servo type caution"),
-               QStringLiteral("Caution: a digital or narrow-pulse (760us / 960us) setting can burn servos that are not "
-                              "made for it. If unsure, choose the first item (1520us analog) and check the servo "
-                              "makers' data before changing it."));
+    AddPicture(kCautionPicture, kCautionAt, QT_TR_NOOP("Servo type caution"),
+               QT_TR_NOOP("Caution: a digital or narrow-pulse (760us / 960us) setting can burn servos that are not "
+                          "made for it. If unsure, choose the first item (1520us analog) and check the servo "
+                          "makers' data before changing it."));
     SelectButton(servoType_);
+}
+
+void CStep6::RetranslatePage() {
+    for (size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->setAccessibleName(Tr(kButtons[i].text));
 }
 
 void CStep6::ChooseServoType(int t) {

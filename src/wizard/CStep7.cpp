@@ -9,8 +9,8 @@
 namespace {
 // clang-format off
 constexpr CWizardPage::StaticText kStatics[] = {
-    {.id = 1035, .x =   6, .y =   5, .w = 400, .h = 10, .text = "Select the swashplate type of your helicopter , red is selected"},
-    {.id =    0, .x = 275, .y = 120, .w =  60, .h = 10, .text = "Longitudinal axis"},
+    {.id = 1035, .x =   6, .y =   5, .w = 400, .h = 10, .text = QT_TRANSLATE_NOOP("CStep7", "Select the swashplate type of your helicopter , red is selected")},
+    {.id =    0, .x = 275, .y = 120, .w =  60, .h = 10, .text = QT_TRANSLATE_NOOP("CStep7", "Longitudinal axis")},
 };
 // clang-format on
 
@@ -26,17 +26,17 @@ struct SwashButtonDef {
 };
 // clang-format off
 constexpr SwashButtonDef kButtons[5] = {
-    {.id = SwashplateTypeIds::Mix,     .x =  95, .y =  20, .caption = "MIX",     .strip = 191, .label = "Mechanical mixer"},
-    {.id = SwashplateTypeIds::Ccpm120, .x = 217, .y =  20, .caption = "120CCPM", .strip = 192, .label = "120 degree CCPM"},
-    {.id = SwashplateTypeIds::Ccpm135, .x = 339, .y =  20, .caption = "135CCPM", .strip = 193, .label = "135 degree CCPM"},
-    {.id = SwashplateTypeIds::Ccpm140, .x =  95, .y = 115, .caption = "140CCPM", .strip = 194, .label = "140 degree CCPM"},
-    {.id = SwashplateTypeIds::Ccpm90,  .x = 340, .y = 115, .caption = "90CCPM",  .strip = 195, .label = "90 degree CCPM"},
+    {.id = SwashplateTypeIds::Mix,     .x =  95, .y =  20, .caption = QT_TRANSLATE_NOOP("CStep7", "MIX"),     .strip = 191, .label = QT_TRANSLATE_NOOP("CStep7", "Mechanical mixer")},
+    {.id = SwashplateTypeIds::Ccpm120, .x = 217, .y =  20, .caption = QT_TRANSLATE_NOOP("CStep7", "120CCPM"), .strip = 192, .label = QT_TRANSLATE_NOOP("CStep7", "120 degree CCPM")},
+    {.id = SwashplateTypeIds::Ccpm135, .x = 339, .y =  20, .caption = QT_TRANSLATE_NOOP("CStep7", "135CCPM"), .strip = 193, .label = QT_TRANSLATE_NOOP("CStep7", "135 degree CCPM")},
+    {.id = SwashplateTypeIds::Ccpm140, .x =  95, .y = 115, .caption = QT_TRANSLATE_NOOP("CStep7", "140CCPM"), .strip = 194, .label = QT_TRANSLATE_NOOP("CStep7", "140 degree CCPM")},
+    {.id = SwashplateTypeIds::Ccpm90,  .x = 340, .y = 115, .caption = QT_TRANSLATE_NOOP("CStep7", "90CCPM"),  .strip = 195, .label = QT_TRANSLATE_NOOP("CStep7", "90 degree CCPM")},
 };
 // clang-format on
 constexpr QSize kButtonFrame(133, 133);  // one frame of a 532 x 133 strip
 constexpr int kLabelGap = 4;             // pixels between a button and its label
 
-constexpr const char* kQuadAirplaneText = "Quadrotor and Airplane";
+constexpr const char* kQuadAirplaneText = QT_TRANSLATE_NOOP("CStep7", "Quadrotor and Airplane");
 constexpr int kQuadAirplaneStrip = 263;
 constexpr QSize kQuadAirplaneFrame(198, 133);
 constexpr int kQuadAirplaneX = 199, kQuadAirplaneY = 165;
@@ -58,27 +58,40 @@ void CStep7::InitPage() {
     for (size_t i = 0; i < buttons_.size(); ++i) {
         const SwashButtonDef& b = kButtons[i];
         const int t = kFirstType + static_cast<int>(i);
-        buttons_[i] = new CPngButton(QString::fromLatin1(b.caption), this);
+        buttons_[i] = new CPngButton(Tr(b.caption), this);
         NameControl(buttons_[i], b.id);
         buttons_[i]->setGeometry(QRect(DluPoint(b.x, b.y), kButtonFrame));
         buttons_[i]->SetImage(b.strip);
         // The label under the picture names the type; the caption stays the tooltip.
-        buttons_[i]->setAccessibleName(QString::fromLatin1(b.label));
         buttons_[i]->setCheckable(true);  // one of five: the red frame is its checked state
         connect(buttons_[i], &CPngButton::clicked, this, [this, t] { ChooseSwashPlateType(t); });
         const QPoint under(DluX(b.x), DluY(b.y) + kButtonFrame.height() + kLabelGap);
-        QLabel* label = AddStatic(QString::fromLatin1(b.label), QRect(under, QSize(kButtonFrame.width(), DluY(10))));
+        labels_[i] = AddStatic(Tr(b.label), QRect(under, QSize(kButtonFrame.width(), DluY(10))));
+        QLabel* label = labels_[i];
+        buttons_[i]->setAccessibleName(Tr(b.label));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         LabelFor(label, buttons_[i]);
     }
-    quadAirplane_ = new CPngButton(QString::fromLatin1(kQuadAirplaneText), this);
+    quadAirplane_ = new CPngButton(this);
     NameControl(quadAirplane_, SwashplateTypeIds::QuadAirplane);
     quadAirplane_->setGeometry(QRect(DluPoint(kQuadAirplaneX, kQuadAirplaneY), kQuadAirplaneFrame));
     quadAirplane_->SetImage(kQuadAirplaneStrip);
     connect(quadAirplane_, &CPngButton::clicked, this, &CStep7::OpenQuadAirplaneSetup);
     AddStatics({&kQuadAirplaneLabel, 1});
-    AddPicture(kArrowPicture, kArrowAt, QStringLiteral("Forward direction of the helicopter"));
+    AddPicture(kArrowPicture, kArrowAt, QT_TR_NOOP("Forward direction of the helicopter"));
     SelectButton(swashPlateType_);
+}
+
+void CStep7::RetranslatePage() {
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        buttons_[i]->setText(Tr(kButtons[i].caption));
+        buttons_[i]->setToolTip(buttons_[i]->text());
+        buttons_[i]->setAccessibleName(Tr(kButtons[i].label));
+        labels_[i]->setText(Tr(kButtons[i].label));
+    }
+    quadAirplane_->setText(Tr(kQuadAirplaneText));
+    quadAirplane_->setToolTip(quadAirplane_->text());
+    quadAirplane_->setAccessibleName(quadAirplane_->text());
 }
 
 void CStep7::ChooseSwashPlateType(int t) {

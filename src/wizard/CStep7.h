@@ -16,6 +16,8 @@ namespace SwashplateTypeIds {
 constexpr int Mix = 1075, Ccpm120 = 1076, Ccpm135 = 1077, Ccpm140 = 1079, Ccpm90 = 1078, QuadAirplane = 1170;
 }  // namespace SwashplateTypeIds
 
+class QLabel;
+
 class CStep7 : public CWizardPage {
     Q_OBJECT
 public:
@@ -25,6 +27,7 @@ public:
 
 protected:
     void InitPage() override;
+    void RetranslatePage() override;
     bool HasRefreshTimer() const override { return true; }
     void Refresh() override;
 
@@ -36,5 +39,6 @@ private:
 
     int8_t swashPlateType_;
     std::array<CPngButton*, 5> buttons_{};
+    std::array<QLabel*, 5> labels_{};  // the names under the buttons
     CPngButton* quadAirplane_ = nullptr;
 };

@@ -1,7 +1,10 @@
 #include "wizard/CStep8.h"
 
+#include "wizard/PageParts.h"
+
 #include "widgets/DialogUnits.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -22,32 +25,40 @@ constexpr QSize kButtonSize(60, 50);  // dialog units
 constexpr uint8_t kNormal = 1, kReverse = 255;
 
 // Wider than the template's box, which the longest label overruns in this font.
-constexpr CWizardPage::StaticText kSwashLabel = {.id = ServoReverseIds::SwashLabel,
-                                                 .x = 290,
-                                                 .y = 175,
-                                                 .w = 160,
-                                                 .h = 10,
-                                                 .text = "Swashplate type:Mechanical mixer"};
+constexpr CWizardPage::StaticText kSwashLabel = {
+    .id = ServoReverseIds::SwashLabel,
+    .x = 290,
+    .y = 175,
+    .w = 160,
+    .h = 10,
+    .text = QT_TRANSLATE_NOOP("CStep8", "Swashplate type:Mechanical mixer")};
 constexpr QPoint kSwashPictureAt(370, 170);
 
 constexpr int kServoPicture = 203;
 constexpr QPoint kServoAt[3] = {{135, 90}, {670, 90}, {135, 300}};
 
 // clang-format off
-constexpr CStep8::SwashPicture kMechanicalMixer = {198, "Swashplate type:Mechanical mixer",
-    "Seen from above, front up: CH1 aileron servo on the right, CH2 elevator servo on the left, CH3 pitch servo at the "
-    "rear, the mechanical mixer in the middle."};
+constexpr CStep8::SwashPicture kMechanicalMixer = {198, QT_TRANSLATE_NOOP("CStep8", "Swashplate type:Mechanical mixer"),
+    QT_TRANSLATE_NOOP("CStep8", "Seen from above, front up: CH1 aileron servo on the right, CH2 elevator servo on the left, CH3 pitch servo at the "
+    "rear, the mechanical mixer in the middle.")};
 constexpr CStep8::SwashPicture kSwashPictureTable[5] = {
     kMechanicalMixer,
-    {200, "Swashplate type:120 CCPM", "Seen from above, front up: CH1 front right, CH2 front left, CH3 at the rear, 120 degrees apart."},
-    {201, "Swashplate type:135 CCPM", "Seen from above, front up: CH1 front right, CH2 front left, CH3 at the rear, 135 degrees from each."},
-    {202, "Swashplate type:140 CCPM", "Seen from above, front up: CH1 front right, CH2 front left, CH3 at the rear, 140 degrees from each."},
-    {199, "Swashplate type:90 CCPM",  "Seen from above, front up: CH1 on the right, CH2 on the left, CH3 at the rear, 90 degrees from each."},
+    {200, QT_TRANSLATE_NOOP("CStep8", "Swashplate type:120 CCPM"), QT_TRANSLATE_NOOP("CStep8", "Seen from above, front up: CH1 front right, CH2 front left, CH3 at the rear, 120 degrees apart.")},
+    {201, QT_TRANSLATE_NOOP("CStep8", "Swashplate type:135 CCPM"), QT_TRANSLATE_NOOP("CStep8", "Seen from above, front up: CH1 front right, CH2 front left, CH3 at the rear, 135 degrees from each.")},
+    {202, QT_TRANSLATE_NOOP("CStep8", "Swashplate type:140 CCPM"), QT_TRANSLATE_NOOP("CStep8", "Seen from above, front up: CH1 front right, CH2 front left, CH3 at the rear, 140 degrees from each.")},
+    {199, QT_TRANSLATE_NOOP("CStep8", "Swashplate type:90 CCPM"), QT_TRANSLATE_NOOP("CStep8", "Seen from above, front up: CH1 on the right, CH2 on the left, CH3 at the rear, 90 degrees from each.")},
 };
 // clang-format on
 
+QString Text(const char* source) { return QCoreApplication::translate("CStep8", source); }
+
+QString DirectionWord(uint8_t direction) {
+    return direction == kNormal ? QCoreApplication::translate("CStep8", "Normal")
+                                : QCoreApplication::translate("CStep8", "Reverse");
+}
+
 QString Caption(int channel, uint8_t direction) {
-    return QStringLiteral("CH%1(%2)").arg(channel).arg(QLatin1String(direction == kNormal ? "Normal" : "Reverse"));
+    return QCoreApplication::translate("CStep8", "CH%1(%2)").arg(channel).arg(DirectionWord(direction));
 }
 }  // namespace
 
@@ -65,7 +76,7 @@ CStep8::CStep8(Orvex& unit, int pageNumber, const QString& title, QWidget* paren
 
 void CStep8::AddSwashPictures(CWizardPage* page, QPoint at) {
     for (const SwashPicture& p : kSwashPictureTable)
-        page->AddPicture(p.png, at, QStringLiteral("Servo positions"), QString::fromLatin1(p.servos));
+        page->AddPicture(p.png, at, QT_TRANSLATE_NOOP("CStep8", "Servo positions"), p.servos, "CStep8");
 }
 
 void CStep8::InitPage() {
@@ -80,9 +91,14 @@ void CStep8::InitPage() {
         buttons_[i]->setGeometry(QRect(DluPoint(b.x, b.y), DluSize(kButtonSize.width(), kButtonSize.height())));
         connect(buttons_[i], &QPushButton::clicked, this, [this, channel] { Toggle(channel); });
     }
-    swashLabel_ = AddStatic(kSwashLabel.id, QString::fromLatin1(kSwashLabel.text),
+    swashLabel_ = AddStatic(kSwashLabel.id, Text(kSwashLabel.text),
                             DluRect(kSwashLabel.x, kSwashLabel.y, kSwashLabel.w, kSwashLabel.h));
     swashLabel_->setWordWrap(false);
+    ShowCaptions();
+    ShowSwashType();
+}
+
+void CStep8::RetranslatePage() {
     ShowCaptions();
     ShowSwashType();
 }
@@ -111,8 +127,7 @@ void CStep8::ShowCaptions() {
         if (buttons_[i]->text() == caption) continue;
         buttons_[i]->setText(caption);
         Rename(buttons_[i],
-               QStringLiteral("%1: %2").arg(QLatin1String(Label(kButtons[i].direction)),
-                                            QLatin1String(directions_[i] == kNormal ? "Normal" : "Reverse")));
+               tr("%1: %2").arg(PageParts::LabelText(kButtons[i].direction), DirectionWord(directions_[i])));
     }
 }
 
@@ -120,7 +135,7 @@ void CStep8::ShowSwashType() { ShowSwashType(this, swashLabel_, shownSwashPictur
 
 void CStep8::ShowSwashType(CWizardPage* page, QLabel* label, int& shownPicture) {
     const SwashPicture shown = SwashPictureOf(page->orvex().config[CV::SwashPlateType]);
-    const QString text = QString::fromLatin1(shown.label);
+    const QString text = Text(shown.label);
     if (label->text() != text) label->setText(text);
     if (shown.png != shownPicture) {
         shownPicture = shown.png;

@@ -5,7 +5,9 @@
 #include "widgets/CVisualTheme.h"
 #include "widgets/DialogUnits.h"
 #include "wizard/CStep8.h"
+#include "wizard/PageParts.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -61,18 +63,18 @@ struct SwashButtonDef {
 };
 // clang-format off
 constexpr SwashButtonDef kSwashButtons[12] = {
-    {.id = ServoTrimIds::CollectivePlus5,  .x = 293, .y = 105, .w = 15, .h = 10, .icon = DoubleUp,    .axis = Axis::Collective, .step = +5, .name = "Collective +5"},
-    {.id = ServoTrimIds::CollectivePlus1,  .x = 293, .y = 125, .w = 15, .h = 10, .icon = Up,          .axis = Axis::Collective, .step = +1, .name = "Collective +1"},
-    {.id = ServoTrimIds::CollectiveMinus1, .x = 293, .y = 150, .w = 15, .h = 10, .icon = Down,        .axis = Axis::Collective, .step = -1, .name = "Collective -1"},
-    {.id = ServoTrimIds::CollectiveMinus5, .x = 293, .y = 170, .w = 15, .h = 10, .icon = DoubleDown,  .axis = Axis::Collective, .step = -5, .name = "Collective -5"},
-    {.id = ServoTrimIds::PitchMinus5,      .x = 365, .y = 107, .w = 15, .h = 10, .icon = DoubleUp,    .axis = Axis::Pitch,      .step = -5, .name = "Pitch -5"},
-    {.id = ServoTrimIds::PitchMinus1,      .x = 365, .y = 122, .w = 15, .h = 10, .icon = Up,          .axis = Axis::Pitch,      .step = -1, .name = "Pitch -1"},
-    {.id = ServoTrimIds::PitchPlus1,       .x = 365, .y = 157, .w = 15, .h = 10, .icon = Down,        .axis = Axis::Pitch,      .step = +1, .name = "Pitch +1"},
-    {.id = ServoTrimIds::PitchPlus5,       .x = 365, .y = 172, .w = 15, .h = 10, .icon = DoubleDown,  .axis = Axis::Pitch,      .step = +5, .name = "Pitch +5"},
-    {.id = ServoTrimIds::RollMinus5,       .x = 335, .y = 137, .w = 10, .h = 15, .icon = DoubleLeft,  .axis = Axis::Roll,       .step = -5, .name = "Roll -5"},
-    {.id = ServoTrimIds::RollMinus1,       .x = 350, .y = 137, .w = 10, .h = 15, .icon = Left,        .axis = Axis::Roll,       .step = -1, .name = "Roll -1"},
-    {.id = ServoTrimIds::RollPlus1,        .x = 385, .y = 137, .w = 10, .h = 15, .icon = Right,       .axis = Axis::Roll,       .step = +1, .name = "Roll +1"},
-    {.id = ServoTrimIds::RollPlus5,        .x = 400, .y = 137, .w = 10, .h = 15, .icon = DoubleRight, .axis = Axis::Roll,       .step = +5, .name = "Roll +5"},
+    {.id = ServoTrimIds::CollectivePlus5,  .x = 293, .y = 105, .w = 15, .h = 10, .icon = DoubleUp,    .axis = Axis::Collective, .step = +5, .name = QT_TRANSLATE_NOOP("CStep9", "Collective +5")},
+    {.id = ServoTrimIds::CollectivePlus1,  .x = 293, .y = 125, .w = 15, .h = 10, .icon = Up,          .axis = Axis::Collective, .step = +1, .name = QT_TRANSLATE_NOOP("CStep9", "Collective +1")},
+    {.id = ServoTrimIds::CollectiveMinus1, .x = 293, .y = 150, .w = 15, .h = 10, .icon = Down,        .axis = Axis::Collective, .step = -1, .name = QT_TRANSLATE_NOOP("CStep9", "Collective -1")},
+    {.id = ServoTrimIds::CollectiveMinus5, .x = 293, .y = 170, .w = 15, .h = 10, .icon = DoubleDown,  .axis = Axis::Collective, .step = -5, .name = QT_TRANSLATE_NOOP("CStep9", "Collective -5")},
+    {.id = ServoTrimIds::PitchMinus5,      .x = 365, .y = 107, .w = 15, .h = 10, .icon = DoubleUp,    .axis = Axis::Pitch,      .step = -5, .name = QT_TRANSLATE_NOOP("CStep9", "Pitch -5")},
+    {.id = ServoTrimIds::PitchMinus1,      .x = 365, .y = 122, .w = 15, .h = 10, .icon = Up,          .axis = Axis::Pitch,      .step = -1, .name = QT_TRANSLATE_NOOP("CStep9", "Pitch -1")},
+    {.id = ServoTrimIds::PitchPlus1,       .x = 365, .y = 157, .w = 15, .h = 10, .icon = Down,        .axis = Axis::Pitch,      .step = +1, .name = QT_TRANSLATE_NOOP("CStep9", "Pitch +1")},
+    {.id = ServoTrimIds::PitchPlus5,       .x = 365, .y = 172, .w = 15, .h = 10, .icon = DoubleDown,  .axis = Axis::Pitch,      .step = +5, .name = QT_TRANSLATE_NOOP("CStep9", "Pitch +5")},
+    {.id = ServoTrimIds::RollMinus5,       .x = 335, .y = 137, .w = 10, .h = 15, .icon = DoubleLeft,  .axis = Axis::Roll,       .step = -5, .name = QT_TRANSLATE_NOOP("CStep9", "Roll -5")},
+    {.id = ServoTrimIds::RollMinus1,       .x = 350, .y = 137, .w = 10, .h = 15, .icon = Left,        .axis = Axis::Roll,       .step = -1, .name = QT_TRANSLATE_NOOP("CStep9", "Roll -1")},
+    {.id = ServoTrimIds::RollPlus1,        .x = 385, .y = 137, .w = 10, .h = 15, .icon = Right,       .axis = Axis::Roll,       .step = +1, .name = QT_TRANSLATE_NOOP("CStep9", "Roll +1")},
+    {.id = ServoTrimIds::RollPlus5,        .x = 400, .y = 137, .w = 10, .h = 15, .icon = DoubleRight, .axis = Axis::Roll,       .step = +5, .name = QT_TRANSLATE_NOOP("CStep9", "Roll +5")},
 };
 // clang-format on
 
@@ -83,14 +85,34 @@ struct GroupDef {
 };
 constexpr int kNarrowGroup = 60;  // dialog units
 constexpr GroupDef kGroups[] = {
-    {.title = "swash", .name = "Swashplate trim", .x = 270, .y = 75, .w = 160, .h = 133},
-    {.title = "Collective", .name = "Collective trim", .x = 280, .y = 88, .w = 40, .h = 110},
-    {.title = "Cyclic", .name = "Cyclic trim", .x = 325, .y = 88, .w = 95, .h = 110},
+    {.title = QT_TRANSLATE_NOOP("CStep9", "swash"),
+     .name = QT_TRANSLATE_NOOP("CStep9", "Swashplate trim"),
+     .x = 270,
+     .y = 75,
+     .w = 160,
+     .h = 133},
+    {.title = QT_TRANSLATE_NOOP("CStep9", "Collective"),
+     .name = QT_TRANSLATE_NOOP("CStep9", "Collective trim"),
+     .x = 280,
+     .y = 88,
+     .w = 40,
+     .h = 110},
+    {.title = QT_TRANSLATE_NOOP("CStep9", "Cyclic"),
+     .name = QT_TRANSLATE_NOOP("CStep9", "Cyclic trim"),
+     .x = 325,
+     .y = 88,
+     .w = 95,
+     .h = 110},
 };
 
 // Wider than the template's box, which the longest label overruns in this font.
-constexpr CWizardPage::StaticText kSwashLabel =
-    {.id = ServoTrimIds::SwashLabel, .x = 300, .y = 35, .w = 160, .h = 11, .text = "Swashplate type:Mechanical mixer"};
+constexpr CWizardPage::StaticText kSwashLabel = {
+    .id = ServoTrimIds::SwashLabel,
+    .x = 300,
+    .y = 35,
+    .w = 160,
+    .h = 11,
+    .text = QT_TRANSLATE_NOOP("CStep8", "Swashplate type:Mechanical mixer")};
 constexpr QPoint kSwashPictureAt(160, 50);
 }  // namespace
 
@@ -105,22 +127,42 @@ void CStep9::InitPage() {
     BuildGroups();
     BuildChannelControls();
     BuildSwashButtons();
-    auto* clean = new QPushButton(QStringLiteral("Clean"), this);
-    NameControl(clean, ServoTrimIds::Clean, QStringLiteral("Clean trims"));
-    clean->setGeometry(DluRect(325, 60, 50, 14));
-    connect(clean, &QPushButton::clicked, this, &CStep9::Clean);
-    swashLabel_ = AddStatic(kSwashLabel.id, QString::fromLatin1(kSwashLabel.text),
+    clean_ = new QPushButton(this);
+    NameControl(clean_, ServoTrimIds::Clean);
+    clean_->setGeometry(DluRect(325, 60, 50, 14));
+    connect(clean_, &QPushButton::clicked, this, &CStep9::Clean);
+    swashLabel_ = AddStatic(kSwashLabel.id, QCoreApplication::translate("CStep8", kSwashLabel.text),
                             DluRect(kSwashLabel.x, kSwashLabel.y, kSwashLabel.w, kSwashLabel.h));
     swashLabel_->setWordWrap(false);
     ShowTrims();
     ShowSwashType();
 }
 
+void CStep9::RetranslatePage() {
+    for (size_t i = 0; i < groups_.size(); ++i) {
+        groups_[i]->setTitle(Tr(kGroups[i].title));
+        groups_[i]->setAccessibleName(Tr(kGroups[i].name));
+    }
+    for (size_t i = 0; i < std::size(kChannels); ++i) {
+        const QString name = tr("CH%1").arg(i + 1);
+        bars_[i]->setAccessibleName(PageParts::LabelText(kChannels[i].trim));
+        channelLabels_[i]->setText(name);
+        channelArrows_[i][0]->setAccessibleName(tr("%1 up").arg(name));
+        channelArrows_[i][1]->setAccessibleName(tr("%1 down").arg(name));
+        for (CIconButton* b : channelArrows_[i]) b->SetHelpText(name);
+    }
+    for (size_t i = 0; i < swashButtons_.size(); ++i) swashButtons_[i]->setAccessibleName(Tr(kSwashButtons[i].name));
+    clean_->setText(tr("Clean"));
+    clean_->setAccessibleName(tr("Clean trims"));
+    ShowSwashType();
+}
+
 void CStep9::BuildGroups() {
-    for (const GroupDef& g : kGroups) {
-        auto* box = new QGroupBox(QString::fromLatin1(g.title), this);
+    for (size_t i = 0; i < groups_.size(); ++i) {
+        const GroupDef& g = kGroups[i];
+        auto* box = new QGroupBox(this);
+        groups_[i] = box;
         box->setObjectName(QStringLiteral("group %1").arg(QLatin1String(g.title)));
-        box->setAccessibleName(QString::fromLatin1(g.name));
         box->setGeometry(DluRect(g.x, g.y, g.w, g.h));
         box->setAttribute(Qt::WA_TransparentForMouseEvents);
         // "Collective" is longer than its narrow frame leaves room for at the skin's title indent.
@@ -128,10 +170,9 @@ void CStep9::BuildGroups() {
     }
 }
 
-CIconButton* CStep9::AddArrow(int id, const QRect& place, int icon, const QString& name) {
+CIconButton* CStep9::AddArrow(int id, const QRect& place, int icon) {
     auto* b = new CIconButton(this);
     NameControl(b, id);
-    b->setAccessibleName(name);
     b->setGeometry(place);
     b->setAutoDefault(false);
     // The arrows are smaller than the skin's smallest push button.
@@ -146,9 +187,9 @@ void CStep9::BuildChannelControls() {
     for (size_t i = 0; i < std::size(kChannels); ++i) {
         const ChannelDef& c = kChannels[i];
         const int channel = static_cast<int>(i) + 1;
-        const QString name = QStringLiteral("CH%1").arg(channel);
+        const QString name = tr("CH%1").arg(channel);
         bars_[i] = new CTrimBar(this);
-        NameControl(bars_[i], c.barId, QString::fromLatin1(Label(c.trim)));
+        NameControl(bars_[i], c.barId, PageParts::LabelText(c.trim));
         MarkValueControl(bars_[i], ByteOf(c.trim).name);
         bars_[i]->setGeometry(DluRect(c.barX, kBarY, kBarWidth, kBarHeight));
         bars_[i]->SetRange(-kValueSpan, kValueSpan);
@@ -157,21 +198,23 @@ void CStep9::BuildChannelControls() {
             bool up;
         };
         for (const Arrow& a : {Arrow{c.upId, kUpY, Up, true}, Arrow{c.downId, kDownY, Down, false}}) {
-            CIconButton* b = AddArrow(a.id, DluRect(c.arrowX, a.y, kArrowWidth, kArrowHeight), a.icon,
-                                      name + (a.up ? QStringLiteral(" up") : QStringLiteral(" down")));
-            b->SetHelpText(name);
+            CIconButton* b = AddArrow(a.id, DluRect(c.arrowX, a.y, kArrowWidth, kArrowHeight), a.icon);
+            channelArrows_[i][a.up ? 0 : 1] = b;
             const bool up = a.up;
             connect(b, &CIconButton::clicked, this, [this, channel, up] { StepChannel(channel, up); });
         }
         QLabel* label = AddStatic(name, DluRect(c.arrowX - 5, kChannelLabelY, kArrowWidth + 10, 10));
+        channelLabels_[i] = label;
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         LabelFor(label, bars_[i]);
     }
 }
 
 void CStep9::BuildSwashButtons() {
-    for (const SwashButtonDef& s : kSwashButtons) {
-        CIconButton* b = AddArrow(s.id, DluRect(s.x, s.y, s.w, s.h), s.icon, QString::fromLatin1(s.name));
+    for (size_t i = 0; i < swashButtons_.size(); ++i) {
+        const SwashButtonDef& s = kSwashButtons[i];
+        CIconButton* b = AddArrow(s.id, DluRect(s.x, s.y, s.w, s.h), s.icon);
+        swashButtons_[i] = b;
         const Axis axis = s.axis;
         const int step = s.step;
         connect(b, &CIconButton::clicked, this, [this, axis, step] { MoveSwash(axis, step); });

@@ -13,7 +13,9 @@
 class CIconButton;
 class CTrimBar;
 class CVisualTheme;
+class QGroupBox;
 class QLabel;
+class QPushButton;
 
 // Control ids of the servo trim page.
 namespace ServoTrimIds {
@@ -38,6 +40,7 @@ public:
 
 protected:
     void InitPage() override;
+    void RetranslatePage() override;
     bool HasRefreshTimer() const override { return true; }
     void Refresh() override;
     bool PictureShown(int pngId) const override;
@@ -47,7 +50,7 @@ private:
     void BuildGroups();
     void BuildChannelControls();
     void BuildSwashButtons();
-    CIconButton* AddArrow(int id, const QRect& place, int icon, const QString& name);
+    CIconButton* AddArrow(int id, const QRect& place, int icon);
 
     void StepChannel(int channel, bool up);
     void MoveSwash(SwashTrimMixer::Axis axis, int step);
@@ -61,6 +64,11 @@ private:
     SwashTrimMixer mixer_;
     CVisualTheme* theme_ = nullptr;
     std::array<CTrimBar*, 3> bars_{};
+    std::array<std::array<CIconButton*, 2>, 3> channelArrows_{};  // up, down per channel
+    std::array<QLabel*, 3> channelLabels_{};
+    std::array<CIconButton*, 12> swashButtons_{};
+    std::array<QGroupBox*, 3> groups_{};
+    QPushButton* clean_ = nullptr;
     QLabel* swashLabel_ = nullptr;
     int shownSwashPicture_ = 0;
 };

@@ -5,6 +5,8 @@
 #include "widgets/Skin.h"
 #include "wizard/WizardPages.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
@@ -16,27 +18,56 @@ constexpr int kRefreshPeriodMs = 100;
 
 CWizardPage::CWizardPage(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent)
     : QWidget(parent), orvex_(orvex), pageNumber_(pageNumber), title_(title) {
-    setAccessibleName(title);
+    setAccessibleName(this->title());
+}
+
+QString CWizardPage::title() const { return QCoreApplication::translate("CSetupWizard", title_.toUtf8().constData()); }
+
+QString CWizardPage::Tr(const char* source) const {
+    return QCoreApplication::translate(metaObject()->className(), source);
 }
 
 CWizardPage::~CWizardPage() { orvex_.session.Remove(this); }
 
 void CWizardPage::Initialise() {
     Skin::SkinWindow(this, Skin::Style::Form);
+    initialised_ = true;
     InitPage();
+    RetranslateUi();
     ShowPictureTexts();
     if (HasRefreshTimer()) refreshTimer_.start(kRefreshPeriodMs, this);
 }
 
-void CWizardPage::AddPicture(int pngId, QPoint at, const QString& name, const QString& text) {
+void CWizardPage::AddPicture(int pngId, QPoint at, const char* name, const char* text, const char* context) {
     const QPixmap pixmap = LoadPng(pngId);
     if (pixmap.isNull()) qCWarning(lcWizard) << "page" << pageNumber_ << "has no picture" << pngId;
     QLabel* description = nullptr;
-    if (!name.isEmpty())
-        description =
-            DescribePicture(this, QRect(at, pixmap.deviceIndependentSize().toSize()).intersected(rect()), name, text);
-    pictures_.push_back({pngId, pixmap, at, description});
+    if (name)
+        description = DescribePicture(this, QRect(at, pixmap.deviceIndependentSize().toSize()).intersected(rect()),
+                                      QString(), QString());
+    pictures_.push_back({pngId, pixmap, at, description, name, text, context ? context : metaObject()->className()});
     update();
+}
+
+void CWizardPage::DescribePictures(int pngId, const QString& text) {
+    for (const Picture& p : pictures_)
+        if (p.id == pngId && p.description) p.description->setAccessibleDescription(text);
+}
+
+void CWizardPage::RetranslateUi() {
+    setAccessibleName(title());
+    for (const TranslatedStatic& s : statics_) s.label->setText(Tr(s.text));
+    for (const Picture& p : pictures_) {
+        if (!p.description) continue;
+        p.description->setAccessibleName(QCoreApplication::translate(p.context, p.name));
+        p.description->setAccessibleDescription(p.text ? QCoreApplication::translate(p.context, p.text) : QString());
+    }
+    RetranslatePage();
+}
+
+void CWizardPage::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange && initialised_) RetranslateUi();
+    QWidget::changeEvent(e);
 }
 
 void CWizardPage::ShowPictureTexts() {
@@ -60,7 +91,8 @@ QLabel* CWizardPage::AddStatic(int id, const QString& text, const QRect& rect) {
 }
 
 void CWizardPage::AddStatics(std::span<const StaticText> texts) {
-    for (const StaticText& t : texts) AddStatic(t.id, QString::fromUtf8(t.text), DluRect(t.x, t.y, t.w, t.h));
+    for (const StaticText& t : texts)
+        statics_.push_back({AddStatic(t.id, Tr(t.text), DluRect(t.x, t.y, t.w, t.h)), t.text});
 }
 
 void CWizardPage::OnPortReceive(int wParam) {

@@ -6,11 +6,16 @@
 // Writing a page:
 // - Derive from CWizardPage; the constructor has the form
 //   CStepN(Orvex& orvex, int pageNumber, const QString& title, QWidget* parent)
-//   and passes all four on (the wizard's page table creates pages through it). Read the
-//   page's ConfigValues entries in the constructor.
+//   and passes all four on (the wizard's page table creates pages through it;
+//   the title is the English one, shown translated). Read the page's
+//   ConfigValues entries in the constructor.
 // - Build the controls in InitPage(): place them in dialog units
 //   (DluRect/DluPoint), name each after its control id (NameControl), load
 //   pictures with AddPicture (pixel points) and statics with AddStatic.
+// - Texts: tables mark theirs with QT_TRANSLATE_NOOP("<page class>", ...);
+//   AddStatics and AddPicture keep the source and show its translation again on
+//   a language change. Every other text is set in RetranslatePage(), which
+//   runs after InitPage() and on every QEvent::LanguageChange.
 // - Return true from HasRefreshTimer() for pages that re-read ConfigValues
 //   every 100 ms; Refresh() is then run on every tick and after every
 //   answered frame. Hidden pages keep their timers running.
@@ -43,7 +48,9 @@ public:
     ~CWizardPage() override;
 
     int pageNumber() const { return pageNumber_; }
-    QString title() const { return title_; }
+    // The title in the language shown; the English one names the page in the change log.
+    QString title() const;
+    const QString& englishTitle() const { return title_; }
     ReceiveStage& stage() { return stage_; }
     Orvex& orvex() { return orvex_; }
     const Orvex& orvex() const { return orvex_; }
@@ -64,14 +71,19 @@ public:
 
     // A picture drawn at its natural size with its top-left at `at` (client
     // pixels). A missing picture draws nothing. A picture with a name is
-    // described to assistive tools: its name and the text drawn in it.
-    void AddPicture(int pngId, QPoint at, const QString& name = QString(), const QString& text = QString());
+    // described to assistive tools: its name and the text drawn in it, both
+    // translated in `context` (the page's class when null).
+    void AddPicture(int pngId,
+                    QPoint at,
+                    const char* name = nullptr,
+                    const char* text = nullptr,
+                    const char* context = nullptr);
 
     // Whether the refresh timer runs (for tests and the wizard).
     bool refreshTimerActive() const { return refreshTimer_.isActive(); }
 
     // A static text of the page's template: control id, place and size in
-    // dialog units, text in UTF-8 (a table per page).
+    // dialog units, text in UTF-8 marked for the page's class (a table per page).
     struct StaticText {
         int id;
         int x, y, w, h;
@@ -81,6 +93,13 @@ public:
 protected:
     // The page's own initialisation (controls, pictures, first display).
     virtual void InitPage() {}
+    // The page's texts that are not in its static or picture tables, in the
+    // language shown (after InitPage and on every language change).
+    virtual void RetranslatePage() {}
+    // A text of the page's class in the language shown.
+    QString Tr(const char* source) const;
+    // Replaces the description of the pictures pngId (a text made from parts).
+    void DescribePictures(int pngId, const QString& text);
     // Pages with choices re-read ConfigValues every 100 ms.
     virtual bool HasRefreshTimer() const { return false; }
     // The page refresh: the timer tick and after an answered frame.
@@ -116,6 +135,7 @@ protected:
     // Adds a page's table of static texts.
     void AddStatics(std::span<const StaticText> texts);
 
+    void changeEvent(QEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void timerEvent(QTimerEvent* e) override;
     void showEvent(QShowEvent* e) override;
@@ -126,12 +146,22 @@ private:
         QPixmap pixmap;
         QPoint at;
         QLabel* description;  // null for a picture without a name
+        const char* name;
+        const char* text;
+        const char* context;
     };
+    struct TranslatedStatic {
+        QLabel* label;
+        const char* text;
+    };
+    void RetranslateUi();
     Orvex& orvex_;
     int pageNumber_;
     QString title_;
     ReceiveStage stage_{1024};
     WindowReceive lastReceive_;
     std::vector<Picture> pictures_;
+    std::vector<TranslatedStatic> statics_;
     QBasicTimer refreshTimer_;
+    bool initialised_ = false;  // the controls exist
 };

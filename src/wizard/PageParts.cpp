@@ -3,6 +3,7 @@
 #include "widgets/DialogUnits.h"
 #include "wizard/CWizardPage.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QPushButton>
@@ -59,5 +60,7 @@ QString Caption(const QPushButton* button) {
     QString text = button->text();
     return text.replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
+
+QString LabelText(CV value) { return QCoreApplication::translate("ParameterTable", Label(value)); }
 
 }  // namespace PageParts

@@ -4,6 +4,8 @@
 // keep the size of their template place and break a caption that does not
 // fit on one line.
 
+#include "params/ParameterTable.h"
+
 #include <QString>
 
 class QGroupBox;
@@ -28,5 +30,8 @@ QPushButton* AddButton(QWidget* page, int id, int x, int y, int w, int h);
 void SetCaption(QPushButton* button, const QString& caption, const QString& accessibleName = QString());
 // The caption as set, on one line.
 QString Caption(const QPushButton* button);
+
+// A value's label from the parameter table in the language shown.
+QString LabelText(CV value);
 
 }  // namespace PageParts

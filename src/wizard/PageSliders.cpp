@@ -7,8 +7,10 @@
 #include "widgets/Skin.h"
 #include "widgets/ValueSlider.h"
 #include "wizard/CWizardPage.h"
+#include "wizard/PageParts.h"
 #include "wizard/WizardPages.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -61,10 +63,19 @@ void Initialise(ValueSlider* slider, const PageSliderDef& def) {
     slider->SetRange(range.low, range.high, def.tickFrequency);
     Skin::SkinControl(slider, Skin::Style::Slider, 5, 1, 0, 0, 0);
     // The page's static over the slider is its label for assistive tools.
-    for (QLabel* label : slider->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-        if (label->text() == QLatin1String(def.caption)) LabelFor(label, slider);
+    Retranslate(slider, def);
+    QWidget* page = slider->parentWidget();
+    const QString caption = QCoreApplication::translate(page->metaObject()->className(), def.caption);
+    for (QLabel* label : page->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (label->text() == caption) LabelFor(label, slider);
     DataExchange::WriteInt(slider->edit(), slider->number());
     slider->PlaceScale();
+}
+
+void Retranslate(ValueSlider* slider, const PageSliderDef& def) {
+    const QString name = PageParts::LabelText(def.name);
+    slider->setAccessibleName(name);
+    slider->edit()->setAccessibleName(QCoreApplication::translate("PageSliders", "%1 value").arg(name));
 }
 
 }  // namespace PageSliders

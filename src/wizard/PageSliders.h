@@ -22,7 +22,7 @@ struct PageSliderDef {
     int x, y, w, h;        // slider place, dialog units
     int editX, editY;      // edit box place, dialog units (30 x 14)
     int tickFrequency;     // also the step of the scale labels
-    const char* caption;   // the page's static over the slider ("Servo trim")
+    const char* caption;   // the page's static over the slider ("Servo trim"), marked for the page's class
 };
 
 namespace PageSliders {
@@ -33,5 +33,8 @@ ValueSlider* Add(CWizardPage* page, const PageSliderDef& def);
 // Range, tick frequency, position, the skin, the page's static that names the
 // slider as its label, the box, then the scale beside it.
 void Initialise(ValueSlider* slider, const PageSliderDef& def);
+
+// The slider's and its box's names in the language shown.
+void Retranslate(ValueSlider* slider, const PageSliderDef& def);
 
 }  // namespace PageSliders

@@ -94,7 +94,7 @@ public:
     }
     QString text(QAccessible::Text t) const override {
         // The list is named by what it holds, not by its current tab.
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return QStringLiteral("Pages");
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return WizardTabBar::tr("Pages");
         return QAccessibleWidget::text(t);
     }
 

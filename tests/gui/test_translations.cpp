@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTranslator>
 
@@ -42,6 +43,19 @@ const TranslatedWindow kTranslated[] = {
     {"about", {}},
     {"changes", {}},
     {"quad-airplane", {}},
+    {"wizard-page-01", {}},
+    {"wizard-page-02", {}},
+    {"wizard-page-03", {}},
+    {"wizard-page-04", {}},
+    {"wizard-page-05", {}},
+    {"wizard-page-06", {}},
+    {"wizard-page-07", {}},
+    {"wizard-page-08", {}},
+    {"wizard-page-09", {}},
+    {"wizard-page-10", {}},
+    {"wizard-page-11", {}},
+    {"wizard-page-12", {}},
+    {"wizard-page-13", {}},
 };
 
 bool Untranslated(const QObject* o, const QStringList& parts) {
@@ -50,11 +64,14 @@ bool Untranslated(const QObject* o, const QStringList& parts) {
     return false;
 }
 
-// Every text a pilot sees or hears of the window, as "object: text".
+// Every text a pilot sees or hears of the window, as "object: text". A
+// number, a value or a button's "1", has no words to translate.
 QStringList Texts(QWidget* window, const QStringList& untranslated) {
+    static const QRegularExpression word(QStringLiteral("\\p{L}"));
     QStringList texts;
     const auto add = [&](const QObject* o, const QString& text) {
-        if (!text.isEmpty() && !Untranslated(o, untranslated)) texts << o->objectName() + QStringLiteral(": ") + text;
+        if (text.contains(word) && !Untranslated(o, untranslated))
+            texts << o->objectName() + QStringLiteral(": ") + text;
     };
     add(window, window->windowTitle());
     for (QWidget* w : window->findChildren<QWidget*>()) {
