@@ -11,6 +11,8 @@
 #include "wizard/WizardPages.h"
 #include "wizard/WizardTabBar.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QKeyEvent>
@@ -189,6 +191,7 @@ void CSetupWizard::ShowPage(int k) {
         SetButtons(MiddlePage);
     }
     AnnouncePage();
+    RefocusForReaders();
     qCDebug(lcWizard) << "page" << currentPage_ << "on screen, ReplyRequest" << o.link.ReplyRequest;
 }
 
@@ -203,6 +206,16 @@ void CSetupWizard::AnnouncePage() {
     tabBar_->setAccessibleName(tr("Pages, showing %1").arg(pageAnnouncement_));
 }
 
+// A screen reader reviews the window from where the focus is and reads the
+// page it found there until the focus moves: a button that keeps the focus
+// across a page change takes it anew, so the new page is what it reviews.
+void CSetupWizard::RefocusForReaders() {
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused || focused->window() != this || !QAccessible::isActive()) return;
+    setFocus(Qt::OtherFocusReason);
+    focused->setFocus(Qt::OtherFocusReason);
+}
+
 void CSetupWizard::SetButtons(ButtonPosition position) {
     for (QPushButton* b : {cancel_, previous_, next_, finish_}) b->setEnabled(true);
     // A button disabled under the focus would hand it on (Next to Finish): the page takes it instead.
@@ -215,8 +228,9 @@ void CSetupWizard::SetButtons(ButtonPosition position) {
 void CSetupWizard::FocusOnPage() {
     CWizardPage* shown = page(currentPage_);
     if (!shown) return;
-    QWidget* first = FocusOrder::First(this, shown);
-    if (!first) first = currentPage_ < pageCount() ? next_ : previous_;
+    // The last page's first control acts on the swashplate: Previous is harmless there.
+    QWidget* first = currentPage_ < pageCount() ? FocusOrder::First(this, shown) : previous_;
+    if (!first) first = next_;
     first->setFocus(Qt::OtherFocusReason);
 }
 

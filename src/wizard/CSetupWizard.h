@@ -55,6 +55,7 @@ private:
     void RetranslateUi();
     // Tells a screen reader, and the tab list, which page is on screen.
     void AnnouncePage();
+    void RefocusForReaders();
     void MeasurePageFrame();
     void AddPage(CWizardPage* page);
     void ShowPage(int k);
