@@ -147,6 +147,7 @@ void CBalloonTip::OnFocusIn(QWidget* control, Qt::FocusReason reason) {
     HideBalloon();
     Take(tools_.value(tool));
     focusTool_ = tool;
+    askedFor_ = false;
     // The pointer reaches into the control from above its middle.
     anchor_ = tool->mapToGlobal(QPoint(tool->width() / 2, 0));
     showTimer_.start();
@@ -159,6 +160,7 @@ bool CBalloonTip::OnHelpKey(QWidget* control, int key) {
     if (!tool) return false;
     OnFocusIn(tool, Qt::ShortcutFocusReason);
     showTimer_.stop();
+    askedFor_ = true;
     ShowAtAnchor();
     return true;
 }
@@ -216,10 +218,11 @@ void CBalloonTip::ShowAtAnchor() {
     raise();
     update();
     // A balloon for the focus stays until focus leaves; the cursor has nothing to
-    // do with it. A reader hears it: its own window takes no focus.
+    // do with it. A reader hears it (its own window takes no focus) when asked
+    // for it, or when the control's own description did not already say it.
     if (!focusTool_)
         watchTimer_.start();
-    else if (owner_)
+    else if (owner_ && (askedFor_ || focusTool_->accessibleDescription() != DisplayText()))
         Announcer::Of(owner_)->Announce(DisplayText());
 }
 

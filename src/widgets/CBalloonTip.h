@@ -89,6 +89,7 @@ private:
 
     QPointer<QWidget> owner_;
     QPointer<QWidget> focusTool_;
+    bool askedFor_ = false;  // shown by F1 (or Space on a help label), not by the focus alone
     QHash<const QObject*, Tool> tools_;
     std::function<QPoint()> cursor_;
     std::optional<QPoint> anchor_;
