@@ -63,7 +63,7 @@ CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
     ConnectEditMenu(orvex);
     CreateStatusPanes();
     RetranslateUi();
-    SetStatusText(QString::fromLatin1(kNotConnected));
+    SetStatusText(view_->statusText());
     ConnectStatus(view_);
     ConnectStatus(view_->firmwareUpgrade());
     connect(view_, &CUARTView::transferRunningChanged, this, [this](bool running) { transmit_->setEnabled(!running); });

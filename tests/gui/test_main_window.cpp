@@ -333,17 +333,17 @@ TEST_F(BalloonHelp, SevenControlsShowTheirHelpWhenTheMouseRests) {
     EXPECT_EQ(balloon->toolCount(), 7);
     const std::pair<int, const char*> expected[] = {
         {MainFormIds::RollAgility,
-         "This value limits \r\nthe maximum roll \r\nrate of helicopter, \r\nthe larger the faster."},
+         "This value limits \nthe maximum roll \nrate of helicopter, \nthe larger the faster."},
         {MainFormIds::PitchAgility,
-         "This value limits \r\nthe maximum pitch \r\nrate of helicopter, \r\nthe larger the faster."},
+         "This value limits \nthe maximum pitch \nrate of helicopter, \nthe larger the faster."},
         {MainFormIds::RollGain,
-         "This is the roll \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\n"
-         "shaking in the roll \r\ndirection, reduce this value"},
+         "This is the roll \ntotal gain, make it \nas large as possible. \nIf the helicopter is \n"
+         "shaking in the roll \ndirection, reduce this value"},
         {MainFormIds::PitchGain,
-         "This is the pitch \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\n"
-         "shaking in the pitch \r\ndirection, reduce this value"},
+         "This is the pitch \ntotal gain, make it \nas large as possible. \nIf the helicopter is \n"
+         "shaking in the pitch \ndirection, reduce this value"},
         {MainFormIds::TailGain,
-         "This is the tail rotor total gain, make it as large as possible. \r\nIf the helicopter tail is "
+         "This is the tail rotor total gain, make it as large as possible. \nIf the helicopter tail is "
          "hunting in flight, reduce this value"},
         {MainFormIds::Open,
          "1.Connect Orvex to PC by Orvex USB adapter, click 'Connect', or select the COM port by hand."},

@@ -38,7 +38,7 @@ struct TranslatedWindow {
     QStringList untranslated;
 };
 const TranslatedWindow kTranslated[] = {
-    {"main", {"CUARTView", "statusPane0", "language_en", "language_zh_CN"}},
+    {"main", {"language_en", "language_zh_CN", "scale"}},
     {"about", {}},
     {"changes", {}},
     {"quad-airplane", {}},
