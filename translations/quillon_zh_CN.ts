@@ -21,6 +21,197 @@
     </message>
 </context>
 <context>
+    <name>CAdvanceMenuDialog</name>
+    <message>
+        <source>Main rotor</source>
+        <translation>主旋翼</translation>
+    </message>
+    <message>
+        <source>Tail rotor</source>
+        <translation>尾旋翼</translation>
+    </message>
+    <message>
+        <source>AUX channel function</source>
+        <translation>AUX 通道功能</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>参数组</translation>
+    </message>
+    <message>
+        <source>Governor</source>
+        <translation>定速</translation>
+    </message>
+    <message>
+        <source>Roll P gain</source>
+        <translation>横滚 P 感度</translation>
+    </message>
+    <message>
+        <source>Roll I gain</source>
+        <translation>横滚 I 感度</translation>
+    </message>
+    <message>
+        <source>Roll D gain</source>
+        <translation>横滚 D 感度</translation>
+    </message>
+    <message>
+        <source>Pitch P gain</source>
+        <translation>俯仰 P 感度</translation>
+    </message>
+    <message>
+        <source>Pitch I gain</source>
+        <translation>俯仰 I 感度</translation>
+    </message>
+    <message>
+        <source>Pitch D gain</source>
+        <translation>俯仰 D 感度</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>加速</translation>
+    </message>
+    <message>
+        <source>Deceleration</source>
+        <translation>减速</translation>
+    </message>
+    <message>
+        <source>RC dead band</source>
+        <translation>遥控死区</translation>
+    </message>
+    <message>
+        <source>Gyro dead band</source>
+        <translation>陀螺仪死区</translation>
+    </message>
+    <message>
+        <source>Burst Coefficient</source>
+        <translation>爆发系数</translation>
+    </message>
+    <message>
+        <source>Yaw P gain</source>
+        <translation>航向 P 感度</translation>
+    </message>
+    <message>
+        <source>Yaw I gain</source>
+        <translation>航向 I 感度</translation>
+    </message>
+    <message>
+        <source>Yaw D gain</source>
+        <translation>航向 D 感度</translation>
+    </message>
+    <message>
+        <source>Acceleration L</source>
+        <translation>左加速</translation>
+    </message>
+    <message>
+        <source>Acceleration R</source>
+        <translation>右加速</translation>
+    </message>
+    <message>
+        <source>Deceleration L</source>
+        <translation>左减速</translation>
+    </message>
+    <message>
+        <source>Deceleration R</source>
+        <translation>右减速</translation>
+    </message>
+    <message>
+        <source>Collective to tail</source>
+        <translation>总距补偿尾舵</translation>
+    </message>
+    <message>
+        <source>Cyclic to tail</source>
+        <translation>循环螺距补偿尾舵</translation>
+    </message>
+    <message>
+        <source>P gain</source>
+        <translation>P 感度</translation>
+    </message>
+    <message>
+        <source>I gain</source>
+        <translation>I 感度</translation>
+    </message>
+    <message>
+        <source>D gain</source>
+        <translation>D 感度</translation>
+    </message>
+    <message>
+        <source>Total gain</source>
+        <translation>总感度</translation>
+    </message>
+    <message>
+        <source>Collective compensate</source>
+        <translation>总距补偿</translation>
+    </message>
+    <message>
+        <source>Cyclic compensate</source>
+        <translation>循环螺距补偿</translation>
+    </message>
+    <message>
+        <source>Calibrate RPM</source>
+        <translation>校准转速</translation>
+    </message>
+    <message>
+        <source>Governor On</source>
+        <translation>定速开启</translation>
+    </message>
+    <message>
+        <source>Advance Menu</source>
+        <translation>高级菜单</translation>
+    </message>
+    <message>
+        <source>Zero pitch</source>
+        <translation>零螺距</translation>
+    </message>
+    <message>
+        <source>Tail compensate</source>
+        <translation>尾舵补偿</translation>
+    </message>
+    <message>
+        <source>Switch yaw gain</source>
+        <translation>切换尾舵感度</translation>
+    </message>
+    <message>
+        <source>Switch condition</source>
+        <translation>切换参数组</translation>
+    </message>
+    <message>
+        <source>Condition1</source>
+        <translation>参数组1</translation>
+    </message>
+    <message>
+        <source>Condition2</source>
+        <translation>参数组2</translation>
+    </message>
+    <message>
+        <source>Help: %1</source>
+        <translation>帮助：%1</translation>
+    </message>
+    <message>
+        <source>Governor Off</source>
+        <translation>定速关闭</translation>
+    </message>
+    <message>
+        <source>Reset zero</source>
+        <translation>零点复位</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>复位</translation>
+    </message>
+    <message>
+        <source>Reset governor</source>
+        <translation>复位定速</translation>
+    </message>
+</context>
+<context>
     <name>CChangesWindow</name>
     <message>
         <source>, cannot be taken back</source>
@@ -900,7 +1091,7 @@ hold gyro. Switch condition: switch the
 two parameter groups (Condition1 and Condition2) 
 of Orvex by transmitter&apos;s AUX channel, 
 the Orvex is working in heading hold mode.</source>
-        <translation>切换尾舵感度：用遥控器的 AUX 通道切换尾旋翼感度，与普通锁尾陀螺仪相同。切换参数组：用遥控器的 AUX 通道切换 Orvex 的两个参数组（Condition1 和 Condition2），此时 Orvex 工作在锁尾模式。</translation>
+        <translation>切换尾舵感度：用遥控器的 AUX 通道切换尾旋翼感度，与普通锁尾陀螺仪相同。切换参数组：用遥控器的 AUX 通道切换 Orvex 的两个参数组（参数组1 和参数组2），此时 Orvex 工作在锁尾模式。</translation>
     </message>
     <message>
         <source>When the AUX channel is selected as 
@@ -910,7 +1101,7 @@ Condition2) by hand, the two
 parameter groups only affect the 
 performance of Orvex, the setup 
 parameters are not included.</source>
-        <translation>AUX 通道选为“切换尾舵感度”时，可以手动切换两个参数组（Condition1 和 Condition2）。两个参数组只影响 Orvex 的飞行性能，不包括设置参数。</translation>
+        <translation>AUX 通道选为“切换尾舵感度”时，可以手动切换两个参数组（参数组1 和参数组2）。两个参数组只影响 Orvex 的飞行性能，不包括设置参数。</translation>
     </message>
     <message>
         <source>This is the tail rotor total gain, make it as large as possible. 

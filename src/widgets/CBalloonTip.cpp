@@ -77,7 +77,14 @@ void CBalloonTip::AddTool(QWidget* control, const QString& text, const QPixmap& 
     if (control->focusPolicy() == Qt::NoFocus) control->setFocusPolicy(Qt::TabFocus);
     if (!tools_.contains(control))
         connect(control, &QObject::destroyed, this, [this](QObject* gone) { tools_.remove(gone); });
+    // Help given again (in another language) replaces what the balloon shows of it.
+    const auto before = tools_.constFind(control);
+    const bool shown = before != tools_.constEnd() && before->text == text_;
     tools_.insert(control, Tool{text, icon});
+    if (shown) {
+        Take(tools_[control]);
+        if (isVisible()) ShowAtAnchor();
+    }
     // The same help for assistive tools, as flowing text: the balloon's line breaks only shape the balloon.
     control->setAccessibleDescription(QString(text).simplified());
 }

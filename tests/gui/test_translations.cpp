@@ -39,6 +39,7 @@ struct TranslatedWindow {
 };
 const TranslatedWindow kTranslated[] = {
     {"main", {"language_en", "language_zh_CN", "scale"}},
+    {"advance-menu", {}},
     {"about", {}},
     {"changes", {}},
     {"quad-airplane", {}},
