@@ -586,10 +586,6 @@
         <translation>打开</translation>
     </message>
     <message>
-        <source>Upgrade</source>
-        <translation>升级</translation>
-    </message>
-    <message>
         <source>Firmware upgrade</source>
         <translation>固件升级</translation>
     </message>
@@ -719,6 +715,30 @@
     <message>
         <source>The log of changes could not be kept: %1</source>
         <translation>无法保存更改记录：%1</translation>
+    </message>
+</context>
+<context>
+    <name>DataExchange</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>请输入一个整数。</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>请输入 %1 到 %2 之间的整数。</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Quillon2.0</source>
+        <translation>Quillon2.0</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要替换它吗？</translation>
     </message>
 </context>
 <context>

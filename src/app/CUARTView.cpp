@@ -140,9 +140,11 @@ void CUARTView::RetranslateUi() {
     setAccessibleName(tr("Quillon main form"));
     portLabel_->setText(tr("Port"));
     NameWithChoice(combo_, tr("COM port"));
+    // The upgrade button says what FirmwareUpgrade made it say: Cancel while a transfer runs.
+    const QString upgrade = o_.transferOwnsLink ? FirmwareUpgrade::tr("Cancel") : FirmwareUpgrade::tr("Upgrade");
     const std::pair<QPushButton*, QString> captions[] = {
-        {connect_, tr("Connect")}, {setup_, tr("Setup")},     {advance_, tr("Advance Menu")},
-        {open_, tr("Open")},       {upgrade_, tr("Upgrade")},
+        {connect_, tr("Connect")}, {setup_, tr("Setup")}, {advance_, tr("Advance Menu")},
+        {open_, tr("Open")},       {upgrade_, upgrade},
     };
     for (const auto& [button, caption] : captions) {
         button->setText(caption);
