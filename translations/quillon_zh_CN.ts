@@ -21,6 +21,197 @@
     </message>
 </context>
 <context>
+    <name>CAdvanceMenuDialog</name>
+    <message>
+        <source>Main rotor</source>
+        <translation>主旋翼</translation>
+    </message>
+    <message>
+        <source>Tail rotor</source>
+        <translation>尾旋翼</translation>
+    </message>
+    <message>
+        <source>AUX channel function</source>
+        <translation>AUX 通道功能</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>参数组</translation>
+    </message>
+    <message>
+        <source>Governor</source>
+        <translation>定速</translation>
+    </message>
+    <message>
+        <source>Roll P gain</source>
+        <translation>横滚 P 感度</translation>
+    </message>
+    <message>
+        <source>Roll I gain</source>
+        <translation>横滚 I 感度</translation>
+    </message>
+    <message>
+        <source>Roll D gain</source>
+        <translation>横滚 D 感度</translation>
+    </message>
+    <message>
+        <source>Pitch P gain</source>
+        <translation>俯仰 P 感度</translation>
+    </message>
+    <message>
+        <source>Pitch I gain</source>
+        <translation>俯仰 I 感度</translation>
+    </message>
+    <message>
+        <source>Pitch D gain</source>
+        <translation>俯仰 D 感度</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>加速</translation>
+    </message>
+    <message>
+        <source>Deceleration</source>
+        <translation>减速</translation>
+    </message>
+    <message>
+        <source>RC dead band</source>
+        <translation>遥控死区</translation>
+    </message>
+    <message>
+        <source>Gyro dead band</source>
+        <translation>陀螺仪死区</translation>
+    </message>
+    <message>
+        <source>Burst Coefficient</source>
+        <translation>爆发系数</translation>
+    </message>
+    <message>
+        <source>Yaw P gain</source>
+        <translation>航向 P 感度</translation>
+    </message>
+    <message>
+        <source>Yaw I gain</source>
+        <translation>航向 I 感度</translation>
+    </message>
+    <message>
+        <source>Yaw D gain</source>
+        <translation>航向 D 感度</translation>
+    </message>
+    <message>
+        <source>Acceleration L</source>
+        <translation>左加速</translation>
+    </message>
+    <message>
+        <source>Acceleration R</source>
+        <translation>右加速</translation>
+    </message>
+    <message>
+        <source>Deceleration L</source>
+        <translation>左减速</translation>
+    </message>
+    <message>
+        <source>Deceleration R</source>
+        <translation>右减速</translation>
+    </message>
+    <message>
+        <source>Collective to tail</source>
+        <translation>总距补偿尾舵</translation>
+    </message>
+    <message>
+        <source>Cyclic to tail</source>
+        <translation>循环螺距补偿尾舵</translation>
+    </message>
+    <message>
+        <source>P gain</source>
+        <translation>P 感度</translation>
+    </message>
+    <message>
+        <source>I gain</source>
+        <translation>I 感度</translation>
+    </message>
+    <message>
+        <source>D gain</source>
+        <translation>D 感度</translation>
+    </message>
+    <message>
+        <source>Total gain</source>
+        <translation>总感度</translation>
+    </message>
+    <message>
+        <source>Collective compensate</source>
+        <translation>总距补偿</translation>
+    </message>
+    <message>
+        <source>Cyclic compensate</source>
+        <translation>循环螺距补偿</translation>
+    </message>
+    <message>
+        <source>Calibrate RPM</source>
+        <translation>校准转速</translation>
+    </message>
+    <message>
+        <source>Governor On</source>
+        <translation>定速开启</translation>
+    </message>
+    <message>
+        <source>Advance Menu</source>
+        <translation>高级菜单</translation>
+    </message>
+    <message>
+        <source>Zero pitch</source>
+        <translation>零螺距</translation>
+    </message>
+    <message>
+        <source>Tail compensate</source>
+        <translation>尾舵补偿</translation>
+    </message>
+    <message>
+        <source>Switch yaw gain</source>
+        <translation>切换尾舵感度</translation>
+    </message>
+    <message>
+        <source>Switch condition</source>
+        <translation>切换参数组</translation>
+    </message>
+    <message>
+        <source>Condition1</source>
+        <translation>参数组1</translation>
+    </message>
+    <message>
+        <source>Condition2</source>
+        <translation>参数组2</translation>
+    </message>
+    <message>
+        <source>Help: %1</source>
+        <translation>帮助：%1</translation>
+    </message>
+    <message>
+        <source>Governor Off</source>
+        <translation>定速关闭</translation>
+    </message>
+    <message>
+        <source>Reset zero</source>
+        <translation>零点复位</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>复位</translation>
+    </message>
+    <message>
+        <source>Reset governor</source>
+        <translation>复位定速</translation>
+    </message>
+</context>
+<context>
     <name>CChangesWindow</name>
     <message>
         <source>, cannot be taken back</source>
@@ -104,10 +295,6 @@
     <message>
         <source>link log (*.log)|*.log||</source>
         <translation>通信日志 (*.log)|*.log||</translation>
-    </message>
-    <message>
-        <source>Some windows show the chosen language only after Quillon is started again.</source>
-        <translation>部分窗口需在重新启动 Quillon 后才显示所选语言。</translation>
     </message>
     <message>
         <source>Open conifg file</source>
@@ -1299,6 +1486,148 @@ the &apos;PIT/ELE/AUX&apos; port and &apos;AIL&apos; port.</source>
     </message>
 </context>
 <context>
+    <name>CUARTView</name>
+    <message>
+        <source>Orvex Connected!</source>
+        <translation>Orvex 已连接！</translation>
+    </message>
+    <message>
+        <source>Orvex is not answering — the last change may not have reached it</source>
+        <translation>Orvex 没有应答——最后一次更改可能未送达</translation>
+    </message>
+    <message>
+        <source>Before connecting to PC software, the Orvex must pass the self-test.
+1. Select and install suitable USB adapter driver in &apos;driver&apos; folder.
+2. Turn on the transmitter, power on the Orvex and receiver. If the three lamps of Orvex flash synchronously 
+    and then become steady red or blue, it shows that Orvex passed the self-test.
+3. If the three lamps all light, it shows that Orvex does not receive the receiver’s signals, or the receiver type of Orvex-S is wrong.
+4. If the yellow lamp flashes after Initialization, it shows that the receiver type of Orvex-S is wrong, or your transmitter’s 
+    configuration is wrong.If the blue lamp flashes, restart Orvex and make sure it is immobile during Initialization.
+5. If 3 or 4 occurs, press the ‘SET’ button of Orvex-S to pass the self-test, and connect to PC software to select the receiver type again.</source>
+        <translation>连接电脑软件之前，Orvex 必须通过自检。
+1. 在“driver”文件夹中选择并安装合适的 USB 适配器驱动。
+2. 打开遥控器，给 Orvex 和接收机通电。如果 Orvex 的三个指示灯同步闪烁后变为红色或蓝色常亮，说明 Orvex 已通过自检。
+3. 如果三个指示灯全亮，说明 Orvex 没有收到接收机的信号，或 Orvex-S 的接收机类型设置错误。
+4. 如果初始化后黄灯闪烁，说明 Orvex-S 的接收机类型设置错误，或遥控器的设置错误。如果蓝灯闪烁，请重新启动 Orvex，并确保初始化期间保持静止。
+5. 如果出现第 3 或第 4 种情况，请按 Orvex-S 的“SET”键通过自检，再连接电脑软件重新选择接收机类型。</translation>
+    </message>
+    <message>
+        <source>1.Connect Orvex to PC by Orvex USB adapter, click &apos;Connect&apos;, or select the COM port by hand.
+2.Click &apos;Open&apos; to select and open the Firmware.
+3.Keep the PC, USB adapter and Orvex connecting. Power off Orvex, press &apos;SET&apos; button of Orvex and power on.
+4.The red lamp is flashing, click &apos;Upgrade&apos; to start upgrade, the parameters of Orvex will not change after upgrade.
+5.Please make sure the firmware is suitable for your gyro, otherwise the gyro will be damaged. 
+6.If the upgrade fails, redo the 3, 4 steps. If the Orvex does not work because of upgrade failure, 
+   select the COM port by hand, and operate from the 2 step.</source>
+        <translation>1. 用 Orvex USB 适配器将 Orvex 连接到电脑，点击“连接”，或手动选择 COM 端口。
+2. 点击“打开”，选择并打开固件。
+3. 保持电脑、USB 适配器与 Orvex 的连接。关闭 Orvex 电源，按住 Orvex 的“SET”键再通电。
+4. 红灯闪烁时，点击“升级”开始升级，升级后 Orvex 的参数不会改变。
+5. 请确认固件适用于您的陀螺仪，否则会损坏陀螺仪。
+6. 如果升级失败，请重做第 3、4 步。如果 Orvex 因升级失败而无法工作，请手动选择 COM 端口，从第 2 步开始操作。</translation>
+    </message>
+    <message>
+        <source>Quillon main form</source>
+        <translation>Quillon 主界面</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>COM port</source>
+        <translation>COM 端口</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>设置向导</translation>
+    </message>
+    <message>
+        <source>Advance Menu</source>
+        <translation>高级菜单</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Firmware upgrade</source>
+        <translation>固件升级</translation>
+    </message>
+    <message>
+        <source>not read</source>
+        <translation>未读取</translation>
+    </message>
+    <message>
+        <source>Firmware version: %1</source>
+        <translation>固件版本：%1</translation>
+    </message>
+    <message>
+        <source>lit</source>
+        <translation>亮</translation>
+    </message>
+    <message>
+        <source>dark</source>
+        <translation>灭</translation>
+    </message>
+    <message>
+        <source>Connection lamp %1: %2</source>
+        <translation>连接指示灯 %1：%2</translation>
+    </message>
+    <message>
+        <source>Select Config File</source>
+        <translation>选择配置文件</translation>
+    </message>
+    <message>
+        <source>conif file (*.ini)|*.ini||</source>
+        <translation>配置文件 (*.ini)|*.ini||</translation>
+    </message>
+    <message>
+        <source>Orvex not connected! Connect first to compare a config file with it.</source>
+        <translation>Orvex 未连接！请先连接，再将配置文件与它比较。</translation>
+    </message>
+    <message>
+        <source>Compare config file with Orvex</source>
+        <translation>将配置文件与 Orvex 比较</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>保存配置文件</translation>
+    </message>
+    <message>
+        <source>config file (*.ini)|*.ini||</source>
+        <translation>配置文件 (*.ini)|*.ini||</translation>
+    </message>
+    <message>
+        <source>Orvex not connected! Nothing was transmitted.</source>
+        <translation>Orvex 未连接！未发送任何数据。</translation>
+    </message>
+    <message>
+        <source>The config file could not be sent: %1</source>
+        <translation>配置文件无法发送：%1</translation>
+    </message>
+    <message>
+        <source>The config file has been Transmitted to Orvex!</source>
+        <translation>配置文件已发送到 Orvex！</translation>
+    </message>
+    <message>
+        <source>The config file was sent, but the Orvex did not confirm it: it may not have stored the values.</source>
+        <translation>配置文件已发送，但 Orvex 未确认：它可能没有保存这些值。</translation>
+    </message>
+    <message>
+        <source>The link to the Orvex was lost: the config file is not confirmed.</source>
+        <translation>与 Orvex 的连接已断开：配置文件未得到确认。</translation>
+    </message>
+    <message>
+        <source>Orvex not connected!</source>
+        <translation>Orvex 未连接！</translation>
+    </message>
+</context>
+<context>
     <name>ChangeCommands</name>
     <message>
         <source> Nothing was redone.</source>
@@ -1358,6 +1687,30 @@ the &apos;PIT/ELE/AUX&apos; port and &apos;AIL&apos; port.</source>
     </message>
 </context>
 <context>
+    <name>DataExchange</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>请输入一个整数。</translation>
+    </message>
+    <message>
+        <source>Please enter an integer between %1 and %2.</source>
+        <translation>请输入 %1 到 %2 之间的整数。</translation>
+    </message>
+</context>
+<context>
+    <name>Dialogs</name>
+    <message>
+        <source>Quillon2.0</source>
+        <translation>Quillon2.0</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要替换它吗？</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpgrade</name>
     <message>
         <source>Bin File|*.bin|</source>
@@ -1377,6 +1730,81 @@ the &apos;PIT/ELE/AUX&apos; port and &apos;AIL&apos; port.</source>
     <message>
         <source>%1 value</source>
         <translation>%1 数值</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterPanel</name>
+    <message>
+        <source>Agility</source>
+        <translation>灵敏度</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>感度</translation>
+    </message>
+    <message>
+        <source>Yaw rate L</source>
+        <translation>左自旋速率</translation>
+    </message>
+    <message>
+        <source>Yaw rate R</source>
+        <translation>右自旋速率</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>新手</translation>
+    </message>
+    <message>
+        <source>F-3C</source>
+        <translation>F-3C</translation>
+    </message>
+    <message>
+        <source>Soft 3D</source>
+        <translation>柔和 3D</translation>
+    </message>
+    <message>
+        <source>3D Hardcore</source>
+        <translation>3D 硬核</translation>
+    </message>
+    <message>
+        <source>3D Extreme</source>
+        <translation>3D 极限</translation>
+    </message>
+    <message>
+        <source>Main rotor</source>
+        <translation>主旋翼</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>横滚</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>俯仰</translation>
+    </message>
+    <message>
+        <source>Tail rotor</source>
+        <translation>尾旋翼</translation>
+    </message>
+    <message>
+        <source>Preset parameters</source>
+        <translation>预设参数</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>复位</translation>
+    </message>
+    <message>
+        <source>Reset main rotor</source>
+        <translation>复位主旋翼</translation>
+    </message>
+    <message>
+        <source>Reset tail rotor</source>
+        <translation>复位尾旋翼</translation>
+    </message>
+    <message>
+        <source>All data reset</source>
+        <translation>全部数据复位</translation>
     </message>
 </context>
 <context>
@@ -1621,6 +2049,289 @@ the &apos;PIT/ELE/AUX&apos; port and &apos;AIL&apos; port.</source>
         <source>Governor total gain</source>
         <translation>定速总感度</translation>
     </message>
+    <message>
+        <source>Beginner Mode!</source>
+        <translation>新手模式！</translation>
+    </message>
+    <message>
+        <source>F-3C Mode!</source>
+        <translation>F-3C 模式！</translation>
+    </message>
+    <message>
+        <source>Soft 3D Mode!</source>
+        <translation>柔和 3D 模式！</translation>
+    </message>
+    <message>
+        <source>3D Hardcore Mode!</source>
+        <translation>3D 硬核模式！</translation>
+    </message>
+    <message>
+        <source>3D Extreme Mode!</source>
+        <translation>3D 极限模式！</translation>
+    </message>
+    <message>
+        <source>Conventional receiver</source>
+        <translation>普通接收机</translation>
+    </message>
+    <message>
+        <source>Increase this value can enhance governor performance, 
+if the rotor speed is shaking in high frequence, 
+reduce this value</source>
+        <translation>增大此值可提高定速性能；如果旋翼转速出现高频抖动，请减小此值。</translation>
+    </message>
+    <message>
+        <source>Switch yaw gain: switch the tail 
+rotor gain by transmitter&apos;s AUX channel, 
+it is the same as a common heading 
+hold gyro. Switch condition: switch the 
+two parameter groups (Condition1 and Condition2) 
+of Orvex by transmitter&apos;s AUX channel, 
+the Orvex is working in heading hold mode.</source>
+        <translation>切换尾舵感度：用遥控器的 AUX 通道切换尾旋翼感度，与普通锁尾陀螺仪相同。切换参数组：用遥控器的 AUX 通道切换 Orvex 的两个参数组（参数组1 和参数组2），此时 Orvex 工作在锁尾模式。</translation>
+    </message>
+    <message>
+        <source>When the AUX channel is selected as 
+&apos;Switch yaw gain&apos;, you can switch 
+the two parameter groups (Condition1 and 
+Condition2) by hand, the two 
+parameter groups only affect the 
+performance of Orvex, the setup 
+parameters are not included.</source>
+        <translation>AUX 通道选为“切换尾舵感度”时，可以手动切换两个参数组（参数组1 和参数组2）。两个参数组只影响 Orvex 的飞行性能，不包括设置参数。</translation>
+    </message>
+    <message>
+        <source>This is the tail rotor total gain, make it as large as possible. 
+If the helicopter tail is hunting in flight, reduce this value</source>
+        <translation>这是尾旋翼总感度，尽可能调大。如果飞行中直升机尾部来回摆动，请减小此值。</translation>
+    </message>
+    <message>
+        <source>It is equivalent to the 
+yaw rate gain, make it as 
+large as possible. If 
+the helicopter tail is hunting 
+in flight, reduce this value 
+or the tail rotor total gain.</source>
+        <translation>相当于航向角速度感度，尽可能调大。如果飞行中直升机尾部来回摆动，请减小此值或尾旋翼总感度。</translation>
+    </message>
+    <message>
+        <source>It is equivalent to the 
+heading hold gain, increase 
+this value can enhance 
+the heading hold performance. 
+If the helicopter tail is 
+wagging or bouncing in 
+flight, reduce this value.</source>
+        <translation>相当于锁尾感度，增大此值可提高锁尾性能。如果飞行中直升机尾部摇摆或弹跳，请减小此值。</translation>
+    </message>
+    <message>
+        <source>It is equivalent to the 
+brake gain, increase this value 
+can enhance the brake 
+performance. If the helicopter 
+tail is shaking when stop 
+pirouette in flight, 
+reduce this value.</source>
+        <translation>相当于刹车感度，增大此值可提高刹车性能。如果飞行中停止自旋时直升机尾部抖动，请减小此值。</translation>
+    </message>
+    <message>
+        <source>This is the roll 
+total gain, make it 
+as large as possible. 
+If the helicopter is 
+shaking in the roll 
+direction, reduce this value</source>
+        <translation>这是横滚总感度，尽可能调大。如果直升机在横滚方向抖动，请减小此值。</translation>
+    </message>
+    <message>
+        <source>It is equivalent to 
+the roll rate gain, 
+make it as large 
+as possible. If the 
+helicopter is shaking in 
+the roll direction, reduce 
+this value or the 
+roll total gain.</source>
+        <translation>相当于横滚角速度感度，尽可能调大。如果直升机在横滚方向抖动，请减小此值或横滚总感度。</translation>
+    </message>
+    <message>
+        <source>It is equivalent to 
+the roll angle hold 
+gain, increase this value 
+can enhance the roll 
+angle hold performance. If 
+the helicopter is wagging 
+or bouncing in the roll 
+direction, reduce this value.</source>
+        <translation>相当于横滚角度保持感度，增大此值可提高横滚角度保持性能。如果直升机在横滚方向摇摆或弹跳，请减小此值。</translation>
+    </message>
+    <message>
+        <source>It is equivalent to 
+the brake gain, increase 
+this value can enhance 
+the brake performance of 
+roll. If the helicopter 
+is shaking when stop 
+rolling in flight, 
+reduce this value.</source>
+        <translation>相当于刹车感度，增大此值可提高横滚的刹车性能。如果飞行中停止横滚时直升机抖动，请减小此值。</translation>
+    </message>
+    <message>
+        <source>This is the pitch 
+total gain, make it 
+as large as possible. 
+If the helicopter is 
+shaking in the pitch 
+direction, reduce this value</source>
+        <translation>这是俯仰总感度，尽可能调大。如果直升机在俯仰方向抖动，请减小此值。</translation>
+    </message>
+    <message>
+        <source>It is equivalent to 
+the pitch rate gain, 
+make it as large as possible. 
+If the helicopter is shaking 
+in the pitch direction, 
+reduce this value 
+or the pitch total gain.</source>
+        <translation>相当于俯仰角速度感度，尽可能调大。如果直升机在俯仰方向抖动，请减小此值或俯仰总感度。</translation>
+    </message>
+    <message>
+        <source>It is equivalent to 
+the pitch angle hold 
+gain, increase this value can 
+enhance the pitch angle hold 
+performance. If the 
+helicopter is wagging 
+or bouncing in the pitch direction, 
+reduce this value.</source>
+        <translation>相当于俯仰角度保持感度，增大此值可提高俯仰角度保持性能。如果直升机在俯仰方向摇摆或弹跳，请减小此值。</translation>
+    </message>
+    <message>
+        <source>It is equivalent to 
+the brake gain, increase 
+this value can enhance the 
+brake performance of pitch. 
+If the helicopter is 
+shaking when stop pitching 
+in flight, reduce this value.</source>
+        <translation>相当于刹车感度，增大此值可提高俯仰的刹车性能。如果飞行中停止俯仰时直升机抖动，请减小此值。</translation>
+    </message>
+    <message>
+        <source>Increase this value can 
+increase the acceleration 
+of left pirouette.</source>
+        <translation>增大此值可提高向左自旋的加速度。</translation>
+    </message>
+    <message>
+        <source>Increase this value can 
+increase the acceleration 
+of right pirouette</source>
+        <translation>增大此值可提高向右自旋的加速度。</translation>
+    </message>
+    <message>
+        <source>Increase this value can 
+increase the deceleration 
+of right pirouette</source>
+        <translation>增大此值可提高向右自旋的减速度。</translation>
+    </message>
+    <message>
+        <source>Increase this value can 
+increase the deceleration 
+of left pirouette</source>
+        <translation>增大此值可提高向左自旋的减速度。</translation>
+    </message>
+    <message>
+        <source>Increase this value can increase 
+the acceleration of roll and pitch.</source>
+        <translation>增大此值可提高横滚和俯仰的加速度。</translation>
+    </message>
+    <message>
+        <source>Increase this value can increase 
+the deceleration of roll and pitch.</source>
+        <translation>增大此值可提高横滚和俯仰的减速度。</translation>
+    </message>
+    <message>
+        <source>Increase this value can enhance governor performance, 
+if the rotor speed is wagging in low frequence, 
+reduce this value</source>
+        <translation>增大此值可提高定速性能；如果旋翼转速出现低频摆动，请减小此值。</translation>
+    </message>
+    <message>
+        <source>Defines a range around 
+the rudder stick neutral position 
+where the rudder stick 
+input will be ignored. </source>
+        <translation>设定方向摇杆中立位置附近的一个范围，在此范围内的方向摇杆输入将被忽略。</translation>
+    </message>
+    <message>
+        <source>If the helicopter vibration is 
+low, set a small value</source>
+        <translation>如果直升机振动较小，请设为较小的值。</translation>
+    </message>
+    <message>
+        <source>Defines a range around the 
+aileron and elevator sticks 
+neutral position where the 
+aileron and elevator sticks 
+input will be ignored.</source>
+        <translation>设定副翼和升降摇杆中立位置附近的一个范围，在此范围内的副翼和升降摇杆输入将被忽略。</translation>
+    </message>
+    <message>
+        <source>If the helicopter vibration 
+is low, set a small value</source>
+        <translation>如果直升机振动较小，请设为较小的值。</translation>
+    </message>
+    <message>
+        <source>This value limits 
+the maximum pitch 
+rate of helicopter, 
+the larger the faster.</source>
+        <translation>此值限制直升机的最大俯仰速率，越大越快。</translation>
+    </message>
+    <message>
+        <source>This value limits 
+the maximum roll 
+rate of helicopter, 
+the larger the faster.</source>
+        <translation>此值限制直升机的最大横滚速率，越大越快。</translation>
+    </message>
+    <message>
+        <source>Increase this value can enhance response speed of stick, 
+if the main rotor is shaking when move the aileron 
+and elevator sticks, reduce this value</source>
+        <translation>增大此值可提高摇杆的响应速度；如果推动副翼和升降摇杆时主旋翼抖动，请减小此值。</translation>
+    </message>
+    <message>
+        <source>Static torque compensation for 
+collective pitch. It can enhance 
+the heading hold performance 
+when change the collective pitch 
+quickly. Larger value can enhance 
+the compensation. Change the sign 
+of the value can change 
+the compensation direction.</source>
+        <translation>总距的静态扭矩补偿。可提高快速改变总距时的锁尾性能。值越大补偿越强，改变数值的正负号可改变补偿方向。</translation>
+    </message>
+    <message>
+        <source>Static torque compensation for 
+cyclic pitch. It can enhance the 
+heading hold performance when 
+move the aileron and elevator sticks 
+quickly. Larger value can 
+enhance the compensation. Change the sign 
+of the value can change 
+the compensation direction.</source>
+        <translation>循环螺距的静态扭矩补偿。可提高快速推动副翼和升降摇杆时的锁尾性能。值越大补偿越强，改变数值的正负号可改变补偿方向。</translation>
+    </message>
+    <message>
+        <source>Increase this value can enhance governor performance 
+when change the collective pitch quickly</source>
+        <translation>增大此值可提高快速改变总距时的定速性能。</translation>
+    </message>
+    <message>
+        <source>Increase this value can enhance governor performance 
+when move the aileron and elevator sticks quickly</source>
+        <translation>增大此值可提高快速推动副翼和升降摇杆时的定速性能。</translation>
+    </message>
 </context>
 <context>
     <name>UnitBackupCommands</name>
@@ -1737,6 +2448,13 @@ Kept:
         <translation>
 保持不变：
 </translation>
+    </message>
+</context>
+<context>
+    <name>ValueSlider</name>
+    <message>
+        <source> value</source>
+        <translation> 数值</translation>
     </message>
 </context>
 <context>

@@ -63,7 +63,7 @@ CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
     ConnectEditMenu(orvex);
     CreateStatusPanes();
     RetranslateUi();
-    SetStatusText(QString::fromLatin1(kNotConnected));
+    SetStatusText(view_->statusText());
     ConnectStatus(view_);
     ConnectStatus(view_->firmwareUpgrade());
     connect(view_, &CUARTView::transferRunningChanged, this, [this](bool running) { transmit_->setEnabled(!running); });
@@ -184,14 +184,9 @@ void CMainFrame::CreateLanguageMenu() {
     }
 }
 
-void CMainFrame::OnLanguage(LanguageChoice::Language language) {
-    // Chosen even when it is the one in use: the desktop's language may change later.
-    const bool changes = language != LanguageChoice::Current();
-    LanguageChoice::Choose(language);
-    if (!changes) return;
-    // Said in the new language. The windows that cannot retranslate yet are named in the README.
-    Dialogs::Message(this, tr("Some windows show the chosen language only after Quillon is started again."));
-}
+// Every window sets its texts again at once; chosen even when it is the one
+// in use, since the desktop's language may change later.
+void CMainFrame::OnLanguage(LanguageChoice::Language language) { LanguageChoice::Choose(language); }
 
 QAction* CMainFrame::languageAction(LanguageChoice::Language language) const {
     return languageActions_[static_cast<size_t>(language)];

@@ -25,6 +25,8 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -53,47 +55,51 @@ QStringList Entries(const QComboBox* combo) {
     return entries;
 }
 
-const char* const kConnected = "Orvex Connected!";
-const char* const kNotAnswering = "Orvex is not answering \u2014 the last change may not have reached it";
+const char* const kConnected = QT_TRANSLATE_NOOP("CUARTView", "Orvex Connected!");
+const char* const kNotAnswering =
+    QT_TRANSLATE_NOOP("CUARTView", "Orvex is not answering \u2014 the last change may not have reached it");
 
-const char* const kConnectHelp =
-    "Before connecting to PC software, the Orvex must pass the self-test.\r\n"
-    "1. Select and install suitable USB adapter driver in 'driver' folder.\r\n"
-    "2. Turn on the transmitter, power on the Orvex and receiver. If the three lamps of Orvex flash synchronously \r\n"
-    "    and then become steady red or blue, it shows that Orvex passed the self-test.\r\n"
+const char* const kConnectHelp = QT_TRANSLATE_NOOP(
+    "CUARTView",
+    "Before connecting to PC software, the Orvex must pass the self-test.\n"
+    "1. Select and install suitable USB adapter driver in 'driver' folder.\n"
+    "2. Turn on the transmitter, power on the Orvex and receiver. If the three lamps of Orvex flash synchronously \n"
+    "    and then become steady red or blue, it shows that Orvex passed the self-test.\n"
     "3. If the three lamps all light, it shows that Orvex does not receive the receiver\u2019s signals, or the "
     "receiver "
-    "type of Orvex-S is wrong.\r\n"
+    "type of Orvex-S is wrong.\n"
     "4. If the yellow lamp flashes after Initialization, it shows that the receiver type of Orvex-S is wrong, or your "
-    "transmitter\u2019s \r\n"
+    "transmitter\u2019s \n"
     "    configuration is wrong.If the blue lamp flashes, restart Orvex and make sure it is immobile during "
-    "Initialization.\r\n"
+    "Initialization.\n"
     "5. If 3 or 4 occurs, press the \u2018SET\u2019 button of Orvex-S to pass the self-test, and connect to PC "
-    "software to select the receiver type again.";
+    "software to select the receiver type again.");
 
-const char* const kFirmwareHelp =
-    "1.Connect Orvex to PC by Orvex USB adapter, click 'Connect', or select the COM port by hand.\r\n"
-    "2.Click 'Open' to select and open the Firmware.\r\n"
-    "3.Keep the PC, USB adapter and Orvex connecting. Power off Orvex, press 'SET' button of Orvex and power on.\r\n"
+const char* const kFirmwareHelp = QT_TRANSLATE_NOOP(
+    "CUARTView",
+    "1.Connect Orvex to PC by Orvex USB adapter, click 'Connect', or select the COM port by hand.\n"
+    "2.Click 'Open' to select and open the Firmware.\n"
+    "3.Keep the PC, USB adapter and Orvex connecting. Power off Orvex, press 'SET' button of Orvex and power on.\n"
     "4.The red lamp is flashing, click 'Upgrade' to start upgrade, the parameters of Orvex will not change after "
-    "upgrade.\r\n"
-    "5.Please make sure the firmware is suitable for your gyro, otherwise the gyro will be damaged. \r\n"
-    "6.If the upgrade fails, redo the 3, 4 steps. If the Orvex does not work because of upgrade failure, \r\n"
-    "   select the COM port by hand, and operate from the 2 step.";
+    "upgrade.\n"
+    "5.Please make sure the firmware is suitable for your gyro, otherwise the gyro will be damaged. \n"
+    "6.If the upgrade fails, redo the 3, 4 steps. If the Orvex does not work because of upgrade failure, \n"
+    "   select the COM port by hand, and operate from the 2 step.");
 
 struct HelpText {
     int controlId;
     const char* text;
+    const char* context;
 };
 
 const HelpText kHelpTexts[] = {
-    {MainFormIds::RollAgility, Help(CV::RollAgility)},
-    {MainFormIds::PitchAgility, Help(CV::PitchAgility)},
-    {MainFormIds::RollGain, Help(CV::RollGain)},
-    {MainFormIds::PitchGain, Help(CV::PitchGain)},
-    {MainFormIds::TailGain, Help(CV::YawGain)},
-    {MainFormIds::Open, kFirmwareHelp},
-    {MainFormIds::Connect, kConnectHelp},
+    {MainFormIds::RollAgility, Help(CV::RollAgility), "ParameterTable"},
+    {MainFormIds::PitchAgility, Help(CV::PitchAgility), "ParameterTable"},
+    {MainFormIds::RollGain, Help(CV::RollGain), "ParameterTable"},
+    {MainFormIds::PitchGain, Help(CV::PitchGain), "ParameterTable"},
+    {MainFormIds::TailGain, Help(CV::YawGain), "ParameterTable"},
+    {MainFormIds::Open, kFirmwareHelp, "CUARTView"},
+    {MainFormIds::Connect, kConnectHelp, "CUARTView"},
 };
 
 }  // namespace
@@ -111,7 +117,6 @@ CUARTView::CUARTView(Orvex& orvex, QWidget* parent)
                     [this] { OnConnected(); },
                 }) {
     setObjectName(QStringLiteral("id101"));
-    setAccessibleName(QStringLiteral("Quillon main form"));
     // The view reads the port's receive queue rather than the driver.
     o_.LinkPort.AddFlags(PortRxQueue);
 
@@ -128,6 +133,42 @@ CUARTView::CUARTView(Orvex& orvex, QWidget* parent)
     });
     connect(firmware_.get(), &FirmwareUpgrade::transferRunningChanged, this, &CUARTView::SetTransferRunning);
     o_.session.OnSilenceChanged([this](bool silent) { OnSilenceChanged(silent); });
+    RetranslateUi();
+}
+
+void CUARTView::RetranslateUi() {
+    setAccessibleName(tr("Quillon main form"));
+    portLabel_->setText(tr("Port"));
+    NameWithChoice(combo_, tr("COM port"));
+    // The upgrade button says what FirmwareUpgrade made it say: Cancel while a transfer runs.
+    const QString upgrade = o_.transferOwnsLink ? FirmwareUpgrade::tr("Cancel") : FirmwareUpgrade::tr("Upgrade");
+    const std::pair<QPushButton*, QString> captions[] = {
+        {connect_, tr("Connect")}, {setup_, tr("Setup")}, {advance_, tr("Advance Menu")},
+        {open_, tr("Open")},       {upgrade_, upgrade},
+    };
+    for (const auto& [button, caption] : captions) {
+        button->setText(caption);
+        button->setAccessibleName(caption);
+    }
+    firmwareGroup_->setTitle(tr("Firmware upgrade"));
+    firmwareGroup_->setAccessibleName(firmwareGroup_->title());
+    panel_->RetranslateUi();
+    ShowVersionName();
+    DescribeLamps();
+    // The status bar says the same in the new language, without announcing it again.
+    statusText_ = tr(statusSource_);
+    emit statusTextChanged(statusText_);
+    if (balloon_) AddBalloonHelp();
+}
+
+void CUARTView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && upgrade_) {
+        // Picture 170 holds text: the copy of the new language.
+        picture_ = LoadPng(kPictureId);
+        update();
+        RetranslateUi();
+    }
+    QWidget::changeEvent(event);
 }
 
 CUARTView::~CUARTView() {
@@ -138,13 +179,12 @@ CUARTView::~CUARTView() {
 }
 
 void CUARTView::CreateConnectionControls() {
-    auto* label = new QLabel(QStringLiteral("Port"), this);
-    label->setGeometry(kPortLabel.px());
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    portLabel_ = new QLabel(this);
+    portLabel_->setGeometry(kPortLabel.px());
+    portLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     combo_ = new PortComboBox(this);
     NameControl(combo_, MainFormIds::PortList);
-    NameWithChoice(combo_, QStringLiteral("COM port"));
     combo_->setGeometry(kPortCombo.px());
     connect(combo_, &PortComboBox::aboutToDropDown, this, &CUARTView::OnDropDown);
     connect(combo_, &QComboBox::activated, this, &CUARTView::OnPortChosen);
@@ -156,7 +196,6 @@ void CUARTView::CreateConnectionControls() {
     NameControl(version_, MainFormIds::Version);
     // Tab reaches it, so a reader reads it where it stands.
     version_->setFocusPolicy(Qt::TabFocus);
-    ShowVersionName();
     version_->setGeometry(kVersion.px());
     version_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // Drawn straight onto the form, whatever the form's background.
@@ -167,7 +206,6 @@ void CUARTView::CreateConnectionControls() {
     for (size_t i = 0; i < lamps_.size(); ++i)
         lamps_[i] = DescribePicture(this, QRect(kLampPoints[i], lampOff_.deviceIndependentSize().toSize()), QString(),
                                     QString());
-    DescribeLamps();
 }
 
 void CUARTView::CreateDialogButtons() {
@@ -178,7 +216,7 @@ void CUARTView::CreateDialogButtons() {
 }
 
 void CUARTView::CreateFirmwareControls() {
-    MakeGroup(this, QStringLiteral("Firmware upgrade"), kFirmwareGroup);
+    firmwareGroup_ = MakeGroup(this, QStringLiteral("Firmware upgrade"), kFirmwareGroup);
     open_ = MakeButton(this, QStringLiteral("Open"), MainFormIds::Open, kOpen);
     upgrade_ = MakeButton(this, QStringLiteral("Upgrade"), MainFormIds::Upgrade, kUpgrade);
 }
@@ -203,12 +241,14 @@ void CUARTView::OnInitialUpdate() {
 }
 
 void CUARTView::AddBalloonHelp() {
-    balloon_ = new CBalloonTip(this);
-    balloon_->setObjectName(QStringLiteral("balloon"));
-    balloon_->Attach(this);
+    if (!balloon_) {
+        balloon_ = new CBalloonTip(this);
+        balloon_->setObjectName(QStringLiteral("balloon"));
+        balloon_->Attach(this);
+    }
     for (const HelpText& help : kHelpTexts)
         if (auto* control = findChild<QWidget*>(ControlName(help.controlId)))
-            balloon_->AddTool(control, QString::fromUtf8(help.text));
+            balloon_->AddTool(control, QCoreApplication::translate(help.context, help.text));
 }
 
 void CUARTView::OnClose() {
@@ -228,7 +268,7 @@ void CUARTView::OnLinkLost() {
     const std::string why = DescribeLinkFailure(o_.LinkPort.DeviceName(), o_.LinkPort.LastFailure());
     qCWarning(lcAppLink) << "link lost:" << QString::fromStdString(why);
     receiver_.Disconnect();
-    SetStatusText(QString::fromLatin1(kNotConnected));
+    SetStatusText(kNotConnected);
     SetStatusDetail(QString::fromStdString(why));
     InvalidateLamps();
     connect_->setEnabled(true);
@@ -239,7 +279,7 @@ void CUARTView::OnLinkLost() {
 // the status bar and lamps say so until one comes; nothing is resent.
 void CUARTView::OnSilenceChanged(bool silent) {
     if (silent) qCWarning(lcAppLink) << "the Orvex does not answer";
-    if (connectStage() == 2) SetStatusText(QString::fromUtf8(silent ? kNotAnswering : kConnected));
+    if (connectStage() == 2) SetStatusText(silent ? kNotAnswering : kConnected);
     InvalidateLamps();
 }
 
@@ -341,7 +381,7 @@ void CUARTView::OnConnect() {
     if (connect_->hasFocus()) combo_->setFocus(Qt::OtherFocusReason);
     connect_->setEnabled(false);
     const bool wasOpen = o_.LinkPort.IsOpen();
-    SetStatusText(QString::fromLatin1(kNotConnected));
+    SetStatusText(kNotConnected);
     SetStatusDetail(QString());
     OnVersion({});  // the version of the unit connected before is no longer true
     qCInfo(lcAppLink) << "connect" << portNumber_ << QString::fromStdString(portPath_);
@@ -392,7 +432,7 @@ void CUARTView::OnConnected() {
     const int row = combo_->findData(QString::fromStdString(portPath_));
     UserSettings::SetLastPort(row >= 0 ? combo_->itemData(row, kStableNameRole).toString()
                                        : QString::fromStdString(portPath_));
-    SetStatusText(QString::fromLatin1(kConnected));
+    SetStatusText(kConnected);
     SetStatusDetail(QString());
     InvalidateLamps();
     connect_->setEnabled(true);
@@ -408,8 +448,8 @@ void CUARTView::OnVersion(const std::string& text) {
 
 // The name says what the label is and what it reads.
 void CUARTView::ShowVersionName() {
-    const QString shown = version_->text().isEmpty() ? QStringLiteral("not read") : version_->text();
-    Rename(version_, QStringLiteral("Firmware version: %1").arg(shown));
+    const QString shown = version_->text().isEmpty() ? tr("not read") : version_->text();
+    Rename(version_, tr("Firmware version: %1").arg(shown));
 }
 
 // ---- drawing ------------------------------------------------------------------
@@ -422,9 +462,8 @@ void CUARTView::InvalidateLamps() {
 bool CUARTView::LampsLit() const { return connectStage() == 2 && !o_.session.silent(); }
 
 void CUARTView::DescribeLamps() {
-    const QString state = LampsLit() ? QStringLiteral("lit") : QStringLiteral("dark");
-    for (size_t i = 0; i < lamps_.size(); ++i)
-        Rename(lamps_[i], QStringLiteral("Connection lamp %1: %2").arg(i + 1).arg(state));
+    const QString state = LampsLit() ? tr("lit") : tr("dark");
+    for (size_t i = 0; i < lamps_.size(); ++i) Rename(lamps_[i], tr("Connection lamp %1: %2").arg(i + 1).arg(state));
 }
 
 void CUARTView::paintEvent(QPaintEvent* event) {
@@ -442,8 +481,10 @@ void CUARTView::paintEvent(QPaintEvent* event) {
 // ---- status bar -----------------------------------------------------------------
 
 // A change of the connection state and every reason given are spoken once.
-void CUARTView::SetStatusText(const QString& text) {
+void CUARTView::SetStatusText(const char* source) {
+    const QString text = tr(source);
     if (text != statusText_) Announcer::Of(this)->Announce(text);
+    statusSource_ = source;
     statusText_ = text;
     emit statusTextChanged(text);
 }
@@ -456,9 +497,8 @@ void CUARTView::SetStatusDetail(const QString& text) {
 // ---- configuration file ---------------------------------------------------------
 
 void CUARTView::OnFileOpen() {
-    const QString chosen =
-        Dialogs::OpenFileName(this, QStringLiteral("Select Config File"), QStringLiteral("conif file (*.ini)|*.ini||"),
-                              UserSettings::LastFolder(UserSettings::Folder::Config));
+    const QString chosen = Dialogs::OpenFileName(this, tr("Select Config File"), tr("conif file (*.ini)|*.ini||"),
+                                                 UserSettings::LastFolder(UserSettings::Folder::Config));
     UserSettings::RememberFolder(UserSettings::Folder::Config, chosen);
     if (chosen.isEmpty()) return;
     const std::string path = chosen.toStdString();
@@ -489,11 +529,10 @@ void CUARTView::OnFileOpen() {
 
 void CUARTView::OnFileCompare() {
     if (connectStage() == 0) {
-        Dialogs::Message(this, QStringLiteral("Orvex not connected! Connect first to compare a config file with it."));
+        Dialogs::Message(this, tr("Orvex not connected! Connect first to compare a config file with it."));
         return;
     }
-    const QString chosen =
-        Dialogs::OpenFileName(this, QStringLiteral("Select Config File"), QStringLiteral("conif file (*.ini)|*.ini||"));
+    const QString chosen = Dialogs::OpenFileName(this, tr("Select Config File"), tr("conif file (*.ini)|*.ini||"));
     if (chosen.isEmpty()) return;
     const std::string path = chosen.toStdString();
     if (!PathLongEnough(path)) {
@@ -502,21 +541,19 @@ void CUARTView::OnFileCompare() {
     }
     const ConfigComparison comparison = CompareConfigFile(path, o_.unitImage);
     qCInfo(lcAppConfig) << "compared" << chosen << comparison.changes.size() << "changes";
-    Dialogs::Message(this, QString::fromStdString(comparison.Text()), QStringLiteral("Compare config file with Orvex"));
+    Dialogs::Message(this, QString::fromStdString(comparison.Text()), tr("Compare config file with Orvex"));
 }
 
 void CUARTView::OnFileSave() {
-    const QString chosen =
-        Dialogs::SaveFileName(this, QStringLiteral("Save Config File"), QStringLiteral("config file (*.ini)|*.ini||"),
-                              UserSettings::LastFolder(UserSettings::Folder::Config));
+    const QString chosen = Dialogs::SaveFileName(this, tr("Save Config File"), tr("config file (*.ini)|*.ini||"),
+                                                 UserSettings::LastFolder(UserSettings::Folder::Config));
     UserSettings::RememberFolder(UserSettings::Folder::Config, chosen);
     if (chosen.isEmpty()) return;
     if (!PathLongEnough(chosen.toStdString())) {
         Dialogs::Message(this, QString::fromLatin1(kFileNameTooShort));
         return;
     }
-    const QString target =
-        Dialogs::WithSuffix(this, chosen, QStringLiteral(".ini"), QStringLiteral("Save Config File"));
+    const QString target = Dialogs::WithSuffix(this, chosen, QStringLiteral(".ini"), tr("Save Config File"));
     if (target.isEmpty()) return;
     const std::string path = target.toStdString();
     const ConfigFileResult result = WriteConfigFile(path, o_.config, o_.image, panel_->values());
@@ -541,8 +578,8 @@ void CUARTView::OnFileTransmit() {
     }();
     if (sent != SendResult::Written) {
         ShowTransmitOutcome(sent == SendResult::PortClosed
-                                ? QStringLiteral("Orvex not connected! Nothing was transmitted.")
-                                : QStringLiteral("The config file could not be sent: %1")
+                                ? tr("Orvex not connected! Nothing was transmitted.")
+                                : tr("The config file could not be sent: %1")
                                       .arg(QString::fromStdString(
                                           DescribeLinkFailure(o_.LinkPort.DeviceName(), o_.LinkPort.LastFailure()))));
         return;
@@ -550,13 +587,11 @@ void CUARTView::OnFileTransmit() {
     o_.session.CancelWait(transmitWait_);
     transmitWait_ = o_.session.Await(
         o_.link.SequenceCounter, LinkSession::kCommandAnswerMs, [this, kept](AnswerOutcome outcome, int) {
-            QString message = outcome == AnswerOutcome::Answered
-                                  ? QStringLiteral("The config file has been Transmitted to Orvex!")
+            QString message = outcome == AnswerOutcome::Answered ? tr("The config file has been Transmitted to Orvex!")
                               : outcome == AnswerOutcome::NoAnswer
-                                  ? QStringLiteral(
-                                        "The config file was sent, but the Orvex did not confirm it: it may not have "
-                                        "stored the values.")
-                                  : QStringLiteral("The link to the Orvex was lost: the config file is not confirmed.");
+                                  ? tr("The config file was sent, but the Orvex did not confirm it: it may not have "
+                                       "stored the values.")
+                                  : tr("The link to the Orvex was lost: the config file is not confirmed.");
             if (!kept.isEmpty()) message += QStringLiteral("\n") + kept;
             // Not from inside the receive that ended the wait: the message box runs an event loop of its own.
             QMetaObject::invokeMethod(

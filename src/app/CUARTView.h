@@ -27,12 +27,14 @@ class FirmwareUpgrade;
 class ParameterPanel;
 class PortComboBox;
 class PortWatcher;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QSocketNotifier;
 
-// The status bar's text while no unit is connected (the frame's first, the view's after a close or hang-up).
-inline constexpr const char* kNotConnected = "Orvex not connected!";
+// The status bar's text while no unit is connected (the frame's first, the view's after a close or hang-up);
+// translated in the view's context.
+inline constexpr const char* kNotConnected = QT_TRANSLATE_NOOP("CUARTView", "Orvex not connected!");
 
 class CUARTView : public QWidget, public LinkListener {
     Q_OBJECT
@@ -73,6 +75,8 @@ public:
     PortComboBox* portList() const { return combo_; }
     QPushButton* connectButton() const { return connect_; }
     CBalloonTip* balloon() const { return balloon_; }
+    // What the status bar says, in the language in use.
+    const QString& statusText() const { return statusText_; }
 
     // ---- commands ---------------------------------------------------------
     void OnConnect();
@@ -99,10 +103,12 @@ signals:
     void transferRunningChanged(bool running);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
 private:
+    void RetranslateUi();
     void CreateConnectionControls();
     void CreateDialogButtons();
     void CreateFirmwareControls();
@@ -122,7 +128,8 @@ private:
     void ShowTransmitOutcome(const QString& message);
     void OnConnectTimeLimit(int attempt);
 
-    void SetStatusText(const QString& text);
+    // A text marked in this class's context (kConnected, kNotConnected, ...).
+    void SetStatusText(const char* source);
     void SetStatusDetail(const QString& text);
     void InvalidateLamps();
     bool LampsLit() const;
@@ -131,11 +138,14 @@ private:
     void ShowVersionName();
 
     Orvex& o_;
-    QString statusText_ = QString::fromLatin1(kNotConnected);  // what the status bar says
+    const char* statusSource_ = kNotConnected;  // what the status bar says, untranslated
+    QString statusText_;
     MainReceiver receiver_;
     std::unique_ptr<ParameterPanel> panel_;
     QPixmap picture_, lampOff_, lampOn_;
 
+    QLabel* portLabel_ = nullptr;
+    QGroupBox* firmwareGroup_ = nullptr;
     PortComboBox* combo_ = nullptr;
     QPushButton* connect_ = nullptr;
     QLabel* version_ = nullptr;

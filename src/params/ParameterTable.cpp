@@ -198,11 +198,21 @@ const std::array<PanelDef, 7> kPanelDefs = {{
 }};
 
 const char* const kPresetMessages[PresetCount] = {
-    "Beginner Mode!", "F-3C Mode!", "Soft 3D Mode!", "3D Hardcore Mode!", "3D Extreme Mode!",
+    QT_TRANSLATE_NOOP("ParameterTable", "Beginner Mode!"),   QT_TRANSLATE_NOOP("ParameterTable", "F-3C Mode!"),
+    QT_TRANSLATE_NOOP("ParameterTable", "Soft 3D Mode!"),    QT_TRANSLATE_NOOP("ParameterTable", "3D Hardcore Mode!"),
+    QT_TRANSLATE_NOOP("ParameterTable", "3D Extreme Mode!"),
 };
 
 const char* const kReceiverTypeNames[9] = {
-    "Conventional receiver", "Futaba S-BUS", "DSM2-1", "DSM2-2", "DSM2-3", "DSMJ", "DSM2-4", "DSMX-1", "DSMX-2",
+    QT_TRANSLATE_NOOP("ParameterTable", "Conventional receiver"),
+    "Futaba S-BUS",
+    "DSM2-1",
+    "DSM2-2",
+    "DSM2-3",
+    "DSMJ",
+    "DSM2-4",
+    "DSMX-1",
+    "DSMX-2",
 };
 
 const ConfigDef& Def(CV id) { return kConfigDefs[static_cast<size_t>(id)]; }
@@ -232,8 +242,9 @@ int8_t* BytePtr(ParameterImage& image, DeviceByte b) {
 namespace {
 
 const char* const kGovernorGainHelp =
-    "Increase this value can enhance governor performance, \r\nif the rotor speed is shaking in high frequence, "
-    "\r\nreduce this value";
+    QT_TRANSLATE_NOOP("ParameterTable",
+                      "Increase this value can enhance governor performance, \nif the rotor speed is shaking in high "
+                      "frequence, \nreduce this value");
 
 constexpr const char* kNeverWritten = "the program never writes this byte; the Orvex keeps its own value";
 
@@ -263,90 +274,90 @@ const ValueText kValueTexts[] = {
     {.at = GovernorMode,     .label = QT_TRANSLATE_NOOP("ParameterTable", "Governor mode")},
     {.at = SwashPlateType,   .label = QT_TRANSLATE_NOOP("ParameterTable", "Swashplate type")},
     {.at = AuxFunction,      .label = QT_TRANSLATE_NOOP("ParameterTable", "AUX channel function"),
-     .help = "Switch yaw gain: switch the tail \r\nrotor gain by transmitter's AUX channel, \r\nit is the same as a common heading \r\n"
-             "hold gyro. Switch condition: switch the \r\ntwo parameter groups (Condition1 and Condition2) \r\nof Orvex by transmitter's AUX channel, \r\n"
-             "the Orvex is working in heading hold mode."},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "Switch yaw gain: switch the tail \nrotor gain by transmitter's AUX channel, \nit is the same as a common heading \n"
+             "hold gyro. Switch condition: switch the \ntwo parameter groups (Condition1 and Condition2) \nof Orvex by transmitter's AUX channel, \n"
+             "the Orvex is working in heading hold mode.")},
     {.at = FixMode,          .label = QT_TRANSLATE_NOOP("ParameterTable", "Installation direction")},
     {.at = OptimizationDir,  .label = QT_TRANSLATE_NOOP("ParameterTable", "Optimization direction")},
     {.at = Condition,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Condition"),
-     .help = "When the AUX channel is selected as \r\n'Switch yaw gain', you can switch \r\nthe two parameter groups (Condition1 and \r\n"
-             "Condition2) by hand, the two \r\nparameter groups only affect the \r\nperformance of Orvex, the setup \r\nparameters are not included.",
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "When the AUX channel is selected as \n'Switch yaw gain', you can switch \nthe two parameter groups (Condition1 and \n"
+             "Condition2) by hand, the two \nparameter groups only affect the \nperformance of Orvex, the setup \nparameters are not included."),
      .kept = "the condition can only be set to 1 or 2"},
     {.at = YawGain,          .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail gain"),
-     .help = "This is the tail rotor total gain, make it as large as possible. \r\nIf the helicopter tail is hunting in flight, reduce this value"},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "This is the tail rotor total gain, make it as large as possible. \nIf the helicopter tail is hunting in flight, reduce this value")},
     {.at = TailGainP,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Yaw P gain"),
-     .help = "It is equivalent to the \r\nyaw rate gain, make it as \r\nlarge as possible. If \r\nthe helicopter tail is hunting \r\n"
-             "in flight, reduce this value \r\nor the tail rotor total gain."},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "It is equivalent to the \nyaw rate gain, make it as \nlarge as possible. If \nthe helicopter tail is hunting \n"
+             "in flight, reduce this value \nor the tail rotor total gain.")},
     {.at = TailGainI,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Yaw I gain"),
-     .help = "It is equivalent to the \r\nheading hold gain, increase \r\nthis value can enhance \r\nthe heading hold performance. \r\n"
-             "If the helicopter tail is \r\nwagging or bouncing in \r\nflight, reduce this value."},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "It is equivalent to the \nheading hold gain, increase \nthis value can enhance \nthe heading hold performance. \n"
+             "If the helicopter tail is \nwagging or bouncing in \nflight, reduce this value.")},
     {.at = TailGainD,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Yaw D gain"),
-     .help = "It is equivalent to the \r\nbrake gain, increase this value \r\ncan enhance the brake \r\nperformance. If the helicopter \r\n"
-             "tail is shaking when stop \r\npirouette in flight, \r\nreduce this value."},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "It is equivalent to the \nbrake gain, increase this value \ncan enhance the brake \nperformance. If the helicopter \n"
+             "tail is shaking when stop \npirouette in flight, \nreduce this value.")},
     {.at = RollGain,         .label = QT_TRANSLATE_NOOP("ParameterTable", "Roll gain"),
-     .help = "This is the roll \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking in the roll \r\n"
-             "direction, reduce this value"},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "This is the roll \ntotal gain, make it \nas large as possible. \nIf the helicopter is \nshaking in the roll \n"
+             "direction, reduce this value")},
     {.at = RollGainP,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Roll P gain"),
-     .help = "It is equivalent to \r\nthe roll rate gain, \r\nmake it as large \r\nas possible. If the \r\nhelicopter is shaking in \r\n"
-             "the roll direction, reduce \r\nthis value or the \r\nroll total gain."},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "It is equivalent to \nthe roll rate gain, \nmake it as large \nas possible. If the \nhelicopter is shaking in \n"
+             "the roll direction, reduce \nthis value or the \nroll total gain.")},
     {.at = RollGainI,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Roll I gain"),
-     .help = "It is equivalent to \r\nthe roll angle hold \r\ngain, increase this value \r\ncan enhance the roll \r\nangle hold performance. If \r\n"
-             "the helicopter is wagging \r\nor bouncing in the roll \r\ndirection, reduce this value."},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "It is equivalent to \nthe roll angle hold \ngain, increase this value \ncan enhance the roll \nangle hold performance. If \n"
+             "the helicopter is wagging \nor bouncing in the roll \ndirection, reduce this value.")},
     {.at = RollGainD,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Roll D gain"),
-     .help = "It is equivalent to \r\nthe brake gain, increase \r\nthis value can enhance \r\nthe brake performance of \r\nroll. If the helicopter \r\n"
-             "is shaking when stop \r\nrolling in flight, \r\nreduce this value."},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "It is equivalent to \nthe brake gain, increase \nthis value can enhance \nthe brake performance of \nroll. If the helicopter \n"
+             "is shaking when stop \nrolling in flight, \nreduce this value.")},
     {.at = PitchGain,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Pitch gain"),
-     .help = "This is the pitch \r\ntotal gain, make it \r\nas large as possible. \r\nIf the helicopter is \r\nshaking in the pitch \r\n"
-             "direction, reduce this value"},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "This is the pitch \ntotal gain, make it \nas large as possible. \nIf the helicopter is \nshaking in the pitch \n"
+             "direction, reduce this value")},
     {.at = PitchGainP,       .label = QT_TRANSLATE_NOOP("ParameterTable", "Pitch P gain"),
-     .help = "It is equivalent to \r\nthe pitch rate gain, \r\nmake it as large as possible. \r\nIf the helicopter is shaking \r\nin the pitch direction, \r\n"
-             "reduce this value \r\nor the pitch total gain."},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "It is equivalent to \nthe pitch rate gain, \nmake it as large as possible. \nIf the helicopter is shaking \nin the pitch direction, \n"
+             "reduce this value \nor the pitch total gain.")},
     {.at = PitchGainI,       .label = QT_TRANSLATE_NOOP("ParameterTable", "Pitch I gain"),
-     .help = "It is equivalent to \r\nthe pitch angle hold \r\ngain, increase this value can \r\nenhance the pitch angle hold \r\nperformance. If the \r\n"
-             "helicopter is wagging \r\nor bouncing in the pitch direction, \r\nreduce this value."},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "It is equivalent to \nthe pitch angle hold \ngain, increase this value can \nenhance the pitch angle hold \nperformance. If the \n"
+             "helicopter is wagging \nor bouncing in the pitch direction, \nreduce this value.")},
     {.at = PitchGainD,       .label = QT_TRANSLATE_NOOP("ParameterTable", "Pitch D gain"),
-     .help = "It is equivalent to \r\nthe brake gain, increase \r\nthis value can enhance the \r\nbrake performance of pitch. \r\nIf the helicopter is \r\n"
-             "shaking when stop pitching \r\nin flight, reduce this value."},
-    {.at = Acc3,             .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail rotor acceleration L"),      .help = "Increase this value can \r\nincrease the acceleration \r\nof left pirouette."},
-    {.at = Acc4,             .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail rotor acceleration R"),      .help = "Increase this value can \r\nincrease the acceleration \r\nof right pirouette"},
-    {.at = Acc5,             .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail rotor deceleration R"),      .help = "Increase this value can \r\nincrease the deceleration \r\nof right pirouette"},
-    {.at = Acc6,             .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail rotor deceleration L"),      .help = "Increase this value can \r\nincrease the deceleration \r\nof left pirouette"},
-    {.at = Acc1,             .label = QT_TRANSLATE_NOOP("ParameterTable", "Main rotor acceleration"),        .help = "Increase this value can increase \r\nthe acceleration of roll and pitch."},
-    {.at = Acc2,             .label = QT_TRANSLATE_NOOP("ParameterTable", "Main rotor deceleration"),        .help = "Increase this value can increase \r\nthe deceleration of roll and pitch."},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "It is equivalent to \nthe brake gain, increase \nthis value can enhance the \nbrake performance of pitch. \nIf the helicopter is \n"
+             "shaking when stop pitching \nin flight, reduce this value.")},
+    {.at = Acc3,             .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail rotor acceleration L"),      .help = QT_TRANSLATE_NOOP("ParameterTable", "Increase this value can \nincrease the acceleration \nof left pirouette.")},
+    {.at = Acc4,             .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail rotor acceleration R"),      .help = QT_TRANSLATE_NOOP("ParameterTable", "Increase this value can \nincrease the acceleration \nof right pirouette")},
+    {.at = Acc5,             .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail rotor deceleration R"),      .help = QT_TRANSLATE_NOOP("ParameterTable", "Increase this value can \nincrease the deceleration \nof right pirouette")},
+    {.at = Acc6,             .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail rotor deceleration L"),      .help = QT_TRANSLATE_NOOP("ParameterTable", "Increase this value can \nincrease the deceleration \nof left pirouette")},
+    {.at = Acc1,             .label = QT_TRANSLATE_NOOP("ParameterTable", "Main rotor acceleration"),        .help = QT_TRANSLATE_NOOP("ParameterTable", "Increase this value can increase \nthe acceleration of roll and pitch.")},
+    {.at = Acc2,             .label = QT_TRANSLATE_NOOP("ParameterTable", "Main rotor deceleration"),        .help = QT_TRANSLATE_NOOP("ParameterTable", "Increase this value can increase \nthe deceleration of roll and pitch.")},
     {.at = RPMGainP,         .label = QT_TRANSLATE_NOOP("ParameterTable", "Governor P gain"),                .help = kGovernorGainHelp},
     {.at = RPMGainI,         .label = QT_TRANSLATE_NOOP("ParameterTable", "Governor I gain"),
-     .help = "Increase this value can enhance governor performance, \r\nif the rotor speed is wagging in low frequence, \r\nreduce this value"},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "Increase this value can enhance governor performance, \nif the rotor speed is wagging in low frequence, \nreduce this value")},
     {.at = RPMGainD,         .label = QT_TRANSLATE_NOOP("ParameterTable", "Governor D gain"),                .help = kGovernorGainHelp},
     {.at = DeadBand3,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail rotor RC dead band"),
-     .help = "Defines a range around \r\nthe rudder stick neutral position \r\nwhere the rudder stick \r\ninput will be ignored. "},
-    {.at = DeadBand4,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail rotor gyro dead band"),      .help = "If the helicopter vibration is \r\nlow, set a small value"},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "Defines a range around \nthe rudder stick neutral position \nwhere the rudder stick \ninput will be ignored. ")},
+    {.at = DeadBand4,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail rotor gyro dead band"),      .help = QT_TRANSLATE_NOOP("ParameterTable", "If the helicopter vibration is \nlow, set a small value")},
     {.at = DeadBand1,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Main rotor RC dead band"),
-     .help = "Defines a range around the \r\naileron and elevator sticks \r\nneutral position where the \r\naileron and elevator sticks \r\n"
-             "input will be ignored."},
-    {.at = DeadBand2,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Main rotor gyro dead band"),      .help = "If the helicopter vibration \r\nis low, set a small value"},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "Defines a range around the \naileron and elevator sticks \nneutral position where the \naileron and elevator sticks \n"
+             "input will be ignored.")},
+    {.at = DeadBand2,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Main rotor gyro dead band"),      .help = QT_TRANSLATE_NOOP("ParameterTable", "If the helicopter vibration \nis low, set a small value")},
     {.at = YawAgility,       .label = QT_TRANSLATE_NOOP("ParameterTable", "Yaw rate L")},
     {.at = YawRight,         .label = QT_TRANSLATE_NOOP("ParameterTable", "Yaw rate R")},
     {.at = PitchAgility,     .label = QT_TRANSLATE_NOOP("ParameterTable", "Pitch agility"),
-     .help = "This value limits \r\nthe maximum pitch \r\nrate of helicopter, \r\nthe larger the faster."},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "This value limits \nthe maximum pitch \nrate of helicopter, \nthe larger the faster.")},
     {.at = RollAgility,      .label = QT_TRANSLATE_NOOP("ParameterTable", "Roll agility"),
-     .help = "This value limits \r\nthe maximum roll \r\nrate of helicopter, \r\nthe larger the faster."},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "This value limits \nthe maximum roll \nrate of helicopter, \nthe larger the faster.")},
     {.at = HardCoef,         .label = QT_TRANSLATE_NOOP("ParameterTable", "Burst Coefficient"),
-     .help = "Increase this value can enhance response speed of stick, \r\nif the main rotor is shaking when move the aileron \r\n"
-             "and elevator sticks, reduce this value"},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "Increase this value can enhance response speed of stick, \nif the main rotor is shaking when move the aileron \n"
+             "and elevator sticks, reduce this value")},
     {.at = TotalCoefficient, .label = QT_TRANSLATE_NOOP("ParameterTable", "Collective pitch")},
     {.at = ZeroPitch,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Zero pitch"),
      .kept = "the zero point is measured by the Orvex itself; only \"Reset zero\" changes it"},
     {.at = TailCompsate1,    .label = QT_TRANSLATE_NOOP("ParameterTable", "Collective to tail"),
-     .help = "Static torque compensation for \r\ncollective pitch. It can enhance \r\nthe heading hold performance \r\nwhen change the collective pitch \r\n"
-             "quickly. Larger value can enhance \r\nthe compensation. Change the sign \r\nof the value can change \r\nthe compensation direction."},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "Static torque compensation for \ncollective pitch. It can enhance \nthe heading hold performance \nwhen change the collective pitch \n"
+             "quickly. Larger value can enhance \nthe compensation. Change the sign \nof the value can change \nthe compensation direction.")},
     {.at = TailCompsate2,    .label = QT_TRANSLATE_NOOP("ParameterTable", "Cyclic to tail"),
-     .help = "Static torque compensation for \r\ncyclic pitch. It can enhance the \r\nheading hold performance when \r\n"
-             "move the aileron and elevator sticks \r\nquickly. Larger value can \r\nenhance the compensation. Change the sign \r\nof the value can change \r\n"
-             "the compensation direction."},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "Static torque compensation for \ncyclic pitch. It can enhance the \nheading hold performance when \n"
+             "move the aileron and elevator sticks \nquickly. Larger value can \nenhance the compensation. Change the sign \nof the value can change \n"
+             "the compensation direction.")},
     {.at = RPMCompensate1,   .label = QT_TRANSLATE_NOOP("ParameterTable", "Governor collective compensate"),
-     .help = "Increase this value can enhance governor performance \r\nwhen change the collective pitch quickly"},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "Increase this value can enhance governor performance \nwhen change the collective pitch quickly")},
     {.at = RPMCompensate2,   .label = QT_TRANSLATE_NOOP("ParameterTable", "Governor cyclic compensate"),
-     .help = "Increase this value can enhance governor performance \r\nwhen move the aileron and elevator sticks quickly"},
+     .help = QT_TRANSLATE_NOOP("ParameterTable", "Increase this value can enhance governor performance \nwhen move the aileron and elevator sticks quickly")},
     {.at = TuningByte44,                                                .kept = kNeverWritten},
     {.at = RPMTotalGain,     .label = QT_TRANSLATE_NOOP("ParameterTable", "Governor total gain")},
 };

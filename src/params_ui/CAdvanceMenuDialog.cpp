@@ -11,8 +11,10 @@
 #include "widgets/ScreenFit.h"
 #include "widgets/Skin.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,11 +38,36 @@ struct GroupDef {
 };
 
 constexpr std::array<GroupDef, GroupCount> kGroups = {{
-    {.title = "Main rotor", .objectName = "groupMainRotor", .x = 7, .y = 5, .w = 208, .h = 160},
-    {.title = "Tail rotor", .objectName = "groupTailRotor", .x = 222, .y = 5, .w = 208, .h = 160},
-    {.title = "AUX channel function", .objectName = "groupAuxChannel", .x = 7, .y = 174, .w = 188, .h = 36},
-    {.title = "Condition", .objectName = "groupCondition", .x = 7, .y = 214, .w = 188, .h = 36},
-    {.title = "Governor", .objectName = "groupGovernor", .x = 222, .y = 174, .w = 208, .h = 76},
+    {.title = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Main rotor"),
+     .objectName = "groupMainRotor",
+     .x = 7,
+     .y = 5,
+     .w = 208,
+     .h = 160},
+    {.title = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Tail rotor"),
+     .objectName = "groupTailRotor",
+     .x = 222,
+     .y = 5,
+     .w = 208,
+     .h = 160},
+    {.title = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "AUX channel function"),
+     .objectName = "groupAuxChannel",
+     .x = 7,
+     .y = 174,
+     .w = 188,
+     .h = 36},
+    {.title = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Condition"),
+     .objectName = "groupCondition",
+     .x = 7,
+     .y = 214,
+     .w = 188,
+     .h = 36},
+    {.title = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Governor"),
+     .objectName = "groupGovernor",
+     .x = 222,
+     .y = 174,
+     .w = 208,
+     .h = 76},
 }};
 
 // A column of label and edit box inside a group, relative to the group.
@@ -96,61 +123,61 @@ struct FieldDef {
 
 // clang-format off
 constexpr FieldDef kFields[] = {
-    {.id = CAdvanceMenuDialog::IdRollP,                .label = "Roll P gain",           .source = Named(CV::RollGainP),           .group = MainRotor,
+    {.id = CAdvanceMenuDialog::IdRollP,                .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Roll P gain"),           .source = Named(CV::RollGainP),           .group = MainRotor,
      .column = 0, .row = 0},
-    {.id = CAdvanceMenuDialog::IdRollI,                .label = "Roll I gain",           .source = Named(CV::RollGainI),           .group = MainRotor,
+    {.id = CAdvanceMenuDialog::IdRollI,                .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Roll I gain"),           .source = Named(CV::RollGainI),           .group = MainRotor,
      .column = 0, .row = 1},
-    {.id = CAdvanceMenuDialog::IdRollD,                .label = "Roll D gain",           .source = Named(CV::RollGainD),           .group = MainRotor,
+    {.id = CAdvanceMenuDialog::IdRollD,                .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Roll D gain"),           .source = Named(CV::RollGainD),           .group = MainRotor,
      .column = 0, .row = 2},
-    {.id = CAdvanceMenuDialog::IdPitchP,               .label = "Pitch P gain",          .source = Named(CV::PitchGainP),          .group = MainRotor,
+    {.id = CAdvanceMenuDialog::IdPitchP,               .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Pitch P gain"),          .source = Named(CV::PitchGainP),          .group = MainRotor,
      .column = 1, .row = 0},
-    {.id = CAdvanceMenuDialog::IdPitchI,               .label = "Pitch I gain",          .source = Named(CV::PitchGainI),          .group = MainRotor,
+    {.id = CAdvanceMenuDialog::IdPitchI,               .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Pitch I gain"),          .source = Named(CV::PitchGainI),          .group = MainRotor,
      .column = 1, .row = 1},
-    {.id = CAdvanceMenuDialog::IdPitchD,               .label = "Pitch D gain",          .source = Named(CV::PitchGainD),          .group = MainRotor,
+    {.id = CAdvanceMenuDialog::IdPitchD,               .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Pitch D gain"),          .source = Named(CV::PitchGainD),          .group = MainRotor,
      .column = 1, .row = 2},
-    {.id = CAdvanceMenuDialog::IdAcceleration,         .label = "Acceleration",          .source = Named(CV::Acc1),                .group = MainRotor,
+    {.id = CAdvanceMenuDialog::IdAcceleration,         .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Acceleration"),          .source = Named(CV::Acc1),                .group = MainRotor,
      .column = 0, .row = 3},
-    {.id = CAdvanceMenuDialog::IdDeceleration,         .label = "Deceleration",          .source = Named(CV::Acc2),                .group = MainRotor,
+    {.id = CAdvanceMenuDialog::IdDeceleration,         .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Deceleration"),          .source = Named(CV::Acc2),                .group = MainRotor,
      .column = 1, .row = 3},
-    {.id = CAdvanceMenuDialog::IdRcDeadBand,           .label = "RC dead band",          .source = Named(CV::DeadBand1),           .group = MainRotor,
+    {.id = CAdvanceMenuDialog::IdRcDeadBand,           .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "RC dead band"),          .source = Named(CV::DeadBand1),           .group = MainRotor,
      .column = 0, .row = 4},
-    {.id = CAdvanceMenuDialog::IdGyroDeadBand,         .label = "Gyro dead band",        .source = Named(CV::DeadBand2),           .group = MainRotor,
+    {.id = CAdvanceMenuDialog::IdGyroDeadBand,         .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Gyro dead band"),        .source = Named(CV::DeadBand2),           .group = MainRotor,
      .column = 1, .row = 4},
-    {.id = CAdvanceMenuDialog::IdBurst,                .label = "Burst Coefficient",     .source = Unnamed(Bytes::HardCoef),       .group = MainRotor,
+    {.id = CAdvanceMenuDialog::IdBurst,                .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Burst Coefficient"),     .source = Unnamed(Bytes::HardCoef),       .group = MainRotor,
      .column = 0, .row = 5},
-    {.id = CAdvanceMenuDialog::IdYawP,                 .label = "Yaw P gain",            .source = Named(CV::TailGainP),           .group = TailRotor,
+    {.id = CAdvanceMenuDialog::IdYawP,                 .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Yaw P gain"),            .source = Named(CV::TailGainP),           .group = TailRotor,
      .column = 0, .row = 0},
-    {.id = CAdvanceMenuDialog::IdYawI,                 .label = "Yaw I gain",            .source = Named(CV::TailGainI),           .group = TailRotor,
+    {.id = CAdvanceMenuDialog::IdYawI,                 .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Yaw I gain"),            .source = Named(CV::TailGainI),           .group = TailRotor,
      .column = 0, .row = 1},
-    {.id = CAdvanceMenuDialog::IdYawD,                 .label = "Yaw D gain",            .source = Named(CV::TailGainD),           .group = TailRotor,
+    {.id = CAdvanceMenuDialog::IdYawD,                 .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Yaw D gain"),            .source = Named(CV::TailGainD),           .group = TailRotor,
      .column = 0, .row = 2},
-    {.id = CAdvanceMenuDialog::IdAccelerationL,        .label = "Acceleration L",        .source = Named(CV::Acc3),                .group = TailRotor,
+    {.id = CAdvanceMenuDialog::IdAccelerationL,        .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Acceleration L"),        .source = Named(CV::Acc3),                .group = TailRotor,
      .column = 1, .row = 0},
-    {.id = CAdvanceMenuDialog::IdAccelerationR,        .label = "Acceleration R",        .source = Named(CV::Acc4),                .group = TailRotor,
+    {.id = CAdvanceMenuDialog::IdAccelerationR,        .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Acceleration R"),        .source = Named(CV::Acc4),                .group = TailRotor,
      .column = 1, .row = 1},
-    {.id = CAdvanceMenuDialog::IdDecelerationL,        .label = "Deceleration L",        .source = Named(CV::Acc6),                .group = TailRotor,
+    {.id = CAdvanceMenuDialog::IdDecelerationL,        .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Deceleration L"),        .source = Named(CV::Acc6),                .group = TailRotor,
      .column = 1, .row = 2},
-    {.id = CAdvanceMenuDialog::IdDecelerationR,        .label = "Deceleration R",        .source = Named(CV::Acc5),                .group = TailRotor,
+    {.id = CAdvanceMenuDialog::IdDecelerationR,        .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Deceleration R"),        .source = Named(CV::Acc5),                .group = TailRotor,
      .column = 1, .row = 3},
-    {.id = CAdvanceMenuDialog::IdTailRcDeadBand,       .label = "RC dead band",          .source = Named(CV::DeadBand3),           .group = TailRotor,
+    {.id = CAdvanceMenuDialog::IdTailRcDeadBand,       .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "RC dead band"),          .source = Named(CV::DeadBand3),           .group = TailRotor,
      .column = 0, .row = 3},
-    {.id = CAdvanceMenuDialog::IdTailGyroDeadBand,     .label = "Gyro dead band",        .source = Named(CV::DeadBand4),           .group = TailRotor,
+    {.id = CAdvanceMenuDialog::IdTailGyroDeadBand,     .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Gyro dead band"),        .source = Named(CV::DeadBand4),           .group = TailRotor,
      .column = 0, .row = 4},
-    {.id = CAdvanceMenuDialog::IdCollectiveToTail,     .label = "Collective to tail",    .source = Named(CV::TailCompsate1),       .group = TailRotor,
+    {.id = CAdvanceMenuDialog::IdCollectiveToTail,     .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Collective to tail"),    .source = Named(CV::TailCompsate1),       .group = TailRotor,
      .column = 0, .row = 6},
-    {.id = CAdvanceMenuDialog::IdCyclicToTail,         .label = "Cyclic to tail",        .source = Named(CV::TailCompsate2),       .group = TailRotor,
+    {.id = CAdvanceMenuDialog::IdCyclicToTail,         .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Cyclic to tail"),        .source = Named(CV::TailCompsate2),       .group = TailRotor,
      .column = 1, .row = 6},
-    {.id = CAdvanceMenuDialog::IdGovernorP,            .label = "P gain",                .source = Unnamed(Bytes::RPMGainP),       .group = Governor,
+    {.id = CAdvanceMenuDialog::IdGovernorP,            .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "P gain"),                .source = Unnamed(Bytes::RPMGainP),       .group = Governor,
      .column = 0, .row = 0},
-    {.id = CAdvanceMenuDialog::IdGovernorI,            .label = "I gain",                .source = Unnamed(Bytes::RPMGainI),       .group = Governor,
+    {.id = CAdvanceMenuDialog::IdGovernorI,            .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "I gain"),                .source = Unnamed(Bytes::RPMGainI),       .group = Governor,
      .column = 0, .row = 1},
-    {.id = CAdvanceMenuDialog::IdGovernorD,            .label = "D gain",                .source = Unnamed(Bytes::RPMGainD),       .group = Governor,
+    {.id = CAdvanceMenuDialog::IdGovernorD,            .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "D gain"),                .source = Unnamed(Bytes::RPMGainD),       .group = Governor,
      .column = 0, .row = 2},
-    {.id = CAdvanceMenuDialog::IdGovernorTotal,        .label = "Total gain",            .source = Unnamed(Bytes::RPMTotalGain),   .group = Governor,
+    {.id = CAdvanceMenuDialog::IdGovernorTotal,        .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Total gain"),            .source = Unnamed(Bytes::RPMTotalGain),   .group = Governor,
      .column = 1, .row = 0},
-    {.id = CAdvanceMenuDialog::IdCollectiveCompensate, .label = "Collective compensate", .source = Unnamed(Bytes::RPMCompensate1), .group = Governor,
+    {.id = CAdvanceMenuDialog::IdCollectiveCompensate, .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Collective compensate"), .source = Unnamed(Bytes::RPMCompensate1), .group = Governor,
      .column = 1, .row = 1},
-    {.id = CAdvanceMenuDialog::IdCyclicCompensate,     .label = "Cyclic compensate",     .source = Unnamed(Bytes::RPMCompensate2), .group = Governor,
+    {.id = CAdvanceMenuDialog::IdCyclicCompensate,     .label = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Cyclic compensate"),     .source = Unnamed(Bytes::RPMCompensate2), .group = Governor,
      .column = 1, .row = 2},
 };
 // clang-format on
@@ -175,6 +202,9 @@ constexpr HelpMarkerDef kHelpMarkers[] = {
 
 // ---- small helpers -------------------------------------------------------------------
 
+const char* const kCalibrateRpm = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Calibrate RPM");
+const char* const kGovernorOn = QT_TRANSLATE_NOOP("CAdvanceMenuDialog", "Governor On");
+
 constexpr int kDialogWidth = 437, kDialogHeight = 280;
 constexpr QSize kHelpMarkerSize{24, 24};
 
@@ -194,13 +224,13 @@ int SourceValue(const Orvex& o, const Source& s) { return s.named() ? o.config[s
 const QPoint CAdvanceMenuDialog::kHelpPicturePoints[2] = {QPoint(350, 380), QPoint(350, 460)};
 
 CAdvanceMenuDialog::CAdvanceMenuDialog(Orvex& orvex, QWidget* parent) : QDialog(parent), orvex_(orvex) {
-    setWindowTitle(QStringLiteral("Advance Menu"));
     setObjectName(QStringLiteral("id248"));
     setFixedSize(DluSize(kDialogWidth, kDialogHeight));
     helpPicture_ = LoadPng(kHelpPictureId);
     LoadValues();
     BuildControls();
     InitDialog();
+    RetranslateUi();
     FocusOrder::Apply(this);
     // The first box opens selected, so a number typed replaces its value ("90", not "8090").
     if (QWidget* first = FocusOrder::First(this, this)) {
@@ -210,6 +240,47 @@ CAdvanceMenuDialog::CAdvanceMenuDialog(Orvex& orvex, QWidget* parent) : QDialog(
 }
 
 CAdvanceMenuDialog::~CAdvanceMenuDialog() { orvex_.session.Remove(this); }
+
+QString CAdvanceMenuDialog::LabelText(CV value) { return QCoreApplication::translate("ParameterTable", Label(value)); }
+
+void CAdvanceMenuDialog::RetranslateUi() {
+    setWindowTitle(tr("Advance Menu"));
+    for (int g = 0; g < GroupCount; ++g) groups_[g]->setTitle(tr(kGroups[g].title));
+    for (const Field& f : fields_) {
+        const FieldDef& d = kFields[f.def];
+        f.label->setText(tr(d.label));
+        f.edit->setAccessibleName(QCoreApplication::translate("ParameterTable", Label(DeviceOf(d.source))));
+        LabelFor(f.label, f.edit);
+    }
+    zeroPitchLabel_->setText(tr("Zero pitch"));
+    zeroPitchEdit_->setAccessibleName(LabelText(CV::ZeroPitch));
+    LabelFor(zeroPitchLabel_, zeroPitchEdit_);
+    tailCompensate_->setText(tr("Tail compensate"));
+    const QString items[2][2] = {{tr("Switch yaw gain"), tr("Switch condition")}, {tr("Condition1"), tr("Condition2")}};
+    QComboBox* const combos[2] = {auxCombo_, conditionCombo_};
+    const CV values[2] = {CV::AuxFunction, CV::Condition};
+    const GroupId groups[2] = {AuxChannel, ConditionGroup};
+    for (int i = 0; i < 2; ++i) {
+        for (int k = 0; k < 2; ++k) combos[i]->setItemText(k, items[i][k]);
+        NameWithChoice(combos[i], LabelText(values[i]));
+        helpMarkers_[i]->setAccessibleName(tr("Help: %1").arg(tr(kGroups[groups[i]].title)));
+    }
+    const std::pair<QAbstractButton*, QString> buttons[] = {
+        {governorOff_, tr("Governor Off")}, {resetZero_, tr("Reset zero")}, {ok_, tr("OK")}, {cancel_, tr("Cancel")}};
+    for (const auto& [button, text] : buttons) {
+        button->setText(text);
+        button->setAccessibleName(text);
+    }
+    governorReset_->setText(tr("Reset"));
+    governorReset_->setAccessibleName(tr("Reset governor"));
+    SetCalibrateText(calibrateText_ ? calibrateText_ : kCalibrateRpm);
+    AddBalloonHelp();
+}
+
+void CAdvanceMenuDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && cancel_) RetranslateUi();
+    QDialog::changeEvent(event);
+}
 
 void CAdvanceMenuDialog::done(int result) {
     orvex_.session.Remove(this);
@@ -237,7 +308,8 @@ void CAdvanceMenuDialog::BuildControls() {
 
 void CAdvanceMenuDialog::BuildGroups() {
     for (int g = 0; g < GroupCount; ++g) {
-        auto* box = new QGroupBox(QString::fromLatin1(kGroups[g].title), this);
+        auto* box = new QGroupBox(this);
+        groups_[g] = box;
         box->setObjectName(QString::fromLatin1(kGroups[g].objectName));
         box->setGeometry(DluRect(kGroups[g].x, kGroups[g].y, kGroups[g].w, kGroups[g].h));
         box->lower();  // behind the statics and controls that sit on it
@@ -249,47 +321,45 @@ void CAdvanceMenuDialog::BuildFields() {
         const FieldDef& d = kFields[f.def];
         const ColumnDef& c = Column(d.group, d.column);
         const int x = kGroups[d.group].x, y = RowY(d.group, d.row);
-        const QString label = QString::fromLatin1(d.label);
-        QLabel* text = AddDialogStatic(this, label, DluRect(x + c.labelX, y, c.labelW, kEditHeight));
+        QLabel* text = AddDialogStatic(this, QString(), DluRect(x + c.labelX, y, c.labelW, kEditHeight));
         text->setObjectName(QStringLiteral("label%1").arg(d.id));
+        f.label = text;
         f.edit = new QLineEdit(this);
         f.edit->setGeometry(DluRect(x + c.editX, y, c.editW, kEditHeight));
         f.edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         f.edit->setMaxLength(6);
-        NameControl(f.edit, d.id, QString::fromLatin1(Label(DeviceOf(d.source))));
+        NameControl(f.edit, d.id);
         MarkValueControl(f.edit, DefOf(d.source).name);
-        LabelFor(text, f.edit);
         DataExchange::WriteInt(f.edit, f.value);
     }
 
     const ColumnDef& c = Column(MainRotor, kZeroPitchColumn);
     const int x = kGroups[MainRotor].x, y = RowY(MainRotor, kZeroPitchRow);
-    QLabel* text = AddDialogStatic(this, QStringLiteral("Zero pitch"), DluRect(x + c.labelX, y, c.labelW, kEditHeight));
-    text->setObjectName(QStringLiteral("label%1").arg(IdZeroPitch));
+    zeroPitchLabel_ = AddDialogStatic(this, QString(), DluRect(x + c.labelX, y, c.labelW, kEditHeight));
+    zeroPitchLabel_->setObjectName(QStringLiteral("label%1").arg(IdZeroPitch));
     zeroPitchEdit_ = new QLineEdit(this);
     zeroPitchEdit_->setGeometry(DluRect(x + c.editX, y, c.editW, kEditHeight));
     zeroPitchEdit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     zeroPitchEdit_->setEnabled(false);
-    NameControl(zeroPitchEdit_, IdZeroPitch, QString::fromLatin1(Label(CV::ZeroPitch)));
-    LabelFor(text, zeroPitchEdit_);
+    NameControl(zeroPitchEdit_, IdZeroPitch);
     DataExchange::WriteInt(zeroPitchEdit_, zeroPitch_);
 
-    auto* resetZero = new QPushButton(QStringLiteral("Reset zero"), this);
+    resetZero_ = new QPushButton(this);
     const int resetWidth = 60;
-    resetZero->setGeometry(
+    resetZero_->setGeometry(
         DluRect(x + c.editX + c.editW - resetWidth, RowY(MainRotor, kZeroPitchRow + 1) - 1, resetWidth, kButtonHeight));
-    resetZero->setAutoDefault(false);
-    NameControl(resetZero, IdResetZero, QStringLiteral("Reset zero"));
-    connect(resetZero, &QPushButton::clicked, this, &CAdvanceMenuDialog::OnResetZero);
+    resetZero_->setAutoDefault(false);
+    NameControl(resetZero_, IdResetZero);
+    connect(resetZero_, &QPushButton::clicked, this, &CAdvanceMenuDialog::OnResetZero);
 
     const ColumnDef& t = Column(TailRotor, 0);
-    QLabel* heading = AddDialogStatic(this, QStringLiteral("Tail compensate"),
+    tailCompensate_ = AddDialogStatic(this, QString(),
                                       DluRect(kGroups[TailRotor].x + t.labelX, RowY(TailRotor, kTailCompensateRow) + 8,
                                               kGroups[TailRotor].w - 2 * t.labelX, kEditHeight));
-    heading->setObjectName(QStringLiteral("tailCompensate"));
-    QFont bold = heading->font();
+    tailCompensate_->setObjectName(QStringLiteral("tailCompensate"));
+    QFont bold = tailCompensate_->font();
     bold.setBold(true);
-    heading->setFont(bold);
+    tailCompensate_->setFont(bold);
 }
 
 void CAdvanceMenuDialog::BuildSelections() {
@@ -297,16 +367,16 @@ void CAdvanceMenuDialog::BuildSelections() {
         int id;
         CV value;
         GroupId group;
-        QStringList items;
+        int items;
         QComboBox* CAdvanceMenuDialog::*member;
         void (CAdvanceMenuDialog::*chosen)(int);
         int helpId;
     };
     // clang-format off
     const ComboDef combos[] = {
-        {IdAuxFunction, CV::AuxFunction, AuxChannel,     {QStringLiteral("Switch yaw gain"), QStringLiteral("Switch condition")},
+        {IdAuxFunction, CV::AuxFunction, AuxChannel,     2,
          &CAdvanceMenuDialog::auxCombo_,       &CAdvanceMenuDialog::OnAuxFunctionChosen, IdAuxHelp},
-        {IdCondition,   CV::Condition,   ConditionGroup, {QStringLiteral("Condition1"),      QStringLiteral("Condition2")},
+        {IdCondition,   CV::Condition,   ConditionGroup, 2,
          &CAdvanceMenuDialog::conditionCombo_, &CAdvanceMenuDialog::OnConditionChosen,   IdConditionHelp},
     };
     // clang-format on
@@ -316,7 +386,7 @@ void CAdvanceMenuDialog::BuildSelections() {
         // Drawn in its group but not its child: a reader would take the group's
         // title for the box's name and drop its value.
         auto* combo = new QComboBox(this);
-        combo->addItems(d.items);
+        for (int k = 0; k < d.items; ++k) combo->addItem(QString());
         combo->setGeometry(DluRect(g.x + 8, g.y + 15, 120, kButtonHeight));
         NameControl(combo, d.id);
         MarkValueControl(combo, ByteOf(d.value).name);
@@ -326,45 +396,44 @@ void CAdvanceMenuDialog::BuildSelections() {
 
         // The help marker: picture 262 is painted by the dialog, this static
         // over it carries the balloon text.
-        auto* help = AddDialogStatic(this, QString(), QRect(kHelpPicturePoints[i], kHelpMarkerSize));
-        NameControl(help, d.helpId, QStringLiteral("Help: %1").arg(QString::fromLatin1(g.title)));
+        helpMarkers_[i] = AddDialogStatic(this, QString(), QRect(kHelpPicturePoints[i], kHelpMarkerSize));
+        NameControl(helpMarkers_[i], d.helpId);
     }
     auxCombo_->setCurrentIndex(auxIndex_);
     conditionCombo_->setCurrentIndex(conditionIndex_);
-    for (const ComboDef& d : combos) NameWithChoice(this->*d.member, QString::fromLatin1(Label(d.value)));
 }
 
 void CAdvanceMenuDialog::BuildGovernor() {
     const GroupDef& g = kGroups[Governor];
     const int y = g.y + 13;
-    governorOff_ = new QRadioButton(QStringLiteral("Governor Off"), this);
+    governorOff_ = new QRadioButton(this);
     governorOff_->setGeometry(DluRect(g.x + 8, y, 62, kEditHeight));
-    NameControl(governorOff_, IdGovernorOff, governorOff_->text());
-    governorCalibrate_ = new QRadioButton(QStringLiteral("Calibrate RPM"), this);
+    NameControl(governorOff_, IdGovernorOff);
+    governorCalibrate_ = new QRadioButton(this);
     governorCalibrate_->setGeometry(DluRect(g.x + 74, y, 74, kEditHeight));
-    NameControl(governorCalibrate_, IdGovernorCalibrate, governorCalibrate_->text());
+    NameControl(governorCalibrate_, IdGovernorCalibrate);
 
-    auto* reset = new QPushButton(QStringLiteral("Reset"), this);
-    reset->setGeometry(DluRect(g.x + 152, y - 1, 46, kButtonHeight));
-    reset->setAutoDefault(false);
-    NameControl(reset, IdGovernorReset, QStringLiteral("Reset governor"));
-    connect(reset, &QPushButton::clicked, this, &CAdvanceMenuDialog::OnGovernorReset);
+    governorReset_ = new QPushButton(this);
+    governorReset_->setGeometry(DluRect(g.x + 152, y - 1, 46, kButtonHeight));
+    governorReset_->setAutoDefault(false);
+    NameControl(governorReset_, IdGovernorReset);
+    connect(governorReset_, &QPushButton::clicked, this, &CAdvanceMenuDialog::OnGovernorReset);
 }
 
 void CAdvanceMenuDialog::BuildButtons() {
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setGeometry(DluRect(kDialogWidth - 7 - 50 - 6 - 50, kDialogHeight - 7 - kButtonHeight, 50, kButtonHeight));
-    ok->setDefault(true);
-    NameControl(ok, IdOk, QStringLiteral("OK"));
-    connect(ok, &QPushButton::clicked, this, &CAdvanceMenuDialog::accept);
-    ScreenFit::KeepInView(ok);
+    ok_ = new QPushButton(this);
+    ok_->setGeometry(DluRect(kDialogWidth - 7 - 50 - 6 - 50, kDialogHeight - 7 - kButtonHeight, 50, kButtonHeight));
+    ok_->setDefault(true);
+    NameControl(ok_, IdOk);
+    connect(ok_, &QPushButton::clicked, this, &CAdvanceMenuDialog::accept);
+    ScreenFit::KeepInView(ok_);
 
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setGeometry(DluRect(kDialogWidth - 7 - 50, kDialogHeight - 7 - kButtonHeight, 50, kButtonHeight));
-    cancel->setAutoDefault(false);
-    NameControl(cancel, IdCancel, QStringLiteral("Cancel"));
-    connect(cancel, &QPushButton::clicked, this, &CAdvanceMenuDialog::reject);
-    ScreenFit::KeepInView(cancel);
+    cancel_ = new QPushButton(this);
+    cancel_->setGeometry(DluRect(kDialogWidth - 7 - 50, kDialogHeight - 7 - kButtonHeight, 50, kButtonHeight));
+    cancel_->setAutoDefault(false);
+    NameControl(cancel_, IdCancel);
+    connect(cancel_, &QPushButton::clicked, this, &CAdvanceMenuDialog::reject);
+    ScreenFit::KeepInView(cancel_);
 }
 
 // ---- initialisation ------------------------------------------------------------------
@@ -377,48 +446,51 @@ void CAdvanceMenuDialog::InitDialog() {
     // Connected after the first display, so that showing the mode is not taken for a choice.
     connect(governorOff_, &QRadioButton::toggled, this, &CAdvanceMenuDialog::OnGovernorOff);
     connect(governorCalibrate_, &QRadioButton::toggled, this, &CAdvanceMenuDialog::OnGovernorCalibrate);
-    AddBalloonHelp();
 }
 
 void CAdvanceMenuDialog::ShowGovernorMode() {
     switch (governorMode_) {
         case 0:
             governorOff_->setChecked(true);
-            SetCalibrateText(QStringLiteral("Calibrate RPM"));
+            SetCalibrateText(kCalibrateRpm);
             break;
         case 1:
             governorCalibrate_->setChecked(true);
-            SetCalibrateText(QStringLiteral("Calibrate RPM"));
+            SetCalibrateText(kCalibrateRpm);
             break;
         case 2:
             governorCalibrate_->setChecked(true);
-            SetCalibrateText(QStringLiteral("Governor On"));
+            SetCalibrateText(kGovernorOn);
             break;
         default:  // an unknown mode leaves both radios off
             break;
     }
 }
 
-void CAdvanceMenuDialog::SetCalibrateText(const QString& text) {
-    governorCalibrate_->setText(text);
-    governorCalibrate_->setAccessibleName(text);
+void CAdvanceMenuDialog::SetCalibrateText(const char* source) {
+    calibrateText_ = source;
+    governorCalibrate_->setText(tr(source));
+    governorCalibrate_->setAccessibleName(governorCalibrate_->text());
 }
 
+// Again after a language change: the same tools take the help in the new language.
 void CAdvanceMenuDialog::AddBalloonHelp() {
-    balloon_ = new CBalloonTip();
-    balloon_->setObjectName(QStringLiteral("balloon"));
-    balloon_->Attach(this);
+    if (!balloon_) {
+        balloon_ = new CBalloonTip();
+        balloon_->setObjectName(QStringLiteral("balloon"));
+        balloon_->Attach(this);
+    }
     const QPixmap icon = LoadPng(kBalloonIconId);
+    const auto help = [](const char* text) { return QCoreApplication::translate("ParameterTable", text); };
     for (const Field& f : fields_)
-        if (const char* help = Help(DeviceOf(kFields[f.def].source)))
-            balloon_->AddTool(f.edit, QString::fromLatin1(help), icon);
+        if (const char* text = Help(DeviceOf(kFields[f.def].source))) balloon_->AddTool(f.edit, help(text), icon);
     for (const HelpMarkerDef& h : kHelpMarkers) {
         QWidget* control = findChild<QWidget*>(ControlName(h.id));
         if (!control) {
             qCWarning(lcAdvanceMenu) << "no control for help" << h.id;
             continue;
         }
-        balloon_->AddTool(control, QString::fromLatin1(Help(h.value)), icon);
+        balloon_->AddTool(control, help(Help(h.value)), icon);
     }
 }
 
@@ -447,7 +519,7 @@ void CAdvanceMenuDialog::OnResetZero() {
 void CAdvanceMenuDialog::OnGovernorOff(bool checked) {
     if (!checked) return;
     governorMode_ = 0;
-    SetCalibrateText(QStringLiteral("Calibrate RPM"));
+    SetCalibrateText(kCalibrateRpm);
 }
 
 void CAdvanceMenuDialog::OnGovernorCalibrate(bool checked) {

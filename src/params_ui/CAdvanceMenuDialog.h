@@ -18,10 +18,13 @@
 #include <QDialog>
 #include <QPixmap>
 
+#include <array>
 #include <vector>
 
 class CBalloonTip;
 class QComboBox;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -96,6 +99,7 @@ public slots:
     void done(int result) override;
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* e) override;
 
 private:
@@ -103,8 +107,12 @@ private:
         int def;  // index into the field table
         QLineEdit* edit;
         int value;
+        QLabel* label = nullptr;
     };
 
+    // Every text in the language in use; again on a language change.
+    void RetranslateUi();
+    static QString LabelText(CV value);
     void LoadValues();
     void BuildControls();
     void BuildGroups();
@@ -122,7 +130,8 @@ private:
     void OnGovernorCalibrate(bool checked);
     void OnGovernorReset();
     void ShowGovernorMode();
-    void SetCalibrateText(const QString& text);
+    // "Calibrate RPM" or "Governor On" (marked in this class's context).
+    void SetCalibrateText(const char* source);
 
     bool ReadFields(std::vector<int>& values);
     void WriteImage(const std::vector<int>& values);
@@ -138,6 +147,15 @@ private:
     int governorMode_ = 0;
 
     QLineEdit* zeroPitchEdit_ = nullptr;
+    QLabel* zeroPitchLabel_ = nullptr;
+    QLabel* tailCompensate_ = nullptr;
+    std::array<QGroupBox*, 5> groups_{};
+    std::array<QLabel*, 2> helpMarkers_{};
+    QPushButton* resetZero_ = nullptr;
+    QPushButton* governorReset_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    const char* calibrateText_ = nullptr;
     QComboBox* auxCombo_ = nullptr;
     QComboBox* conditionCombo_ = nullptr;
     QRadioButton* governorOff_ = nullptr;

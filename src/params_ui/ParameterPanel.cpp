@@ -9,6 +9,7 @@
 #include "widgets/Dialogs.h"
 #include "widgets/ValueSlider.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <span>
+#include <tuple>
 
 using namespace FormControls;
 using namespace MainFormLayout;
@@ -32,13 +34,13 @@ struct SliderDef {
 // In panel order (kPanelDefs).
 // clang-format off
 constexpr SliderDef kSliders[7] = {
-    {.sliderId = MainFormIds::PitchAgility, .editId = MainFormIds::PitchAgilityEdit, .title = "Agility",    .gainScale = false},
-    {.sliderId = MainFormIds::PitchGain,    .editId = MainFormIds::PitchGainEdit,    .title = "Gain",       .gainScale = true},
-    {.sliderId = MainFormIds::RollAgility,  .editId = MainFormIds::RollAgilityEdit,  .title = "Agility",    .gainScale = false},
-    {.sliderId = MainFormIds::RollGain,     .editId = MainFormIds::RollGainEdit,     .title = "Gain",       .gainScale = true},
-    {.sliderId = MainFormIds::YawRateL,     .editId = MainFormIds::YawRateLEdit,     .title = "Yaw rate L", .gainScale = false},
-    {.sliderId = MainFormIds::YawRateR,     .editId = MainFormIds::YawRateREdit,     .title = "Yaw rate R", .gainScale = false},
-    {.sliderId = MainFormIds::TailGain,     .editId = MainFormIds::TailGainEdit,     .title = "Gain",       .gainScale = true},
+    {.sliderId = MainFormIds::PitchAgility, .editId = MainFormIds::PitchAgilityEdit, .title = QT_TRANSLATE_NOOP("ParameterPanel", "Agility"),    .gainScale = false},
+    {.sliderId = MainFormIds::PitchGain,    .editId = MainFormIds::PitchGainEdit,    .title = QT_TRANSLATE_NOOP("ParameterPanel", "Gain"),       .gainScale = true},
+    {.sliderId = MainFormIds::RollAgility,  .editId = MainFormIds::RollAgilityEdit,  .title = QT_TRANSLATE_NOOP("ParameterPanel", "Agility"),    .gainScale = false},
+    {.sliderId = MainFormIds::RollGain,     .editId = MainFormIds::RollGainEdit,     .title = QT_TRANSLATE_NOOP("ParameterPanel", "Gain"),       .gainScale = true},
+    {.sliderId = MainFormIds::YawRateL,     .editId = MainFormIds::YawRateLEdit,     .title = QT_TRANSLATE_NOOP("ParameterPanel", "Yaw rate L"), .gainScale = false},
+    {.sliderId = MainFormIds::YawRateR,     .editId = MainFormIds::YawRateREdit,     .title = QT_TRANSLATE_NOOP("ParameterPanel", "Yaw rate R"), .gainScale = false},
+    {.sliderId = MainFormIds::TailGain,     .editId = MainFormIds::TailGainEdit,     .title = QT_TRANSLATE_NOOP("ParameterPanel", "Gain"),       .gainScale = true},
 };
 // clang-format on
 
@@ -66,11 +68,39 @@ struct PresetDef {
 
 // Top to bottom on the form.
 constexpr PresetDef kPresets[PresetCount] = {
-    {.preset = PresetBeginner, .id = MainFormIds::Beginner, .picture = 244, .caption = "Beginner"},
-    {.preset = PresetF3C, .id = MainFormIds::F3C, .picture = 243, .caption = "F-3C"},
-    {.preset = PresetSoft3D, .id = MainFormIds::Soft3D, .picture = 245, .caption = "Soft 3D"},
-    {.preset = Preset3DHardcore, .id = MainFormIds::Hardcore3D, .picture = 246, .caption = "3D Hardcore"},
-    {.preset = Preset3DExtreme, .id = MainFormIds::Extreme3D, .picture = 247, .caption = "3D Extreme"},
+    {.preset = PresetBeginner,
+     .id = MainFormIds::Beginner,
+     .picture = 244,
+     .caption = QT_TRANSLATE_NOOP("ParameterPanel", "Beginner")},
+    {.preset = PresetF3C,
+     .id = MainFormIds::F3C,
+     .picture = 243,
+     .caption = QT_TRANSLATE_NOOP("ParameterPanel", "F-3C")},
+    {.preset = PresetSoft3D,
+     .id = MainFormIds::Soft3D,
+     .picture = 245,
+     .caption = QT_TRANSLATE_NOOP("ParameterPanel", "Soft 3D")},
+    {.preset = Preset3DHardcore,
+     .id = MainFormIds::Hardcore3D,
+     .picture = 246,
+     .caption = QT_TRANSLATE_NOOP("ParameterPanel", "3D Hardcore")},
+    {.preset = Preset3DExtreme,
+     .id = MainFormIds::Extreme3D,
+     .picture = 247,
+     .caption = QT_TRANSLATE_NOOP("ParameterPanel", "3D Extreme")},
+};
+
+// The group frames, named after their English titles.
+struct GroupDef {
+    const char* title;
+    const Box* box;
+};
+const GroupDef kGroups[] = {
+    {QT_TRANSLATE_NOOP("ParameterPanel", "Main rotor"), &kMainRotor},
+    {QT_TRANSLATE_NOOP("ParameterPanel", "Roll"), &kRoll},
+    {QT_TRANSLATE_NOOP("ParameterPanel", "Pitch"), &kPitch},
+    {QT_TRANSLATE_NOOP("ParameterPanel", "Tail rotor"), &kTailRotor},
+    {QT_TRANSLATE_NOOP("ParameterPanel", "Preset parameters"), &kPresetGroup},
 };
 
 constexpr int kMainRotorIndexes[] = {0, 1, 2, 3};  // pitch agility, pitch gain, roll agility, roll gain
@@ -86,11 +116,33 @@ ParameterPanel::ParameterPanel(QWidget* form, Orvex& orvex) : QObject(form), for
 }
 
 void ParameterPanel::CreateGroups(QWidget* form) {
-    MakeGroup(form, QStringLiteral("Main rotor"), kMainRotor);
-    MakeGroup(form, QStringLiteral("Roll"), kRoll);
-    MakeGroup(form, QStringLiteral("Pitch"), kPitch);
-    MakeGroup(form, QStringLiteral("Tail rotor"), kTailRotor);
-    MakeGroup(form, QStringLiteral("Preset parameters"), kPresetGroup);
+    for (size_t g = 0; g < std::size(kGroups); ++g)
+        groups_[g] = MakeGroup(form, QString::fromLatin1(kGroups[g].title), *kGroups[g].box);
+}
+
+void ParameterPanel::RetranslateUi() {
+    for (size_t g = 0; g < std::size(kGroups); ++g) {
+        groups_[g]->setTitle(tr(kGroups[g].title));
+        groups_[g]->setAccessibleName(groups_[g]->title());
+    }
+    for (int i = 0; i < 7; ++i) {
+        titles_[i]->setText(tr(kSliders[i].title));
+        sliders_[i]->SetName(QCoreApplication::translate("ParameterTable", Label(kPanelDefs[i].name)));
+        LabelFor(titles_[i], sliders_[i]);
+    }
+    const std::tuple<QPushButton*, QString, QString> buttons[] = {
+        {resets_[MainRotorReset], tr("Reset"), tr("Reset main rotor")},
+        {resets_[TailRotorReset], tr("Reset"), tr("Reset tail rotor")},
+        {allDataReset_, tr("All data reset"), tr("All data reset")},
+    };
+    for (const auto& [button, caption, name] : buttons) {
+        button->setText(caption);
+        button->setAccessibleName(name);
+    }
+    for (int k = 0; k < PresetCount; ++k) {
+        presets_[kPresets[k].preset]->setText(tr(kPresets[k].caption));
+        presets_[kPresets[k].preset]->setAccessibleName(presets_[kPresets[k].preset]->text());
+    }
 }
 
 void ParameterPanel::CreateSliders(QWidget* form) {
@@ -98,7 +150,8 @@ void ParameterPanel::CreateSliders(QWidget* form) {
         const SliderDef& def = kSliders[i];
         const int centre = SliderCentre(kColumns[i]);
 
-        auto* title = new QLabel(QString::fromLatin1(def.title), form);
+        auto* title = new QLabel(form);
+        titles_[i] = title;
         title->setAlignment(Qt::AlignCenter);
         title->setGeometry(DluRect(centre - 26, kColumnTitleY, 52, kColumnTitleH));
 
@@ -111,10 +164,9 @@ void ParameterPanel::CreateSliders(QWidget* form) {
                                                  return panel_.value[i];
                                              }};
         const CV value = kPanelDefs[i].name;
-        auto* slider = new ValueSlider(form, def.sliderId, def.editId, QString::fromLatin1(Label(value)), policy);
+        auto* slider = new ValueSlider(form, def.sliderId, def.editId, QString(), policy);
         MarkValueControl(slider, ByteOf(value).name);
         MarkValueControl(slider->edit(), ByteOf(value).name);
-        LabelFor(title, slider);
         slider->setGeometry(DluRect(centre - kSliderW / 2, kSliderY, kSliderW, kSliderH));
         slider->edit()->setGeometry(DluRect(centre - kEditW / 2, kEditY, kEditW, kEditH));
         const std::span<const int> marks =
@@ -126,18 +178,16 @@ void ParameterPanel::CreateSliders(QWidget* form) {
 }
 
 void ParameterPanel::CreateButtons(QWidget* form) {
-    resets_[MainRotorReset] = MakeButton(form, QStringLiteral("Reset"), MainFormIds::MainReset, kMainReset);
-    resets_[MainRotorReset]->setAccessibleName(QStringLiteral("Reset main rotor"));
-    resets_[TailRotorReset] = MakeButton(form, QStringLiteral("Reset"), MainFormIds::TailReset, kTailReset);
-    resets_[TailRotorReset]->setAccessibleName(QStringLiteral("Reset tail rotor"));
-    allDataReset_ = MakeButton(form, QStringLiteral("All data reset"), MainFormIds::AllDataReset, kAllDataReset);
+    resets_[MainRotorReset] = MakeButton(form, QString(), MainFormIds::MainReset, kMainReset);
+    resets_[TailRotorReset] = MakeButton(form, QString(), MainFormIds::TailReset, kTailReset);
+    allDataReset_ = MakeButton(form, QString(), MainFormIds::AllDataReset, kAllDataReset);
     connect(resets_[MainRotorReset], &QPushButton::clicked, this, [this] { OnReset(MainRotorReset); });
     connect(resets_[TailRotorReset], &QPushButton::clicked, this, [this] { OnReset(TailRotorReset); });
     connect(allDataReset_, &QPushButton::clicked, this, &ParameterPanel::OnAllDataReset);
 
     for (int k = 0; k < PresetCount; ++k) {
         const PresetDef& def = kPresets[k];
-        auto* button = new CPngButton(QString::fromLatin1(def.caption), form);
+        auto* button = new CPngButton(QString(), form);
         NameControl(button, def.id);
         button->SetImage(def.picture);
         button->setCheckable(true);  // one of five: the red frame is its checked state
@@ -218,7 +268,7 @@ void ParameterPanel::OnEnter(int index, int value) {
 }
 
 void ParameterPanel::OnPreset(Preset preset) {
-    Dialogs::Message(form_, QString::fromLatin1(kPresetMessages[preset]));
+    Dialogs::Message(form_, QCoreApplication::translate("ParameterTable", kPresetMessages[preset]));
     for (int k = 0; k < PresetCount; ++k) presets_[k]->SetChosen(k == preset);
     ChangeLog::Origin origin(o_.changes, std::string("Preset ") + kPresets[preset].caption);
     panel_ = ApplyPreset(o_, preset);

@@ -16,6 +16,8 @@
 #include <array>
 
 class CPngButton;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSlider;
@@ -34,6 +36,8 @@ public:
     // Ranges, tick frequency and positions, in the order 1002, 1003, 1010,
     // 1013, 1011, 1025, 1012; then the scales beside them.
     void InitSliders();
+    // Every text in the language in use (the form calls it on a language change).
+    void RetranslateUi();
     // Lines the scale labels up with the slider positions they name; again
     // after a skin has changed the slider's metrics.
     void PlaceScales();
@@ -76,6 +80,8 @@ private:
     PanelValues panel_;
     PanelValues snapshot_;
     std::array<ValueSlider*, 7> sliders_{};
+    std::array<QLabel*, 7> titles_{};
+    std::array<QGroupBox*, 5> groups_{};
     std::array<CPngButton*, PresetCount> presets_{};
     std::array<QPushButton*, 2> resets_{};
     QPushButton* allDataReset_ = nullptr;

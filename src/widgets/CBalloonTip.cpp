@@ -19,6 +19,8 @@ namespace {
 
 // Body margins around the text, the pointer's size and the gap after an icon.
 constexpr int kMarginX = 12;
+constexpr int kWrapChars = 150;  // wider than any English help line
+constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 constexpr int kMarginY = 10;
 constexpr int kPointerDrop = 15;  // how far the pointer hangs below the body
 constexpr int kPointerWidth = 25;
@@ -75,9 +77,16 @@ void CBalloonTip::AddTool(QWidget* control, const QString& text, const QPixmap& 
     if (control->focusPolicy() == Qt::NoFocus) control->setFocusPolicy(Qt::TabFocus);
     if (!tools_.contains(control))
         connect(control, &QObject::destroyed, this, [this](QObject* gone) { tools_.remove(gone); });
+    // Help given again (in another language) replaces what the balloon shows of it.
+    const auto before = tools_.constFind(control);
+    const bool shown = before != tools_.constEnd() && before->text == text_;
     tools_.insert(control, Tool{text, icon});
+    if (shown) {
+        Take(tools_[control]);
+        if (isVisible()) ShowAtAnchor();
+    }
     // The same help for assistive tools, as flowing text: the balloon's line breaks only shape the balloon.
-    control->setAccessibleDescription(QString(text).replace(QLatin1String("\r\n"), QLatin1String(" ")).simplified());
+    control->setAccessibleDescription(QString(text).simplified());
 }
 
 void CBalloonTip::SetCursorSource(std::function<QPoint()> source) {
@@ -246,8 +255,22 @@ QString CBalloonTip::DisplayText() const {
 
 QSize CBalloonTip::IconSize() const { return icon_.isNull() ? QSize(0, 0) : icon_.deviceIndependentSize().toSize(); }
 
+// The help keeps the lines it was written with; a longer line (a translation
+// flows without hard breaks) wraps at this width, or the screen's if narrower.
+int CBalloonTip::WrapWidth() const {
+    const QFontMetrics metrics(font_);
+    int width = metrics.averageCharWidth() * kWrapChars;
+    if (const QScreen* screen = owner_ ? owner_->screen() : nullptr)
+        width = std::min(width, screen->availableGeometry().width() - 2 * kMarginX - kPointerWidth);
+    return std::max(width, metrics.averageCharWidth());
+}
+
+QRect CBalloonTip::TextRect() const {
+    return QFontMetrics(font_).boundingRect(QRect(0, 0, WrapWidth(), QWIDGETSIZE_MAX), kTextFlags, DisplayText());
+}
+
 QSize CBalloonTip::BodySize() const {
-    const QRect textRect = QFontMetrics(font_).boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, DisplayText());
+    const QRect textRect = TextRect();
     int width = textRect.width() + 2 * kMarginX;
     int height = textRect.height() + 2 * kMarginY;
     const QSize icon = IconSize();
@@ -298,6 +321,6 @@ void CBalloonTip::paintEvent(QPaintEvent*) {
     const QPoint origin = TextOrigin();
     painter.setFont(font_);
     painter.setPen(ink);
-    painter.drawText(QRect(origin, QPoint(width() - 1, height() - 1)), Qt::AlignLeft | Qt::AlignTop, DisplayText());
+    painter.drawText(QRect(origin, TextRect().size()), kTextFlags, DisplayText());
     if (!icon_.isNull()) painter.drawPixmap(QRect(QPoint(kMarginX, kMarginY), IconSize()), icon_);
 }

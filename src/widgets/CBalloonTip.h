@@ -59,6 +59,8 @@ public:
 
     // Width and height of the body for the current text and icon (the window is 25 higher).
     QSize BodySize() const;
+    int WrapWidth() const;
+    QRect TextRect() const;
     // Outline of body and pointer, in window coordinates.
     QPainterPath BalloonShape() const;
     // Where the text starts, in window coordinates.

@@ -21,17 +21,26 @@ void Rename(QWidget* control, const QString& accessibleName) {
 }
 
 void LabelFor(QLabel* label, QWidget* control) {
-    if (label->text().remove(QLatin1Char('&')).compare(control->accessibleName(), Qt::CaseInsensitive) == 0)
+    const QString text = label->text().remove(QLatin1Char('&'));
+    // Texts not set yet say nothing alike; a relation made before a language change goes if they differ now.
+    if (!text.isEmpty() && text.compare(control->accessibleName(), Qt::CaseInsensitive) == 0)
         label->setBuddy(control);
+    else if (label->buddy() == control)
+        label->setBuddy(nullptr);
 }
 
 void NameWithChoice(QComboBox* combo, const QString& accessibleName) {
-    const auto name = [combo, accessibleName] {
+    static constexpr char kBaseName[] = "nameBeforeChoice";
+    // Named again (in another language), the box keeps its one connection.
+    const bool first = !combo->property(kBaseName).isValid();
+    combo->setProperty(kBaseName, accessibleName);
+    const auto name = [combo] {
+        const QString base = combo->property(kBaseName).toString();
         const QString choice = combo->currentText();
-        combo->setAccessibleName(choice.isEmpty() ? accessibleName : accessibleName + QStringLiteral(": ") + choice);
+        combo->setAccessibleName(choice.isEmpty() ? base : base + QStringLiteral(": ") + choice);
     };
     name();
-    QObject::connect(combo, &QComboBox::currentTextChanged, combo, name);
+    if (first) QObject::connect(combo, &QComboBox::currentTextChanged, combo, name);
 }
 
 void MarkValueControl(QWidget* control, const char* valueName) {

@@ -19,7 +19,8 @@ void NameControl(QWidget* control, int id, const QString& accessibleName);
 void Rename(QWidget* control, const QString& accessibleName);
 // A reader speaks a label related to a control in place of the control's own
 // name ("Gain" for "Roll gain"): the relation is made only where the label
-// says what the name says.
+// says what the name says (called again after a language change, it drops a
+// relation the texts no longer bear out).
 void LabelFor(QLabel* label, QWidget* control);
 // Qt drops a combo box's value where a label is related, and a reader names
 // the box by its role alone: the name carries the choice ("COM port:

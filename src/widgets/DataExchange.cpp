@@ -1,6 +1,7 @@
 #include "widgets/DataExchange.h"
 #include "widgets/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace DataExchange {
@@ -19,12 +20,15 @@ bool ReadInt(QLineEdit* edit, int& value, int min, int max, QWidget* parent) {
     bool ok = false;
     const int number = edit->text().trimmed().toInt(&ok);
     if (!ok) {
-        Refuse(edit, parent, QStringLiteral("Please enter an integer."));
+        Refuse(edit, parent, QCoreApplication::translate("DataExchange", "Please enter an integer."));
         return false;
     }
     value = number;
     if (number < min || number > max) {
-        Refuse(edit, parent, QStringLiteral("Please enter an integer between %1 and %2.").arg(min).arg(max));
+        Refuse(edit, parent,
+               QCoreApplication::translate("DataExchange", "Please enter an integer between %1 and %2.")
+                   .arg(min)
+                   .arg(max));
         return false;
     }
     return true;

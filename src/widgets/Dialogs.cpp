@@ -2,6 +2,7 @@
 #include "widgets/Announcer.h"
 #include "widgets/AppLog.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -98,7 +99,8 @@ QString AskFileName(Kind kind, QWidget* parent, const QString& title, const QStr
 
 }  // namespace
 
-void Message(QWidget* parent, const QString& text, const QString& title) {
+void Message(QWidget* parent, const QString& text, const QString& givenTitle) {
+    const QString title = givenTitle.isEmpty() ? QCoreApplication::translate("Dialogs", "Quillon2.0") : givenTitle;
     // A reader that speaks only the box's title and its OK button still hears the message.
     if (parent) Announcer::Of(parent)->Announce(text);
     if (TheState().testMode) {
@@ -133,7 +135,9 @@ QString WithSuffix(QWidget* parent, const QString& chosen, const QString& suffix
     if (chosen.endsWith(suffix, Qt::CaseInsensitive)) return chosen;
     const QString target = chosen + suffix;
     if (QFileInfo::exists(target) &&
-        !Question(parent, QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(target), title))
+        !Question(parent,
+                  QCoreApplication::translate("Dialogs", "%1 already exists.\nDo you want to replace it?").arg(target),
+                  title))
         return QString();
     return target;
 }

@@ -24,7 +24,8 @@ struct Request {
 };
 
 // One OK button, modal.
-void Message(QWidget* parent, const QString& text, const QString& title = QStringLiteral("Quillon2.0"));
+// Without a title, the program's ("Quillon2.0").
+void Message(QWidget* parent, const QString& text, const QString& title = QString());
 // The chosen path, "" when cancelled. The dialog opens in dir when it is given.
 QString OpenFileName(QWidget* parent, const QString& title, const QString& filter, const QString& dir = QString());
 // The chosen path, "" when cancelled; asks before overwriting an existing file.

@@ -35,9 +35,15 @@ ValueSlider::ValueSlider(QWidget* parent, int sliderId, int editId, const QStrin
     settle_.setInterval(kSettleMs);
     connect(&settle_, &QTimer::timeout, this, &ValueSlider::Send);
 
-    NameControl(edit_, editId, accessibleName + QStringLiteral(" value"));
+    NameControl(edit_, editId);
+    SetName(accessibleName);
     edit_->setAlignment(Qt::AlignCenter);
     edit_->installEventFilter(this);
+}
+
+void ValueSlider::SetName(const QString& accessibleName) {
+    setAccessibleName(accessibleName);
+    edit_->setAccessibleName(accessibleName + tr(" value"));
 }
 
 void ValueSlider::SetRange(int low, int high, int tickInterval) {

@@ -48,6 +48,8 @@ public:
     // The slider and its box, on parent, named after their control ids; the
     // box's accessible name is the slider's with " value".
     ValueSlider(QWidget* parent, int sliderId, int editId, const QString& accessibleName, Policy policy);
+    // The slider's spoken name, and its edit box's ("<name> value").
+    void SetName(const QString& accessibleName);
 
     // Range (the top of the range at the top), page step, tick interval and
     // the number's position, without a signal.

@@ -517,7 +517,7 @@ TEST_F(AdvanceMenu, BalloonHelpExplainsTheEntries) {
     restOn(CAdvanceMenuDialog::IdGovernorP);
     ASSERT_TRUE(shown());
     const QString governorP = balloon->text();
-    EXPECT_TRUE(governorP.startsWith(QStringLiteral("Increase this value can enhance governor performance, \r\n")));
+    EXPECT_TRUE(governorP.startsWith(QStringLiteral("Increase this value can enhance governor performance, \n")));
     EXPECT_EQ(balloon->icon().size(), LoadPng(CAdvanceMenuDialog::kBalloonIconId).size());
     EXPECT_FALSE(balloon->icon().isNull());
 
@@ -530,11 +530,11 @@ TEST_F(AdvanceMenu, BalloonHelpExplainsTheEntries) {
     // The help marker beside the AUX choice.
     restOn(CAdvanceMenuDialog::IdAuxHelp);
     ASSERT_TRUE(shown());
-    EXPECT_TRUE(balloon->text().startsWith(QStringLiteral("Switch yaw gain: switch the tail \r\n")));
+    EXPECT_TRUE(balloon->text().startsWith(QStringLiteral("Switch yaw gain: switch the tail \n")));
 
     restOn(CAdvanceMenuDialog::IdRollP);
     ASSERT_TRUE(shown());
-    EXPECT_TRUE(balloon->text().startsWith(QStringLiteral("It is equivalent to \r\nthe roll rate gain")));
+    EXPECT_TRUE(balloon->text().startsWith(QStringLiteral("It is equivalent to \nthe roll rate gain")));
 
     // The governor's total gain has no help: the balloon goes and nothing is pending.
     restOn(CAdvanceMenuDialog::IdGovernorTotal);

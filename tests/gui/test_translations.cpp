@@ -39,7 +39,8 @@ struct TranslatedWindow {
     QStringList untranslated;
 };
 const TranslatedWindow kTranslated[] = {
-    {"main", {"CUARTView", "statusPane0", "language_en", "language_zh_CN"}},
+    {"main", {"language_en", "language_zh_CN", "scale"}},
+    {"advance-menu", {}},
     {"about", {}},
     {"changes", {}},
     {"quad-airplane", {}},
