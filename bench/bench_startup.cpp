@@ -207,7 +207,9 @@ bool ChoosePort(CUARTView& view, const std::string& path) {
 double Handshake(CMainFrame& frame) {
     const auto start = Clock::now();
     frame.view()->connectButton()->click();
-    const bool ok = WaitUntil([&] { return frame.statusText() == QStringLiteral("Orvex Connected!"); });
+    // In the language the program shows.
+    const QString connected = QCoreApplication::translate("CUARTView", "Orvex Connected!");
+    const bool ok = WaitUntil([&] { return frame.statusText() == connected; });
     return ok ? Ms(Clock::now() - start) : -1;
 }
 
@@ -228,8 +230,8 @@ long ResidentKb() {
 // 4. A unit that stops answering: from sending the frame it never answers
 // to the status bar saying so.
 int MeasureSilence(CMainFrame& frame, const std::string& runtime) {
-    const QString notAnswering =
-        QString::fromUtf8("Orvex is not answering \u2014 the last change may not have reached it");
+    const QString notAnswering = QCoreApplication::translate(
+        "CUARTView", "Orvex is not answering \u2014 the last change may not have reached it");
     std::vector<double> times;
     for (int i = 0; i < 3; ++i) {
         Sim sim;
