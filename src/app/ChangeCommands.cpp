@@ -12,12 +12,6 @@
 
 namespace {
 QString Text(const std::string& s) { return QString::fromStdString(s); }
-
-QString StepText(const ChangeLog::Step& step) {
-    ChangeEntry shown;
-    shown.values = step.values;
-    return Text(DescribeEntry(shown));
-}
 }  // namespace
 
 ChangeCommands::ChangeCommands(CUARTView* view, Orvex& orvex) : QObject(view), view_(view), o_(orvex) {
@@ -101,7 +95,7 @@ bool ChangeCommands::ConfirmOutOfRange(const ChangeLog::Step& step, QWidget* ask
 
 bool ChangeCommands::Send(const ChangeLog::Step& step, QWidget* asker) {
     const bool undo = step.kind == ChangeKind::Undo;
-    const QString what = (undo ? tr("Undo ") : tr("Redo ")) + StepText(step);
+    const QString what = (undo ? tr("Undo ") : tr("Redo ")) + Text(DescribeValues(step.values));
     QElapsedTimer clock;
     clock.start();
     bool condition = false, parameters = false;

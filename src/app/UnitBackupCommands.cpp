@@ -23,6 +23,8 @@ const UnitBackupCommands::RestoreTexts UnitBackupCommands::kFromBackup = {
                       "The Orvex has been restored: every restorable byte reads back as in the backup."),
     QT_TRANSLATE_NOOP("UnitBackupCommands",
                       "The restore did not take; these bytes read back differently (read back → backup):"),
+    QT_TRANSLATE_NOOP("UnitBackupCommands", "backup"),
+    "Restore from backup",
 };
 const UnitBackupCommands::RestoreTexts UnitBackupCommands::kToConnect = {
     QT_TRANSLATE_NOOP("UnitBackupCommands", "Revert to the Orvex as connected"),
@@ -31,6 +33,8 @@ const UnitBackupCommands::RestoreTexts UnitBackupCommands::kToConnect = {
                       "The Orvex has been reverted: every restorable byte reads back as it was when it connected."),
     QT_TRANSLATE_NOOP("UnitBackupCommands",
                       "The revert did not take; these bytes read back differently (read back → at the connect):"),
+    QT_TRANSLATE_NOOP("UnitBackupCommands", "at the connect"),
+    "Revert to the connect",
 };
 
 UnitBackupCommands::UnitBackupCommands(CUARTView* view, Orvex& orvex) : QObject(view), view_(view), o_(orvex) {
@@ -193,10 +197,9 @@ QString UnitBackupCommands::RestoreQuestion() const {
     QString text = texts_ == &kFromBackup ? tr("Restore the Orvex from the backup of %1 (firmware %2)?\n\n")
                                                 .arg(Text(backup_.date), Text(FormatVersion(backup_.version)))
                                           : tr("Revert the Orvex to the values it held when it connected?\n\n");
-    const QString target = texts_ == &kFromBackup ? tr("backup") : tr("at the connect");
     text += plan_.changes.empty()
                 ? tr(texts_->nothing) + QStringLiteral("\n")
-                : tr("Changes (Orvex → %1):\n").arg(target) + Text(DescribeChanges(plan_.changes, " → "));
+                : tr("Changes (Orvex → %1):\n").arg(tr(texts_->target)) + Text(DescribeChanges(plan_.changes, " → "));
     if (!plan_.kept.empty()) text += tr("\nKept:\n") + Text(DescribeKept(plan_.kept));
     return text;
 }
@@ -210,8 +213,7 @@ void UnitBackupCommands::SendRestore() {
     }
     o_.image = plan_.target;
     // The write and the condition action are one change of the log.
-    origin_.emplace(o_.changes, texts_ == &kFromBackup ? "Restore from backup" : "Revert to the connect",
-                    ChangeKind::Change, true);
+    origin_.emplace(o_.changes, texts_->origin, ChangeKind::Change, true);
     Await(Step::RestoreWrite, SendParameters(o_));
 }
 

@@ -62,6 +62,8 @@ private:
         const char* nothing;  // the unit already holds it
         const char* done;
         const char* differs;
+        const char* target;  // what the changes lead to, in the question
+        const char* origin;  // the change log's name for it (log data, not translated)
     };
     static const RestoreTexts kFromBackup, kToConnect;
     void StartRestore(const ParameterImage& image, const RestoreTexts& texts);

@@ -73,11 +73,8 @@ ChangeEntry& ChangeLog::NewEntry() {
 
 uint64_t ChangeLog::Record(const ParameterImage& unit, const ParameterImage& sent, bool conditionOnly) {
     std::vector<ValueChange> changed;
-    for (DeviceByte b : AllImageBytes()) {
-        if (IsCondition(b) != conditionOnly) continue;
-        const int8_t before = *BytePtr(unit, b), after = *BytePtr(sent, b);
-        if (before != after) changed.push_back({b, before, after});
-    }
+    for (const ByteChange& c : CompareImages(unit, sent))
+        if (IsCondition(c.byte) == conditionOnly) changed.push_back({c.byte, c.unit, c.wanted});
     if (changed.empty()) return 0;
     const size_t count = entries_.size();
     ChangeEntry& e = NewEntry();
@@ -106,8 +103,8 @@ uint64_t ChangeLog::RecordAction(std::string action) {
 }
 
 void ChangeLog::Answer(uint64_t id, bool answered) {
-    auto e = std::find_if(entries_.begin(), entries_.end(), [id](const ChangeEntry& x) { return x.id == id; });
-    if (e == entries_.end()) return;
+    auto* e = const_cast<ChangeEntry*>(Find(id));
+    if (!e) return;
     e->pending = std::max(0, e->pending - 1);
     if (!answered)
         e->confirmation = Confirmation::NotConfirmed;
@@ -196,10 +193,14 @@ void ChangeLog::Reset() {
 
 std::string DescribeEntry(const ChangeEntry& entry) {
     if (!entry.action.empty()) return entry.action;
-    if (entry.values.size() > kNamedValues)
-        return entry.origin + ": " + std::to_string(entry.values.size()) + " values";
+    if (entry.values.size() > kNamedValues) return entry.origin + ": " + DescribeValues(entry.values);
+    return DescribeValues(entry.values);
+}
+
+std::string DescribeValues(const std::vector<ValueChange>& values) {
+    if (values.size() > kNamedValues) return std::to_string(values.size()) + " values";
     std::string out;
-    for (const ValueChange& v : entry.values) out += (out.empty() ? "" : ", ") + MoveText(v);
+    for (const ValueChange& v : values) out += (out.empty() ? "" : ", ") + MoveText(v);
     return out;
 }
 

@@ -133,6 +133,8 @@ private:
 
 // "Roll gain 40 → 63", "Preset F-3C: 12 values", "Reset zero".
 std::string DescribeEntry(const ChangeEntry& entry);
+// "Roll gain 40 → 63, Pitch gain 30 → 31", or "11 values" for more than three.
+std::string DescribeValues(const std::vector<ValueChange>& values);
 // "HH:MM:SS" in local time.
 std::string ClockText(int64_t timeMs);
 const char* ConfirmationText(Confirmation c);

@@ -1,6 +1,5 @@
 #include "widgets/FocusFrame.h"
 
-#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QPainter>
@@ -51,8 +50,10 @@ bool FocusFrame::eventFilter(QObject* watched, QEvent* event) {
             widget->update();
             return false;
         case QEvent::Paint:
-            return widget->hasFocus() && widget->window()->testAttribute(Qt::WA_KeyboardFocusChange) &&
-                   PaintWithFrame(widget, event);
+            // The focus widget itself, not a widget that reads as focused through its
+            // focus proxy (a scroll area's viewport, which only its scroll area paints).
+            return widget == QApplication::focusWidget() &&
+                   widget->window()->testAttribute(Qt::WA_KeyboardFocusChange) && PaintWithFrame(widget, event);
         default:
             return false;
     }
@@ -61,11 +62,6 @@ bool FocusFrame::eventFilter(QObject* watched, QEvent* event) {
 bool FocusFrame::PaintWithFrame(QWidget* control, QEvent* paint) {
     // Popups (menus, drop-down lists) show their own current item.
     if (control->isWindow() || control->window()->windowType() == Qt::Popup) return false;
-    // A scroll area's viewport reads as focused through its focus proxy, but
-    // only the scroll area's own filter paints it (a table's rows, a text
-    // box's text): the frame goes on the scroll area around it.
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(control->parentWidget()); area && area->viewport() == control)
-        return false;
     // The control paints itself first (event filters are not asked again); the frame goes on top.
     static_cast<QObject*>(control)->event(paint);
     QPainter painter(control);
