@@ -209,3 +209,19 @@ TEST(ReceiveForWindow, OnlyAValidStatusReportCountsAsOne) {
         EXPECT_EQ(r.status.channel[0], row.report ? 0x1100 : 0);
     }
 }
+
+// The page takes the chunk's first frame, but an answer behind it still
+// answers its change's wait and updates what the unit is known to hold.
+TEST(ReceiveForWindow, AnAnswerBehindAStatusReportAnswersItsWait) {
+    Orvex o;
+    ReceiveStage stage;
+    std::vector<uint8_t> wire = DeviceReply(StatusReply, 0, std::vector<uint8_t>(37, 0));
+    const std::vector<uint8_t> answer = DeviceReply(ParameterReply, 8, ParamPayload(3));
+    wire.insert(wire.end(), answer.begin(), answer.end());
+    int answered = 0;
+    o.session.Await(8, 5000, [&](AnswerOutcome outcome, int) { answered += outcome == AnswerOutcome::Answered; });
+    stage.Queue().Append(wire.data(), static_cast<uint32_t>(wire.size()));
+    EXPECT_TRUE(ReceiveForWindow(o, stage, -1).statusReport);
+    EXPECT_EQ(answered, 1);
+    EXPECT_EQ(o.unitImage.SetupBlock[1], 4);
+}
