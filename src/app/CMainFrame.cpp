@@ -10,6 +10,7 @@
 #include "app/UserSettings.h"
 #include "params/IniFile.h"
 #include "protocol/FrameTrace.h"
+#include "widgets/Announcer.h"
 #include "widgets/AppLog.h"
 #include "widgets/ControlNaming.h"
 #include "widgets/Dialogs.h"
@@ -55,7 +56,7 @@ CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
     backupCommands_ = new UnitBackupCommands(view_, orvex);
     connect(backup_, &QAction::triggered, backupCommands_, &UnitBackupCommands::OnBackup);
     connect(restore_, &QAction::triggered, backupCommands_, &UnitBackupCommands::OnRestore);
-    connect(backupCommands_, &UnitBackupCommands::statusDetailChanged, this, &CMainFrame::SetStatusDetail);
+    connect(backupCommands_, &UnitBackupCommands::statusDetailChanged, this, &CMainFrame::SayStatusDetail);
     connect(view_, &CUARTView::linkStateChanged, this, [this](bool connected) {
         backup_->setEnabled(connected);
         restore_->setEnabled(connected);
@@ -233,7 +234,7 @@ void CMainFrame::ConnectEditMenu(Orvex& orvex) {
     connect(revert_, &QAction::triggered, backupCommands_, &UnitBackupCommands::OnRevert);
     connect(changes_, &QAction::triggered, this, &CMainFrame::OnChanges);
     connect(backupCommands_, &UnitBackupCommands::historyKept, changeCommands_, &ChangeCommands::SetKeepPath);
-    connect(changeCommands_, &ChangeCommands::statusDetailChanged, this, &CMainFrame::SetStatusDetail);
+    connect(changeCommands_, &ChangeCommands::statusDetailChanged, this, &CMainFrame::SayStatusDetail);
     connect(changeCommands_, &ChangeCommands::logChanged, this, &CMainFrame::UpdateEditMenu);
     connect(view_, &CUARTView::linkStateChanged, this, &CMainFrame::UpdateEditMenu);
     UpdateEditMenu();
@@ -299,6 +300,13 @@ void CMainFrame::SetStatusDetail(const QString& text) {
     detail_->setAccessibleName(text);  // whole, where the pane shows it cut
     detail_->setVisible(!text.isEmpty());
     ShowDetail();
+}
+
+// The commands of the Edit and File menus answer in the status bar only; a
+// screen reader hears their outcome too (the view announces its own).
+void CMainFrame::SayStatusDetail(const QString& text) {
+    SetStatusDetail(text);
+    Announcer::Of(this)->Announce(text);
 }
 
 QString CMainFrame::statusDetail() const { return detailText_; }

@@ -7,6 +7,7 @@
 #include "FileBytes.h"
 #include "app/CChangesWindow.h"
 #include "app/UnitBackupCommands.h"
+#include "widgets/Announcer.h"
 #include "widgets/Dialogs.h"
 #include "wizard/CSetupWizard.h"
 #include "wizard/CStep6.h"
@@ -87,6 +88,8 @@ TEST_F(ChangeLogMenu, UndoAndRedoOfAPanelMoveAndAPresetPutTheUnitsBytesBack) {
     EXPECT_TRUE(UnitHolds(afterMove));
     EXPECT_EQ(Edit(MainFormIds::RollGainEdit)->text(), QStringLiteral("63"));
     EXPECT_TRUE(AllConfirmed());
+    EXPECT_TRUE(Until([&] { return Announcer::Of(&frame())->lastText().endsWith(QStringLiteral("confirmed by the Orvex.")); }))
+        << "a screen reader hears the answer";
     EXPECT_EQ(TheOrvex().changes.entries().size(), 5u) << "two changes, two undos and a redo";
 }
 
