@@ -8,6 +8,7 @@
 #include "widgets/ControlNaming.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/FocusOrder.h"
+#include "widgets/GroupNesting.h"
 #include "widgets/Pictures.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Skin.h"
@@ -142,6 +143,7 @@ CQuadAirplaneDialog::CQuadAirplaneDialog(Orvex& orvex, QWidget* parent)
     BuildTrims();
     BuildCloseButtons();
     RetranslateUi();
+    NestInGroupFrames(this);
     FocusOrder::Apply(this);
 }
 

@@ -15,6 +15,7 @@
 #include "widgets/ControlNaming.h"
 #include "widgets/Dialogs.h"
 #include "widgets/FocusOrder.h"
+#include "widgets/GroupNesting.h"
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
 
@@ -71,6 +72,7 @@ CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
     // The link log runs all the time, so the moments before a fault can be saved after it.
     SetTraceHandler([this](const TraceEntry& entry) { linkLog_.Add(entry); });
     view_->OnInitialUpdate();
+    NestInGroupFrames(view_);
     FocusOrder::Apply(this);
 }
 

@@ -292,7 +292,8 @@ void CUARTView::SetTransferRunning(bool running) {
         heldBack_.clear();
         return;
     }
-    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    // Parents come before their children here: the parts of a control held back stay as they are.
+    for (QWidget* w : findChildren<QWidget*>()) {
         const bool sends = qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSlider*>(w) ||
                            qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w);
         if (!sends || w == upgrade_ || w == open_ || !w->isEnabled()) continue;

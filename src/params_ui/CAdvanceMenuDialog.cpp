@@ -7,6 +7,7 @@
 #include "widgets/DataExchange.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/FocusOrder.h"
+#include "widgets/GroupNesting.h"
 #include "widgets/Pictures.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Skin.h"
@@ -231,6 +232,7 @@ CAdvanceMenuDialog::CAdvanceMenuDialog(Orvex& orvex, QWidget* parent) : QDialog(
     BuildControls();
     InitDialog();
     RetranslateUi();
+    NestInGroupFrames(this);
     FocusOrder::Apply(this);
     // The first box opens selected, so a number typed replaces its value ("90", not "8090").
     if (QWidget* first = FocusOrder::First(this, this)) {

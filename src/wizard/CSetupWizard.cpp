@@ -5,6 +5,7 @@
 #include "widgets/DialogUnits.h"
 #include "widgets/Dialogs.h"
 #include "widgets/FocusOrder.h"
+#include "widgets/GroupNesting.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/Skin.h"
 #include "wizard/CWizardPage.h"
@@ -62,6 +63,7 @@ CSetupWizard::CSetupWizard(Orvex& orvex, QWidget* parent) : QDialog(parent), orv
     currentPage_ = 1;
     RetranslateUi();
     ShowPage(1);
+    for (CWizardPage* page : pages_) NestInGroupFrames(page);
     FocusOrder::Apply(this);
     // Not on Cancel, where Space would end the wizard at once.
     FocusOnPage();

@@ -88,8 +88,9 @@ TEST_F(ChangeLogMenu, UndoAndRedoOfAPanelMoveAndAPresetPutTheUnitsBytesBack) {
     EXPECT_TRUE(UnitHolds(afterMove));
     EXPECT_EQ(Edit(MainFormIds::RollGainEdit)->text(), QStringLiteral("63"));
     EXPECT_TRUE(AllConfirmed());
-    EXPECT_TRUE(Until([&] { return Announcer::Of(&frame())->lastText().endsWith(QStringLiteral("confirmed by the Orvex.")); }))
-        << "a screen reader hears the answer";
+    EXPECT_TRUE(Until([&] {
+        return Announcer::Of(&frame())->lastText().endsWith(QStringLiteral("confirmed by the Orvex."));
+    })) << "a screen reader hears the answer";
     EXPECT_EQ(TheOrvex().changes.entries().size(), 5u) << "two changes, two undos and a redo";
 }
 

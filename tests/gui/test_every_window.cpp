@@ -36,6 +36,22 @@
 #include <vector>
 
 namespace {
+// The innermost group frame drawn around w in its window.
+const QGroupBox* FrameAround(QWidget* window, const QWidget* w) {
+    const QRect place(w->mapTo(window, QPoint()), w->size());
+    const QGroupBox* inner = nullptr;
+    for (const QGroupBox* frame : window->findChildren<QGroupBox*>()) {
+        const QRect around(frame->mapTo(window, QPoint()), frame->size());
+        if (frame->isVisible() && around.contains(place) && (!inner || around.width() < inner->width())) inner = frame;
+    }
+    return inner;
+}
+
+bool ReadWithin(QAccessibleInterface* a, const QString& group) {
+    for (QAccessibleInterface* up = a->parent(); up; up = up->parent())
+        if (up->role() == QAccessible::Grouping && up->text(QAccessible::Name) == group) return true;
+    return false;
+}
 
 // Menu bar and status bar are Qt's own furniture around the form.
 bool IsFurniture(QWidget* w) {
@@ -141,6 +157,10 @@ TEST(EveryWindow, AssistiveToolsReadNamesValuesChoicesAndHelp) {
             if (w->focusPolicy() & Qt::TabFocus) {
                 EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << where;
                 ++focusableNames[a->text(QAccessible::Name)];
+                // A control inside a titled frame is read within that group.
+                if (const QGroupBox* frame = FrameAround(opened.window.get(), w); frame && !frame->title().isEmpty()) {
+                    EXPECT_TRUE(ReadWithin(a, frame->title().remove(QLatin1Char('&')))) << where;
+                }
             }
             // A combo box's name carries its choice; no label is read in its place.
             if (auto* combo = qobject_cast<QComboBox*>(w)) {
