@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 # The same sources as the update_translations target (src/app/CMakeLists.txt).
 mapfile -t sources < <(
   find src/widgets src/params_ui src/airframe src/wizard src/app -name '*.cpp' -o -name '*.h'
-  find src/params -name '*.cpp'
+  find src/link src/params src/firmware -name '*.cpp'
 )
 status=0
 for ts in translations/*.ts; do

@@ -1626,6 +1626,10 @@ the &apos;PIT/ELE/AUX&apos; port and &apos;AIL&apos; port.</source>
         <source>Orvex not connected!</source>
         <translation>Orvex 未连接！</translation>
     </message>
+    <message>
+        <source>choose a firmware file and press Upgrade</source>
+        <translation>请选择固件文件并点击“升级”</translation>
+    </message>
 </context>
 <context>
     <name>ChangeCommands</name>
@@ -1687,6 +1691,109 @@ the &apos;PIT/ELE/AUX&apos; port and &apos;AIL&apos; port.</source>
     </message>
 </context>
 <context>
+    <name>ChangeLog</name>
+    <message>
+        <source>Firmware upgrade</source>
+        <translation>固件升级</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>That change is not in this connect&apos;s log.</source>
+        <translation>本次连接的记录中没有这项更改。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be taken back.</source>
+        <translation>%1 无法撤销。</translation>
+    </message>
+    <message>
+        <source>%1 is already undone.</source>
+        <translation>%1 已经撤销。</translation>
+    </message>
+    <message>
+        <source>An undo or redo is taken back with Redo or Undo.</source>
+        <translation>撤销或重做本身要用“重做”或“撤销”来取消。</translation>
+    </message>
+    <message>
+        <source>%1 was changed again later (%2 at %3: %4): undo that change first.</source>
+        <translation>%1 之后又被更改过（%2，%3：%4）：请先撤销那次更改。</translation>
+    </message>
+    <message>
+        <source>There is nothing to redo.</source>
+        <translation>没有可重做的操作。</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1 values</source>
+        <translation>%1 个值</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>已确认</translation>
+    </message>
+    <message>
+        <source>not confirmed</source>
+        <translation>未确认</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>Reset zero (the Orvex measures the new zero point)</source>
+        <translation>重设零点（Orvex 测量新的零点）</translation>
+    </message>
+    <message>
+        <source>Failsafe set (the Orvex keeps the receiver&apos;s positions)</source>
+        <translation>设置失控保护（Orvex 记下接收机的当前位置）</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigCompare</name>
+    <message>
+        <source>Nothing would change: the Orvex already holds every value of this file.</source>
+        <translation>不会有任何更改：Orvex 已保存此文件中的所有值。</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigFile</name>
+    <message>
+        <source>File name is too short!</source>
+        <translation>文件名太短！</translation>
+    </message>
+    <message>
+        <source>%1 = %2 (range %3 to %4)</source>
+        <translation>%1 = %2（范围 %3 到 %4）</translation>
+    </message>
+    <message>
+        <source>The config file was not taken: these values are outside their range.
+%1</source>
+        <translation>未采用该配置文件：以下值超出范围。
+%1</translation>
+    </message>
+    <message>
+        <source>The file also lacks these keys: %1.</source>
+        <translation>该文件还缺少以下键：%1。</translation>
+    </message>
+    <message>
+        <source>The config file lacks these keys; they keep their present values: %1.</source>
+        <translation>配置文件缺少以下键，它们保持当前值：%1。</translation>
+    </message>
+    <message>
+        <source>%1 (the file holds %2)</source>
+        <translation>%1（文件中为 %2）</translation>
+    </message>
+    <message>
+        <source>The Orvex keeps its own value of %1: none was chosen before the file was saved.</source>
+        <translation>Orvex 保留自己的 %1 值：保存文件之前未选择过该值。</translation>
+    </message>
+</context>
+<context>
     <name>DataExchange</name>
     <message>
         <source>Please enter an integer.</source>
@@ -1711,6 +1818,21 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>FirmwareImage</name>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation>无法读取“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file.</source>
+        <translation>“%1”不是普通文件。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is empty: it holds no firmware.</source>
+        <translation>“%1”是空文件：其中没有固件。</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpgrade</name>
     <message>
         <source>Bin File|*.bin|</source>
@@ -1723,6 +1845,115 @@ Do you want to replace it?</source>
     <message>
         <source>Upgrade</source>
         <translation>升级</translation>
+    </message>
+    <message>
+        <source>Firmware Update started</source>
+        <translation>固件升级已开始</translation>
+    </message>
+    <message>
+        <source>Firmware Update: %1%</source>
+        <translation>固件升级：%1%</translation>
+    </message>
+</context>
+<context>
+    <name>IniFile</name>
+    <message>
+        <source>Cannot save %1: it is a folder.</source>
+        <translation>无法保存 %1：它是一个文件夹。</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: it is not a regular file.</source>
+        <translation>无法保存 %1：它不是普通文件。</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: the file is read-only.</source>
+        <translation>无法保存 %1：该文件为只读。</translation>
+    </message>
+</context>
+<context>
+    <name>LinkError</name>
+    <message>
+        <source>could not open the port</source>
+        <translation>无法打开端口</translation>
+    </message>
+    <message>
+        <source>could not set the line</source>
+        <translation>无法设置串口参数</translation>
+    </message>
+    <message>
+        <source>could not prepare the port</source>
+        <translation>无法准备端口</translation>
+    </message>
+    <message>
+        <source>could not start the port&apos;s worker</source>
+        <translation>无法启动端口的工作线程</translation>
+    </message>
+    <message>
+        <source>reading failed</source>
+        <translation>读取失败</translation>
+    </message>
+    <message>
+        <source>writing failed</source>
+        <translation>写入失败</translation>
+    </message>
+    <message>
+        <source>waiting for the port failed</source>
+        <translation>等待端口失败</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>权限不足</translation>
+    </message>
+    <message>
+        <source>permission denied — add your user to the %1 group</source>
+        <translation>权限不足——请将您的用户加入 %1 组</translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation>正被其他程序使用</translation>
+    </message>
+    <message>
+        <source>no error</source>
+        <translation>没有错误</translation>
+    </message>
+    <message>
+        <source>the adapter was unplugged</source>
+        <translation>适配器已拔出</translation>
+    </message>
+    <message>
+        <source>no such device</source>
+        <translation>没有该设备</translation>
+    </message>
+    <message>
+        <source>not a serial port</source>
+        <translation>不是串口</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2 (pid %3)</source>
+        <translation>%1 正被 %2 使用（pid %3）</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>MainReceiver</name>
+    <message>
+        <source>%1: the Orvex is in its boot loader: %2</source>
+        <translation>%1：Orvex 处于引导程序模式：%2</translation>
+    </message>
+    <message>
+        <source>%1: the Orvex did not answer (is it powered and connected?)</source>
+        <translation>%1：Orvex 没有应答（是否已通电并连接？）</translation>
     </message>
 </context>
 <context>
@@ -2332,6 +2563,120 @@ when change the collective pitch quickly</source>
 when move the aileron and elevator sticks quickly</source>
         <translation>增大此值可提高快速推动副翼和升降摇杆时的定速性能。</translation>
     </message>
+    <message>
+        <source>the program never writes this byte; the Orvex keeps its own value</source>
+        <translation>本程序从不写入此字节；Orvex 保留自己的值</translation>
+    </message>
+    <message>
+        <source>the condition can only be set to 1 or 2</source>
+        <translation>参数组只能设为 1 或 2</translation>
+    </message>
+    <message>
+        <source>the zero point is measured by the Orvex itself; only &quot;Reset zero&quot; changes it</source>
+        <translation>零点由 Orvex 自己测量；只有“重设零点”能改变它</translation>
+    </message>
+</context>
+<context>
+    <name>TextFile</name>
+    <message>
+        <source>configuration file</source>
+        <translation>配置文件</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: %2.</source>
+        <translation>无法保存 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Cannot create a file in the folder %1: %2.</source>
+        <translation>无法在文件夹 %1 中创建文件：%2。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <translation>无法写入 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2.</source>
+        <translation>无法打开 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a %2.</source>
+        <translation>%1 是文件夹，不是%2。</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 不是普通文件。</translation>
+    </message>
+    <message>
+        <source>%1 is not a %2: it is larger than %3 KiB.</source>
+        <translation>%1 不是%2：它大于 %3 KiB。</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2.</source>
+        <translation>无法读取 %1：%2。</translation>
+    </message>
+    <message>
+        <source>%1 is not a %2: it is not a text file.</source>
+        <translation>%1 不是%2：它不是文本文件。</translation>
+    </message>
+    <message>
+        <source>backup file</source>
+        <translation>备份文件</translation>
+    </message>
+</context>
+<context>
+    <name>UnitBackup</name>
+    <message>
+        <source>This is not a complete Orvex backup: %1</source>
+        <translation>这不是完整的 Orvex 备份：%1</translation>
+    </message>
+    <message>
+        <source>This</source>
+        <translation>此文件</translation>
+    </message>
+    <message>
+        <source>%1 is not a backup file: it does not begin with &quot;%2&quot;.</source>
+        <translation>%1 不是备份文件：它不是以“%2”开头。</translation>
+    </message>
+    <message>
+        <source>it ends before its checksum line (cut short?).</source>
+        <translation>它在校验和行之前就结束了（文件被截断？）。</translation>
+    </message>
+    <message>
+        <source>its checksum does not match its content (the file was changed or damaged).</source>
+        <translation>它的校验和与内容不符（文件被修改或已损坏）。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not &quot;name = value&quot; (line %2)</source>
+        <translation>“%1”不是“名称 = 值”的格式（第 %2 行）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; appears twice (line %2)</source>
+        <translation>“%1”出现了两次（第 %2 行）</translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is unknown (line %2)</source>
+        <translation>名称“%1”未知（第 %2 行）</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a valid value of %2 (line %3)</source>
+        <translation>“%1”不是 %2 的有效值（第 %3 行）</translation>
+    </message>
+    <message>
+        <source>it has no &quot;format = 1&quot; line.</source>
+        <translation>其中没有“format = 1”这一行。</translation>
+    </message>
+    <message>
+        <source>%1 is missing.</source>
+        <translation>缺少 %1。</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1：%2 → %3</translation>
+    </message>
+    <message>
+        <source>%1: unit value %2 kept (backup %3): %4</source>
+        <translation>%1：保留设备的值 %2（备份为 %3）：%4</translation>
+    </message>
 </context>
 <context>
     <name>UnitBackupCommands</name>
@@ -2451,6 +2796,13 @@ Kept:
     </message>
 </context>
 <context>
+    <name>UnitHistory</name>
+    <message>
+        <source>Cannot keep the unit&apos;s history in %1: %2.</source>
+        <translation>无法在 %1 中保存设备历史：%2。</translation>
+    </message>
+</context>
+<context>
     <name>ValueSlider</name>
     <message>
         <source> value</source>
@@ -2462,6 +2814,45 @@ Kept:
     <message>
         <source>Pages</source>
         <translation>页面</translation>
+    </message>
+</context>
+<context>
+    <name>XmodemSender</name>
+    <message>
+        <source>Please open firmware file!</source>
+        <translation>请打开固件文件！</translation>
+    </message>
+    <message>
+        <source>The firmware file is larger than 1 MiB and cannot be an Orvex firmware! Please open the right firmware file!</source>
+        <translation>固件文件大于 1 MiB，不可能是 Orvex 固件！请打开正确的固件文件！</translation>
+    </message>
+    <message>
+        <source>Update timeout! Please try again!</source>
+        <translation>升级超时！请重试！</translation>
+    </message>
+    <message>
+        <source>Hand shake failed! Please try again!</source>
+        <translation>握手失败！请重试！</translation>
+    </message>
+    <message>
+        <source>Receive error! Please try again!</source>
+        <translation>接收错误！请重试！</translation>
+    </message>
+    <message>
+        <source>Update cancel!</source>
+        <translation>升级已取消！</translation>
+    </message>
+    <message>
+        <source>Firmware update complete!</source>
+        <translation>固件升级完成！</translation>
+    </message>
+    <message>
+        <source>Update failed: the Orvex adapter was unplugged!</source>
+        <translation>升级失败：Orvex 适配器已拔出！</translation>
+    </message>
+    <message>
+        <source>Firmware Update: transfered packets:%1/total packets:%2</source>
+        <translation>固件升级：已传输数据包：%1/总数据包：%2</translation>
     </message>
 </context>
 </TS>

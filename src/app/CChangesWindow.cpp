@@ -3,6 +3,7 @@
 #include "app/ChangeCommands.h"
 #include "params/IniFile.h"
 #include "widgets/Dialogs.h"
+#include "widgets/Translated.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -34,8 +35,8 @@ QStringList Row(const ChangeEntry& e) {
         labels = QStringList{CChangesWindow::tr("%1 values").arg(labels.size())};
         moves = QStringList{CChangesWindow::tr("(listed in the tooltip)")};
     }
-    const QString value = e.action.empty() ? labels.join(QStringLiteral(", ")) : QString::fromStdString(e.action);
-    QString confirmed = QString::fromLatin1(ConfirmationText(e.confirmation));
+    const QString value = e.action.empty() ? labels.join(QStringLiteral(", ")) : Translated(EntryText(e));
+    QString confirmed = QCoreApplication::translate("ChangeLog", ConfirmationText(e.confirmation));
     if (!e.reversible) confirmed += CChangesWindow::tr(", cannot be taken back");
     return {QString::fromStdString(ClockText(e.timeMs)), QString::fromStdString(e.origin), value,
             moves.join(QStringLiteral(", ")), confirmed};
@@ -45,7 +46,7 @@ QString Details(const ChangeEntry& e) {
     QStringList lines;
     for (const ValueChange& v : e.values)
         lines << QStringLiteral("%1: %2 → %3").arg(LabelText(v.byte)).arg(v.before).arg(v.after);
-    return lines.isEmpty() ? QString::fromStdString(DescribeEntry(e)) : lines.join(QLatin1Char('\n'));
+    return lines.isEmpty() ? Translated(EntryText(e)) : lines.join(QLatin1Char('\n'));
 }
 }  // namespace
 
@@ -151,5 +152,5 @@ void CChangesWindow::OnSave() {
     const QString path = Dialogs::WithSuffix(this, chosen, QStringLiteral(".txt"), title);
     if (path.isEmpty()) return;
     const FileResult saved = SaveTextAtomically(path.toStdString(), commands_.log().Text());
-    if (!saved.ok) Dialogs::Message(this, QString::fromStdString(saved.message));
+    if (!saved.ok) Dialogs::Message(this, Translated(saved.text));
 }

@@ -18,6 +18,7 @@
 #include "widgets/GroupNesting.h"
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
+#include "widgets/Translated.h"
 
 #include <sys/utsname.h>
 
@@ -100,7 +101,7 @@ void CMainFrame::OnSaveLinkLog() {
         qCInfo(lcAppUi) << "link log saved to" << path;
         return;
     }
-    Dialogs::Message(this, QString::fromStdString(saved.message));
+    Dialogs::Message(this, Translated(saved.text));
 }
 
 // What support needs to read a log sent to it: the program, the system, the unit and the port.
@@ -247,8 +248,8 @@ void CMainFrame::UpdateEditMenu() {
     const ChangeLog& log = changeCommands_->log();
     const ChangeEntry* undo = log.NextUndo();
     const ChangeEntry* redo = log.NextRedo();
-    undo_->setText(undo ? tr("&Undo %1").arg(QString::fromStdString(DescribeEntry(*undo))) : tr("&Undo"));
-    redo_->setText(redo ? tr("&Redo %1").arg(QString::fromStdString(DescribeEntry(*redo))) : tr("&Redo"));
+    undo_->setText(undo ? tr("&Undo %1").arg(Translated(EntryText(*undo))) : tr("&Undo"));
+    redo_->setText(redo ? tr("&Redo %1").arg(Translated(EntryText(*redo))) : tr("&Redo"));
     undo_->setEnabled(undo != nullptr);
     redo_->setEnabled(redo != nullptr);
     revert_->setEnabled(log.begun());

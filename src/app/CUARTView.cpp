@@ -21,6 +21,7 @@
 #include "widgets/Dialogs.h"
 #include "widgets/Pictures.h"
 #include "widgets/Skin.h"
+#include "widgets/Translated.h"
 #include "wizard/CSetupWizard.h"
 
 #include <QAbstractButton>
@@ -265,11 +266,11 @@ void CUARTView::OnLinkReceive(int portNumber) { receiver_.OnReceive(portNumber);
 // The adapter went away (or the other end hung up): the port is closed here,
 // on the GUI thread, and the view shows that it is no longer connected.
 void CUARTView::OnLinkLost() {
-    const std::string why = DescribeLinkFailure(o_.LinkPort.DeviceName(), o_.LinkPort.LastFailure());
-    qCWarning(lcAppLink) << "link lost:" << QString::fromStdString(why);
+    const CoreText why = LinkFailureText(o_.LinkPort.DeviceName(), o_.LinkPort.LastFailure());
+    qCWarning(lcAppLink) << "link lost:" << QString::fromStdString(why.English());
     receiver_.Disconnect();
     SetStatusText(kNotConnected);
-    SetStatusDetail(QString::fromStdString(why));
+    SetStatusDetail(Translated(why));
     InvalidateLamps();
     connect_->setEnabled(true);
     emit linkStateChanged(false);
@@ -391,9 +392,9 @@ void CUARTView::OnConnect() {
     if (wasOpen) InvalidateLamps();
     if (!open && portNumber_ >= PortNumbers::kFirst && portNumber_ <= PortNumbers::kLast) {
         // Not silent: the user learns why and what to do about it.
-        const std::string why = DescribeLinkFailure(portPath_, o_.LinkPort.LastFailure());
-        qCWarning(lcAppLink) << QString::fromStdString(why);
-        SetStatusDetail(QString::fromStdString(why));
+        const CoreText why = LinkFailureText(portPath_, o_.LinkPort.LastFailure());
+        qCWarning(lcAppLink) << QString::fromStdString(why.English());
+        SetStatusDetail(Translated(why));
     }
     StopConnectTimer();
     connectTimer_ = startTimer(kTimerPeriodMs);
@@ -406,11 +407,12 @@ void CUARTView::OnConnect() {
 // A unit that never completes the connect is not left unexplained.
 void CUARTView::OnConnectTimeLimit(int attempt) {
     if (attempt != connectAttempt_ || connectStage() == 2 || !o_.LinkPort.IsOpen()) return;
-    const std::string why = DescribeSilentConnect(o_.LinkPort.DeviceName(), receiver_.bootLoaderSeen(),
-                                                  "choose a firmware file and press Upgrade");
-    qCWarning(lcAppLink) << QString::fromStdString(why);
+    const CoreText why = SilentConnectText(
+        o_.LinkPort.DeviceName(), receiver_.bootLoaderSeen(),
+        CoreText::Of("CUARTView", QT_TRANSLATE_NOOP("CUARTView", "choose a firmware file and press Upgrade")));
+    qCWarning(lcAppLink) << QString::fromStdString(why.English());
     Trace(TraceKind::Timeout, o_.LinkPort.DeviceName() + ": no answer to the connect");
-    SetStatusDetail(QString::fromStdString(why));
+    SetStatusDetail(Translated(why));
 }
 
 void CUARTView::StopConnectTimer() {
@@ -504,7 +506,7 @@ void CUARTView::OnFileOpen() {
     if (chosen.isEmpty()) return;
     const std::string path = chosen.toStdString();
     if (!PathLongEnough(path)) {
-        Dialogs::Message(this, QString::fromLatin1(kFileNameTooShort));
+        Dialogs::Message(this, Translated(CoreText::Of("ConfigFile", kFileNameTooShort)));
         return;
     }
     // Keys the file lacks keep what is held: the unit's values once it has
@@ -517,7 +519,7 @@ void CUARTView::OnFileOpen() {
     const ConfigFileResult result = OpenConfigFile(path, config, image, values, check);
     if (!result.ok) {
         qCWarning(lcAppConfig) << "open refused:" << QString::fromStdString(result.message);
-        Dialogs::Message(this, QString::fromStdString(result.message));
+        Dialogs::Message(this, Translated(result.text));
         return;
     }
     qCInfo(lcAppConfig) << "opened" << chosen;
@@ -525,7 +527,7 @@ void CUARTView::OnFileOpen() {
     o_.config = config;
     o_.image = image;
     panel_->ShowValues(values);
-    if (!check.missing.empty()) Dialogs::Message(this, QString::fromStdString(check.Message()));
+    if (!check.missing.empty()) Dialogs::Message(this, Translated(check.MessageText()));
 }
 
 void CUARTView::OnFileCompare() {
@@ -537,12 +539,12 @@ void CUARTView::OnFileCompare() {
     if (chosen.isEmpty()) return;
     const std::string path = chosen.toStdString();
     if (!PathLongEnough(path)) {
-        Dialogs::Message(this, QString::fromLatin1(kFileNameTooShort));
+        Dialogs::Message(this, Translated(CoreText::Of("ConfigFile", kFileNameTooShort)));
         return;
     }
     const ConfigComparison comparison = CompareConfigFile(path, o_.unitImage);
     qCInfo(lcAppConfig) << "compared" << chosen << comparison.changes.size() << "changes";
-    Dialogs::Message(this, QString::fromStdString(comparison.Text()), tr("Compare config file with Orvex"));
+    Dialogs::Message(this, Translated(comparison.ReportText()), tr("Compare config file with Orvex"));
 }
 
 void CUARTView::OnFileSave() {
@@ -551,7 +553,7 @@ void CUARTView::OnFileSave() {
     UserSettings::RememberFolder(UserSettings::Folder::Config, chosen);
     if (chosen.isEmpty()) return;
     if (!PathLongEnough(chosen.toStdString())) {
-        Dialogs::Message(this, QString::fromLatin1(kFileNameTooShort));
+        Dialogs::Message(this, Translated(CoreText::Of("ConfigFile", kFileNameTooShort)));
         return;
     }
     const QString target = Dialogs::WithSuffix(this, chosen, QStringLiteral(".ini"), tr("Save Config File"));
@@ -560,7 +562,7 @@ void CUARTView::OnFileSave() {
     const ConfigFileResult result = WriteConfigFile(path, o_.config, o_.image, panel_->values());
     if (!result.ok) {
         qCWarning(lcAppConfig) << "save failed:" << QString::fromStdString(result.message);
-        Dialogs::Message(this, QString::fromStdString(result.message));
+        Dialogs::Message(this, Translated(result.text));
         return;
     }
     qCInfo(lcAppConfig) << "saved" << target;
@@ -571,18 +573,18 @@ void CUARTView::OnFileSave() {
 void CUARTView::OnFileTransmit() {
     emit progressChanged(0);
     // Values the file cannot give (a start value no unit takes) stay the unit's: the note names them.
-    const QString kept = QString::fromStdString(ConfigToImageForTransmit(o_.config, o_.image));
+    const QString kept = Translated(ConfigToImageForTransmitText(o_.config, o_.image));
     emit progressChanged(100);
     const SendResult sent = [this] {
         ChangeLog::Origin origin(o_.changes, ("Config file " + openedFile_).trimmed().toStdString());
         return SendParameters(o_);
     }();
     if (sent != SendResult::Written) {
-        ShowTransmitOutcome(sent == SendResult::PortClosed
-                                ? tr("Orvex not connected! Nothing was transmitted.")
-                                : tr("The config file could not be sent: %1")
-                                      .arg(QString::fromStdString(
-                                          DescribeLinkFailure(o_.LinkPort.DeviceName(), o_.LinkPort.LastFailure()))));
+        ShowTransmitOutcome(
+            sent == SendResult::PortClosed
+                ? tr("Orvex not connected! Nothing was transmitted.")
+                : tr("The config file could not be sent: %1")
+                      .arg(Translated(LinkFailureText(o_.LinkPort.DeviceName(), o_.LinkPort.LastFailure()))));
         return;
     }
     o_.session.CancelWait(transmitWait_);

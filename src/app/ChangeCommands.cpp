@@ -5,6 +5,7 @@
 #include "params/Orvex.h"
 #include "widgets/AppLog.h"
 #include "widgets/Dialogs.h"
+#include "widgets/Translated.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -46,7 +47,7 @@ void ChangeCommands::OnRedo() {
         Dialogs::Message(view_, refused + tr(" Nothing was redone."));
         return;
     }
-    std::string why;
+    CoreText why;
     Take(o_.changes.PlanRedo(o_.unitImage, &why), why, view_);
 }
 
@@ -56,7 +57,7 @@ void ChangeCommands::UndoEntry(uint64_t id, QWidget* asker) {
         Dialogs::Message(asker, refused + tr(" Nothing was undone."));
         return;
     }
-    std::string why;
+    CoreText why;
     Take(o_.changes.PlanUndo(id, o_.unitImage, &why), why, asker);
 }
 
@@ -68,9 +69,9 @@ QString ChangeCommands::Refusal() const {
     return {};
 }
 
-void ChangeCommands::Take(std::optional<ChangeLog::Step> step, const std::string& why, QWidget* asker) {
+void ChangeCommands::Take(std::optional<ChangeLog::Step> step, const CoreText& why, QWidget* asker) {
     if (!step) {
-        Dialogs::Message(asker, Text(why));
+        Dialogs::Message(asker, Translated(why));
         return;
     }
     if (!ConfirmOutOfRange(*step, asker)) return;
@@ -84,7 +85,7 @@ bool ChangeCommands::ConfirmOutOfRange(const ChangeLog::Step& step, QWidget* ask
         if (InRange(v.byte, v.after)) continue;
         const ByteDef& range = ByteOf(v.byte);
         const QString text = tr("%1 would go back to %2, outside its range %3 to %4. Send %2 to the Orvex?")
-                                 .arg(QString::fromUtf8(Label(v.byte)))
+                                 .arg(Translated(CoreLabel(v.byte)))
                                  .arg(v.after)
                                  .arg(range.low)
                                  .arg(range.high);
@@ -95,7 +96,7 @@ bool ChangeCommands::ConfirmOutOfRange(const ChangeLog::Step& step, QWidget* ask
 
 bool ChangeCommands::Send(const ChangeLog::Step& step, QWidget* asker) {
     const bool undo = step.kind == ChangeKind::Undo;
-    const QString what = (undo ? tr("Undo ") : tr("Redo ")) + Text(DescribeValues(step.values));
+    const QString what = (undo ? tr("Undo ") : tr("Redo ")) + Translated(ValuesText(step.values));
     QElapsedTimer clock;
     clock.start();
     bool condition = false, parameters = false;
@@ -153,5 +154,5 @@ void ChangeCommands::KeepLog() {
     qCWarning(lcAppConfig) << "change log:" << Text(kept.message);
     if (failureReported_) return;
     failureReported_ = true;
-    emit statusDetailChanged(tr("The log of changes could not be kept: %1").arg(Text(kept.message)));
+    emit statusDetailChanged(tr("The log of changes could not be kept: %1").arg(Translated(kept.text)));
 }

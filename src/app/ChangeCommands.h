@@ -43,7 +43,7 @@ private:
     // Sends the step; false with a message when it could not be sent.
     bool Send(const ChangeLog::Step& step, QWidget* asker);
     bool ConfirmOutOfRange(const ChangeLog::Step& step, QWidget* asker) const;
-    void Take(std::optional<ChangeLog::Step> step, const std::string& why, QWidget* asker);
+    void Take(std::optional<ChangeLog::Step> step, const CoreText& why, QWidget* asker);
     void KeepLog();
 
     CUARTView* view_;

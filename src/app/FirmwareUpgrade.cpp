@@ -8,6 +8,7 @@
 #include "widgets/Announcer.h"
 #include "widgets/AppLog.h"
 #include "widgets/Dialogs.h"
+#include "widgets/Translated.h"
 
 #include <QPushButton>
 
@@ -64,7 +65,7 @@ void FirmwareUpgrade::OnUpgrade() {
     FirmwareFile file = ReadFirmwareFile(path_.toStdString());
     if (!file.problem.empty()) {
         qCWarning(lcFirmware) << QString::fromStdString(file.problem);
-        Dialogs::Message(owner_, QString::fromStdString(file.problem));
+        Dialogs::Message(owner_, Translated(file.text));
         upgrade_->setEnabled(true);
         return;
     }
@@ -86,9 +87,9 @@ void FirmwareUpgrade::OpenPortIfClosed() {
     const Port chosen = chosenPort_();
     if (chosen.number < 1 || chosen.number > 1024) return;
     if (OpenLinkPort(port, chosen.number, chosen.path)) return;
-    const std::string why = DescribeLinkFailure(chosen.path, port.LastFailure());
-    qCWarning(lcFirmware) << QString::fromStdString(why);
-    emit statusDetailChanged(QString::fromStdString(why));
+    const CoreText why = LinkFailureText(chosen.path, port.LastFailure());
+    qCWarning(lcFirmware) << QString::fromStdString(why.English());
+    emit statusDetailChanged(Translated(why));
 }
 
 void FirmwareUpgrade::Start(std::vector<uint8_t> fileBytes) {
@@ -99,7 +100,7 @@ void FirmwareUpgrade::Start(std::vector<uint8_t> fileBytes) {
             Trace(TraceKind::Sent, port.DeviceName(), data, n);
         },
         timings_);
-    sender_->SetStatusSink([this](const std::string& text) { emit statusTextChanged(QString::fromStdString(text)); });
+    sender_->SetStatusSink([this](const CoreText& text) { emit statusTextChanged(Translated(text)); });
     sender_->SetProgressSink([this](int percent) {
         AnnounceProgress(percent);
         emit progressChanged(percent);
@@ -119,8 +120,8 @@ void FirmwareUpgrade::AnnounceProgress(int percent) {
     const int quarter = percent / 25;
     if (quarter <= spokenQuarter_) return;
     spokenQuarter_ = quarter;
-    Announcer::Of(owner_)->Announce(quarter == 0 ? QStringLiteral("Firmware Update started")
-                                                 : QStringLiteral("Firmware Update: %1%").arg(quarter * 25));
+    Announcer::Of(owner_)->Announce(quarter == 0 ? tr("Firmware Update started")
+                                                 : tr("Firmware Update: %1%").arg(quarter * 25));
 }
 
 // The button's name for assistive tools is what it says.
@@ -195,13 +196,12 @@ void FirmwareUpgrade::End(XmodemOutcome outcome) {
         upgrade_->setEnabled(false);
     }
     ending_ = false;
-    const QString message = QString::fromLatin1(XmodemOutcomeMessage(outcome));
-    qCInfo(lcFirmware) << "upgrade ended:" << message;
+    qCInfo(lcFirmware) << "upgrade ended:" << XmodemOutcomeMessage(outcome);
     // An error from before the upgrade is no longer true once it worked.
     if (outcome == XmodemOutcome::Complete) {
         emit statusDetailChanged(QString());
-        orvex_.changes.Answer(orvex_.changes.RecordAction("Firmware upgrade"), true);
+        orvex_.changes.Answer(orvex_.changes.RecordAction(QT_TRANSLATE_NOOP("ChangeLog", "Firmware upgrade")), true);
     }
-    Dialogs::Message(owner_, message);
+    Dialogs::Message(owner_, Translated(XmodemOutcomeText(outcome)));
     upgrade_->setEnabled(true);
 }

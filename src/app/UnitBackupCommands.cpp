@@ -4,6 +4,7 @@
 #include "params/UnitHistory.h"
 #include "widgets/AppLog.h"
 #include "widgets/Dialogs.h"
+#include "widgets/Translated.h"
 
 #include <QDir>
 
@@ -14,6 +15,8 @@ const char* const kBackupFilter =
     QT_TRANSLATE_NOOP("UnitBackupCommands", "Orvex backup (*.orvex)|*.orvex|All files (*)|*||");
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
+// A list of lines, each ending in a line break.
+QString Lines(const CoreText& lines) { return Translated(lines) + QLatin1Char('\n'); }
 }  // namespace
 
 const UnitBackupCommands::RestoreTexts UnitBackupCommands::kFromBackup = {
@@ -54,7 +57,7 @@ void UnitBackupCommands::OnLinkState(bool connected) {
     const HistoryResult kept = KeepInHistory(Snapshot());
     if (!kept.ok) {
         qCWarning(lcAppConfig) << "history:" << Text(kept.message);
-        emit statusDetailChanged(tr("This connect is not kept in the history: %1").arg(Text(kept.message)));
+        emit statusDetailChanged(tr("This connect is not kept in the history: %1").arg(Translated(kept.text)));
         return;
     }
     if (kept.added) qCInfo(lcAppConfig) << "history: kept" << Text(kept.path);
@@ -160,7 +163,7 @@ void UnitBackupCommands::OnBackup() {
 
 void UnitBackupCommands::WriteBackup() {
     const FileResult saved = WriteBackupFile(path_.toStdString(), Snapshot());
-    Finish(saved.ok ? tr("The Orvex has been backed up to %1").arg(path_) : Text(saved.message));
+    Finish(saved.ok ? tr("The Orvex has been backed up to %1").arg(path_) : Translated(saved.text));
 }
 
 void UnitBackupCommands::OnRestore() {
@@ -171,7 +174,7 @@ void UnitBackupCommands::OnRestore() {
     if (chosen.isEmpty()) return;
     const BackupParse file = ReadBackupFile(chosen.toStdString());
     if (!file.ok) {
-        Dialogs::Message(view_, Text(file.message));
+        Dialogs::Message(view_, Translated(file.text));
         return;
     }
     backup_ = file.backup;
@@ -199,8 +202,8 @@ QString UnitBackupCommands::RestoreQuestion() const {
                                           : tr("Revert the Orvex to the values it held when it connected?\n\n");
     text += plan_.changes.empty()
                 ? tr(texts_->nothing) + QStringLiteral("\n")
-                : tr("Changes (Orvex → %1):\n").arg(tr(texts_->target)) + Text(DescribeChanges(plan_.changes, " → "));
-    if (!plan_.kept.empty()) text += tr("\nKept:\n") + Text(DescribeKept(plan_.kept));
+                : tr("Changes (Orvex → %1):\n").arg(tr(texts_->target)) + Lines(ChangesText(plan_.changes));
+    if (!plan_.kept.empty()) text += tr("\nKept:\n") + Lines(KeptText(plan_.kept));
     return text;
 }
 
@@ -219,6 +222,5 @@ void UnitBackupCommands::SendRestore() {
 
 void UnitBackupCommands::VerifyRestore() {
     const std::vector<ByteChange> differ = UnrestoredBytes(plan_, reply_);
-    Finish(differ.empty() ? tr(texts_->done)
-                          : tr(texts_->differs) + QStringLiteral("\n") + Text(DescribeChanges(differ, " → ")));
+    Finish(differ.empty() ? tr(texts_->done) : tr(texts_->differs) + QStringLiteral("\n") + Lines(ChangesText(differ)));
 }

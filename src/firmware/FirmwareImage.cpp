@@ -15,9 +15,15 @@ void PadFirmwareImage(std::vector<uint8_t>& bytes) {
 
 namespace {
 // The pilot has just chosen the file: say why it cannot be used.
-FirmwareFile Unreadable(FirmwareFile file, const std::string& path, int err) {
-    file.problem = "Cannot read \"" + path + "\": " + std::strerror(err) + ".";
+FirmwareFile Refused(FirmwareFile file, const char* why, std::vector<CoreText> args) {
+    file.text = CoreText::Of("FirmwareImage", why, std::move(args));
+    file.problem = file.text.English();
     return file;
+}
+
+FirmwareFile Unreadable(FirmwareFile file, const std::string& path, int err) {
+    return Refused(std::move(file), QT_TRANSLATE_NOOP("FirmwareImage", "Cannot read \"%1\": %2."),
+                   {path, std::strerror(err)});
 }
 }  // namespace
 
@@ -36,10 +42,8 @@ FirmwareFile ReadFirmwareFile(const std::string& path) {
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0) return Unreadable(std::move(file), path, errno);
-    if (!S_ISREG(st.st_mode)) {
-        file.problem = "\"" + path + "\" is not a regular file.";
-        return file;
-    }
+    if (!S_ISREG(st.st_mode))
+        return Refused(std::move(file), QT_TRANSLATE_NOOP("FirmwareImage", "\"%1\" is not a regular file."), {path});
     // One byte more than allowed tells a too large file from one at the limit,
     // without reading all of a huge (or still growing) file.
     std::vector<uint8_t> bytes(kMaxFirmwareBytes + 1);
@@ -50,10 +54,9 @@ FirmwareFile ReadFirmwareFile(const std::string& path) {
         return file;
     }
     // A failed download leaves an empty file: the loader would end up with an empty image.
-    if (got == 0) {
-        file.problem = "\"" + path + "\" is empty: it holds no firmware.";
-        return file;
-    }
+    if (got == 0)
+        return Refused(std::move(file), QT_TRANSLATE_NOOP("FirmwareImage", "\"%1\" is empty: it holds no firmware."),
+                       {path});
     bytes.resize(got);
     file.bytes = std::move(bytes);
     file.result = XmodemOutcome::Running;

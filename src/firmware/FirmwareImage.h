@@ -24,8 +24,10 @@ struct FirmwareFile {
     // bytes is empty.
     XmodemOutcome result = XmodemOutcome::Running;
     std::vector<uint8_t> bytes;
-    // Set (with NoFile) for a name that is not a regular file: the message to show.
+    // Set (with NoFile) for a name that is not a regular file: the message to
+    // show, in English and (text) as a window shows it.
     std::string problem;
+    CoreText text;
     bool Ok() const { return result == XmodemOutcome::Running; }
 };
 

@@ -1,7 +1,6 @@
 #include "firmware/XmodemSender.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <utility>
 
 #include "firmware/Crc16.h"
@@ -25,24 +24,29 @@ const char* XmodemOutcomeMessage(XmodemOutcome outcome) {
         case XmodemOutcome::Running:
             return "";
         case XmodemOutcome::NoFile:
-            return "Please open firmware file!";
+            return QT_TRANSLATE_NOOP("XmodemSender", "Please open firmware file!");
         case XmodemOutcome::TooLarge:
-            return "The firmware file is larger than 1 MiB and cannot be an Orvex firmware! "
-                   "Please open the right firmware file!";
+            return QT_TRANSLATE_NOOP("XmodemSender",
+                                     "The firmware file is larger than 1 MiB and cannot be an Orvex firmware! "
+                                     "Please open the right firmware file!");
         case XmodemOutcome::Timeout:
-            return "Update timeout! Please try again!";
+            return QT_TRANSLATE_NOOP("XmodemSender", "Update timeout! Please try again!");
         case XmodemOutcome::HandshakeFailed:
-            return "Hand shake failed! Please try again!";
+            return QT_TRANSLATE_NOOP("XmodemSender", "Hand shake failed! Please try again!");
         case XmodemOutcome::ReceiveError:
-            return "Receive error! Please try again!";
+            return QT_TRANSLATE_NOOP("XmodemSender", "Receive error! Please try again!");
         case XmodemOutcome::Cancelled:
-            return "Update cancel!";
+            return QT_TRANSLATE_NOOP("XmodemSender", "Update cancel!");
         case XmodemOutcome::Complete:
-            return "Firmware update complete!";
+            return QT_TRANSLATE_NOOP("XmodemSender", "Firmware update complete!");
         case XmodemOutcome::LinkLost:
-            return "Update failed: the Orvex adapter was unplugged!";
+            return QT_TRANSLATE_NOOP("XmodemSender", "Update failed: the Orvex adapter was unplugged!");
     }
     return "";
+}
+
+CoreText XmodemOutcomeText(XmodemOutcome outcome) {
+    return CoreText::Of("XmodemSender", XmodemOutcomeMessage(outcome));
 }
 
 XmodemSender::XmodemSender(WriteSink write, XmodemTimings timings) : write_(std::move(write)), timings_(timings) {}
@@ -173,11 +177,11 @@ void XmodemSender::OnEotAnswer(uint8_t first, int second, int64_t nowMs) {
 }
 
 void XmodemSender::SendBlock(int64_t nowMs) {
-    char text[96];
-    std::snprintf(text, sizeof text, "Firmware Update: transfered packets:%d/total packets:%d",
-                  static_cast<int>(t_.blockNumber), t_.blockCount);
-    t_.status = text;
-    if (statusSink_) statusSink_(t_.status);
+    const CoreText text = CoreText::Of(
+        "XmodemSender", QT_TRANSLATE_NOOP("XmodemSender", "Firmware Update: transfered packets:%1/total packets:%2"),
+        {CoreText::Number(t_.blockNumber), CoreText::Number(t_.blockCount)});
+    t_.status = text.English();
+    if (statusSink_) statusSink_(text);
 
     uint8_t block[kXmodemBlockSize];
     block[0] = kSoh;

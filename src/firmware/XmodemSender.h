@@ -20,6 +20,8 @@
 // Before Begin the caller empties its receive queue, so that stale link
 // frames are not taken for the loader's answer.
 
+#include "text/CoreText.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -49,14 +51,16 @@ enum class XmodemOutcome {
     LinkLost,         // the port hung up during the transfer
 };
 
-// The message box text for an outcome; empty for Running.
+// The message box text for an outcome; empty for Running. Marked in context
+// "XmodemSender"; XmodemOutcomeText is the same for a window.
 const char* XmodemOutcomeMessage(XmodemOutcome outcome);
+CoreText XmodemOutcomeText(XmodemOutcome outcome);
 
 class XmodemSender {
 public:
     using WriteSink = std::function<void(const uint8_t* data, size_t n)>;
     using ProgressSink = std::function<void(int percent)>;
-    using StatusSink = std::function<void(const std::string& text)>;
+    using StatusSink = std::function<void(const CoreText& text)>;
 
     static constexpr int64_t kNoDeadline = std::numeric_limits<int64_t>::max();
 
@@ -96,7 +100,7 @@ public:
     bool Finished() const { return t_.state == State::Ended; }
     const char* OutcomeMessage() const { return XmodemOutcomeMessage(t_.outcome); }
 
-    // "Firmware Update: transfered packets:%d/total packets:%d" with the
+    // "Firmware Update: transfered packets:%1/total packets:%2" with the
     // number of the block being sent (0..255) and the block count; empty
     // before the first block.
     const std::string& StatusText() const { return t_.status; }

@@ -57,54 +57,67 @@ namespace {
 const char* OperationText(LinkOp op) {
     switch (op) {
         case LinkOp::Open:
-            return "could not open the port";
+            return QT_TRANSLATE_NOOP("LinkError", "could not open the port");
         case LinkOp::Configure:
-            return "could not set the line";
+            return QT_TRANSLATE_NOOP("LinkError", "could not set the line");
         case LinkOp::Setup:
-            return "could not prepare the port";
+            return QT_TRANSLATE_NOOP("LinkError", "could not prepare the port");
         case LinkOp::Start:
-            return "could not start the port's worker";
+            return QT_TRANSLATE_NOOP("LinkError", "could not start the port's worker");
         case LinkOp::Read:
-            return "reading failed";
+            return QT_TRANSLATE_NOOP("LinkError", "reading failed");
         case LinkOp::Write:
-            return "writing failed";
+            return QT_TRANSLATE_NOOP("LinkError", "writing failed");
         case LinkOp::Poll:
-            return "waiting for the port failed";
+            return QT_TRANSLATE_NOOP("LinkError", "waiting for the port failed");
         case LinkOp::None:
             break;
     }
-    return "failed";
+    return QT_TRANSLATE_NOOP("LinkError", "failed");
 }
 
-std::string PermissionText(const std::string& device) {
+CoreText Said(const char* text, std::vector<CoreText> args = {}) {
+    return CoreText::Of("LinkError", text, std::move(args));
+}
+
+CoreText PermissionText(const std::string& device) {
     const std::string group = GroupThatWouldHelp(device);
-    if (group.empty()) return "permission denied";
-    return "permission denied \u2014 add your user to the " + group + " group";
+    if (group.empty()) return Said(QT_TRANSLATE_NOOP("LinkError", "permission denied"));
+    return Said(QT_TRANSLATE_NOOP("LinkError", "permission denied — add your user to the %1 group"), {group});
+}
+
+CoreText Why(const std::string& device, const LinkFailure& failure) {
+    switch (failure.error) {
+        case LinkError::Permission:
+            return PermissionText(device);
+        case LinkError::Busy:
+            return Said(QT_TRANSLATE_NOOP("LinkError", "in use by another program"));
+        case LinkError::None:
+            return Said(QT_TRANSLATE_NOOP("LinkError", "no error"));
+        case LinkError::Gone:
+            return Said(QT_TRANSLATE_NOOP("LinkError", "the adapter was unplugged"));
+        case LinkError::NotFound:
+            return Said(QT_TRANSLATE_NOOP("LinkError", "no such device"));
+        case LinkError::NotSerial:
+            return Said(QT_TRANSLATE_NOOP("LinkError", "not a serial port"));
+        default:
+            break;
+    }
+    if (failure.err == 0) return Said(OperationText(failure.op));
+    return Said(QT_TRANSLATE_NOOP("LinkError", "%1 (%2)"),
+                {Said(OperationText(failure.op)), std::generic_category().message(failure.err)});
 }
 
 }  // namespace
 
+CoreText LinkFailureText(const std::string& device, const LinkFailure& failure) {
+    if (failure.error == LinkError::Busy)
+        if (const auto holder = FindPortHolder(device))
+            return Said(QT_TRANSLATE_NOOP("LinkError", "%1 is in use by %2 (pid %3)"),
+                        {device, holder->name, CoreText::Number(holder->pid)});
+    return Said(QT_TRANSLATE_NOOP("LinkError", "%1: %2"), {device, Why(device, failure)});
+}
+
 std::string DescribeLinkFailure(const std::string& device, const LinkFailure& failure) {
-    const std::string head = device + ": ";
-    switch (failure.error) {
-        case LinkError::None:
-            return head + "no error";
-        case LinkError::Gone:
-            return head + "the adapter was unplugged";
-        case LinkError::Permission:
-            return head + PermissionText(device);
-        case LinkError::Busy:
-            if (const auto holder = FindPortHolder(device))
-                return device + " is in use by " + holder->name + " (pid " + std::to_string(holder->pid) + ")";
-            return head + "in use by another program";
-        case LinkError::NotFound:
-            return head + "no such device";
-        case LinkError::NotSerial:
-            return head + "not a serial port";
-        case LinkError::Other:
-            break;
-    }
-    std::string text = head + OperationText(failure.op);
-    if (failure.err != 0) text += " (" + std::generic_category().message(failure.err) + ")";
-    return text;
+    return LinkFailureText(device, failure).English();
 }

@@ -2,6 +2,8 @@
 // The small set of link errors the rest of the program sees. Every errno from
 // the port is mapped here, in one place.
 
+#include "text/CoreText.h"
+
 #include <sys/types.h>
 #include <string>
 
@@ -28,6 +30,8 @@ LinkError MapErrno(int err);
 // user to the dialout group" (the advice only where joining the device's
 // group would help).
 std::string DescribeLinkFailure(const std::string& device, const LinkFailure& failure);
+// The same for a window, marked in context "LinkError".
+CoreText LinkFailureText(const std::string& device, const LinkFailure& failure);
 
 // Whether this process has gid among its groups (effective or supplementary).
 bool InGroup(gid_t gid);

@@ -7,7 +7,6 @@
 #include <ctime>
 
 namespace {
-constexpr const char* kArrow = " → ";
 constexpr size_t kNamedValues = 3;  // more than this are counted, not named
 
 bool IsCondition(DeviceByte b) { return b == DeviceByte(Bytes::Condition); }
@@ -21,8 +20,9 @@ bool Touches(const ChangeEntry& e, DeviceByte b) {
     return std::any_of(e.values.begin(), e.values.end(), [b](const ValueChange& v) { return v.byte == b; });
 }
 
-std::string MoveText(const ValueChange& v) {
-    return std::string(Label(v.byte)) + " " + std::to_string(v.before) + kArrow + std::to_string(v.after);
+CoreText MoveText(const ValueChange& v) {
+    return CoreText::Of("ChangeLog", QT_TRANSLATE_NOOP("ChangeLog", "%1 %2 → %3"),
+                        {CoreLabel(v.byte), CoreText::Number(v.before), CoreText::Number(v.after)});
 }
 
 void Erase(std::vector<uint64_t>& stack, uint64_t id) {
@@ -123,35 +123,37 @@ const ChangeEntry* ChangeLog::Find(uint64_t id) const {
 const ChangeEntry* ChangeLog::NextUndo() const { return begun_ && !undo_.empty() ? Find(undo_.back()) : nullptr; }
 const ChangeEntry* ChangeLog::NextRedo() const { return begun_ && !redo_.empty() ? Find(redo_.back()) : nullptr; }
 
-std::optional<ChangeLog::Step> ChangeLog::PlanUndo(uint64_t id, const ParameterImage& unit, std::string* why) const {
+std::optional<ChangeLog::Step> ChangeLog::PlanUndo(uint64_t id, const ParameterImage& unit, CoreText* why) const {
     const ChangeEntry* e = Find(id);
-    const auto refuse = [why](std::string text) {
-        if (why) *why = std::move(text);
+    const auto refuse = [why](const char* text, std::vector<CoreText> args = {}) {
+        if (why) *why = CoreText::Of("ChangeLog", text, std::move(args));
         return std::nullopt;
     };
-    if (!e) return refuse("That change is not in this connect's log.");
-    if (!e->reversible) return refuse(DescribeEntry(*e) + " cannot be taken back.");
+    if (!e) return refuse(QT_TRANSLATE_NOOP("ChangeLog", "That change is not in this connect's log."));
+    if (!e->reversible) return refuse(QT_TRANSLATE_NOOP("ChangeLog", "%1 cannot be taken back."), {EntryText(*e)});
     if (std::find(undo_.begin(), undo_.end(), id) == undo_.end())
-        return refuse(e->kind == ChangeKind::Change ? DescribeEntry(*e) + " is already undone."
-                                                    : "An undo or redo is taken back with Redo or Undo.");
+        return e->kind == ChangeKind::Change
+                   ? refuse(QT_TRANSLATE_NOOP("ChangeLog", "%1 is already undone."), {EntryText(*e)})
+                   : refuse(QT_TRANSLATE_NOOP("ChangeLog", "An undo or redo is taken back with Redo or Undo."));
     // Only changes still in force can stand in the way; undone ones are gone.
     for (uint64_t later : undo_) {
         const ChangeEntry* l = Find(later);
         if (later <= id || !l) continue;
         for (const ValueChange& v : e->values)
             if (Touches(*l, v.byte))
-                return refuse(std::string(Label(v.byte)) + " was changed again later (" + l->origin + " at " +
-                              ClockText(l->timeMs) + ": " + DescribeEntry(*l) + "): undo that change first.");
+                return refuse(QT_TRANSLATE_NOOP("ChangeLog",
+                                                "%1 was changed again later (%2 at %3: %4): undo that change first."),
+                              {CoreLabel(v.byte), l->origin, ClockText(l->timeMs), EntryText(*l)});
     }
     Step step{id, ChangeKind::Undo, {}};
     for (const ValueChange& v : e->values) step.values.push_back({v.byte, *BytePtr(unit, v.byte), v.before});
     return step;
 }
 
-std::optional<ChangeLog::Step> ChangeLog::PlanRedo(const ParameterImage& unit, std::string* why) const {
+std::optional<ChangeLog::Step> ChangeLog::PlanRedo(const ParameterImage& unit, CoreText* why) const {
     const ChangeEntry* e = NextRedo();
     if (!e) {
-        if (why) *why = "There is nothing to redo.";
+        if (why) *why = CoreText::Of("ChangeLog", QT_TRANSLATE_NOOP("ChangeLog", "There is nothing to redo."));
         return std::nullopt;
     }
     Step step{e->id, ChangeKind::Redo, {}};
@@ -178,7 +180,7 @@ std::string ChangeLog::Text() const {
         out += ClockText(e.timeMs) + "  " + e.origin + "  " + DescribeEntry(e) + "  [" +
                ConfirmationText(e.confirmation) + (e.reversible ? "" : ", cannot be taken back") + "]\n";
         if (e.values.size() > kNamedValues)
-            for (const ValueChange& v : e.values) out += "    " + MoveText(v) + "\n";
+            for (const ValueChange& v : e.values) out += "    " + MoveText(v).English() + "\n";
     }
     return out;
 }
@@ -191,18 +193,26 @@ void ChangeLog::Reset() {
     begun_ = false;
 }
 
-std::string DescribeEntry(const ChangeEntry& entry) {
-    if (!entry.action.empty()) return entry.action;
-    if (entry.values.size() > kNamedValues) return entry.origin + ": " + DescribeValues(entry.values);
-    return DescribeValues(entry.values);
+CoreText EntryText(const ChangeEntry& entry) {
+    if (!entry.action.empty()) return CoreText::Of("ChangeLog", entry.action.c_str());
+    if (entry.values.size() > kNamedValues)
+        return CoreText::Of("ChangeLog", QT_TRANSLATE_NOOP("ChangeLog", "%1: %2"),
+                            {entry.origin, ValuesText(entry.values)});
+    return ValuesText(entry.values);
 }
 
-std::string DescribeValues(const std::vector<ValueChange>& values) {
-    if (values.size() > kNamedValues) return std::to_string(values.size()) + " values";
-    std::string out;
-    for (const ValueChange& v : values) out += (out.empty() ? "" : ", ") + MoveText(v);
-    return out;
+std::string DescribeEntry(const ChangeEntry& entry) { return EntryText(entry).English(); }
+
+CoreText ValuesText(const std::vector<ValueChange>& values) {
+    if (values.size() > kNamedValues)
+        return CoreText::Of("ChangeLog", QT_TRANSLATE_NOOP("ChangeLog", "%1 values"),
+                            {CoreText::Number(static_cast<long long>(values.size()))});
+    std::vector<CoreText> moves;
+    for (const ValueChange& v : values) moves.push_back(MoveText(v));
+    return CoreText::Joined(moves, ", ");
 }
+
+std::string DescribeValues(const std::vector<ValueChange>& values) { return ValuesText(values).English(); }
 
 std::string ClockText(int64_t timeMs) {
     const std::time_t seconds = static_cast<std::time_t>(timeMs / 1000);
@@ -216,11 +226,11 @@ std::string ClockText(int64_t timeMs) {
 const char* ConfirmationText(Confirmation c) {
     switch (c) {
         case Confirmation::Confirmed:
-            return "confirmed";
+            return QT_TRANSLATE_NOOP("ChangeLog", "confirmed");
         case Confirmation::NotConfirmed:
-            return "not confirmed";
+            return QT_TRANSLATE_NOOP("ChangeLog", "not confirmed");
         default:
-            return "waiting";
+            return QT_TRANSLATE_NOOP("ChangeLog", "waiting");
     }
 }
 

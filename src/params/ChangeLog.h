@@ -97,8 +97,8 @@ public:
     // What undoing entry `id` sends, judged against the unit's image; nullopt
     // with the reason when it cannot be undone (a later change of the same
     // values, an action, already undone).
-    std::optional<Step> PlanUndo(uint64_t id, const ParameterImage& unit, std::string* why) const;
-    std::optional<Step> PlanRedo(const ParameterImage& unit, std::string* why) const;
+    std::optional<Step> PlanUndo(uint64_t id, const ParameterImage& unit, CoreText* why) const;
+    std::optional<Step> PlanRedo(const ParameterImage& unit, CoreText* why) const;
     // The step was sent: the entry moves to the other stack.
     void Taken(const Step& step);
 
@@ -131,12 +131,16 @@ private:
     bool begun_ = false;
 };
 
-// "Roll gain 40 → 63", "Preset F-3C: 12 values", "Reset zero".
+// "Roll gain 40 → 63", "Preset F-3C: 12 values", "Reset zero". An action is
+// translated where its text is marked in context "ChangeLog"; the origin is
+// log data and stays as it is.
 std::string DescribeEntry(const ChangeEntry& entry);
+CoreText EntryText(const ChangeEntry& entry);
 // "Roll gain 40 → 63, Pitch gain 30 → 31", or "11 values" for more than three.
 std::string DescribeValues(const std::vector<ValueChange>& values);
+CoreText ValuesText(const std::vector<ValueChange>& values);
 // "HH:MM:SS" in local time.
 std::string ClockText(int64_t timeMs);
-const char* ConfirmationText(Confirmation c);
+const char* ConfirmationText(Confirmation c);  // marked in context "ChangeLog"
 // Whether a value lies in its table range (a byte with no range always does).
 bool InRange(DeviceByte byte, int value);

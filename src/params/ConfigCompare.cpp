@@ -1,6 +1,7 @@
 #include "params/ConfigCompare.h"
 
 #include "params/Orvex.h"
+#include "params/UnitBackup.h"
 
 namespace {
 
@@ -31,14 +32,16 @@ ConfigComparison CompareConfigFile(const std::string& path, const ParameterImage
     return c;
 }
 
-std::string ConfigComparison::Text() const {
-    if (!result.ok) return result.message;
-    std::string out;
+CoreText ConfigComparison::ReportText() const {
+    if (!result.ok) return result.text;
+    std::vector<ByteChange> moves;
     for (const ConfigChange& ch : changes)
-        out += ch.name + ": " + std::to_string(ch.unitValue) + " \u2192 " + std::to_string(ch.fileValue) + "\n";
-    if (changes.empty()) out = "Nothing would change: the Orvex already holds every value of this file.\n";
-    const std::string note = check.Message();
-    if (!note.empty()) out += "\n" + note + "\n";
-    out.pop_back();
-    return out;
+        moves.push_back({ch.byte, static_cast<int8_t>(ch.unitValue), static_cast<int8_t>(ch.fileValue)});
+    std::vector<CoreText> parts{
+        changes.empty() ? CoreText::Of("ConfigCompare", QT_TRANSLATE_NOOP("ConfigCompare",
+                                                                          "Nothing would change: the Orvex "
+                                                                          "already holds every value of this file."))
+                        : ChangesText(moves)};
+    if (!check.missing.empty() || check.Refused()) parts.push_back(check.MessageText());
+    return CoreText::Joined(parts, "\n\n");
 }

@@ -23,7 +23,8 @@ struct ConfigComparison {
 
     // One line a change ("Pitch gain: 40 → 55"), or a line saying that
     // nothing would change; a note on missing keys follows.
-    std::string Text() const;
+    std::string Text() const { return ReportText().English(); }
+    CoreText ReportText() const;
 };
 
 // Opens the file over the unit's values, as "Open conifg file" does after a

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+const char* const kFileNameTooShort = QT_TRANSLATE_NOOP("ConfigFile", "File name is too short!");
+
 namespace {
 
 const char* SectionName(Section s) {
@@ -109,26 +111,34 @@ void ConfigFileCheck::CheckRange(const char* key, int number, const ByteDef& row
         outOfRange.push_back({key, number, row.low, row.high});
 }
 
-std::string ConfigFileCheck::OutOfRangeLines() const {
-    std::string out;
+CoreText ConfigFileCheck::OutOfRangeText() const {
+    std::vector<CoreText> lines;
     for (const OutOfRange& v : outOfRange)
-        out += v.key + " = " + std::to_string(v.value) + " (range " + std::to_string(v.low) + " to " +
-               std::to_string(v.high) + ")\n";
-    return out;
+        lines.push_back(
+            CoreText::Of("ConfigFile", QT_TRANSLATE_NOOP("ConfigFile", "%1 = %2 (range %3 to %4)"),
+                         {v.key, CoreText::Number(v.value), CoreText::Number(v.low), CoreText::Number(v.high)}));
+    return CoreText::Joined(lines, "\n");
 }
 
-std::string ConfigFileCheck::Message() const {
-    std::string out;
-    if (Refused()) out = "The config file was not taken: these values are outside their range.\n" + OutOfRangeLines();
-    if (!missing.empty()) {
-        if (!out.empty()) out += "\n";
-        out += Refused() ? "The file also lacks these keys: "
-                         : "The config file lacks these keys; they keep their "
-                           "present values: ";
-        out += JoinedKeys(missing) + ".";
-    }
-    while (!out.empty() && out.back() == '\n') out.pop_back();
-    return out;
+std::string ConfigFileCheck::OutOfRangeLines() const {
+    return outOfRange.empty() ? std::string() : OutOfRangeText().English() + "\n";
+}
+
+CoreText ConfigFileCheck::MessageText() const {
+    std::vector<CoreText> parts;
+    if (Refused())
+        parts.push_back(CoreText::Of(
+            "ConfigFile",
+            QT_TRANSLATE_NOOP("ConfigFile", "The config file was not taken: these values are outside their range.\n%1"),
+            {OutOfRangeText()}));
+    if (!missing.empty())
+        parts.push_back(CoreText::Of(
+            "ConfigFile",
+            Refused() ? QT_TRANSLATE_NOOP("ConfigFile", "The file also lacks these keys: %1.")
+                      : QT_TRANSLATE_NOOP("ConfigFile",
+                                          "The config file lacks these keys; they keep their present values: %1."),
+            {JoinedKeys(missing)}));
+    return CoreText::Joined(parts, "\n\n");
 }
 
 ConfigFileResult ReadConfigFile(const std::string& path,
@@ -154,7 +164,7 @@ ConfigFileResult OpenConfigFile(const std::string& path,
     ParameterImage newImage = image;
     PanelValues newPanel = panel;
     ReadKeys(loaded.file, newCv, newImage, newPanel, Missing::Keep, &check);
-    if (check.Refused()) return FileResult::Failure(check.Message());
+    if (check.Refused()) return FileResult::Failure(check.MessageText());
     cv = newCv;
     image = newImage;
     panel = newPanel;
@@ -170,19 +180,27 @@ bool NeverChosen(const ConfigDef& d, int8_t value) {
 }
 }  // namespace
 
-std::string ConfigToImageForTransmit(const ConfigValues& cv, ParameterImage& image) {
-    std::string kept;
+CoreText ConfigToImageForTransmitText(const ConfigValues& cv, ParameterImage& image) {
+    std::vector<CoreText> kept;
     for (const ConfigDef& d : kConfigDefs) {
         if (!d.toImage) continue;
         if (!NeverChosen(d, cv[d.id])) {
             *BytePtr(image, d.device) = cv[d.id];
             continue;
         }
-        kept +=
-            std::string(kept.empty() ? "" : ", ") + Label(d.id) + " (the file holds " + std::to_string(cv[d.id]) + ")";
+        kept.push_back(CoreText::Of("ConfigFile", QT_TRANSLATE_NOOP("ConfigFile", "%1 (the file holds %2)"),
+                                    {CoreLabel(d.id), CoreText::Number(cv[d.id])}));
     }
-    return kept.empty() ? kept
-                        : "The Orvex keeps its own value of " + kept + ": none was chosen before the file was saved.";
+    if (kept.empty()) return {};
+    return CoreText::Of(
+        "ConfigFile",
+        QT_TRANSLATE_NOOP("ConfigFile",
+                          "The Orvex keeps its own value of %1: none was chosen before the file was saved."),
+        {CoreText::Joined(kept, ", ")});
+}
+
+std::string ConfigToImageForTransmit(const ConfigValues& cv, ParameterImage& image) {
+    return ConfigToImageForTransmitText(cv, image).English();
 }
 
 void TakeFactoryFileValues(ConfigValues& cv, ParameterImage& image, PanelValues& panel) {

@@ -14,7 +14,8 @@
 
 using ConfigFileResult = FileResult;
 
-inline constexpr const char* kFileNameTooShort = "File name is too short!";
+// Marked in context "ConfigFile".
+extern const char* const kFileNameTooShort;
 
 // What reading a file found besides its values: the keys it lacks and the
 // values outside the parameter table's range (as written, before the low byte
@@ -34,8 +35,10 @@ struct ConfigFileCheck {
     void CheckRange(const char* key, int number, const ByteDef& row, std::optional<int> start = std::nullopt);
     // One "key = value (range low to high)" line per value outside its range.
     std::string OutOfRangeLines() const;
+    CoreText OutOfRangeText() const;  // the same lines, without the last line break
     // Everything found, in one message for the user; empty when all is well.
-    std::string Message() const;
+    std::string Message() const { return MessageText().English(); }
+    CoreText MessageText() const;
 };
 
 // Reads every key. A missing key or section reads as 0. Section-one keys also
@@ -65,6 +68,7 @@ ConfigFileResult OpenConfigFile(const std::string& path,
 // it, the image keeps the unit's own. Returns the note naming the values
 // kept, empty when every value went in.
 std::string ConfigToImageForTransmit(const ConfigValues& cv, ParameterImage& image);
+CoreText ConfigToImageForTransmitText(const ConfigValues& cv, ParameterImage& image);
 
 // The table's factory value for every value a file holds: what a file's
 // missing keys keep while no unit's values have been read.

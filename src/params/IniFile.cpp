@@ -141,7 +141,7 @@ void SyncFolder(const std::string& folder) {
 
 IniLoadResult IniFile::Load(const std::string& path) {
     IniLoadResult result;
-    const TextFile read = TextFile::Read(path, "configuration file");
+    const TextFile read = TextFile::Read(path, QT_TRANSLATE_NOOP("TextFile", "configuration file"));
     result.status = read.status;
     if (!read.status.ok) return result;
 
@@ -234,37 +234,44 @@ std::string IniFile::Text() const {
 
 FileResult IniFile::Save(const std::string& path) const { return SaveTextAtomically(path, Text()); }
 
+namespace {
+FileResult CannotSave(const char* why, const std::string& path, int error = 0) {
+    return FileResult::Failure(CoreText::Of("IniFile", why, {QuotedPath(path)}), error);
+}
+}  // namespace
+
 FileResult SaveTextAtomically(const std::string& path, std::string_view text) {
     const std::string target = SaveTarget(path);
     struct stat st {};
     const bool exists = ::stat(target.c_str(), &st) == 0;
-    if (!exists && errno != ENOENT) return SystemFailure("Cannot save", path);
+    if (!exists && errno != ENOENT) return SystemFailure(QT_TRANSLATE_NOOP("TextFile", "Cannot save %1: %2."), path);
     if (exists && S_ISDIR(st.st_mode))
-        return FileResult::Failure("Cannot save " + QuotedPath(path) + ": it is a folder.", EISDIR);
+        return CannotSave(QT_TRANSLATE_NOOP("IniFile", "Cannot save %1: it is a folder."), path, EISDIR);
     if (exists && !S_ISREG(st.st_mode))
-        return FileResult::Failure("Cannot save " + QuotedPath(path) + ": it is not a regular file.");
+        return CannotSave(QT_TRANSLATE_NOOP("IniFile", "Cannot save %1: it is not a regular file."), path);
     // rename() would replace a read-only file whenever its folder is writable,
     // so the file's own permission is asked before writing and again before renaming.
     const auto readOnly = [&] { return exists && ::access(target.c_str(), W_OK) != 0; };
     const auto readOnlyFailure = [&] {
-        const int error = errno;
-        return FileResult::Failure("Cannot save " + QuotedPath(path) + ": the file is read-only.", error);
+        return CannotSave(QT_TRANSLATE_NOOP("IniFile", "Cannot save %1: the file is read-only."), path, errno);
     };
     if (readOnly()) return readOnlyFailure();
 
     const std::string folder = FolderOf(target);
     std::string temp = folder + "/.quillon-save-XXXXXX";
     const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return SystemFailure("Cannot create a file in the folder", folder);
+    if (fd < 0)
+        return SystemFailure(QT_TRANSLATE_NOOP("TextFile", "Cannot create a file in the folder %1: %2."), folder);
     const auto fail = [&](FileResult r) {
         ::unlink(temp.c_str());
         return r;
     };
     if (exists) KeepOwner(fd, st);
     if (!FillAndClose(fd, text, exists ? (st.st_mode & 07777) : NewFileMode()))
-        return fail(SystemFailure("Cannot write", path));
+        return fail(SystemFailure(QT_TRANSLATE_NOOP("TextFile", "Cannot write %1: %2."), path));
     if (readOnly()) return fail(readOnlyFailure());
-    if (::rename(temp.c_str(), target.c_str()) != 0) return fail(SystemFailure("Cannot save", path));
+    if (::rename(temp.c_str(), target.c_str()) != 0)
+        return fail(SystemFailure(QT_TRANSLATE_NOOP("TextFile", "Cannot save %1: %2."), path));
     SyncFolder(folder);
     return {};
 }

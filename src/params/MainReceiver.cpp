@@ -88,9 +88,17 @@ void MainReceiver::OnStatusReply(const uint8_t* body, uint8_t length) {
     }
 }
 
+CoreText SilentConnectText(const std::string& path, bool bootLoader, const CoreText& next) {
+    if (bootLoader)
+        return CoreText::Of("MainReceiver",
+                            QT_TRANSLATE_NOOP("MainReceiver", "%1: the Orvex is in its boot loader: %2"), {path, next});
+    return CoreText::Of(
+        "MainReceiver",
+        QT_TRANSLATE_NOOP("MainReceiver", "%1: the Orvex did not answer (is it powered and connected?)"), {path});
+}
+
 std::string DescribeSilentConnect(const std::string& path, bool bootLoader, const std::string& next) {
-    if (bootLoader) return path + ": the Orvex is in its boot loader: " + next;
-    return path + ": the Orvex did not answer (is it powered and connected?)";
+    return SilentConnectText(path, bootLoader, next).English();
 }
 
 std::string DescribeImage(const ParameterImage& image) {

@@ -68,6 +68,8 @@ private:
 // silent one. `next` is what to do about a boot loader (the program and the
 // companion name their own way to send firmware).
 std::string DescribeSilentConnect(const std::string& path, bool bootLoader, const std::string& next);
+// The same for a window (marked in context "MainReceiver"; next as the window gives it).
+CoreText SilentConnectText(const std::string& path, bool bootLoader, const CoreText& next);
 
 // Describes the image by name, one "Name = value" line per byte.
 std::string DescribeImage(const ParameterImage& image);

@@ -26,9 +26,11 @@ void Orvex::RecordChange(size_t length) {
         *BytePtr(unitImage, Bytes::Condition) = condition;
     } else if (length == FrameLength(ActionFrame)) {
         if (link.ZeroResetCommand != 0)
-            entry = changes.RecordAction("Reset zero (the Orvex measures the new zero point)");
+            entry = changes.RecordAction(
+                QT_TRANSLATE_NOOP("ChangeLog", "Reset zero (the Orvex measures the new zero point)"));
         else if (link.FailsafeCommand != 0)
-            entry = changes.RecordAction("Failsafe set (the Orvex keeps the receiver's positions)");
+            entry = changes.RecordAction(
+                QT_TRANSLATE_NOOP("ChangeLog", "Failsafe set (the Orvex keeps the receiver's positions)"));
         else
             entry = changes.Record(unitImage, image, true);
         *BytePtr(unitImage, Bytes::Condition) = *BytePtr(image, Bytes::Condition);

@@ -1,6 +1,6 @@
 #include "params/ParameterTable.h"
 
-#include "params/Translatable.h"
+#include "text/CoreText.h"
 
 #include <strings.h>
 #include <cstring>
@@ -246,7 +246,8 @@ const char* const kGovernorGainHelp =
                       "Increase this value can enhance governor performance, \nif the rotor speed is shaking in high "
                       "frequence, \nreduce this value");
 
-constexpr const char* kNeverWritten = "the program never writes this byte; the Orvex keeps its own value";
+constexpr const char* kNeverWritten =
+    QT_TRANSLATE_NOOP("ParameterTable", "the program never writes this byte; the Orvex keeps its own value");
 
 // Columns: byte, label (as its panel, dialog or page shows it, led by its
 // group where the window's group tells it apart; marked for the windows'
@@ -282,7 +283,7 @@ const ValueText kValueTexts[] = {
     {.at = Condition,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Condition"),
      .help = QT_TRANSLATE_NOOP("ParameterTable", "When the AUX channel is selected as \n'Switch yaw gain', you can switch \nthe two parameter groups (Condition1 and \n"
              "Condition2) by hand, the two \nparameter groups only affect the \nperformance of Orvex, the setup \nparameters are not included."),
-     .kept = "the condition can only be set to 1 or 2"},
+     .kept = QT_TRANSLATE_NOOP("ParameterTable", "the condition can only be set to 1 or 2")},
     {.at = YawGain,          .label = QT_TRANSLATE_NOOP("ParameterTable", "Tail gain"),
      .help = QT_TRANSLATE_NOOP("ParameterTable", "This is the tail rotor total gain, make it as large as possible. \nIf the helicopter tail is hunting in flight, reduce this value")},
     {.at = TailGainP,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Yaw P gain"),
@@ -346,7 +347,7 @@ const ValueText kValueTexts[] = {
              "and elevator sticks, reduce this value")},
     {.at = TotalCoefficient, .label = QT_TRANSLATE_NOOP("ParameterTable", "Collective pitch")},
     {.at = ZeroPitch,        .label = QT_TRANSLATE_NOOP("ParameterTable", "Zero pitch"),
-     .kept = "the zero point is measured by the Orvex itself; only \"Reset zero\" changes it"},
+     .kept = QT_TRANSLATE_NOOP("ParameterTable", "the zero point is measured by the Orvex itself; only \"Reset zero\" changes it")},
     {.at = TailCompsate1,    .label = QT_TRANSLATE_NOOP("ParameterTable", "Collective to tail"),
      .help = QT_TRANSLATE_NOOP("ParameterTable", "Static torque compensation for \ncollective pitch. It can enhance \nthe heading hold performance \nwhen change the collective pitch \n"
              "quickly. Larger value can enhance \nthe compensation. Change the sign \nof the value can change \nthe compensation direction.")},
@@ -377,6 +378,9 @@ const char* Label(DeviceByte b) {
 }
 
 const char* Label(CV id) { return Label(Def(id).device); }
+
+CoreText CoreLabel(DeviceByte b) { return CoreText::Of("ParameterTable", Label(b)); }
+CoreText CoreLabel(CV id) { return CoreLabel(Def(id).device); }
 
 const char* Help(DeviceByte b) {
     const ValueText* t = TextOf(b);

@@ -5,6 +5,7 @@
 // and presets are all read from here.
 
 #include "protocol/LinkFrame.h"
+#include "text/CoreText.h"
 
 #include <array>
 #include <cstdint>
@@ -261,6 +262,9 @@ struct ValueText {
 };
 const char* Label(DeviceByte b);
 const char* Label(CV id);
+// The label as a message's argument, translated where a window shows it.
+CoreText CoreLabel(DeviceByte b);
+CoreText CoreLabel(CV id);
 const char* Help(DeviceByte b);
 const char* Help(CV id);
 // Why a restore keeps the unit's value of a byte; nullptr for a byte it writes.

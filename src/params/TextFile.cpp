@@ -32,9 +32,9 @@ bool ReadAll(int fd, size_t limit, std::string& out) {
 
 std::string QuotedPath(const std::string& path) { return "\"" + path + "\""; }
 
-FileResult SystemFailure(const std::string& what, const std::string& path) {
+FileResult SystemFailure(const char* what, const std::string& path) {
     const int error = errno;
-    return FileResult::Failure(what + " " + QuotedPath(path) + ": " + std::strerror(error) + ".", error);
+    return FileResult::Failure(CoreText::Of("TextFile", what, {QuotedPath(path), std::strerror(error)}), error);
 }
 
 std::vector<TextLine> SplitLines(std::string_view rest) {
@@ -53,9 +53,9 @@ std::vector<TextLine> SplitLines(std::string_view rest) {
     return lines;
 }
 
-TextFile TextFile::Read(const std::string& path, std::string_view kind) {
+TextFile TextFile::Read(const std::string& path, const char* kind) {
     TextFile file;
-    const std::string notKind = QuotedPath(path) + " is not a " + std::string(kind);
+    const CoreText quoted = QuotedPath(path), kindText = CoreText::Of("TextFile", kind);
     const auto fail = [&](FileResult why) {
         file.status = std::move(why);
         file.bytes.clear();
@@ -64,16 +64,25 @@ TextFile TextFile::Read(const std::string& path, std::string_view kind) {
     // O_NONBLOCK: a FIFO or a device under the chosen name must not hang the open.
     FdCloser fd{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
     struct stat st {};
-    if (fd.fd < 0 || ::fstat(fd.fd, &st) != 0) return fail(SystemFailure("Cannot open", path));
+    if (fd.fd < 0 || ::fstat(fd.fd, &st) != 0)
+        return fail(SystemFailure(QT_TRANSLATE_NOOP("TextFile", "Cannot open %1: %2."), path));
     if (S_ISDIR(st.st_mode))
-        return fail(FileResult::Failure(QuotedPath(path) + " is a folder, not a " + std::string(kind) + ".", EISDIR));
-    if (!S_ISREG(st.st_mode)) return fail(FileResult::Failure(QuotedPath(path) + " is not a regular file."));
-    const FileResult tooLarge =
-        FileResult::Failure(notKind + ": it is larger than " + std::to_string(kMaxFileSize / 1024) + " KiB.", EFBIG);
+        return fail(FileResult::Failure(
+            CoreText::Of("TextFile", QT_TRANSLATE_NOOP("TextFile", "%1 is a folder, not a %2."), {quoted, kindText}),
+            EISDIR));
+    if (!S_ISREG(st.st_mode))
+        return fail(FileResult::Failure(
+            CoreText::Of("TextFile", QT_TRANSLATE_NOOP("TextFile", "%1 is not a regular file."), {quoted})));
+    const FileResult tooLarge = FileResult::Failure(
+        CoreText::Of("TextFile", QT_TRANSLATE_NOOP("TextFile", "%1 is not a %2: it is larger than %3 KiB."),
+                     {quoted, kindText, CoreText::Number(kMaxFileSize / 1024)}),
+        EFBIG);
     if (static_cast<unsigned long long>(st.st_size) > kMaxFileSize) return fail(tooLarge);
-    if (!ReadAll(fd.fd, kMaxFileSize, file.bytes)) return fail(SystemFailure("Cannot read", path));
+    if (!ReadAll(fd.fd, kMaxFileSize, file.bytes))
+        return fail(SystemFailure(QT_TRANSLATE_NOOP("TextFile", "Cannot read %1: %2."), path));
     if (file.bytes.size() > kMaxFileSize) return fail(tooLarge);
     if (file.bytes.find('\0') != std::string::npos)
-        return fail(FileResult::Failure(notKind + ": it is not a text file."));
+        return fail(FileResult::Failure(CoreText::Of(
+            "TextFile", QT_TRANSLATE_NOOP("TextFile", "%1 is not a %2: it is not a text file."), {quoted, kindText})));
     return file;
 }

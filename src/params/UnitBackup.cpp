@@ -53,10 +53,18 @@ bool ParseNumber(std::string_view text, T& out, int base = 10) {
     return ec == std::errc() && end == text.data() + text.size() && !text.empty();
 }
 
-BackupParse Refuse(std::string message) {
+BackupParse Refused(CoreText why) {
     BackupParse p;
-    p.message = "This is not a complete Orvex backup: " + std::move(message);
+    p.message = why.English();
+    p.text = std::move(why);
     return p;
+}
+
+// The file is a backup, but not a whole one; why is marked in context "UnitBackup".
+BackupParse Refuse(const char* why, std::vector<CoreText> args = {}) {
+    return Refused(CoreText::Of("UnitBackup",
+                                QT_TRANSLATE_NOOP("UnitBackup", "This is not a complete Orvex backup: %1"),
+                                {CoreText::Of("UnitBackup", why, std::move(args))}));
 }
 
 std::string WithLfEnds(std::string_view text) {
@@ -125,19 +133,23 @@ std::string BackupText(const UnitBackup& b) {
 
 std::string ChecksumLine(std::string_view content) { return Line(kChecksumKey, Hex32(Crc32(content))); }
 
-BackupParse ParseBackup(std::string_view text, std::string_view subject) {
-    if (!text.starts_with(kHeading)) {
-        BackupParse p;
-        p.message = std::string(subject) + " is not a backup file: it does not begin with \"" +
-                    std::string(kHeading.substr(0, kHeading.find(':'))) + "\".";
-        return p;
-    }
+BackupParse ParseBackup(std::string_view text) {
+    return ParseBackup(text, CoreText::Of("UnitBackup", QT_TRANSLATE_NOOP("UnitBackup", "This")));
+}
+
+BackupParse ParseBackup(std::string_view text, const CoreText& subject) {
+    if (!text.starts_with(kHeading))
+        return Refused(CoreText::Of(
+            "UnitBackup", QT_TRANSLATE_NOOP("UnitBackup", "%1 is not a backup file: it does not begin with \"%2\"."),
+            {subject, std::string(kHeading.substr(0, kHeading.find(':')))}));
     std::string_view content, checksum;
-    if (!SplitChecksum(text, content, checksum)) return Refuse("it ends before its checksum line (cut short?).");
+    if (!SplitChecksum(text, content, checksum))
+        return Refuse(QT_TRANSLATE_NOOP("UnitBackup", "it ends before its checksum line (cut short?)."));
     uint32_t stated = 0;
     // A copy through a system that writes CRLF line ends changes no value.
     if (!ParseNumber(checksum, stated, 16) || (stated != Crc32(content) && stated != Crc32(WithLfEnds(content))))
-        return Refuse("its checksum does not match its content (the file was changed or damaged).");
+        return Refuse(QT_TRANSLATE_NOOP("UnitBackup",
+                                        "its checksum does not match its content (the file was changed or damaged)."));
 
     std::map<std::string, DeviceByte, std::less<>> byName;
     for (DeviceByte d : AllImageBytes()) byName.emplace(ByteKey(d), d);
@@ -150,11 +162,13 @@ BackupParse ParseBackup(std::string_view text, std::string_view subject) {
         ++lineNo;
         if (line.empty() || line.front() == '#') continue;
         const size_t sep = line.find(kSeparator);
-        const std::string where = " (line " + std::to_string(lineNo) + ")";
+        const CoreText where = CoreText::Number(static_cast<long long>(lineNo));
         if (sep == std::string_view::npos)
-            return Refuse("\"" + std::string(line) + "\" is not \"name = value\"" + where);
+            return Refuse(QT_TRANSLATE_NOOP("UnitBackup", "\"%1\" is not \"name = value\" (line %2)"),
+                          {std::string(line), where});
         const std::string_view key = line.substr(0, sep), value = line.substr(sep + kSeparator.size());
-        if (!seen.insert(std::string(key)).second) return Refuse("\"" + std::string(key) + "\" appears twice" + where);
+        if (!seen.insert(std::string(key)).second)
+            return Refuse(QT_TRANSLATE_NOOP("UnitBackup", "\"%1\" appears twice (line %2)"), {std::string(key), where});
         bool good = true;
         if (key == "format")
             good = formatSeen = value == kFormat;
@@ -172,13 +186,16 @@ BackupParse ParseBackup(std::string_view text, std::string_view subject) {
             good = ParseNumber(value, v) && v >= -128 && v <= 127;
             if (good) *BytePtr(p.backup.image, it->second) = static_cast<int8_t>(v);
         } else {
-            return Refuse("the name \"" + std::string(key) + "\" is unknown" + where);
+            return Refuse(QT_TRANSLATE_NOOP("UnitBackup", "the name \"%1\" is unknown (line %2)"),
+                          {std::string(key), where});
         }
-        if (!good) return Refuse("\"" + std::string(value) + "\" is not a valid value of " + std::string(key) + where);
+        if (!good)
+            return Refuse(QT_TRANSLATE_NOOP("UnitBackup", "\"%1\" is not a valid value of %2 (line %3)"),
+                          {std::string(value), std::string(key), where});
     }
-    if (!formatSeen) return Refuse("it has no \"format = 1\" line.");
+    if (!formatSeen) return Refuse(QT_TRANSLATE_NOOP("UnitBackup", "it has no \"format = 1\" line."));
     for (DeviceByte d : AllImageBytes())
-        if (!seen.contains(ByteKey(d))) return Refuse(ByteKey(d) + " is missing.");
+        if (!seen.contains(ByteKey(d))) return Refuse(QT_TRANSLATE_NOOP("UnitBackup", "%1 is missing."), {ByteKey(d)});
     p.ok = true;
     return p;
 }
@@ -188,12 +205,8 @@ FileResult WriteBackupFile(const std::string& path, const UnitBackup& backup) {
 }
 
 BackupParse ReadBackupFile(const std::string& path) {
-    const TextFile read = TextFile::Read(path, "backup file");
-    if (!read.status.ok) {
-        BackupParse p;
-        p.message = read.status.message;
-        return p;
-    }
+    const TextFile read = TextFile::Read(path, QT_TRANSLATE_NOOP("TextFile", "backup file"));
+    if (!read.status.ok) return Refused(read.status.text);
     return ParseBackup(read.bytes, QuotedPath(path));
 }
 
@@ -256,10 +269,24 @@ std::string DescribeChanges(const std::vector<ByteChange>& changes, std::string_
     return out;
 }
 
-std::string DescribeKept(const std::vector<ByteChange>& kept) {
-    std::string out;
+CoreText ChangesText(const std::vector<ByteChange>& changes) {
+    std::vector<CoreText> lines;
+    for (const ByteChange& c : changes)
+        lines.push_back(CoreText::Of("UnitBackup", QT_TRANSLATE_NOOP("UnitBackup", "%1: %2 → %3"),
+                                     {CoreLabel(c.byte), CoreText::Number(c.unit), CoreText::Number(c.wanted)}));
+    return CoreText::Joined(lines, "\n");
+}
+
+CoreText KeptText(const std::vector<ByteChange>& kept) {
+    std::vector<CoreText> lines;
     for (const ByteChange& c : kept)
-        out += std::string(Label(c.byte)) + ": unit value " + std::to_string(c.unit) + " kept (backup " +
-               std::to_string(c.wanted) + "): " + KeptReason(c.byte) + "\n";
-    return out;
+        lines.push_back(CoreText::Of("UnitBackup",
+                                     QT_TRANSLATE_NOOP("UnitBackup", "%1: unit value %2 kept (backup %3): %4"),
+                                     {CoreLabel(c.byte), CoreText::Number(c.unit), CoreText::Number(c.wanted),
+                                      CoreText::Of("ParameterTable", KeptReason(c.byte))}));
+    return CoreText::Joined(lines, "\n");
+}
+
+std::string DescribeKept(const std::vector<ByteChange>& kept) {
+    return kept.empty() ? std::string() : KeptText(kept).English() + "\n";
 }

@@ -34,14 +34,16 @@ std::string ChecksumLine(std::string_view content);
 
 struct BackupParse {
     bool ok = false;
-    std::string message;  // why the file is refused
+    std::string message;  // why the file is refused, in English
     UnitBackup backup;
+    CoreText text;  // why, as a window shows it
 };
 // Refuses text that does not begin with the backup's heading (subject names
-// it in the message: "... is not a backup file"), a wrong checksum, a missing
-// checksum line (the file was cut short), unknown, repeated or missing names
-// and values that are not bytes.
-BackupParse ParseBackup(std::string_view text, std::string_view subject = "This");
+// it in the message: "This is not a backup file", or the quoted path), a
+// wrong checksum, a missing checksum line (the file was cut short), unknown,
+// repeated or missing names and values that are not bytes.
+BackupParse ParseBackup(std::string_view text);
+BackupParse ParseBackup(std::string_view text, const CoreText& subject);
 
 // Written atomically: a hang-up or a failure leaves no half file.
 FileResult WriteBackupFile(const std::string& path, const UnitBackup& backup);
@@ -87,7 +89,11 @@ std::vector<ByteChange> CompareImages(const ParameterImage& unit, const Paramete
 // The restorable bytes of the plan's target that the read-back does not hold.
 std::vector<ByteChange> UnrestoredBytes(const RestorePlan& plan, const ParameterImage& readBack);
 
-// One "Label: 3 -> 5" line per change (separator between the two values given).
+// One "Label: 3 -> 5" line per change (separator between the two values
+// given); for a window ChangesText: "Label: 3 → 5" lines, no last line break.
 std::string DescribeChanges(const std::vector<ByteChange>& changes, std::string_view arrow = " -> ");
-// One "Label: unit value 3 kept (backup 5): reason" line per kept byte.
+CoreText ChangesText(const std::vector<ByteChange>& changes);
+// One "Label: unit value 3 kept (backup 5): reason" line per kept byte
+// (KeptText: no last line break).
 std::string DescribeKept(const std::vector<ByteChange>& kept);
+CoreText KeptText(const std::vector<ByteChange>& kept);

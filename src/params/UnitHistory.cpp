@@ -125,7 +125,9 @@ HistoryResult KeepInHistory(const UnitBackup& backup, const std::string& root) {
     const fs::path folder = UnitFolder(root, backup, ec);
     if (!ec) fs::create_directories(folder, ec);
     if (ec)
-        return {false, "Cannot keep the unit's history in " + folder.string() + ": " + ec.message() + ".", {}, false};
+        return HistoryResult::Failure(
+            CoreText::Of("UnitHistory", QT_TRANSLATE_NOOP("UnitHistory", "Cannot keep the unit's history in %1: %2."),
+                         {folder.string(), ec.message()}));
     const std::vector<fs::path> entries = Entries(folder);
     for (const fs::path& e : entries)
         if (SameImage(e, backup)) {
@@ -134,7 +136,7 @@ HistoryResult KeepInHistory(const UnitBackup& backup, const std::string& root) {
         }
     r.path = (folder / EntryName(backup, entries)).string();
     const FileResult saved = WriteBackupFile(r.path, backup);
-    if (!saved.ok) return {false, saved.message, {}, false};
+    if (!saved.ok) return HistoryResult::Failure(saved.text);
     r.added = true;
     Prune(folder);
     return r;

@@ -22,6 +22,12 @@ struct HistoryResult {
     std::string message;  // why nothing could be kept
     std::string path;     // the entry holding this image
     bool added = false;   // false: the unit's history already held it
+    CoreText text;        // why, as a window shows it
+
+    static HistoryResult Failure(CoreText why) {
+        std::string english = why.English();
+        return {false, std::move(english), {}, false, std::move(why)};
+    }
 };
 
 // Keeps the image; entries beyond kHistoryPerUnit are removed, oldest first,

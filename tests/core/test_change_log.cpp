@@ -27,10 +27,10 @@ TEST(ChangeLog, AnUndoFromTheMiddleWaitsForLaterChangesOfTheSameValue) {
     const uint64_t roll = s.Send({{CV::RollGain, 40}});
     const uint64_t pitch = s.Send({{CV::PitchGain, 30}});
     const uint64_t rollAgain = s.Send({{CV::RollGain, 63}});
-    std::string why;
+    CoreText why;
     EXPECT_FALSE(s.log.PlanUndo(roll, s.unit, &why));
-    EXPECT_NE(why.find("Roll gain was changed again later"), std::string::npos) << why;
-    EXPECT_NE(why.find("Roll gain 40 → 63"), std::string::npos) << why;
+    EXPECT_NE(why.English().find("Roll gain was changed again later"), std::string::npos) << why.English();
+    EXPECT_NE(why.English().find("Roll gain 40 → 63"), std::string::npos) << why.English();
     ASSERT_TRUE(s.log.PlanUndo(pitch, s.unit, &why));
 
     const auto step = s.log.PlanUndo(rollAgain, s.unit, &why);
@@ -38,7 +38,7 @@ TEST(ChangeLog, AnUndoFromTheMiddleWaitsForLaterChangesOfTheSameValue) {
     EXPECT_EQ(step->values.at(0).after, 40);
     s.log.Taken(*step);
     EXPECT_EQ(s.log.NextRedo()->id, rollAgain);
-    EXPECT_TRUE(s.log.PlanUndo(roll, s.unit, &why)) << why;
+    EXPECT_TRUE(s.log.PlanUndo(roll, s.unit, &why)) << why.English();
     s.Send({{CV::YawGain, 20}});
     EXPECT_EQ(s.log.NextRedo(), nullptr) << "a new change ends what could be redone";
 }

@@ -105,7 +105,7 @@ class XmodemTest : public ::testing::Test {
 protected:
     XmodemTest() {
         sender.SetProgressSink([this](int p) { progress.push_back(p); });
-        sender.SetStatusSink([this](const std::string& s) { statuses.push_back(s); });
+        sender.SetStatusSink([this](const CoreText& s) { statuses.push_back(s.English()); });
     }
 
     XmodemOutcome Start(std::vector<uint8_t> file) { return sender.Begin(std::move(file), now); }

@@ -74,7 +74,7 @@ OpenedWindow ChangesWindow() {
            {{CV::RollGain, 40}, {CV::PitchGain, 40}, {CV::YawGain, 45}, {CV::RollAgility, 50}});
     change(ChangeLog::kMainPanel, ChangeKind::Change, {{CV::RollGain, 63}});
     change(ChangeLog::kMainPanel, ChangeKind::Change, {{CV::PitchGain, 55}});
-    std::string why;
+    CoreText why;
     const auto undo = log.PlanUndo(log.NextUndo()->id, o.image, &why);
     change("Undo", ChangeKind::Undo, {{CV::PitchGain, 40}});
     if (undo) log.Taken(*undo);

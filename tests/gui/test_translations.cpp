@@ -5,7 +5,13 @@
 // texts are English again.
 
 #include "WindowFactory.h"
+#include "firmware/FirmwareImage.h"
+#include "link/LinkError.h"
+#include "params/ChangeLog.h"
+#include "params/ConfigFile.h"
 #include "params/Orvex.h"
+#include "params/UnitBackup.h"
+#include "widgets/Translated.h"
 
 #include <gtest/gtest.h>
 #include <QAbstractButton>
@@ -115,4 +121,32 @@ TEST(Translations, EveryTextOfATranslatedWindowComesThroughTrAgainOnALanguageCha
         for (const QString& text : english) EXPECT_FALSE(text.contains(QStringLiteral("⟦"))) << text.toStdString();
     }
     ResetOrvex();
+}
+
+// The messages the core composes, as a window shows them: the text and each
+// marked part of it (a label, a reason) translated, the values as they are.
+TEST(Translations, TheCoreMessagesAWindowShowsAreTranslatedPartByPart) {
+    ConfigFileCheck check;
+    check.missing = {"roll"};
+    const struct {
+        CoreText text;
+        const char* shown;
+    } rows[] = {
+        {check.MessageText(), "⟦The config file lacks these keys; they keep their present values: roll.⟧"},
+        {TextFile::Read("/", QT_TRANSLATE_NOOP("TextFile", "backup file")).status.text,
+         "⟦\"/\" is a folder, not a ⟦backup file⟧.⟧"},
+        {ParseBackup("x").text,
+         "⟦⟦This⟧ is not a backup file: it does not begin with \"# Orvex backup written by Quillon\".⟧"},
+        {KeptText({{DeviceByte(Bytes::Condition), 1, 3}}),
+         "⟦⟦Condition⟧: unit value 1 kept (backup 3): ⟦the condition can only be set to 1 or 2⟧⟧"},
+        {ValuesText({{DeviceByte(Def(CV::RollGain).device), 40, 63}}), "⟦⟦Roll gain⟧ 40 → 63⟧"},
+        {LinkFailureText("/dev/ttyX", {LinkError::Gone}), "⟦/dev/ttyX: ⟦the adapter was unplugged⟧⟧"},
+        {XmodemOutcomeText(XmodemOutcome::Timeout), "⟦Update timeout! Please try again!⟧"},
+        {ReadFirmwareFile("/").text, "⟦\"/\" is not a regular file.⟧"},
+    };
+    MarkingTranslator marking;
+    SetTranslator(&marking, true);
+    for (const auto& row : rows) EXPECT_EQ(Translated(row.text), QString::fromUtf8(row.shown));
+    SetTranslator(&marking, false);
+    for (const auto& row : rows) EXPECT_EQ(Translated(row.text), QString::fromStdString(row.text.English()));
 }
