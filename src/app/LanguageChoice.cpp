@@ -3,6 +3,7 @@
 #include "app/UserSettings.h"
 #include "widgets/AppLog.h"
 #include "widgets/Pictures.h"
+#include "widgets/Skin.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -60,6 +61,7 @@ void Apply(Language language) {
     // The pictures first: a window that follows the LanguageChange event loads them again.
     const QString code = QString::fromLatin1(Def(language).code);
     SetPictureLanguage(code);
+    Skin::SetLayoutHinting(Def(language).hinting);
     Remove(ours);
     Remove(qts);
     current = language;

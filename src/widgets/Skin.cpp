@@ -85,6 +85,12 @@ struct State {
     QList<QPointer<QWidget>> skinned;
 };
 
+// Kept apart from State: the language sets it, whether the skin runs or not.
+QFont::HintingPreference& Hinting() {
+    static QFont::HintingPreference hinting = QFont::PreferDefaultHinting;
+    return hinting;
+}
+
 State& TheState() {
     static State state;
     return state;
@@ -133,7 +139,14 @@ void Start(const char* resourceName, int a, int b, int c, const char* resourceTy
 QFont LayoutFont() {
     QFont font(QStringLiteral("DejaVu Sans"), kLayoutPointSize);
     font.setStyleHint(QFont::SansSerif);
+    font.setHintingPreference(Hinting());
     return font;
+}
+
+void SetLayoutHinting(QFont::HintingPreference hinting) {
+    if (hinting == Hinting()) return;
+    Hinting() = hinting;
+    if (TheState().started && qApp) QApplication::setFont(LayoutFont());
 }
 
 void SkinWindow(QWidget* window, Style style) { Apply(window, style); }

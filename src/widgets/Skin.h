@@ -8,13 +8,17 @@
 // of these calls is used: the program behaves the same with the skin left out (for
 // example when Start was never called, as in most tests).
 
-class QFont;
+#include <QFont>
+
 class QWidget;
 
 namespace Skin {
 // The fixed layout's font: DejaVu Sans (a dependency of the program) at 9 points.
 constexpr int kLayoutPointSize = 9;
 QFont LayoutFont();
+// How the layout font's glyphs are hinted; the language chooses (see
+// LanguageChoice). Once started, the skin gives the application the font again.
+void SetLayoutHinting(QFont::HintingPreference hinting);
 
 // The skin's style numbers.
 enum class Style {
