@@ -93,8 +93,13 @@ QString AskFileName(Kind kind, QWidget* parent, const QString& title, const QStr
         QString answer;
         return Answer({kind, title, QString(), qtFilter, dir}, &answer) ? answer : QString();
     }
-    if (kind == Kind::OpenFile) return QFileDialog::getOpenFileName(parent, title, dir, qtFilter);
-    return QFileDialog::getSaveFileName(parent, title, dir, qtFilter);
+    const QString chosen = kind == Kind::OpenFile ? QFileDialog::getOpenFileName(parent, title, dir, qtFilter)
+                                                  : QFileDialog::getSaveFileName(parent, title, dir, qtFilter);
+    // A window manager may leave no window active when the dialog closes with
+    // Return (its name completer was the last window it focused): the keys
+    // and a screen reader's focus go back to the window that asked.
+    if (parent) parent->window()->activateWindow();
+    return chosen;
 }
 
 }  // namespace
