@@ -14,20 +14,11 @@ QAccessibleInterface* AnnouncerFactory(const QString&, QObject* object) {
 
 }  // namespace
 
-// A window of its own, owned by the window it speaks for: a reader gives a
-// notice inside a dialog the dialog's name and loose labels as its context
-// ("Advance Menu dialog RC dead band Gyro dead band ..."), one on its own
-// window only its text. It lies off the screen and never takes the focus.
-Announcer::Announcer(QWidget* window)
-    // Not a tooltip window: Qt tells readers nothing of a tooltip shown.
-    : QLabel(window,
-             Qt::Tool | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint | Qt::WindowTransparentForInput |
-                 Qt::WindowDoesNotAcceptFocus) {
+Announcer::Announcer(QWidget* window) : QLabel(window) {
     static const bool factoryInstalled = (QAccessible::installFactory(AnnouncerFactory), true);
     static_cast<void>(factoryInstalled);
     setObjectName(QStringLiteral("announcer"));
-    setAttribute(Qt::WA_ShowWithoutActivating);
-    setGeometry(-10, -10, 1, 1);
+    setGeometry(0, 0, 1, 1);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     hide();

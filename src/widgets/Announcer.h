@@ -2,9 +2,8 @@
 // Speech for what matters: each window's one notice for screen readers. A
 // reader speaks an object in the notification role the moment it is shown
 // (AT-SPI "showing"), whatever has the focus; Announce shows the notice anew
-// with the text as its name. It is a window of its own off the screen, so
-// the reader adds no context of the window it speaks for, and takes neither
-// mouse nor focus. Texts announced in one pass of the event loop are spoken together
+// with the text as its name. It draws nothing and takes neither mouse nor
+// focus. Texts announced in one pass of the event loop are spoken together
 // ("Orvex not connected!" and why), and a text is not spoken twice in a row.
 
 #include <QLabel>

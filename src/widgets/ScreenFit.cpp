@@ -191,10 +191,8 @@ void Fit(QWidget* window) {
     window->setProperty(kFitted, true);
     auto* mainWindow = qobject_cast<QMainWindow*>(window);
     // Laid-out windows (message boxes, file dialogs) size and place themselves
-    // within the screen; tooltips, menus and windows no window manager places
-    // (the announcer off the screen) are not windows to fit.
-    if ((window->layout() && !mainWindow) || window->windowType() == Qt::ToolTip || window->windowType() == Qt::Popup ||
-        window->windowFlags().testFlag(Qt::BypassWindowManagerHint))
+    // within the screen; tooltips and menus are not windows to fit.
+    if ((window->layout() && !mainWindow) || window->windowType() == Qt::ToolTip || window->windowType() == Qt::Popup)
         return;
     const QRect available = AvailableGeometry(window);
     const QMargins frame = FrameMargins(window);
