@@ -99,7 +99,7 @@ void NameWithChoice(QComboBox* combo, const QString& accessibleName) {
     combo->setProperty(kAnnounces, true);
     // An arrow key or the wheel on the closed box changes the choice where a
     // reader hears nothing of it; in the open list it reads the item itself.
-    QObject::connect(combo, &QComboBox::currentTextChanged, combo, [combo](const QString& choice) {
+    QObject::connect(combo, &QComboBox::textActivated, combo, [combo](const QString& choice) {
         if (combo->hasFocus() && !combo->view()->isVisible()) Announcer::Of(combo)->Announce(choice);
     });
 }
