@@ -17,6 +17,10 @@
 #                 step (and in an included file) is the repeat's number
 #   focus [ROLE:]NAME  focus the program's control of that accessible name
 #                 through the accessibility bus (a known place to start from)
+#   shell COMMAND run COMMAND with bash in the session (HOME is the session's),
+#                 e.g. to make a file the journey opens
+#   sim OPTIONS   more options for this journey's orvex-sim, e.g. "sim
+#                 --bootloader" (read before the session starts, anywhere)
 # For each KEYSCRIPT the out folder (default /tmp/orca-reports) gets
 # NAME.report.txt (speech per mark, each line timed from the key before it),
 # NAME.log (Orca's debug log with the steps interleaved), NAME.orca.log,
@@ -36,7 +40,7 @@ while [ $# -gt 0 ]; do
         *) break ;;
     esac
 done
-[ $# -gt 0 ] || { sed -n '2,18p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
+[ $# -gt 0 ] || { sed -n '2,22p' "$0" | sed 's/^# \{0,1\}//'; exit 2; }
 build="$(cd "$build" && pwd)"
 for tool in Xvfb dbus-run-session openbox orca xdotool; do
     command -v "$tool" >/dev/null || { echo "missing $tool" >&2; exit 1; }
@@ -93,6 +97,8 @@ step() { # <kind> <arg> <key script> <steps file>
         type) echo "$(now) type $arg" >>"$steps"; xdotool type --delay 80 "$arg" ;;
         wait) sleep "$arg" ;;
         mark) echo "$(now) mark $arg" >>"$steps" ;;
+        shell) echo "$(now) shell $arg" >>"$steps"; bash -c "$arg" ;;
+        sim) ;; # taken when the simulator starts
         focus)
             echo "$(now) focus $arg" >>"$steps"
             echo "$(now) note $(/usr/bin/python3 "$here/orca/focus.py" "$arg" 2>&1)" >>"$steps"
@@ -128,7 +134,10 @@ session() { # <work folder> <key script>
     done
     openbox >"$work/openbox.out" 2>&1 &
     pids+=($!)
-    "$build/sim/orvex-sim" --baud 9600 --name orvex-sim >"$work/sim.out" 2>&1 &
+    local simOptions
+    # shellcheck disable=SC2207 # "sim --bootloader --nak-block 3" gives several words
+    simOptions=($(sed -n 's/^sim //p' "$2"))
+    "$build/sim/orvex-sim" --baud 9600 --name orvex-sim "${simOptions[@]}" >"$work/sim.out" 2>&1 &
     pids+=($!)
     # Orca starts only where no other Orca of the user runs: the last session's must be gone.
     for _ in $(seq 100); do pgrep -u "$(id -u)" -x orca >/dev/null || break; sleep 0.2; done

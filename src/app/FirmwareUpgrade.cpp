@@ -7,6 +7,7 @@
 #include "params/Orvex.h"
 #include "widgets/Announcer.h"
 #include "widgets/AppLog.h"
+#include "widgets/ControlNaming.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Translated.h"
 
@@ -58,15 +59,13 @@ void FirmwareUpgrade::OnOpen() {
 }
 
 void FirmwareUpgrade::OnUpgrade() {
-    if (sender_) return;  // the button is disabled while a transfer runs
-    upgrade_->setEnabled(false);
+    if (sender_) return;  // the button reads Cancel while a transfer runs
     // Whatever the link delivered before is not the loader's answer.
     orvex_.LinkPort.RxQueue().Clear();
     FirmwareFile file = ReadFirmwareFile(path_.toStdString());
     if (!file.problem.empty()) {
         qCWarning(lcFirmware) << QString::fromStdString(file.problem);
-        Dialogs::Message(owner_, Translated(file.text));
-        upgrade_->setEnabled(true);
+        ShowEndMessage(Translated(file.text));
         return;
     }
     if (!file.Ok()) {
@@ -109,7 +108,6 @@ void FirmwareUpgrade::Start(std::vector<uint8_t> fileBytes) {
     orvex_.session.Push(this);
     emit transferRunningChanged(true);
     SetUpgradeText(tr("Cancel"));
-    upgrade_->setEnabled(true);
     qCInfo(lcFirmware) << "upgrade:" << fileBytes.size() << "bytes to" << QString::fromStdString(port.DeviceName());
     sender_->Begin(std::move(fileBytes), NowMs());
     AfterSenderCall();
@@ -124,10 +122,25 @@ void FirmwareUpgrade::AnnounceProgress(int percent) {
                                                  : tr("Firmware Update: %1%").arg(quarter * 25));
 }
 
-// The button's name for assistive tools is what it says.
+// The button's name for assistive tools is what it says; a reader on the
+// button hears the new name.
 void FirmwareUpgrade::SetUpgradeText(const QString& text) {
     upgrade_->setText(text);
-    upgrade_->setAccessibleName(text);
+    Rename(upgrade_, text);
+}
+
+// Ends a try with its message. The button is disabled only under the box;
+// Qt hands the focus of a disabled button on (to the version label, or a
+// slider whose keys change the unit), so it comes back to the button after
+// the box, and with it the name "Upgrade" (renamed out of focus, not announced
+// over the message).
+void FirmwareUpgrade::ShowEndMessage(const QString& message) {
+    const bool focused = upgrade_->window()->focusWidget() == upgrade_;
+    upgrade_->setEnabled(false);
+    SetUpgradeText(tr("Upgrade"));
+    Dialogs::Message(owner_, message);
+    upgrade_->setEnabled(true);
+    if (focused) upgrade_->setFocus(Qt::OtherFocusReason);
 }
 
 // The loader's answer is every byte waiting at once.
@@ -152,7 +165,7 @@ void FirmwareUpgrade::OnLinkLost() {
 void FirmwareUpgrade::OnCancel() {
     if (!sender_ || ending_) return;
     qCInfo(lcFirmware) << "upgrade cancelled by the user";
-    upgrade_->setEnabled(false);
+    // The sender ends at once; the button stays, with the focus, for the message.
     sender_->Cancel();
     AfterSenderCall();
 }
@@ -192,8 +205,6 @@ void FirmwareUpgrade::End(XmodemOutcome outcome) {
         orvex_.session.Remove(this);
         sender_.reset();
         emit transferRunningChanged(false);
-        SetUpgradeText(tr("Upgrade"));
-        upgrade_->setEnabled(false);
     }
     ending_ = false;
     qCInfo(lcFirmware) << "upgrade ended:" << XmodemOutcomeMessage(outcome);
@@ -202,6 +213,5 @@ void FirmwareUpgrade::End(XmodemOutcome outcome) {
         emit statusDetailChanged(QString());
         orvex_.changes.Answer(orvex_.changes.RecordAction(QT_TRANSLATE_NOOP("ChangeLog", "Firmware upgrade")), true);
     }
-    Dialogs::Message(owner_, Translated(XmodemOutcomeText(outcome)));
-    upgrade_->setEnabled(true);
+    ShowEndMessage(Translated(XmodemOutcomeText(outcome)));
 }

@@ -10,7 +10,7 @@
 // (transferRunningChanged: the view disables the controls that would send a
 // frame) and "Upgrade" reads "Cancel", which sends CAN to the loader and ends
 // with "Update cancel!". The button is disabled only under the one message box
-// at the end. Progress and status go out through signals.
+// at the end, and keeps the focus it had. Progress and status go out through signals.
 
 #include "firmware/XmodemSender.h"
 #include "params/Orvex.h"
@@ -77,6 +77,7 @@ private:
     void OpenPortIfClosed();
     void AnnounceProgress(int percent);
     void SetUpgradeText(const QString& text);
+    void ShowEndMessage(const QString& message);
 
     Orvex& orvex_;
     QWidget* owner_;

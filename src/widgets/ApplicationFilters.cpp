@@ -1,5 +1,6 @@
 #include "widgets/ApplicationFilters.h"
 
+#include "widgets/ControlNaming.h"
 #include "widgets/FocusFrame.h"
 #include "widgets/ScreenFit.h"
 #include "widgets/WheelGuard.h"
@@ -8,4 +9,5 @@ void InstallApplicationFilters() {
     WheelGuard::Install();
     FocusFrame::Install();
     ScreenFit::Install();
+    InstallComboBoxReading();
 }

@@ -231,7 +231,7 @@ void CBalloonTip::ShowAtAnchor() {
     // for it, or when the control's own description did not already say it.
     if (!focusTool_)
         watchTimer_.start();
-    else if (owner_ && (askedFor_ || focusTool_->accessibleDescription() != DisplayText()))
+    else if (owner_ && (askedFor_ || focusTool_->accessibleDescription() != DisplayText().simplified()))
         Announcer::Of(owner_)->Announce(DisplayText());
 }
 

@@ -1,7 +1,9 @@
 #include "widgets/ControlNaming.h"
 #include "widgets/Announcer.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLabel>
 
@@ -29,18 +31,77 @@ void LabelFor(QLabel* label, QWidget* control) {
         label->setBuddy(nullptr);
 }
 
+namespace {
+
+// Qt 6.4 reads a combo box on Linux with its current text as its name and no
+// value, and a related label in place of the name: a reader says the choice
+// or the label, never both. This one reads "name: choice" (the name being the
+// box's own or, failing that, its label's, and the label no longer related in
+// its place), the choice as its value, and keeps the popup list as its child.
+class ComboBoxAccessible : public QAccessibleWidget {
+public:
+    explicit ComboBoxAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override {
+        const QString choice = combo()->currentText();
+        if (t == QAccessible::Value) return choice;
+        QString text = QAccessibleWidget::text(t);
+        if (t != QAccessible::Name) return text;
+        text = text.remove(QLatin1Char('&')).trimmed();
+        if (text.endsWith(QLatin1Char(':'))) text.chop(1);
+        if (text.isEmpty() || choice.isEmpty()) return text.isEmpty() ? choice : text;
+        return text + QStringLiteral(": ") + choice;
+    }
+    QList<std::pair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override {
+        auto all = QAccessibleWidget::relations(match);
+        all.removeIf([](const auto& r) { return r.second & QAccessible::Label; });
+        return all;
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(combo()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() == combo()->view() ? 0 : -1;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = combo()->view()->isVisible();
+        return s;
+    }
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << showMenuAction(); }
+    void doAction(const QString& action) override {
+        action == showMenuAction() ? combo()->showPopup() : QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* ComboBoxFactory(const QString&, QObject* object) {
+    auto* combo = qobject_cast<QComboBox*>(object);
+    return combo && !combo->isEditable() ? new ComboBoxAccessible(combo) : nullptr;
+}
+
+}  // namespace
+
+void InstallComboBoxReading() {
+    static const bool installed = (QAccessible::installFactory(ComboBoxFactory), true);
+    static_cast<void>(installed);
+}
+
 void NameWithChoice(QComboBox* combo, const QString& accessibleName) {
-    static constexpr char kBaseName[] = "nameBeforeChoice";
-    // Named again (in another language), the box keeps its one connection.
-    const bool first = !combo->property(kBaseName).isValid();
-    combo->setProperty(kBaseName, accessibleName);
-    const auto name = [combo] {
-        const QString base = combo->property(kBaseName).toString();
-        const QString choice = combo->currentText();
-        combo->setAccessibleName(choice.isEmpty() ? base : base + QStringLiteral(": ") + choice);
-    };
-    name();
-    if (first) QObject::connect(combo, &QComboBox::currentTextChanged, combo, name);
+    static constexpr char kAnnounces[] = "announcesChoice";
+    combo->setAccessibleName(accessibleName);
+    if (combo->property(kAnnounces).isValid()) return;  // named again, in another language
+    combo->setProperty(kAnnounces, true);
+    // An arrow key or the wheel on the closed box changes the choice where a
+    // reader hears nothing of it; in the open list it reads the item itself.
+    QObject::connect(combo, &QComboBox::textActivated, combo, [combo](const QString& choice) {
+        if (combo->hasFocus() && !combo->view()->isVisible()) Announcer::Of(combo)->Announce(choice);
+    });
 }
 
 void MarkValueControl(QWidget* control, const char* valueName) {

@@ -22,9 +22,12 @@ void Rename(QWidget* control, const QString& accessibleName);
 // says what the name says (called again after a language change, it drops a
 // relation the texts no longer bear out).
 void LabelFor(QLabel* label, QWidget* control);
-// Qt drops a combo box's value where a label is related, and a reader names
-// the box by its role alone: the name carries the choice ("COM port:
-// orvex-sim (simulated Orvex)") as it changes, and no label is related.
+// A reader hears every combo box as "name: choice" ("COM port: orvex-sim
+// (simulated Orvex)"), with no label related in its place: installed once,
+// before the first box is read.
+void InstallComboBoxReading();
+// Names a box; a reader also hears a choice an arrow key or the wheel makes
+// on the closed box.
 void NameWithChoice(QComboBox* combo, const QString& accessibleName);
 // A control that edits a parameter value carries the value's table name
 // ("FixMode") in this property, so the control is found by what it edits.

@@ -166,8 +166,6 @@ void CStep2::InitPage() {
 void CStep2::RetranslatePage() {
     transmitter_->setText(tr("Transmitter"));
     list_->setItemText(kConventionalSelection, Tr(kConventionalName));
-    // The name follows the choice; the one made for the last language goes.
-    list_->disconnect(SIGNAL(currentTextChanged(QString)), list_);
     NameWithChoice(list_, PageParts::LabelText(CV::ReceiverType));
     WriteTextSet();
 }

@@ -162,9 +162,10 @@ TEST(EveryWindow, AssistiveToolsReadNamesValuesChoicesAndHelp) {
                     EXPECT_TRUE(ReadWithin(a, frame->title().remove(QLatin1Char('&')))) << where;
                 }
             }
-            // A combo box's name carries its choice; no label is read in its place.
+            // A combo box's name says what it chooses and carries its choice; no label is read in its place.
             if (auto* combo = qobject_cast<QComboBox*>(w)) {
                 EXPECT_TRUE(a->text(QAccessible::Name).endsWith(combo->currentText())) << where;
+                EXPECT_NE(a->text(QAccessible::Name), combo->currentText()) << where;
                 EXPECT_TRUE(a->relations(QAccessible::Label).isEmpty()) << where;
             }
             // A label read in place of a control's name says what the name says.

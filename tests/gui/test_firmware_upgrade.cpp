@@ -192,8 +192,11 @@ TEST_F(FirmwareUpgradeTest, OversizedFileIsRefusedBeforeAnythingIsSent) {
 TEST_F(FirmwareUpgradeTest, TheTransferOwnsTheLinkAndCanBeCancelled) {
     StartLoader({"--silent-block", "1"}, /*blockAnswerLimitMs=*/60000);
     ChooseFirmware(FirmwarePattern(1000, 5));
-    Click(MainFormIds::Upgrade);
+    // Started and cancelled by keys, the button keeps the focus (a reader hears "Cancel").
+    Button(1024)->setFocus();
+    QTest::keyClick(Button(1024), Qt::Key_Space);
     ASSERT_TRUE(LoaderLogged("BOOT silent from block 1")) << sim().logText();
+    EXPECT_EQ(Button(1024)->window()->focusWidget(), Button(1024));
 
     EXPECT_EQ(frame().statusText(), StatusFor(1, 8));
     EXPECT_EQ(Button(1024)->text(), QStringLiteral("Cancel"));
@@ -209,8 +212,10 @@ TEST_F(FirmwareUpgradeTest, TheTransferOwnsTheLinkAndCanBeCancelled) {
     Click(MainFormIds::Open);
     EXPECT_EQ(Dialogs::TakeRequests().size(), 1);
 
-    Click(MainFormIds::Upgrade);
+    Button(1024)->setFocus();
+    QTest::keyClick(Button(1024), Qt::Key_Space);
     EXPECT_EQ(WaitForEnd(), QStringList{QStringLiteral("Update cancel!")});
+    EXPECT_EQ(Button(1024)->window()->focusWidget(), Button(1024));
     EXPECT_TRUE(LoaderLogged("BOOT sender cancel")) << sim().logText();
     EXPECT_EQ(Button(1024)->text(), QStringLiteral("Upgrade"));
     for (int id : {1000, 1001}) EXPECT_TRUE(Button(id)->isEnabled()) << id;

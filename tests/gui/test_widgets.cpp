@@ -653,6 +653,11 @@ TEST_F(BalloonTest, TabShowsTheBalloonAfterTheRestF1AtOnceAndLeavingHidesIt) {
 
     QTest::keyClick(tool, Qt::Key_Tab);
     EXPECT_FALSE(balloon.isVisible());
+    // A reader spoke the help of several lines as the control's description: not again when Tab shows it.
+    const int spoken = Announcer::Of(&host)->count();
+    ASSERT_TRUE(WaitShown());
+    QApplication::processEvents();
+    EXPECT_EQ(Announcer::Of(&host)->count(), spoken);
     host.move(-100, -100);  // the control near the screen's corner: the balloon stays on the screen
     QTest::keyClick(lines, Qt::Key_F1);
     EXPECT_TRUE(balloon.isVisible());
