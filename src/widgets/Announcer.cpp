@@ -4,6 +4,8 @@
 #include <QAccessibleWidget>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 QAccessibleInterface* AnnouncerFactory(const QString&, QObject* object) {
@@ -32,7 +34,10 @@ Announcer* Announcer::Of(QWidget* widget) {
 
 void Announcer::Announce(const QString& text) {
     if (text.isEmpty() || pending_.contains(text)) return;
-    if (pending_.isEmpty()) QTimer::singleShot(0, this, &Announcer::Speak);
+    // A reader reads a notice's name when it comes to the notice's event, which
+    // may be after the next notice has renamed it: notices keep a gap.
+    const qint64 since = shown_.isValid() ? shown_.elapsed() : kGapMs;
+    if (pending_.isEmpty()) QTimer::singleShot(std::max<qint64>(0, kGapMs - since), this, &Announcer::Speak);
     pending_.append(text);
 }
 
@@ -42,6 +47,7 @@ void Announcer::Speak() {
     pending_.clear();
     if (text == accessibleName() && isVisible()) return;
     setAccessibleName(text);
+    shown_.start();
     hide();  // the reader speaks a notice as it turns from hidden to shown
     show();
     ++count_;

@@ -3,9 +3,11 @@
 // reader speaks an object in the notification role the moment it is shown
 // (AT-SPI "showing"), whatever has the focus; Announce shows the notice anew
 // with the text as its name. It draws nothing and takes neither mouse nor
-// focus. Texts announced in one pass of the event loop are spoken together
-// ("Orvex not connected!" and why), and a text is not spoken twice in a row.
+// focus. Texts announced in one pass of the event loop, or within kGapMs of
+// the last notice, are spoken together ("Orvex not connected!" and why), and
+// a text is not spoken twice in a row.
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QString>
 #include <QStringList>
@@ -23,10 +25,13 @@ public:
     QString lastText() const { return accessibleName(); }
     int count() const { return count_; }
 
+    static constexpr int kGapMs = 500;
+
 private:
     explicit Announcer(QWidget* window);
     void Speak();
 
     QStringList pending_;
+    QElapsedTimer shown_;
     int count_ = 0;
 };

@@ -2,6 +2,7 @@
 #include "widgets/Announcer.h"
 #include "widgets/AppLog.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -87,22 +88,35 @@ QString QtFilterEntry(QString description, const QString& patterns) {
     return description + QLatin1Char(' ') + suffix;
 }
 
+// Closed with Return, Qt's file dialog can leave Qt with no active window
+// (seen under openbox) while the window manager has given the keyboard back
+// to the window that asked: keys still work, but a screen reader, told the
+// window was deactivated, speaks nothing more. Once the window system has
+// settled, a window left inactive with nothing else active is made active again.
+void KeepActive(QWidget* window) {
+    QTimer::singleShot(500, window, [window] {
+        if (!QApplication::activeWindow() && !QApplication::activeModalWidget() && !QApplication::activePopupWidget() &&
+            window->isVisible())
+            QApplication::setActiveWindow(window);
+    });
+}
+
 QString AskFileName(Kind kind, QWidget* parent, const QString& title, const QString& filter, const QString& dir) {
     const QString qtFilter = QtFilter(filter);
     if (TheState().testMode) {
         QString answer;
         return Answer({kind, title, QString(), qtFilter, dir}, &answer) ? answer : QString();
     }
-    if (kind == Kind::OpenFile) return QFileDialog::getOpenFileName(parent, title, dir, qtFilter);
-    return QFileDialog::getSaveFileName(parent, title, dir, qtFilter);
+    const QString chosen = kind == Kind::OpenFile ? QFileDialog::getOpenFileName(parent, title, dir, qtFilter)
+                                                  : QFileDialog::getSaveFileName(parent, title, dir, qtFilter);
+    if (parent) KeepActive(parent->window());
+    return chosen;
 }
 
 }  // namespace
 
 void Message(QWidget* parent, const QString& text, const QString& givenTitle) {
     const QString title = givenTitle.isEmpty() ? QCoreApplication::translate("Dialogs", "Quillon2.0") : givenTitle;
-    // A reader that speaks only the box's title and its OK button still hears the message.
-    if (parent) Announcer::Of(parent)->Announce(text);
     if (TheState().testMode) {
         TheState().requests.append({Kind::Message, title, text, QString(), QString()});
         RunWhileAnswering();

@@ -29,6 +29,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTest>
 
 #include <map>
 #include <set>
@@ -215,8 +216,8 @@ TEST(EveryWindow, AssistiveToolsReadNamesValuesChoicesAndHelp) {
             }
         // A page shown is announced by its title.
         if (auto* page = qobject_cast<CWizardPage*>(opened.shown)) {
-            QCoreApplication::processEvents();
-            EXPECT_TRUE(Announcer::Of(page)->lastText().startsWith(page->title())) << factory.name.toStdString();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return Announcer::Of(page)->lastText().startsWith(page->title()); }))
+                << factory.name.toStdString();
             // And so is the tab list, whatever tab is highlighted.
             QTabBar* tabs = opened.window->findChild<QTabBar*>();
             EXPECT_TRUE(Accessible(tabs)->text(QAccessible::Name).contains(page->title()));

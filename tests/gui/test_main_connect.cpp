@@ -196,7 +196,8 @@ TEST_F(Connect, HangUpOfTheDeviceTurnsTheLampsOff) {
     EXPECT_TRUE(Button(MainFormIds::Connect)->isEnabled());
     // Spoken once, state and reason together.
     EXPECT_TRUE(Until([&] {
-        return Announcer::Of(&frame())->lastText() == QStringLiteral("Orvex not connected! ") + frame().statusDetail();
+        return Announcer::Of(&frame())->lastText().endsWith(QStringLiteral("Orvex not connected! ") +
+                                                            frame().statusDetail());
     })) << Announcer::Of(&frame())->lastText().toStdString();
 }
 

@@ -318,9 +318,9 @@ TEST_F(ServoReversePage, ZeroShowsReverseAndOneClickSetsNormal) {
     EXPECT_EQ(Caption(ServoReverseIds::Ch2), "CH2(Normal)");
     EXPECT_EQ(TheOrvex().config[CV::ServoDirCH2], 1);
     // A reader hears the new direction of the button just pressed.
-    QApplication::processEvents();
-    EXPECT_TRUE(Announcer::Of(&Page(7))->lastText().endsWith("CH2 servo direction: Normal"))
-        << Announcer::Of(&Page(7))->lastText().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return Announcer::Of(&Page(7))->lastText().endsWith("CH2 servo direction: Normal");
+    })) << Announcer::Of(&Page(7))->lastText().toStdString();
     const SimFrame f = Sent(1);
     EXPECT_EQ(f.code, kParameterCode);
     EXPECT_EQ(f.payload.at(7), 1);
