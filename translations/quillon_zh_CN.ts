@@ -1752,6 +1752,54 @@ the &apos;PIT/ELE/AUX&apos; port and &apos;AIL&apos; port.</source>
         <source>Failsafe set (the Orvex keeps the receiver&apos;s positions)</source>
         <translation>设置失控保护（Orvex 记下接收机的当前位置）</translation>
     </message>
+    <message>
+        <source>Quadrotor and Airplane setup</source>
+        <translation>四旋翼与固定翼设置</translation>
+    </message>
+    <message>
+        <source>Config file %1</source>
+        <translation>配置文件 %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Restore from backup</source>
+        <translation>从备份恢复</translation>
+    </message>
+    <message>
+        <source>Revert to the connect</source>
+        <translation>恢复为连接时的状态</translation>
+    </message>
+    <message>
+        <source>Advance Menu</source>
+        <translation>高级菜单</translation>
+    </message>
+    <message>
+        <source>Preset %1</source>
+        <translation>预设 %1</translation>
+    </message>
+    <message>
+        <source>All data reset</source>
+        <translation>全部数据复位</translation>
+    </message>
+    <message>
+        <source>Setup: %1</source>
+        <translation>设置向导：%1</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>设置向导</translation>
+    </message>
+    <message>
+        <source>Main panel</source>
+        <translation>主面板</translation>
+    </message>
 </context>
 <context>
     <name>ConfigCompare</name>

@@ -77,7 +77,8 @@ private:
     void StoreAndSend(CV name, int8_t value);
 
     Orvex& orvex_;
-    ChangeLog::Origin origin_{orvex_.changes, "Quadrotor and Airplane setup"};
+    ChangeLog::Origin origin_{
+        orvex_.changes, CoreText::Of("ChangeLog", QT_TRANSLATE_NOOP("ChangeLog", "Quadrotor and Airplane setup"))};
     int airframeSelection_ = -1;
     int8_t airframeType_ = 0;
     std::array<uint8_t, 4> servoDirections_{};

@@ -38,8 +38,8 @@ QStringList Row(const ChangeEntry& e) {
     const QString value = e.action.empty() ? labels.join(QStringLiteral(", ")) : Translated(EntryText(e));
     QString confirmed = QCoreApplication::translate("ChangeLog", ConfirmationText(e.confirmation));
     if (!e.reversible) confirmed += CChangesWindow::tr(", cannot be taken back");
-    return {QString::fromStdString(ClockText(e.timeMs)), QString::fromStdString(e.origin), value,
-            moves.join(QStringLiteral(", ")), confirmed};
+    return {QString::fromStdString(ClockText(e.timeMs)), Translated(e.origin), value, moves.join(QStringLiteral(", ")),
+            confirmed};
 }
 // Every value of the change on a line of its own.
 QString Details(const ChangeEntry& e) {

@@ -576,7 +576,8 @@ void CUARTView::OnFileTransmit() {
     const QString kept = Translated(ConfigToImageForTransmitText(o_.config, o_.image));
     emit progressChanged(100);
     const SendResult sent = [this] {
-        ChangeLog::Origin origin(o_.changes, ("Config file " + openedFile_).trimmed().toStdString());
+        ChangeLog::Origin origin(o_.changes, CoreText::Of("ChangeLog", QT_TRANSLATE_NOOP("ChangeLog", "Config file %1"),
+                                                          {openedFile_.toStdString()}));
         return SendParameters(o_);
     }();
     if (sent != SendResult::Written) {

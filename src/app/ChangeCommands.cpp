@@ -107,7 +107,10 @@ bool ChangeCommands::Send(const ChangeLog::Step& step, QWidget* asker) {
     ImageToConfig(o_, CopyForm::MainView);
     SendResult sent = SendResult::Written;
     {
-        ChangeLog::Origin origin(o_.changes, undo ? "Undo" : "Redo", step.kind, true);
+        ChangeLog::Origin origin(o_.changes,
+                                 undo ? CoreText::Of("ChangeLog", QT_TRANSLATE_NOOP("ChangeLog", "Undo"))
+                                      : CoreText::Of("ChangeLog", QT_TRANSLATE_NOOP("ChangeLog", "Redo")),
+                                 step.kind, true);
         if (parameters) sent = SendParameters(o_);
         if (condition && sent == SendResult::Written)
             sent = Command::SetCondition(o_, *BytePtr(o_.image, Bytes::Condition));

@@ -27,7 +27,7 @@ const UnitBackupCommands::RestoreTexts UnitBackupCommands::kFromBackup = {
     QT_TRANSLATE_NOOP("UnitBackupCommands",
                       "The restore did not take; these bytes read back differently (read back → backup):"),
     QT_TRANSLATE_NOOP("UnitBackupCommands", "backup"),
-    "Restore from backup",
+    QT_TRANSLATE_NOOP("ChangeLog", "Restore from backup"),
 };
 const UnitBackupCommands::RestoreTexts UnitBackupCommands::kToConnect = {
     QT_TRANSLATE_NOOP("UnitBackupCommands", "Revert to the Orvex as connected"),
@@ -37,7 +37,7 @@ const UnitBackupCommands::RestoreTexts UnitBackupCommands::kToConnect = {
     QT_TRANSLATE_NOOP("UnitBackupCommands",
                       "The revert did not take; these bytes read back differently (read back → at the connect):"),
     QT_TRANSLATE_NOOP("UnitBackupCommands", "at the connect"),
-    "Revert to the connect",
+    QT_TRANSLATE_NOOP("ChangeLog", "Revert to the connect"),
 };
 
 UnitBackupCommands::UnitBackupCommands(CUARTView* view, Orvex& orvex) : QObject(view), view_(view), o_(orvex) {
@@ -216,7 +216,7 @@ void UnitBackupCommands::SendRestore() {
     }
     o_.image = plan_.target;
     // The write and the condition action are one change of the log.
-    origin_.emplace(o_.changes, texts_->origin, ChangeKind::Change, true);
+    origin_.emplace(o_.changes, CoreText::Of("ChangeLog", texts_->origin), ChangeKind::Change, true);
     Await(Step::RestoreWrite, SendParameters(o_));
 }
 

@@ -63,7 +63,7 @@ private:
         const char* done;
         const char* differs;
         const char* target;  // what the changes lead to, in the question
-        const char* origin;  // the change log's name for it (log data, not translated)
+        const char* origin;  // the change log's name for it, context "ChangeLog"
     };
     static const RestoreTexts kFromBackup, kToConnect;
     void StartRestore(const ParameterImage& image, const RestoreTexts& texts);

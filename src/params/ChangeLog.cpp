@@ -32,7 +32,7 @@ void Erase(std::vector<uint64_t>& stack, uint64_t id) {
 
 // ---- origins ------------------------------------------------------------------------
 
-ChangeLog::Origin::Origin(ChangeLog& log, std::string name, ChangeKind kind, bool oneEntry)
+ChangeLog::Origin::Origin(ChangeLog& log, CoreText name, ChangeKind kind, bool oneEntry)
     : log_(log), token_(log.nextToken_++) {
     log_.scopes_.push_back({token_, std::move(name), kind, oneEntry});
 }
@@ -42,7 +42,7 @@ ChangeLog::Origin::~Origin() {
     s.erase(std::remove_if(s.begin(), s.end(), [this](const Scope& x) { return x.token == token_; }), s.end());
 }
 
-void ChangeLog::Origin::Rename(std::string name) {
+void ChangeLog::Origin::Rename(CoreText name) {
     for (Scope& s : log_.scopes_)
         if (s.token == token_) s.name = std::move(name);
 }
@@ -64,7 +64,7 @@ ChangeEntry& ChangeLog::NewEntry() {
     ChangeEntry& e = entries_.emplace_back();
     e.id = nextId_++;
     e.timeMs = NowMs();
-    e.origin = scope ? scope->name : kMainPanel;
+    e.origin = scope ? scope->name : CoreText::Of("ChangeLog", QT_TRANSLATE_NOOP("ChangeLog", "Main panel"));
     e.kind = scope ? scope->kind : ChangeKind::Change;
     e.token = scope ? scope->token : 0;
     if (e.kind == ChangeKind::Change) redo_.clear();
@@ -177,7 +177,7 @@ void ChangeLog::Changed() const {
 std::string ChangeLog::Text() const {
     std::string out = "Changes sent to the Orvex since it connected\n";
     for (const ChangeEntry& e : entries_) {
-        out += ClockText(e.timeMs) + "  " + e.origin + "  " + DescribeEntry(e) + "  [" +
+        out += ClockText(e.timeMs) + "  " + e.origin.English() + "  " + DescribeEntry(e) + "  [" +
                ConfirmationText(e.confirmation) + (e.reversible ? "" : ", cannot be taken back") + "]\n";
         if (e.values.size() > kNamedValues)
             for (const ValueChange& v : e.values) out += "    " + MoveText(v).English() + "\n";

@@ -34,7 +34,7 @@ struct ValueChange {
 struct ChangeEntry {
     uint64_t id = 0;
     int64_t timeMs = 0;  // wall clock, ms since the epoch
-    std::string origin;
+    CoreText origin;     // shown translated, written to the log file in English
     ChangeKind kind = ChangeKind::Change;
     std::vector<ValueChange> values;
     std::string action;  // an action with no byte of its own ("Reset zero")
@@ -46,17 +46,15 @@ struct ChangeEntry {
 
 class ChangeLog {
 public:
-    static constexpr const char* kMainPanel = "Main panel";
-
     // Names where the changes written while it lives come from. With oneEntry,
     // every frame written under it adds to one entry (a restore sends two).
     class Origin {
     public:
-        Origin(ChangeLog& log, std::string name, ChangeKind kind = ChangeKind::Change, bool oneEntry = false);
+        Origin(ChangeLog& log, CoreText name, ChangeKind kind = ChangeKind::Change, bool oneEntry = false);
         ~Origin();
         Origin(const Origin&) = delete;
         Origin& operator=(const Origin&) = delete;
-        void Rename(std::string name);
+        void Rename(CoreText name);
 
     private:
         ChangeLog& log_;
@@ -113,7 +111,7 @@ public:
 private:
     struct Scope {
         uint64_t token;
-        std::string name;
+        CoreText name;
         ChangeKind kind;
         bool oneEntry;
     };
@@ -131,9 +129,8 @@ private:
     bool begun_ = false;
 };
 
-// "Roll gain 40 → 63", "Preset F-3C: 12 values", "Reset zero". An action is
-// translated where its text is marked in context "ChangeLog"; the origin is
-// log data and stays as it is.
+// "Roll gain 40 → 63", "Preset F-3C: 12 values", "Reset zero". An action and
+// an origin are translated where their texts are marked in context "ChangeLog".
 std::string DescribeEntry(const ChangeEntry& entry);
 CoreText EntryText(const ChangeEntry& entry);
 // "Roll gain 40 → 63, Pitch gain 30 → 31", or "11 values" for more than three.

@@ -3,53 +3,49 @@
 #include "protocol/FrameParser.h"
 #include "protocol/FrameTrace.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace {
-// The chunk's first frame is the one the procedure takes, but every valid
-// frame in it answers its own wait and tells what the unit holds (an answer
-// behind a status report must not leave its change unconfirmed), and the
-// newest status report is the one displayed. `first` is the frame FindFrame
-// took, noted also where the parser gives up on the chunk before it.
-bool NoteEveryFrame(Orvex& o,
-                    const std::vector<uint8_t>& chunk,
-                    const std::vector<uint8_t>& first,
-                    StatusReport& newest) {
+// The newest valid status report anywhere in a chunk. The chunk's first frame
+// is the one the procedure takes; a flood of frames must not hide the reports
+// behind it from the display.
+bool NewestStatusReport(const std::vector<uint8_t>& chunk, StatusReport& newest) {
     bool found = false;
-    bool firstNoted = first.empty();
     FrameParser parser([&](const uint8_t* body, uint8_t length) {
-        if (!firstNoted && std::equal(body, body + length, first.begin(), first.end())) firstNoted = true;
         StatusReport report;
-        if (!o.NoteReply(body, length) || body[1] != StatusReply || !DecodeStatusReply(body, length, report)) return;
+        if (!ReplyBodyValid(body, length) || body[1] != StatusReply || !DecodeStatusReply(body, length, report)) return;
         newest = report;
         found = true;
     });
     parser.Feed(chunk.data(), chunk.size());
-    if (!firstNoted) o.NoteReply(first.data(), first.size());
     return found;
+}
+
+// Every valid frame answers its own wait and tells what the unit holds as it
+// arrives: an answer behind another in one chunk, or cut by a chunk's end,
+// must not leave its change unconfirmed or the unit called silent.
+void DrainNoting(Orvex& o, ReceiveStage& stage) {
+    stage.Arrivals().SetHandler([&o](const uint8_t* body, uint8_t length) { o.NoteReply(body, length); });
+    stage.Drain(o.LinkPort);
+    stage.Arrivals().SetHandler({});
 }
 }  // namespace
 
 WindowReceive ReceiveForWindow(Orvex& o, ReceiveStage& stage, int wParam) {
     WindowReceive r;
-    if (wParam == o.LinkPort.PortNumber()) stage.Drain(o.LinkPort);
+    if (wParam == o.LinkPort.PortNumber()) DrainNoting(o, stage);
     std::vector<uint8_t> chunk;
     while (stage.NextChunk(chunk)) {
         r.gathered = true;
         bool valid = false;
-        const bool found = FindFrame(o.link, chunk.data(), chunk.size());
-        std::vector<uint8_t> first;
-        if (found) first.assign(o.link.ReplyBuffer, o.link.ReplyBuffer + o.link.ReplyLength);
-        StatusReport newest;
-        const bool reported = NoteEveryFrame(o, chunk, first, newest);
-        if (found && CheckReply(o.link, o.image)) {
+        if (FindFrame(o.link, chunk.data(), chunk.size()) && CheckReply(o.link, o.image)) {
             r.frameFound = valid = true;
             // Decoded now: a later chunk of noise may overwrite ReplyBuffer.
             if (o.link.ReplyBuffer[1] == StatusReply)
                 r.statusReport = DecodeStatusReply(o.link.ReplyBuffer, o.link.ReplyLength, r.status);
         }
-        if (reported) {
+        StatusReport newest;
+        if (NewestStatusReport(chunk, newest)) {
             r.statusReport = valid = true;
             r.status = newest;
         }

@@ -139,7 +139,8 @@ private:
     void RefreshFromImage();
 
     Orvex& orvex_;
-    ChangeLog::Origin origin_{orvex_.changes, "Advance Menu"};
+    ChangeLog::Origin origin_{orvex_.changes,
+                              CoreText::Of("ChangeLog", QT_TRANSLATE_NOOP("ChangeLog", "Advance Menu"))};
     std::vector<Field> fields_;
     int auxIndex_ = 0;
     int conditionIndex_ = 0;

@@ -270,7 +270,8 @@ void ParameterPanel::OnEnter(int index, int value) {
 void ParameterPanel::OnPreset(Preset preset) {
     Dialogs::Message(form_, QCoreApplication::translate("ParameterTable", kPresetMessages[preset]));
     for (int k = 0; k < PresetCount; ++k) presets_[k]->SetChosen(k == preset);
-    ChangeLog::Origin origin(o_.changes, std::string("Preset ") + kPresets[preset].caption);
+    ChangeLog::Origin origin(o_.changes, CoreText::Of("ChangeLog", QT_TRANSLATE_NOOP("ChangeLog", "Preset %1"),
+                                                      {CoreText::Of("ParameterPanel", kPresets[preset].caption)}));
     panel_ = ApplyPreset(o_, preset);
     snapshot_ = panel_;
     SetSliderPositions();
@@ -293,7 +294,7 @@ void ParameterPanel::OnReset(ResetGroup group) {
 }
 
 void ParameterPanel::OnAllDataReset() {
-    ChangeLog::Origin origin(o_.changes, "All data reset");
+    ChangeLog::Origin origin(o_.changes, CoreText::Of("ChangeLog", QT_TRANSLATE_NOOP("ChangeLog", "All data reset")));
     ResetAllParameters(o_);
     panel_ = PanelFromImage(o_.image);
     SetSliderPositions();

@@ -5,8 +5,13 @@ void ReceiveStage::Drain(CSerialPort& port) {
     do {
         const uint32_t n = port.Read(work, kWorkBufferSize - 1);
         if (n == 0) break;
-        queue_.Append(work, n);
+        Arrive(work, n);
     } while ((port.Flags() & PortRxQueue) && port.RxQueue().Size() > 0);
+}
+
+void ReceiveStage::Arrive(const uint8_t* data, uint32_t length) {
+    queue_.Append(data, length);
+    arrivals_.Feed(data, length);
 }
 
 bool ReceiveStage::NextChunk(std::vector<uint8_t>& chunk) { return queue_.Size() >= kFrameSize && TakeAny(chunk); }

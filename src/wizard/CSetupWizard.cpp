@@ -179,7 +179,8 @@ void CSetupWizard::ShowPage(int k) {
         p->show();
         p->raise();
         o.session.Push(p);
-        origin_.Rename("Setup: " + p->englishTitle().toStdString());
+        origin_.Rename(CoreText::Of("ChangeLog", QT_TRANSLATE_NOOP("ChangeLog", "Setup: %1"),
+                                    {CoreText::Of("CSetupWizard", p->englishTitle().toStdString().c_str())}));
         for (const PageChangeCommand& c : kPageChangeCommands)
             if (c.page == k) c.send(o);
     }

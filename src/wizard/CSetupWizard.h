@@ -69,7 +69,9 @@ private:
     void EndLink();
 
     Orvex& orvex_;
-    ChangeLog::Origin origin_{orvex_.changes, "Setup"};  // renamed after the page shown
+    ChangeLog::Origin origin_{
+        orvex_.changes,
+        CoreText::Of("ChangeLog", QT_TRANSLATE_NOOP("ChangeLog", "Setup"))};  // renamed after the page shown
     QWidget* tabControl_ = nullptr;
     QTabBar* tabBar_ = nullptr;
     QPushButton* cancel_ = nullptr;

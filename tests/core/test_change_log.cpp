@@ -56,8 +56,8 @@ TEST(ChangeLog, FramesUnderOneOriginMakeOneEntryThatWaitsForEveryAnswer) {
     s.Send({{CV::PitchGain, 31}});
     ASSERT_EQ(s.log.entries().size(), 2u);
     const ChangeEntry& restore = s.log.entries()[0];
-    EXPECT_EQ(restore.origin, "Restore from backup");
+    EXPECT_EQ(restore.origin.English(), "Restore from backup");
     EXPECT_EQ(DescribeEntry(restore), "Roll gain 0 → 50, Pitch gain 0 → 30");
     EXPECT_EQ(restore.confirmation, Confirmation::Waiting) << "its second frame is not answered";
-    EXPECT_EQ(s.log.entries()[1].origin, ChangeLog::kMainPanel);
+    EXPECT_EQ(s.log.entries()[1].origin.English(), "Main panel");
 }

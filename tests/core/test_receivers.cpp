@@ -210,18 +210,23 @@ TEST(ReceiveForWindow, OnlyAValidStatusReportCountsAsOne) {
     }
 }
 
-// The page takes the chunk's first frame, but an answer behind it still
-// answers its change's wait and updates what the unit is known to hold.
-TEST(ReceiveForWindow, AnAnswerBehindAStatusReportAnswersItsWait) {
+// The page takes a chunk's first frame; an answer behind it, cut by the
+// chunk's end, still answers its change's wait and updates what the unit is
+// known to hold once the rest of it arrives.
+TEST(ReceiveForWindow, AnAnswerCutByAChunksEndAnswersItsWait) {
     Orvex o;
+    o.LinkPort.AddFlags(PortRxQueue);  // bytes reach the page as the reader thread queues them
     ReceiveStage stage;
-    std::vector<uint8_t> wire = DeviceReply(StatusReply, 0, std::vector<uint8_t>(37, 0));
+    std::vector<uint8_t> wire = DeviceReply(ParameterReply, 7, ParamPayload(1));
+    const size_t cut = wire.size() + 4;  // the first chunk ends four bytes into the answer
     const std::vector<uint8_t> answer = DeviceReply(ParameterReply, 8, ParamPayload(3));
     wire.insert(wire.end(), answer.begin(), answer.end());
     int answered = 0;
     o.session.Await(8, 5000, [&](AnswerOutcome outcome, int) { answered += outcome == AnswerOutcome::Answered; });
-    stage.Queue().Append(wire.data(), static_cast<uint32_t>(wire.size()));
-    EXPECT_TRUE(ReceiveForWindow(o, stage, -1).statusReport);
+    for (const auto& [from, to] : {std::pair{size_t{0}, cut}, std::pair{cut, wire.size()}}) {
+        o.LinkPort.RxQueue().Append(wire.data() + from, static_cast<uint32_t>(to - from));
+        ReceiveForWindow(o, stage, o.LinkPort.PortNumber());
+    }
     EXPECT_EQ(answered, 1);
     EXPECT_EQ(o.unitImage.SetupBlock[1], 4);
 }

@@ -64,7 +64,7 @@ OpenedWindow ChangesWindow() {
     ChangeLog& log = o.changes;
     log.Begin(o.image);
     const auto change = [&](const char* origin, ChangeKind kind, const std::vector<std::pair<CV, int>>& values) {
-        ChangeLog::Origin from(log, origin, kind);
+        ChangeLog::Origin from(log, CoreText::Of("ChangeLog", origin), kind);
         ParameterImage sent = o.image;
         for (auto [name, value] : values) *BytePtr(sent, Def(name).device) = static_cast<int8_t>(value);
         log.Answer(log.Record(o.image, sent, false), true);
@@ -72,8 +72,8 @@ OpenedWindow ChangesWindow() {
     };
     change("Preset F-3C", ChangeKind::Change,
            {{CV::RollGain, 40}, {CV::PitchGain, 40}, {CV::YawGain, 45}, {CV::RollAgility, 50}});
-    change(ChangeLog::kMainPanel, ChangeKind::Change, {{CV::RollGain, 63}});
-    change(ChangeLog::kMainPanel, ChangeKind::Change, {{CV::PitchGain, 55}});
+    change("Main panel", ChangeKind::Change, {{CV::RollGain, 63}});
+    change("Main panel", ChangeKind::Change, {{CV::PitchGain, 55}});
     CoreText why;
     const auto undo = log.PlanUndo(log.NextUndo()->id, o.image, &why);
     change("Undo", ChangeKind::Undo, {{CV::PitchGain, 40}});

@@ -73,7 +73,7 @@ TEST_F(ChangeLogMenu, UndoAndRedoOfAPanelMoveAndAPresetPutTheUnitsBytesBack) {
     ASSERT_TRUE(Until([&] { return Unit() != afterMove; }));
     Dialogs::TakeRequests();
     const ChangeEntry& preset = TheOrvex().changes.entries().back();
-    EXPECT_EQ(preset.origin, "Preset F-3C");
+    EXPECT_EQ(preset.origin.English(), "Preset F-3C");
     EXPECT_EQ(frame().undoAction()->text(), QStringLiteral("&Undo ") + QString::fromStdString(DescribeEntry(preset)));
 
     PressCtrl(frame(), Qt::Key_Z);
@@ -111,7 +111,7 @@ TEST_F(ChangeLogMenu, AWizardChangeIsUndoneAfterwardsAndARevertGivesTheConnectIm
     });
     Click(MainFormIds::Setup);
     ASSERT_EQ(TheOrvex().changes.entries().size(), 1u);
-    EXPECT_EQ(TheOrvex().changes.entries()[0].origin, "Setup: Servo type");
+    EXPECT_EQ(TheOrvex().changes.entries()[0].origin.English(), "Setup: Servo type");
     PressCtrl(frame(), Qt::Key_Z);
     EXPECT_TRUE(UnitHolds(atConnect_));
 
