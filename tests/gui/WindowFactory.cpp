@@ -63,20 +63,21 @@ OpenedWindow ChangesWindow() {
     Orvex& o = TheOrvex();
     ChangeLog& log = o.changes;
     log.Begin(o.image);
-    const auto change = [&](const char* origin, ChangeKind kind, const std::vector<std::pair<CV, int>>& values) {
-        ChangeLog::Origin from(log, CoreText::Of("ChangeLog", origin), kind);
+    const auto change = [&](const CoreText& origin, ChangeKind kind, const std::vector<std::pair<CV, int>>& values) {
+        ChangeLog::Origin from(log, origin, kind);
         ParameterImage sent = o.image;
         for (auto [name, value] : values) *BytePtr(sent, Def(name).device) = static_cast<int8_t>(value);
         log.Answer(log.Record(o.image, sent, false), true);
         o.image = sent;
     };
-    change("Preset F-3C", ChangeKind::Change,
+    const auto named = [](const char* origin) { return CoreText::Of("ChangeLog", origin); };
+    change(CoreText::Of("ChangeLog", "Preset %1", {CoreText::Of("ParameterPanel", "F-3C")}), ChangeKind::Change,
            {{CV::RollGain, 40}, {CV::PitchGain, 40}, {CV::YawGain, 45}, {CV::RollAgility, 50}});
-    change("Main panel", ChangeKind::Change, {{CV::RollGain, 63}});
-    change("Main panel", ChangeKind::Change, {{CV::PitchGain, 55}});
+    change(named("Main panel"), ChangeKind::Change, {{CV::RollGain, 63}});
+    change(named("Main panel"), ChangeKind::Change, {{CV::PitchGain, 55}});
     CoreText why;
     const auto undo = log.PlanUndo(log.NextUndo()->id, o.image, &why);
-    change("Undo", ChangeKind::Undo, {{CV::PitchGain, 40}});
+    change(named("Undo"), ChangeKind::Undo, {{CV::PitchGain, 40}});
     if (undo) log.Taken(*undo);
     owner->changesAction()->trigger();
     OpenedWindow opened{std::unique_ptr<QWidget>(owner->changesWindow()), owner->changesWindow()};
