@@ -172,7 +172,10 @@ void CSetupWizard::ShowPage(int k) {
     Orvex& o = orvex_;
     for (CWizardPage* p : pages_) {
         if (p->pageNumber() != k) {
+            const bool leaving = p->isVisible();
             p->hide();
+            // A reader keeps the objects it read on a page; fresh ones tell it the page is gone.
+            if (leaving) RenewForReaders(p);
             o.session.Remove(p);
             continue;
         }
@@ -215,6 +218,10 @@ void CSetupWizard::AnnouncePage() {
 void CSetupWizard::RefocusForReaders() {
     QWidget* focused = QApplication::focusWidget();
     if (!focused || focused->window() != this || !QAccessible::isActive()) return;
+    // A reader rebuilds its review of the window only when the focus moves to
+    // another object: the focused button comes back as a new one.
+    if (QAccessibleInterface* old = QAccessible::queryAccessibleInterface(focused))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
     setFocus(Qt::OtherFocusReason);
     focused->setFocus(Qt::OtherFocusReason);
 }
