@@ -58,7 +58,7 @@ CMainFrame::CMainFrame(Orvex& orvex, QWidget* parent)
     backupCommands_ = new UnitBackupCommands(view_, orvex);
     connect(backup_, &QAction::triggered, backupCommands_, &UnitBackupCommands::OnBackup);
     connect(restore_, &QAction::triggered, backupCommands_, &UnitBackupCommands::OnRestore);
-    connect(backupCommands_, &UnitBackupCommands::statusDetailChanged, this, &CMainFrame::SayStatusDetail);
+    connect(backupCommands_, &UnitBackupCommands::statusDetailChanged, this, &CMainFrame::SetStatusDetail);
     connect(view_, &CUARTView::linkStateChanged, this, [this](bool connected) {
         backup_->setEnabled(connected);
         restore_->setEnabled(connected);
@@ -237,7 +237,7 @@ void CMainFrame::ConnectEditMenu(Orvex& orvex) {
     connect(revert_, &QAction::triggered, backupCommands_, &UnitBackupCommands::OnRevert);
     connect(changes_, &QAction::triggered, this, &CMainFrame::OnChanges);
     connect(backupCommands_, &UnitBackupCommands::historyKept, changeCommands_, &ChangeCommands::SetKeepPath);
-    connect(changeCommands_, &ChangeCommands::statusDetailChanged, this, &CMainFrame::SayStatusDetail);
+    connect(changeCommands_, &ChangeCommands::statusDetailChanged, this, &CMainFrame::SetStatusDetail);
     connect(changeCommands_, &ChangeCommands::logChanged, this, &CMainFrame::UpdateEditMenu);
     connect(view_, &CUARTView::linkStateChanged, this, &CMainFrame::UpdateEditMenu);
     UpdateEditMenu();
@@ -297,19 +297,15 @@ void CMainFrame::SetStatusText(const QString& text) {
 
 QString CMainFrame::statusText() const { return pane0_->text(); }
 
+// Whoever gives the detail (the view, the upgrade, the Edit and File
+// commands), a screen reader hears it as it is shown.
 void CMainFrame::SetStatusDetail(const QString& text) {
+    Announcer::Of(this)->Announce(text);
     detailText_ = text;
     detail_->setToolTip(text);
     detail_->setAccessibleName(text);  // whole, where the pane shows it cut
     detail_->setVisible(!text.isEmpty());
     ShowDetail();
-}
-
-// The commands of the Edit and File menus answer in the status bar only; a
-// screen reader hears their outcome too (the view announces its own).
-void CMainFrame::SayStatusDetail(const QString& text) {
-    SetStatusDetail(text);
-    Announcer::Of(this)->Announce(text);
 }
 
 QString CMainFrame::statusDetail() const { return detailText_; }

@@ -93,7 +93,6 @@ private:
     void PlaceProgressBar();
     // The detail as far as it fits before the progress bar, cut at the end.
     void ShowDetail();
-    void SayStatusDetail(const QString& text);
     QMenu* AddMenu(const QString& name);
     // A command named after its menu id, or by a name; RetranslateUi gives it its text.
     QAction* AddCommand(QMenu* menu, int id);

@@ -492,10 +492,7 @@ void CUARTView::SetStatusText(const char* source) {
     emit statusTextChanged(text);
 }
 
-void CUARTView::SetStatusDetail(const QString& text) {
-    Announcer::Of(this)->Announce(text);
-    emit statusDetailChanged(text);
-}
+void CUARTView::SetStatusDetail(const QString& text) { emit statusDetailChanged(text); }
 
 // ---- configuration file ---------------------------------------------------------
 

@@ -21,19 +21,15 @@ bool NewestStatusReport(const std::vector<uint8_t>& chunk, StatusReport& newest)
     return found;
 }
 
-// Every valid frame answers its own wait and tells what the unit holds as it
-// arrives: an answer behind another in one chunk, or cut by a chunk's end,
-// must not leave its change unconfirmed or the unit called silent.
-void DrainNoting(Orvex& o, ReceiveStage& stage) {
-    stage.Arrivals().SetHandler([&o](const uint8_t* body, uint8_t length) { o.NoteReply(body, length); });
-    stage.Drain(o.LinkPort);
-    stage.Arrivals().SetHandler({});
-}
 }  // namespace
 
 WindowReceive ReceiveForWindow(Orvex& o, ReceiveStage& stage, int wParam) {
     WindowReceive r;
-    if (wParam == o.LinkPort.PortNumber()) DrainNoting(o, stage);
+    // Every valid frame answers its own wait and tells what the unit holds as
+    // it arrives: an answer behind another in one chunk, or cut by a chunk's
+    // end, must not leave its change unconfirmed or the unit called silent.
+    if (wParam == o.LinkPort.PortNumber())
+        stage.Drain(o.LinkPort, [&o](const uint8_t* body, uint8_t length) { o.NoteReply(body, length); });
     std::vector<uint8_t> chunk;
     while (stage.NextChunk(chunk)) {
         r.gathered = true;

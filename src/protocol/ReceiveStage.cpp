@@ -1,17 +1,15 @@
 #include "protocol/ReceiveStage.h"
 
-void ReceiveStage::Drain(CSerialPort& port) {
+void ReceiveStage::Drain(CSerialPort& port, const FrameParser::Handler& onArrival) {
+    arrivals_.SetHandler(onArrival);
     uint8_t work[kWorkBufferSize];
     do {
         const uint32_t n = port.Read(work, kWorkBufferSize - 1);
         if (n == 0) break;
-        Arrive(work, n);
+        queue_.Append(work, n);
+        if (onArrival) arrivals_.Feed(work, n);
     } while ((port.Flags() & PortRxQueue) && port.RxQueue().Size() > 0);
-}
-
-void ReceiveStage::Arrive(const uint8_t* data, uint32_t length) {
-    queue_.Append(data, length);
-    arrivals_.Feed(data, length);
+    arrivals_.SetHandler({});
 }
 
 bool ReceiveStage::NextChunk(std::vector<uint8_t>& chunk) { return queue_.Size() >= kFrameSize && TakeAny(chunk); }

@@ -2,9 +2,9 @@
 // The first stage of every receiving window: drain LinkPort's receive queue
 // into the window's own queue and hand out chunks once 90 bytes have gathered.
 // A window's procedure takes the first frame of a chunk; the rest of the
-// chunk, and a frame cut by its end, are not its concern. Every byte also
-// passes, in order and once, through Arrivals() as it arrives, so what the
-// unit answered is known whatever the chunks.
+// chunk, and a frame cut by its end, are not its concern. A receiver that
+// drains with onArrival also has every byte pass, in order and once, through
+// the stage's own parser, so what the unit answered is known whatever the chunks.
 
 #include "link/CByteQueue.h"
 #include "link/CSerialPort.h"
@@ -20,10 +20,9 @@ public:
 
     explicit ReceiveStage(uint32_t minNodeSize = 1024) : queue_(minNodeSize) {}
 
-    // Moves everything waiting in the port's receive queue into ours.
-    void Drain(CSerialPort& port);
-    // Bytes arriving: queued, and fed to Arrivals().
-    void Arrive(const uint8_t* data, uint32_t length);
+    // Moves everything waiting in the port's receive queue into ours; with
+    // onArrival, every frame completed by these bytes is handed to it too.
+    void Drain(CSerialPort& port, const FrameParser::Handler& onArrival = {});
     // False while fewer than a frame's 90 bytes wait. Otherwise takes up
     // to 1024 bytes (the work buffer); a longer queue is handed out in further
     // calls, so nothing overruns and nothing is lost.
@@ -33,7 +32,6 @@ public:
     bool TakeAny(std::vector<uint8_t>& chunk);
 
     CByteQueue& Queue() { return queue_; }
-    FrameParser& Arrivals() { return arrivals_; }
     void Clear() { queue_.Clear(); }
 
 private:
